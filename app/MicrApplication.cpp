@@ -1,0 +1,25 @@
+#include "MicrApplication.h"
+
+#include "platform/ErrorBox.h"
+
+#include <exception>
+
+MicrApplication::MicrApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+
+MicrApplication::~MicrApplication()
+{
+    while (!windows_.empty())
+        windows_.pop_back();
+}
+
+bool MicrApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        Platform::ShowErrorBox(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        Platform::ShowErrorBox(QStringLiteral("An unexpected error occurred"));
+    }
+    return false;
+}

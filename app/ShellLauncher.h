@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// Hands a document or a web address to the desktop's default handler and
+// returns at once. The target is plain ASCII: a file name relative to the
+// working directory, or a web address. The verb is null (the default action)
+// or "open"; the owner is the window whose messages the handler may parent.
+// Nothing is reported back: callers rely on the request being made, no more.
+void OpenWithShell(QWidget *owner, const char *verb, const char *target);
+
+// The owner window for a launch from a handler of `form`: the form's own
+// owner when that is a window, otherwise the application's (null: the
+// application has no window of its own in Qt).
+QWidget *OwnerWindow(const QWidget *form);
+
+// Where launches go. Tests put a recorder here so nothing is really opened.
+using ShellHandler = std::function<void(QWidget *owner, const char *verb, const char *target)>;
+void SetShellHandler(ShellHandler handler);
+void ResetShellHandler();
+
+// What OpenWithShell does when no other handler is set.
+void OpenWithDesktop(QWidget *owner, const char *verb, const char *target);

@@ -1,0 +1,41 @@
+#include "MicrApplication.h"
+#include "WindowSet.h"
+#include "forms/Micr.h"
+#include "platform/ErrorBox.h"
+#include "platform/FormGlue.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <exception>
+
+namespace {
+void CentreOnDesktop(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    MicrApplication application(argc, argv);
+    try {
+        Platform::SetApplicationTitle(QStringLiteral("MICR System Calibration"));
+        QGuiApplication::setDesktopFileName(QStringLiteral("example.tolvane.MicrCalibration"));
+        Platform::InstallFaceSubstitutes();
+        CreateWindowSet(application);
+        CentreOnDesktop(Form1);
+        Form1->show();
+        application.exec();
+    } catch (const std::exception &error) {
+        Platform::ShowErrorBox(QString::fromLocal8Bit(error.what()));
+        // A start that failed must not look like a clean exit.
+        return 2;
+    }
+    return 0;
+}

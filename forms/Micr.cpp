@@ -1,0 +1,208 @@
+#include "Micr.h"
+
+#include "MicrSteps.h"
+#include "app/ShellLauncher.h"
+#include "platform/FormGlue.h"
+#include "platform/GlyphFile.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <cstdlib>
+
+TForm1 *Form1 = nullptr;
+int CurrentStep = 1;
+
+namespace {
+// The window's client area as designed, inside its border.
+constexpr QSize DesignedClientSize(457, 324);
+constexpr int InnerBorder = 5;
+// Where the result label stands on step 3.
+constexpr int ResultLabelLeft = 204;
+} // namespace
+
+TForm1::TForm1(QWidget *owner) : QWidget(owner)
+{
+    Platform::RegisterResources();
+    setupUi(this);
+    Platform::PrepareForm(this);
+    // F1 opens help only from the window and the controls wired for it.
+    for (QWidget *control : {static_cast<QWidget *>(HelpButtonClick),
+                             static_cast<QWidget *>(CancelButtonClick),
+                             static_cast<QWidget *>(Gauge),
+                             static_cast<QWidget *>(StandardMICR),
+                             static_cast<QWidget *>(UseBold)})
+        new Platform::KeyStop(control, Qt::Key_F1);
+    Platform::EncloseControls(this, ClientArea, DesignedClientSize, InnerBorder);
+}
+
+TForm1::~TForm1() = default;
+
+QPrintDialog *TForm1::PrintDialog1()
+{
+    if (!printDialog_) {
+        static QPrinter printer(QPrinter::HighResolution);
+        printDialog_ = std::make_unique<QPrintDialog>(&printer, this);
+    }
+    return printDialog_.get();
+}
+
+bool TForm1::event(QEvent *event)
+{
+    // Step 1 is laid out before the window is first seen, even where no
+    // window manager ever activates it.
+    if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) && !startedUp_) {
+        startedUp_ = true;
+        Startup();
+    }
+    return QWidget::event(event);
+}
+
+void TForm1::Startup()
+{
+    CurrentStep = 1;
+    ShowIntroStep();
+    Platform::SetHintHidePause(6000);
+    BuyNow->setVisible(true);
+    BuyNow->setText(QStringLiteral("&Buy Now"));
+    BuyNow->setToolTip(QStringLiteral("How to buy this software right now"));
+}
+
+void TForm1::ShowIntroStep() { ApplyStepLayout(IntroStep); }
+void TForm1::ShowMeasureStep() { ApplyStepLayout(MeasureStep); }
+void TForm1::ShowResultStep() { ApplyStepLayout(ResultStep); }
+
+void TForm1::ApplyStepLayout(const StepLayout &step)
+{
+    NextButton->setVisible(step.nextShown);
+    PreviousButton->setVisible(step.previousShown);
+    GroupBox1->setVisible(step.lineChoiceShown);
+
+    QLabel *const lines[] = {StaticText1, StaticText2, StaticText3, StaticText4,
+                             StaticText5, StaticText6, StaticText7, StaticText8};
+    for (std::size_t i = 0; i < step.lines.size(); ++i)
+        Platform::SetStaticText(lines[i], QString::fromLatin1(step.lines[i]));
+
+    StaticText9->setVisible(step.resultShown);
+    GroupBox2->setVisible(step.weightChoiceShown);
+    if (step.nextGlyphFile)
+        LoadNextButtonGlyph(step.nextGlyphFile);
+    if (step.nextHint)
+        NextButton->setToolTip(QString::fromLatin1(step.nextHint));
+    if (step.previousHint)
+        PreviousButton->setToolTip(QString::fromLatin1(step.previousHint));
+    CancelButtonClick->setToolTip(QString::fromLatin1(step.exitHint));
+    CancelButtonClick->setText(QString::fromLatin1(step.exitCaption));
+
+    Platform::EncloseControls(this, ClientArea, DesignedClientSize, InnerBorder);
+}
+
+void TForm1::LoadNextButtonGlyph(const char *fileName)
+{
+    // A glyph that cannot be read leaves the previous one in place: the
+    // step, and the printing that follows it, must not depend on artwork.
+    QString reason;
+    const QPixmap glyph = Platform::ReadGlyphFile(QString::fromLatin1(fileName), &reason);
+    if (glyph.isNull()) {
+        qWarning("micr-calibration: cannot load button glyph \"%s\": %s", fileName,
+                 qPrintable(reason));
+        return;
+    }
+    NextButton->setIcon(QIcon(glyph));
+}
+
+void TForm1::NextButtonClickClick()
+{
+    const int oldStep = CurrentStep;
+    CurrentStep = std::min(CurrentStep + 1, 3);
+    if (CurrentStep == 3) {
+        ShowResultFontName();
+        ShowResultStep();
+        return;
+    }
+    ShowMeasureStep();
+    if (oldStep == 1)
+        PrintCalibrationPage();
+}
+
+void TForm1::PreviousButtonClickClick()
+{
+    CurrentStep = std::max(CurrentStep - 1, 1);
+    if (CurrentStep == 1)
+        ShowIntroStep();
+    else
+        ShowMeasureStep();
+}
+
+void TForm1::HelpButtonClickClick()
+{
+    OpenWithShell(OwnerWindow(this), "open", "micr.chm");
+}
+
+void TForm1::FormKeyDown(QObject * /*sender*/, int key, Qt::KeyboardModifiers /*shift*/)
+{
+    if (key == Qt::Key_F1)
+        HelpButtonClickClick();
+}
+
+void TForm1::keyPressEvent(QKeyEvent *event)
+{
+    FormKeyDown(focusWidget() ? static_cast<QObject *>(focusWidget()) : this, event->key(),
+                event->modifiers());
+    // The key goes on as it came.
+    QWidget::keyPressEvent(event);
+}
+
+void TForm1::CancelButtonClickClick()
+{
+    std::exit(1);
+}
+
+void TForm1::FormClose(QObject * /*sender*/, TCloseAction &action)
+{
+    action = caFree;
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    TCloseAction action = caHide;
+    FormClose(this, action);
+    if (action == caNone) {
+        event->ignore();
+        return;
+    }
+    // Closing the main window in any other way ends the program.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+QString SelectedFaceName()
+{
+    const FontWeightChoice weight =
+        Form1->UseBold->isChecked() ? FontWeightChoice::Bold : FontWeightChoice::Standard;
+    CalibrationLine line = LastCalibrationLine;
+    const QRadioButton *const tested[] = {Form1->RadioButton1, Form1->RadioButton2,
+                                          Form1->RadioButton3, Form1->RadioButton4};
+    for (int i = 0; i < 4; ++i) {
+        if (tested[i]->isChecked()) {
+            line = i + 1;
+            break;
+        }
+    }
+    return QString::fromLatin1(MicrFaceName(line, weight));
+}
+
+void ShowResultFontName()
+{
+    Form1->StaticText9->move(ResultLabelLeft, Form1->StaticText9->y());
+    Platform::SetStaticText(Form1->StaticText9, SelectedFaceName());
+}
+
+void PrintCalibrationPage()
+{
+    if (Form1->PrintDialog1()->exec() != QDialog::Accepted)
+        return;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "calibration/MicrFaceTable.h"
+#include "ui_Micr.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QPrintDialog;
+struct StepLayout;
+
+// What closing a window does with it.
+enum TCloseAction { caNone = 0, caHide = 1, caFree = 2, caMinimize = 3 };
+
+// The calibration wizard: the program's main window. Three steps share its
+// controls; a step is the texts, visibilities, hints and captions it sets.
+class TForm1 : public QWidget, private Ui::TForm1
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget *owner = nullptr);
+    ~TForm1() override;
+
+    // Controls other windows and the print job read.
+    using Ui::TForm1::NextButton;
+    using Ui::TForm1::StaticText9;
+    using Ui::TForm1::StandardMICR;
+    using Ui::TForm1::UseBold;
+    using Ui::TForm1::RadioButton1;
+    using Ui::TForm1::RadioButton2;
+    using Ui::TForm1::RadioButton3;
+    using Ui::TForm1::RadioButton4;
+    using Ui::TForm1::RadioButton5;
+
+    // The print dialog, made on first use: it asks CUPS for every queue.
+    QPrintDialog *PrintDialog1();
+
+    void ShowIntroStep();
+    void ShowMeasureStep();
+    void ShowResultStep();
+
+    void FormKeyDown(QObject *sender, int key, Qt::KeyboardModifiers shift);
+    void FormClose(QObject *sender, TCloseAction &action);
+
+public slots:
+    void Startup();
+    void NextButtonClickClick();
+    void PreviousButtonClickClick();
+    void HelpButtonClickClick();
+    void CancelButtonClickClick();
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void ApplyStepLayout(const StepLayout &step);
+    void LoadNextButtonGlyph(const char *fileName);
+
+    std::unique_ptr<QPrintDialog> printDialog_;
+    bool startedUp_ = false;
+};
+
+// The wizard window, made once at start-up.
+extern TForm1 *Form1;
+
+// The wizard step shown, 1 to 3.
+extern int CurrentStep;
+
+// The face for the line and weight chosen on Form1.
+QString SelectedFaceName();
+
+// Fills the result label with the chosen face and moves it into place.
+void ShowResultFontName();
+
+// Asks for a printer and prints the calibration page on it.
+void PrintCalibrationPage();

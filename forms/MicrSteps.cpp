@@ -1,0 +1,70 @@
+#include "MicrSteps.h"
+
+const StepLayout IntroStep = {
+    true,
+    false,
+    false,
+    {
+        "This utility will print a sample of each MICR font in this package.",
+        "You will then be guided through the process of selecting the right",
+        "MICR font for your printer and operating system.",
+        "",
+        "Turn your laser printer on. Make sure this printer has blank paper",
+        "loaded in it. Leave the font selection set to standard unless you",
+        "need bold fonts to increase signal strength. Click Next to select a",
+        "printer and print the calibration page.",
+    },
+    false,
+    true,
+    "print24.bmp",
+    "Print a calibration page and move to the next step",
+    nullptr,
+    "Exit the program immediately",
+    "Exit",
+};
+
+const StepLayout MeasureStep = {
+    true,
+    true,
+    true,
+    {
+        "",
+        "Now printing a test sheet . . .",
+        "",
+        "Wait until page that is now printing is cool, then measure the",
+        "length of each printed MICR line. Select the line that is nearest to",
+        "7 inches in length. If two lines are the same length, pick the one",
+        "closest to Line 3. Select the line number below that corresponds",
+        "to this 7 inch long MICR line.",
+    },
+    false,
+    false,
+    "next24.bmp",
+    "Move to the next step which will tell you what font to use",
+    "Return to the print a calibration page step",
+    "Exit the program immediately",
+    "Exit",
+};
+
+const StepLayout ResultStep = {
+    false,
+    true,
+    false,
+    {
+        "",
+        "",
+        "Congratulations, your computer and printer system is now",
+        "calibrated. Note that if you change printers or operating systems",
+        "you should run this calibration program again.",
+        "",
+        "You must use the following MICR font name, printing at 10 points,",
+        "in your check printing program:",
+    },
+    true,
+    false,
+    nullptr,
+    nullptr,
+    "Return to the line length selection step",
+    "All done, exit now",
+    "Done",
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// Small pieces of glue between the form descriptions and Qt, for the places
+// where Qt widgets do not behave the way the forms were designed.
+namespace Platform {
+
+// Registers the forms' pictures and glyphs; call before setupUi.
+void RegisterResources();
+
+// After setupUi: applies the character heights and lets every static text
+// take the size of its text.
+void PrepareForm(QWidget *root);
+
+// The form descriptions name Windows faces ("MS Sans Serif", "Tahoma",
+// "Arial"). Where one is not installed, a close free face stands in for it.
+void InstallFaceSubstitutes();
+
+// Fonts in the form descriptions give a character height in pixels (the
+// dynamic property "charHeight"), which a .ui font cannot hold. Applies it to
+// the widget and every descendant that carries it.
+void ApplyCharHeights(QWidget *root);
+
+// A static text that sizes itself to its text, keeping its top-left corner.
+void SetStaticText(QLabel *label, const QString &text);
+
+// Grows the window so that its client area encloses every visible control,
+// never below the designed client size. The client area sits inside a border.
+void EncloseControls(QWidget *window, QWidget *clientArea, QSize designedClientSize, int border);
+
+// How long tooltips stay up, in milliseconds, for every widget there is.
+// Qt keeps this per widget, so it is applied to each.
+void SetHintHidePause(int milliseconds);
+int HintHidePause();
+
+// Keeps a key from reaching the control's parents: Qt passes a key that a
+// control ignores on to its parent widget, so a handler on the window would
+// otherwise see keys typed into any of its controls.
+class KeyStop : public QObject
+{
+public:
+    KeyStop(QWidget *control, int key);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    int key_;
+};
+
+} // namespace Platform

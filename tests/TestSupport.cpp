@@ -1,0 +1,91 @@
+#include "TestSupport.h"
+
+#include "app/ShellLauncher.h"
+
+#include <QDir>
+#include <QFile>
+
+LaunchRecorder::LaunchRecorder()
+{
+    SetShellHandler([this](QWidget *owner, const char *verb, const char *target) {
+        launches.push_back({owner, QString::fromLatin1(verb ? verb : ""), QString::fromLatin1(target)});
+    });
+}
+
+LaunchRecorder::~LaunchRecorder()
+{
+    ResetShellHandler();
+}
+
+QStringList WarningCollector::lines;
+
+namespace {
+QtMessageHandler previousHandler = nullptr;
+void Collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("micr-calibration:")))
+        WarningCollector::lines.append(message);
+    else if (previousHandler)
+        previousHandler(type, context, message);
+}
+} // namespace
+
+WarningCollector::WarningCollector()
+{
+    lines.clear();
+    previousHandler = qInstallMessageHandler(Collect);
+}
+
+WarningCollector::~WarningCollector()
+{
+    qInstallMessageHandler(previousHandler);
+}
+
+std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int timeoutMs)
+{
+    auto seen = std::make_shared<bool>(false);
+    auto *timer = new QTimer(qApp);
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [=]() {
+        *waited += 20;
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            *seen = true;
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        } else if (*waited > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(20);
+    return seen;
+}
+
+std::shared_ptr<bool> RejectNextModal()
+{
+    return AnswerNextModal([](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    });
+}
+
+WorkingDirectory::WorkingDirectory(const QString &dir) : previous_(QDir::currentPath())
+{
+    QDir::setCurrent(dir);
+}
+
+WorkingDirectory::~WorkingDirectory()
+{
+    QDir::setCurrent(previous_);
+}
+
+void CopyGlyphFiles(const QString &dir)
+{
+    for (const char *name : {"print24.bmp", "next24.bmp"}) {
+        const QString source = QStringLiteral(MICR_SOURCE_DIR "/resources/") + QLatin1String(name);
+        QFile::copy(source, dir + QLatin1Char('/') + QLatin1String(name));
+    }
+}

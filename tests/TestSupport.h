@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// One launch handed to the desktop, as the launcher seam saw it.
+struct Launch
+{
+    QWidget *owner;
+    QString verb; // empty for the default action
+    QString target;
+};
+
+// Records launches instead of opening anything, for as long as it lives.
+class LaunchRecorder
+{
+public:
+    LaunchRecorder();
+    ~LaunchRecorder();
+    std::vector<Launch> launches;
+};
+
+// Collects the program's own warnings written while it lives.
+class WarningCollector
+{
+public:
+    WarningCollector();
+    ~WarningCollector();
+    static QStringList lines;
+};
+
+// Answers the next modal dialog that opens: `answer` runs on it once it is
+// the active modal widget. Returns a flag that tells whether it was seen.
+std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000);
+
+// Rejects the next modal dialog.
+std::shared_ptr<bool> RejectNextModal();
+
+// Runs with the working directory switched to `dir`.
+class WorkingDirectory
+{
+public:
+    explicit WorkingDirectory(const QString &dir);
+    ~WorkingDirectory();
+
+private:
+    QString previous_;
+};
+
+// Copies the glyph files the wizard reads into `dir`.
+void CopyGlyphFiles(const QString &dir);

@@ -1,0 +1,587 @@
+// The wizard window on the offscreen platform: its steps, navigation, face
+// choice, help key, tooltips, error box and glyph files.
+#include "TestSupport.h"
+
+#include "app/MicrApplication.h"
+#include "forms/Micr.h"
+#include "platform/ErrorBox.h"
+#include "platform/FormGlue.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+const QStringList IntroTexts = {
+    "This utility will print a sample of each MICR font in this package.",
+    "You will then be guided through the process of selecting the right",
+    "MICR font for your printer and operating system.",
+    "",
+    "Turn your laser printer on. Make sure this printer has blank paper",
+    "loaded in it. Leave the font selection set to standard unless you",
+    "need bold fonts to increase signal strength. Click Next to select a",
+    "printer and print the calibration page.",
+};
+const QStringList MeasureTexts = {
+    "",
+    "Now printing a test sheet . . .",
+    "",
+    "Wait until page that is now printing is cool, then measure the",
+    "length of each printed MICR line. Select the line that is nearest to",
+    "7 inches in length. If two lines are the same length, pick the one",
+    "closest to Line 3. Select the line number below that corresponds",
+    "to this 7 inch long MICR line.",
+};
+const QStringList ResultTexts = {
+    "",
+    "",
+    "Congratulations, your computer and printer system is now",
+    "calibrated. Note that if you change printers or operating systems",
+    "you should run this calibration program again.",
+    "",
+    "You must use the following MICR font name, printing at 10 points,",
+    "in your check printing program:",
+};
+
+template <class T = QWidget> T *Control(QWidget *window, const char *name)
+{
+    T *control = window->findChild<T *>(QLatin1String(name));
+    if (!control)
+        qFatal("no control %s", name);
+    return control;
+}
+
+QStringList StepTexts(QWidget *window)
+{
+    QStringList texts;
+    for (int i = 1; i <= 8; ++i)
+        texts << Control<QLabel>(window, qPrintable(QStringLiteral("StaticText%1").arg(i)))->text();
+    return texts;
+}
+
+void Click(QWidget *window, const char *name)
+{
+    QTest::mouseClick(Control(window, name), Qt::LeftButton);
+}
+
+// Next from step 1 prints: the print dialog is cancelled.
+void NextCancellingPrint(QWidget *window)
+{
+    auto seen = RejectNextModal();
+    Click(window, "NextButton");
+    QVERIFY(*seen);
+}
+
+} // namespace
+
+class WizardTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<WorkingDirectory> cwd_;
+    std::unique_ptr<TForm1> window_;
+
+    TForm1 *OpenWizard()
+    {
+        window_ = std::make_unique<TForm1>();
+        Form1 = window_.get();
+        window_->show();
+        if (!QTest::qWaitForWindowExposed(window_.get()))
+            qFatal("wizard window never shown");
+        return window_.get();
+    }
+
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        CopyGlyphFiles(dir_->path());
+        cwd_ = std::make_unique<WorkingDirectory>(dir_->path());
+    }
+
+    void cleanup()
+    {
+        window_.reset();
+        Form1 = nullptr;
+        cwd_.reset();
+        dir_.reset();
+    }
+
+    void stepLayouts_data()
+    {
+        QTest::addColumn<QStringList>("path");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("hidden");
+        QTest::addColumn<QString>("nextHint");
+        QTest::addColumn<QString>("previousHint");
+        QTest::addColumn<QString>("exitCaption");
+        QTest::addColumn<QString>("exitHint");
+
+        const QString nextHint1 = "Print a calibration page and move to the next step";
+        const QString nextHint2 = "Move to the next step which will tell you what font to use";
+        const QString back1 = "Return to the print a calibration page step";
+        const QString back2 = "Return to the line length selection step";
+        const QString exitHint = "Exit the program immediately";
+        QTest::newRow("start") << QStringList{} << 1 << IntroTexts
+                               << "NextButton GroupBox2 BuyNow" << "PreviousButton GroupBox1 StaticText9"
+                               << nextHint1 << "" << "Exit" << exitHint;
+        QTest::newRow("next") << QStringList{"next"} << 2 << MeasureTexts
+                              << "NextButton PreviousButton GroupBox1" << "GroupBox2 StaticText9"
+                              << nextHint2 << back1 << "Exit" << exitHint;
+        QTest::newRow("next next") << QStringList{"next", "next"} << 3 << ResultTexts
+                                   << "PreviousButton StaticText9" << "NextButton GroupBox1 GroupBox2"
+                                   << nextHint2 << back2 << "Done" << "All done, exit now";
+        QTest::newRow("back to 2") << QStringList{"next", "next", "previous"} << 2 << MeasureTexts
+                                   << "NextButton PreviousButton GroupBox1" << "GroupBox2 StaticText9"
+                                   << nextHint2 << back1 << "Exit" << exitHint;
+        QTest::newRow("back to 1") << QStringList{"next", "previous"} << 1 << IntroTexts
+                                   << "NextButton GroupBox2" << "PreviousButton GroupBox1 StaticText9"
+                                   << nextHint1 << back1 << "Exit" << exitHint;
+        QTest::newRow("back from 3 to 1") << QStringList{"next", "next", "previous", "previous"} << 1
+                                          << IntroTexts << "NextButton GroupBox2"
+                                          << "PreviousButton GroupBox1 StaticText9" << nextHint1 << back1
+                                          << "Exit" << exitHint;
+    }
+
+    void stepLayouts()
+    {
+        QFETCH(QStringList, path);
+        QFETCH(int, step);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, shown);
+        QFETCH(QString, hidden);
+        QFETCH(QString, nextHint);
+        QFETCH(QString, previousHint);
+        QFETCH(QString, exitCaption);
+        QFETCH(QString, exitHint);
+
+        TForm1 *window = OpenWizard();
+        for (const QString &move : path) {
+            if (move == "next" && CurrentStep == 1)
+                NextCancellingPrint(window);
+            else
+                Click(window, move == "next" ? "NextButton" : "PreviousButton");
+        }
+        QCOMPARE(CurrentStep, step);
+        QCOMPARE(StepTexts(window), texts);
+        for (const QString &name : shown.split(' '))
+            QVERIFY2(Control(window, qPrintable(name))->isVisible(), qPrintable(name));
+        for (const QString &name : hidden.split(' '))
+            QVERIFY2(!Control(window, qPrintable(name))->isVisible(), qPrintable(name));
+        QCOMPARE(Control(window, "NextButton")->toolTip(), nextHint);
+        QCOMPARE(Control(window, "PreviousButton")->toolTip(), previousHint);
+        QCOMPARE(Control<QPushButton>(window, "CancelButtonClick")->text(), exitCaption);
+        QCOMPARE(Control(window, "CancelButtonClick")->toolTip(), exitHint);
+        QCOMPARE(Control<QPushButton>(window, "BuyNow")->text(), QString("&Buy Now"));
+        QCOMPARE(Control(window, "BuyNow")->toolTip(), QString("How to buy this software right now"));
+        QCOMPARE(window->windowTitle(), QString("Tolvane MICR Font Set"));
+    }
+
+    void printDialogComesAfterStepTwoTexts()
+    {
+        TForm1 *window = OpenWizard();
+        QString lineWhilePrinting;
+        auto seen = AnswerNextModal([&](QWidget *dialog) {
+            lineWhilePrinting = Control<QLabel>(window, "StaticText2")->text();
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        Click(window, "NextButton");
+        QVERIFY(*seen);
+        QCOMPARE(lineWhilePrinting, QString("Now printing a test sheet . . ."));
+        QCOMPARE(CurrentStep, 2);
+        // Going back never prints; forward again from step 1 does.
+        Click(window, "NextButton");
+        Click(window, "PreviousButton");
+        QCOMPARE(CurrentStep, 2);
+        QCOMPARE(StepTexts(window), MeasureTexts);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        Click(window, "PreviousButton");
+        QCOMPARE(CurrentStep, 1);
+        NextCancellingPrint(window);
+    }
+
+    void faceForEachChoice_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QString>("face");
+        const char *standard[] = {"FerroN Sample", "FerroN2 Sample", "Ferro Sample", "FerroW2 Sample",
+                                  "FerroW Sample"};
+        const char *bold[] = {"FerrodarkN Sample", "FerrodarkN2 Sample", "Ferrodark Sample",
+                              "FerrodarkW2 Sample", "FerrodarkW Sample"};
+        for (int line = 1; line <= 5; ++line) {
+            QTest::addRow("line %d standard", line) << line << false << QString(standard[line - 1]);
+            QTest::addRow("line %d bold", line) << line << true << QString(bold[line - 1]);
+        }
+    }
+
+    void faceForEachChoice()
+    {
+        QFETCH(int, line);
+        QFETCH(bool, bold);
+        QFETCH(QString, face);
+
+        TForm1 *window = OpenWizard();
+        if (bold)
+            Click(window, "UseBold");
+        NextCancellingPrint(window);
+        QTest::mouseClick(Control(window, qPrintable(QStringLiteral("RadioButton%1").arg(line))),
+                          Qt::LeftButton, {}, QPoint(5, 7));
+        Click(window, "NextButton");
+
+        auto *result = Control<QLabel>(window, "StaticText9");
+        QVERIFY(result->isVisible());
+        QCOMPARE(result->text(), face);
+        QCOMPARE(result->pos(), QPoint(204, 207));
+        QVERIFY(result->width() >= result->sizeHint().width());
+
+        // The choices survive going back and forth.
+        Click(window, "PreviousButton");
+        Click(window, "PreviousButton");
+        QCOMPARE(Control<QRadioButton>(window, "UseBold")->isChecked(), bold);
+        QVERIFY(Control<QRadioButton>(window, qPrintable(QStringLiteral("RadioButton%1").arg(line)))->isChecked());
+    }
+
+    void resultFollowsTheLatestChoice()
+    {
+        TForm1 *window = OpenWizard();
+        NextCancellingPrint(window);
+        Click(window, "NextButton");
+        QCOMPARE(Control<QLabel>(window, "StaticText9")->text(), QString("Ferro Sample"));
+        Click(window, "PreviousButton");
+        Click(window, "PreviousButton");
+        Click(window, "UseBold");
+        NextCancellingPrint(window);
+        Click(window, "NextButton");
+        QCOMPARE(Control<QLabel>(window, "StaticText9")->text(), QString("Ferrodark Sample"));
+    }
+
+    void lineFiveIsTheFallThrough()
+    {
+        // Line 5 is whatever is left when none of lines 1 to 4 is checked.
+        TForm1 *window = OpenWizard();
+        for (const char *name : {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5"})
+            Control<QRadioButton>(window, name)->setAutoExclusive(false);
+        for (const char *name : {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5"})
+            Control<QRadioButton>(window, name)->setChecked(false);
+        QCOMPARE(SelectedFaceName(), QString("FerroW Sample"));
+        Control<QRadioButton>(window, "RadioButton2")->setChecked(true);
+        Control<QRadioButton>(window, "RadioButton4")->setChecked(true);
+        QCOMPARE(SelectedFaceName(), QString("FerroN2 Sample"));
+    }
+
+    void startupRunsOnce()
+    {
+        TForm1 *window = OpenWizard();
+        NextCancellingPrint(window);
+        window->hide();
+        window->show();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(window, &activate);
+        QCOMPARE(CurrentStep, 2);
+        QCOMPARE(StepTexts(window), MeasureTexts);
+    }
+
+    void helpKey_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("launches");
+        const char *wired[] = {"TForm1", "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
+                               "RadioButton5", "BuyNow", "BitBtn1", "NextButton", "PreviousButton"};
+        for (const char *name : wired) {
+            QTest::addRow("%s", name) << name << int(Qt::NoModifier) << 1;
+            QTest::addRow("%s ctrl", name) << name << int(Qt::ControlModifier) << 1;
+        }
+        QTest::addRow("TForm1 shift") << "TForm1" << int(Qt::ShiftModifier) << 1;
+        QTest::addRow("NextButton alt") << "NextButton" << int(Qt::AltModifier) << 1;
+        QTest::addRow("RadioButton3 ctrl+shift") << "RadioButton3" << int(Qt::ControlModifier | Qt::ShiftModifier) << 1;
+        for (const char *name : {"HelpButtonClick", "CancelButtonClick", "Gauge", "StandardMICR", "UseBold"}) {
+            QTest::addRow("%s", name) << name << int(Qt::NoModifier) << 0;
+            QTest::addRow("%s shift", name) << name << int(Qt::ShiftModifier) << 0;
+        }
+    }
+
+    void helpKey()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, modifiers);
+        QFETCH(int, launches);
+
+        TForm1 *window = OpenWizard();
+        NextCancellingPrint(window);
+        LaunchRecorder recorder;
+        QWidget *target = control == "TForm1" ? window : Control(window, qPrintable(control));
+        QTest::keyClick(target, Qt::Key_F1, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(int(recorder.launches.size()), launches);
+        if (launches) {
+            QCOMPARE(recorder.launches[0].verb, QString("open"));
+            QCOMPARE(recorder.launches[0].target, QString("micr.chm"));
+        }
+        QCOMPARE(CurrentStep, 2);
+        QCOMPARE(StepTexts(window), MeasureTexts);
+    }
+
+    void otherKeysOpenNothing()
+    {
+        TForm1 *window = OpenWizard();
+        LaunchRecorder recorder;
+        for (Qt::Key key : {Qt::Key_F2, Qt::Key_F12, Qt::Key_H, Qt::Key_Question})
+            QTest::keyClick(window, key);
+        QCOMPARE(int(recorder.launches.size()), 0);
+    }
+
+    void helpButton()
+    {
+        TForm1 *window = OpenWizard();
+        LaunchRecorder recorder;
+        Click(window, "HelpButtonClick");
+        QCOMPARE(int(recorder.launches.size()), 1);
+        QCOMPARE(recorder.launches[0].verb, QString("open"));
+        QCOMPARE(recorder.launches[0].target, QString("micr.chm"));
+        QVERIFY(recorder.launches[0].owner == nullptr);
+        QCOMPARE(StepTexts(window), IntroTexts);
+    }
+
+    void tooltipsStayUpSixSeconds()
+    {
+        TForm1 *window = OpenWizard();
+        NextCancellingPrint(window);
+        Click(window, "NextButton");
+        int withTip = 0;
+        const auto controls = Control(window, "ClientArea")->findChildren<QWidget *>();
+        for (const QWidget *control : controls) {
+            if (control->toolTip().isEmpty())
+                continue;
+            ++withTip;
+            QVERIFY2(control->toolTipDuration() == 6000, qPrintable(control->objectName()));
+        }
+        QCOMPARE(withTip, 16);
+        const QString lineTip = "Pick the line on the caibration sheet that is 7 inches long";
+        for (const char *name : {"GroupBox1", "RadioButton1", "RadioButton5"})
+            QCOMPARE(Control(window, name)->toolTip(), lineTip);
+    }
+
+    void windowEnclosesEveryText()
+    {
+        TForm1 *window = OpenWizard();
+        auto check = [window](const char *step) {
+            QWidget *client = Control(window, "ClientArea");
+            QVERIFY(client->width() >= 457 && client->height() >= 324);
+            QVERIFY(window->width() >= client->width() + 10);
+            const auto labels = client->findChildren<QLabel *>();
+            for (const QLabel *label : labels) {
+                if (!label->isVisible() || label->text().isEmpty())
+                    continue;
+                const QString where = QStringLiteral("%1 on %2").arg(label->objectName(), step);
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(where));
+                QVERIFY2(label->height() >= label->sizeHint().height(), qPrintable(where));
+                QRect inClient(label->mapTo(client, QPoint(0, 0)), label->size());
+                QVERIFY2(client->rect().contains(inClient), qPrintable(where));
+            }
+        };
+        check("step 1");
+        NextCancellingPrint(window);
+        check("step 2");
+        Click(window, "NextButton");
+        check("step 3");
+    }
+
+    void windowFacesStandIn()
+    {
+        TForm1 *window = OpenWizard();
+        const QFontInfo text(Control(window, "StaticText1")->font());
+        QCOMPARE(text.family(), QString("Liberation Sans"));
+        QCOMPARE(text.pixelSize(), 10);
+        const QFontInfo title(Control(window, "StaticText17")->font());
+        QCOMPARE(title.family(), QString("Liberation Sans"));
+        QVERIFY(title.bold());
+        QCOMPARE(title.pixelSize(), 16);
+        QVERIFY(Control<QLabel>(window, "StaticText17")->text().endsWith(QChar(0x2122)));
+        const QFontInfo result(Control(window, "StaticText9")->font());
+        QVERIFY(result.bold());
+        QCOMPARE(result.pixelSize(), 16);
+    }
+
+    void tabOrder()
+    {
+        TForm1 *window = OpenWizard();
+        QStringList chain;
+        QWidget *first = Control(window, "RadioButton1");
+        QWidget *widget = first;
+        do {
+            if (widget->focusPolicy() & Qt::TabFocus)
+                chain << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != first);
+        QCOMPARE(chain, QStringList({"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
+                                     "RadioButton5", "HelpButtonClick", "BuyNow", "BitBtn1", "StandardMICR",
+                                     "UseBold", "CancelButtonClick", "NextButton", "PreviousButton", "Gauge"}));
+        QCOMPARE(Control(window, "SpeedButton1")->focusPolicy(), Qt::NoFocus);
+    }
+
+    void exceptionInAHandlerShowsTheErrorBox_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letter") << "Printer is out of paper" << "Printer is out of paper.";
+        QTest::newRow("full stop") << "Printer is out of paper." << "Printer is out of paper.";
+        QTest::newRow("exclamation") << "Out of paper!" << "Out of paper!";
+        QTest::newRow("closing paren") << "Out of paper (tray 2)" << "Out of paper (tray 2)";
+        QTest::newRow("digit") << "Error 42" << "Error 42.";
+        QTest::newRow("slash") << "Cannot open /" << "Cannot open /.";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("non-ascii") << QString("Caf") + QChar(0xe9) << QString("Caf") + QChar(0xe9) + ".";
+    }
+
+    void exceptionInAHandlerShowsTheErrorBox()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+
+        class Thrower : public QObject
+        {
+        public:
+            std::string what;
+            int handled = 0;
+            bool event(QEvent *event) override
+            {
+                if (event->type() != QEvent::User)
+                    return QObject::event(event);
+                ++handled;
+                throw std::runtime_error(what);
+            }
+        } thrower;
+        thrower.what = message.toStdString();
+
+        QString text, caption;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            text = box->text();
+            caption = box->windowTitle();
+            icon = box->icon();
+            buttons = box->standardButtons();
+            box->accept();
+        });
+        QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+        QTRY_VERIFY(*seen);
+        QCOMPARE(text, shown);
+        QCOMPARE(caption, QString("MICR System Calibration"));
+        QCOMPARE(icon, QMessageBox::Critical);
+        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        // The program goes on: the next event is handled too.
+        auto again = RejectNextModal();
+        QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+        QTRY_VERIFY(*again);
+        QCOMPARE(thrower.handled, 2);
+    }
+
+    void glyphFileFaults_data()
+    {
+        QTest::addColumn<QString>("fault");
+        for (const char *fault : {"missing", "empty", "random bytes", "truncated", "huge header", "directory", "text"})
+            QTest::newRow(fault) << QString(fault);
+    }
+
+    void glyphFileFaults()
+    {
+        QFETCH(QString, fault);
+
+        const QString path = dir_->filePath("print24.bmp");
+        QFile good(path);
+        QVERIFY(good.open(QIODevice::ReadOnly));
+        const QByteArray original = good.readAll();
+        good.close();
+        QFile::remove(path);
+        QFile bad(path);
+        if (fault == "directory") {
+            QVERIFY(QDir(dir_->path()).mkdir("print24.bmp"));
+        } else if (fault != "missing") {
+            QVERIFY(bad.open(QIODevice::WriteOnly));
+            if (fault == "random bytes") {
+                QByteArray noise(3000, 0);
+                for (int i = 0; i < noise.size(); ++i)
+                    noise[i] = char((i * 7919 + 13) % 251);
+                bad.write(noise);
+            } else if (fault == "truncated") {
+                bad.write(original.left(80));
+            } else if (fault == "huge header") {
+                QByteArray header = original.left(54);
+                const qint32 side = 30000;
+                std::memcpy(header.data() + 18, &side, 4);
+                std::memcpy(header.data() + 22, &side, 4);
+                bad.write(header + QByteArray(100, '\xff'));
+            } else if (fault == "text") {
+                bad.write("this is not a bitmap\n");
+            }
+            bad.close();
+        }
+
+        WarningCollector warnings;
+        window_ = std::make_unique<TForm1>();
+        Form1 = window_.get();
+        auto *next = Control<QPushButton>(window_.get(), "NextButton");
+        const qint64 designGlyph = next->icon().cacheKey();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+
+        // The whole of step 1 is in place, with the designed glyph kept.
+        QCOMPARE(StepTexts(window_.get()), IntroTexts);
+        QCOMPARE(next->toolTip(), QString("Print a calibration page and move to the next step"));
+        QCOMPARE(Control<QPushButton>(window_.get(), "CancelButtonClick")->text(), QString("Exit"));
+        QVERIFY(Control(window_.get(), "BuyNow")->isVisible());
+        QCOMPARE(next->icon().cacheKey(), designGlyph);
+        QCOMPARE(warnings.lines.size(), 1);
+        QVERIFY(warnings.lines[0].contains("print24.bmp"));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+        // Next still lays out step 2 and goes on to print.
+        NextCancellingPrint(window_.get());
+        QCOMPARE(StepTexts(window_.get()), MeasureTexts);
+        QVERIFY(next->icon().cacheKey() != designGlyph);
+        QCOMPARE(warnings.lines.size(), 1);
+    }
+
+    void shippedGlyphsLoad()
+    {
+        WarningCollector warnings;
+        TForm1 *window = OpenWizard();
+        auto *next = Control<QPushButton>(window, "NextButton");
+        const QImage step1 = next->icon().pixmap(24, 24).toImage();
+        NextCancellingPrint(window);
+        const QImage step2 = next->icon().pixmap(24, 24).toImage();
+        QVERIFY(warnings.lines.isEmpty());
+        QCOMPARE(step1.size(), QSize(24, 24));
+        QVERIFY(step1 != step2);
+        // The bitmaps' background colour is see-through.
+        QCOMPARE(qAlpha(step2.pixel(0, 23)), 0);
+        QVERIFY(qAlpha(step2.pixel(12, 12)) > 0);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    MicrApplication application(argc, argv);
+    Platform::SetApplicationTitle(QStringLiteral("MICR System Calibration"));
+    Platform::InstallFaceSubstitutes();
+    WizardTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_wizard.moc"
