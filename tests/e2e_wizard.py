@@ -1,0 +1,139 @@
+"""The real program in a real X server: exits, close box and help key."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from desktop import Desktop
+
+BINARY, WM_CLOSE, SOURCE_DIR = map(os.path.abspath, sys.argv[1:4])
+TITLE = "Tolvane MICR Font Set"
+BORDER = 5  # the client area's controls sit inside the window's border
+
+
+def at(x, y):
+    """A control's position, client coordinates as designed, to window coordinates."""
+    return x + BORDER, y + BORDER
+
+
+EXIT = at(396 + 30, 294 + 15)
+NEXT = at(333 + 30, 294 + 15)
+HELP = at(172 + 30, 294 + 15)
+PICTURE = at(60, 120)
+
+
+class Program:
+    def __init__(self, desktop, with_help=True):
+        self.desktop = desktop
+        self.cwd = tempfile.mkdtemp(prefix="micr-cwd-")
+        for name in ("print24.bmp", "next24.bmp"):
+            shutil.copy(os.path.join(SOURCE_DIR, "resources", name), self.cwd)
+        if with_help:
+            open(os.path.join(self.cwd, "micr.chm"), "wb").close()
+        self.process = subprocess.Popen([BINARY], cwd=self.cwd, env=desktop.env,
+                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        self.window = desktop.find_window(TITLE)
+        time.sleep(0.3)
+
+    def status(self, timeout=15):
+        try:
+            return self.process.wait(timeout=timeout)
+        finally:
+            if self.process.poll() is None:
+                self.process.kill()
+                self.process.wait()
+            shutil.rmtree(self.cwd, ignore_errors=True)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def next_cancelling_print(self):
+        self.desktop.click(self.window, *NEXT)
+        dialog = self.desktop.find_window("Print")
+        self.desktop.xdotool("mousemove", "--window", dialog, 20, 20)
+        time.sleep(0.3)
+        self.desktop.xdotool("key", "Escape")
+        deadline = time.monotonic() + 10
+        while self.desktop.xdotool("search", "--onlyvisible", "--name", "^Print$"):
+            if time.monotonic() > deadline:
+                raise AssertionError("print dialog did not close")
+            time.sleep(0.1)
+
+    def close_box(self):
+        subprocess.run([WM_CLOSE, str(self.window)], env=self.desktop.env, check=True)
+
+
+def exit_button(desktop):
+    program = Program(desktop)
+    desktop.click(program.window, *EXIT)
+    assert program.status() == 1, "Exit must end the program with status 1"
+
+
+def done_button(desktop):
+    program = Program(desktop)
+    program.next_cancelling_print()
+    desktop.click(program.window, *NEXT)  # step 3
+    time.sleep(0.3)
+    assert program.running(), "Next on step 2 must not end the program"
+    desktop.click(program.window, *EXIT)  # now captioned Done
+    assert program.status() == 1, "Done must end the program with status 1"
+
+
+def close_box(desktop):
+    program = Program(desktop)
+    program.close_box()
+    assert program.status() == 0, "closing the window must end the program with status 0"
+
+
+def help_key_and_button(desktop):
+    program = Program(desktop)
+    desktop.key(program.window, *PICTURE, "F1")
+    desktop.key(program.window, *PICTURE, "ctrl+F1")
+    desktop.click(program.window, *HELP)
+    deadline = time.monotonic() + 10
+    while len(desktop.launches()) < 3 and time.monotonic() < deadline:
+        time.sleep(0.1)
+    launches = desktop.launches()
+    assert len(launches) == 3, f"expected three help launches, got {launches}"
+    for launch in launches:
+        assert launch.endswith("/micr.chm"), launch
+    assert program.running()
+    program.close_box()
+    assert program.status() == 0
+
+
+def missing_help_file(desktop):
+    program = Program(desktop, with_help=False)
+    desktop.key(program.window, *PICTURE, "F1")
+    desktop.click(program.window, *HELP)
+    time.sleep(1)
+    assert desktop.launches() == [], desktop.launches()
+    assert desktop.xdotool("search", "--onlyvisible", "--name", ".") .count("\n") == 0, \
+        "no window but the wizard may appear"
+    assert program.running()
+    program.close_box()
+    assert program.status() == 0
+
+
+CASES = [exit_button, done_button, close_box, help_key_and_button, missing_help_file]
+
+
+def main():
+    passed = failed = 0
+    for case in CASES:
+        with Desktop() as desktop:
+            try:
+                case(desktop)
+                passed += 1
+                print(f"PASS {case.__name__}")
+            except Exception as error:  # report every case, then fail
+                failed += 1
+                print(f"FAIL {case.__name__}: {error}")
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
