@@ -9,9 +9,9 @@ namespace Vendor {
 inline constexpr const char *CompanyName = "Tolvane Fonts, Inc.";
 inline constexpr const char *StreetAddress = "1200 Harbor Way, Suite 4";
 inline constexpr const char *CityLine = "Port Alder, WA 98001";
-inline constexpr const char *PhoneNumber = "(206) 555-0147";
-inline constexpr const char *FaxNumber = "(206) 555-0148";
-inline constexpr const char *OrderPhoneNumber = "(800) 555-0149";
+inline constexpr const char *PhoneNumber = "206-555-0147";
+inline constexpr const char *FaxNumber = "206-555-0148";
+inline constexpr const char *OrderPhoneNumber = "800-555-0149";
 
 inline constexpr const char *WebHost = "www.tolvane.example";
 inline constexpr const char *GaugeWebHost = "www.micrgauge.example";

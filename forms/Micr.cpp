@@ -3,15 +3,23 @@
 #include "MicrSteps.h"
 #include "app/ShellLauncher.h"
 #include "platform/FormGlue.h"
+#include "platform/ErrorBox.h"
 #include "platform/GlyphFile.h"
+#include "platform/PrintJob.h"
+#include "calibration/CalibrationPage.h"
+#include "calibration/PainterCanvas.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include <cstdlib>
+#include <stdexcept>
 
 TForm1 *Form1 = nullptr;
 int CurrentStep = 1;
@@ -201,8 +209,80 @@ void ShowResultFontName()
     Platform::SetStaticText(Form1->StaticText9, SelectedFaceName());
 }
 
+namespace {
+
+// The printer's canvas font lives as long as the printer does.
+CanvasFont &PrinterCanvasFont()
+{
+    static CanvasFont font;
+    return font;
+}
+
+// A page printed in a face that is not installed measures the stand-in
+// face, not the user's MICR font. Says so and lets the user decide.
+bool ConfirmMissingMicrFaces()
+{
+    const QStringList missing = MissingMicrFaces();
+    if (missing.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(),
+                    QStringLiteral("These MICR fonts are not installed: %1.")
+                        .arg(missing.join(QStringLiteral(", "))),
+                    QMessageBox::NoButton, Form1);
+    box.setObjectName(QStringLiteral("MissingFacesBox"));
+    box.setInformativeText(QStringLiteral(
+        "Their sample lines would be printed in another font and cannot be measured. "
+        "Install the MICR fonts, then print the calibration page again."));
+    QPushButton *printAnyway = box.addButton(QStringLiteral("Print Anyway"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == printAnyway;
+}
+
+class PrintFailure : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace
+
 void PrintCalibrationPage()
 {
-    if (Form1->PrintDialog1()->exec() != QDialog::Accepted)
+    if (!ConfirmMissingMicrFaces())
         return;
+    QPrintDialog *dialog = Form1->PrintDialog1();
+    if (dialog->exec() != QDialog::Accepted)
+        return;
+
+    QPrinter &printer = *dialog->printer();
+    printer.setDocName(QString());
+    Platform::PrintWithoutScaling(printer);
+    const int dpiX = printer.logicalDpiX();
+    const int dpiY = printer.logicalDpiY();
+    const PageUnits units = ComputePageUnits(dpiX, dpiY);
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                  : printer.outputFileName();
+        throw PrintFailure(QStringLiteral("Cannot print the calibration page on \"%1\": "
+                                          "the printer did not accept the job")
+                               .arg(where)
+                               .toStdString());
+    }
+    try {
+        PainterCanvas canvas(painter, dpiX, dpiY, PrinterCanvasFont());
+        DrawCalibrationPage(canvas, units, [] {
+            return Form1->UseBold->isChecked() ? FontWeightChoice::Bold : FontWeightChoice::Standard;
+        });
+    } catch (...) {
+        // Nothing half-drawn goes to the printer.
+        printer.abort();
+        painter.end();
+        throw;
+    }
+    if (!painter.end())
+        throw PrintFailure("The calibration page could not be sent to the printer");
 }

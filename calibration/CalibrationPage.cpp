@@ -1,0 +1,208 @@
+#include "CalibrationPage.h"
+
+#include "PageCanvas.h"
+#include "common/VendorDetails.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace {
+
+const QString Arial = QStringLiteral("Arial");
+const QString StandardMicrFace = QString::fromLatin1(MicrFaceName(3, FontWeightChoice::Standard));
+const QChar TradeMark(0x2122);
+
+QString Latin1(const char *text) { return QString::fromLatin1(text); }
+
+void AddHeader(std::vector<PageRow> &rows)
+{
+    rows.push_back({0, 4, Arial, 18, RowStyle::Bold, Latin1(Vendor::CompanyName)});
+    rows.push_back({55, 4, Arial, 18, RowStyle::Regular, Latin1(Vendor::WebHost)});
+    rows.push_back({0, 7, Arial, 12, RowStyle::Regular, Latin1(Vendor::StreetAddress)});
+    rows.push_back({59, 7, Arial, 12, RowStyle::Regular, QStringLiteral("Phone: ") + Latin1(Vendor::PhoneNumber)});
+    rows.push_back({0, 9, Arial, 12, RowStyle::Regular, Latin1(Vendor::CityLine)});
+    rows.push_back({61, 9, Arial, 12, RowStyle::Regular, QStringLiteral("Fax: ") + Latin1(Vendor::FaxNumber)});
+}
+
+void AddInstructions(std::vector<PageRow> &rows)
+{
+    static const char *const lines[] = {
+        "This MICR calibration page helps you select the correct MICR font for your printer and operating system. Once",
+        "this page is cool, measure the length of each of the five sample MICR lines below using the marks below each",
+        "MICR line. Select the line that is closest to 7 inches and enter that line number into the calibration program. This",
+        "will display the name of the MICR font to use on your system. If your printer shows two lines of the same length,",
+        "pick the line nearest to Line 3. Using a MICR Check Gauge, align the left side of position #62 with the first mark",
+        "below each MICR line. The last mark below that same MICR line should match the left side of position #6.",
+    };
+    int halfLines = 17;
+    for (const char *line : lines) {
+        rows.push_back({0, halfLines, Arial, 11, RowStyle::Regular, Latin1(line)});
+        halfLines += 2;
+    }
+}
+
+void AddCalibrationLines(std::vector<PageRow> &rows)
+{
+    // 56 positions, one per character of the sample, 7 inches at 0.125 inch.
+    const QString digits = QStringLiteral("01245781").repeated(7);
+    const QString marks = QLatin1Char('|') + QString(55, QLatin1Char(' ')) + QLatin1Char('|');
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        const int b = 30 + 7 * (line - 1);
+        const QString face = Latin1(MicrFaceName(line, FontWeightChoice::Standard));
+        rows.push_back({0, b, Arial, 12, RowStyle::Bold,
+                        QStringLiteral("Line %1,  typeface name:  ").arg(line), line});
+        rows.push_back({0, b + 2, face, 10, RowStyle::Regular, digits});
+        rows.push_back({0, b + 4, face, 10, RowStyle::Regular, marks});
+    }
+}
+
+void AddSymbolLegend(std::vector<PageRow> &rows)
+{
+    rows.push_back({0, 65, Arial, 11, RowStyle::Regular,
+                    QStringLiteral("The four special symbols needed in MICR encoding are accessed by using the "
+                                   "characters shown below:")});
+    struct Symbol
+    {
+        int column;
+        int halfLines;
+        const char *letter;
+        const char *explanation;
+    };
+    static const Symbol symbols[] = {
+        {0, 67, "A", "Transit,   use \"A\" or \":\" "},
+        {35, 67, "B", "Amount,   use \"B\" or \";\" "},
+        {0, 69, "C", "On-Us,   use \"C\" or \"<\" "},
+        {35, 69, "D", "Dash,   use \"D\" or \"=\" "},
+    };
+    for (const Symbol &symbol : symbols) {
+        rows.push_back({symbol.column, symbol.halfLines, StandardMicrFace, 10, RowStyle::Regular, Latin1(symbol.letter)});
+        rows.push_back({symbol.column + 2, symbol.halfLines, Arial, 11, RowStyle::Regular, Latin1(symbol.explanation)});
+    }
+}
+
+struct SecuritySample
+{
+    int halfLines;
+    int labelColumn;
+    const char *label;
+    int sampleColumn;
+    const char *face;
+    int points;
+    const char *text;
+};
+
+const SecuritySample SecuritySamples[] = {
+    {75, 0, "Warden1:", 13, "Warden1a Sample", 34, "[SAMPLE_CO]"},
+    {75, 41, "Warden2:", 54, "Warden2a Sample", 34, "(_$126.45)"},
+    {80, 0, "Warden3:", 13, "Warden3a Sample", 34, "[SAMPLE_CO]"},
+    {80, 41, "Warden4:", 54, "Warden4a Sample", 34, "<=$678.75>"},
+    {85, 0, "Warden5:", 13, "Warden5a Sample", 34, "[SAMPLE_CO]"},
+    {85, 41, "Warden6:", 54, "Warden6a Sample", 34, "[$200.50]"},
+    {90, 0, "Warden21:", 14, "Warden21a Sample", 30, "SAMPLE CO"},
+    {90, 41, "Warden22:", 55, "Warden22a Sample", 30, "1,000.75"},
+};
+
+void AddSecuritySamples(std::vector<PageRow> &rows)
+{
+    rows.push_back({0, 72, Arial, 11, RowStyle::Regular,
+                    QStringLiteral("This package also includes eight Warden Fonts") + TradeMark +
+                        QStringLiteral(". These font styles include:")});
+    for (const SecuritySample &sample : SecuritySamples) {
+        rows.push_back({sample.labelColumn, sample.halfLines, Arial, 22, RowStyle::Regular, Latin1(sample.label)});
+        rows.push_back({sample.sampleColumn, sample.halfLines, Latin1(sample.face), sample.points,
+                        RowStyle::Regular, Latin1(sample.text)});
+    }
+}
+
+void AddClosingParagraphs(std::vector<PageRow> &rows)
+{
+    rows.push_back({0, 95, Arial, 11, RowStyle::Regular,
+                    QStringLiteral("A much larger set of 26 Warden Fonts") + TradeMark +
+                        QStringLiteral(", some of which support upper and lower case letters plus international")});
+    rows.push_back({0, 97, Arial, 11, RowStyle::Regular,
+                    QStringLiteral("character sets, is available at our web site. Call us (") +
+                        Latin1(Vendor::PhoneNumber) +
+                        QStringLiteral(") or visit our web site for more information")});
+    rows.push_back({0, 99, Arial, 11, RowStyle::Regular,
+                    QStringLiteral("and samples: ") + Latin1(Vendor::WebHost) + QLatin1Char('.')});
+    rows.push_back({0, 102, Arial, 11, RowStyle::Italic,
+                    QStringLiteral("We can also convert your signature or company logo into a font, for check "
+                                   "printing or use anywhere in Windows.")});
+}
+
+std::vector<PageRow> BuildRows()
+{
+    std::vector<PageRow> rows;
+    AddHeader(rows);
+    AddInstructions(rows);
+    AddCalibrationLines(rows);
+    AddSymbolLegend(rows);
+    AddSecuritySamples(rows);
+    AddClosingParagraphs(rows);
+    return rows;
+}
+
+// Brings the canvas font to the row's face, size and style: a bold or
+// italic row is reached by adding to a cleared style, a regular row clears.
+void SelectRowFont(PageCanvas &canvas, const PageRow &row)
+{
+    if (row.style == RowStyle::Regular && canvas.Style() != 0)
+        canvas.ClearStyle();
+    canvas.SetFace(row.face);
+    canvas.SetSize(row.points);
+    if (row.style == RowStyle::Bold && !(canvas.Style() & fsBold))
+        canvas.AddBold();
+    if (row.style == RowStyle::Italic && !(canvas.Style() & fsItalic))
+        canvas.AddItalic();
+}
+
+} // namespace
+
+const std::vector<PageRow> &CalibrationPageRows()
+{
+    static const std::vector<PageRow> rows = BuildRows();
+    return rows;
+}
+
+int RowX(const PageRow &row, const PageUnits &units)
+{
+    return row.column * units.tenthInch;
+}
+
+int RowY(const PageRow &row, const PageUnits &units)
+{
+    return row.halfLines * units.linePitch / 2;
+}
+
+void DrawCalibrationPage(PageCanvas &canvas, const PageUnits &units,
+                         const std::function<FontWeightChoice()> &labelWeight)
+{
+    // The canvas font outlives a page, and the last row is italic.
+    canvas.ClearStyle();
+    for (const PageRow &row : CalibrationPageRows()) {
+        SelectRowFont(canvas, row);
+        QString text = row.text;
+        if (row.labelOfLine != 0)
+            text += QString::fromLatin1(MicrFaceName(row.labelOfLine, labelWeight()));
+        canvas.TextOut(RowX(row, units), RowY(row, units), text);
+    }
+}
+
+QStringList MissingMicrFaces()
+{
+    QStringList missing;
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        const QString face = QString::fromLatin1(MicrFaceName(line, FontWeightChoice::Standard));
+        if (!QFontDatabase::hasFamily(face))
+            missing << face;
+    }
+    return missing;
+}
+
+QStringList SecurityFaces()
+{
+    QStringList faces;
+    for (const SecuritySample &sample : SecuritySamples)
+        faces << QString::fromLatin1(sample.face);
+    return faces;
+}

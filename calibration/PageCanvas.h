@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+// Font styles a canvas font can carry.
+enum FontStyle : unsigned { fsBold = 1u << 0, fsItalic = 1u << 1 };
+using FontStyles = unsigned;
+
+// What the page draws on: one current font (face, size in points, style)
+// changed by the few operations the page uses, and single lines of text
+// placed by the top-left corner of their cell, in device pixels.
+class PageCanvas
+{
+public:
+    virtual ~PageCanvas() = default;
+
+    virtual void SetFace(const QString &face) = 0;
+    virtual void SetSize(int points) = 0;
+    virtual void AddBold() = 0;
+    virtual void AddItalic() = 0;
+    virtual void ClearStyle() = 0;
+    virtual FontStyles Style() const = 0;
+    virtual void TextOut(int x, int y, const QString &text) = 0;
+};
+
+// The font state of a canvas. The printer's outlives each job.
+struct CanvasFont
+{
+    QString face = QStringLiteral("Arial");
+    int points = 10;
+    FontStyles style = 0;
+};
+
+// The font operations every canvas shares; a canvas adds TextOut.
+class FontKeepingCanvas : public PageCanvas
+{
+public:
+    explicit FontKeepingCanvas(CanvasFont &font) : font_(font) {}
+
+    void SetFace(const QString &face) override { font_.face = face; }
+    void SetSize(int points) override { font_.points = points; }
+    void AddBold() override { font_.style |= fsBold; }
+    void AddItalic() override { font_.style |= fsItalic; }
+    void ClearStyle() override { font_.style = 0; }
+    FontStyles Style() const override { return font_.style; }
+
+protected:
+    const CanvasFont &Font() const { return font_; }
+
+private:
+    CanvasFont &font_;
+};

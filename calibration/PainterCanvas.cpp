@@ -1,0 +1,36 @@
+#include "PainterCanvas.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace {
+// Font pixels to the point at which text is set before scaling down.
+constexpr int PixelsPerPoint = 64;
+} // namespace
+
+PainterCanvas::PainterCanvas(QPainter &painter, double dpiX, double dpiY, CanvasFont &font)
+    : FontKeepingCanvas(font), painter_(painter), dpiX_(dpiX), dpiY_(dpiY)
+{
+}
+
+void PainterCanvas::TextOut(int x, int y, const QString &text)
+{
+    QFont font(Font().face);
+    font.setPixelSize(Font().points * PixelsPerPoint);
+    font.setBold(Font().style & fsBold);
+    font.setItalic(Font().style & fsItalic);
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    // The cell's top is the face's own ascent above the baseline; a glyph
+    // borrowed from another face must not move the row.
+    const qreal ascent = QFontMetricsF(font).ascent();
+
+    painter_.save();
+    painter_.translate(x, y);
+    painter_.scale(dpiX_ / 72.0 / PixelsPerPoint, dpiY_ / 72.0 / PixelsPerPoint);
+    painter_.setFont(font);
+    painter_.setPen(Qt::black);
+    painter_.drawText(QPointF(0, ascent), text);
+    painter_.restore();
+}

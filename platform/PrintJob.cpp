@@ -1,0 +1,28 @@
+#include "PrintJob.h"
+
+#include <QPrintEngine>
+#include <QPrinter>
+#include <QStringList>
+
+namespace Platform {
+
+namespace {
+// QCupsPrintEngine's PPK_CupsOptions: a flat list of option, value pairs.
+constexpr auto CupsOptionsProperty = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+} // namespace
+
+void PrintWithoutScaling(QPrinter &printer)
+{
+    QPrintEngine *engine = printer.printEngine();
+    if (!engine)
+        return;
+    QStringList options = engine->property(CupsOptionsProperty).toStringList();
+    const int at = options.indexOf(QStringLiteral("print-scaling"));
+    if (at >= 0 && at % 2 == 0 && at + 1 < options.size())
+        options[at + 1] = QStringLiteral("none");
+    else
+        options << QStringLiteral("print-scaling") << QStringLiteral("none");
+    engine->setProperty(CupsOptionsProperty, options);
+}
+
+} // namespace Platform

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+
+namespace Platform {
+
+// Asks CUPS to print the job exactly as drawn. When the page size differs
+// from the queue's media, CUPS's pdftopdf filter scales the page to fit by
+// default (a Letter page on an A4 queue comes out 6 % larger), which would
+// ruin a page that is measured with a ruler; fit-to-page=false does not
+// stop it, print-scaling=none does. Qt 6.4 has no public API for job
+// options: they travel in the CUPS print engine's private options property,
+// which the print dialog also fills, so the option is added to its list.
+void PrintWithoutScaling(QPrinter &printer);
+
+} // namespace Platform
