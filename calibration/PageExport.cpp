@@ -152,7 +152,7 @@ bool WritePdf(const ExportOptions &options, QSaveFile &file, QString *error)
 
 bool WritePng(const ExportOptions &options, QSaveFile &file, QString *error)
 {
-    const QSizeF inches = QPageSize(options.paper).size(QPageSize::Inch);
+    const QSizeF inches = QPageSize(options.paper).size(QPageSize::Millimeter) / 25.4;
     const qint64 width = std::llround(inches.width() * options.dpiX);
     const qint64 height = std::llround(inches.height() * options.dpiY);
     if (width * height > MaximumRasterPixels) {

@@ -6,7 +6,7 @@
 
 namespace {
 // Font pixels to the point at which text is set before scaling down.
-constexpr int PixelsPerPoint = 64;
+constexpr int PixelsPerPoint = 128;
 } // namespace
 
 PainterCanvas::PainterCanvas(QPainter &painter, double dpiX, double dpiY, CanvasFont &font)

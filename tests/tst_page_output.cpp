@@ -1,0 +1,282 @@
+// The exporter's files, read back: rasters measured to a fraction of a
+// pixel and PDFs read with poppler, with test faces of known widths.
+#include "PageMeasure.h"
+
+#include "calibration/CalibrationPage.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Exported
+{
+    int status;
+    QString errors;
+};
+
+Exported RunExporter(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(MICR_PAGE_EXPORTER), arguments);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+struct Word
+{
+    double xMin, yMin, xMax, yMax;
+    QString text;
+};
+
+std::vector<Word> PdfWords(const QString &pdf)
+{
+    QProcess process;
+    process.start("pdftotext", {"-bbox", pdf, "-"});
+    process.waitForFinished(60000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<Word> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        QString text = m.captured(5);
+        text.replace("&quot;", "\"").replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
+        words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                         m.captured(4).toDouble(), text});
+    }
+    return words;
+}
+
+const Word &FindWord(const std::vector<Word> &words, const QString &text, int nth = 0)
+{
+    for (const Word &w : words) {
+        if (w.text == text && nth-- == 0)
+            return w;
+    }
+    qFatal("no word %s", qPrintable(text));
+}
+
+} // namespace
+
+class PageOutputTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private slots:
+    void initTestCase()
+    {
+        // Pages at 1200 dpi are larger than Qt reads by default.
+        QImageReader::setAllocationLimit(0);
+    }
+
+    void testFacesAreInstalled()
+    {
+        QVERIFY2(MissingMicrFaces().isEmpty(), "the test faces must be installed through FONTCONFIG_FILE");
+        const Exported check = RunExporter({"--check-fonts"});
+        QCOMPARE(check.status, 0);
+    }
+
+    void rasterSampleLines_data()
+    {
+        QTest::addColumn<int>("dpiX");
+        QTest::addColumn<int>("dpiY");
+        QTest::addColumn<QString>("paper");
+        QTest::newRow("203") << 203 << 203 << "letter";
+        QTest::newRow("300 a4") << 300 << 300 << "a4";
+        QTest::newRow("600") << 600 << 600 << "letter";
+        QTest::newRow("600x1200") << 600 << 1200 << "letter";
+        QTest::newRow("1200") << 1200 << 1200 << "letter";
+    }
+
+    void rasterSampleLines()
+    {
+        QFETCH(int, dpiX);
+        QFETCH(int, dpiY);
+        QFETCH(QString, paper);
+        const QString file = dir_.filePath(QString("page-%1x%2.png").arg(dpiX).arg(dpiY));
+        const Exported run = RunExporter({"--dpi", QString("%1x%2").arg(dpiX).arg(dpiY), "--paper", paper, "-o", file});
+        QCOMPARE(run.status, 0);
+        QImage page(file);
+        QVERIFY(!page.isNull());
+        const QSizeF inches = paper == "a4" ? QSizeF(210 / 25.4, 297 / 25.4) : QSizeF(8.5, 11);
+        QCOMPARE(page.size(), QSize(qRound(inches.width() * dpiX), qRound(inches.height() * dpiY)));
+
+        const auto rows = FindMarksRows(page, 6.0 * dpiX);
+        QCOMPARE(int(rows.size()), 5);
+        const int linePitch = (6 * ((12 * dpiY + 36) / 72) - 1) / 5;
+        for (int line = 1; line <= 5; ++line) {
+            const MarksRow &row = rows[line - 1];
+            const double expected = SampleLineLength(TestFaceAdvances[line - 1], dpiX);
+            const double measured = row.lastEdge - row.firstEdge;
+            qInfo("line %d at %dx%d dpi: %.3f px = %.5f in (face makes it %.5f in)", line, dpiX, dpiY, measured,
+                  measured / dpiX, expected / dpiX);
+            QVERIFY2(std::abs(measured - expected) <= 0.5,
+                     qPrintable(QString("line %1: %2 px, expected %3").arg(line).arg(measured).arg(expected)));
+            // The page starts a quarter inch in; the mark is at column 0.
+            QVERIFY2(std::abs(row.firstEdge - 0.25 * dpiX) <= 0.5, qPrintable(QString::number(row.firstEdge)));
+            // The bar's ink starts 0.1 em below the cell top: one point.
+            const int halfLines = 30 + 7 * (line - 1) + 4;
+            const double cellTop = 0.25 * dpiY + halfLines * linePitch / 2;
+            QVERIFY2(std::abs(row.top - (cellTop + dpiY / 72.0)) <= 1.0,
+                     qPrintable(QString("line %1 top %2, cell %3").arg(line).arg(row.top).arg(cellTop)));
+        }
+        const double base = (rows[2].lastEdge - rows[2].firstEdge) / dpiX;
+        QVERIFY2(std::abs(base - 7.0) <= 0.5 / dpiX, qPrintable(QString::number(base, 'f', 5)));
+    }
+
+    void pdfRowsAndSizes_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("203") << 203;
+        QTest::newRow("300") << 300;
+        QTest::newRow("600") << 600;
+        QTest::newRow("1200") << 1200;
+    }
+
+    void pdfRowsAndSizes()
+    {
+        QFETCH(int, dpi);
+        const QString file = dir_.filePath(QString("page-%1.pdf").arg(dpi));
+        QCOMPARE(RunExporter({"--dpi", QString::number(dpi), "-o", file}).status, 0);
+        const auto words = PdfWords(file);
+        QVERIFY(words.size() > 300);
+        const double tenth = dpi / 10 * 72.0 / dpi; // one column, in points
+        const int linePitch = (6 * ((12 * dpi + 36) / 72) - 1) / 5;
+        auto rowTop = [&](int halfLines) { return 18.0 + (halfLines * linePitch / 2) * 72.0 / dpi; };
+
+        // Columns, in points from the quarter-inch origin.
+        QCOMPARE(FindWord(words, "Tolvane").xMin, 18.0);
+        QVERIFY(std::abs(FindWord(words, "www.tolvane.example").xMin - (18 + 55 * tenth)) < 0.01);
+        QVERIFY(std::abs(FindWord(words, "Phone:").xMin - (18 + 59 * tenth)) < 0.01);
+        QVERIFY(std::abs(FindWord(words, "Fax:").xMin - (18 + 61 * tenth)) < 0.01);
+        QVERIFY(std::abs(FindWord(words, "Amount,").xMin - (18 + 37 * tenth)) < 0.01);
+
+        const QString digits = "01245781012457810124578101245781012457810124578101245781";
+        for (int line = 1; line <= 5; ++line) {
+            // Sample digits: 10.000 points from cell top to cell bottom,
+            // the cell's top on its row.
+            const Word &sample = FindWord(words, digits, line - 1);
+            QVERIFY2(std::abs((sample.yMax - sample.yMin) - 10.0) < 0.005,
+                     qPrintable(QString::number(sample.yMax - sample.yMin, 'f', 4)));
+            QVERIFY2(std::abs(sample.yMin - rowTop(30 + 7 * (line - 1) + 2)) < 0.01,
+                     qPrintable(QString::number(sample.yMin, 'f', 3)));
+            QVERIFY2(std::abs((sample.xMax - sample.xMin) - 56 * TestFaceAdvances[line - 1] / 100.0) < 0.01,
+                     qPrintable(QString::number(sample.xMax - sample.xMin, 'f', 4)));
+            // Marks: left edges 56 advances apart.
+            const Word &first = FindWord(words, "|", 2 * (line - 1));
+            const Word &last = FindWord(words, "|", 2 * (line - 1) + 1);
+            QVERIFY(std::abs(first.yMin - last.yMin) < 0.001);
+            QVERIFY(std::abs((last.xMin - first.xMin) - 56 * TestFaceAdvances[line - 1] / 100.0) < 0.01);
+        }
+        QVERIFY(std::abs(FindWord(words, "|", 5).xMin - FindWord(words, "|", 4).xMin - 504.0) < 0.01);
+        // Security samples at 34 and 30 points.
+        const Word &sample34 = FindWord(words, "(_$126.45)");
+        QVERIFY(std::abs((sample34.yMax - sample34.yMin) - 34.0) < 0.01);
+        const Word &sample30 = FindWord(words, "1,000.75");
+        QVERIFY(std::abs((sample30.yMax - sample30.yMin) - 30.0) < 0.01);
+        QVERIFY(std::abs(sample30.xMin - (18 + 55 * tenth)) < 0.01);
+        // The trademark sign is one character, and the italic row comes last.
+        QCOMPARE(FindWord(words, QString("Fonts") + QChar(0x2122) + ".").text.size(), 7);
+        QCOMPARE(words.back().text, QString("Windows."));
+    }
+
+    void pdfKeepsRealText()
+    {
+        const QString file = dir_.filePath("fonts.pdf");
+        QCOMPARE(RunExporter({"--bold", "-o", file}).status, 0);
+        QProcess fonts;
+        fonts.start("pdffonts", {file});
+        fonts.waitForFinished(30000);
+        const QString listing = QString::fromUtf8(fonts.readAllStandardOutput());
+        for (const char *face : {"FerroNSample", "FerroN2Sample", "FerroSample", "FerroW2Sample", "FerroWSample",
+                                 "Warden1aSample", "Warden22aSample", "LiberationSans-Bold", "LiberationSans-Italic"})
+            QVERIFY2(listing.contains(face), face);
+        QVERIFY(!listing.contains("Type 3"));
+        const auto words = PdfWords(file);
+        QCOMPARE(FindWord(words, "FerrodarkN").text, QString("FerrodarkN"));
+        // Page size: Letter.
+        QProcess info;
+        info.start("pdfinfo", {file});
+        info.waitForFinished(30000);
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains("612 x 792 pts"));
+    }
+
+    void badArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("dpi 0") << QStringList{"--dpi", "0", "-o", "X.pdf"} << "--dpi must be between";
+        QTest::newRow("dpi negative") << QStringList{"--dpi", "-300", "-o", "X.pdf"} << "--dpi takes";
+        QTest::newRow("dpi huge") << QStringList{"--dpi", "99999", "-o", "X.pdf"} << "--dpi must be between";
+        QTest::newRow("dpi words") << QStringList{"--dpi", "fine", "-o", "X.pdf"} << "--dpi takes";
+        QTest::newRow("dpi missing") << QStringList{"-o", "X.pdf", "--dpi"} << "needs a value";
+        QTest::newRow("unknown option") << QStringList{"--colour", "-o", "X.pdf"} << "unknown argument";
+        QTest::newRow("paper") << QStringList{"--paper", "legal", "-o", "X.pdf"} << "--paper is letter or a4";
+        QTest::newRow("no output") << QStringList{"--bold"} << "no output file";
+        QTest::newRow("other format") << QStringList{"-o", "X.jpg"} << "must end in .pdf or .png";
+        QTest::newRow("missing folder") << QStringList{"-o", "no/such/folder/page.pdf"} << "cannot write";
+        QTest::newRow("onto a directory") << QStringList{"-o", "adir.pdf"} << "is a directory";
+        QTest::newRow("raster too large") << QStringList{"--dpi", "2400", "-o", "X.png"} << "too large";
+    }
+
+    void badArguments()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QTemporaryDir scratch;
+        QDir(scratch.path()).mkdir("adir.pdf");
+        // An existing file of the name stays as it was.
+        for (const char *name : {"X.pdf", "X.png"}) {
+            QFile existing(scratch.filePath(name));
+            QVERIFY(existing.open(QIODevice::WriteOnly));
+            existing.write("keep me");
+        }
+        for (QString &argument : arguments) {
+            if (argument.contains('.') && !argument.startsWith('-'))
+                argument = scratch.filePath(argument);
+        }
+        const Exported run = RunExporter(arguments);
+        QVERIFY(run.status != 0);
+        QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        QStringList left = QDir(scratch.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        left.sort();
+        QCOMPARE(left, QStringList({"X.pdf", "X.png", "adir.pdf"}));
+        for (const char *name : {"X.pdf", "X.png"}) {
+            QFile existing(scratch.filePath(name));
+            QVERIFY(existing.open(QIODevice::ReadOnly));
+            QCOMPARE(existing.readAll(), QByteArray("keep me"));
+        }
+    }
+
+    void missingFacesAreReported()
+    {
+        QProcessEnvironment plain = QProcessEnvironment::systemEnvironment();
+        plain.remove("FONTCONFIG_FILE");
+        const Exported check = RunExporter({"--check-fonts"}, plain);
+        QCOMPARE(check.status, 1);
+        const Exported page = RunExporter({"-o", dir_.filePath("substituted.pdf")}, plain);
+        QCOMPARE(page.status, 0);
+        QVERIFY(page.errors.contains("Ferro Sample"));
+    }
+
+    void help()
+    {
+        QProcess process;
+        process.start(QStringLiteral(MICR_PAGE_EXPORTER), {"--help"});
+        process.waitForFinished(30000);
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardOutput().contains("--check-fonts"));
+    }
+};
+
+QTEST_MAIN(PageOutputTest)
+#include "tst_page_output.moc"
