@@ -5,6 +5,7 @@
 #include "platform/FormGlue.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QScreen>
 
 #include <exception>
@@ -24,6 +25,9 @@ void CentreOnDesktop(QWidget *window)
 int main(int argc, char **argv)
 {
     MicrApplication application(argc, argv);
+    // The program reads only small pictures; a file that claims otherwise
+    // must not make the decoder allocate hundreds of megabytes.
+    QImageReader::setAllocationLimit(16);
     try {
         Platform::SetApplicationTitle(QStringLiteral("MICR System Calibration"));
         QGuiApplication::setDesktopFileName(QStringLiteral("example.tolvane.MicrCalibration"));

@@ -52,8 +52,8 @@ TForm1::~TForm1() = default;
 QPrintDialog *TForm1::PrintDialog1()
 {
     if (!printDialog_) {
-        static QPrinter printer(QPrinter::HighResolution);
-        printDialog_ = std::make_unique<QPrintDialog>(&printer, this);
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printDialog_ = std::make_unique<QPrintDialog>(printer_.get(), this);
     }
     return printDialog_.get();
 }
@@ -253,12 +253,21 @@ void PrintCalibrationPage()
     if (!ConfirmMissingMicrFaces())
         return;
     QPrintDialog *dialog = Form1->PrintDialog1();
+    const QPageSize pageSizeBeforeDialog = dialog->printer()->pageLayout().pageSize();
     if (dialog->exec() != QDialog::Accepted)
         return;
 
     QPrinter &printer = *dialog->printer();
     printer.setDocName(QString());
+    Platform::UsePrinterMedia(printer, pageSizeBeforeDialog);
     Platform::PrintWithoutScaling(printer);
+    PrintCalibrationPageOn(printer, [] {
+        return Form1->UseBold->isChecked() ? FontWeightChoice::Bold : FontWeightChoice::Standard;
+    });
+}
+
+void PrintCalibrationPageOn(QPrinter &printer, std::function<FontWeightChoice()> labelWeight)
+{
     const int dpiX = printer.logicalDpiX();
     const int dpiY = printer.logicalDpiY();
     const PageUnits units = ComputePageUnits(dpiX, dpiY);
@@ -274,9 +283,7 @@ void PrintCalibrationPage()
     }
     try {
         PainterCanvas canvas(painter, dpiX, dpiY, PrinterCanvasFont());
-        DrawCalibrationPage(canvas, units, [] {
-            return Form1->UseBold->isChecked() ? FontWeightChoice::Bold : FontWeightChoice::Standard;
-        });
+        DrawCalibrationPage(canvas, units, labelWeight);
     } catch (...) {
         // Nothing half-drawn goes to the printer.
         printer.abort();

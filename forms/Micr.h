@@ -5,9 +5,11 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QPrintDialog;
+class QPrinter;
 struct StepLayout;
 
 // What closing a window does with it.
@@ -60,6 +62,9 @@ private:
     void ApplyStepLayout(const StepLayout &step);
     void LoadNextButtonGlyph(const char *fileName);
 
+    // The printer lives as long as the window, which lives for the run, so
+    // the user's choice of printer stays for the next page.
+    std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPrintDialog> printDialog_;
     bool startedUp_ = false;
 };
@@ -78,3 +83,7 @@ void ShowResultFontName();
 
 // Asks for a printer and prints the calibration page on it.
 void PrintCalibrationPage();
+
+// Prints the page on a printer already set up: begin, every row, end. A
+// failure of the printing platform aborts the job and is thrown.
+void PrintCalibrationPageOn(QPrinter &printer, std::function<FontWeightChoice()> labelWeight);

@@ -61,8 +61,7 @@ QPixmap ReadGlyphFile(const QString &fileName, QString *reason)
 
     QImageReader reader(fileName);
     reader.setDecideFormatFromContent(true);
-    // Cap what a decoder may allocate, whatever the header claims.
-    reader.setAllocationLimit(1);
+    // Refuse before decoding whatever claims to be larger than a glyph.
     const QSize claimed = reader.size();
     if (claimed.isValid()
         && (claimed.width() > MaxGlyphSide || claimed.height() > MaxGlyphSide)) {

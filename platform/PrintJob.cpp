@@ -2,6 +2,7 @@
 
 #include <QPrintEngine>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStringList>
 
 namespace Platform {
@@ -23,6 +24,15 @@ void PrintWithoutScaling(QPrinter &printer)
     else
         options << QStringLiteral("print-scaling") << QStringLiteral("none");
     engine->setProperty(CupsOptionsProperty, options);
+}
+
+void UsePrinterMedia(QPrinter &printer, const QPageSize &beforeDialog)
+{
+    if (!printer.pageLayout().pageSize().isEquivalentTo(beforeDialog))
+        return;
+    const QPageSize media = QPrinterInfo(printer).defaultPageSize();
+    if (media.isValid())
+        printer.setPageSize(media);
 }
 
 } // namespace Platform

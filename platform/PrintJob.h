@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 
 class QPrinter;
@@ -14,5 +15,11 @@ namespace Platform {
 // options: they travel in the CUPS print engine's private options property,
 // which the print dialog also fills, so the option is added to its list.
 void PrintWithoutScaling(QPrinter &printer);
+
+// Lays the job out on the paper the printer has: its default media, unless
+// the user picked another paper in the print dialog (the page size is no
+// longer `beforeDialog`). A page size the printer lacks is what makes CUPS
+// rescale or ask for other paper.
+void UsePrinterMedia(QPrinter &printer, const QPageSize &beforeDialog);
 
 } // namespace Platform

@@ -21,7 +21,7 @@ double LeftEdge(const uchar *line, int x, int width)
 }
 } // namespace
 
-std::vector<MarksRow> FindMarksRows(const QImage &page, double minimumGap)
+std::vector<MarksRow> FindMarksRows(const QImage &page, double minimumGap, int minimumHeight)
 {
     const QImage gray = page.convertToFormat(QImage::Format_Grayscale8);
     std::vector<MarksRow> rows;
@@ -64,6 +64,8 @@ std::vector<MarksRow> FindMarksRows(const QImage &page, double minimumGap)
             }
             rows.back().firstEdge = first / double(to - from);
             rows.back().lastEdge = last / double(to - from);
+            if (rows.back().bottom - rows.back().top + 1 < minimumHeight)
+                rows.pop_back();
         }
     }
     return rows;

@@ -15,9 +15,13 @@ struct MarksRow
     double lastEdge;  // left edge of the last mark
 };
 
-// Finds the marks rows, top to bottom: pixel rows whose ink is exactly two
-// narrow strokes at least `minimumGap` pixels apart.
-std::vector<MarksRow> FindMarksRows(const QImage &page, double minimumGap);
+// Finds the marks rows, top to bottom: runs of at least `minimumHeight`
+// pixel rows whose ink is exactly two narrow strokes at least `minimumGap`
+// pixels apart.
+std::vector<MarksRow> FindMarksRows(const QImage &page, double minimumGap, int minimumHeight);
+
+// A mark is 0.07 inch tall at 10 points: anything under 0.05 inch is not one.
+inline int MinimumMarkHeight(double dpi) { return int(0.05 * dpi); }
 
 // The length a sample line of `advance` thousandths of an em prints at
 // 10 points: 56 positions, in pixels at `dpi`.

@@ -110,7 +110,7 @@ private slots:
         const QSizeF inches = paper == "a4" ? QSizeF(210 / 25.4, 297 / 25.4) : QSizeF(8.5, 11);
         QCOMPARE(page.size(), QSize(qRound(inches.width() * dpiX), qRound(inches.height() * dpiY)));
 
-        const auto rows = FindMarksRows(page, 6.0 * dpiX);
+        const auto rows = FindMarksRows(page, 6.0 * dpiX, MinimumMarkHeight(dpiY));
         QCOMPARE(int(rows.size()), 5);
         const int linePitch = (6 * ((12 * dpiY + 36) / 72) - 1) / 5;
         for (int line = 1; line <= 5; ++line) {

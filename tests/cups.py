@@ -1,0 +1,102 @@
+"""A private CUPS server for tests: its own configuration, spool and socket
+(chosen with CUPS_SERVER), so it needs no system cupsd and disturbs none."""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+PPD = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"
+
+
+class PrivateCups:
+    def __init__(self):
+        self.root = tempfile.mkdtemp(prefix="micr-cups-")
+        os.chmod(self.root, 0o755)
+        for sub in ("spool", "tmp", "cache", "state"):
+            path = os.path.join(self.root, sub)
+            os.mkdir(path)
+            os.chmod(path, 0o1777)
+        self.socket = os.path.join(self.root, "cups.sock")
+        with open(os.path.join(self.root, "cupsd.conf"), "w") as conf:
+            conf.write(f"""Listen {self.socket}
+LogLevel info
+WebInterface No
+Browsing No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+""")
+        with open(os.path.join(self.root, "cups-files.conf"), "w") as conf:
+            conf.write(f"""ServerRoot {self.root}
+RequestRoot {self.root}/spool
+TempDir {self.root}/tmp
+CacheDir {self.root}/cache
+StateDir {self.root}/state
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+DocumentRoot /usr/share/cups/doc-root
+ErrorLog {self.root}/error_log
+AccessLog {self.root}/access_log
+PageLog {self.root}/page_log
+User lp
+Group lp
+SystemGroup root
+""")
+        self.env = dict(os.environ, CUPS_SERVER=self.socket)
+        self.daemon = None
+
+    def start(self):
+        self.daemon = subprocess.Popen(
+            ["cupsd", "-f", "-c", os.path.join(self.root, "cupsd.conf"),
+             "-s", os.path.join(self.root, "cups-files.conf")],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 20
+        while time.monotonic() < deadline:
+            if self.run("lpstat", "-r", check=False).returncode == 0:
+                return
+            time.sleep(0.1)
+        raise RuntimeError("cupsd did not start: " + self.log())
+
+    def stop(self):
+        if self.daemon and self.daemon.poll() is None:
+            self.daemon.terminate()
+            try:
+                self.daemon.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.daemon.kill()
+                self.daemon.wait()
+        self.daemon = None
+
+    def remove(self):
+        self.stop()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    def run(self, *command, check=True):
+        return subprocess.run(command, env=self.env, capture_output=True, text=True, check=check)
+
+    def add_pdf_queue(self, name, media, dpi=1200):
+        """A cups-pdf queue whose media is `media` (A4, Letter). cups-pdf turns
+        text into bitmap glyphs at the queue's resolution."""
+        self.run("lpadmin", "-p", name, "-v", "cups-pdf:/", "-E", "-P", PPD, "-o", f"PageSize={media}",
+                 "-o", f"Resolution={dpi}dpi")
+
+    def log(self):
+        try:
+            with open(os.path.join(self.root, "error_log")) as log:
+                return log.read()[-4000:]
+        except OSError:
+            return ""
+
+    def __enter__(self):
+        self.start()
+        return self
+
+    def __exit__(self, *exc):
+        self.remove()

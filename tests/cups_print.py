@@ -1,0 +1,32 @@
+"""Runs the print-path test against a private cupsd with an A4 and a Letter
+cups-pdf queue. cups-pdf writes into the job owner's ~/PDF."""
+import os
+import pwd
+import subprocess
+import sys
+
+from cups import PrivateCups
+
+SKIP = 77
+
+
+def main():
+    test_binary = sys.argv[1]
+    if os.geteuid() != 0:
+        print("the print-path test starts its own cupsd, which needs root: skipped")
+        return SKIP
+    pdf_dir = os.path.join(pwd.getpwuid(os.geteuid()).pw_dir, "PDF")
+    with PrivateCups() as cups:
+        cups.add_pdf_queue("MicrA4", "A4")
+        cups.add_pdf_queue("MicrLetter", "Letter")
+        cups.run("lpadmin", "-d", "MicrA4")
+        env = dict(cups.env, MICR_CUPS_PDF_DIR=pdf_dir)
+        result = subprocess.run([test_binary, *sys.argv[2:]], env=env)
+        if result.returncode != 0:
+            print("--- cupsd log ---")
+            print(cups.log())
+        return result.returncode
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,267 @@
+// The real print path: the wizard's print job, the print dialog confirmed,
+// a private cupsd with cups-pdf queues, and the result measured from a
+// raster of what cups-pdf wrote.
+#include "PageMeasure.h"
+#include "TestSupport.h"
+
+#include "app/MicrApplication.h"
+#include "forms/Micr.h"
+#include "platform/ErrorBox.h"
+#include "platform/PrintJob.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImageReader>
+#include <QPrintDialog>
+#include <QPrintEngine>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+QDir PdfDir()
+{
+    return QDir(qEnvironmentVariable("MICR_CUPS_PDF_DIR"));
+}
+
+// The PDFs there, each with the time it was last written: a private cupsd
+// numbers its jobs from 1 again, so a file name may come back.
+QStringList PdfFiles()
+{
+    QStringList files;
+    for (const QFileInfo &info : PdfDir().entryInfoList({"*.pdf"}, QDir::Files, QDir::Name))
+        files << info.fileName() + QLatin1Char('@') + QString::number(info.lastModified().toMSecsSinceEpoch());
+    return files;
+}
+
+QString WaitForNewPdf(const QStringList &before, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        for (const QString &entry : PdfFiles()) {
+            const QString name = entry.section(QLatin1Char('@'), 0, 0);
+            if (!before.contains(entry)) {
+                // cups-pdf writes the file, then hands it over: wait until it settles.
+                const QString path = PdfDir().filePath(name);
+                qint64 size = -1;
+                while (QFileInfo(path).size() != size) {
+                    size = QFileInfo(path).size();
+                    QTest::qWait(300);
+                }
+                return path;
+            }
+        }
+        QTest::qWait(100);
+    }
+    return {};
+}
+
+QString Run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class PrintPathTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TForm1> window_;
+    QTemporaryDir dir_;
+    QStringList made_;
+
+    void OpenWizard()
+    {
+        window_ = std::make_unique<TForm1>();
+        Form1 = window_.get();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QImageReader::setAllocationLimit(0);
+        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "run through cups_print.py");
+        QDir().mkpath(PdfDir().path());
+        CopyGlyphFiles(dir_.path());
+        QDir::setCurrent(dir_.path());
+        OpenWizard();
+    }
+
+    void cleanupTestCase()
+    {
+        for (const QString &path : made_)
+            QFile::remove(path);
+        window_.reset();
+    }
+
+    void init()
+    {
+        // Each case starts on step 1, whatever the one before left.
+        while (CurrentStep > 1)
+            QTest::mouseClick(window_->findChild<QPushButton *>("PreviousButton"), Qt::LeftButton);
+    }
+
+    void cancelledDialogPrintsNothing()
+    {
+        const QStringList before = PdfFiles();
+        const QString jobsBefore = Run("lpstat", {"-W", "all", "-o"});
+        auto seen = RejectNextModal();
+        QTest::mouseClick(window_->NextButton, Qt::LeftButton);
+        QVERIFY(*seen);
+        QCOMPARE(CurrentStep, 2);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QTest::qWait(2000);
+        QCOMPARE(PdfFiles(), before);
+        QCOMPARE(Run("lpstat", {"-W", "all", "-o"}), jobsBefore);
+        QTest::mouseClick(window_->findChild<QPushButton *>("PreviousButton"), Qt::LeftButton);
+        QCOMPARE(CurrentStep, 1);
+    }
+
+    void printsOnThePrintersMediaUnscaled_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("media");
+        QTest::addColumn<int>("paper");
+        QTest::newRow("Letter page on an A4 queue") << "MicrA4" << "595 x 842" << int(QPageSize::Letter);
+        QTest::newRow("A4 page on a Letter queue") << "MicrLetter" << "612 x 792" << int(QPageSize::A4);
+        QTest::newRow("Letter on Letter") << "MicrLetter" << "612 x 792" << int(QPageSize::Letter);
+    }
+
+    void printsOnThePrintersMediaUnscaled()
+    {
+        QFETCH(QString, queue);
+        QFETCH(QString, media);
+        QFETCH(int, paper);
+
+        QPrinter *printer = window_->PrintDialog1()->printer();
+        printer->setPrinterName(queue);
+        printer->setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+        const QStringList before = PdfFiles();
+        bool chosen = false;
+        auto seen = AnswerNextModal([&](QWidget *dialog) {
+            // Picks the queue in the dialog's printer list, as a user would.
+            if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"))) {
+                for (int i = 0; i < printers->count(); ++i) {
+                    if (printers->itemText(i) == queue) {
+                        printers->setCurrentIndex(i);
+                        chosen = true;
+                    }
+                }
+            }
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        QTest::mouseClick(window_->NextButton, Qt::LeftButton);
+        QVERIFY(*seen);
+        QVERIFY(chosen);
+        QCOMPARE(CurrentStep, 2);
+        QCOMPARE(printer->printerName(), queue);
+        qInfo("printed on %s, %s", qPrintable(printer->printerName()), qPrintable(printer->pageLayout().pageSize().key()));
+        MeasurePrintedLines(before, media, printer->resolution(), 1.0);
+    }
+
+    // A page drawn on other paper than the job asks for, as when the paper
+    // chosen among the printer's own options differs from the page: printed
+    // as drawn. Without print-scaling=none CUPS rescales it, which the
+    // control case shows.
+    void otherPaperIsNotScaled_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<QString>("jobMedia");
+        QTest::addColumn<bool>("withoutScaling");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("Letter page, A4 job") << "MicrA4" << int(QPageSize::Letter) << "A4" << true << 1.0;
+        QTest::newRow("A4 page, Letter job") << "MicrLetter" << int(QPageSize::A4) << "Letter" << true << 1.0;
+        QTest::newRow("control: A4 page, Letter job, CUPS left to scale")
+            << "MicrLetter" << int(QPageSize::A4) << "Letter" << false << 0.0;
+    }
+
+    void otherPaperIsNotScaled()
+    {
+        QFETCH(QString, queue);
+        QFETCH(int, paper);
+        QFETCH(QString, jobMedia);
+        QFETCH(bool, withoutScaling);
+        QFETCH(double, scale);
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queue);
+        printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+        printer.setDocName(QString());
+        // The same private property the print dialog fills with the
+        // printer's options.
+        printer.printEngine()->setProperty(QPrintEngine::PrintEnginePropertyKey(0xfe00),
+                                           QStringList{"PageSize", jobMedia});
+        if (withoutScaling)
+            Platform::PrintWithoutScaling(printer);
+        const QStringList before = PdfFiles();
+        PrintCalibrationPageOn(printer, [] { return FontWeightChoice::Standard; });
+        MeasurePrintedLines(before, QString(), printer.resolution(), scale);
+    }
+
+private:
+    // Measures the five sample lines of the next page cups-pdf writes. A
+    // scale of 0 expects the page to have been rescaled.
+    void MeasurePrintedLines(const QStringList &before, const QString &media, int printerDpi, double scale)
+    {
+        const QString pdf = WaitForNewPdf(before, 60000);
+        QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote nothing");
+        made_ << pdf;
+        QVERIFY2(Run("pdfinfo", {pdf}).contains(media), qPrintable(Run("pdfinfo", {pdf})));
+
+        const int rasterDpi = 1200;
+        const QString raster = dir_.filePath("printed");
+        Run("pdftoppm", {"-r", QString::number(rasterDpi), "-gray", "-png", "-singlefile", pdf, raster});
+        const QImage page(raster + ".png");
+        QVERIFY(!page.isNull());
+        const auto rows = FindMarksRows(page, 6.0 * rasterDpi, MinimumMarkHeight(rasterDpi));
+        for (const MarksRow &row : rows)
+            qInfo("marks at %d-%d: %.4f in", row.top, row.bottom, (row.lastEdge - row.firstEdge) / rasterDpi);
+        QCOMPARE(int(rows.size()), 5);
+        // Half a pixel of the printer, and a pixel of the raster it is read from.
+        const double tolerance = 0.5 / printerDpi + 1.0 / rasterDpi;
+        for (int line = 1; line <= 5; ++line) {
+            const double inches = (rows[line - 1].lastEdge - rows[line - 1].firstEdge) / rasterDpi;
+            const double expected = SampleLineLength(TestFaceAdvances[line - 1], 1.0);
+            qInfo("line %d: %.4f in (face makes it %.4f in) at %d dpi", line, inches, expected, printerDpi);
+            if (scale == 0)
+                QVERIFY2(std::abs(inches - expected) > 0.1,
+                         qPrintable(QString("line %1 measures %2 in").arg(line).arg(inches, 0, 'f', 4)));
+            else
+                QVERIFY2(std::abs(inches - expected) <= tolerance,
+                         qPrintable(QString("line %1 measures %2 in").arg(line).arg(inches, 0, 'f', 4)));
+        }
+    }
+
+private slots:
+
+    void jobHasNoTitle()
+    {
+        // cups-pdf gives its PDF the job's title.
+        QVERIFY2(!made_.isEmpty(), "no page was printed");
+        const QString info = Run("pdfinfo", {made_.first()});
+        static const QRegularExpression title(QStringLiteral("^Title:[ \\t]*(\\(\\))?[ \\t]*$"), QRegularExpression::MultilineOption);
+        QVERIFY2(title.match(info).hasMatch(), qPrintable(info));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    MicrApplication application(argc, argv);
+    Platform::SetApplicationTitle(QStringLiteral("MICR System Calibration"));
+    PrintPathTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_print_cups.moc"
