@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -76,9 +78,14 @@ void Click(QWidget *window, const char *name)
 // Next from step 1 prints: the print dialog is cancelled.
 void NextCancellingPrint(QWidget *window)
 {
-    auto seen = RejectNextModal();
+    bool printDialog = false;
+    auto seen = AnswerNextModal([&printDialog](QWidget *modal) {
+        printDialog = qobject_cast<QPrintDialog *>(modal) != nullptr;
+        static_cast<QDialog *>(modal)->reject();
+    });
     Click(window, "NextButton");
     QVERIFY(*seen);
+    QVERIFY2(printDialog, "Next from step 1 must open the print dialog");
 }
 
 } // namespace
@@ -556,6 +563,36 @@ private slots:
         QCOMPARE(StepTexts(window_.get()), MeasureTexts);
         QVERIFY(next->icon().cacheKey() != designGlyph);
         QCOMPARE(warnings.lines.size(), 1);
+    }
+
+    void printerFailureShowsTheErrorBox()
+    {
+        TForm1 *window = OpenWizard();
+        QString error;
+        std::shared_ptr<bool> errorShown;
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            // Printing to a file that cannot be made.
+            auto *file = modal->findChild<QLineEdit *>(QStringLiteral("filename"));
+            QVERIFY(file);
+            file->setText(QStringLiteral("/proc/micr-calibration-test.pdf"));
+            errorShown = AnswerNextModal([&error](QWidget *box) {
+                error = static_cast<QMessageBox *>(box)->text();
+                static_cast<QDialog *>(box)->accept();
+            });
+            static_cast<QDialog *>(modal)->accept();
+        });
+        Click(window, "NextButton");
+        QVERIFY(*seen);
+        QTRY_VERIFY(errorShown && *errorShown);
+        QVERIFY2(error.startsWith("Cannot print the calibration page"), qPrintable(error));
+        QVERIFY(error.endsWith('.'));
+        QVERIFY(!QFile::exists("/proc/micr-calibration-test.pdf"));
+        // The wizard is still usable, on step 2.
+        QCOMPARE(CurrentStep, 2);
+        QCOMPARE(StepTexts(window), MeasureTexts);
+        Click(window, "PreviousButton");
+        QCOMPARE(CurrentStep, 1);
+        NextCancellingPrint(window);
     }
 
     void shippedGlyphsLoad()
