@@ -1,6 +1,11 @@
 #include "Micr.h"
 
+#include "About.h"
+#include "Gauge.h"
+#include "Internet.h"
 #include "MicrSteps.h"
+#include "Signature.h"
+#include "common/VendorDetails.h"
 #include "app/ShellLauncher.h"
 #include "platform/FormGlue.h"
 #include "platform/ErrorBox.h"
@@ -74,6 +79,8 @@ void TForm1::Startup()
     CurrentStep = 1;
     ShowIntroStep();
     Platform::SetHintHidePause(6000);
+    if (Form3)
+        Platform::SetStaticText(Form3->CurVersion, QStringLiteral("V") + QLatin1String(Vendor::Version));
     BuyNow->setVisible(true);
     BuyNow->setText(QStringLiteral("&Buy Now"));
     BuyNow->setToolTip(QStringLiteral("How to buy this software right now"));
@@ -164,14 +171,44 @@ void TForm1::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
+void TForm1::ShowOrderingPrompt(const char *verb)
+{
+    QWidget *owner = OwnerWindow(this);
+    if (Connect && Connect->exec() == QDialog::Accepted)
+        OpenWithShell(owner, verb, Vendor::FontSetOrderPage);
+}
+
+void TForm1::BuyNowClickClick()
+{
+    ShowOrderingPrompt("open");
+}
+
 void TForm1::CancelButtonClickClick()
 {
+    ShowOrderingPrompt(nullptr);
     std::exit(1);
 }
 
 void TForm1::FormClose(QObject * /*sender*/, TCloseAction &action)
 {
+    ShowOrderingPrompt(nullptr);
     action = caFree;
+}
+
+void TForm1::BitBtn1Click()
+{
+    Form2->exec();
+}
+
+void TForm1::GaugeClick()
+{
+    Form4->exec();
+}
+
+void TForm1::SpeedButton1Click()
+{
+    Form3->exec();
+    HandFocusToNext();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

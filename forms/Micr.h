@@ -52,6 +52,10 @@ public slots:
     void PreviousButtonClickClick();
     void HelpButtonClickClick();
     void CancelButtonClickClick();
+    void BuyNowClickClick();
+    void BitBtn1Click();
+    void GaugeClick();
+    void SpeedButton1Click();
 
 protected:
     bool event(QEvent *event) override;
@@ -60,6 +64,9 @@ protected:
 
 private:
     void ApplyStepLayout(const StepLayout &step);
+    // Offers the font set before anything else: the order page is opened,
+    // with `verb`, when the user chooses to buy online.
+    void ShowOrderingPrompt(const char *verb);
     void LoadNextButtonGlyph(const char *fileName);
 
     // The printer lives as long as the window, which lives for the run, so

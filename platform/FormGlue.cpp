@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QWidget>
+#include <QWindow>
 
 // Resources compiled into a static library are only registered on request.
 static void RegisterFormResources()
@@ -24,6 +25,15 @@ void RegisterResources()
 void PrepareForm(QWidget *root)
 {
     ApplyCharHeights(root);
+    const auto controls = root->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (control->property("opaqueWhite").toBool()) {
+            QPalette palette = control->palette();
+            palette.setColor(QPalette::Window, Qt::white);
+            control->setPalette(palette);
+            control->setAutoFillBackground(true);
+        }
+    }
     const auto labels = root->findChildren<QLabel *>();
     for (QLabel *label : labels) {
         if (!label->text().isEmpty())
@@ -87,6 +97,22 @@ void EncloseControls(QWidget *window, QWidget *clientArea, QSize designedClientS
     window->setMinimumSize(outer);
     if (window->width() < outer.width() || window->height() < outer.height())
         window->resize(window->size().expandedTo(outer));
+}
+
+void UseDialogFrame(QWidget *dialog)
+{
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint);
+    dialog->setFixedSize(dialog->size());
+}
+
+void PlaceRelativeTo(QWidget *window, const QWidget *anchor, QPoint offset)
+{
+    if (!anchor)
+        return;
+    window->move(anchor->frameGeometry().topLeft() + offset);
+    if (window->windowHandle() && anchor->windowHandle())
+        window->windowHandle()->setTransientParent(anchor->windowHandle());
 }
 
 namespace {

@@ -14,9 +14,17 @@ namespace Platform {
 // Registers the forms' pictures and glyphs; call before setupUi.
 void RegisterResources();
 
-// After setupUi: applies the character heights and lets every static text
-// take the size of its text.
+// After setupUi: applies the character heights, gives the controls marked
+// "opaqueWhite" their white background and lets every static text take the
+// size of its text.
 void PrepareForm(QWidget *root);
+
+// A dialog's frame: fixed size, a title and a close box only.
+void UseDialogFrame(QWidget *dialog);
+
+// Places a window's outer top-left corner at the anchor window's outer
+// top-left plus `offset`, and keeps it above the anchor.
+void PlaceRelativeTo(QWidget *window, const QWidget *anchor, QPoint offset);
 
 // The form descriptions name Windows faces ("MS Sans Serif", "Tahoma",
 // "Arial"). Where one is not installed, a close free face stands in for it.

@@ -8,7 +8,7 @@ import time
 
 from desktop import Desktop
 
-BINARY, WM_CLOSE, SOURCE_DIR = map(os.path.abspath, sys.argv[1:4])
+BINARY, WM_CLOSE, SOURCE_DIR, FONTS_CONF = map(os.path.abspath, sys.argv[1:5])
 TITLE = "Tolvane MICR Font Set"
 BORDER = 5  # the client area's controls sit inside the window's border
 
@@ -124,6 +124,8 @@ def main():
     passed = failed = 0
     for case in CASES:
         with Desktop() as desktop:
+            # The test faces, so that printing goes straight to the print dialog.
+            desktop.env["FONTCONFIG_FILE"] = FONTS_CONF
             try:
                 case(desktop)
                 passed += 1

@@ -160,6 +160,54 @@ void SignatureGlyph(QPainter &p)
     p.drawPolygon(QPolygonF({QPointF(17, 13), QPointF(22, 3), QPointF(23.5, 4), QPointF(18.5, 14)}));
 }
 
+void DocumentGlyph(QPainter &p)
+{
+    // An order form: a page with lines and a pencil tick.
+    QPainterPath page;
+    page.moveTo(5.5, 2.5);
+    page.lineTo(15.5, 2.5);
+    page.lineTo(19.5, 6.5);
+    page.lineTo(19.5, 21.5);
+    page.lineTo(5.5, 21.5);
+    page.closeSubpath();
+    p.setPen(QPen(QColor(80, 80, 80), 1));
+    p.setBrush(Qt::white);
+    p.drawPath(page);
+    p.setPen(QPen(QColor(150, 160, 175), 1));
+    for (int y = 9; y <= 18; y += 3)
+        p.drawLine(QPointF(8, y + 0.5), QPointF(17, y + 0.5));
+    p.setPen(QPen(QColor(200, 40, 40), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(8, 6), QPointF(9.5, 7.5), QPointF(12.5, 4)}));
+}
+
+void ManualGlyph(QPainter &p)
+{
+    // A closed book.
+    p.setPen(QPen(QColor(30, 60, 110), 1));
+    p.setBrush(QColor(50, 100, 180));
+    p.drawRoundedRect(QRectF(4.5, 2.5, 15, 19), 1.5, 1.5);
+    p.setBrush(QColor(245, 240, 225));
+    p.drawRect(QRectF(17.5, 4.5, 2.5, 16));
+    p.setPen(QPen(Qt::white, 1));
+    p.drawLine(QPointF(8, 8.5), QPointF(15, 8.5));
+    p.drawLine(QPointF(8, 11.5), QPointF(13, 11.5));
+}
+
+void OnlineGlyph(QPainter &p)
+{
+    // A globe.
+    p.setPen(QPen(QColor(20, 90, 60), 1));
+    p.setBrush(QColor(70, 160, 210));
+    p.drawEllipse(QRectF(2.5, 2.5, 19, 19));
+    p.setBrush(QColor(80, 170, 80));
+    p.drawPolygon(QPolygonF({QPointF(6, 7), QPointF(11, 5), QPointF(12, 10), QPointF(8, 13), QPointF(5, 11)}));
+    p.drawPolygon(QPolygonF({QPointF(14, 12), QPointF(19, 11), QPointF(18, 17), QPointF(14, 19)}));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 0.8));
+    p.drawEllipse(QRectF(8, 2.5, 8, 19));
+    p.drawLine(QPointF(2.5, 12), QPointF(21.5, 12));
+}
+
 QImage AsBitmapGlyph(const Drawing &drawing)
 {
     // Glyph bitmaps have no alpha: the colour of the bottom-left pixel
@@ -243,6 +291,140 @@ void WizardPicture(QPainter &p)
     p.drawPolygon(QPolygonF({QPointF(131, 104), QPointF(118, 108), QPointF(124, 180), QPointF(131, 182)}));
 }
 
+void AboutPicture(QPainter &p)
+{
+    // White, with the information bubble in the top-left corner.
+    p.fillRect(QRect(0, 0, 244, 271), Qt::white);
+    p.save();
+    p.translate(4, 4);
+    p.scale(30.0 / 24, 30.0 / 24);
+    AboutGlyph(p);
+    p.restore();
+}
+
+void ProductBoxPicture(QPainter &p)
+{
+    // The boxed font set on the left, white on the right behind the texts.
+    p.fillRect(QRect(0, 0, 400, 225), Qt::white);
+    QLinearGradient shade(0, 0, 140, 0);
+    shade.setColorAt(0, QColor(225, 232, 245));
+    shade.setColorAt(1, Qt::white);
+    p.fillRect(QRect(0, 0, 140, 225), shade);
+    // Box: front, side and top faces.
+    const QPolygonF front({QPointF(14, 48), QPointF(104, 40), QPointF(104, 196), QPointF(14, 204)});
+    const QPolygonF side({QPointF(104, 40), QPointF(128, 52), QPointF(128, 200), QPointF(104, 196)});
+    const QPolygonF top({QPointF(14, 48), QPointF(38, 58), QPointF(128, 52), QPointF(104, 40)});
+    p.setPen(QPen(QColor(20, 40, 80), 1));
+    QLinearGradient face(14, 40, 104, 200);
+    face.setColorAt(0, QColor(30, 70, 150));
+    face.setColorAt(1, QColor(15, 40, 95));
+    p.setBrush(face);
+    p.drawPolygon(front);
+    p.setBrush(QColor(12, 30, 70));
+    p.drawPolygon(side);
+    p.setBrush(QColor(70, 110, 190));
+    p.drawPolygon(top);
+    // The label on the front: a cheque with its MICR line.
+    p.setBrush(QColor(215, 238, 220));
+    p.setPen(QPen(QColor(60, 100, 70), 1));
+    p.drawRect(QRectF(22, 110, 74, 38));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 30, 30));
+    for (int i = 0; i < 12; ++i)
+        p.drawRect(QRectF(26 + i * 5.5, 138, 2.5, 5 - (i % 2) * 2));
+    p.setPen(QPen(QColor(20, 50, 130), 1.2));
+    p.drawLine(QPointF(27, 120), QPointF(70, 120));
+    p.drawLine(QPointF(27, 127), QPointF(58, 127));
+    QFont title(QStringLiteral("DejaVu Sans"));
+    title.setPixelSize(15);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(14, 60, 90, 24), Qt::AlignCenter, QStringLiteral("MICR"));
+    title.setPixelSize(10);
+    title.setBold(false);
+    p.setFont(title);
+    p.drawText(QRectF(14, 82, 90, 20), Qt::AlignCenter, QStringLiteral("Font Set"));
+    title.setPixelSize(8);
+    p.setFont(title);
+    p.setPen(QColor(190, 205, 235));
+    p.drawText(QRectF(14, 170, 90, 20), Qt::AlignCenter, QStringLiteral("Tolvane Fonts"));
+}
+
+void SignaturePicture(QPainter &p)
+{
+    // A handwritten signature in blue ink on white.
+    p.fillRect(QRect(0, 0, 290, 100), Qt::white);
+    p.setPen(QPen(QColor(150, 150, 150), 1));
+    p.drawLine(20, 82, 270, 82);
+    p.setPen(QPen(QColor(25, 45, 160), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath ink;
+    ink.moveTo(28, 70);
+    ink.cubicTo(34, 20, 52, 10, 50, 40);
+    ink.cubicTo(48, 62, 36, 76, 44, 72);
+    ink.cubicTo(60, 62, 64, 44, 72, 52);
+    ink.cubicTo(78, 60, 80, 70, 90, 56);
+    ink.cubicTo(98, 44, 100, 64, 110, 58);
+    ink.cubicTo(120, 50, 118, 30, 128, 26);
+    ink.cubicTo(134, 24, 130, 70, 140, 66);
+    ink.cubicTo(150, 62, 156, 48, 166, 54);
+    ink.cubicTo(176, 60, 180, 66, 192, 52);
+    ink.cubicTo(200, 42, 206, 62, 218, 58);
+    ink.cubicTo(234, 52, 250, 46, 262, 38);
+    p.drawPath(ink);
+    QPainterPath flourish;
+    flourish.moveTo(40, 88);
+    flourish.cubicTo(110, 74, 190, 94, 258, 76);
+    p.setPen(QPen(QColor(25, 45, 160), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(flourish);
+}
+
+void GaugePicture(QPainter &p)
+{
+    // A clear MICR position gauge: an inch ruler along the top, the band of
+    // the MICR line, and the numbered character positions.
+    p.fillRect(QRect(0, 0, 328, 133), QColor(250, 250, 245));
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(QColor(235, 242, 250));
+    p.drawRect(QRectF(2.5, 2.5, 322, 127));
+    const double inch = 46.0;
+    QFont small(QStringLiteral("DejaVu Sans"));
+    small.setPixelSize(8);
+    p.setFont(small);
+    for (int tick = 0; tick <= 6 * 8; ++tick) {
+        const double x = 10 + tick * inch / 8;
+        const int length = tick % 8 == 0 ? 12 : (tick % 4 == 0 ? 8 : (tick % 2 == 0 ? 6 : 4));
+        p.drawLine(QPointF(x, 3), QPointF(x, 3 + length));
+        if (tick % 8 == 0)
+            p.drawText(QPointF(x + 2, 22), QString::number(tick / 8));
+    }
+    // The clear band where the MICR line must print.
+    p.setPen(QPen(QColor(180, 30, 30), 1, Qt::DashLine));
+    p.setBrush(QColor(255, 230, 230));
+    p.drawRect(QRectF(6, 88, 316, 30));
+    p.setPen(QColor(160, 20, 20));
+    p.drawText(QRectF(8, 76, 200, 10), Qt::AlignLeft, QStringLiteral("MICR clear band"));
+    // Character positions, numbered from the right as on a cheque.
+    p.setPen(QPen(QColor(40, 40, 120), 1));
+    const double pitch = inch / 8;
+    for (int position = 1; position <= 25; ++position) {
+        const double x = 318 - position * pitch;
+        p.drawRect(QRectF(x, 96, pitch - 1.5, 14));
+        if (position % 5 == 0 || position == 1)
+            p.drawText(QRectF(x - 4, 112, pitch + 8, 10), Qt::AlignHCenter, QString::number(position));
+    }
+    // Field markers: on-us, amount, routing.
+    p.setPen(QPen(QColor(40, 120, 40), 1));
+    const struct { double from, to; const char *name; } fields[] = {
+        {12, 128, "routing"}, {134, 210, "on-us"}, {216, 318, "amount"}};
+    for (const auto &field : fields) {
+        p.drawLine(QPointF(field.from, 58), QPointF(field.to, 58));
+        p.drawLine(QPointF(field.from, 54), QPointF(field.from, 62));
+        p.drawLine(QPointF(field.to, 54), QPointF(field.to, 62));
+        p.drawText(QRectF(field.from, 42, field.to - field.from, 10), Qt::AlignHCenter, QString::fromLatin1(field.name));
+    }
+}
+
 void ProgramIcon(QPainter &p, int size)
 {
     p.scale(size / 64.0, size / 64.0);
@@ -289,7 +471,15 @@ int main(int argc, char **argv)
     Save(Draw(24, 24, BuyNowGlyph), QStringLiteral("glyphs/buynow.png"));
     Save(Draw(24, 24, SignatureGlyph), QStringLiteral("glyphs/signature.png"));
 
+    Save(Draw(24, 24, DocumentGlyph), QStringLiteral("glyphs/document.png"));
+    Save(Draw(24, 24, ManualGlyph), QStringLiteral("glyphs/manual.png"));
+    Save(Draw(24, 24, OnlineGlyph), QStringLiteral("glyphs/online.png"));
+
     Save(Draw(131, 250, WizardPicture), QStringLiteral("images/wizard.png"));
+    Save(Draw(244, 271, AboutPicture), QStringLiteral("images/about.png"));
+    Save(Draw(400, 225, ProductBoxPicture), QStringLiteral("images/product-box.png"));
+    Save(Draw(290, 100, SignaturePicture), QStringLiteral("images/signature.png"));
+    Save(Draw(328, 133, GaugePicture), QStringLiteral("images/gauge.png"));
 
     for (int size : {16, 32, 48, 64, 128, 256})
         Save(Draw(size, size, [size](QPainter &p) { ProgramIcon(p, size); }),

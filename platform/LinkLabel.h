@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLabel>
+
+// A static text that acts as a web link: a click, or Enter or Space while it
+// has the keyboard focus, emits clicked().
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit LinkLabel(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
