@@ -65,26 +65,55 @@ class Program:
         subprocess.run([WM_CLOSE, str(self.window)], env=self.desktop.env, check=True)
 
 
-def exit_button(desktop):
-    program = Program(desktop)
-    desktop.click(program.window, *EXIT)
-    assert program.status() == 1, "Exit must end the program with status 1"
+PROMPT = "How to order Tolvane MICR Font Set"
+BUY_ONLINE = (15 + 59, 232 + 15)
+PROMPT_EXIT = (312 + 37, 232 + 15)
+ORDER_PAGE = "https://secure.tolvane.example/micr/order.php?p=micrtt"
 
 
-def done_button(desktop):
-    program = Program(desktop)
-    program.next_cancelling_print()
-    desktop.click(program.window, *NEXT)  # step 3
+def answer_prompt(program, answer):
+    """Answers the ordering prompt: "buy", "exit", "esc" or "close"."""
+    desktop = program.desktop
+    prompt = desktop.find_window(PROMPT)
     time.sleep(0.3)
-    assert program.running(), "Next on step 2 must not end the program"
-    desktop.click(program.window, *EXIT)  # now captioned Done
-    assert program.status() == 1, "Done must end the program with status 1"
+    if answer == "buy":
+        desktop.click(prompt, *BUY_ONLINE)
+    elif answer == "exit":
+        desktop.click(prompt, *PROMPT_EXIT)
+    elif answer == "esc":
+        desktop.key(prompt, 200, 20, "Escape")
+        desktop.xdotool("keyup", "Escape")
+    else:
+        subprocess.run([WM_CLOSE, str(prompt)], env=desktop.env, check=True)
 
 
-def close_box(desktop):
-    program = Program(desktop)
-    program.close_box()
-    assert program.status() == 0, "closing the window must end the program with status 0"
+def wait_for_launches(desktop, count, timeout=10):
+    deadline = time.monotonic() + timeout
+    while len(desktop.launches()) < count and time.monotonic() < deadline:
+        time.sleep(0.1)
+    return desktop.launches()
+
+
+def ending(how, answer, status):
+    """The wizard ended by `how` ("exit", "done", "close"), the prompt answered
+    with `answer`: the program ends with `status`, and the order page is
+    handed to the desktop only after "Buy Now Online"."""
+    def case(desktop):
+        program = Program(desktop)
+        if how == "done":
+            program.next_cancelling_print()
+            desktop.click(program.window, *NEXT)  # step 3: Exit reads Done
+            time.sleep(0.3)
+        if how == "close":
+            program.close_box()
+        else:
+            desktop.click(program.window, *EXIT)
+        answer_prompt(program, answer)
+        assert program.status() == status, f"expected exit status {status}"
+        launches = wait_for_launches(desktop, 1, timeout=3 if answer != "buy" else 10)
+        assert launches == ([ORDER_PAGE] if answer == "buy" else []), launches
+    case.__name__ = f"{how}_then_{answer}"
+    return case
 
 
 def help_key_and_button(desktop):
@@ -101,6 +130,7 @@ def help_key_and_button(desktop):
         assert launch.endswith("/micr.chm"), launch
     assert program.running()
     program.close_box()
+    answer_prompt(program, "exit")
     assert program.status() == 0
 
 
@@ -110,14 +140,33 @@ def missing_help_file(desktop):
     desktop.click(program.window, *HELP)
     time.sleep(1)
     assert desktop.launches() == [], desktop.launches()
-    assert desktop.xdotool("search", "--onlyvisible", "--name", ".") .count("\n") == 0, \
+    assert desktop.xdotool("search", "--onlyvisible", "--name", ".").count("\n") == 0, \
         "no window but the wizard may appear"
     assert program.running()
     program.close_box()
+    answer_prompt(program, "exit")
     assert program.status() == 0
 
 
-CASES = [exit_button, done_button, close_box, help_key_and_button, missing_help_file]
+def buy_now_keeps_the_wizard(desktop):
+    program = Program(desktop)
+    desktop.click(program.window, *at(0 + 40, 294 + 15))  # Buy Now
+    answer_prompt(program, "buy")
+    launches = wait_for_launches(desktop, 1)
+    assert launches == [ORDER_PAGE], launches
+    time.sleep(0.5)
+    assert program.running(), "Buy Now must not end the program"
+    program.close_box()
+    answer_prompt(program, "exit")
+    assert program.status() == 0
+
+
+CASES = [
+    ending("exit", "buy", 1), ending("exit", "exit", 1), ending("exit", "esc", 1), ending("exit", "close", 1),
+    ending("done", "buy", 1), ending("done", "exit", 1),
+    ending("close", "buy", 0), ending("close", "exit", 0), ending("close", "esc", 0), ending("close", "close", 0),
+    help_key_and_button, missing_help_file, buy_now_keeps_the_wizard,
+]
 
 
 def main():
