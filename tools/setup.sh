@@ -23,6 +23,7 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${MICR_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${MICR_BUILD_TYPE:-RelWithDebInfo}" \
+        -DCMAKE_INSTALL_PREFIX=/usr ${MICR_CMAKE_OPTIONS:-} >/dev/null
 fi
 cmake --build "$build"

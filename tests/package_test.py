@@ -1,0 +1,106 @@
+"""Builds the Debian package and checks it: its fields, the installed tree,
+the desktop entry and metainfo, and that the installed program starts in
+its data folder and finds its files. In CI (CI=true, as root) the package
+is also installed for real with apt-get and removed again."""
+import configparser
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+BUILD_DIR = os.path.abspath(sys.argv[1])
+APP_ID = "example.tolvane.MicrCalibration"
+DATA_FILES = ["print24.bmp", "next24.bmp", "micr.chm", "o-micr.pdf", "o-sigtt.pdf",
+              "MICR-Gauge-Instructions.pdf", "MICR-Gauge-Order-Form.pdf"]
+
+failures = []
+
+
+def check(condition, message):
+    print(("PASS " if condition else "FAIL ") + message)
+    if not condition:
+        failures.append(message)
+
+
+def run(*command, **kwargs):
+    return subprocess.run(command, capture_output=True, text=True, **kwargs)
+
+
+def starts_cleanly(program, cwd, extra_env=None):
+    """Starts the wizard on the offscreen platform for a moment: it must stay
+    up and complain about no file."""
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", CUPS_SERVER="/nonexistent", **(extra_env or {}))
+    process = subprocess.Popen([program], cwd=cwd, env=env, stderr=subprocess.PIPE, text=True)
+    time.sleep(2)
+    alive = process.poll() is None
+    process.kill()
+    _, errors = process.communicate()
+    return alive and "cannot load" not in errors, errors
+
+
+def main():
+    scratch = tempfile.mkdtemp(prefix="micr-package-")
+    try:
+        packaged = run("cpack", "-G", "DEB", "-B", scratch, cwd=BUILD_DIR)
+        check(packaged.returncode == 0, "cpack makes a Debian package: " + packaged.stderr[-300:])
+        debs = [f for f in os.listdir(scratch) if f.endswith(".deb")]
+        check(len(debs) == 1, f"one package: {debs}")
+        if not debs:
+            return 1
+        deb = os.path.join(scratch, debs[0])
+        fields = {key: run("dpkg-deb", "-f", deb, key).stdout.strip() for key in ("Package", "Version", "Depends", "Recommends")}
+        check(fields["Package"] == "micr-calibration", f"package name {fields['Package']}")
+        check(fields["Version"].startswith("8.5"), f"version {fields['Version']}")
+        for dependency in ("libqt6widgets6", "libqt6printsupport6", "fonts-liberation", "xdg-utils"):
+            check(dependency in fields["Depends"], f"depends on {dependency}")
+        check("xchm" in fields["Recommends"], "recommends a CHM viewer")
+
+        root = os.path.join(scratch, "root")
+        run("dpkg-deb", "-x", deb, root)
+        listing = run("dpkg-deb", "-c", deb).stdout
+        prefix = "/usr"
+        for path in [f"{prefix}/bin/micr-calibration", f"{prefix}/bin/micr-calibration-page",
+                     f"{prefix}/share/applications/{APP_ID}.desktop",
+                     f"{prefix}/share/metainfo/{APP_ID}.metainfo.xml",
+                     f"{prefix}/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
+                     f"{prefix}/share/icons/hicolor/48x48/apps/{APP_ID}.png"] + \
+                    [f"{prefix}/share/micr-calibration/{name}" for name in DATA_FILES]:
+            check(os.path.isfile(root + path), f"installs {path}")
+        check("/usr/local" not in listing, "nothing under /usr/local")
+
+        desktop = root + f"{prefix}/share/applications/{APP_ID}.desktop"
+        validated = run("desktop-file-validate", desktop)
+        check(validated.returncode == 0 and not validated.stdout.strip(), "desktop-file-validate: " + validated.stdout)
+        metainfo = run("appstreamcli", "validate", "--no-net", root + f"{prefix}/share/metainfo/{APP_ID}.metainfo.xml")
+        check(metainfo.returncode == 0, "appstreamcli validate: " + metainfo.stdout[-300:])
+        entry = configparser.ConfigParser(interpolation=None)
+        entry.optionxform = str
+        entry.read(desktop)
+        section = entry["Desktop Entry"]
+        check(section["Path"] == f"{prefix}/share/micr-calibration", f"starts in its data folder: {section['Path']}")
+        check(section["Exec"] == "micr-calibration" and section["Icon"] == APP_ID, "Exec and Icon")
+
+        # The unpacked program, started the way the desktop entry starts it.
+        ok, errors = starts_cleanly(root + f"{prefix}/bin/micr-calibration", root + section["Path"])
+        check(ok, "the installed program starts in its data folder and finds its glyphs: " + errors[-300:])
+
+        if os.environ.get("CI") == "true" and os.geteuid() == 0:
+            installed = run("apt-get", "install", "-y", "--no-install-recommends", deb,
+                            env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
+            check(installed.returncode == 0, "apt-get installs the package: " + installed.stderr[-300:])
+            try:
+                ok, errors = starts_cleanly("micr-calibration", section["Path"])
+                check(ok, "the installed program starts from PATH: " + errors[-300:])
+                check(run("micr-calibration-page", "--help").returncode == 0, "the exporter runs from PATH")
+            finally:
+                run("apt-get", "remove", "-y", "micr-calibration", env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    print(f"package checks: {len(failures)} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,77 @@
+// Builds the help pages and documents from their sources, putting in the
+// vendor's details from the one place that holds them.
+//   docbuilder expand IN OUT       copies a text file, details put in
+//   docbuilder pdf IN.html OUT.pdf  renders an HTML page to a Letter PDF
+#include "common/VendorDetails.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+#include <cstdio>
+
+namespace {
+
+QString Expand(QString text)
+{
+    const struct
+    {
+        const char *key;
+        const char *value;
+    } details[] = {
+        {"COMPANY", Vendor::CompanyName},         {"STREET", Vendor::StreetAddress},
+        {"CITY", Vendor::CityLine},               {"PHONE", Vendor::PhoneNumber},
+        {"FAX", Vendor::FaxNumber},               {"ORDERPHONE", Vendor::OrderPhoneNumber},
+        {"WEBHOST", Vendor::WebHost},             {"GAUGEHOST", Vendor::GaugeWebHost},
+        {"ORDERPAGE", Vendor::FontSetOrderPage},  {"GAUGEORDERPAGE", Vendor::GaugeOrderPage},
+        {"VERSION", Vendor::Version},
+    };
+    for (const auto &detail : details)
+        text.replace(QStringLiteral("{{%1}}").arg(QLatin1String(detail.key)), QString::fromUtf8(detail.value));
+    return text;
+}
+
+bool Read(const char *path, QString *text)
+{
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *text = Expand(QString::fromUtf8(file.readAll()));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: docbuilder expand|pdf IN OUT\n");
+        return 2;
+    }
+    const QString mode = QString::fromLatin1(argv[1]);
+    QString text;
+    if (!Read(argv[2], &text)) {
+        std::fprintf(stderr, "docbuilder: cannot read %s\n", argv[2]);
+        return 1;
+    }
+    if (mode == QLatin1String("expand")) {
+        QFile out(QString::fromLocal8Bit(argv[3]));
+        if (!out.open(QIODevice::WriteOnly) || out.write(text.toUtf8()) < 0) {
+            std::fprintf(stderr, "docbuilder: cannot write %s\n", argv[3]);
+            return 1;
+        }
+        return 0;
+    }
+    QTextDocument document;
+    document.setHtml(text);
+    QPdfWriter writer(QString::fromLocal8Bit(argv[3]));
+    writer.setPageSize(QPageSize(QPageSize::Letter));
+    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
+    writer.setCreator(QStringLiteral("MICR calibration"));
+    document.print(&writer);
+    return 0;
+}
