@@ -3,6 +3,7 @@
 #include "forms/Micr.h"
 #include "platform/ErrorBox.h"
 #include "platform/FormGlue.h"
+#include "platform/StartupTrace.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -34,6 +35,7 @@ int main(int argc, char **argv)
         Platform::InstallFaceSubstitutes();
         CreateWindowSet(application);
         CentreOnDesktop(Form1);
+        Platform::TraceFirstPaint(Form1);
         Form1->show();
         application.exec();
     } catch (const std::exception &error) {

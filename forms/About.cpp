@@ -19,6 +19,7 @@ TForm3::TForm3(QWidget *owner) : QDialog(owner)
 
 void TForm3::showEvent(QShowEvent *event)
 {
+    Platform::PrepareForFirstShow(this);
     Platform::PlaceRelativeTo(this, Form1, QPoint(142, 93));
     QDialog::showEvent(event);
 }

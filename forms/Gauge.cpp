@@ -17,6 +17,7 @@ TForm4::TForm4(QWidget *owner) : QDialog(owner)
 
 void TForm4::showEvent(QShowEvent *event)
 {
+    Platform::PrepareForFirstShow(this);
     Platform::PlaceRelativeTo(this, Form1, QPoint(70, 50));
     QDialog::showEvent(event);
 }

@@ -16,6 +16,7 @@ TConnect::TConnect(QWidget *owner) : QDialog(owner)
 
 void TConnect::showEvent(QShowEvent *event)
 {
+    Platform::PrepareForFirstShow(this);
     Platform::PlaceRelativeTo(this, Form1, QPoint(39, 37));
     QDialog::showEvent(event);
 }

@@ -67,6 +67,8 @@ bool TForm1::event(QEvent *event)
 {
     // Step 1 is laid out before the window is first seen, even where no
     // window manager ever activates it.
+    if (event->type() == QEvent::Show)
+        Platform::PrepareForFirstShow(this);
     if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) && !startedUp_) {
         startedUp_ = true;
         Startup();
@@ -80,7 +82,7 @@ void TForm1::Startup()
     ShowIntroStep();
     Platform::SetHintHidePause(6000);
     if (Form3)
-        Platform::SetStaticText(Form3->CurVersion, QStringLiteral("V") + QLatin1String(Vendor::Version));
+        Form3->CurVersion->setText(QStringLiteral("V") + QLatin1String(Vendor::Version));
     BuyNow->setVisible(true);
     BuyNow->setText(QStringLiteral("&Buy Now"));
     BuyNow->setToolTip(QStringLiteral("How to buy this software right now"));

@@ -16,6 +16,7 @@ TForm2::TForm2(QWidget *owner) : QDialog(owner)
 
 void TForm2::showEvent(QShowEvent *event)
 {
+    Platform::PrepareForFirstShow(this);
     Platform::PlaceRelativeTo(this, Form1, QPoint(80, 68));
     QDialog::showEvent(event);
 }

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QWidget>
 #include <QWindow>
 
@@ -34,27 +34,16 @@ void PrepareForm(QWidget *root)
             control->setAutoFillBackground(true);
         }
     }
-    const auto labels = root->findChildren<QLabel *>();
-    for (QLabel *label : labels) {
-        if (!label->text().isEmpty())
-            label->adjustSize();
-    }
 }
 
 void InstallFaceSubstitutes()
 {
-    static const char *const windowsFaces[] = {"MS Sans Serif", "Tahoma", "Arial"};
-    static const char *const freeFaces[] = {"Liberation Sans", "DejaVu Sans"};
-    for (const char *face : windowsFaces) {
-        if (QFontDatabase::hasFamily(QString::fromLatin1(face)))
-            continue;
-        for (const char *stand_in : freeFaces) {
-            if (QFontDatabase::hasFamily(QString::fromLatin1(stand_in))) {
-                QFont::insertSubstitution(QString::fromLatin1(face), QString::fromLatin1(stand_in));
-                break;
-            }
-        }
-    }
+    // Qt turns to substitutes only for a family that is not installed, so
+    // they are set without looking: looking would make Qt read every
+    // installed font, the largest cost of start-up.
+    const QStringList freeFaces = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    for (const char *face : {"MS Sans Serif", "Tahoma", "Arial"})
+        QFont::insertSubstitutions(QString::fromLatin1(face), freeFaces);
 }
 
 namespace {
@@ -97,6 +86,21 @@ void EncloseControls(QWidget *window, QWidget *clientArea, QSize designedClientS
     window->setMinimumSize(outer);
     if (window->width() < outer.width() || window->height() < outer.height())
         window->resize(window->size().expandedTo(outer));
+}
+
+void PrepareForFirstShow(QWidget *root)
+{
+    if (root->property("preparedForShow").toBool())
+        return;
+    root->setProperty("preparedForShow", true);
+    const auto labels = root->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        const QString picture = label->property("picture").toString();
+        if (!picture.isEmpty())
+            label->setPixmap(QPixmap(picture));
+        else if (!label->text().isEmpty())
+            label->adjustSize();
+    }
 }
 
 void UseDialogFrame(QWidget *dialog)

@@ -14,10 +14,15 @@ namespace Platform {
 // Registers the forms' pictures and glyphs; call before setupUi.
 void RegisterResources();
 
-// After setupUi: applies the character heights, gives the controls marked
-// "opaqueWhite" their white background and lets every static text take the
-// size of its text.
+// After setupUi: applies the character heights and gives the controls
+// marked "opaqueWhite" their white background.
 void PrepareForm(QWidget *root);
+
+// Every window is made at start-up and most are never shown, so what costs
+// time is done when a window is first shown: its pictures (each "picture"
+// property) are decoded and its static texts take the size of their text,
+// which loads the window's fonts. Does nothing after the first time.
+void PrepareForFirstShow(QWidget *root);
 
 // A dialog's frame: fixed size, a title and a close box only.
 void UseDialogFrame(QWidget *dialog);

@@ -6,7 +6,15 @@
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
+}
+
+void LinkLabel::showEvent(QShowEvent *event)
+{
+    // A label that takes the focus keeps a rich-text document; it is made
+    // when the link is first shown rather than at start-up.
+    if (focusPolicy() == Qt::NoFocus)
+        setFocusPolicy(Qt::StrongFocus);
+    QLabel::showEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -147,15 +147,22 @@ private slots:
         QFETCH(QString, hint);
         QDialog *dialog = DialogNamed(window);
         QWidget *widget = ControlOf(dialog, control);
-        QCOMPARE(widget->pos(), position);
-        const QString shown = widget->property("text").toString();
-        QCOMPARE(shown, text);
-        QCOMPARE(widget->toolTip(), hint);
-        // Nothing clipped, nothing outside the window.
-        QVERIFY(widget->width() >= widget->sizeHint().width() || qobject_cast<QAbstractButton *>(widget));
-        QVERIFY2(dialog->rect().contains(widget->geometry()), qPrintable(control));
-        if (!hint.isEmpty())
-            QCOMPARE(widget->toolTipDuration(), 6000);
+        // As the user sees it: while the dialog is up.
+        auto seen = AnswerNextModal([&](QWidget *) {
+            QVERIFY(widget->isVisible());
+            QCOMPARE(widget->pos(), position);
+            QCOMPARE(widget->property("text").toString(), text);
+            QCOMPARE(widget->toolTip(), hint);
+            // Nothing clipped, nothing outside the window.
+            QVERIFY2(widget->width() >= widget->sizeHint().width() || qobject_cast<QAbstractButton *>(widget),
+                     qPrintable(QString("%1 < %2").arg(widget->width()).arg(widget->sizeHint().width())));
+            QVERIFY2(dialog->rect().contains(widget->geometry()), qPrintable(control));
+            if (!hint.isEmpty())
+                QCOMPARE(widget->toolTipDuration(), 6000);
+            dialog->reject();
+        });
+        dialog->exec();
+        QVERIFY(*seen);
     }
 
     void orderingTextLineNine()
