@@ -1,0 +1,69 @@
+"""Takes the README's screenshots: each wizard step and each dialog, in a
+private X server, with the test faces installed. Needs ImageMagick's import
+(apt-get install imagemagick).
+    /usr/bin/python3 tools/screenshots.py [BUILD_DIR]     (default build/)"""
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(ROOT, "tests"))
+from desktop import Desktop  # noqa: E402
+
+BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build"))
+OUT = os.path.join(ROOT, "docs", "screenshots")
+TITLE = "Tolvane MICR Font Set"
+
+
+def control(x, y):
+    return x + 5, y + 5  # inside the wizard's border
+
+
+def main():
+    if not shutil.which("import"):
+        sys.exit("screenshots: ImageMagick's import is needed: apt-get install imagemagick")
+    os.makedirs(OUT, exist_ok=True)
+    with Desktop(800, 600) as desktop:
+        desktop.env["FONTCONFIG_FILE"] = os.path.join(BUILD, "tests", "fonts", "fonts.conf")
+        program = subprocess.Popen([os.path.join(BUILD, "micr-calibration")], cwd=BUILD, env=desktop.env,
+                                   stderr=subprocess.DEVNULL)
+        try:
+            wizard = desktop.find_window(TITLE)
+            time.sleep(0.5)
+
+            def shoot(window, name):
+                time.sleep(0.5)
+                subprocess.run(["import", "-window", str(window), os.path.join(OUT, name + ".png")],
+                               env=desktop.env, check=True)
+                print("wrote", os.path.join("docs", "screenshots", name + ".png"))
+
+            def dialog(opener, title, name):
+                desktop.click(wizard, *opener)
+                window = desktop.find_window(title)
+                shoot(window, name)
+                desktop.key(window, 20, 20, "Escape")
+                desktop.xdotool("keyup", "Escape")
+                time.sleep(0.3)
+
+            shoot(wizard, "step1")
+            desktop.click(wizard, *control(363, 309))  # Next: prints
+            printer = desktop.find_window("Print")
+            shoot(printer, "print-dialog")
+            desktop.key(printer, 20, 20, "Escape")
+            time.sleep(0.5)
+            shoot(wizard, "step2")
+            desktop.click(wizard, *control(363, 309))
+            shoot(wizard, "step3")
+            dialog(control(441, 15), "About", "about")
+            dialog(control(40, 309), "How to order Tolvane MICR Font Set", "ordering")
+            dialog(control(126, 309), "Order a signature font", "signature")
+            dialog(control(66, 268), "MICR Gauge Instructions", "gauge")
+        finally:
+            program.kill()
+            program.wait()
+
+
+if __name__ == "__main__":
+    main()
