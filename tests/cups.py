@@ -84,8 +84,15 @@ SystemGroup root
     def add_pdf_queue(self, name, media, dpi=1200):
         """A cups-pdf queue whose media is `media` (A4, Letter). cups-pdf turns
         text into bitmap glyphs at the queue's resolution."""
-        self.run("lpadmin", "-p", name, "-v", "cups-pdf:/", "-E", "-P", PPD, "-o", f"PageSize={media}",
-                 "-o", f"Resolution={dpi}dpi")
+        command = ("lpadmin", "-p", name, "-v", "cups-pdf:/", "-E", "-P", PPD, "-o", f"PageSize={media}",
+                   "-o", f"Resolution={dpi}dpi")
+        # A scheduler that has just started can turn the first requests away.
+        for _ in range(20):
+            result = self.run(*command, check=False)
+            if result.returncode == 0:
+                return
+            time.sleep(0.25)
+        raise RuntimeError(f"lpadmin could not add {name}: {result.stderr.strip()}\n{self.log()}")
 
     def log(self):
         try:
