@@ -19,9 +19,8 @@ public:
     // when the application object goes.
     template <class Window> Window *Adopt(std::unique_ptr<Window> window)
     {
-        Window *raw = window.get();
         windows_.emplace_back(std::move(window));
-        return raw;
+        return static_cast<Window *>(windows_.back().get());
     }
 
     bool notify(QObject *receiver, QEvent *event) override;

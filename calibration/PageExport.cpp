@@ -167,8 +167,8 @@ bool WritePng(const ExportOptions &options, QSaveFile &file, QString *error)
         return false;
     }
     image.fill(Qt::white);
-    image.setDotsPerMeterX(std::lround(options.dpiX / 0.0254));
-    image.setDotsPerMeterY(std::lround(options.dpiY / 0.0254));
+    image.setDotsPerMeterX(int(std::lround(options.dpiX / 0.0254)));
+    image.setDotsPerMeterY(int(std::lround(options.dpiY / 0.0254)));
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing);

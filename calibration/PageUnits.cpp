@@ -10,8 +10,8 @@ int MulDiv(int a, int b, int c)
         return -1;
     const std::int64_t product = std::int64_t(a) * b;
     const bool negative = (product < 0) != (c < 0);
-    const std::int64_t magnitude = product < 0 ? -product : product;
-    const std::int64_t divisor = c < 0 ? -std::int64_t(c) : c;
+    const std::int64_t magnitude = std::llabs(product);
+    const std::int64_t divisor = std::llabs(std::int64_t(c)); // at least 1
     const std::int64_t quotient = (magnitude + divisor / 2) / divisor;
     if (quotient > std::numeric_limits<int>::max())
         return -1;

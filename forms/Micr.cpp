@@ -305,7 +305,7 @@ void PrintCalibrationPage()
     });
 }
 
-void PrintCalibrationPageOn(QPrinter &printer, std::function<FontWeightChoice()> labelWeight)
+void PrintCalibrationPageOn(QPrinter &printer, const std::function<FontWeightChoice()> &labelWeight)
 {
     const int dpiX = printer.logicalDpiX();
     const int dpiY = printer.logicalDpiY();

@@ -93,4 +93,4 @@ void PrintCalibrationPage();
 
 // Prints the page on a printer already set up: begin, every row, end. A
 // failure of the printing platform aborts the job and is thrown.
-void PrintCalibrationPageOn(QPrinter &printer, std::function<FontWeightChoice()> labelWeight);
+void PrintCalibrationPageOn(QPrinter &printer, const std::function<FontWeightChoice()> &labelWeight);

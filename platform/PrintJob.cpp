@@ -18,7 +18,7 @@ void PrintWithoutScaling(QPrinter &printer)
     if (!engine)
         return;
     QStringList options = engine->property(CupsOptionsProperty).toStringList();
-    const int at = options.indexOf(QStringLiteral("print-scaling"));
+    const qsizetype at = options.indexOf(QStringLiteral("print-scaling"));
     if (at >= 0 && at % 2 == 0 && at + 1 < options.size())
         options[at + 1] = QStringLiteral("none");
     else
