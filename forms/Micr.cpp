@@ -142,7 +142,7 @@ void TForm1::NextButtonClickClick()
     }
     ShowMeasureStep();
     if (oldStep == 1)
-        PrintCalibrationPage();
+        Platform::ShowingErrors(PrintCalibrationPage);
 }
 
 void TForm1::PreviousButtonClickClick()

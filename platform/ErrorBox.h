@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <exception>
+
 class QWidget;
 
 namespace Platform {
@@ -17,5 +19,17 @@ QString WithFullStop(const QString &message);
 // The standard error box: message, the application's title as caption, an
 // error icon and an OK button. Modal; returns when the user dismisses it.
 void ShowErrorBox(const QString &message);
+
+// Runs a handler's work and shows a failure it raises in the error box, as
+// the event loop would. Qt's own code is not exception-safe, so a handler
+// that can fail catches here rather than let the failure unwind through Qt.
+template <class Work> void ShowingErrors(Work &&work)
+{
+    try {
+        work();
+    } catch (const std::exception &error) {
+        ShowErrorBox(QString::fromLocal8Bit(error.what()));
+    }
+}
 
 } // namespace Platform

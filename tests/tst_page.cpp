@@ -191,7 +191,8 @@ private slots:
         QFETCH(int, dpiY);
         QFETCH(QString, row);
         QFETCH(QPoint, position);
-        const TextRecord &record = Find(DrawAt(dpiX, dpiY), row);
+        const auto texts = DrawAt(dpiX, dpiY);
+        const TextRecord &record = Find(texts, row);
         QCOMPARE(QPoint(record.x, record.y), position);
     }
 

@@ -7,7 +7,7 @@ export MICR_BUILD_DIR="${MICR_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 export MICR_BUILD_TYPE=Debug
 export MICR_CMAKE_OPTIONS="-DMICR_SANITIZE=ON"
 "$root/tools/setup.sh"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:exitcode=23:strict_string_checks=1:detect_stack_use_after_return=1"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:exitcode=23:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:exitcode=24"
 export LSAN_OPTIONS="suppressions=$root/tests/sanitizers/lsan.supp:print_suppressions=0"
 cd "$MICR_BUILD_DIR"
