@@ -297,6 +297,10 @@ void PrintCalibrationPage()
         return;
 
     QPrinter &printer = *dialog->printer();
+    // Nothing is handed to a printer that cannot print it.
+    const QString problem = Platform::PrinterProblem(printer);
+    if (!problem.isEmpty())
+        throw PrintFailure(problem.toStdString());
     printer.setDocName(QString());
     Platform::UsePrinterMedia(printer, pageSizeBeforeDialog);
     Platform::PrintWithoutScaling(printer);

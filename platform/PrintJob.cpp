@@ -5,6 +5,8 @@
 #include <QPrinterInfo>
 #include <QStringList>
 
+#include <cups/cups.h>
+
 namespace Platform {
 
 namespace {
@@ -24,6 +26,40 @@ void PrintWithoutScaling(QPrinter &printer)
     else
         options << QStringLiteral("print-scaling") << QStringLiteral("none");
     engine->setProperty(CupsOptionsProperty, options);
+}
+
+QString PrinterProblem(const QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
+        return {};
+    const QByteArray name = printer.printerName().toLocal8Bit();
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (!dest) {
+        // libcups says "not found" whether the queue or the whole scheduler
+        // is missing: a connection tells which.
+        http_t *scheduler = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                         5000, nullptr);
+        if (!scheduler)
+            return QStringLiteral("The print system (CUPS) cannot be reached at %1. Start it, then print "
+                                  "the calibration page again")
+                .arg(QString::fromLocal8Bit(cupsServer()));
+        httpClose(scheduler);
+        return QStringLiteral("The printer \"%1\" does not exist any more. Choose another printer")
+            .arg(printer.printerName());
+    }
+    QString problem;
+    const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
+    if (accepting && qstrcmp(accepting, "false") == 0)
+        problem = QStringLiteral("The printer \"%1\" is not accepting jobs. Ask whoever runs it to let it "
+                                 "accept jobs, or choose another printer")
+                      .arg(printer.printerName());
+    else if (state && qstrcmp(state, "5") == 0)
+        problem = QStringLiteral("The printer \"%1\" is stopped, so the page would wait in its queue. "
+                                 "Resume the printer, or choose another one")
+                      .arg(printer.printerName());
+    cupsFreeDests(1, dest);
+    return problem;
 }
 
 void UsePrinterMedia(QPrinter &printer, const QPageSize &beforeDialog)

@@ -22,4 +22,10 @@ void PrintWithoutScaling(QPrinter &printer);
 // rescale or ask for other paper.
 void UsePrinterMedia(QPrinter &printer, const QPageSize &beforeDialog);
 
+// Why the printer cannot take a job now, or an empty text when it can:
+// the print system is not running, the queue is gone, stopped or refusing
+// jobs. Qt would hand the job over regardless and report nothing, and a
+// stopped queue would keep the page until someone restarts it.
+QString PrinterProblem(const QPrinter &printer);
+
 } // namespace Platform

@@ -41,14 +41,16 @@ WarningCollector::~WarningCollector()
     qInstallMessageHandler(previousHandler);
 }
 
-std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int timeoutMs)
+std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int timeoutMs,
+                                      std::function<bool(QWidget *)> wanted)
 {
     auto seen = std::make_shared<bool>(false);
     auto *timer = new QTimer(qApp);
     auto waited = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [=]() {
         *waited += 20;
-        if (QWidget *modal = QApplication::activeModalWidget()) {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && (!wanted || wanted(modal))) {
             *seen = true;
             timer->stop();
             timer->deleteLater();

@@ -39,7 +39,9 @@ public:
 
 // Answers the next modal dialog that opens: `answer` runs on it once it is
 // the active modal widget. Returns a flag that tells whether it was seen.
-std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000);
+// With `wanted`, only a modal it accepts is answered; others are left alone.
+std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000,
+                                      std::function<bool(QWidget *)> wanted = {});
 
 // Rejects the next modal dialog.
 std::shared_ptr<bool> RejectNextModal();

@@ -1,5 +1,6 @@
-"""Runs the print-path test against a private cupsd with an A4 and a Letter
-cups-pdf queue. cups-pdf writes into the job owner's ~/PDF."""
+"""Runs a print-path test binary against a private cupsd with an A4 and a
+Letter cups-pdf queue. cups-pdf writes into the job owner's ~/PDF; the test
+can stop and start the cupsd with the script in MICR_CUPSD_CONTROL."""
 import os
 import pwd
 import subprocess
@@ -20,7 +21,7 @@ def main():
         cups.add_pdf_queue("MicrA4", "A4")
         cups.add_pdf_queue("MicrLetter", "Letter")
         cups.run("lpadmin", "-d", "MicrA4")
-        env = dict(cups.env, MICR_CUPS_PDF_DIR=pdf_dir)
+        env = dict(cups.env, MICR_CUPS_PDF_DIR=pdf_dir, MICR_CUPSD_CONTROL=cups.control_script())
         result = subprocess.run([test_binary, *sys.argv[2:]], env=env)
         if result.returncode != 0:
             print("--- cupsd log ---")
