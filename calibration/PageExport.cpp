@@ -188,8 +188,16 @@ bool ExportCalibrationPage(const ExportOptions &options, QString *error)
 {
     // Written beside the target and renamed over it only when complete.
     QSaveFile file(options.output);
-    if (QFileInfo(options.output).isDir()) {
+    const QFileInfo target(options.output);
+    if (target.isDir()) {
         *error = QStringLiteral("%1 is a directory").arg(options.output);
+        return false;
+    }
+    // The new file is renamed over the old one, which would replace a
+    // read-only file whatever its permissions say.
+    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (target.exists() && !(target.permissions() & anyWrite)) {
+        *error = QStringLiteral("%1 is read-only").arg(options.output);
         return false;
     }
     if (!file.open(QIODevice::WriteOnly)) {

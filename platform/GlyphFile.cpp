@@ -1,16 +1,22 @@
 #include "GlyphFile.h"
 
 #include <QBitmap>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-
-#include <cstdlib>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
+
+#include <cstdlib>
 
 namespace Platform {
 
 namespace {
+
+// Far beyond any glyph bitmap; a larger file is not read at all.
+constexpr qint64 MaxGlyphFileBytes = 1 << 20;
+
 quint32 LittleEndian(const QByteArray &bytes, int offset, int size)
 {
     quint32 value = 0;
@@ -21,61 +27,41 @@ quint32 LittleEndian(const QByteArray &bytes, int offset, int size)
 
 // Qt's bitmap decoder fills in whatever rows a short file lacks; a glyph
 // with rows missing is not a glyph. True when an uncompressed bitmap's
-// pixel rows are all in the file.
-bool BitmapIsComplete(const QString &fileName)
+// pixel rows are all there.
+bool BitmapIsComplete(const QByteArray &bytes)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray header = file.read(54);
-    if (header.size() < 54 || !header.startsWith("BM"))
+    if (bytes.size() < 54 || !bytes.startsWith("BM"))
         return true; // not a plain bitmap: the decoder judges it
-    const quint32 pixelOffset = LittleEndian(header, 10, 4);
-    const qint32 width = qint32(LittleEndian(header, 18, 4));
-    const qint32 height = qint32(LittleEndian(header, 22, 4));
-    const quint32 bitsPerPixel = LittleEndian(header, 28, 2);
-    const quint32 compression = LittleEndian(header, 30, 4);
+    const quint32 pixelOffset = LittleEndian(bytes, 10, 4);
+    const qint32 width = qint32(LittleEndian(bytes, 18, 4));
+    const qint32 height = qint32(LittleEndian(bytes, 22, 4));
+    const quint32 bitsPerPixel = LittleEndian(bytes, 28, 2);
+    const quint32 compression = LittleEndian(bytes, 30, 4);
     if (compression != 0 || width <= 0 || height == 0)
         return true;
     const qint64 stride = (qint64(width) * bitsPerPixel + 31) / 32 * 4;
     const qint64 needed = qint64(pixelOffset) + stride * std::abs(qint64(height));
-    return file.size() >= needed;
+    return bytes.size() >= needed;
 }
-} // namespace
 
-QPixmap ReadGlyphFile(const QString &fileName, QString *reason)
+QPixmap DecodeGlyph(const QByteArray &bytes, QString *reason)
 {
-    const QFileInfo info(fileName);
-    if (!info.exists()) {
-        *reason = QStringLiteral("no such file");
-        return {};
-    }
-    if (info.isDir()) {
-        *reason = QStringLiteral("is a directory");
-        return {};
-    }
-    if (!info.isReadable()) {
-        *reason = QStringLiteral("permission denied");
-        return {};
-    }
-
-    QImageReader reader(fileName);
-    reader.setDecideFormatFromContent(true);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     // Refuse before decoding whatever claims to be larger than a glyph.
     const QSize claimed = reader.size();
-    if (claimed.isValid()
-        && (claimed.width() > MaxGlyphSide || claimed.height() > MaxGlyphSide)) {
+    if (claimed.isValid() && (claimed.width() > MaxGlyphSide || claimed.height() > MaxGlyphSide)) {
         *reason = QStringLiteral("image of %1 x %2 pixels is too large for a glyph")
                       .arg(claimed.width())
                       .arg(claimed.height());
         return {};
     }
-
-    if (reader.format() == "bmp" && !BitmapIsComplete(fileName)) {
+    if (reader.format() == "bmp" && !BitmapIsComplete(bytes)) {
         *reason = QStringLiteral("file is truncated");
         return {};
     }
-
     const QImage image = reader.read();
     if (image.isNull()) {
         *reason = reader.errorString();
@@ -92,6 +78,48 @@ QPixmap ReadGlyphFile(const QString &fileName, QString *reason)
     // of its bottom-left pixel, as glyph bitmaps have always been drawn.
     if (!image.hasAlphaChannel())
         glyph.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1))));
+    return glyph;
+}
+
+} // namespace
+
+QPixmap ReadGlyphFile(const QString &fileName, QString *reason)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists()) {
+        *reason = QStringLiteral("no such file");
+        return {};
+    }
+    if (info.isDir()) {
+        *reason = QStringLiteral("is a directory");
+        return {};
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = file.errorString();
+        return {};
+    }
+    if (file.size() > MaxGlyphFileBytes) {
+        *reason = QStringLiteral("file of %1 bytes is too large for a glyph").arg(file.size());
+        return {};
+    }
+    const QByteArray bytes = file.read(MaxGlyphFileBytes + 1);
+    if (bytes.size() > MaxGlyphFileBytes) {
+        *reason = QStringLiteral("file is too large for a glyph");
+        return {};
+    }
+
+    // The same bytes give back the same pixmap.
+    static QHash<QString, std::pair<QByteArray, QPixmap>> lastRead;
+    const QString key = info.absoluteFilePath();
+    const auto known = lastRead.constFind(key);
+    if (known != lastRead.constEnd() && known->first == bytes)
+        return known->second;
+    const QPixmap glyph = DecodeGlyph(bytes, reason);
+    if (glyph.isNull())
+        lastRead.remove(key);
+    else
+        lastRead.insert(key, {bytes, glyph});
     return glyph;
 }
 

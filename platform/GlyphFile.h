@@ -10,7 +10,10 @@ namespace Platform {
 inline constexpr int MaxGlyphSide = 256;
 
 // Reads a button glyph from a bitmap file. On failure returns a null pixmap
-// and puts a short reason in *reason.
+// and puts a short reason in *reason. While the file holds the same bytes the
+// same pixmap comes back: a new one for every read would be cached by Qt's
+// icons under a new key each time, and the program would grow with each
+// step of the wizard.
 QPixmap ReadGlyphFile(const QString &fileName, QString *reason);
 
 } // namespace Platform

@@ -226,6 +226,7 @@ private slots:
         QTest::newRow("missing folder") << QStringList{"-o", "no/such/folder/page.pdf"} << "cannot write";
         QTest::newRow("onto a directory") << QStringList{"-o", "adir.pdf"} << "is a directory";
         QTest::newRow("raster too large") << QStringList{"--dpi", "2400", "-o", "X.png"} << "too large";
+        QTest::newRow("onto a read-only file") << QStringList{"-o", "X.pdf", "--read-only"} << "is read-only";
     }
 
     void badArguments()
@@ -240,6 +241,8 @@ private slots:
             QVERIFY(existing.open(QIODevice::WriteOnly));
             existing.write("keep me");
         }
+        if (arguments.removeAll("--read-only"))
+            QFile::setPermissions(scratch.filePath("X.pdf"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
         for (QString &argument : arguments) {
             if (argument.contains('.') && !argument.startsWith('-'))
                 argument = scratch.filePath(argument);
