@@ -13,14 +13,12 @@ TForm3::TForm3(QWidget *owner) : QDialog(owner)
 {
     Platform::RegisterResources();
     setupUi(this);
-    Platform::PrepareForm(this);
-    Platform::UseDialogFrame(this);
+    Platform::PrepareDialog(this);
 }
 
 void TForm3::showEvent(QShowEvent *event)
 {
-    Platform::PrepareForFirstShow(this);
-    Platform::PlaceRelativeTo(this, Form1, QPoint(142, 93));
+    Platform::ShowDialogRelativeTo(this, Form1, QPoint(142, 93));
     QDialog::showEvent(event);
 }
 

@@ -11,14 +11,12 @@ TForm4::TForm4(QWidget *owner) : QDialog(owner)
 {
     Platform::RegisterResources();
     setupUi(this);
-    Platform::PrepareForm(this);
-    Platform::UseDialogFrame(this);
+    Platform::PrepareDialog(this);
 }
 
 void TForm4::showEvent(QShowEvent *event)
 {
-    Platform::PrepareForFirstShow(this);
-    Platform::PlaceRelativeTo(this, Form1, QPoint(70, 50));
+    Platform::ShowDialogRelativeTo(this, Form1, QPoint(70, 50));
     QDialog::showEvent(event);
 }
 

@@ -10,14 +10,12 @@ TConnect::TConnect(QWidget *owner) : QDialog(owner)
 {
     Platform::RegisterResources();
     setupUi(this);
-    Platform::PrepareForm(this);
-    Platform::UseDialogFrame(this);
+    Platform::PrepareDialog(this);
 }
 
 void TConnect::showEvent(QShowEvent *event)
 {
-    Platform::PrepareForFirstShow(this);
-    Platform::PlaceRelativeTo(this, Form1, QPoint(39, 37));
+    Platform::ShowDialogRelativeTo(this, Form1, QPoint(39, 37));
     QDialog::showEvent(event);
 }
 

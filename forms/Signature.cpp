@@ -10,14 +10,12 @@ TForm2::TForm2(QWidget *owner) : QDialog(owner)
 {
     Platform::RegisterResources();
     setupUi(this);
-    Platform::PrepareForm(this);
-    Platform::UseDialogFrame(this);
+    Platform::PrepareDialog(this);
 }
 
 void TForm2::showEvent(QShowEvent *event)
 {
-    Platform::PrepareForFirstShow(this);
-    Platform::PlaceRelativeTo(this, Form1, QPoint(80, 68));
+    Platform::ShowDialogRelativeTo(this, Form1, QPoint(80, 68));
     QDialog::showEvent(event);
 }
 

@@ -119,6 +119,18 @@ void PlaceRelativeTo(QWidget *window, const QWidget *anchor, QPoint offset)
         window->windowHandle()->setTransientParent(anchor->windowHandle());
 }
 
+void PrepareDialog(QWidget *dialog)
+{
+    PrepareForm(dialog);
+    UseDialogFrame(dialog);
+}
+
+void ShowDialogRelativeTo(QWidget *dialog, const QWidget *anchor, QPoint offset)
+{
+    PrepareForFirstShow(dialog);
+    PlaceRelativeTo(dialog, anchor, offset);
+}
+
 namespace {
 int &HintHidePauseStorage()
 {

@@ -27,6 +27,13 @@ void PrepareForFirstShow(QWidget *root);
 // A dialog's frame: fixed size, a title and a close box only.
 void UseDialogFrame(QWidget *dialog);
 
+// What every dialog does after setupUi: PrepareForm and its frame.
+void PrepareDialog(QWidget *dialog);
+
+// What every dialog does as it is shown: prepared on the first showing, and
+// placed at `offset` from the anchor window (see PlaceRelativeTo).
+void ShowDialogRelativeTo(QWidget *dialog, const QWidget *anchor, QPoint offset);
+
 // Places a window's outer top-left corner at the anchor window's outer
 // top-left plus `offset`, and keeps it above the anchor.
 void PlaceRelativeTo(QWidget *window, const QWidget *anchor, QPoint offset);

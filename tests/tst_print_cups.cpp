@@ -1,6 +1,7 @@
 // The real print path: the wizard's print job, the print dialog confirmed,
 // a private cupsd with cups-pdf queues, and the result measured from a
 // raster of what cups-pdf wrote.
+#include "CupsOutput.h"
 #include "PageMeasure.h"
 #include "TestSupport.h"
 
@@ -23,50 +24,9 @@
 
 namespace {
 
-QDir PdfDir()
-{
-    return QDir(qEnvironmentVariable("MICR_CUPS_PDF_DIR"));
-}
-
-// The PDFs there, each with the time it was last written: a private cupsd
-// numbers its jobs from 1 again, so a file name may come back.
-QStringList PdfFiles()
-{
-    QStringList files;
-    for (const QFileInfo &info : PdfDir().entryInfoList({"*.pdf"}, QDir::Files, QDir::Name))
-        files << info.fileName() + QLatin1Char('@') + QString::number(info.lastModified().toMSecsSinceEpoch());
-    return files;
-}
-
-QString WaitForNewPdf(const QStringList &before, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        for (const QString &entry : PdfFiles()) {
-            const QString name = entry.section(QLatin1Char('@'), 0, 0);
-            if (!before.contains(entry)) {
-                // cups-pdf writes the file, then hands it over: wait until it settles.
-                const QString path = PdfDir().filePath(name);
-                qint64 size = -1;
-                while (QFileInfo(path).size() != size) {
-                    size = QFileInfo(path).size();
-                    QTest::qWait(300);
-                }
-                return path;
-            }
-        }
-        QTest::qWait(100);
-    }
-    return {};
-}
-
 QString Run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return RunProgram(program, arguments);
 }
 
 } // namespace
@@ -92,7 +52,7 @@ private slots:
     {
         QImageReader::setAllocationLimit(0);
         QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"), "run through cups_print.py");
-        QDir().mkpath(PdfDir().path());
+        QDir().mkpath(CupsPdfDir().path());
         CopyGlyphFiles(dir_.path());
         QDir::setCurrent(dir_.path());
         OpenWizard();
@@ -114,7 +74,7 @@ private slots:
 
     void cancelledDialogPrintsNothing()
     {
-        const QStringList before = PdfFiles();
+        const QStringList before = CupsPdfFiles();
         const QString jobsBefore = Run("lpstat", {"-W", "all", "-o"});
         auto seen = RejectNextModal();
         QTest::mouseClick(window_->NextButton, Qt::LeftButton);
@@ -122,7 +82,7 @@ private slots:
         QCOMPARE(CurrentStep, 2);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QTest::qWait(2000);
-        QCOMPARE(PdfFiles(), before);
+        QCOMPARE(CupsPdfFiles(), before);
         QCOMPARE(Run("lpstat", {"-W", "all", "-o"}), jobsBefore);
         QTest::mouseClick(window_->findChild<QPushButton *>("PreviousButton"), Qt::LeftButton);
         QCOMPARE(CurrentStep, 1);
@@ -147,7 +107,7 @@ private slots:
         QPrinter *printer = window_->PrintDialog1()->printer();
         printer->setPrinterName(queue);
         printer->setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
-        const QStringList before = PdfFiles();
+        const QStringList before = CupsPdfFiles();
         bool chosen = false;
         auto seen = AnswerNextModal([&](QWidget *dialog) {
             // Picks the queue in the dialog's printer list, as a user would.
@@ -205,7 +165,7 @@ private slots:
                                            QStringList{"PageSize", jobMedia});
         if (withoutScaling)
             Platform::PrintWithoutScaling(printer);
-        const QStringList before = PdfFiles();
+        const QStringList before = CupsPdfFiles();
         PrintCalibrationPageOn(printer, [] { return FontWeightChoice::Standard; });
         MeasurePrintedLines(before, QString(), printer.resolution(), scale);
     }
@@ -215,7 +175,7 @@ private:
     // scale of 0 expects the page to have been rescaled.
     void MeasurePrintedLines(const QStringList &before, const QString &media, int printerDpi, double scale)
     {
-        const QString pdf = WaitForNewPdf(before, 60000);
+        const QString pdf = WaitForNewCupsPdf(before, 60000);
         QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote nothing");
         made_ << pdf;
         QVERIFY2(Run("pdfinfo", {pdf}).contains(media), qPrintable(Run("pdfinfo", {pdf})));

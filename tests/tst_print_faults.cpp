@@ -2,6 +2,7 @@
 // the print system gone before the dialog and between the dialog and the
 // job. Each shows a clear message, spools nothing and leaves the wizard
 // usable; once the fault is mended, the next page prints correctly.
+#include "CupsOutput.h"
 #include "PageMeasure.h"
 #include "TestSupport.h"
 
@@ -23,22 +24,11 @@ namespace {
 
 const QString Queue = QStringLiteral("MicrA4");
 
-QDir PdfDir() { return QDir(qEnvironmentVariable("MICR_CUPS_PDF_DIR")); }
-
-QStringList PdfFiles()
-{
-    QStringList files;
-    for (const QFileInfo &info : PdfDir().entryInfoList({"*.pdf"}, QDir::Files))
-        files << info.fileName() + QLatin1Char('@') + QString::number(info.lastModified().toMSecsSinceEpoch());
-    return files;
-}
-
 int Run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return process.exitCode();
+    int status = -1;
+    RunProgram(program, arguments, &status);
+    return status;
 }
 
 void Cupsd(const char *what)
@@ -114,7 +104,7 @@ class PrintFaultsTest : public QObject
     void ExpectNothingPrinted(const QStringList &before)
     {
         QTest::qWait(2500);
-        QCOMPARE(PdfFiles(), before);
+        QCOMPARE(CupsPdfFiles(), before);
         QCOMPARE(CurrentStep, 2);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(window_->isVisible());
@@ -123,21 +113,12 @@ class PrintFaultsTest : public QObject
     // The next attempt prints a whole, correct page.
     void ExpectGoodPage()
     {
-        const QStringList before = PdfFiles();
+        const QStringList before = CupsPdfFiles();
         const Attempt attempt = PrintOnce();
         QVERIFY(attempt.dialogShown && attempt.queueListed);
         QVERIFY2(attempt.error.isEmpty(), qPrintable(attempt.error));
-        QString pdf;
-        QElapsedTimer timer;
-        timer.start();
-        while (pdf.isEmpty() && timer.elapsed() < 60000) {
-            for (const QString &entry : PdfFiles())
-                if (!before.contains(entry))
-                    pdf = PdfDir().filePath(entry.section('@', 0, 0));
-            QTest::qWait(200);
-        }
+        const QString pdf = WaitForNewCupsPdf(before, 60000);
         QVERIFY2(!pdf.isEmpty(), "the page never came out");
-        QTest::qWait(800);
         made_ << pdf;
         const QString raster = dir_.filePath("page");
         Run("pdftoppm", {"-r", "600", "-gray", "-png", "-singlefile", pdf, raster});
@@ -153,7 +134,7 @@ private slots:
     {
         QImageReader::setAllocationLimit(0);
         QVERIFY2(!qEnvironmentVariableIsEmpty("MICR_CUPSD_CONTROL"), "run through cups_print.py");
-        QDir().mkpath(PdfDir().path());
+        QDir().mkpath(CupsPdfDir().path());
         CopyGlyphFiles(dir_.path());
         QDir::setCurrent(dir_.path());
         window_ = std::make_unique<TForm1>();
@@ -173,7 +154,7 @@ private slots:
     void stoppedQueue()
     {
         QCOMPARE(Run("cupsdisable", {Queue}), 0);
-        const QStringList before = PdfFiles();
+        const QStringList before = CupsPdfFiles();
         const Attempt attempt = PrintOnce();
         QVERIFY(attempt.queueListed);
         QVERIFY2(attempt.error.contains("is stopped"), qPrintable(attempt.error));
@@ -186,7 +167,7 @@ private slots:
     void queueRefusingJobs()
     {
         QCOMPARE(Run("cupsreject", {Queue}), 0);
-        const QStringList before = PdfFiles();
+        const QStringList before = CupsPdfFiles();
         const Attempt attempt = PrintOnce();
         QVERIFY2(attempt.error.contains("not accepting jobs"), qPrintable(attempt.error));
         ExpectNothingPrinted(before);
@@ -196,7 +177,7 @@ private slots:
 
     void printSystemStoppedBetweenDialogAndJob()
     {
-        const QStringList before = PdfFiles();
+        const QStringList before = CupsPdfFiles();
         const Attempt attempt = PrintOnce([] { Cupsd("stop"); });
         QVERIFY(attempt.queueListed);
         QVERIFY2(attempt.error.contains("cannot be reached"), qPrintable(attempt.error));
@@ -208,7 +189,7 @@ private slots:
     void printSystemNotRunning()
     {
         Cupsd("stop");
-        const QStringList before = PdfFiles();
+        const QStringList before = CupsPdfFiles();
         const Attempt attempt = PrintOnce();
         QVERIFY(attempt.dialogShown);
         // Either the dialog no longer offers the queue, or choosing it says why
