@@ -115,7 +115,7 @@ QPixmap ReadGlyphFile(const QString &fileName, QString *reason)
     const auto known = lastRead.constFind(key);
     if (known != lastRead.constEnd() && known->first == bytes)
         return known->second;
-    const QPixmap glyph = DecodeGlyph(bytes, reason);
+    QPixmap glyph = DecodeGlyph(bytes, reason);
     if (glyph.isNull())
         lastRead.remove(key);
     else
