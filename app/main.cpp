@@ -1,4 +1,5 @@
 #include "MicrApplication.h"
+#include "Startup.h"
 #include "WindowSet.h"
 #include "forms/Micr.h"
 #include "platform/ErrorBox.h"
@@ -9,7 +10,6 @@
 #include <QImageReader>
 #include <QScreen>
 
-#include <exception>
 
 namespace {
 void CentreOnDesktop(QWidget *window)
@@ -29,19 +29,13 @@ int main(int argc, char **argv)
     // The program reads only small pictures; a file that claims otherwise
     // must not make the decoder allocate hundreds of megabytes.
     QImageReader::setAllocationLimit(16);
-    try {
-        Platform::SetApplicationTitle(QStringLiteral("MICR System Calibration"));
+    Platform::SetApplicationTitle(QStringLiteral("MICR System Calibration"));
+    return RunStartup(application, [&application] {
         QGuiApplication::setDesktopFileName(QStringLiteral("example.tolvane.MicrCalibration"));
         Platform::InstallFaceSubstitutes();
         CreateWindowSet(application);
         CentreOnDesktop(Form1);
         Platform::TraceFirstPaint(Form1);
         Form1->show();
-        application.exec();
-    } catch (const std::exception &error) {
-        Platform::ShowErrorBox(QString::fromLocal8Bit(error.what()));
-        // A start that failed must not look like a clean exit.
-        return 2;
-    }
-    return 0;
+    });
 }

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "app/MicrApplication.h"
+#include "app/Startup.h"
 #include "forms/Micr.h"
 #include "platform/ErrorBox.h"
 #include "platform/FormGlue.h"
@@ -497,6 +498,23 @@ private slots:
         QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
         QTRY_VERIFY(*again);
         QCOMPARE(thrower.handled, 2);
+    }
+
+    void failedStartUpIsNotSuccess()
+    {
+        QString shown;
+        auto seen = AnswerNextModal([&shown](QWidget *box) {
+            shown = static_cast<QMessageBox *>(box)->text();
+            static_cast<QDialog *>(box)->accept();
+        });
+        const int status = RunStartup(*static_cast<MicrApplication *>(qApp),
+                                      [] { throw std::runtime_error("Cannot create the wizard window"); });
+        QVERIFY(*seen);
+        QCOMPARE(shown, QString("Cannot create the wizard window."));
+        QCOMPARE(status, 2);
+        // A start that succeeds returns 0 when the loop ends.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCOMPARE(RunStartup(*static_cast<MicrApplication *>(qApp), [] {}), 0);
     }
 
     void glyphFileFaults_data()
