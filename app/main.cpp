@@ -3,7 +3,7 @@
 #include "WindowSet.h"
 #include "forms/Micr.h"
 #include "platform/ErrorBox.h"
-#include "platform/FormGlue.h"
+#include "platform/FaceSubstitutes.h"
 #include "platform/StartupTrace.h"
 
 #include <QGuiApplication>

@@ -2,10 +2,149 @@
 // for users without a print dialog at hand, print shops and scripts.
 #include "calibration/CalibrationPage.h"
 #include "calibration/PageExport.h"
+#include "common/VendorDetails.h"
 
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 
 #include <cstdio>
+#include <utility>
+
+namespace {
+
+// Exit statuses: the page was written or the fonts are all there; the work
+// failed; the command line was refused.
+constexpr int Done = 0;
+constexpr int Failed = 1;
+constexpr int Refused = 2;
+
+class Refusal
+{
+public:
+    explicit Refusal(QString message) : message_(std::move(message)) {}
+    const QString &message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+struct CommandLine
+{
+    QCommandLineOption bold{QStringLiteral("bold"), QStringLiteral("Label the sample lines with the bold MICR faces.")};
+    QCommandLineOption dpi{QStringLiteral("dpi"),
+                           QStringLiteral("Device resolution the page is laid out for: N or XxY dots per inch "
+                                          "(default 600)."),
+                           QStringLiteral("N|XxY")};
+    QCommandLineOption paper{QStringLiteral("paper"),
+                             QStringLiteral("letter (default) or a4; the page starts a quarter inch in from the "
+                                            "top and left edges of the paper."),
+                             QStringLiteral("NAME")};
+    QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("The file to write, FILE.pdf or FILE.png; it is written whole or not "
+                                             "at all."),
+                              QStringLiteral("FILE")};
+    QCommandLineOption checkFonts{QStringLiteral("check-fonts"),
+                                  QStringLiteral("List each MICR and security face as installed or missing; fails "
+                                                 "when a standard MICR face is missing.")};
+    QCommandLineParser parser;
+
+    CommandLine()
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Writes the MICR calibration page, exactly as the wizard prints it: a PDF (FILE.pdf)\n"
+            "or a raster image (FILE.png). Print the file at 100 % (no \"fit to page\") and\n"
+            "measure the sample lines."));
+        parser.addOptions({bold, dpi, paper, output, checkFonts});
+        parser.addHelpOption();
+        parser.addVersionOption();
+    }
+
+    // Parses the arguments or throws a Refusal that says what is wrong.
+    void Parse(const QStringList &arguments)
+    {
+        if (!parser.parse(arguments)) {
+            const QStringList unknown = parser.unknownOptionNames();
+            if (!unknown.isEmpty())
+                throw Refusal(QStringLiteral("unknown argument \"%1%2\"")
+                                  .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                                       unknown.first()));
+            // The only other fault: an option that takes a value came last.
+            throw Refusal(QStringLiteral("%1 needs a value").arg(arguments.last()));
+        }
+        if (!parser.positionalArguments().isEmpty())
+            throw Refusal(QStringLiteral("unknown argument \"%1\"").arg(parser.positionalArguments().first()));
+    }
+};
+
+void ReadResolution(const QString &text, ExportOptions &options)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,6})(?:[xX](\\d{1,6}))?$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        throw Refusal(QStringLiteral("--dpi takes N or XxY in dots per inch, not \"%1\"").arg(text));
+    options.dpiX = match.captured(1).toInt();
+    options.dpiY = match.captured(2).isEmpty() ? options.dpiX : match.captured(2).toInt();
+    for (int dpi : {options.dpiX, options.dpiY}) {
+        if (dpi < MinimumExportDpi || dpi > MaximumExportDpi)
+            throw Refusal(QStringLiteral("--dpi must be between %1 and %2, not %3")
+                              .arg(MinimumExportDpi)
+                              .arg(MaximumExportDpi)
+                              .arg(dpi));
+    }
+}
+
+QPageSize::PageSizeId ReadPaper(const QString &text)
+{
+    if (text.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
+        return QPageSize::Letter;
+    if (text.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
+        return QPageSize::A4;
+    throw Refusal(QStringLiteral("--paper is letter or a4, not \"%1\"").arg(text));
+}
+
+ExportOptions ReadExportOptions(const CommandLine &line)
+{
+    ExportOptions options;
+    options.bold = line.parser.isSet(line.bold);
+    if (line.parser.isSet(line.dpi))
+        ReadResolution(line.parser.value(line.dpi), options);
+    if (line.parser.isSet(line.paper))
+        options.paper = ReadPaper(line.parser.value(line.paper));
+    options.output = line.parser.value(line.output);
+    if (options.output.isEmpty())
+        throw Refusal(QStringLiteral("no output file: give one with -o FILE"));
+    const QString suffix = QFileInfo(options.output).suffix().toLower();
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
+        throw Refusal(QStringLiteral("the output file must end in .pdf or .png, not \"%1\"").arg(options.output));
+    return options;
+}
+
+int CheckFonts()
+{
+    for (const QString &line : FaceReport())
+        std::printf("%s\n", qPrintable(line));
+    return MissingMicrFaces().isEmpty() ? Done : Failed;
+}
+
+int WritePage(const ExportOptions &options)
+{
+    const QStringList missing = MissingMicrFaces();
+    if (!missing.isEmpty())
+        std::fprintf(stderr,
+                     "micr-calibration-page: warning: not installed, their sample lines cannot be "
+                     "measured: %s\n",
+                     qPrintable(missing.join(QStringLiteral(", "))));
+    QString error;
+    if (!ExportCalibrationPage(options, &error)) {
+        std::fprintf(stderr, "micr-calibration-page: %s\n", qPrintable(error));
+        return Failed;
+    }
+    return Done;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -13,32 +152,22 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("micr-calibration-page"));
+    QGuiApplication::setApplicationVersion(QLatin1String(Vendor::Version));
 
-    QString error;
-    const auto options = ParseExportArguments(QGuiApplication::arguments().mid(1), &error);
-    if (!options) {
+    CommandLine line;
+    try {
+        line.Parse(QGuiApplication::arguments());
+        if (line.parser.isSet(QStringLiteral("help")) || line.parser.isSet(QStringLiteral("help-all")))
+            line.parser.showHelp(Done);
+        if (line.parser.isSet(QStringLiteral("version")))
+            line.parser.showVersion();
+        if (line.parser.isSet(line.checkFonts))
+            return CheckFonts();
+        return WritePage(ReadExportOptions(line));
+    } catch (const Refusal &refusal) {
         std::fprintf(stderr, "micr-calibration-page: %s\nTry micr-calibration-page --help.\n",
-                     qPrintable(error));
-        return 2;
+                     qPrintable(refusal.message()));
+        return Refused;
     }
-    if (options->help) {
-        std::fputs(qPrintable(ExportUsage()), stdout);
-        return 0;
-    }
-    if (options->checkFonts) {
-        for (const QString &line : FaceReport())
-            std::printf("%s\n", qPrintable(line));
-        return MissingMicrFaces().isEmpty() ? 0 : 1;
-    }
-    const QStringList missing = MissingMicrFaces();
-    if (!missing.isEmpty())
-        std::fprintf(stderr,
-                     "micr-calibration-page: warning: not installed, their sample lines cannot be "
-                     "measured: %s\n",
-                     qPrintable(missing.join(QStringLiteral(", "))));
-    if (!ExportCalibrationPage(*options, &error)) {
-        std::fprintf(stderr, "micr-calibration-page: %s\n", qPrintable(error));
-        return 1;
-    }
-    return 0;
 }

@@ -8,118 +8,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cmath>
 
 namespace {
-constexpr int MinimumDpi = 50;
-constexpr int MaximumDpi = 2400;
 // A raster larger than this many pixels is refused rather than allocated.
 constexpr qint64 MaximumRasterPixels = qint64(1) << 28;
-
-bool ParseResolution(const QString &text, ExportOptions &options, QString *error)
-{
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,6})(?:[xX](\\d{1,6}))?$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch()) {
-        *error = QStringLiteral("--dpi takes N or XxY in dots per inch, not \"%1\"").arg(text);
-        return false;
-    }
-    options.dpiX = match.captured(1).toInt();
-    options.dpiY = match.captured(2).isEmpty() ? options.dpiX : match.captured(2).toInt();
-    for (int dpi : {options.dpiX, options.dpiY}) {
-        if (dpi < MinimumDpi || dpi > MaximumDpi) {
-            *error = QStringLiteral("--dpi must be between %1 and %2, not %3")
-                         .arg(MinimumDpi)
-                         .arg(MaximumDpi)
-                         .arg(dpi);
-            return false;
-        }
-    }
-    return true;
-}
-} // namespace
-
-QString ExportUsage()
-{
-    return QStringLiteral(
-        "Usage: micr-calibration-page [--bold] [--dpi N | --dpi XxY] [--paper letter|a4] -o FILE\n"
-        "       micr-calibration-page --check-fonts\n"
-        "\n"
-        "Writes the MICR calibration page, exactly as the wizard prints it, to FILE:\n"
-        "a PDF (FILE.pdf) or a raster image (FILE.png).\n"
-        "\n"
-        "  --bold          label the sample lines with the bold MICR faces\n"
-        "  --dpi N, XxY    device resolution the page is laid out for (default 600)\n"
-        "  --paper NAME    letter (default) or a4; the page starts a quarter inch\n"
-        "                  in from the top and left edges of the paper\n"
-        "  -o FILE         the file to write; it is written whole or not at all\n"
-        "  --check-fonts   list each MICR and security face as installed or missing;\n"
-        "                  fails when a standard MICR face is missing\n"
-        "  --help          show this text\n"
-        "\n"
-        "Print the file at 100 % (no \"fit to page\") and measure the sample lines.\n");
-}
-
-std::optional<ExportOptions> ParseExportArguments(const QStringList &arguments, QString *error)
-{
-    ExportOptions options;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        auto value = [&](QString *into) {
-            if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("%1 needs a value").arg(argument);
-                return false;
-            }
-            *into = arguments[++i];
-            return true;
-        };
-        QString text;
-        if (argument == QLatin1String("--bold")) {
-            options.bold = true;
-        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.help = true;
-        } else if (argument == QLatin1String("--check-fonts")) {
-            options.checkFonts = true;
-        } else if (argument == QLatin1String("--dpi")) {
-            if (!value(&text) || !ParseResolution(text, options, error))
-                return std::nullopt;
-        } else if (argument == QLatin1String("--paper")) {
-            if (!value(&text))
-                return std::nullopt;
-            if (text.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
-                options.paper = QPageSize::Letter;
-            else if (text.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
-                options.paper = QPageSize::A4;
-            else {
-                *error = QStringLiteral("--paper is letter or a4, not \"%1\"").arg(text);
-                return std::nullopt;
-            }
-        } else if (argument == QLatin1String("-o") || argument == QLatin1String("--output")) {
-            if (!value(&options.output))
-                return std::nullopt;
-        } else {
-            *error = QStringLiteral("unknown argument \"%1\"").arg(argument);
-            return std::nullopt;
-        }
-    }
-    if (options.help || options.checkFonts)
-        return options;
-    if (options.output.isEmpty()) {
-        *error = QStringLiteral("no output file: give one with -o FILE");
-        return std::nullopt;
-    }
-    const QString suffix = QFileInfo(options.output).suffix().toLower();
-    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png")) {
-        *error = QStringLiteral("the output file must end in .pdf or .png, not \"%1\"").arg(options.output);
-        return std::nullopt;
-    }
-    return options;
-}
-
-namespace {
 
 void DrawPage(QPainter &painter, const ExportOptions &options)
 {
@@ -141,13 +36,17 @@ bool WritePdf(const ExportOptions &options, QSaveFile &file, QString *error)
     writer.setCreator(QStringLiteral("micr-calibration-page"));
     QPainter painter;
     if (!painter.begin(&writer)) {
-        *error = QStringLiteral("cannot start the PDF");
+        *error = QStringLiteral("cannot start a PDF in %1").arg(options.output);
         return false;
     }
     // Page pixels at dpiX x dpiY onto the writer's square resolution.
     painter.scale(double(resolution) / options.dpiX, double(resolution) / options.dpiY);
     DrawPage(painter, options);
-    return painter.end();
+    if (!painter.end()) {
+        *error = QStringLiteral("cannot finish the PDF %1: %2").arg(options.output, file.errorString());
+        return false;
+    }
+    return true;
 }
 
 bool WritePng(const ExportOptions &options, QSaveFile &file, QString *error)
@@ -156,14 +55,18 @@ bool WritePng(const ExportOptions &options, QSaveFile &file, QString *error)
     const qint64 width = std::llround(inches.width() * options.dpiX);
     const qint64 height = std::llround(inches.height() * options.dpiY);
     if (width * height > MaximumRasterPixels) {
-        *error = QStringLiteral("a %1 x %2 pixel image is too large; use a lower --dpi or a PDF")
+        *error = QStringLiteral("%1: a %2 x %3 pixel image is too large; use a lower --dpi or a PDF")
+                     .arg(options.output)
                      .arg(width)
                      .arg(height);
         return false;
     }
     QImage image(int(width), int(height), QImage::Format_RGB32);
     if (image.isNull()) {
-        *error = QStringLiteral("not enough memory for a %1 x %2 pixel image").arg(width).arg(height);
+        *error = QStringLiteral("%1: not enough memory for a %2 x %3 pixel image")
+                     .arg(options.output)
+                     .arg(width)
+                     .arg(height);
         return false;
     }
     image.fill(Qt::white);
@@ -176,7 +79,7 @@ bool WritePng(const ExportOptions &options, QSaveFile &file, QString *error)
     }
     const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
     if (!gray.save(&file, "PNG")) {
-        *error = QStringLiteral("cannot encode the image");
+        *error = QStringLiteral("cannot encode the image %1: %2").arg(options.output, file.errorString());
         return false;
     }
     return true;

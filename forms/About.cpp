@@ -1,25 +1,17 @@
 #include "About.h"
 
 #include "Micr.h"
-#include "app/ShellLauncher.h"
+#include "platform/ShellLauncher.h"
 #include "common/VendorDetails.h"
-#include "platform/FormGlue.h"
 
 #include <string>
 
 TForm3 *Form3 = nullptr;
 
-TForm3::TForm3(QWidget *owner) : QDialog(owner)
+TForm3::TForm3(QWidget *owner) : WizardDialog(QPoint(142, 93), owner)
 {
-    Platform::RegisterResources();
     setupUi(this);
-    Platform::PrepareDialog(this);
-}
-
-void TForm3::showEvent(QShowEvent *event)
-{
-    Platform::ShowDialogRelativeTo(this, Form1, QPoint(142, 93));
-    QDialog::showEvent(event);
+    FinishForm();
 }
 
 std::string UpdateCheckAddress()
@@ -37,19 +29,19 @@ void TForm3::CurVersionClick()
 {
     QWidget *owner = OwnerWindow(this);
     HandFocusToNext();
-    OpenWithShell(owner, "open", UpdateCheckAddress().c_str());
+    OpenWithShell(owner, QStringLiteral("open"), QString::fromStdString(UpdateCheckAddress()));
 }
 
 void TForm3::StaticText8Click()
 {
     QWidget *owner = OwnerWindow(this);
     HandFocusToNext();
-    OpenWithShell(owner, nullptr, Vendor::ProductPage);
+    OpenWithShell(owner, QString(), QLatin1String(Vendor::ProductPage));
 }
 
 void TForm3::StaticText7Click()
 {
     QWidget *owner = OwnerWindow(this);
     HandFocusToNext();
-    OpenWithShell(owner, nullptr, Vendor::GaugeSite);
+    OpenWithShell(owner, QString(), QLatin1String(Vendor::GaugeSite));
 }

@@ -2,11 +2,11 @@
 
 #include "ui_About.h"
 
-#include <QDialog>
+#include "WizardDialog.h"
 
 // The About window: vendor, version and two web links. Clicking the version
 // asks the vendor's update page whether a newer version exists.
-class TForm3 : public QDialog, private Ui::TForm3
+class TForm3 : public WizardDialog, private Ui::TForm3
 {
     Q_OBJECT
 
@@ -19,9 +19,6 @@ public slots:
     void CurVersionClick();
     void StaticText8Click();
     void StaticText7Click();
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };
 
 extern TForm3 *Form3;

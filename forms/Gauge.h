@@ -2,10 +2,10 @@
 
 #include "ui_Gauge.h"
 
-#include <QDialog>
+#include "WizardDialog.h"
 
 // The MICR position gauge: its manual, order form and order page.
-class TForm4 : public QDialog, private Ui::TForm4
+class TForm4 : public WizardDialog, private Ui::TForm4
 {
     Q_OBJECT
 
@@ -16,9 +16,6 @@ public slots:
     void BitBtn1Click();
     void BitBtn3Click();
     void BitBtn4Click();
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };
 
 extern TForm4 *Form4;

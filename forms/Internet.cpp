@@ -1,25 +1,16 @@
 #include "Internet.h"
 
-#include "Micr.h"
-#include "app/ShellLauncher.h"
-#include "platform/FormGlue.h"
+#include "platform/ShellLauncher.h"
 
 TConnect *Connect = nullptr;
 
-TConnect::TConnect(QWidget *owner) : QDialog(owner)
+TConnect::TConnect(QWidget *owner) : WizardDialog(QPoint(39, 37), owner)
 {
-    Platform::RegisterResources();
     setupUi(this);
-    Platform::PrepareDialog(this);
-}
-
-void TConnect::showEvent(QShowEvent *event)
-{
-    Platform::ShowDialogRelativeTo(this, Form1, QPoint(39, 37));
-    QDialog::showEvent(event);
+    FinishForm();
 }
 
 void TConnect::SpeedButton1Click()
 {
-    OpenWithShell(OwnerWindow(this), nullptr, "o-micr.pdf");
+    OpenWithShell(OwnerWindow(this), QString(), QStringLiteral("o-micr.pdf"));
 }

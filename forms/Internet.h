@@ -2,12 +2,12 @@
 
 #include "ui_Internet.h"
 
-#include <QDialog>
+#include "WizardDialog.h"
 
 // How to order the font set. Also the ordering prompt shown before the
 // program ends: "Buy Now Online" closes it with Accepted, Exit, Esc and the
 // close box with Rejected.
-class TConnect : public QDialog, private Ui::TConnect
+class TConnect : public WizardDialog, private Ui::TConnect
 {
     Q_OBJECT
 
@@ -16,9 +16,6 @@ public:
 
 public slots:
     void SpeedButton1Click();
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };
 
 extern TConnect *Connect;

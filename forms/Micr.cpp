@@ -6,25 +6,22 @@
 #include "MicrSteps.h"
 #include "Signature.h"
 #include "common/VendorDetails.h"
-#include "app/ShellLauncher.h"
-#include "platform/FormGlue.h"
+#include "platform/CharHeights.h"
 #include "platform/ErrorBox.h"
+#include "platform/FormLayout.h"
 #include "platform/GlyphFile.h"
-#include "platform/PrintJob.h"
-#include "calibration/CalibrationPage.h"
-#include "calibration/PainterCanvas.h"
+#include "platform/KeyStop.h"
+#include "platform/PrintRun.h"
+#include "platform/ShellLauncher.h"
+#include "platform/Tooltips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include <cstdlib>
-#include <stdexcept>
 
 TForm1 *Form1 = nullptr;
 int CurrentStep = 1;
@@ -39,9 +36,8 @@ constexpr int ResultLabelLeft = 204;
 
 TForm1::TForm1(QWidget *owner) : QWidget(owner)
 {
-    Platform::RegisterResources();
     setupUi(this);
-    Platform::PrepareForm(this);
+    Platform::ApplyCharHeights(this);
     // F1 opens help only from the window and the controls wired for it.
     for (QWidget *control : {static_cast<QWidget *>(HelpButtonClick),
                              static_cast<QWidget *>(CancelButtonClick),
@@ -67,8 +63,10 @@ bool TForm1::event(QEvent *event)
 {
     // Step 1 is laid out before the window is first seen, even where no
     // window manager ever activates it.
-    if (event->type() == QEvent::Show)
+    if (event->type() == QEvent::Show && !shownBefore_) {
+        shownBefore_ = true;
         Platform::PrepareForFirstShow(this);
+    }
     if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) && !startedUp_) {
         startedUp_ = true;
         Startup();
@@ -142,7 +140,7 @@ void TForm1::NextButtonClickClick()
     }
     ShowMeasureStep();
     if (oldStep == 1)
-        Platform::ShowingErrors(PrintCalibrationPage);
+        Platform::ShowingErrors([this] { PrintCalibrationPage(*PrintDialog1(), ChosenWeight()); });
 }
 
 void TForm1::PreviousButtonClickClick()
@@ -156,7 +154,7 @@ void TForm1::PreviousButtonClickClick()
 
 void TForm1::HelpButtonClickClick()
 {
-    OpenWithShell(OwnerWindow(this), "open", "micr.chm");
+    OpenWithShell(OwnerWindow(this), QStringLiteral("open"), QStringLiteral("micr.chm"));
 }
 
 void TForm1::FormKeyDown(QObject * /*sender*/, int key, Qt::KeyboardModifiers /*shift*/)
@@ -173,27 +171,27 @@ void TForm1::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void TForm1::ShowOrderingPrompt(const char *verb)
+void TForm1::ShowOrderingPrompt(const QString &verb)
 {
     QWidget *owner = OwnerWindow(this);
     if (Connect && Connect->exec() == QDialog::Accepted)
-        OpenWithShell(owner, verb, Vendor::FontSetOrderPage);
+        OpenWithShell(owner, verb, QLatin1String(Vendor::FontSetOrderPage));
 }
 
 void TForm1::BuyNowClickClick()
 {
-    ShowOrderingPrompt("open");
+    ShowOrderingPrompt(QStringLiteral("open"));
 }
 
 void TForm1::CancelButtonClickClick()
 {
-    ShowOrderingPrompt(nullptr);
+    ShowOrderingPrompt(QString());
     std::exit(1);
 }
 
 void TForm1::FormClose(QObject * /*sender*/, TCloseAction &action)
 {
-    ShowOrderingPrompt(nullptr);
+    ShowOrderingPrompt(QString());
     action = caFree;
 }
 
@@ -226,10 +224,14 @@ void TForm1::closeEvent(QCloseEvent *event)
     QCoreApplication::quit();
 }
 
+FontWeightChoice TForm1::ChosenWeight() const
+{
+    return UseBold->isChecked() ? FontWeightChoice::Bold : FontWeightChoice::Standard;
+}
+
 QString SelectedFaceName()
 {
-    const FontWeightChoice weight =
-        Form1->UseBold->isChecked() ? FontWeightChoice::Bold : FontWeightChoice::Standard;
+    const FontWeightChoice weight = Form1->ChosenWeight();
     CalibrationLine line = LastCalibrationLine;
     const QRadioButton *const tested[] = {Form1->RadioButton1, Form1->RadioButton2,
                                           Form1->RadioButton3, Form1->RadioButton4};
@@ -246,93 +248,4 @@ void ShowResultFontName()
 {
     Form1->StaticText9->move(ResultLabelLeft, Form1->StaticText9->y());
     Platform::SetStaticText(Form1->StaticText9, SelectedFaceName());
-}
-
-namespace {
-
-// The printer's canvas font lives as long as the printer does.
-CanvasFont &PrinterCanvasFont()
-{
-    static CanvasFont font;
-    return font;
-}
-
-// A page printed in a face that is not installed measures the stand-in
-// face, not the user's MICR font. Says so and lets the user decide.
-bool ConfirmMissingMicrFaces()
-{
-    const QStringList missing = MissingMicrFaces();
-    if (missing.isEmpty())
-        return true;
-    QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(),
-                    QStringLiteral("These MICR fonts are not installed: %1.")
-                        .arg(missing.join(QStringLiteral(", "))),
-                    QMessageBox::NoButton, Form1);
-    box.setObjectName(QStringLiteral("MissingFacesBox"));
-    box.setInformativeText(QStringLiteral(
-        "Their sample lines would be printed in another font and cannot be measured. "
-        "Install the MICR fonts, then print the calibration page again."));
-    QPushButton *printAnyway = box.addButton(QStringLiteral("Print Anyway"), QMessageBox::AcceptRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Cancel);
-    box.exec();
-    return box.clickedButton() == printAnyway;
-}
-
-class PrintFailure : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
-
-} // namespace
-
-void PrintCalibrationPage()
-{
-    if (!ConfirmMissingMicrFaces())
-        return;
-    QPrintDialog *dialog = Form1->PrintDialog1();
-    const QPageSize pageSizeBeforeDialog = dialog->printer()->pageLayout().pageSize();
-    if (dialog->exec() != QDialog::Accepted)
-        return;
-
-    QPrinter &printer = *dialog->printer();
-    // Nothing is handed to a printer that cannot print it.
-    const QString problem = Platform::PrinterProblem(printer);
-    if (!problem.isEmpty())
-        throw PrintFailure(problem.toStdString());
-    printer.setDocName(QString());
-    Platform::UsePrinterMedia(printer, pageSizeBeforeDialog);
-    Platform::PrintWithoutScaling(printer);
-    PrintCalibrationPageOn(printer, [] {
-        return Form1->UseBold->isChecked() ? FontWeightChoice::Bold : FontWeightChoice::Standard;
-    });
-}
-
-void PrintCalibrationPageOn(QPrinter &printer, const std::function<FontWeightChoice()> &labelWeight)
-{
-    const int dpiX = printer.logicalDpiX();
-    const int dpiY = printer.logicalDpiY();
-    const PageUnits units = ComputePageUnits(dpiX, dpiY);
-
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
-                                                                  : printer.outputFileName();
-        throw PrintFailure(QStringLiteral("Cannot print the calibration page on \"%1\": "
-                                          "the printer did not accept the job")
-                               .arg(where)
-                               .toStdString());
-    }
-    try {
-        PainterCanvas canvas(painter, dpiX, dpiY, PrinterCanvasFont());
-        DrawCalibrationPage(canvas, units, labelWeight);
-    } catch (...) {
-        // Nothing half-drawn goes to the printer.
-        printer.abort();
-        painter.end();
-        throw;
-    }
-    if (!painter.end())
-        throw PrintFailure("The calibration page could not be sent to the printer");
 }

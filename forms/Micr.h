@@ -5,7 +5,6 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 class QPrintDialog;
@@ -39,6 +38,9 @@ public:
     // The print dialog, made on first use: it asks CUPS for every queue.
     QPrintDialog *PrintDialog1();
 
+    // The weight chosen on step 1.
+    FontWeightChoice ChosenWeight() const;
+
     void ShowIntroStep();
     void ShowMeasureStep();
     void ShowResultStep();
@@ -65,8 +67,8 @@ protected:
 private:
     void ApplyStepLayout(const StepLayout &step);
     // Offers the font set before anything else: the order page is opened,
-    // with `verb`, when the user chooses to buy online.
-    void ShowOrderingPrompt(const char *verb);
+    // with `verb` (empty: the default action), when the user chooses to buy online.
+    void ShowOrderingPrompt(const QString &verb);
     void LoadNextButtonGlyph(const char *fileName);
 
     // The printer lives as long as the window, which lives for the run, so
@@ -74,6 +76,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPrintDialog> printDialog_;
     bool startedUp_ = false;
+    bool shownBefore_ = false;
 };
 
 // The wizard window, made once at start-up.
@@ -87,10 +90,3 @@ QString SelectedFaceName();
 
 // Fills the result label with the chosen face and moves it into place.
 void ShowResultFontName();
-
-// Asks for a printer and prints the calibration page on it.
-void PrintCalibrationPage();
-
-// Prints the page on a printer already set up: begin, every row, end. A
-// failure of the printing platform aborts the job and is thrown.
-void PrintCalibrationPageOn(QPrinter &printer, const std::function<FontWeightChoice()> &labelWeight);

@@ -1,25 +1,16 @@
 #include "Signature.h"
 
-#include "Micr.h"
-#include "app/ShellLauncher.h"
-#include "platform/FormGlue.h"
+#include "platform/ShellLauncher.h"
 
 TForm2 *Form2 = nullptr;
 
-TForm2::TForm2(QWidget *owner) : QDialog(owner)
+TForm2::TForm2(QWidget *owner) : WizardDialog(QPoint(80, 68), owner)
 {
-    Platform::RegisterResources();
     setupUi(this);
-    Platform::PrepareDialog(this);
-}
-
-void TForm2::showEvent(QShowEvent *event)
-{
-    Platform::ShowDialogRelativeTo(this, Form1, QPoint(80, 68));
-    QDialog::showEvent(event);
+    FinishForm();
 }
 
 void TForm2::BitBtn2Click()
 {
-    OpenWithShell(OwnerWindow(this), nullptr, "o-sigtt.pdf");
+    OpenWithShell(OwnerWindow(this), QString(), QStringLiteral("o-sigtt.pdf"));
 }

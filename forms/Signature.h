@@ -2,10 +2,10 @@
 
 #include "ui_Signature.h"
 
-#include <QDialog>
+#include "WizardDialog.h"
 
 // How to order a signature font made from the user's own signature.
-class TForm2 : public QDialog, private Ui::TForm2
+class TForm2 : public WizardDialog, private Ui::TForm2
 {
     Q_OBJECT
 
@@ -14,9 +14,6 @@ public:
 
 public slots:
     void BitBtn2Click();
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };
 
 extern TForm2 *Form2;

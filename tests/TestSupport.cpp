@@ -1,14 +1,14 @@
 #include "TestSupport.h"
 
-#include "app/ShellLauncher.h"
+#include "platform/ShellLauncher.h"
 
 #include <QDir>
 #include <QFile>
 
 LaunchRecorder::LaunchRecorder()
 {
-    SetShellHandler([this](QWidget *owner, const char *verb, const char *target) {
-        launches.push_back({owner, QString::fromLatin1(verb ? verb : ""), QString::fromLatin1(target)});
+    SetShellHandler([this](QWidget *owner, const QString &verb, const QString &target) {
+        launches.push_back({owner, verb, target});
     });
 }
 

@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 
 #include "app/MicrApplication.h"
-#include "app/ShellLauncher.h"
+#include "platform/ShellLauncher.h"
 #include "app/WindowSet.h"
 #include "forms/About.h"
 #include "forms/Gauge.h"
@@ -12,7 +12,7 @@
 #include "forms/Micr.h"
 #include "forms/Signature.h"
 #include "platform/ErrorBox.h"
-#include "platform/FormGlue.h"
+#include "platform/FaceSubstitutes.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -352,9 +352,9 @@ private slots:
 
         LaunchRecorder recorder;
         bool promptOpenAtLaunch = true;
-        SetShellHandler([&](QWidget *, const char *verb, const char *target) {
+        SetShellHandler([&](QWidget *, const QString &verb, const QString &target) {
             promptOpenAtLaunch = Connect->isVisible();
-            recorder.launches.push_back({nullptr, QString::fromLatin1(verb ? verb : ""), QString::fromLatin1(target)});
+            recorder.launches.push_back({nullptr, verb, target});
         });
         WithDialogOpen("BuyNow", Connect, [&] {
             if (answer == "Esc")

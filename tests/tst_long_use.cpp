@@ -11,7 +11,7 @@
 #include "forms/Micr.h"
 #include "forms/Signature.h"
 #include "platform/ErrorBox.h"
-#include "platform/FormGlue.h"
+#include "platform/FaceSubstitutes.h"
 
 #include <QLineEdit>
 #include <QPrintDialog>

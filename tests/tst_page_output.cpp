@@ -219,7 +219,8 @@ private slots:
         QTest::newRow("dpi huge") << QStringList{"--dpi", "99999", "-o", "X.pdf"} << "--dpi must be between";
         QTest::newRow("dpi words") << QStringList{"--dpi", "fine", "-o", "X.pdf"} << "--dpi takes";
         QTest::newRow("dpi missing") << QStringList{"-o", "X.pdf", "--dpi"} << "needs a value";
-        QTest::newRow("unknown option") << QStringList{"--colour", "-o", "X.pdf"} << "unknown argument";
+        QTest::newRow("unknown option") << QStringList{"--colour", "-o", "X.pdf"} << "unknown argument \"--colour\"";
+        QTest::newRow("stray word") << QStringList{"-o", "X.pdf", "colour"} << "unknown argument \"colour\"";
         QTest::newRow("paper") << QStringList{"--paper", "legal", "-o", "X.pdf"} << "--paper is letter or a4";
         QTest::newRow("no output") << QStringList{"--bold"} << "no output file";
         QTest::newRow("other format") << QStringList{"-o", "X.jpg"} << "must end in .pdf or .png";
@@ -250,6 +251,9 @@ private slots:
         const Exported run = RunExporter(arguments);
         QVERIFY(run.status != 0);
         QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        // A file that could not be written is named.
+        if (message == "cannot write" || message.startsWith("is ") || message == "too large")
+            QVERIFY2(run.errors.contains(arguments.last()) || run.errors.contains(scratch.path()), qPrintable(run.errors));
         QStringList left = QDir(scratch.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         left.sort();
         QCOMPARE(left, QStringList({"X.pdf", "X.png", "adir.pdf"}));
@@ -278,6 +282,10 @@ private slots:
         process.waitForFinished(30000);
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(process.readAllStandardOutput().contains("--check-fonts"));
+        process.start(QStringLiteral(MICR_PAGE_EXPORTER), {"--version"});
+        process.waitForFinished(30000);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardOutput().trimmed(), QByteArray("micr-calibration-page 8.5"));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "forms/Micr.h"
 #include "platform/ErrorBox.h"
 #include "platform/PrintJob.h"
+#include "platform/PrintRun.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -166,7 +167,7 @@ private slots:
         if (withoutScaling)
             Platform::PrintWithoutScaling(printer);
         const QStringList before = CupsPdfFiles();
-        PrintCalibrationPageOn(printer, [] { return FontWeightChoice::Standard; });
+        PrintCalibrationPageOn(printer, FontWeightChoice::Standard);
         MeasurePrintedLines(before, QString(), printer.resolution(), scale);
     }
 

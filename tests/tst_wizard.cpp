@@ -6,7 +6,7 @@
 #include "app/Startup.h"
 #include "forms/Micr.h"
 #include "platform/ErrorBox.h"
-#include "platform/FormGlue.h"
+#include "platform/FaceSubstitutes.h"
 
 #include <QFile>
 #include <QFontInfo>

@@ -16,5 +16,5 @@ echo "static-checks: cppcheck"
 cppcheck --quiet --error-exitcode=1 --inline-suppr --library=qt --std=c++17 --language=c++ \
     --enable=warning,performance,portability \
     --suppress=missingIncludeSystem --suppress=unknownMacro \
-    -I . -I "$build/micrcore_autogen/include" $sources
+    -I . -I "$build/forms/forms_autogen/include" $sources
 echo "static-checks: clean"

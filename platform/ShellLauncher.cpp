@@ -32,7 +32,7 @@ void ResetShellHandler()
     CurrentHandler() = OpenWithDesktop;
 }
 
-void OpenWithShell(QWidget *owner, const char *verb, const char *target)
+void OpenWithShell(QWidget *owner, const QString &verb, const QString &target)
 {
     CurrentHandler()(owner, verb, target);
 }
@@ -43,18 +43,17 @@ QWidget *OwnerWindow(const QWidget *form)
     return owner && owner->isWindow() ? owner : nullptr;
 }
 
-void OpenWithDesktop(QWidget * /*owner*/, const char * /*verb*/, const char *target)
+void OpenWithDesktop(QWidget * /*owner*/, const QString & /*verb*/, const QString &target)
 {
     // "open" and the default action are the same thing to a Linux desktop.
-    const QString name = QString::fromLatin1(target);
-    if (IsWebAddress(name)) {
-        QDesktopServices::openUrl(QUrl(name));
+    if (IsWebAddress(target)) {
+        QDesktopServices::openUrl(QUrl(target));
         return;
     }
-    const QFileInfo document(QDir::current(), name);
+    const QFileInfo document(QDir::current(), target);
     if (!document.exists()) {
         // Nothing to hand over; the program shows nothing and goes on.
-        std::fprintf(stderr, "micr-calibration: %s is not in %s\n", target,
+        std::fprintf(stderr, "micr-calibration: %s is not in %s\n", qPrintable(target),
                      QDir::currentPath().toLocal8Bit().constData());
         return;
     }

@@ -1,0 +1,43 @@
+#include "FormLayout.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+namespace Platform {
+
+void SetStaticText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+void EncloseControls(QWidget *window, QWidget *clientArea, QSize designedClientSize, int border)
+{
+    QRect used(QPoint(0, 0), designedClientSize);
+    const auto controls = clientArea->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (const QWidget *control : controls) {
+        if (!control->isHidden())
+            used = used.united(control->geometry());
+    }
+    const QSize client = used.size();
+    clientArea->resize(client);
+    const QSize outer = client + QSize(2 * border, 2 * border);
+    window->setMinimumSize(outer);
+    if (window->width() < outer.width() || window->height() < outer.height())
+        window->resize(window->size().expandedTo(outer));
+}
+
+void PrepareForFirstShow(QWidget *root)
+{
+    const auto labels = root->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        const QString picture = label->property("picture").toString();
+        if (!picture.isEmpty())
+            label->setPixmap(QPixmap(picture));
+        else if (!label->text().isEmpty())
+            label->adjustSize();
+    }
+}
+
+} // namespace Platform

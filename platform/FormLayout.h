@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QSize>
+
+class QLabel;
+class QString;
+class QWidget;
+
+// The forms are laid out by position, as designed, with texts that size
+// their controls; these keep that working with Qt's fonts.
+namespace Platform {
+
+// A static text that sizes itself to its text, keeping its top-left corner.
+void SetStaticText(QLabel *label, const QString &text);
+
+// Grows the window so that its client area encloses every visible control,
+// never below the designed client size. The client area sits inside a border.
+void EncloseControls(QWidget *window, QWidget *clientArea, QSize designedClientSize, int border);
+
+// What a window needs before it is first seen, and not before: every window
+// is made at start-up and most are never shown. Decodes its pictures (each
+// label's "picture" property names one) and sizes its static texts to their
+// text, which loads the window's fonts. Call once, on the first showing.
+void PrepareForFirstShow(QWidget *root);
+
+} // namespace Platform

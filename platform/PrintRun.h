@@ -1,0 +1,18 @@
+#pragma once
+
+#include "calibration/MicrFaceTable.h"
+
+class QPrintDialog;
+class QPrinter;
+
+// The print run of the calibration page. A MICR face that is not installed
+// is named first and the user decides whether to print anyway; then the
+// print dialog asks for a printer (the dialog's parent owns both boxes); a
+// printer that cannot take the job is refused before anything is drawn.
+// Returns quietly when the user cancels. A failure of the printing platform
+// aborts the job and is thrown as std::runtime_error with a message for the
+// error box. `weight` picks the faces named in the lines' labels.
+void PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight);
+
+// Prints the page on a printer already set up: begin, every row, end.
+void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight);
