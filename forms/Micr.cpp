@@ -8,6 +8,7 @@
 #include "common/VendorDetails.h"
 #include "platform/CharHeights.h"
 #include "platform/ErrorBox.h"
+#include "platform/FaceSubstitutes.h"
 #include "platform/FormLayout.h"
 #include "platform/GlyphFile.h"
 #include "platform/KeyStop.h"
@@ -38,6 +39,7 @@ TForm1::TForm1(QWidget *owner) : QWidget(owner)
 {
     setupUi(this);
     Platform::ApplyCharHeights(this);
+    Platform::UseInstalledFaces(this);
     // F1 opens help only from the window and the controls wired for it.
     for (QWidget *control : {static_cast<QWidget *>(HelpButtonClick),
                              static_cast<QWidget *>(CancelButtonClick),

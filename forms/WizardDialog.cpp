@@ -3,6 +3,7 @@
 #include "Micr.h"
 #include "platform/CharHeights.h"
 #include "platform/DialogPlacement.h"
+#include "platform/FaceSubstitutes.h"
 #include "platform/FormLayout.h"
 
 WizardDialog::WizardDialog(QPoint offsetFromWizard, QWidget *owner)
@@ -13,6 +14,7 @@ WizardDialog::WizardDialog(QPoint offsetFromWizard, QWidget *owner)
 void WizardDialog::FinishForm()
 {
     Platform::ApplyCharHeights(this);
+    Platform::UseInstalledFaces(this);
     Platform::UseDialogFrame(this);
 }
 

@@ -49,7 +49,9 @@ QPixmap DecodeGlyph(const QByteArray &bytes, QString *reason)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    // A bitmap is read as one without asking every image plugin whether it
+    // knows the bytes; anything else is recognised by its content.
+    QImageReader reader(&buffer, bytes.startsWith("BM") ? QByteArray("bmp") : QByteArray());
     // Refuse before decoding whatever claims to be larger than a glyph.
     const QSize claimed = reader.size();
     if (claimed.isValid() && (claimed.width() > MaxGlyphSide || claimed.height() > MaxGlyphSide)) {
