@@ -1,6 +1,7 @@
 // micr-calibration-page: writes the calibration page to a PDF or PNG file,
 // for users without a print dialog at hand, print shops and scripts.
 #include "calibration/CalibrationPage.h"
+#include "calibration/Measurement.h"
 #include "calibration/PageExport.h"
 #include "common/VendorDetails.h"
 
@@ -48,6 +49,13 @@ struct CommandLine
     QCommandLineOption checkFonts{QStringLiteral("check-fonts"),
                                   QStringLiteral("List each MICR and security face as installed or missing; fails "
                                                  "when a standard MICR face is missing.")};
+    QCommandLineOption measured{QStringLiteral("measured"),
+                                QStringLiteral("Instead of writing the page: the lengths measured on a printed "
+                                               "page, as LINE=LENGTH[,LINE=LENGTH...], for example "
+                                               "\"3=7 1/16,5=179.3 mm\". Prints the face to use, every line's "
+                                               "length and whether it is within tolerance; exits 0 when it "
+                                               "is, 1 when not."),
+                                QStringLiteral("READINGS")};
     QCommandLineParser parser;
 
     CommandLine()
@@ -56,7 +64,7 @@ struct CommandLine
             "Writes the MICR calibration page, exactly as the wizard prints it: a PDF (FILE.pdf)\n"
             "or a raster image (FILE.png). Print the file at 100 % (no \"fit to page\") and\n"
             "measure the sample lines."));
-        parser.addOptions({bold, dpi, paper, output, checkFonts});
+        parser.addOptions({bold, dpi, paper, output, checkFonts, measured});
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -121,6 +129,57 @@ ExportOptions ReadExportOptions(const CommandLine &line)
     return options;
 }
 
+LineLengths ReadMeasuredLengths(const QString &text)
+{
+    LineLengths measured;
+    // Readings are split before each "N=", so "179,3 mm" keeps its comma.
+    static const QRegularExpression separator(QStringLiteral(",(?=\\s*\\d+\\s*=)"));
+    static const QRegularExpression reading(QStringLiteral("^\\s*(\\d+)\\s*=(.*)$"));
+    for (const QString &part : text.split(separator)) {
+        const QRegularExpressionMatch match = reading.match(part);
+        if (!match.hasMatch())
+            throw Refusal(QStringLiteral("--measured takes LINE=LENGTH[,LINE=LENGTH...], not \"%1\"").arg(part));
+        const int line = match.captured(1).toInt();
+        if (line < FirstCalibrationLine || line > LastCalibrationLine)
+            throw Refusal(QStringLiteral("there is no line %1 on the page: lines are 1 to 5").arg(match.captured(1)));
+        if (measured[std::size_t(line - 1)])
+            throw Refusal(QStringLiteral("line %1 is given twice").arg(line));
+        QString error;
+        const std::optional<double> length =
+            ParseLength(match.captured(2), ShortestReadingInches, LongestReadingInches, &error);
+        if (!length)
+            throw Refusal(QStringLiteral("line %1: %2").arg(line).arg(error.left(1).toLower() + error.mid(1)));
+        measured[std::size_t(line - 1)] = length;
+    }
+    return measured;
+}
+
+// The face to use first, then every line, the residual, the verdict and
+// what to do.
+int ReportMeasurements(const LineLengths &measured, FontWeightChoice weight)
+{
+    const Assessment assessment = AssessReadings(NominalLineLengths(), measured);
+    if (assessment.recommended == 0) {
+        std::fprintf(stderr, "micr-calibration-page: the MICR faces are not installed, so no line can be "
+                             "predicted; see --check-fonts\n");
+        return Failed;
+    }
+    std::printf("Line %d: %s\n", assessment.recommended, MicrFaceName(assessment.recommended, weight));
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        const LineEstimate &estimate = assessment.lines[std::size_t(line - 1)];
+        std::printf("  line %d  %-26s %s\n", line, MicrFaceName(line, weight),
+                    estimate.length ? qPrintable(FormatLength(*estimate.length)
+                                                 + (estimate.predicted ? QStringLiteral("  predicted")
+                                                                       : QStringLiteral("  measured")))
+                                    : "no length: face not installed");
+    }
+    std::printf("Residual: %s from 7 in\n", qPrintable(FormatResidual(assessment.residual)));
+    std::printf("Verdict: %s\n", qPrintable(AssessmentVerdictText(assessment)));
+    for (const QString &line : Advice(assessment, weight))
+        std::printf("%s\n", qPrintable(line));
+    return assessment.usable() ? Done : Failed;
+}
+
 int CheckFonts()
 {
     for (const QString &line : FaceReport())
@@ -164,6 +223,10 @@ int main(int argc, char **argv)
             line.parser.showVersion();
         if (line.parser.isSet(line.checkFonts))
             return CheckFonts();
+        if (line.parser.isSet(line.measured))
+            return ReportMeasurements(ReadMeasuredLengths(line.parser.value(line.measured)),
+                                      line.parser.isSet(line.bold) ? FontWeightChoice::Bold
+                                                                   : FontWeightChoice::Standard);
         return WritePage(ReadExportOptions(line));
     } catch (const Refusal &refusal) {
         std::fprintf(stderr, "micr-calibration-page: %s\nTry micr-calibration-page --help.\n",

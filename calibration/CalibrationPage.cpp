@@ -43,8 +43,7 @@ void AddInstructions(std::vector<PageRow> &rows)
 
 void AddCalibrationLines(std::vector<PageRow> &rows)
 {
-    // 56 positions, one per character of the sample, 7 inches at 0.125 inch.
-    const QString digits = QStringLiteral("01245781").repeated(7);
+    const QString digits = SampleLineText();
     const QString marks = QLatin1Char('|') + QString(55, QLatin1Char(' ')) + QLatin1Char('|');
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
         const int b = 30 + 7 * (line - 1);
@@ -157,6 +156,11 @@ void SelectRowFont(PageCanvas &canvas, const PageRow &row)
 }
 
 } // namespace
+
+QString SampleLineText()
+{
+    return QStringLiteral("01245781").repeated(7);
+}
 
 const std::vector<PageRow> &CalibrationPageRows()
 {

@@ -27,6 +27,10 @@ struct PageRow
     CalibrationLine labelOfLine = 0;
 };
 
+// The digits of each sample line: one character for each of its 56
+// positions, 7 inches at 0.125 inch.
+QString SampleLineText();
+
 // Every row of the page, in drawing order.
 const std::vector<PageRow> &CalibrationPageRows();
 

@@ -3,6 +3,7 @@
 #include "About.h"
 #include "Gauge.h"
 #include "Internet.h"
+#include "Measurements.h"
 #include "MicrSteps.h"
 #include "Signature.h"
 #include "common/VendorDetails.h"
@@ -51,6 +52,7 @@ TForm1::TForm1(QWidget *owner) : QWidget(owner)
 }
 
 TForm1::~TForm1() = default;
+
 
 QPrintDialog *TForm1::PrintDialog1()
 {
@@ -104,6 +106,11 @@ void TForm1::ApplyStepLayout(const StepLayout &step)
         Platform::SetStaticText(lines[i], QString::fromLatin1(step.lines[i]));
 
     StaticText9->setVisible(step.resultShown);
+    MeasureButton->setVisible(step.measureButtonShown);
+    if (step.resultShown)
+        ShowMeasuredResult();
+    else
+        MeasuredResult->setVisible(false);
     GroupBox2->setVisible(step.weightChoiceShown);
     if (step.nextGlyphFile)
         LoadNextButtonGlyph(step.nextGlyphFile);
@@ -143,6 +150,36 @@ void TForm1::NextButtonClickClick()
     ShowMeasureStep();
     if (oldStep == 1)
         Platform::ShowingErrors([this] { PrintCalibrationPage(*PrintDialog1(), ChosenWeight()); });
+}
+
+void TForm1::MeasureButtonClick()
+{
+    if (!measurements_)
+        measurements_ = std::make_unique<TMeasurements>(this);
+    if (measurements_->Ask(ChosenWeight())) {
+        measured_ = std::make_unique<Assessment>(measurements_->Result());
+        QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5};
+        lines[measured_->recommended - 1]->setChecked(true);
+    }
+    MeasureButton->setFocus();
+}
+
+void TForm1::ShowMeasuredResult()
+{
+    if (!measured_) {
+        MeasuredResult->setVisible(false);
+        return;
+    }
+    const QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5};
+    CalibrationLine chosen = LastCalibrationLine;
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        if (lines[line - 1]->isChecked()) {
+            chosen = line;
+            break;
+        }
+    }
+    MeasuredResult->setText(LineSummary(*measured_, chosen));
+    MeasuredResult->setVisible(true);
 }
 
 void TForm1::PreviousButtonClickClick()

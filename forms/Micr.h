@@ -9,6 +9,8 @@
 
 class QPrintDialog;
 class QPrinter;
+class TMeasurements;
+struct Assessment;
 struct StepLayout;
 
 // What closing a window does with it.
@@ -34,6 +36,8 @@ public:
     using Ui::TForm1::RadioButton3;
     using Ui::TForm1::RadioButton4;
     using Ui::TForm1::RadioButton5;
+    using Ui::TForm1::MeasureButton;
+    using Ui::TForm1::MeasuredResult;
 
     // The print dialog, made on first use: it asks CUPS for every queue.
     QPrintDialog *PrintDialog1();
@@ -50,6 +54,7 @@ public:
 
 public slots:
     void Startup();
+    void MeasureButtonClick();
     void NextButtonClickClick();
     void PreviousButtonClickClick();
     void HelpButtonClickClick();
@@ -71,6 +76,11 @@ private:
     void ShowOrderingPrompt(const QString &verb);
     void LoadNextButtonGlyph(const char *fileName);
 
+    // The step-3 line under the face name, from the readings last accepted.
+    void ShowMeasuredResult();
+
+    std::unique_ptr<TMeasurements> measurements_;
+    std::unique_ptr<Assessment> measured_;
     // The printer lives as long as the window, which lives for the run, so
     // the user's choice of printer stays for the next page.
     std::unique_ptr<QPrinter> printer_;

@@ -21,6 +21,7 @@ const StepLayout IntroStep = {
     nullptr,
     "Exit the program immediately",
     "Exit",
+    false,
 };
 
 const StepLayout MeasureStep = {
@@ -44,6 +45,7 @@ const StepLayout MeasureStep = {
     "Return to the print a calibration page step",
     "Exit the program immediately",
     "Exit",
+    true,
 };
 
 const StepLayout ResultStep = {
@@ -67,4 +69,5 @@ const StepLayout ResultStep = {
     "Return to the line length selection step",
     "All done, exit now",
     "Done",
+    false,
 };

@@ -17,6 +17,7 @@ struct StepLayout
     const char *previousHint;
     const char *exitHint;
     const char *exitCaption;
+    bool measureButtonShown;
 };
 
 extern const StepLayout IntroStep;

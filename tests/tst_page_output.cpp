@@ -264,6 +264,47 @@ private slots:
         }
     }
 
+    // Expected lines from the faces: 0.88 to 0.92 em make 6.844, 6.922,
+    // 7.000, 7.078 and 7.156 in at 10 points.
+    void measuredReadings_data()
+    {
+        QTest::addColumn<QString>("readings");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("first"); // stdout's first line, or a part of stderr
+        QTest::newRow("line 3 at 7 in") << "3=7" << false << 0 << "Line 3: Ferro Sample";
+        QTest::newRow("bold, 1 % long") << "3=7.07 in" << true << 0 << "Line 2: FerrodarkN2 Sample";
+        QTest::newRow("mm and fractions") << "1=173.85 mm,5=7 5/32" << false << 0 << "Line 3: Ferro Sample";
+        QTest::newRow("marginal") << "3=7.022" << false << 0 << "Line 3: Ferro Sample";
+        QTest::newRow("between two faces") << "3=7.039" << false << 1 << "Line 3: Ferro Sample";
+        QTest::newRow("scaled to 94 %") << "3=6.58" << true << 1 << "Line 5: FerrodarkW Sample";
+        QTest::newRow("inconsistent") << "2=6.922,4=7.15" << false << 1 << "Line 3: Ferro Sample";
+        QTest::newRow("not a length") << "3=seven" << false << 2 << "line 3: \"seven\" is not a length";
+        QTest::newRow("no line 6") << "6=7" << false << 2 << "no line 6";
+        QTest::newRow("line twice") << "3=7,3=7.1" << false << 2 << "given twice";
+        QTest::newRow("no equals") << "7.0" << false << 2 << "LINE=LENGTH";
+    }
+
+    void measuredReadings()
+    {
+        QFETCH(QString, readings);
+        QFETCH(bool, bold);
+        QFETCH(int, status);
+        QFETCH(QString, first);
+        QProcess process;
+        QStringList arguments{"--measured", readings};
+        if (bold)
+            arguments << "--bold";
+        process.start(QStringLiteral(MICR_PAGE_EXPORTER), arguments);
+        process.waitForFinished(30000);
+        QCOMPARE(process.exitCode(), status);
+        const QString out = QString::fromUtf8(process.readAllStandardOutput());
+        if (status == 2)
+            QVERIFY2(QString::fromUtf8(process.readAllStandardError()).contains(first), qPrintable(first));
+        else
+            QCOMPARE(out.section('\n', 0, 0), first);
+    }
+
     void missingFacesAreReported()
     {
         QProcessEnvironment plain = QProcessEnvironment::systemEnvironment();

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFontInfo>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -377,7 +378,7 @@ private slots:
             ++withTip;
             QVERIFY2(control->toolTipDuration() == 6000, qPrintable(control->objectName()));
         }
-        QCOMPARE(withTip, 16);
+        QCOMPARE(withTip, 17); // the designed 16 and the measurements button
         const QString lineTip = "Pick the line on the caibration sheet that is 7 inches long";
         for (const char *name : {"GroupBox1", "RadioButton1", "RadioButton5"})
             QCOMPARE(Control(window, name)->toolTip(), lineTip);
@@ -424,6 +425,58 @@ private slots:
         QCOMPARE(result.pixelSize(), 16);
     }
 
+    void measurementsChooseTheLine()
+    {
+        TForm1 *window = OpenWizard();
+        QVERIFY(!Control(window, "MeasureButton")->isVisible());
+        NextCancellingPrint(window);
+        QVERIFY(Control(window, "MeasureButton")->isVisible());
+
+        // Cancel leaves the line as it was, whatever was typed.
+        auto cancelled = AnswerNextModal([](QWidget *modal) {
+            QTest::keyClicks(modal->findChild<QLineEdit *>("LengthField3"), "6.95");
+            QTest::mouseClick(modal->findChild<QDialogButtonBox *>("ButtonBox")->button(QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        });
+        Click(window, "MeasureButton");
+        QVERIFY(*cancelled);
+        QVERIFY(Control<QRadioButton>(window, "RadioButton3")->isChecked());
+        Click(window, "NextButton");
+        QVERIFY(!Control(window, "MeasuredResult")->isVisible());
+        Click(window, "PreviousButton");
+
+        // 7 1/16 in on line 5, the widest face (0.92 em), puts this printer
+        // 1.3 % short: line 4 (0.91 em) prints 6.986 in.
+        bool okForBadInput = true;
+        bool fieldLeftEmpty = false;
+        auto accepted = AnswerNextModal([&](QWidget *modal) {
+            QLineEdit *line1 = modal->findChild<QLineEdit *>("LengthField1");
+            QLineEdit *line3 = modal->findChild<QLineEdit *>("LengthField3");
+            QPushButton *ok = modal->findChild<QDialogButtonBox *>("ButtonBox")->button(QDialogButtonBox::Ok);
+            fieldLeftEmpty = line3->text().isEmpty(); // nothing of the cancelled readings
+            QTest::keyClicks(line1, "7.2 mm");
+            okForBadInput = ok->isEnabled();
+            line1->clear();
+            QTest::keyClicks(modal->findChild<QLineEdit *>("LengthField5"), "7 1/16");
+            QTest::keyClick(ok, Qt::Key_Space);
+        });
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        Control(window, "RadioButton3")->setFocus();
+        QTest::keyClick(Control(window, "RadioButton3"), Qt::Key_M, Qt::AltModifier); // the button's mnemonic
+        QTRY_VERIFY(*accepted); // a mnemonic clicks a moment later
+        QVERIFY(fieldLeftEmpty);
+        QVERIFY(!okForBadInput);
+        QVERIFY(Control<QRadioButton>(window, "RadioButton4")->isChecked());
+        Click(window, "NextButton");
+        QCOMPARE(Control<QLabel>(window, "StaticText9")->text(), QString("FerroW2 Sample"));
+        QVERIFY(Control(window, "MeasuredResult")->isVisible());
+        QVERIFY2(Control<QLabel>(window, "MeasuredResult")->text().startsWith("Line 4 should print 6.986 in"),
+                 qPrintable(Control<QLabel>(window, "MeasuredResult")->text()));
+        // Every step text is as it was.
+        QCOMPARE(StepTexts(window), ResultTexts);
+    }
+
     void tabOrder()
     {
         TForm1 *window = OpenWizard();
@@ -436,7 +489,7 @@ private slots:
             widget = widget->nextInFocusChain();
         } while (widget != first);
         QCOMPARE(chain, QStringList({"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
-                                     "RadioButton5", "HelpButtonClick", "BuyNow", "BitBtn1", "StandardMICR",
+                                     "RadioButton5", "MeasureButton", "HelpButtonClick", "BuyNow", "BitBtn1", "StandardMICR",
                                      "UseBold", "CancelButtonClick", "NextButton", "PreviousButton", "Gauge"}));
         QCOMPARE(Control(window, "SpeedButton1")->focusPolicy(), Qt::NoFocus);
     }

@@ -60,6 +60,21 @@ def main():
             dialog(control(40, 309), "How to order Tolvane MICR Font Set", "ordering")
             dialog(control(126, 309), "Order a signature font", "signature")
             dialog(control(66, 268), "MICR Gauge Instructions", "gauge")
+
+            # Readings typed into the measurements window, and the result.
+            desktop.click(wizard, *control(289, 309))  # Previous
+            desktop.click(wizard, *control(285, 228))  # Enter Measurements...
+            measurements = desktop.find_window("Measured Lengths")
+            desktop.xdotool("mousemove", "--window", measurements, 20, 20)
+            time.sleep(0.3)
+            desktop.xdotool("type", "--delay", "20", "6.86")
+            desktop.xdotool("key", "Tab", "Tab")
+            desktop.xdotool("type", "--delay", "20", "7 1/64")
+            shoot(measurements, "measurements")
+            desktop.xdotool("key", "Return")
+            time.sleep(0.5)
+            desktop.click(wizard, *control(363, 309))  # Next
+            shoot(wizard, "step3-measured")
         finally:
             program.kill()
             program.wait()

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "MicrFaceTable.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// From what the user measured on the calibration page to the face that
+// prints the MICR line at 0.125 inch a character, how close it comes and
+// whether that is close enough.
+
+// 56 positions at the E-13B pitch of 0.125 inch.
+inline constexpr double TargetLineInches = 7.0;
+// E-13B allows 0.010 inch on each pitch; fixed fields must stay within
+// 1/16 inch, so drift over a line is held well inside that.
+inline constexpr double GoodToleranceInches = 0.015;
+inline constexpr double MarginalToleranceInches = 0.030;
+// Readings of one printer differ from a single scale by no more than a
+// ruler's error; beyond this one of them was misread.
+inline constexpr double ConsistencyToleranceInches = 0.020;
+// What a sample line can measure on a page printed near 100 %.
+inline constexpr double ShortestReadingInches = 5.0;
+inline constexpr double LongestReadingInches = 9.0;
+
+// One length for each of lines 1 to 5; empty where there is none.
+using LineLengths = std::array<std::optional<double>, LastCalibrationLine>;
+
+// The length of a sample line set at exactly 10 points in `face`, in
+// inches, from the installed face's own advance widths; none when the face
+// is not installed.
+std::optional<double> SampleLineInches(const QString &face);
+
+// Each line's sample length as the page prints it (the standard faces).
+LineLengths NominalLineLengths();
+
+enum class Verdict { Good, Marginal, Out };
+
+struct LineEstimate
+{
+    std::optional<double> length; // measured, or predicted from the scale
+    bool predicted = false;
+};
+
+struct Assessment
+{
+    std::array<LineEstimate, LastCalibrationLine> lines;
+    // Measured over nominal, least squares over the measured lines.
+    std::optional<double> scale;
+    // The line closest to 7 inches; 0 when no line has a length.
+    CalibrationLine recommended = 0;
+    double residual = 0; // its length less 7 inches
+    Verdict verdict = Verdict::Out;
+    // Some reading is further than the consistency tolerance from the scale.
+    bool inconsistent = false;
+    // No line comes within tolerance because even the narrowest face prints
+    // too long, or the widest too short: the page was scaled on its way.
+    bool pageScaled = false;
+    // No line within tolerance, the printer falling between these two.
+    CalibrationLine shorterLine = 0;
+    CalibrationLine longerLine = 0;
+
+    bool recommendedIsPredicted() const
+    {
+        return recommended != 0 && lines[std::size_t(recommended - 1)].predicted;
+    }
+    // Good or marginal, from consistent readings of a page not scaled.
+    bool usable() const
+    {
+        return recommended != 0 && verdict != Verdict::Out && !inconsistent && !pageScaled;
+    }
+};
+
+// How far a length that is `residual` from 7 inches is allowed to be.
+Verdict JudgeResidual(double residual);
+
+// Weighs the measured lengths against the nominal ones.
+Assessment AssessReadings(const LineLengths &nominal, const LineLengths &measured);
+
+// A length as people type it: 7.06, 7.06 in, 7.06", 7 1/16, 7-1/16 in,
+// 179.3 mm, 179,3 mm. Returns inches, or none with a message saying what is
+// wrong, also for a length outside [shortest, longest] inches.
+std::optional<double> ParseLength(const QString &text, double shortest, double longest, QString *error);
+
+// "7.062 in (179.37 mm)"
+QString FormatLength(double inches);
+// "+0.004 in (+0.10 mm)"
+QString FormatResidual(double inches);
+
+// "good", "marginal" or "out of tolerance", with the limit.
+QString VerdictText(Verdict verdict);
+
+// The verdict on the whole set of readings: the recommended line's verdict,
+// or why no face can be named from them.
+QString AssessmentVerdictText(const Assessment &assessment);
+
+// One line's length and verdict, short enough for the wizard's result:
+// "Line 3 measured 7.004 in (177.90 mm), +0.004 in from 7 in: good."
+QString LineSummary(const Assessment &assessment, CalibrationLine line);
+
+// What the user is to do about it, in a few sentences: confirm a
+// predicted line, re-measure, print at 100 %, or choose between two.
+QStringList Advice(const Assessment &assessment, FontWeightChoice weight);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "calibration/Measurement.h"
+#include "ui_Measurements.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+// The lengths the user measured on the calibration page, and as they type
+// them each line's length on this printer, the line to choose, how close it
+// comes to 7 inches and what to do about it. OK is offered only for
+// readings that all make sense.
+class TMeasurements : public QDialog, private Ui::TMeasurements
+{
+    Q_OBJECT
+
+public:
+    explicit TMeasurements(QWidget *owner = nullptr);
+
+    // Shows the faces of `weight` and the readings last accepted, then runs
+    // the window; returns whether it was accepted.
+    bool Ask(FontWeightChoice weight);
+
+    // The readings' assessment as last shown.
+    const Assessment &Result() const { return assessment_; }
+
+    using Ui::TMeasurements::ButtonBox;
+
+private:
+    void Reassess();
+    QLineEdit *Field(CalibrationLine line) const { return fields_[std::size_t(line - 1)]; }
+
+    std::array<QLineEdit *, LastCalibrationLine> fields_{};
+    std::array<QLabel *, LastCalibrationLine> results_{};
+    std::array<QLabel *, LastCalibrationLine> faces_{};
+    std::array<QString, LastCalibrationLine> accepted_{};
+    LineLengths nominal_{};
+    FontWeightChoice weight_ = FontWeightChoice::Standard;
+    Assessment assessment_;
+};

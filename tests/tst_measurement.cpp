@@ -1,0 +1,155 @@
+// From readings to a verdict, with the test faces installed: every expected
+// length comes from the faces' known advances, never from the code.
+#include "PageMeasure.h"
+
+#include "calibration/Measurement.h"
+
+#include <QtTest>
+
+namespace {
+
+// A sample line of 56 positions at 10 points in a face of `advance`
+// thousandths of an em, in inches.
+double FaceLineInches(int advance)
+{
+    return 56 * advance / 1000.0 * 10 / 72;
+}
+
+// What a printer that scales by `scale` prints for each line.
+std::array<double, 5> Printed(double scale)
+{
+    std::array<double, 5> lengths{};
+    for (int i = 0; i < 5; ++i)
+        lengths[std::size_t(i)] = scale * FaceLineInches(TestFaceAdvances[i]);
+    return lengths;
+}
+
+} // namespace
+
+class MeasurementTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nominalLengthsAreTheFacesWidths()
+    {
+        const LineLengths nominal = NominalLineLengths();
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(nominal[std::size_t(i)]);
+            QVERIFY(qAbs(*nominal[std::size_t(i)] - FaceLineInches(TestFaceAdvances[i])) < 1e-6);
+        }
+        QVERIFY(!SampleLineInches(QStringLiteral("No Such MICR Face")));
+    }
+
+    void assess_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QList<int>>("measuredLines");
+        QTest::addColumn<int>("line");          // expected recommendation
+        QTest::addColumn<QString>("outcome");   // good, marginal, scaled, between L-L, inconsistent
+        QTest::addColumn<bool>("predicted");    // the recommended line was not measured
+
+        QTest::newRow("at 100 %, all measured") << 1.0 << QList<int>{1, 2, 3, 4, 5} << 3 << "good" << false;
+        QTest::newRow("1 % long, line 3 measured") << 1.01 << QList<int>{3} << 2 << "good" << true;
+        QTest::newRow("1 % long, line 2 measured") << 1.01 << QList<int>{2} << 2 << "good" << false;
+        QTest::newRow("1.2 % short, lines 1 and 5") << 0.988 << QList<int>{1, 5} << 4 << "good" << true;
+        QTest::newRow("0.3 % long: marginal") << 1.0032 << QList<int>{3} << 3 << "marginal" << false;
+        QTest::newRow("between lines 2 and 3") << 1.0055 << QList<int>{1, 3, 5} << 3 << "between 2-3" << false;
+        QTest::newRow("between lines 3 and 4") << 0.9945 << QList<int>{2} << 3 << "between 3-4" << true;
+        QTest::newRow("fit to page, 94 %") << 0.94 << QList<int>{3} << 5 << "scaled" << true;
+        QTest::newRow("Letter on A4, 105 %") << 1.05 << QList<int>{2, 4} << 1 << "scaled" << true;
+    }
+
+    void assess()
+    {
+        QFETCH(double, scale);
+        QFETCH(QList<int>, measuredLines);
+        QFETCH(int, line);
+        QFETCH(QString, outcome);
+        QFETCH(bool, predicted);
+        const std::array<double, 5> printed = Printed(scale);
+        LineLengths measured;
+        for (int measuredLine : measuredLines)
+            measured[std::size_t(measuredLine - 1)] = printed[std::size_t(measuredLine - 1)];
+
+        const Assessment result = AssessReadings(NominalLineLengths(), measured);
+        QCOMPARE(result.recommended, line);
+        QVERIFY(qAbs(result.residual - (printed[std::size_t(line - 1)] - 7.0)) < 0.001);
+        QVERIFY(result.scale && qAbs(*result.scale - scale) < 1e-6);
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(qAbs(*result.lines[std::size_t(i)].length - printed[std::size_t(i)]) < 0.001);
+        QCOMPARE(result.recommendedIsPredicted(), predicted);
+        QVERIFY(!result.inconsistent);
+        QCOMPARE(result.verdict == Verdict::Good, outcome == "good");
+        QCOMPARE(result.verdict == Verdict::Marginal, outcome == "marginal");
+        QCOMPARE(result.pageScaled, outcome == "scaled");
+        QCOMPARE(result.usable(), outcome == "good" || outcome == "marginal");
+        if (outcome.startsWith("between")) {
+            QCOMPARE(result.shorterLine, outcome.mid(8, 1).toInt());
+            QCOMPARE(result.longerLine, outcome.mid(10, 1).toInt());
+        }
+        const QString advice = Advice(result, FontWeightChoice::Standard).join(' ');
+        QCOMPARE(advice.contains("Measure it to confirm"), predicted && result.usable());
+        if (outcome == "scaled")
+            QVERIFY2(advice.contains(QString::number(scale * 100, 'f', 1) + " %"), qPrintable(advice));
+    }
+
+    void readingsThatDisagreeAreCalledInconsistent()
+    {
+        const std::array<double, 5> printed = Printed(1.0);
+        LineLengths measured;
+        measured[0] = printed[0];
+        measured[4] = printed[4] + 0.05; // a misread line 5
+        const Assessment result = AssessReadings(NominalLineLengths(), measured);
+        QVERIFY(result.inconsistent);
+        QVERIFY(!result.usable());
+        QVERIFY(Advice(result, FontWeightChoice::Bold).join(' ').contains("Measure the lines again"));
+    }
+
+    void lengthsAsPeopleTypeThem_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("inches"); // 0: refused
+        QTest::addColumn<QString>("message");
+        QTest::newRow("decimal") << "7.06" << 7.06 << "";
+        QTest::newRow("inches") << "7.06 in" << 7.06 << "";
+        QTest::newRow("inch sign") << "7.06\"" << 7.06 << "";
+        QTest::newRow("fraction") << "7 1/16" << 7.0625 << "";
+        QTest::newRow("dashed fraction") << "7-1/16 in" << 7.0625 << "";
+        QTest::newRow("millimetres") << "179.3 mm" << 179.3 / 25.4 << "";
+        QTest::newRow("decimal comma") << "179,3 mm" << 179.3 / 25.4 << "";
+        QTest::newRow("empty") << "  " << 0.0 << "Type the length";
+        QTest::newRow("words") << "seven" << 0.0 << "is not a length";
+        QTest::newRow("two numbers") << "7 7" << 0.0 << "is not a length";
+        QTest::newRow("zero denominator") << "7 1/0" << 0.0 << "is not a length";
+        QTest::newRow("negative") << "-7.06" << 0.0 << "cannot be negative";
+        QTest::newRow("zero") << "0" << 0.0 << "more than zero";
+        QTest::newRow("too short") << "4.5 in" << 0.0 << "between 5 and 9 in";
+        QTest::newRow("centimetres read as mm") << "17.9 mm" << 0.0 << "between 5 and 9 in";
+    }
+
+    void lengthsAsPeopleTypeThem()
+    {
+        QFETCH(QString, typed);
+        QFETCH(double, inches);
+        QFETCH(QString, message);
+        QString error;
+        const std::optional<double> length = ParseLength(typed, 5, 9, &error);
+        if (inches == 0) {
+            QVERIFY(!length);
+            QVERIFY2(error.contains(message), qPrintable(error));
+        } else {
+            QVERIFY2(length, qPrintable(error));
+            QVERIFY(qAbs(*length - inches) < 1e-9);
+        }
+    }
+
+    void shownToAThousandthInchAndHundredthMillimetre()
+    {
+        QCOMPARE(FormatLength(7.0625), QString("7.063 in (179.39 mm)"));
+        QCOMPARE(FormatResidual(-0.0156), QString("-0.016 in (-0.40 mm)"));
+    }
+};
+
+QTEST_MAIN(MeasurementTest)
+#include "tst_measurement.moc"
