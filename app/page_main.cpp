@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -56,6 +57,26 @@ struct CommandLine
                                                "length and whether it is within tolerance; exits 0 when it "
                                                "is, 1 when not."),
                                 QStringLiteral("READINGS")};
+    QCommandLineOption page{QStringLiteral("page"),
+                            QStringLiteral("calibration (default): the page with five sample lines; placement: "
+                                           "where the MICR line lands on a cheque, measured from the paper's "
+                                           "edges."),
+                            QStringLiteral("NAME")};
+    QCommandLineOption cheque{QStringLiteral("cheque"),
+                              QStringLiteral("For the placement page: the top (default), middle or bottom cheque "
+                                             "of 3-up stock."),
+                              QStringLiteral("WHICH")};
+    QCommandLineOption line{QStringLiteral("line"),
+                            QStringLiteral("For the placement page: the face of calibration line N (1 to 5, "
+                                           "default 3) for the sample MICR line; with --bold, its bold face."),
+                            QStringLiteral("N")};
+    QCommandLineOption placementMeasured{
+        QStringLiteral("placement-measured"),
+        QStringLiteral("Instead of writing a page: what was measured on a printed placement page, as "
+                       "bar=LENGTH,right=LENGTH,bottom=LENGTH (the reference bar, and the marks from the "
+                       "paper's right edge and the cheque's bottom edge). Prints the page scale, the printer's "
+                       "offsets and the correction; exits 0 when all are within tolerance, 1 when not."),
+        QStringLiteral("READINGS")};
     QCommandLineParser parser;
 
     CommandLine()
@@ -64,7 +85,7 @@ struct CommandLine
             "Writes the MICR calibration page, exactly as the wizard prints it: a PDF (FILE.pdf)\n"
             "or a raster image (FILE.png). Print the file at 100 % (no \"fit to page\") and\n"
             "measure the sample lines."));
-        parser.addOptions({bold, dpi, paper, output, checkFonts, measured});
+        parser.addOptions({bold, dpi, paper, output, checkFonts, measured, page, cheque, line, placementMeasured});
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -112,9 +133,31 @@ QPageSize::PageSizeId ReadPaper(const QString &text)
     throw Refusal(QStringLiteral("--paper is letter or a4, not \"%1\"").arg(text));
 }
 
+// One of `names`, as its index.
+int ReadChoice(const QString &option, const QString &text, const QStringList &names)
+{
+    const int index = names.indexOf(text.toLower());
+    if (index < 0)
+        throw Refusal(QStringLiteral("--%1 is %2 or %3, not \"%4\"")
+                          .arg(option, names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last(), text));
+    return index;
+}
+
 ExportOptions ReadExportOptions(const CommandLine &line)
 {
     ExportOptions options;
+    if (line.parser.isSet(line.page))
+        options.page = ExportedPage(ReadChoice(QStringLiteral("page"), line.parser.value(line.page),
+                                               {QStringLiteral("calibration"), QStringLiteral("placement")}));
+    if (line.parser.isSet(line.cheque))
+        options.cheque = ChequePosition(ReadChoice(QStringLiteral("cheque"), line.parser.value(line.cheque),
+                                                   {QStringLiteral("top"), QStringLiteral("middle"),
+                                                    QStringLiteral("bottom")}));
+    if (line.parser.isSet(line.line))
+        options.line = ReadChoice(QStringLiteral("line"), line.parser.value(line.line),
+                                  {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                   QStringLiteral("4"), QStringLiteral("5")})
+            + 1;
     options.bold = line.parser.isSet(line.bold);
     if (line.parser.isSet(line.dpi))
         ReadResolution(line.parser.value(line.dpi), options);
@@ -180,6 +223,55 @@ int ReportMeasurements(const LineLengths &measured, FontWeightChoice weight)
     return assessment.usable() ? Done : Failed;
 }
 
+PlacementReadings ReadPlacementReadings(const QString &text)
+{
+    // Each reading's own range: the bar near 7 in, the marks near 1 in.
+    struct Field
+    {
+        const char *name;
+        double shortest;
+        double longest;
+        double PlacementReadings::*reading;
+    };
+    static const Field fields[] = {
+        {"bar", ShortestReadingInches, LongestReadingInches, &PlacementReadings::bar},
+        {"right", 0.25, 2, &PlacementReadings::fromRightEdge},
+        {"bottom", 0.25, 2, &PlacementReadings::fromBottomEdge},
+    };
+    static const QRegularExpression separator(QStringLiteral(",(?=\\s*[a-z]+\\s*=)"));
+    static const QRegularExpression reading(QStringLiteral("^\\s*([a-z]+)\\s*=(.*)$"));
+    PlacementReadings readings;
+    QStringList given;
+    for (const QString &part : text.split(separator)) {
+        const QRegularExpressionMatch match = reading.match(part);
+        const auto field = std::find_if(std::begin(fields), std::end(fields), [&match](const Field &f) {
+            return match.hasMatch() && match.captured(1) == QLatin1String(f.name);
+        });
+        if (field == std::end(fields))
+            throw Refusal(QStringLiteral("--placement-measured takes bar=LENGTH,right=LENGTH,bottom=LENGTH, "
+                                         "not \"%1\"").arg(part));
+        if (given.contains(match.captured(1)))
+            throw Refusal(QStringLiteral("%1 is given twice").arg(match.captured(1)));
+        QString error;
+        const std::optional<double> length = ParseLength(match.captured(2), field->shortest, field->longest, &error);
+        if (!length)
+            throw Refusal(QStringLiteral("%1: %2").arg(match.captured(1), error.left(1).toLower() + error.mid(1)));
+        readings.*(field->reading) = *length;
+        given << match.captured(1);
+    }
+    if (given.size() != 3)
+        throw Refusal(QStringLiteral("--placement-measured needs all three readings: bar, right and bottom"));
+    return readings;
+}
+
+int ReportPlacement(const PlacementReadings &readings)
+{
+    const PlacementResult result = AssessPlacement(readings);
+    for (const QString &line : DescribePlacement(result))
+        std::printf("%s\n", qPrintable(line));
+    return result.scaleFine() && result.offsetsFine() ? Done : Failed;
+}
+
 int CheckFonts()
 {
     for (const QString &line : FaceReport())
@@ -223,6 +315,8 @@ int main(int argc, char **argv)
             line.parser.showVersion();
         if (line.parser.isSet(line.checkFonts))
             return CheckFonts();
+        if (line.parser.isSet(line.placementMeasured))
+            return ReportPlacement(ReadPlacementReadings(line.parser.value(line.placementMeasured)));
         if (line.parser.isSet(line.measured))
             return ReportMeasurements(ReadMeasuredLengths(line.parser.value(line.measured)),
                                       line.parser.isSet(line.bold) ? FontWeightChoice::Bold

@@ -6,9 +6,15 @@
 enum FontStyle : unsigned { fsBold = 1u << 0, fsItalic = 1u << 1 };
 using FontStyles = unsigned;
 
-// What the page draws on: one current font (face, size in points, style)
-// changed by the few operations the page uses, and single lines of text
-// placed by the top-left corner of their cell, in device pixels.
+// Where a line of text set on a baseline stands: from its left end, with
+// the advance of its last character ending at the given point, or centred
+// on it.
+enum class TextAnchor { Left, Right, Centre };
+
+// What the pages draw on: one current font (face, size in points, style)
+// changed by the few operations the pages use, single lines of text placed
+// by the top-left corner of their cell or on a baseline, and rules, all in
+// device pixels.
 class PageCanvas
 {
 public:
@@ -21,6 +27,12 @@ public:
     virtual void ClearStyle() = 0;
     virtual FontStyles Style() const = 0;
     virtual void TextOut(int x, int y, const QString &text) = 0;
+    // A line of text whose baseline is the pixel row `baselineY`; `x` is
+    // where its left end or its last advance's end falls (a fraction of a
+    // pixel is kept: the text is drawn at its exact size).
+    virtual void TextOnBaseline(double x, int baselineY, const QString &text, TextAnchor anchor) = 0;
+    // A solid black rectangle of whole pixels.
+    virtual void FillRect(int x, int y, int width, int height) = 0;
 };
 
 // The font state of a canvas. The printer's outlives each job.

@@ -18,10 +18,19 @@ constexpr qint64 MaximumRasterPixels = qint64(1) << 28;
 
 void DrawPage(QPainter &painter, const ExportOptions &options)
 {
-    painter.translate(ExportOriginInches * options.dpiX, ExportOriginInches * options.dpiY);
     CanvasFont font;
     PainterCanvas canvas(painter, options.dpiX, options.dpiY, font);
     const FontWeightChoice weight = options.bold ? FontWeightChoice::Bold : FontWeightChoice::Standard;
+    if (options.page == ExportedPage::Placement) {
+        PlacementLayout layout;
+        layout.paperInches = PaperInches(options.paper);
+        layout.cheque = options.cheque;
+        layout.line = options.line;
+        layout.weight = weight;
+        DrawPlacementPage(canvas, layout, options.dpiX, options.dpiY);
+        return;
+    }
+    painter.translate(ExportOriginInches * options.dpiX, ExportOriginInches * options.dpiY);
     DrawCalibrationPage(canvas, ComputePageUnits(options.dpiX, options.dpiY), [weight] { return weight; });
 }
 
@@ -32,7 +41,8 @@ bool WritePdf(const ExportOptions &options, QSaveFile &file, QString *error)
     writer.setResolution(resolution);
     writer.setPageSize(QPageSize(options.paper));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(QStringLiteral("MICR calibration page"));
+    writer.setTitle(options.page == ExportedPage::Placement ? QStringLiteral("MICR placement test page")
+                                                            : QStringLiteral("MICR calibration page"));
     writer.setCreator(QStringLiteral("micr-calibration-page"));
     QPainter painter;
     if (!painter.begin(&writer)) {
@@ -51,7 +61,7 @@ bool WritePdf(const ExportOptions &options, QSaveFile &file, QString *error)
 
 bool WritePng(const ExportOptions &options, QSaveFile &file, QString *error)
 {
-    const QSizeF inches = QPageSize(options.paper).size(QPageSize::Millimeter) / 25.4;
+    const QSizeF inches = PaperInches(options.paper);
     const qint64 width = std::llround(inches.width() * options.dpiX);
     const qint64 height = std::llround(inches.height() * options.dpiY);
     if (width * height > MaximumRasterPixels) {
@@ -86,6 +96,12 @@ bool WritePng(const ExportOptions &options, QSaveFile &file, QString *error)
 }
 
 } // namespace
+
+QSizeF PaperInches(QPageSize::PageSizeId paper)
+{
+    // Millimetres are exact for both papers; Qt rounds inches to hundredths.
+    return QPageSize(paper).size(QPageSize::Millimeter) / 25.4;
+}
 
 bool ExportCalibrationPage(const ExportOptions &options, QString *error)
 {

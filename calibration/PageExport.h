@@ -1,12 +1,19 @@
 #pragma once
 
+#include "PlacementPage.h"
+
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
 
-// The page file to write: its resolution, paper and weight.
+enum class ExportedPage { Calibration, Placement };
+
+// The page file to write: which page, its resolution, paper and weight.
 struct ExportOptions
 {
+    ExportedPage page = ExportedPage::Calibration;
+    ChequePosition cheque = ChequePosition::Top; // placement page
+    CalibrationLine line = 3;                    // placement page's sample line
     bool bold = false;
     int dpiX = 600;
     int dpiY = 600;
@@ -18,9 +25,13 @@ struct ExportOptions
 inline constexpr int MinimumExportDpi = 50;
 inline constexpr int MaximumExportDpi = 2400;
 
-// Where the page's origin stands on paper, in inches from the top and left
-// edges: inside the printable area of any common laser printer.
+// Where the calibration page's origin stands on paper, in inches from the
+// top and left edges: inside the printable area of any common laser
+// printer. The placement page is measured from the paper's own corner.
 inline constexpr double ExportOriginInches = 0.25;
+
+// The paper's size in inches.
+QSizeF PaperInches(QPageSize::PageSizeId paper);
 
 // Writes the page as a PDF or PNG file, whole or not at all. On a failure
 // *error says what failed and names the file.

@@ -14,7 +14,7 @@ PainterCanvas::PainterCanvas(QPainter &painter, double dpiX, double dpiY, Canvas
 {
 }
 
-void PainterCanvas::TextOut(int x, int y, const QString &text)
+QFont PainterCanvas::ExactFont() const
 {
     QFont font(Font().face);
     font.setPixelSize(Font().points * PixelsPerPoint);
@@ -22,6 +22,12 @@ void PainterCanvas::TextOut(int x, int y, const QString &text)
     font.setItalic(Font().style & fsItalic);
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+void PainterCanvas::TextOut(int x, int y, const QString &text)
+{
+    const QFont font = ExactFont();
     // The cell's top is the face's own ascent above the baseline; a glyph
     // borrowed from another face must not move the row.
     const qreal ascent = QFontMetricsF(font).ascent();
@@ -33,4 +39,25 @@ void PainterCanvas::TextOut(int x, int y, const QString &text)
     painter_.setPen(Qt::black);
     painter_.drawText(QPointF(0, ascent), text);
     painter_.restore();
+}
+
+void PainterCanvas::TextOnBaseline(double x, int baselineY, const QString &text, TextAnchor anchor)
+{
+    const QFont font = ExactFont();
+    qreal advance = 0;
+    if (anchor != TextAnchor::Left)
+        advance = QFontMetricsF(font).horizontalAdvance(text) / (anchor == TextAnchor::Centre ? 2 : 1);
+
+    painter_.save();
+    painter_.translate(x, baselineY);
+    painter_.scale(dpiX_ / 72.0 / PixelsPerPoint, dpiY_ / 72.0 / PixelsPerPoint);
+    painter_.setFont(font);
+    painter_.setPen(Qt::black);
+    painter_.drawText(QPointF(-advance, 0), text);
+    painter_.restore();
+}
+
+void PainterCanvas::FillRect(int x, int y, int width, int height)
+{
+    painter_.fillRect(QRect(x, y, width, height), Qt::black);
 }

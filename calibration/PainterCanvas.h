@@ -2,6 +2,7 @@
 
 #include "PageCanvas.h"
 
+class QFont;
 class QPainter;
 
 // Draws the page with a QPainter on a printer, a PDF or an image. Page
@@ -19,8 +20,12 @@ public:
     PainterCanvas(QPainter &painter, double dpiX, double dpiY, CanvasFont &font);
 
     void TextOut(int x, int y, const QString &text) override;
+    void TextOnBaseline(double x, int baselineY, const QString &text, TextAnchor anchor) override;
+    void FillRect(int x, int y, int width, int height) override;
 
 private:
+    QFont ExactFont() const;
+
     QPainter &painter_;
     double dpiX_;
     double dpiY_;

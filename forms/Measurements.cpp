@@ -18,6 +18,11 @@ TMeasurements::TMeasurements(QWidget *owner) : QDialog(owner)
         connect(field, &QLineEdit::textChanged, this, &TMeasurements::Reassess);
 }
 
+QLineEdit *TMeasurements::Field(CalibrationLine line) const
+{
+    return fields_.at(std::size_t(line - 1));
+}
+
 bool TMeasurements::Ask(FontWeightChoice weight)
 {
     weight_ = weight;

@@ -32,7 +32,7 @@ public:
 
 private:
     void Reassess();
-    QLineEdit *Field(CalibrationLine line) const { return fields_[std::size_t(line - 1)]; }
+    QLineEdit *Field(CalibrationLine line) const;
 
     std::array<QLineEdit *, LastCalibrationLine> fields_{};
     std::array<QLabel *, LastCalibrationLine> results_{};

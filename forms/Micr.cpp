@@ -5,6 +5,7 @@
 #include "Internet.h"
 #include "Measurements.h"
 #include "MicrSteps.h"
+#include "Placement.h"
 #include "Signature.h"
 #include "common/VendorDetails.h"
 #include "platform/CharHeights.h"
@@ -107,6 +108,7 @@ void TForm1::ApplyStepLayout(const StepLayout &step)
 
     StaticText9->setVisible(step.resultShown);
     MeasureButton->setVisible(step.measureButtonShown);
+    PlacementButton->setVisible(step.placementButtonShown);
     if (step.resultShown)
         ShowMeasuredResult();
     else
@@ -164,21 +166,36 @@ void TForm1::MeasureButtonClick()
     MeasureButton->setFocus();
 }
 
+void TForm1::PlacementButtonClick()
+{
+    if (!placement_) {
+        placement_ = std::make_unique<TPlacement>(
+            [this](const PlacementLayout &layout) {
+                Platform::ShowingErrors([this, &layout] { PrintPlacementPage(*PrintDialog1(), layout); });
+            },
+            this);
+    }
+    placement_->Ask(ChosenLine(), ChosenWeight());
+    PlacementButton->setFocus();
+}
+
+CalibrationLine TForm1::ChosenLine() const
+{
+    const QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
+    for (CalibrationLine line = FirstCalibrationLine; line < LastCalibrationLine; ++line) {
+        if (lines[line - 1]->isChecked())
+            return line;
+    }
+    return LastCalibrationLine;
+}
+
 void TForm1::ShowMeasuredResult()
 {
     if (!measured_) {
         MeasuredResult->setVisible(false);
         return;
     }
-    const QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5};
-    CalibrationLine chosen = LastCalibrationLine;
-    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
-        if (lines[line - 1]->isChecked()) {
-            chosen = line;
-            break;
-        }
-    }
-    MeasuredResult->setText(LineSummary(*measured_, chosen));
+    MeasuredResult->setText(LineSummary(*measured_, ChosenLine()));
     MeasuredResult->setVisible(true);
 }
 

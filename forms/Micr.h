@@ -10,6 +10,7 @@
 class QPrintDialog;
 class QPrinter;
 class TMeasurements;
+class TPlacement;
 struct Assessment;
 struct StepLayout;
 
@@ -38,6 +39,7 @@ public:
     using Ui::TForm1::RadioButton5;
     using Ui::TForm1::MeasureButton;
     using Ui::TForm1::MeasuredResult;
+    using Ui::TForm1::PlacementButton;
 
     // The print dialog, made on first use: it asks CUPS for every queue.
     QPrintDialog *PrintDialog1();
@@ -55,6 +57,7 @@ public:
 public slots:
     void Startup();
     void MeasureButtonClick();
+    void PlacementButtonClick();
     void NextButtonClickClick();
     void PreviousButtonClickClick();
     void HelpButtonClickClick();
@@ -79,7 +82,11 @@ private:
     // The step-3 line under the face name, from the readings last accepted.
     void ShowMeasuredResult();
 
+    // The line chosen on step 2.
+    CalibrationLine ChosenLine() const;
+
     std::unique_ptr<TMeasurements> measurements_;
+    std::unique_ptr<TPlacement> placement_;
     std::unique_ptr<Assessment> measured_;
     // The printer lives as long as the window, which lives for the run, so
     // the user's choice of printer stays for the next page.

@@ -22,6 +22,7 @@ const StepLayout IntroStep = {
     "Exit the program immediately",
     "Exit",
     false,
+    false,
 };
 
 const StepLayout MeasureStep = {
@@ -46,6 +47,7 @@ const StepLayout MeasureStep = {
     "Exit the program immediately",
     "Exit",
     true,
+    false,
 };
 
 const StepLayout ResultStep = {
@@ -70,4 +72,5 @@ const StepLayout ResultStep = {
     "All done, exit now",
     "Done",
     false,
+    true,
 };

@@ -18,6 +18,7 @@ struct StepLayout
     const char *exitHint;
     const char *exitCaption;
     bool measureButtonShown;
+    bool placementButtonShown;
 };
 
 extern const StepLayout IntroStep;

@@ -4,6 +4,7 @@
 #include "PrintJob.h"
 #include "calibration/CalibrationPage.h"
 #include "calibration/PainterCanvas.h"
+#include "calibration/PlacementPage.h"
 
 #include <QMessageBox>
 #include <QPainter>
@@ -52,13 +53,18 @@ public:
 
 } // namespace
 
-void PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight)
+namespace {
+
+// The dialog part of a print run: the missing-face warning, the print
+// dialog and the printer's checks. Returns the printer set up for the job,
+// or null when the user cancelled.
+QPrinter *ChoosePrinter(QPrintDialog &dialog)
 {
     if (!ConfirmMissingMicrFaces(dialog.parentWidget()))
-        return;
+        return nullptr;
     const QPageSize pageSizeBeforeDialog = dialog.printer()->pageLayout().pageSize();
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return nullptr;
 
     QPrinter &printer = *dialog.printer();
     // Nothing is handed to a printer that cannot print it.
@@ -68,27 +74,22 @@ void PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight)
     printer.setDocName(QString());
     Platform::UsePrinterMedia(printer, pageSizeBeforeDialog);
     Platform::PrintWithoutScaling(printer);
-    PrintCalibrationPageOn(printer, weight);
+    return &printer;
 }
 
-void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight)
+// Begins the job, draws, ends it; a failure aborts the job and is thrown.
+template <class Draw> void PrintPage(QPrinter &printer, const QString &pageName, Draw &&draw)
 {
-    const int dpiX = printer.logicalDpiX();
-    const int dpiY = printer.logicalDpiY();
-    const PageUnits units = ComputePageUnits(dpiX, dpiY);
-
     QPainter painter;
     if (!painter.begin(&printer)) {
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
                                                                   : printer.outputFileName();
-        throw PrintFailure(QStringLiteral("Cannot print the calibration page on \"%1\": "
-                                          "the printer did not accept the job")
-                               .arg(where)
+        throw PrintFailure(QStringLiteral("Cannot print the %1 on \"%2\": the printer did not accept the job")
+                               .arg(pageName, where)
                                .toStdString());
     }
     try {
-        PainterCanvas canvas(painter, dpiX, dpiY, PrinterCanvasFont());
-        DrawCalibrationPage(canvas, units, [weight] { return weight; });
+        draw(painter);
     } catch (...) {
         // Nothing half-drawn goes to the printer.
         printer.abort();
@@ -96,5 +97,44 @@ void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight)
         throw;
     }
     if (!painter.end())
-        throw PrintFailure("The calibration page could not be sent to the printer");
+        throw PrintFailure(QStringLiteral("The %1 could not be sent to the printer").arg(pageName).toStdString());
+}
+
+} // namespace
+
+void PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight)
+{
+    if (QPrinter *printer = ChoosePrinter(dialog))
+        PrintCalibrationPageOn(*printer, weight);
+}
+
+void PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout)
+{
+    if (QPrinter *printer = ChoosePrinter(dialog))
+        PrintPlacementPageOn(*printer, layout);
+}
+
+void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout)
+{
+    // Measured from the paper's edges: the painter's origin is the paper's
+    // corner, not the printable area's.
+    printer.setFullPage(true);
+    layout.paperInches = printer.pageLayout().fullRectPoints().size() / 72.0;
+    const int dpiX = printer.logicalDpiX();
+    const int dpiY = printer.logicalDpiY();
+    PrintPage(printer, QStringLiteral("placement page"), [&](QPainter &painter) {
+        PainterCanvas canvas(painter, dpiX, dpiY, PrinterCanvasFont());
+        DrawPlacementPage(canvas, layout, dpiX, dpiY);
+    });
+}
+
+void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight)
+{
+    const int dpiX = printer.logicalDpiX();
+    const int dpiY = printer.logicalDpiY();
+    const PageUnits units = ComputePageUnits(dpiX, dpiY);
+    PrintPage(printer, QStringLiteral("calibration page"), [&](QPainter &painter) {
+        PainterCanvas canvas(painter, dpiX, dpiY, PrinterCanvasFont());
+        DrawCalibrationPage(canvas, units, [weight] { return weight; });
+    });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/MicrFaceTable.h"
+#include "calibration/PlacementPage.h"
 
 class QPrintDialog;
 class QPrinter;
@@ -16,3 +17,8 @@ void PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight);
 
 // Prints the page on a printer already set up: begin, every row, end.
 void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight);
+
+// The same run for the placement page, printed full-page on the paper the
+// printer has (`layout`'s paper is taken from the printer).
+void PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout);
+void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout);

@@ -36,6 +36,9 @@ public:
         operations << "text";
         texts.push_back({x, y, text, Font().face, Font().points, Font().style});
     }
+    // The calibration page sets no text on a baseline and draws no rule.
+    void TextOnBaseline(double, int, const QString &, TextAnchor) override { operations << "baseline text"; }
+    void FillRect(int, int, int, int) override { operations << "rule"; }
 
     QStringList operations;
     std::vector<TextRecord> texts;

@@ -378,7 +378,7 @@ private slots:
             ++withTip;
             QVERIFY2(control->toolTipDuration() == 6000, qPrintable(control->objectName()));
         }
-        QCOMPARE(withTip, 17); // the designed 16 and the measurements button
+        QCOMPARE(withTip, 18); // the designed 16, the measurements and placement buttons
         const QString lineTip = "Pick the line on the caibration sheet that is 7 inches long";
         for (const char *name : {"GroupBox1", "RadioButton1", "RadioButton5"})
             QCOMPARE(Control(window, name)->toolTip(), lineTip);
@@ -489,7 +489,7 @@ private slots:
             widget = widget->nextInFocusChain();
         } while (widget != first);
         QCOMPARE(chain, QStringList({"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
-                                     "RadioButton5", "MeasureButton", "HelpButtonClick", "BuyNow", "BitBtn1", "StandardMICR",
+                                     "RadioButton5", "MeasureButton", "PlacementButton", "HelpButtonClick", "BuyNow", "BitBtn1", "StandardMICR",
                                      "UseBold", "CancelButtonClick", "NextButton", "PreviousButton", "Gauge"}));
         QCOMPARE(Control(window, "SpeedButton1")->focusPolicy(), Qt::NoFocus);
     }
