@@ -119,7 +119,9 @@ void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout)
     // Measured from the paper's edges: the painter's origin is the paper's
     // corner, not the printable area's.
     printer.setFullPage(true);
-    layout.paperInches = printer.pageLayout().fullRectPoints().size() / 72.0;
+    // Millimetres, which Qt keeps exact for both papers; its points and
+    // inches are rounded.
+    layout.paperInches = printer.pageLayout().fullRect(QPageLayout::Millimeter).size() / 25.4;
     const int dpiX = printer.logicalDpiX();
     const int dpiY = printer.logicalDpiY();
     PrintPage(printer, QStringLiteral("placement page"), [&](QPainter &painter) {

@@ -1,5 +1,9 @@
 #include "PageMeasure.h"
 
+#include <QtTest>
+
+#include <cmath>
+
 namespace {
 struct Run
 {
@@ -74,4 +78,100 @@ std::vector<MarksRow> FindMarksRows(const QImage &page, double minimumGap, int m
 double SampleLineLength(int advance, double dpi)
 {
     return 56.0 * advance / 1000.0 * 10.0 / 72.0 * dpi;
+}
+
+std::vector<double> InkRunCentres(const QImage &page, bool horizontal, int line, int from, int to)
+{
+    std::vector<double> centres;
+    int start = -1;
+    for (int i = from; i <= to + 1; ++i) {
+        const bool inside = i <= to && i >= 0 && i < (horizontal ? page.width() : page.height());
+        const bool dark = inside && qGray(horizontal ? page.pixel(i, line) : page.pixel(line, i)) < 128;
+        if (dark && start < 0)
+            start = i;
+        if (!dark && start >= 0) {
+            centres.push_back((start + i) / 2.0);
+            start = -1;
+        }
+    }
+    return centres;
+}
+
+void CheckPlacementRaster(const QImage &page, double dpiX, double dpiY, double chequeTop, int advance,
+                          double tolerance)
+{
+    const double width = page.width() / dpiX;
+    const double bottom = chequeTop + 3.5;
+    const auto px = [](double inches, double dpi) { return inches * dpi; };
+    // Rules are whole pixels; the edges of antialiased figures are read to
+    // a pixel more.
+    const auto near = [tolerance](double measured, double expected, const char *what, double more = 0) {
+        const bool close = std::abs(measured - expected) <= tolerance + more;
+        if (!close)
+            qWarning("%s at %.2f px, expected %.2f px", what, measured, expected);
+        return close;
+    };
+
+    // Down a column in the left margin, clear of text and cells: the
+    // cheque's edges and the bands' rules.
+    const int column = int(px(0.25, dpiX));
+    std::vector<double> rules = InkRunCentres(page, false, column, int(px(chequeTop + 0.05, dpiY)),
+                                              int(px(bottom + 0.05, dpiY)));
+    const std::vector<double> expectedRules = {bottom - 0.625, bottom - 0.4375, bottom - 0.1875, bottom};
+    QVERIFY2(rules.size() == expectedRules.size(), qPrintable(QStringLiteral("%1 rules").arg(rules.size())));
+    for (std::size_t i = 0; i < rules.size(); ++i)
+        QVERIFY(near(rules[i], px(expectedRules[i], dpiY), "band or edge rule"));
+
+    // The reference bar's inch ticks, in a row just above the bar where
+    // only they reach.
+    const std::vector<double> rows = InkRunCentres(page, false, int(px(width / 2 + 0.0625, dpiX)),
+                                                   int(px(chequeTop + 1.9, dpiY)), int(px(chequeTop + 2.2, dpiY)));
+    QVERIFY2(!rows.empty(), "no reference bar");
+    const double barY = rows.back() / dpiY;
+    const std::vector<double> ticks =
+        InkRunCentres(page, true, int(px(barY - 0.12, dpiY)), 0, page.width() - 1);
+    QVERIFY2(ticks.size() == 8, qPrintable(QStringLiteral("%1 inch ticks").arg(ticks.size())));
+    QVERIFY(near(ticks.back() - ticks.front(), px(7.0, dpiX), "reference bar"));
+    for (int inch = 0; inch < 8; ++inch)
+        QVERIFY(near(ticks[std::size_t(inch)], px((width - 7) / 2 + inch, dpiX), "inch tick"));
+
+    // The measuring marks: 1 in from the right edge and above the bottom.
+    const std::vector<double> vertical = InkRunCentres(page, true, int(px(bottom - 1.15, dpiY)),
+                                                       int(px(width - 1.5, dpiX)), page.width() - 1);
+    QVERIFY2(vertical.size() == 1, "no vertical mark");
+    QVERIFY(near(vertical[0], px(width - 1.0, dpiX), "vertical mark"));
+    const std::vector<double> horizontal = InkRunCentres(page, false, int(px(width - 0.85, dpiX)),
+                                                         int(px(bottom - 1.25, dpiY)), int(px(bottom - 0.75, dpiY)));
+    QVERIFY2(horizontal.size() == 1, "no horizontal mark");
+    QVERIFY(near(horizontal[0], px(bottom - 1.0, dpiY), "horizontal mark"));
+
+    // The cells' edges, in a row between the baseline and the numbers.
+    const std::vector<double> cells = InkRunCentres(page, true, int(px(bottom - 0.14, dpiY)), 0, page.width() - 1);
+    std::vector<double> expectedCells;
+    for (int edge = 0; edge <= 65; ++edge) {
+        const double x = width - 0.3125 - edge * 0.125;
+        if (x >= 0.01)
+            expectedCells.push_back(x);
+    }
+    QVERIFY2(cells.size() == expectedCells.size(), qPrintable(QStringLiteral("%1 cell edges").arg(cells.size())));
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        QVERIFY(near(cells[cells.size() - 1 - i], px(expectedCells[i], dpiX), "cell edge"));
+
+    // The sample line: its figures stand 0.6 em above the baseline, and its
+    // last character, the amount symbol, has ink to 0.45 em of its cell.
+    const double em = 10.0 / 72;
+    const int lineLeft = int(px(width - 0.3125 - 43 * 0.125 - 0.1, dpiX));
+    int topInk = -1;
+    for (int y = int(px(bottom - 0.4375 + 0.02, dpiY)); y < int(px(bottom - 0.25, dpiY)) && topInk < 0; ++y) {
+        if (!InkRunCentres(page, true, y, lineLeft, int(px(width - 0.3125, dpiX))).empty())
+            topInk = y;
+    }
+    QVERIFY(near(topInk, px(bottom - 0.1875 - 0.6 * em, dpiY), "sample line's figures' top", 1));
+    const std::vector<double> lastSymbol =
+        InkRunCentres(page, true, int(px(bottom - 0.1875 - 0.2 * em, dpiY)), int(px(width - 0.5, dpiX)),
+                      int(px(width - 0.2, dpiX)));
+    QVERIFY2(lastSymbol.size() == 2, "no amount symbol at position 1");
+    const double symbolRightInk = px(width - 0.3125 - (advance - 450) / 1000.0 * em, dpiX);
+    const double strokeHalf = px(50 / 1000.0 * em, dpiX);
+    QVERIFY(near(lastSymbol[1] + strokeHalf, symbolRightInk, "sample line's right end", 1));
 }

@@ -29,3 +29,18 @@ double SampleLineLength(int advance, double dpi);
 
 // The advances of the test MICR faces, line 1 to 5.
 inline constexpr int TestFaceAdvances[] = {880, 890, 900, 910, 920};
+
+// The centres of the dark runs (grey below half) along one pixel row
+// (`horizontal`) or column, between `from` and `to`, in pixels: a run of
+// pixels a..b is centred at (a + b + 1) / 2.
+std::vector<double> InkRunCentres(const QImage &page, bool horizontal, int line, int from, int to);
+
+// Where the placement page puts things, from the published E-13B geometry
+// (not the program's): 3-up cheques of 3.5 in, the print band 3/16 to 7/16
+// in, the clear band 5/8 in, position 1 ending 5/16 in from the right edge,
+// 0.125-in cells. Measures a raster of the whole paper at dpiX x dpiY and
+// fails the test for anything further than `tolerance` pixels from it.
+// `chequeTop` is in inches; `advance` is the sample face's advance in
+// thousandths of an em.
+void CheckPlacementRaster(const QImage &page, double dpiX, double dpiY, double chequeTop, int advance,
+                          double tolerance);

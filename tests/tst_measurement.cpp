@@ -3,6 +3,7 @@
 #include "PageMeasure.h"
 
 #include "calibration/Measurement.h"
+#include "calibration/PlacementPage.h"
 
 #include <QtTest>
 
@@ -142,6 +143,40 @@ private slots:
             QVERIFY2(length, qPrintable(error));
             QVERIFY(qAbs(*length - inches) < 1e-9);
         }
+    }
+
+    // Readings of a printed placement page: the bar is 7 in, the marks 1 in
+    // from the paper's right edge and the cheque's bottom edge.
+    void placementOffsets_data()
+    {
+        QTest::addColumn<double>("bar");
+        QTest::addColumn<double>("right");
+        QTest::addColumn<double>("bottom");
+        QTest::addColumn<bool>("fine");
+        QTest::addColumn<QString>("correction");
+        QTest::newRow("in place") << 7.0 << 1.0 << 1.0 << true << "no correction is needed";
+        QTest::newRow("moved left and up") << 7.0 << 1.02 << 1.015 << true
+                                           << "move the MICR line 0.020 in (0.51 mm, 20/1000 in) right and "
+                                              "0.015 in (0.38 mm, 15/1000 in) down";
+        QTest::newRow("moved right 1.5 mm") << 7.0 << 1 - 1.5 / 25.4 << 1.0 << false
+                                            << "move the MICR line 0.059 in (1.50 mm, 59/1000 in) left.";
+        QTest::newRow("moved down") << 7.0 << 1.0 << 0.98 << true << "0.020 in (0.51 mm, 20/1000 in) up";
+        QTest::newRow("fit to page") << 6.58 << 1.0 << 1.0 << false << "no correction is needed";
+    }
+
+    void placementOffsets()
+    {
+        QFETCH(double, bar);
+        QFETCH(double, right);
+        QFETCH(double, bottom);
+        QFETCH(bool, fine);
+        QFETCH(QString, correction);
+        const PlacementResult result = AssessPlacement({bar, right, bottom});
+        QCOMPARE(result.scaleFine() && result.offsetsFine(), fine);
+        QVERIFY(qAbs(result.scale - bar / 7) < 1e-12);
+        const QString words = DescribePlacement(result).join('\n');
+        QVERIFY2(words.contains(correction), qPrintable(words));
+        QCOMPARE(words.contains("print at 100 %"), qAbs(bar - 7) > 0.014);
     }
 
     void shownToAThousandthInchAndHundredthMillimetre()

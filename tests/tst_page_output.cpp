@@ -305,6 +305,66 @@ private slots:
             QCOMPARE(out.section('\n', 0, 0), first);
     }
 
+    // The placement page measured back against the published geometry.
+    void placementRaster_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QString>("cheque");
+        QTest::addColumn<int>("line");
+        QTest::newRow("300, Letter, top, line 3") << 300 << "letter" << "top" << 3;
+        QTest::newRow("600, A4, middle, line 4") << 600 << "a4" << "middle" << 4;
+        QTest::newRow("1200, Letter, bottom, line 1") << 1200 << "letter" << "bottom" << 1;
+    }
+
+    void placementRaster()
+    {
+        QFETCH(int, dpi);
+        QFETCH(QString, paper);
+        QFETCH(QString, cheque);
+        QFETCH(int, line);
+        const QString file = dir_.filePath(QString("placement-%1.png").arg(dpi));
+        const Exported run = RunExporter({"--page", "placement", "--cheque", cheque, "--line", QString::number(line),
+                                          "--dpi", QString::number(dpi), "--paper", paper, "-o", file});
+        QCOMPARE(run.status, 0);
+        const QImage page(file);
+        QVERIFY(!page.isNull());
+        const double chequeTop = cheque == "top" ? 0 : cheque == "middle" ? 3.5 : 7;
+        CheckPlacementRaster(page, dpi, dpi, chequeTop, TestFaceAdvances[line - 1], 0.5);
+    }
+
+    void placementPdfLine()
+    {
+        const QString file = dir_.filePath("placement.pdf");
+        QCOMPARE(RunExporter({"--page", "placement", "--line", "5", "-o", file}).status, 0);
+        const auto words = PdfWords(file);
+        // Position 1 ends 5/16 in from the right edge of Letter paper; the
+        // transit symbol starts 43 advances (0.92 em at 10 points) before.
+        const double end = (8.5 - 0.3125) * 72;
+        QVERIFY(qAbs(FindWord(words, "B0000012345B").xMax - end) < 0.05);
+        QVERIFY(qAbs(FindWord(words, "A123456789A").xMin - (end - 43 * 9.2)) < 0.05);
+    }
+
+    void placementReadings_data()
+    {
+        QTest::addColumn<QString>("readings");
+        QTest::addColumn<int>("status");
+        QTest::newRow("all in place") << "bar=7,right=1,bottom=1" << 0;
+        QTest::newRow("millimetres and fractions") << "bar=177.8 mm,right=25.4 mm,bottom=1 1/64" << 0;
+        QTest::newRow("scaled 1 %") << "bar=7 1/16,right=1,bottom=1" << 1;
+        QTest::newRow("moved 0.04 in right") << "right=0.96,bar=7,bottom=1" << 1;
+        QTest::newRow("a reading missing") << "bar=7,right=1" << 2;
+        QTest::newRow("not a length") << "bar=7,right=one,bottom=1" << 2;
+        QTest::newRow("unknown reading") << "bar=7,left=1,bottom=1" << 2;
+    }
+
+    void placementReadings()
+    {
+        QFETCH(QString, readings);
+        QFETCH(int, status);
+        QCOMPARE(RunExporter({"--placement-measured", readings}).status, status);
+    }
+
     void missingFacesAreReported()
     {
         QProcessEnvironment plain = QProcessEnvironment::systemEnvironment();

@@ -171,6 +171,34 @@ private slots:
         MeasurePrintedLines(before, QString(), printer.resolution(), scale);
     }
 
+    // The placement page reaches the queue unscaled and full-page: every
+    // rule where the geometry puts it, measured from the paper's edges.
+    void placementPageFromThePapersEdges()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName("MicrLetter");
+        printer.setDocName(QString());
+        // As after the print dialog: the queue's own media, unscaled.
+        Platform::UsePrinterMedia(printer, printer.pageLayout().pageSize());
+        Platform::PrintWithoutScaling(printer);
+        PlacementLayout layout;
+        layout.cheque = ChequePosition::Middle;
+        layout.line = 2;
+        const QStringList before = CupsPdfFiles();
+        PrintPlacementPageOn(printer, layout);
+        const QString pdf = WaitForNewCupsPdf(before, 60000);
+        QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote nothing");
+        made_ << pdf;
+        const int rasterDpi = 600;
+        const QString raster = dir_.filePath("placement");
+        Run("pdftoppm", {"-r", QString::number(rasterDpi), "-gray", "-png", "-singlefile", pdf, raster});
+        const QImage page(raster + ".png");
+        QCOMPARE(page.size(), QSize(int(8.5 * rasterDpi), 11 * rasterDpi));
+        // Half a pixel of the printer, and a pixel of the raster it is read from.
+        CheckPlacementRaster(page, rasterDpi, rasterDpi, 3.5, TestFaceAdvances[1],
+                             0.5 * rasterDpi / printer.resolution() + 1);
+    }
+
 private:
     // Measures the five sample lines of the next page cups-pdf writes. A
     // scale of 0 expects the page to have been rescaled.
