@@ -1,5 +1,7 @@
 #include "Measurements.h"
 
+#include "platform/FormLayout.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -15,7 +17,10 @@ TMeasurements::TMeasurements(QWidget *owner) : QDialog(owner)
     results_ = {LengthResult1, LengthResult2, LengthResult3, LengthResult4, LengthResult5};
     faces_ = {FaceLabel1, FaceLabel2, FaceLabel3, FaceLabel4, FaceLabel5};
     for (QLineEdit *field : fields_)
-        connect(field, &QLineEdit::textChanged, this, &TMeasurements::Reassess);
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            Reassess();
+            Platform::GrowToFitText(this);
+        });
 }
 
 QLineEdit *TMeasurements::Field(CalibrationLine line) const

@@ -2,6 +2,8 @@
 
 #include "calibration/Measurement.h"
 
+#include "platform/FormLayout.h"
+
 #include <QLineEdit>
 
 namespace {
@@ -17,7 +19,10 @@ TPlacement::TPlacement(PagePrinter print, QWidget *owner) : QDialog(owner), prin
     setupUi(this);
     connect(PrintButton, &QPushButton::clicked, this, &TPlacement::PrintPage);
     for (QLineEdit *field : {BarField, RightField, BottomField})
-        connect(field, &QLineEdit::textChanged, this, &TPlacement::Reassess);
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            Reassess();
+            Platform::GrowToFitText(this);
+        });
     Reassess();
 }
 

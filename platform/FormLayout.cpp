@@ -1,6 +1,7 @@
 #include "FormLayout.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QPixmap>
 #include <QWidget>
 
@@ -26,6 +27,18 @@ void EncloseControls(QWidget *window, QWidget *clientArea, QSize designedClientS
     window->setMinimumSize(outer);
     if (window->width() < outer.width() || window->height() < outer.height())
         window->resize(window->size().expandedTo(outer));
+}
+
+void GrowToFitText(QWidget *window)
+{
+    QLayout *layout = window->layout();
+    if (!layout)
+        return;
+    layout->activate();
+    const int needed = layout->hasHeightForWidth() ? layout->totalHeightForWidth(window->width())
+                                                   : layout->totalSizeHint().height();
+    if (needed > window->height())
+        window->resize(window->width(), needed);
 }
 
 void PrepareForFirstShow(QWidget *root)

@@ -17,6 +17,10 @@ void SetStaticText(QLabel *label, const QString &text);
 // never below the designed client size. The client area sits inside a border.
 void EncloseControls(QWidget *window, QWidget *clientArea, QSize designedClientSize, int border);
 
+// Makes a window laid out by a layout tall enough for its wrapped texts at
+// its present width, after they changed; it never shrinks.
+void GrowToFitText(QWidget *window);
+
 // What a window needs before it is first seen, and not before: every window
 // is made at start-up and most are never shown. Decodes its pictures (each
 // label's "picture" property names one) and sizes its static texts to their

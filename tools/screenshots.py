@@ -75,6 +75,21 @@ def main():
             time.sleep(0.5)
             desktop.click(wizard, *control(363, 309))  # Next
             shoot(wizard, "step3-measured")
+
+            # The placement window with readings of a page moved by the printer.
+            desktop.click(wizard, *control(285, 180))  # Check Placement...
+            placement = desktop.find_window("MICR Line Placement")
+            desktop.xdotool("mousemove", "--window", placement, 20, 20)
+            time.sleep(0.3)
+            desktop.xdotool("key", "Tab", "Tab")
+            desktop.xdotool("type", "--delay", "20", "7")
+            desktop.xdotool("key", "Tab")
+            desktop.xdotool("type", "--delay", "20", "1 1/64")
+            desktop.xdotool("key", "Tab")
+            desktop.xdotool("type", "--delay", "20", "25 mm")
+            shoot(placement, "placement")
+            desktop.xdotool("key", "Escape")
+            desktop.xdotool("keyup", "Escape")
         finally:
             program.kill()
             program.wait()
