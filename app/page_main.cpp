@@ -136,11 +136,11 @@ QPageSize::PageSizeId ReadPaper(const QString &text)
 // One of `names`, as its index.
 int ReadChoice(const QString &option, const QString &text, const QStringList &names)
 {
-    const int index = names.indexOf(text.toLower());
+    const qsizetype index = names.indexOf(text.toLower());
     if (index < 0)
         throw Refusal(QStringLiteral("--%1 is %2 or %3, not \"%4\"")
                           .arg(option, names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last(), text));
-    return index;
+    return int(index);
 }
 
 ExportOptions ReadExportOptions(const CommandLine &line)

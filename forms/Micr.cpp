@@ -9,6 +9,7 @@
 #include "Signature.h"
 #include "common/VendorDetails.h"
 #include "platform/CharHeights.h"
+#include "platform/DataFiles.h"
 #include "platform/ErrorBox.h"
 #include "platform/FaceSubstitutes.h"
 #include "platform/FormLayout.h"
@@ -131,7 +132,8 @@ void TForm1::LoadNextButtonGlyph(const char *fileName)
     // A glyph that cannot be read leaves the previous one in place: the
     // step, and the printing that follows it, must not depend on artwork.
     QString reason;
-    const QPixmap glyph = Platform::ReadGlyphFile(QString::fromLatin1(fileName), &reason);
+    const QString found = Platform::LocateDataFile(QString::fromLatin1(fileName));
+    const QPixmap glyph = Platform::ReadGlyphFile(found.isEmpty() ? QString::fromLatin1(fileName) : found, &reason);
     if (glyph.isNull()) {
         qWarning("micr-calibration: cannot load button glyph \"%s\": %s", fileName,
                  qPrintable(reason));

@@ -1,12 +1,15 @@
 #include "ShellLauncher.h"
 
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
+#include "DataFiles.h"
+#include "ErrorBox.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QMimeDatabase>
+#include <QPointer>
+#include <QProcess>
 #include <QUrl>
 #include <QWidget>
-
-#include <cstdio>
 
 namespace {
 ShellHandler &CurrentHandler()
@@ -19,6 +22,69 @@ bool IsWebAddress(const QString &target)
 {
     const QUrl url(target, QUrl::StrictMode);
     return url.isValid() && !url.scheme().isEmpty() && url.scheme().size() > 1;
+}
+
+constexpr auto ChmType = "application/vnd.ms-htmlhelp";
+
+// What opens a kind of target, for the message when nothing does.
+QString HandlerFor(const QString &target, const QString &mimeType)
+{
+    if (IsWebAddress(target))
+        return QStringLiteral("a web browser (for example firefox-esr or chromium)");
+    if (mimeType == QLatin1String(ChmType))
+        return QStringLiteral("a CHM help viewer (for example xchm or kchmviewer)");
+    if (mimeType == QLatin1String("application/pdf"))
+        return QStringLiteral("a PDF viewer (for example evince, okular or atril)");
+    return QStringLiteral("an application that opens %1 files").arg(mimeType);
+}
+
+// Says that `shown` could not be opened and what to install; the name or
+// address can be selected and copied.
+void ShowCannotOpen(QWidget *owner, const QString &shown, const QString &reason)
+{
+    QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(),
+                    QStringLiteral("Cannot open %1").arg(shown), QMessageBox::Ok, owner);
+    box.setObjectName(QStringLiteral("CannotOpenBox"));
+    box.setInformativeText(reason);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
+// Whether the desktop names an application for a type of file. Asked of
+// xdg-mime, the desktop's own answer; when it cannot be asked, the opener
+// is left to find out.
+bool DesktopHandles(const QString &mimeType)
+{
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit)
+        return true;
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
+// Hands `url` (an address or a file's path) to xdg-open and returns at once; if the desktop then reports
+// that nothing could open it, says so.
+void Launch(QWidget *owner, const QString &url, const QString &shown, const QString &handler)
+{
+    auto *opener = new QProcess(qApp);
+    QPointer<QWidget> parent = owner;
+    const QString reason = QStringLiteral("Nothing on this desktop opened it. Install %1, or open it yourself:\n%2")
+                               .arg(handler, shown);
+    QObject::connect(opener, &QProcess::finished, opener, [=](int exitCode, QProcess::ExitStatus status) {
+        opener->deleteLater();
+        if (status != QProcess::NormalExit || exitCode != 0)
+            ShowCannotOpen(parent, shown, reason);
+    });
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [=](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        opener->deleteLater();
+        ShowCannotOpen(parent, shown,
+                       QStringLiteral("xdg-open, which hands files and addresses to the desktop, is missing. "
+                                      "Install xdg-utils, or open it yourself:\n%1")
+                           .arg(shown));
+    });
+    opener->start(QStringLiteral("xdg-open"), {url});
 }
 } // namespace
 
@@ -43,19 +109,35 @@ QWidget *OwnerWindow(const QWidget *form)
     return owner && owner->isWindow() ? owner : nullptr;
 }
 
-void OpenWithDesktop(QWidget * /*owner*/, const QString & /*verb*/, const QString &target)
+void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &target)
 {
     // "open" and the default action are the same thing to a Linux desktop.
     if (IsWebAddress(target)) {
-        QDesktopServices::openUrl(QUrl(target));
+        Launch(owner, target, target, HandlerFor(target, QString()));
         return;
     }
-    const QFileInfo document(QDir::current(), target);
-    if (!document.exists()) {
-        // Nothing to hand over; the program shows nothing and goes on.
-        std::fprintf(stderr, "micr-calibration: %s is not in %s\n", qPrintable(target),
-                     QDir::currentPath().toLocal8Bit().constData());
+    const QString path = Platform::LocateDataFile(target);
+    if (path.isEmpty()) {
+        ShowCannotOpen(owner, target,
+                       QStringLiteral("It is neither in the working folder nor in the program's data folder (%1). "
+                                      "Reinstall the program.")
+                           .arg(Platform::DataFolders().value(0, QStringLiteral("none found"))));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(document.absoluteFilePath()));
+    const QString mimeType = QMimeDatabase().mimeTypeForFile(path).name();
+    if (!DesktopHandles(mimeType)) {
+        // The same help as web pages, where no CHM viewer is installed.
+        const QString htmlHelp =
+            mimeType == QLatin1String(ChmType) ? Platform::LocateDataFile(QStringLiteral("help/index.html")) : QString();
+        if (!htmlHelp.isEmpty()) {
+            Launch(owner, htmlHelp, htmlHelp,
+                   HandlerFor(QStringLiteral("https://example"), QString()));
+            return;
+        }
+        ShowCannotOpen(owner, path,
+                       QStringLiteral("No application on this desktop opens %1 files. Install %2.")
+                           .arg(QMimeDatabase().mimeTypeForName(mimeType).comment(), HandlerFor(target, mimeType)));
+        return;
+    }
+    Launch(owner, path, path, HandlerFor(target, mimeType));
 }

@@ -6,8 +6,12 @@ import tempfile
 import time
 
 
+# The desktop's default applications as the fake xdg-mime reports them.
+HANDLERS = {"application/vnd.ms-htmlhelp": "xchm.desktop", "application/pdf": "evince.desktop"}
+
+
 class Desktop:
-    def __init__(self, width=1024, height=768):
+    def __init__(self, width=1024, height=768, handlers=None, opener_fails=False):
         read_fd, write_fd = os.pipe()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{width}x{height}x24",
@@ -25,7 +29,18 @@ class Desktop:
         os.mkdir(bindir)
         fake = os.path.join(bindir, "xdg-open")
         with open(fake, "w") as script:
-            script.write('#!/bin/sh\nprintf "%s\\n" "$*" >> "' + self.launch_log + '"\n')
+            script.write('#!/bin/sh\nprintf "%s\\n" "$*" >> "' + self.launch_log + '"\n'
+                         + ("exit 4\n" if opener_fails else ""))
+        os.chmod(fake, 0o755)
+        # xdg-mime query default TYPE: the handler for TYPE, if any.
+        handlers_file = os.path.join(self.home, "handlers")
+        with open(handlers_file, "w") as table:
+            for mime_type, handler in (HANDLERS if handlers is None else handlers).items():
+                table.write(f"{mime_type} {handler}\n")
+        fake = os.path.join(bindir, "xdg-mime")
+        with open(fake, "w") as script:
+            script.write('#!/bin/sh\n[ "$1 $2" = "query default" ] || exit 1\n'
+                         'awk -v t="$3" \'$1 == t { print $2 }\' "' + handlers_file + '"\n')
         os.chmod(fake, 0o755)
         self.env = {k: v for k, v in os.environ.items()
                     if not k.startswith(("XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_", "GNOME_",

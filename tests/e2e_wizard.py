@@ -25,11 +25,12 @@ PICTURE = at(60, 120)
 
 
 class Program:
-    def __init__(self, desktop, with_help=True):
+    def __init__(self, desktop, with_help=True, with_glyphs=True):
         self.desktop = desktop
         self.cwd = tempfile.mkdtemp(prefix="micr-cwd-")
-        for name in ("print24.bmp", "next24.bmp"):
-            shutil.copy(os.path.join(SOURCE_DIR, "resources", name), self.cwd)
+        if with_glyphs:
+            for name in ("print24.bmp", "next24.bmp"):
+                shutil.copy(os.path.join(SOURCE_DIR, "resources", name), self.cwd)
         if with_help:
             open(os.path.join(self.cwd, "micr.chm"), "wb").close()
         self.process = subprocess.Popen([BINARY], cwd=self.cwd, env=desktop.env,
@@ -134,18 +135,54 @@ def help_key_and_button(desktop):
     assert program.status() == 0
 
 
-def missing_help_file(desktop):
-    program = Program(desktop, with_help=False)
+def help_from_any_folder(desktop):
+    """Started where neither the help nor the glyphs are, the program takes
+    them from its data folder: here the build tree beside it."""
+    program = Program(desktop, with_help=False, with_glyphs=False)
     desktop.key(program.window, *PICTURE, "F1")
-    desktop.click(program.window, *HELP)
-    time.sleep(1)
-    assert desktop.launches() == [], desktop.launches()
-    assert desktop.xdotool("search", "--onlyvisible", "--name", ".").count("\n") == 0, \
-        "no window but the wizard may appear"
-    assert program.running()
+    launches = wait_for_launches(desktop, 1)
+    assert launches == [os.path.join(os.path.dirname(BINARY), "micr.chm")], launches
     program.close_box()
     answer_prompt(program, "exit")
     assert program.status() == 0
+    output = program.process.stdout.read().decode()
+    assert "cannot load" not in output, output
+
+
+def help_as_web_pages():
+    """No CHM viewer on the desktop: the same help opens as HTML."""
+    def case(desktop):
+        program = Program(desktop)
+        desktop.click(program.window, *HELP)
+        launches = wait_for_launches(desktop, 1)
+        assert launches == [os.path.join(os.path.dirname(BINARY), "help", "index.html")], launches
+        program.close_box()
+        answer_prompt(program, "exit")
+        assert program.status() == 0
+    case.__name__ = "help_as_web_pages"
+    case.desktop = {"handlers": {"application/pdf": "evince.desktop"}}
+    return case
+
+
+def failed_launch_is_told():
+    """The desktop cannot open the help: a message says so, and what to install."""
+    def case(desktop):
+        program = Program(desktop)
+        desktop.click(program.window, *HELP)
+        box = desktop.find_window("MICR System Calibration")
+        desktop.key(box, 20, 20, "Escape")
+        desktop.xdotool("keyup", "Escape")
+        deadline = time.monotonic() + 10
+        while desktop.xdotool("search", "--onlyvisible", "--name", "^MICR System Calibration$"):
+            assert time.monotonic() < deadline, "the message stays"
+            time.sleep(0.1)
+        assert program.running()
+        program.close_box()
+        answer_prompt(program, "exit")
+        assert program.status() == 0
+    case.__name__ = "failed_launch_is_told"
+    case.desktop = {"opener_fails": True}
+    return case
 
 
 def buy_now_keeps_the_wizard(desktop):
@@ -165,14 +202,15 @@ CASES = [
     ending("exit", "buy", 1), ending("exit", "exit", 1), ending("exit", "esc", 1), ending("exit", "close", 1),
     ending("done", "buy", 1), ending("done", "exit", 1),
     ending("close", "buy", 0), ending("close", "exit", 0), ending("close", "esc", 0), ending("close", "close", 0),
-    help_key_and_button, missing_help_file, buy_now_keeps_the_wizard,
+    help_key_and_button, help_from_any_folder, help_as_web_pages(), failed_launch_is_told(),
+    buy_now_keeps_the_wizard,
 ]
 
 
 def main():
     passed = failed = 0
     for case in CASES:
-        with Desktop() as desktop:
+        with Desktop(**getattr(case, "desktop", {})) as desktop:
             # The test faces, so that printing goes straight to the print dialog.
             desktop.env["FONTCONFIG_FILE"] = FONTS_CONF
             try:
