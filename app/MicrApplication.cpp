@@ -1,10 +1,14 @@
 #include "MicrApplication.h"
 
 #include "platform/ErrorBox.h"
+#include "platform/KeyboardNavigation.h"
 
 #include <exception>
 
-MicrApplication::MicrApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+MicrApplication::MicrApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    Platform::InstallKeyboardNavigation(*this);
+}
 
 MicrApplication::~MicrApplication()
 {

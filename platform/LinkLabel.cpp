@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
@@ -33,4 +35,16 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }

@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A static text that acts as a web link: a click, or Enter or Space while it
-// has the keyboard focus, emits clicked().
+// has the keyboard focus, emits clicked(). The link that has the focus shows
+// the style's focus frame.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -18,4 +19,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -477,6 +477,44 @@ private slots:
         QCOMPARE(StepTexts(window), ResultTexts);
     }
 
+    void keyboardOnly()
+    {
+        TForm1 *window = OpenWizard();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        // Return presses the focused button.
+        {
+            LaunchRecorder recorder;
+            Control(window, "HelpButtonClick")->setFocus();
+            QTest::keyClick(Control(window, "HelpButtonClick"), Qt::Key_Return);
+            QTRY_COMPARE(int(recorder.launches.size()), 1);
+            QCOMPARE(recorder.launches[0].target, QString("micr.chm"));
+        }
+        bool printDialog = false;
+        auto seen = AnswerNextModal([&printDialog](QWidget *modal) {
+            printDialog = qobject_cast<QPrintDialog *>(modal) != nullptr;
+            static_cast<QDialog *>(modal)->reject();
+        });
+        Control(window, "NextButton")->setFocus();
+        QTest::keyClick(Control(window, "NextButton"), Qt::Key_Enter, Qt::KeypadModifier);
+        QTRY_VERIFY(*seen);
+        QVERIFY(printDialog);
+        QCOMPARE(CurrentStep, 2);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+
+        // Tab into the line choice lands on the checked line; Tab again
+        // leaves the group; Backtab comes back to the checked line.
+        Control<QRadioButton>(window, "RadioButton4")->setChecked(true);
+        Control(window, "Gauge")->setFocus();
+        QTest::keyClick(Control(window, "Gauge"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Control(window, "RadioButton4"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Control(window, "MeasureButton"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), Control(window, "RadioButton4"));
+    }
+
     void tabOrder()
     {
         TForm1 *window = OpenWizard();
