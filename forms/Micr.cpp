@@ -20,6 +20,8 @@
 #include "platform/Tooltips.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QStandardPaths>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPrintDialog>
@@ -60,7 +62,15 @@ QPrintDialog *TForm1::PrintDialog1()
 {
     if (!printDialog_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // "Print to File" offers the file the printer names when the dialog
+        // is made; without one, Qt offers a folder on some platforms, and
+        // printing to it fails. The printer goes back to the system's
+        // printers once the dialog has taken the name.
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        printer_->setOutputFileName(QDir(documents.isEmpty() ? QDir::homePath() : documents)
+                                        .filePath(QStringLiteral("calibration-page.pdf")));
         printDialog_ = std::make_unique<QPrintDialog>(printer_.get(), this);
+        printer_->setOutputFileName(QString());
     }
     return printDialog_.get();
 }

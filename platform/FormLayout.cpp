@@ -23,10 +23,7 @@ void EncloseControls(QWidget *window, QWidget *clientArea, QSize designedClientS
     }
     const QSize client = used.size();
     clientArea->resize(client);
-    const QSize outer = client + QSize(2 * border, 2 * border);
-    window->setMinimumSize(outer);
-    if (window->width() < outer.width() || window->height() < outer.height())
-        window->resize(window->size().expandedTo(outer));
+    window->setFixedSize(client + QSize(2 * border, 2 * border));
 }
 
 void GrowToFitText(QWidget *window)

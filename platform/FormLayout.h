@@ -13,8 +13,10 @@ namespace Platform {
 // A static text that sizes itself to its text, keeping its top-left corner.
 void SetStaticText(QLabel *label, const QString &text);
 
-// Grows the window so that its client area encloses every visible control,
-// never below the designed client size. The client area sits inside a border.
+// Sizes the window so that its client area encloses every visible control,
+// never below the designed client size, and fixes it there: the layout is by
+// position, so a larger window would only add empty space. The client area
+// sits inside a border.
 void EncloseControls(QWidget *window, QWidget *clientArea, QSize designedClientSize, int border);
 
 // Makes a window laid out by a layout tall enough for its wrapped texts at

@@ -56,6 +56,7 @@ def main():
         for dependency in ("libqt6widgets6", "libqt6printsupport6", "fonts-liberation", "xdg-utils"):
             check(dependency in fields["Depends"], f"depends on {dependency}")
         check("xchm" in fields["Recommends"], "recommends a CHM viewer")
+        check("qt6-wayland" in fields["Recommends"], "recommends Qt's Wayland platform")
 
         root = os.path.join(scratch, "root")
         run("dpkg-deb", "-x", deb, root)
@@ -81,10 +82,16 @@ def main():
         section = entry["Desktop Entry"]
         check(section["Path"] == f"{prefix}/share/micr-calibration", f"starts in its data folder: {section['Path']}")
         check(section["Exec"] == "micr-calibration" and section["Icon"] == APP_ID, "Exec and Icon")
+        check(section.get("StartupWMClass") == "micr-calibration", "the X11 window class matches the entry")
 
-        # The unpacked program, started the way the desktop entry starts it.
+        # The unpacked program, started the way the desktop entry starts it,
+        # and from a terminal in another folder: it finds its glyphs either way.
         ok, errors = starts_cleanly(root + f"{prefix}/bin/micr-calibration", root + section["Path"])
         check(ok, "the installed program starts in its data folder and finds its glyphs: " + errors[-300:])
+        ok, errors = starts_cleanly(root + f"{prefix}/bin/micr-calibration", scratch)
+        check(ok, "started in another folder, it finds its glyphs in its data folder: " + errors[-300:])
+        for page in ("index.html", "verdicts.html", "placement.html", "placement-page.png"):
+            check(os.path.isfile(root + f"{prefix}/share/micr-calibration/help/{page}"), f"installs the HTML help {page}")
 
         if os.environ.get("CI") == "true" and os.geteuid() == 0:
             installed = run("apt-get", "install", "-y", "--no-install-recommends", deb,

@@ -9,6 +9,7 @@
 #include "platform/FaceSubstitutes.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QMessageBox>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -477,6 +479,17 @@ private slots:
         QCOMPARE(StepTexts(window), ResultTexts);
     }
 
+    void printToFileOffersAFile()
+    {
+        TForm1 *window = OpenWizard();
+        const auto *fileName = window->PrintDialog1()->findChild<QLineEdit *>("filename");
+        QVERIFY(fileName);
+        QVERIFY2(fileName->text().endsWith("/calibration-page.pdf"), qPrintable(fileName->text()));
+        QVERIFY(!QFileInfo(fileName->text()).isDir());
+        QCOMPARE(window->PrintDialog1()->printer()->outputFileName(), QString());
+        QCOMPARE(window->PrintDialog1()->printer()->docName(), QString());
+    }
+
     void keyboardOnly()
     {
         TForm1 *window = OpenWizard();
@@ -500,7 +513,7 @@ private slots:
         QTRY_VERIFY(*seen);
         QVERIFY(printDialog);
         QCOMPARE(CurrentStep, 2);
-        window->activateWindow();
+        QApplication::setActiveWindow(window); // back from the print dialog
         QVERIFY(QTest::qWaitForWindowActive(window));
 
         // Tab into the line choice lands on the checked line; Tab again
