@@ -21,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -141,12 +142,24 @@ void TForm1::LoadNextButtonGlyph(const char *fileName)
 {
     // A glyph that cannot be read leaves the previous one in place: the
     // step, and the printing that follows it, must not depend on artwork.
+    const QString name = QString::fromLatin1(fileName);
     QString reason;
-    const QString found = Platform::LocateDataFile(QString::fromLatin1(fileName));
-    const QPixmap glyph = Platform::ReadGlyphFile(found.isEmpty() ? QString::fromLatin1(fileName) : found, &reason);
+    QPixmap glyph;
+    if (devicePixelRatioF() > 1) {
+        // NAME@2x.bmp, drawn at twice the size, where there is one.
+        const QString sharp = Platform::LocateDataFile(QFileInfo(name).completeBaseName() + QStringLiteral("@2x.")
+                                                       + QFileInfo(name).suffix());
+        if (!sharp.isEmpty())
+            glyph = Platform::ReadGlyphFile(sharp, &reason);
+        if (!glyph.isNull())
+            glyph.setDevicePixelRatio(2);
+    }
     if (glyph.isNull()) {
-        qWarning("micr-calibration: cannot load button glyph \"%s\": %s", fileName,
-                 qPrintable(reason));
+        const QString found = Platform::LocateDataFile(name);
+        glyph = Platform::ReadGlyphFile(found.isEmpty() ? name : found, &reason);
+    }
+    if (glyph.isNull()) {
+        qWarning("micr-calibration: cannot load button glyph \"%s\": %s", fileName, qPrintable(reason));
         return;
     }
     NextButton->setIcon(QIcon(glyph));

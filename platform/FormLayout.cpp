@@ -38,13 +38,26 @@ void GrowToFitText(QWidget *window)
         window->resize(window->width(), needed);
 }
 
+QPixmap PictureFor(const QString &fileName, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1) {
+        const int dot = int(fileName.lastIndexOf(QLatin1Char('.')));
+        QPixmap sharp(fileName.left(dot) + QStringLiteral("@2x") + fileName.mid(dot));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(fileName);
+}
+
 void PrepareForFirstShow(QWidget *root)
 {
     const auto labels = root->findChildren<QLabel *>();
     for (QLabel *label : labels) {
         const QString picture = label->property("picture").toString();
         if (!picture.isEmpty())
-            label->setPixmap(QPixmap(picture));
+            label->setPixmap(PictureFor(picture, label->devicePixelRatioF()));
         else if (!label->text().isEmpty())
             label->adjustSize();
     }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QSize>
+#include <QtGlobal>
 
 class QLabel;
+class QPixmap;
 class QString;
 class QWidget;
 
@@ -22,6 +24,10 @@ void EncloseControls(QWidget *window, QWidget *clientArea, QSize designedClientS
 // Makes a window laid out by a layout tall enough for its wrapped texts at
 // its present width, after they changed; it never shrinks.
 void GrowToFitText(QWidget *window);
+
+// A picture for a screen of `devicePixelRatio`: above 1, its NAME@2x twin
+// where there is one (Qt picks such twins for icons, not for pixmaps).
+QPixmap PictureFor(const QString &fileName, qreal devicePixelRatio);
 
 // What a window needs before it is first seen, and not before: every window
 // is made at start-up and most are never shown. Decodes its pictures (each

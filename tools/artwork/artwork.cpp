@@ -19,12 +19,14 @@ QString outputDir;
 
 using Drawing = std::function<void(QPainter &)>;
 
-QImage Draw(int width, int height, const Drawing &drawing, QColor background = Qt::transparent)
+// Draws at `scale` times the size: the same drawing, in as many more pixels.
+QImage Draw(int width, int height, const Drawing &drawing, QColor background = Qt::transparent, int scale = 1)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(background);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     drawing(painter);
     return image;
 }
@@ -38,6 +40,7 @@ QImage WithPalette(const QImage &image)
     struct Bucket
     {
         qint64 count = 0, red = 0, green = 0, blue = 0;
+        QRgb key = 0;
     };
     QHash<QRgb, Bucket> buckets;
     const QImage opaque = image.convertToFormat(QImage::Format_RGB32);
@@ -45,6 +48,7 @@ QImage WithPalette(const QImage &image)
         for (int x = 0; x < opaque.width(); ++x) {
             const QRgb pixel = opaque.pixel(x, y);
             Bucket &bucket = buckets[pixel & 0xf8f8f8];
+            bucket.key = pixel & 0xf8f8f8;
             ++bucket.count;
             bucket.red += qRed(pixel);
             bucket.green += qGreen(pixel);
@@ -52,7 +56,9 @@ QImage WithPalette(const QImage &image)
         }
     }
     QList<Bucket> used = buckets.values();
-    std::sort(used.begin(), used.end(), [](const Bucket &a, const Bucket &b) { return a.count > b.count; });
+    // The order is fixed, ties included, so that the same drawing makes the same file.
+    std::sort(used.begin(), used.end(),
+              [](const Bucket &a, const Bucket &b) { return a.count != b.count ? a.count > b.count : a.key < b.key; });
     QList<QRgb> palette;
     for (const Bucket &bucket : used.mid(0, 256))
         palette << qRgb(int(bucket.red / bucket.count), int(bucket.green / bucket.count),
@@ -241,13 +247,22 @@ void OnlineGlyph(QPainter &p)
     p.drawLine(QPointF(2.5, 12), QPointF(21.5, 12));
 }
 
-QImage AsBitmapGlyph(const Drawing &drawing)
+QImage AsBitmapGlyph(const Drawing &drawing, int scale = 1)
 {
     // Glyph bitmaps have no alpha: the colour of the bottom-left pixel
     // stands for transparent.
     const QColor transparentKey(128, 128, 0);
-    QImage glyph = Draw(24, 24, drawing, transparentKey);
+    QImage glyph = Draw(24, 24, drawing, transparentKey, scale);
     return glyph.convertToFormat(QImage::Format_RGB888);
+}
+
+// NAME.EXT, and NAME@2x.EXT at twice the size for screens scaled to 2
+// (Qt picks it from the name).
+void SaveBoth(const std::function<QImage(int scale)> &draw, const QString &name)
+{
+    Save(draw(1), name);
+    const int dot = int(name.lastIndexOf(QLatin1Char('.')));
+    Save(draw(2), name.left(dot) + QStringLiteral("@2x") + name.mid(dot));
 }
 
 void WizardPicture(QPainter &p)
@@ -434,7 +449,7 @@ void GaugePicture(QPainter &p)
     // The clear band where the MICR line must print.
     p.setPen(QPen(QColor(180, 30, 30), 1, Qt::DashLine));
     p.setBrush(QColor(255, 230, 230));
-    p.drawRect(QRectF(6, 88, 316, 30));
+    p.drawRect(QRectF(6, 88, 316, 37)); // tall enough for the position numbers inside
     p.setPen(QColor(160, 20, 20));
     p.drawText(QRectF(8, 76, 200, 10), Qt::AlignLeft, QStringLiteral("MICR clear band"));
     // Character positions, numbered from the right as on a cheque.
@@ -492,27 +507,40 @@ int main(int argc, char **argv)
     }
     outputDir = QString::fromLocal8Bit(argv[1]);
 
-    Save(AsBitmapGlyph(PrinterGlyph), QStringLiteral("print24.bmp"));
-    Save(AsBitmapGlyph(NextGlyph), QStringLiteral("next24.bmp"));
+    SaveBoth([](int scale) { return AsBitmapGlyph(PrinterGlyph, scale); }, QStringLiteral("print24.bmp"));
+    SaveBoth([](int scale) { return AsBitmapGlyph(NextGlyph, scale); }, QStringLiteral("next24.bmp"));
 
-    Save(Draw(24, 24, PrinterGlyph), QStringLiteral("glyphs/print.png"));
-    Save(Draw(24, 24, NextGlyph), QStringLiteral("glyphs/next.png"));
-    Save(Draw(24, 24, PreviousGlyph), QStringLiteral("glyphs/previous.png"));
-    Save(Draw(24, 24, HelpGlyph), QStringLiteral("glyphs/help.png"));
-    Save(Draw(24, 24, AboutGlyph), QStringLiteral("glyphs/about.png"));
-    Save(Draw(24, 24, ExitGlyph), QStringLiteral("glyphs/exit.png"));
-    Save(Draw(24, 24, BuyNowGlyph), QStringLiteral("glyphs/buynow.png"));
-    Save(Draw(24, 24, SignatureGlyph), QStringLiteral("glyphs/signature.png"));
+    const struct
+    {
+        Drawing drawing;
+        const char *name;
+    } glyphs[] = {
+        {PrinterGlyph, "print"}, {NextGlyph, "next"},         {PreviousGlyph, "previous"},
+        {HelpGlyph, "help"},     {AboutGlyph, "about"},       {ExitGlyph, "exit"},
+        {BuyNowGlyph, "buynow"}, {SignatureGlyph, "signature"}, {DocumentGlyph, "document"},
+        {ManualGlyph, "manual"}, {OnlineGlyph, "online"},
+    };
+    for (const auto &glyph : glyphs)
+        SaveBoth([&glyph](int scale) { return Draw(24, 24, glyph.drawing, Qt::transparent, scale); },
+                 QStringLiteral("glyphs/%1.png").arg(QLatin1String(glyph.name)));
 
-    Save(Draw(24, 24, DocumentGlyph), QStringLiteral("glyphs/document.png"));
-    Save(Draw(24, 24, ManualGlyph), QStringLiteral("glyphs/manual.png"));
-    Save(Draw(24, 24, OnlineGlyph), QStringLiteral("glyphs/online.png"));
-
-    Save(WithPalette(Draw(131, 250, WizardPicture)), QStringLiteral("images/wizard.png"));
-    Save(Draw(244, 271, AboutPicture), QStringLiteral("images/about.png"));
-    Save(Draw(400, 225, ProductBoxPicture), QStringLiteral("images/product-box.png"));
-    Save(Draw(290, 100, SignaturePicture), QStringLiteral("images/signature.png"));
-    Save(Draw(328, 133, GaugePicture), QStringLiteral("images/gauge.png"));
+    SaveBoth([](int scale) { return WithPalette(Draw(131, 250, WizardPicture, Qt::transparent, scale)); },
+             QStringLiteral("images/wizard.png"));
+    const struct
+    {
+        int width;
+        int height;
+        Drawing drawing;
+        const char *name;
+    } pictures[] = {
+        {244, 271, AboutPicture, "about"},
+        {400, 225, ProductBoxPicture, "product-box"},
+        {290, 100, SignaturePicture, "signature"},
+        {328, 133, GaugePicture, "gauge"},
+    };
+    for (const auto &picture : pictures)
+        SaveBoth([&picture](int scale) { return Draw(picture.width, picture.height, picture.drawing, Qt::transparent, scale); },
+                 QStringLiteral("images/%1.png").arg(QLatin1String(picture.name)));
 
     for (int size : {16, 32, 48, 64, 128, 256})
         Save(Draw(size, size, [size](QPainter &p) { ProgramIcon(p, size); }),
