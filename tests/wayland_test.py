@@ -1,0 +1,64 @@
+"""The program on Wayland: under a headless weston it starts and paints its
+first window with nothing on stderr, and every dialog shows with nothing on
+stderr either (the dialogs' own widget checks, run on the wayland platform).
+Exits 77 (skipped) where weston or Qt's Wayland platform is not installed.
+    wayland_test.py PROGRAM TST_DIALOGS FONTS_CONF"""
+import glob
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+PROGRAM, DIALOG_TESTS, FONTS_CONF = sys.argv[1:4]
+failures = []
+
+
+def check(condition, message):
+    print(("PASS " if condition else "FAIL ") + message)
+    if not condition:
+        failures.append(message)
+
+
+def main():
+    if not shutil.which("weston") or not glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland*.so"):
+        print("weston or qt6-wayland is not installed")
+        return 77
+    runtime = tempfile.mkdtemp(prefix="micr-wayland-")
+    os.chmod(runtime, 0o700)
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
+    env.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="micr-test", QT_QPA_PLATFORM="wayland",
+               FONTCONFIG_FILE=FONTS_CONF, CUPS_SERVER=os.path.join(runtime, "no-cups.sock"))
+    weston = subprocess.Popen(["weston", "--backend=headless-backend.so", "--socket=micr-test", "--idle-time=0"],
+                              env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        deadline = time.monotonic() + 20
+        while not os.path.exists(os.path.join(runtime, "micr-test")) and time.monotonic() < deadline:
+            time.sleep(0.1)
+        check(os.path.exists(os.path.join(runtime, "micr-test")), "weston runs headless")
+
+        started = subprocess.run([PROGRAM], env=dict(env, MICR_STARTUP_TRACE="exit"), capture_output=True,
+                                 text=True, timeout=60, cwd=runtime)
+        lines = started.stderr.splitlines()
+        check(started.returncode == 0 and any(line.startswith("first-paint") for line in lines),
+              f"the wizard starts and paints: status {started.returncode}")
+        noise = [line for line in lines if not line.startswith("first-paint")]
+        check(not noise, f"nothing else on stderr: {noise}")
+
+        shown = subprocess.run([DIALOG_TESTS, "controls", "dialogsAreTheSameObjectsEachTime", "launches"],
+                               env=env, capture_output=True, text=True, timeout=300, cwd=runtime)
+        check(shown.returncode == 0, "every dialog shows: " + shown.stdout[-400:])
+        noise = [line for line in shown.stdout.splitlines() + shown.stderr.splitlines()
+                 if line.startswith(("QWARN", "QDEBUG", "qt.", "Warning", "QSystemTrayIcon"))]
+        check(not noise, f"nothing on stderr while they show: {noise[:5]}")
+    finally:
+        weston.terminate()
+        weston.wait(timeout=10)
+        shutil.rmtree(runtime, ignore_errors=True)
+    print(f"{len(failures)} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
