@@ -1,5 +1,7 @@
 #include "CharHeights.h"
 
+#include "WidgetTree.h"
+
 #include <QFont>
 #include <QVariant>
 #include <QWidget>
@@ -20,10 +22,7 @@ void ApplyCharHeight(QWidget *widget)
 
 void ApplyCharHeights(QWidget *root)
 {
-    ApplyCharHeight(root);
-    const auto descendants = root->findChildren<QWidget *>();
-    for (QWidget *widget : descendants)
-        ApplyCharHeight(widget);
+    ForWidgetTree(root, ApplyCharHeight);
 }
 
 } // namespace Platform

@@ -1,5 +1,7 @@
 #include "FaceSubstitutes.h"
 
+#include "WidgetTree.h"
+
 #include <QFont>
 #include <algorithm>
 #include <QFontDatabase>
@@ -68,10 +70,7 @@ void InstallFaceSubstitutes()
 
 void UseInstalledFaces(QWidget *root)
 {
-    UseInstalledFace(root);
-    const auto descendants = root->findChildren<QWidget *>();
-    for (QWidget *widget : descendants)
-        UseInstalledFace(widget);
+    ForWidgetTree(root, UseInstalledFace);
 }
 
 } // namespace Platform
