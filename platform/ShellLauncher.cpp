@@ -26,11 +26,11 @@ bool IsWebAddress(const QString &target)
 
 constexpr auto ChmType = "application/vnd.ms-htmlhelp";
 
-// What opens a kind of target, for the message when nothing does.
-QString HandlerFor(const QString &target, const QString &mimeType)
+const QString WebBrowser = QStringLiteral("a web browser (for example firefox-esr or chromium)");
+
+// What opens a type of file, for the message when nothing does.
+QString HandlerFor(const QString &mimeType)
 {
-    if (IsWebAddress(target))
-        return QStringLiteral("a web browser (for example firefox-esr or chromium)");
     if (mimeType == QLatin1String(ChmType))
         return QStringLiteral("a CHM help viewer (for example xchm or kchmviewer)");
     if (mimeType == QLatin1String("application/pdf"))
@@ -113,7 +113,7 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
 {
     // "open" and the default action are the same thing to a Linux desktop.
     if (IsWebAddress(target)) {
-        Launch(owner, target, target, HandlerFor(target, QString()));
+        Launch(owner, target, target, WebBrowser);
         return;
     }
     const QString path = Platform::LocateDataFile(target);
@@ -130,14 +130,13 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
         const QString htmlHelp =
             mimeType == QLatin1String(ChmType) ? Platform::LocateDataFile(QStringLiteral("help/index.html")) : QString();
         if (!htmlHelp.isEmpty()) {
-            Launch(owner, htmlHelp, htmlHelp,
-                   HandlerFor(QStringLiteral("https://example"), QString()));
+            Launch(owner, htmlHelp, htmlHelp, WebBrowser);
             return;
         }
         ShowCannotOpen(owner, path,
                        QStringLiteral("No application on this desktop opens %1 files. Install %2.")
-                           .arg(QMimeDatabase().mimeTypeForName(mimeType).comment(), HandlerFor(target, mimeType)));
+                           .arg(QMimeDatabase().mimeTypeForName(mimeType).comment(), HandlerFor(mimeType)));
         return;
     }
-    Launch(owner, path, path, HandlerFor(target, mimeType));
+    Launch(owner, path, path, HandlerFor(mimeType));
 }
