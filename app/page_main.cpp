@@ -3,11 +3,15 @@
 #include "calibration/CalibrationPage.h"
 #include "calibration/Measurement.h"
 #include "calibration/PageExport.h"
+#include "calibration/PlacementCheck.h"
 #include "common/VendorDetails.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -51,11 +55,13 @@ struct CommandLine
                                   QStringLiteral("List each MICR and security face as installed or missing; fails "
                                                  "when a standard MICR face is missing.")};
     QCommandLineOption measured{QStringLiteral("measured"),
-                                QStringLiteral("Instead of writing the page: the lengths measured on a printed "
-                                               "page, as LINE=LENGTH[,LINE=LENGTH...], for example "
-                                               "\"3=7 1/16,5=179.3 mm\". Prints the face to use, every line's "
-                                               "length and whether it is within tolerance; exits 0 when it "
-                                               "is, 1 when not."),
+                                QStringLiteral("Instead of writing a page: the lengths measured on a printed "
+                                               "calibration page, as LINE=LENGTH[,LINE=LENGTH...], for example "
+                                               "\"3=7 1/16,5=179.3 mm\" (inches, fractions, mm or cm). Prints "
+                                               "\"Line N: FACE\" when a face is within tolerance, otherwise "
+                                               "\"Not calibrated: REASON\", then every line's length, the "
+                                               "residual and the verdict; exits 0 for good or marginal, 1 when "
+                                               "not calibrated."),
                                 QStringLiteral("READINGS")};
     QCommandLineOption page{QStringLiteral("page"),
                             QStringLiteral("calibration (default): the page with five sample lines; placement: "
@@ -63,29 +69,41 @@ struct CommandLine
                                            "edges."),
                             QStringLiteral("NAME")};
     QCommandLineOption cheque{QStringLiteral("cheque"),
-                              QStringLiteral("For the placement page: the top (default), middle or bottom cheque "
-                                             "of 3-up stock."),
+                              QStringLiteral("Placement page and readings: the top (default), middle or bottom "
+                                             "cheque of 3-up stock."),
                               QStringLiteral("WHICH")};
+    QCommandLineOption chequeHeight{QStringLiteral("cheque-height"),
+                                    QStringLiteral("Placement page and readings: the height of one cheque of "
+                                                   "3-up stock (default 3.5 in on Letter, 99 mm on A4)."),
+                                    QStringLiteral("LENGTH")};
     QCommandLineOption line{QStringLiteral("line"),
-                            QStringLiteral("For the placement page: the face of calibration line N (1 to 5, "
-                                           "default 3) for the sample MICR line; with --bold, its bold face."),
+                            QStringLiteral("Placement page and readings: the page's MICR line is in the face of "
+                                           "calibration line N (1 to 5, default 3); with --bold, its bold face."),
                             QStringLiteral("N")};
     QCommandLineOption placementMeasured{
         QStringLiteral("placement-measured"),
         QStringLiteral("Instead of writing a page: what was measured on a printed placement page, as "
-                       "bar=LENGTH,right=LENGTH,bottom=LENGTH (the reference bar, and the marks from the "
-                       "paper's right edge and the cheque's bottom edge). Prints the page scale, the printer's "
-                       "offsets and the correction; exits 0 when all are within tolerance, 1 when not."),
+                       "bar=LENGTH,right=LENGTH,bottom=LENGTH or top=LENGTH instead of bottom, and optionally "
+                       "vbar=LENGTH: the reference bar, the distance from the paper's right edge to where "
+                       "position 1 ends, the baseline from the cheque's bottom edge (cheque stock) or from the "
+                       "paper's top edge (plain paper), and the vertical bar. Prints the scale with its "
+                       "verdict, where the MICR line landed and how far to move it; exits 0 when the scale is "
+                       "fine and both moves are within 1/32 in, 1 otherwise."),
         QStringLiteral("READINGS")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("With --measured or --placement-measured: print one JSON object.")};
     QCommandLineParser parser;
 
     CommandLine()
     {
         parser.setApplicationDescription(QStringLiteral(
-            "Writes the MICR calibration page, exactly as the wizard prints it: a PDF (FILE.pdf)\n"
-            "or a raster image (FILE.png). Print the file at 100 % (no \"fit to page\") and\n"
-            "measure the sample lines."));
-        parser.addOptions({bold, dpi, paper, output, checkFonts, measured, page, cheque, line, placementMeasured});
+            "Writes the MICR calibration page or the placement page, exactly as the wizard\n"
+            "prints them: a PDF (FILE.pdf) or a raster image (FILE.png). Print the file at\n"
+            "100 % (no \"fit to page\"): measure the calibration page's sample lines, or the\n"
+            "placement page's bars and where its MICR line lands, and give the readings\n"
+            "back with --measured or --placement-measured."));
+        parser.addOptions({bold, dpi, paper, output, checkFonts, measured, page, cheque, chequeHeight, line,
+                           placementMeasured, json});
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -143,26 +161,50 @@ int ReadChoice(const QString &option, const QString &text, const QStringList &na
     return int(index);
 }
 
+// The placement page's layout: cheque, stock, line and weight, on `paper`.
+PlacementLayout ReadPlacementLayout(const CommandLine &line, QPageSize::PageSizeId paper)
+{
+    PlacementLayout layout;
+    layout.paperInches = PaperInches(paper);
+    layout.stock = StockForPaper(layout.paperInches.height());
+    if (line.parser.isSet(line.cheque))
+        layout.cheque = ChequePosition(ReadChoice(QStringLiteral("cheque"), line.parser.value(line.cheque),
+                                                  {QStringLiteral("top"), QStringLiteral("middle"),
+                                                   QStringLiteral("bottom")}));
+    if (line.parser.isSet(line.chequeHeight)) {
+        QString error;
+        const std::optional<ChequeStock> stock =
+            CustomStock(line.parser.value(line.chequeHeight), layout.paperInches.height(), &error);
+        if (!stock)
+            throw Refusal(QStringLiteral("--cheque-height: %1").arg(error.left(1).toLower() + error.mid(1)));
+        layout.stock = *stock;
+    }
+    if (line.parser.isSet(line.line))
+        layout.line = ReadChoice(QStringLiteral("line"), line.parser.value(line.line),
+                                 {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                  QStringLiteral("4"), QStringLiteral("5")})
+            + 1;
+    layout.weight = line.parser.isSet(line.bold) ? FontWeightChoice::Bold : FontWeightChoice::Standard;
+    return layout;
+}
+
 ExportOptions ReadExportOptions(const CommandLine &line)
 {
     ExportOptions options;
     if (line.parser.isSet(line.page))
         options.page = ExportedPage(ReadChoice(QStringLiteral("page"), line.parser.value(line.page),
                                                {QStringLiteral("calibration"), QStringLiteral("placement")}));
-    if (line.parser.isSet(line.cheque))
-        options.cheque = ChequePosition(ReadChoice(QStringLiteral("cheque"), line.parser.value(line.cheque),
-                                                   {QStringLiteral("top"), QStringLiteral("middle"),
-                                                    QStringLiteral("bottom")}));
-    if (line.parser.isSet(line.line))
-        options.line = ReadChoice(QStringLiteral("line"), line.parser.value(line.line),
-                                  {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                   QStringLiteral("4"), QStringLiteral("5")})
-            + 1;
     options.bold = line.parser.isSet(line.bold);
     if (line.parser.isSet(line.dpi))
         ReadResolution(line.parser.value(line.dpi), options);
     if (line.parser.isSet(line.paper))
         options.paper = ReadPaper(line.parser.value(line.paper));
+    if (options.page == ExportedPage::Placement) {
+        const PlacementLayout layout = ReadPlacementLayout(line, options.paper);
+        options.cheque = layout.cheque;
+        options.stock = layout.stock;
+        options.line = layout.line;
+    }
     options.output = line.parser.value(line.output);
     if (options.output.isEmpty())
         throw Refusal(QStringLiteral("no output file: give one with -o FILE"));
@@ -174,32 +216,42 @@ ExportOptions ReadExportOptions(const CommandLine &line)
 
 LineLengths ReadMeasuredLengths(const QString &text)
 {
-    LineLengths measured;
-    // Readings are split before each "N=", so "179,3 mm" keeps its comma.
-    static const QRegularExpression separator(QStringLiteral(",(?=\\s*\\d+\\s*=)"));
-    static const QRegularExpression reading(QStringLiteral("^\\s*(\\d+)\\s*=(.*)$"));
-    for (const QString &part : text.split(separator)) {
-        const QRegularExpressionMatch match = reading.match(part);
-        if (!match.hasMatch())
-            throw Refusal(QStringLiteral("--measured takes LINE=LENGTH[,LINE=LENGTH...], not \"%1\"").arg(part));
-        const int line = match.captured(1).toInt();
-        if (line < FirstCalibrationLine || line > LastCalibrationLine)
+    QList<ReadingField> fields;
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line)
+        fields.append({QString::number(line), SampleLineRange()});
+    static const QRegularExpression lineNumber(QStringLiteral("^\\s*(\\d+)\\s*="));
+    for (const QString &part : text.split(QLatin1Char(','))) {
+        const QRegularExpressionMatch match = lineNumber.match(part);
+        const int number = match.captured(1).toInt();
+        if (match.hasMatch() && (number < FirstCalibrationLine || number > LastCalibrationLine))
             throw Refusal(QStringLiteral("there is no line %1 on the page: lines are 1 to 5").arg(match.captured(1)));
-        if (measured[std::size_t(line - 1)])
-            throw Refusal(QStringLiteral("line %1 is given twice").arg(line));
-        QString error;
-        const std::optional<double> length =
-            ParseLength(match.captured(2), ShortestReadingInches, LongestReadingInches, &error);
-        if (!length)
-            throw Refusal(QStringLiteral("line %1: %2").arg(line).arg(error.left(1).toLower() + error.mid(1)));
-        measured[std::size_t(line - 1)] = length;
     }
+    QString error;
+    const std::optional<QMap<QString, double>> lengths =
+        ParseReadingList(text, fields, QStringLiteral("LINE=LENGTH[,LINE=LENGTH...]"), &error);
+    if (!lengths) {
+        throw Refusal(error.startsWith(QLatin1String("takes")) ? QStringLiteral("--measured ") + error
+                                                                : QStringLiteral("line ") + error);
+    }
+    LineLengths measured;
+    for (auto it = lengths->begin(); it != lengths->end(); ++it)
+        measured[std::size_t(it.key().toInt() - 1)] = it.value();
     return measured;
 }
 
-// The face to use first, then every line, the residual, the verdict and
-// what to do.
-int ReportMeasurements(const LineLengths &measured, FontWeightChoice weight)
+void PrintJson(const QJsonObject &object)
+{
+    std::printf("%s", QJsonDocument(object).toJson(QJsonDocument::Indented).constData());
+}
+
+QJsonValue OrNull(bool present, const QJsonValue &value)
+{
+    return present ? value : QJsonValue(QJsonValue::Null);
+}
+
+// "Line N: FACE" when a face is within tolerance, otherwise why not; then
+// every line, the residual, the verdict and what to do.
+int ReportMeasurements(const LineLengths &measured, FontWeightChoice weight, bool json)
 {
     const Assessment assessment = AssessReadings(NominalLineLengths(), measured);
     if (assessment.recommended == 0) {
@@ -207,7 +259,29 @@ int ReportMeasurements(const LineLengths &measured, FontWeightChoice weight)
                              "predicted; see --check-fonts\n");
         return Failed;
     }
-    std::printf("Line %d: %s\n", assessment.recommended, MicrFaceName(assessment.recommended, weight));
+    const int status = assessment.usable() ? Done : Failed;
+    if (json) {
+        QJsonArray lines;
+        for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+            const LineEstimate &estimate = assessment.lines[std::size_t(line - 1)];
+            lines.append(QJsonObject{{QStringLiteral("line"), line},
+                                     {QStringLiteral("length_in"), OrNull(bool(estimate.length),
+                                                                          ShownInches(estimate.length.value_or(0)))},
+                                     {QStringLiteral("predicted"), estimate.predicted}});
+        }
+        PrintJson({{QStringLiteral("line"), OrNull(assessment.usable(), assessment.recommended)},
+                   {QStringLiteral("face"), OrNull(assessment.usable(), QLatin1String(MicrFaceName(
+                                                                            assessment.recommended, weight)))},
+                   {QStringLiteral("residual_in"), ShownInches(assessment.residual)},
+                   {QStringLiteral("verdict"), AssessmentVerdictKey(assessment)},
+                   {QStringLiteral("scale"), OrNull(bool(assessment.scale), assessment.scale.value_or(0))},
+                   {QStringLiteral("lines"), lines}});
+        return status;
+    }
+    if (assessment.usable())
+        std::printf("Line %d: %s\n", assessment.recommended, MicrFaceName(assessment.recommended, weight));
+    else
+        std::printf("Not calibrated: %s\n", qPrintable(AssessmentVerdictText(assessment)));
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
         const LineEstimate &estimate = assessment.lines[std::size_t(line - 1)];
         std::printf("  line %d  %-26s %s\n", line, MicrFaceName(line, weight),
@@ -216,60 +290,62 @@ int ReportMeasurements(const LineLengths &measured, FontWeightChoice weight)
                                                                        : QStringLiteral("  measured")))
                                     : "no length: face not installed");
     }
-    std::printf("Residual: %s from 7 in\n", qPrintable(FormatResidual(assessment.residual)));
+    std::printf("Residual: %s from 7 in (Line %d)\n", qPrintable(FormatResidual(assessment.residual)),
+                assessment.recommended);
     std::printf("Verdict: %s\n", qPrintable(AssessmentVerdictText(assessment)));
     for (const QString &line : Advice(assessment, weight))
         std::printf("%s\n", qPrintable(line));
-    return assessment.usable() ? Done : Failed;
+    return status;
 }
 
 PlacementReadings ReadPlacementReadings(const QString &text)
 {
-    // Each reading's own range: the bar near 7 in, the marks near 1 in.
-    struct Field
-    {
-        const char *name;
-        double shortest;
-        double longest;
-        double PlacementReadings::*reading;
-    };
-    static const Field fields[] = {
-        {"bar", ShortestReadingInches, LongestReadingInches, &PlacementReadings::bar},
-        {"right", 0.25, 2, &PlacementReadings::fromRightEdge},
-        {"bottom", 0.25, 2, &PlacementReadings::fromBottomEdge},
-    };
-    static const QRegularExpression separator(QStringLiteral(",(?=\\s*[a-z]+\\s*=)"));
-    static const QRegularExpression reading(QStringLiteral("^\\s*([a-z]+)\\s*=(.*)$"));
+    const QString form = QStringLiteral("bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]");
+    QString error;
+    const std::optional<QMap<QString, double>> lengths = ParseReadingList(
+        text,
+        {{QStringLiteral("bar"), ReferenceBarRange()},
+         {QStringLiteral("vbar"), VerticalBarRange()},
+         {QStringLiteral("right"), RightEdgeRange()},
+         {QStringLiteral("bottom"), BottomEdgeRange()},
+         {QStringLiteral("top"), TopEdgeRange()}},
+        form, &error);
+    if (!lengths)
+        throw Refusal(error.startsWith(QLatin1String("takes")) ? QStringLiteral("--placement-measured ") + error
+                                                                : error);
+    if (!lengths->contains(QStringLiteral("bar")) || !lengths->contains(QStringLiteral("right"))
+        || lengths->contains(QStringLiteral("bottom")) == lengths->contains(QStringLiteral("top")))
+        throw Refusal(QStringLiteral("--placement-measured needs bar, right and one of bottom or top, as %1")
+                          .arg(form));
     PlacementReadings readings;
-    QStringList given;
-    for (const QString &part : text.split(separator)) {
-        const QRegularExpressionMatch match = reading.match(part);
-        const auto field = std::find_if(std::begin(fields), std::end(fields), [&match](const Field &f) {
-            return match.hasMatch() && match.captured(1) == QLatin1String(f.name);
-        });
-        if (field == std::end(fields))
-            throw Refusal(QStringLiteral("--placement-measured takes bar=LENGTH,right=LENGTH,bottom=LENGTH, "
-                                         "not \"%1\"").arg(part));
-        if (given.contains(match.captured(1)))
-            throw Refusal(QStringLiteral("%1 is given twice").arg(match.captured(1)));
-        QString error;
-        const std::optional<double> length = ParseLength(match.captured(2), field->shortest, field->longest, &error);
-        if (!length)
-            throw Refusal(QStringLiteral("%1: %2").arg(match.captured(1), error.left(1).toLower() + error.mid(1)));
-        readings.*(field->reading) = *length;
-        given << match.captured(1);
-    }
-    if (given.size() != 3)
-        throw Refusal(QStringLiteral("--placement-measured needs all three readings: bar, right and bottom"));
+    readings.bar = lengths->value(QStringLiteral("bar"));
+    readings.right = lengths->value(QStringLiteral("right"));
+    if (lengths->contains(QStringLiteral("vbar")))
+        readings.verticalBar = lengths->value(QStringLiteral("vbar"));
+    readings.vertical = lengths->contains(QStringLiteral("top")) ? VerticalReading::FromPaperTop
+                                                                 : VerticalReading::FromChequeBottom;
+    readings.fromEdge = lengths->value(readings.vertical == VerticalReading::FromPaperTop ? QStringLiteral("top")
+                                                                                          : QStringLiteral("bottom"));
     return readings;
 }
 
-int ReportPlacement(const PlacementReadings &readings)
+int ReportPlacement(const PlacementLayout &layout, const PlacementReadings &readings, bool json)
 {
-    const PlacementResult result = AssessPlacement(readings);
-    for (const QString &line : DescribePlacement(result))
+    const PlacementResult result = AssessPlacement(layout, readings, NominalLineLengths());
+    const int status = result.fine() ? Done : Failed;
+    if (json) {
+        PrintJson({{QStringLiteral("scale"), result.scaleX},
+                   {QStringLiteral("scale_y"), OrNull(bool(result.scaleY), result.scaleY.value_or(0))},
+                   {QStringLiteral("scale_verdict"), ScaleVerdictKey(result.scaleVerdict)},
+                   {QStringLiteral("line_for_scale"), OrNull(result.lineForScale != 0, result.lineForScale)},
+                   {QStringLiteral("move_right_in"), ShownInches(result.moveRight)},
+                   {QStringLiteral("move_up_in"), ShownInches(result.moveUp)},
+                   {QStringLiteral("within_tolerance"), result.offsetsFine()}});
+        return status;
+    }
+    for (const QString &line : DescribePlacement(layout, result))
         std::printf("%s\n", qPrintable(line));
-    return result.scaleFine() && result.offsetsFine() ? Done : Failed;
+    return status;
 }
 
 int CheckFonts()
@@ -295,10 +371,43 @@ int WritePage(const ExportOptions &options)
     return Done;
 }
 
+// Options that belong to one task only are refused with another.
+void RefuseMisplacedOptions(const CommandLine &line)
+{
+    const bool measuring = line.parser.isSet(line.measured) || line.parser.isSet(line.placementMeasured);
+    const bool placementPage =
+        line.parser.isSet(line.page) && line.parser.value(line.page).compare(QLatin1String("placement"),
+                                                                             Qt::CaseInsensitive) == 0;
+    for (const QCommandLineOption *option : {&line.cheque, &line.line, &line.chequeHeight}) {
+        if (line.parser.isSet(*option) && !placementPage && !line.parser.isSet(line.placementMeasured))
+            throw Refusal(QStringLiteral("--%1 is for the placement page: use it with --page placement or "
+                                         "--placement-measured")
+                              .arg(option->names().first()));
+    }
+    if (measuring && line.parser.isSet(line.output))
+        throw Refusal(QStringLiteral("-o writes a page; --measured and --placement-measured write no file"));
+    if (line.parser.isSet(line.json) && !measuring)
+        throw Refusal(QStringLiteral("--json is for --measured and --placement-measured"));
+    if (line.parser.isSet(line.measured) && line.parser.isSet(line.placementMeasured))
+        throw Refusal(QStringLiteral("--measured and --placement-measured are for different pages: give one"));
+}
+
+// Only the program's own messages reach stderr: Qt's warnings about the
+// environment (a runtime folder missing or not private, say) are not the
+// user's business here.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "micr-calibration-page: %s\n", qPrintable(message));
+        std::abort();
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(QuietQtMessages);
     // Fonts need a GUI application, though nothing is shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -315,12 +424,19 @@ int main(int argc, char **argv)
             line.parser.showVersion();
         if (line.parser.isSet(line.checkFonts))
             return CheckFonts();
-        if (line.parser.isSet(line.placementMeasured))
-            return ReportPlacement(ReadPlacementReadings(line.parser.value(line.placementMeasured)));
+        RefuseMisplacedOptions(line);
+        const bool json = line.parser.isSet(line.json);
+        if (line.parser.isSet(line.placementMeasured)) {
+            const PlacementReadings readings = ReadPlacementReadings(line.parser.value(line.placementMeasured));
+            const QPageSize::PageSizeId paper =
+                line.parser.isSet(line.paper) ? ReadPaper(line.parser.value(line.paper)) : QPageSize::Letter;
+            return ReportPlacement(ReadPlacementLayout(line, paper), readings, json);
+        }
         if (line.parser.isSet(line.measured))
             return ReportMeasurements(ReadMeasuredLengths(line.parser.value(line.measured)),
                                       line.parser.isSet(line.bold) ? FontWeightChoice::Bold
-                                                                   : FontWeightChoice::Standard);
+                                                                   : FontWeightChoice::Standard,
+                                      json);
         return WritePage(ReadExportOptions(line));
     } catch (const Refusal &refusal) {
         std::fprintf(stderr, "micr-calibration-page: %s\nTry micr-calibration-page --help.\n",

@@ -5,12 +5,10 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QRawFont>
-#include <QRegularExpression>
 
 #include <cmath>
 
 namespace {
-constexpr double MillimetresPerInch = 25.4;
 constexpr double SampleLinePoints = 10;
 constexpr double PointsPerInch = 72;
 } // namespace
@@ -46,21 +44,27 @@ LineLengths NominalLineLengths()
 
 Verdict JudgeResidual(double residual)
 {
-    if (std::abs(residual) <= GoodToleranceInches)
+    // 7.030 shows as +0.030, so it is marginal, though 7.03 - 7 > 0.03 in
+    // floating point; the limits themselves are compared as shown too.
+    const double shown = std::abs(ShownInches(residual));
+    if (shown <= ShownInches(GoodToleranceInches))
         return Verdict::Good;
-    if (std::abs(residual) <= MarginalToleranceInches)
+    if (shown <= ShownInches(MarginalToleranceInches))
         return Verdict::Marginal;
     return Verdict::Out;
 }
 
 namespace {
 
-std::optional<double> LeastSquaresScale(const LineLengths &nominal, const LineLengths &measured)
+// Measured over nominal, least squares over the measured lines but
+// `leftOut` (an index, or none).
+std::optional<double> LeastSquaresScale(const LineLengths &nominal, const LineLengths &measured,
+                                        std::size_t leftOut = LineLengths().size())
 {
     double measuredTimesNominal = 0;
     double nominalSquared = 0;
     for (std::size_t i = 0; i < nominal.size(); ++i) {
-        if (nominal[i] && measured[i]) {
+        if (i != leftOut && nominal[i] && measured[i]) {
             measuredTimesNominal += *measured[i] * *nominal[i];
             nominalSquared += *nominal[i] * *nominal[i];
         }
@@ -80,8 +84,11 @@ Assessment AssessReadings(const LineLengths &nominal, const LineLengths &measure
         LineEstimate &estimate = result.lines[i];
         if (measured[i]) {
             estimate.length = measured[i];
-            if (result.scale && nominal[i]
-                && std::abs(*measured[i] - *result.scale * *nominal[i]) > ConsistencyToleranceInches)
+            // Against the others alone: with the reading itself in the
+            // scale, two readings always sit close to their own average.
+            const std::optional<double> others = LeastSquaresScale(nominal, measured, i);
+            if (others && nominal[i]
+                && ShownInches(std::abs(*measured[i] - *others * *nominal[i])) > ConsistencyToleranceInches)
                 result.inconsistent = true;
         } else if (result.scale && nominal[i]) {
             estimate.length = *result.scale * *nominal[i];
@@ -96,9 +103,10 @@ Assessment AssessReadings(const LineLengths &nominal, const LineLengths &measure
         if (!length)
             continue;
         const double residual = *length - TargetLineInches;
-        const bool closer = result.recommended == 0 || std::abs(residual) < std::abs(result.residual) - 1e-9
-            || (std::abs(std::abs(residual) - std::abs(result.residual)) <= 1e-9
-                && std::abs(line - BaseLine) < std::abs(result.recommended - BaseLine));
+        const double shown = std::abs(ShownInches(residual));
+        const double best = std::abs(ShownInches(result.residual));
+        const bool closer = result.recommended == 0 || shown < best
+            || (shown == best && std::abs(line - BaseLine) < std::abs(result.recommended - BaseLine));
         if (closer) {
             result.recommended = line;
             result.residual = residual;
@@ -129,70 +137,6 @@ Assessment AssessReadings(const LineLengths &nominal, const LineLengths &measure
             result.longerLine = line;
     }
     return result;
-}
-
-std::optional<double> ParseLength(const QString &text, double shortest, double longest, QString *error)
-{
-    const QString typed = text.simplified();
-    if (typed.isEmpty()) {
-        *error = QStringLiteral("Type the length you measured.");
-        return std::nullopt;
-    }
-    // A number with a decimal point or comma, or a whole number with a
-    // fraction after a space or a dash; then inches, millimetres or nothing.
-    static const QRegularExpression pattern(
-        QStringLiteral("^([-+−]?)\\s*(?:(\\d+)(?:\\s+|\\s*-\\s*)(\\d+)\\s*/\\s*(\\d+)|(\\d+)\\s*/\\s*(\\d+)|"
-                       "(\\d+(?:[.,]\\d*)?|[.,]\\d+))\\s*(in|inch|inches|\"|″|”|mm|millimetres?|millimeters?)?$"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pattern.match(typed);
-    const QString notALength =
-        QStringLiteral("\"%1\" is not a length: type inches (7.06, 7 1/16, 7.06 in) or millimetres (179.3 mm).")
-            .arg(typed);
-    if (!match.hasMatch()) {
-        *error = notALength;
-        return std::nullopt;
-    }
-    double value = 0;
-    if (!match.captured(2).isEmpty() || !match.captured(5).isEmpty()) {
-        const double whole = match.captured(2).isEmpty() ? 0 : match.captured(2).toDouble();
-        const double numerator = match.captured(2).isEmpty() ? match.captured(5).toDouble() : match.captured(3).toDouble();
-        const double denominator = match.captured(2).isEmpty() ? match.captured(6).toDouble() : match.captured(4).toDouble();
-        if (denominator == 0) {
-            *error = notALength;
-            return std::nullopt;
-        }
-        value = whole + numerator / denominator;
-    } else {
-        QString number = match.captured(7);
-        number.replace(QLatin1Char(','), QLatin1Char('.'));
-        value = number.toDouble();
-    }
-    if (!match.captured(1).isEmpty() && match.captured(1) != QLatin1String("+") && value != 0) {
-        *error = QStringLiteral("A length cannot be negative.");
-        return std::nullopt;
-    }
-    if (value == 0) {
-        *error = QStringLiteral("A length must be more than zero.");
-        return std::nullopt;
-    }
-    const bool millimetres = match.captured(8).startsWith(QLatin1String("m"), Qt::CaseInsensitive);
-    const double inches = millimetres ? value / MillimetresPerInch : value;
-    if (inches < shortest || inches > longest) {
-        *error = QStringLiteral("%1 is %2: a reading here is between %3 and %4 in. Measure from the left "
-                                "edge of the first mark to the left edge of the last.")
-                     .arg(typed, FormatLength(inches))
-                     .arg(shortest, 0, 'f', 0)
-                     .arg(longest, 0, 'f', 0);
-        return std::nullopt;
-    }
-    return inches;
-}
-
-QString FormatLength(double inches)
-{
-    return QStringLiteral("%1 in (%2 mm)")
-        .arg(inches, 0, 'f', 3)
-        .arg(inches * MillimetresPerInch, 0, 'f', 2);
 }
 
 QString FormatResidual(double inches)
@@ -234,25 +178,49 @@ QString AssessmentVerdictText(const Assessment &assessment)
     return VerdictText(assessment.verdict);
 }
 
+QString AssessmentVerdictKey(const Assessment &assessment)
+{
+    if (assessment.inconsistent)
+        return QStringLiteral("inconsistent");
+    if (assessment.pageScaled)
+        return QStringLiteral("scaled");
+    switch (assessment.verdict) {
+    case Verdict::Good:
+        return QStringLiteral("good");
+    case Verdict::Marginal:
+        return QStringLiteral("marginal");
+    case Verdict::Out:
+        break;
+    }
+    return assessment.shorterLine != 0 && assessment.longerLine != 0 ? QStringLiteral("between")
+                                                                     : QStringLiteral("out");
+}
+
 QString LineSummary(const Assessment &assessment, CalibrationLine line)
 {
     const LineEstimate &estimate = assessment.lines.at(std::size_t(line - 1));
     if (!estimate.length)
         return QStringLiteral("Line %1 was not measured.").arg(line);
-    const double residual = *estimate.length - TargetLineInches;
-    QString verdict;
     if (assessment.inconsistent || assessment.pageScaled)
-        verdict = AssessmentVerdictText(assessment);
-    else if (JudgeResidual(residual) == Verdict::Good)
-        verdict = QStringLiteral("good");
-    else if (JudgeResidual(residual) == Verdict::Marginal)
-        verdict = QStringLiteral("marginal, check with a MICR gauge");
-    else
-        verdict = QStringLiteral("out of tolerance");
-    return QStringLiteral("Line %1 %2 %3, %4 in from 7 in: %5.")
-        .arg(line)
-        .arg(estimate.predicted ? QStringLiteral("should print") : QStringLiteral("measured"),
-             FormatLength(*estimate.length), FormatResidual(residual).section(QLatin1Char(' '), 0, 0), verdict);
+        return QStringLiteral("Not calibrated: %1.").arg(AssessmentVerdictText(assessment));
+    const double residual = *estimate.length - TargetLineInches;
+    const QString measured = QStringLiteral("Line %1 %2 %3, %4 in from 7 in")
+                                 .arg(line)
+                                 .arg(estimate.predicted ? QStringLiteral("should print") : QStringLiteral("measured"),
+                                      FormatLength(*estimate.length),
+                                      FormatResidual(residual).section(QLatin1Char(' '), 0, 0));
+    switch (JudgeResidual(residual)) {
+    case Verdict::Good:
+        return measured + QStringLiteral(": good.");
+    case Verdict::Marginal:
+        return measured + QStringLiteral(": marginal, check with a MICR gauge.");
+    case Verdict::Out:
+        break;
+    }
+    QString instead;
+    if (assessment.usable())
+        instead = QStringLiteral(" Choose Line %1 on the previous step.").arg(assessment.recommended);
+    return QStringLiteral("Not calibrated: %1, out of tolerance.%2").arg(measured, instead);
 }
 
 QStringList Advice(const Assessment &assessment, FontWeightChoice weight)

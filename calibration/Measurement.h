@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MicrFaceTable.h"
+#include "Readings.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,11 +20,9 @@ inline constexpr double TargetLineInches = 7.0;
 inline constexpr double GoodToleranceInches = 0.015;
 inline constexpr double MarginalToleranceInches = 0.030;
 // Readings of one printer differ from a single scale by no more than a
-// ruler's error; beyond this one of them was misread.
+// ruler's error: each reading is held against what the others predict,
+// and one further than this was misread.
 inline constexpr double ConsistencyToleranceInches = 0.020;
-// What a sample line can measure on a page printed near 100 %.
-inline constexpr double ShortestReadingInches = 5.0;
-inline constexpr double LongestReadingInches = 9.0;
 
 // One length for each of lines 1 to 5; empty where there is none.
 using LineLengths = std::array<std::optional<double>, LastCalibrationLine>;
@@ -53,7 +52,8 @@ struct Assessment
     CalibrationLine recommended = 0;
     double residual = 0; // its length less 7 inches
     Verdict verdict = Verdict::Out;
-    // Some reading is further than the consistency tolerance from the scale.
+    // Some reading is further than the consistency tolerance from the
+    // length the other readings predict for its line.
     bool inconsistent = false;
     // No line comes within tolerance because even the narrowest face prints
     // too long, or the widest too short: the page was scaled on its way.
@@ -73,19 +73,13 @@ struct Assessment
     }
 };
 
-// How far a length that is `residual` from 7 inches is allowed to be.
+// How far a length that is `residual` from 7 inches is allowed to be,
+// judged on the residual as shown, to the thousandth of an inch.
 Verdict JudgeResidual(double residual);
 
 // Weighs the measured lengths against the nominal ones.
 Assessment AssessReadings(const LineLengths &nominal, const LineLengths &measured);
 
-// A length as people type it: 7.06, 7.06 in, 7.06", 7 1/16, 7-1/16 in,
-// 179.3 mm, 179,3 mm. Returns inches, or none with a message saying what is
-// wrong, also for a length outside [shortest, longest] inches.
-std::optional<double> ParseLength(const QString &text, double shortest, double longest, QString *error);
-
-// "7.062 in (179.37 mm)"
-QString FormatLength(double inches);
 // "+0.004 in (+0.10 mm)"
 QString FormatResidual(double inches);
 
@@ -96,8 +90,14 @@ QString VerdictText(Verdict verdict);
 // or why no face can be named from them.
 QString AssessmentVerdictText(const Assessment &assessment);
 
+// The same as a word for scripts: good, marginal, out, between, scaled or
+// inconsistent.
+QString AssessmentVerdictKey(const Assessment &assessment);
+
 // One line's length and verdict, short enough for the wizard's result:
 // "Line 3 measured 7.004 in (177.90 mm), +0.004 in from 7 in: good."
+// A line out of tolerance, or readings that name no face, start "Not
+// calibrated: " and say which line would do.
 QString LineSummary(const Assessment &assessment, CalibrationLine line);
 
 // What the user is to do about it, in a few sentences: confirm a

@@ -25,6 +25,7 @@ void DrawPage(QPainter &painter, const ExportOptions &options)
         PlacementLayout layout;
         layout.paperInches = PaperInches(options.paper);
         layout.cheque = options.cheque;
+        layout.stock = options.stock.value_or(StockForPaper(layout.paperInches.height()));
         layout.line = options.line;
         layout.weight = weight;
         DrawPlacementPage(canvas, layout, options.dpiX, options.dpiY);

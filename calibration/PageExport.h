@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 enum class ExportedPage { Calibration, Placement };
 
 // The page file to write: which page, its resolution, paper and weight.
@@ -14,6 +16,7 @@ struct ExportOptions
     ExportedPage page = ExportedPage::Calibration;
     ChequePosition cheque = ChequePosition::Top; // placement page
     CalibrationLine line = 3;                    // placement page's sample line
+    std::optional<ChequeStock> stock;            // placement page; by default the paper's usual stock
     bool bold = false;
     int dpiX = 600;
     int dpiY = 600;

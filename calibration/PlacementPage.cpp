@@ -5,24 +5,31 @@
 namespace {
 
 const QString Arial = QStringLiteral("Arial");
-constexpr double MillimetresPerInch = 25.4;
 
-// The page, from the cheque's top edge down. Instructions in the top
-// inch and a half, the reference bar under them, the marks above the
-// clear band, the MICR line in its band at the bottom.
-constexpr double TitleBaseline = 0.58;
-constexpr double FirstInstructionBaseline = 0.8;
-constexpr double InstructionPitch = 0.15;
-constexpr double BarLine = 2.05;
-constexpr double LeftMargin = 0.5;
+// The page, from the cheque's top edge down. Title and instructions in the
+// top inch and a half, the reference bar under them, the vertical bar in
+// the left margin, the MICR line in its band at the bottom.
+constexpr double TitleBaseline = 0.45;
+constexpr double SubtitleBaseline = 0.64;
+constexpr double FirstInstructionBaseline = 0.82;
+constexpr double InstructionPitch = 0.135;
+constexpr double BarLine = 2.15;
+constexpr double LeftMargin = 0.65; // clear of the vertical bar and its numbers
 constexpr double LabelLeft = 0.3;
-// Tick lengths on the bar: inches, half inches, eighths.
+// The vertical bar stands in the left margin, inside any printer's
+// printable area, its top tick this far below the cheque's top edge.
+constexpr double VerticalBarLeft = 0.3;
+constexpr double VerticalBarTop = 0.25;
+// Tick lengths on the bars: inches, half inches, eighths.
 constexpr double InchTick = 0.14;
 constexpr double HalfInchTick = 0.09;
 constexpr double EighthTick = 0.05;
-// The cells' boundaries hang this far below the baseline.
+// The cells' boundaries hang this far below the baseline; the one where
+// position 1 ends reaches nearly to the cheque's bottom edge.
 constexpr double CellTick = 0.08;
-constexpr double MarkHalfLength = 0.25;
+constexpr double PositionOneTickEnd = 0.02;
+// Paper edges closer than this to a cheque's edge are that edge.
+constexpr double SameEdgeInches = 0.01;
 
 PlacementItem Rule(PlacementItem::Kind kind, double at, double from, double to)
 {
@@ -49,6 +56,38 @@ PlacementItem Text(double x, double baseline, TextAnchor anchor, const QString &
     return item;
 }
 
+// Position n's right edge, in inches from the paper's left edge.
+double PositionRightEdge(double paperWidth, int position)
+{
+    return paperWidth - FirstPositionRightInches - (position - 1) * PositionPitchInches;
+}
+
+// A bar of `eighths` eighths of an inch with a tick each eighth, the whole
+// inches numbered: along x at `line` (ticks up) or along y (ticks right).
+void AddBar(std::vector<PlacementItem> &items, bool horizontal, double line, double start, double inches)
+{
+    items.push_back(Rule(horizontal ? PlacementItem::HorizontalRule : PlacementItem::VerticalRule, line, start,
+                         start + inches));
+    const int eighths = int(std::lround(inches * 8));
+    for (int i = 0; i <= eighths; ++i) {
+        const double at = start + i / 8.0;
+        const double length = i % 8 == 0 ? InchTick : i % 4 == 0 ? HalfInchTick : EighthTick;
+        if (horizontal) {
+            items.push_back(Rule(PlacementItem::VerticalRule, at, line - length, line));
+            if (i % 8 == 0)
+                items.push_back(Text(at, line - InchTick - 0.04, TextAnchor::Centre, Arial, 7, false,
+                                     QString::number(i / 8)));
+        } else {
+            items.push_back(Rule(PlacementItem::HorizontalRule, at, line, line + length));
+            if (i % 8 == 0)
+                items.push_back(Text(line + InchTick + 0.03, at + 0.03, TextAnchor::Left, Arial, 7, false,
+                                     QString::number(i / 8)));
+        }
+    }
+}
+
+} // namespace
+
 QString ChequeName(ChequePosition position)
 {
     switch (position) {
@@ -62,25 +101,24 @@ QString ChequeName(ChequePosition position)
     return QStringLiteral("bottom");
 }
 
-// Position n's right edge, in inches from the paper's left edge.
-double PositionRightEdge(double paperWidth, int position)
+double ChequeTopInches(const PlacementLayout &layout)
 {
-    return paperWidth - FirstPositionRightInches - (position - 1) * PositionPitchInches;
+    return int(layout.cheque) * layout.stock.chequeInches;
 }
 
-} // namespace
-
-double ChequeTopInches(ChequePosition position)
+double ChequeBottomInches(const PlacementLayout &layout)
 {
-    switch (position) {
-    case ChequePosition::Top:
-        return 0;
-    case ChequePosition::Middle:
-        return ChequeHeightInches;
-    case ChequePosition::Bottom:
-        break;
-    }
-    return 2 * ChequeHeightInches;
+    return ChequeTopInches(layout) + layout.stock.chequeInches;
+}
+
+double PositionOneRightInches(const PlacementLayout &layout)
+{
+    return PositionRightEdge(layout.paperInches.width(), 1);
+}
+
+double BaselineInches(const PlacementLayout &layout)
+{
+    return ChequeBottomInches(layout) - PrintBandBottomInches;
 }
 
 QString SampleMicrLine()
@@ -93,83 +131,87 @@ QString SampleMicrLine()
 std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
 {
     const double width = layout.paperInches.width();
-    const double top = ChequeTopInches(layout.cheque);
-    const double bottom = top + ChequeHeightInches;
+    const double top = ChequeTopInches(layout);
+    const double bottom = ChequeBottomInches(layout);
+    const double baseline = BaselineInches(layout);
+    const bool bottomIsPaperEdge = std::abs(bottom - layout.paperInches.height()) < SameEdgeInches;
+    const QString face = QString::fromLatin1(MicrFaceName(layout.line, layout.weight));
     std::vector<PlacementItem> items;
     const auto text = [&items](double x, double baseline, TextAnchor anchor, int points, const QString &line,
                                bool bold = false) {
         items.push_back(Text(x, baseline, anchor, Arial, points, bold, line));
     };
 
-    // The cheque's edges: its sides and (on the top cheque) its top are the
-    // paper's own.
+    // The cheque's edges: its sides, its top on the top cheque and its
+    // bottom where it ends at the paper's edge are the paper's own.
     if (top > 0) {
         items.push_back(Rule(PlacementItem::HorizontalRule, top, 0, width));
         text(LabelLeft, top + 0.15, TextAnchor::Left, 7, QStringLiteral("top edge of the cheque"));
     }
-    items.push_back(Rule(PlacementItem::HorizontalRule, bottom, 0, width));
-    text(LabelLeft, bottom + 0.12, TextAnchor::Left, 7,
-         QStringLiteral("bottom edge of the %1 cheque (the perforation)").arg(ChequeName(layout.cheque)));
+    if (!bottomIsPaperEdge) {
+        items.push_back(Rule(PlacementItem::HorizontalRule, bottom, 0, width));
+        text(LabelLeft, bottom + 0.12, TextAnchor::Left, 7,
+             QStringLiteral("bottom edge of the %1 cheque (the perforation)").arg(ChequeName(layout.cheque)));
+    }
 
     text(LeftMargin, top + TitleBaseline, TextAnchor::Left, 14,
          QStringLiteral("MICR placement test page: %1 cheque of three").arg(ChequeName(layout.cheque)), true);
+    text(LeftMargin, top + SubtitleBaseline, TextAnchor::Left, 9,
+         QStringLiteral("Stock: %1. MICR line in %2 (Line %3) at 10 points.")
+             .arg(layout.stock.Name(), face)
+             .arg(layout.line));
+    const QString bottomEdge = bottomIsPaperEdge ? QStringLiteral("the paper's bottom edge (where the cheque ends)")
+                                                 : QStringLiteral("the cheque's bottom edge (the perforation)");
     const QStringList instructions = {
-        QStringLiteral("Print at 100 % (no \"fit to page\") on your cheque stock, or on plain paper held against it."),
-        QStringLiteral("1. Measure the reference bar from its first tick to its last: it should be 7.000 in."),
-        QStringLiteral("2. Measure from the paper's right edge to the vertical measuring mark: it should be 1.000 in."),
-        QStringLiteral("3. Measure from the cheque's bottom edge up to the horizontal measuring mark: it should be "
-                       "1.000 in."),
-        QStringLiteral("4. Type the three readings into the placement window of MICR calibration (step 3)."),
+        QStringLiteral("Print at 100 % (no \"fit to page\") on your cheque stock, or on plain paper."),
+        QStringLiteral("1. bar: the reference bar from its first tick to its last (7.000 in); vertical bar: the bar "
+                       "at the left, top tick to bottom tick (2.000 in)."),
+        QStringLiteral("2. right: from the paper's right edge to the long tick where position 1 ends, at the MICR "
+                       "line's right end (%1 in).")
+            .arg(FirstPositionRightInches, 0, 'f', 3),
+        QStringLiteral("3. On cheque stock, bottom: from %1 up to the baseline rule under the MICR line (%2 in).")
+            .arg(bottomEdge)
+            .arg(PrintBandBottomInches, 0, 'f', 3),
+        QStringLiteral("    On plain paper, top: from the paper's top edge down to the baseline rule (%1 in).")
+            .arg(baseline, 0, 'f', 3),
+        QStringLiteral("4. Type the readings into the placement window of MICR calibration (step 3)."),
         QStringLiteral("Each MICR character should stand in its numbered cell of the scale under the MICR line."),
     };
     for (int i = 0; i < instructions.size(); ++i)
-        text(LeftMargin, top + FirstInstructionBaseline + i * InstructionPitch, TextAnchor::Left, 9, instructions[i]);
+        text(LeftMargin, top + FirstInstructionBaseline + i * InstructionPitch, TextAnchor::Left, 8, instructions[i]);
 
-    // The reference bar, centred, with a tick every eighth of an inch.
+    // The reference bar, centred; the vertical bar in the left margin.
     const double barLeft = (width - ReferenceBarInches) / 2;
     const double barY = top + BarLine;
-    text(barLeft, barY - 0.35, TextAnchor::Left, 8,
+    text(barLeft, barY - 0.33, TextAnchor::Left, 7,
          QStringLiteral("Reference bar: 7.000 in from the first tick to the last"));
-    items.push_back(Rule(PlacementItem::HorizontalRule, barY, barLeft, barLeft + ReferenceBarInches));
-    const int eighths = int(std::lround(ReferenceBarInches * 8));
-    for (int i = 0; i <= eighths; ++i) {
-        const double x = barLeft + i / 8.0;
-        const double length = i % 8 == 0 ? InchTick : i % 4 == 0 ? HalfInchTick : EighthTick;
-        items.push_back(Rule(PlacementItem::VerticalRule, x, barY - length, barY));
-        if (i % 8 == 0)
-            text(x, barY - InchTick - 0.04, TextAnchor::Centre, 7, QString::number(i / 8));
-    }
+    AddBar(items, true, barY, barLeft, ReferenceBarInches);
+    AddBar(items, false, VerticalBarLeft, top + VerticalBarTop, VerticalBarInches);
+    text(LeftMargin, top + VerticalBarTop + VerticalBarInches + 0.1, TextAnchor::Left, 7,
+         QStringLiteral("Vertical bar, at the left: 2.000 in from the top tick to the bottom tick"));
 
-    // The measuring marks: a cross 1 in from the right edge and 1 in above
-    // the cheque's bottom edge.
-    const double markX = width - MarkDistanceInches;
-    const double markY = bottom - MarkDistanceInches;
-    items.push_back(Rule(PlacementItem::VerticalRule, markX, markY - MarkHalfLength, markY + MarkHalfLength));
-    items.push_back(Rule(PlacementItem::HorizontalRule, markY, markX - MarkHalfLength, markX + MarkHalfLength));
-    text(markX - MarkHalfLength - 0.1, markY + 0.03, TextAnchor::Right, 8,
-         QStringLiteral("measuring marks: 1.000 in from the paper's right edge and above the cheque's bottom edge"));
-
-    // The bands.
+    // The bands; the print band's lower rule is the baseline.
     items.push_back(Rule(PlacementItem::HorizontalRule, bottom - ClearBandInches, 0, width));
     text(LabelLeft, bottom - ClearBandInches - 0.04, TextAnchor::Left, 7,
          QStringLiteral("MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule"));
     items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandTopInches, 0, width));
-    items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandBottomInches, 0, width));
-    text(LabelLeft, bottom - PrintBandBottomInches - 0.08, TextAnchor::Left, 7,
-         QStringLiteral("MICR print band (3/16 to 7/16 in)"));
+    items.push_back(Rule(PlacementItem::HorizontalRule, baseline, 0, width));
+    text(LabelLeft, baseline - 0.08, TextAnchor::Left, 7,
+         QStringLiteral("MICR print band: its lower rule is the baseline"));
 
     // The MICR line, its last advance ending at position 1's right edge, on
-    // the band's lower edge.
-    items.push_back(Text(PositionRightEdge(width, 1), bottom - PrintBandBottomInches, TextAnchor::Right,
-                         QString::fromLatin1(MicrFaceName(layout.line, layout.weight)), 10, false,
-                         SampleMicrLine()));
+    // the baseline.
+    const double positionOne = PositionOneRightInches(layout);
+    items.push_back(Text(positionOne, baseline, TextAnchor::Right, face, 10, false, SampleMicrLine()));
+    text(positionOne, bottom - PrintBandTopInches - 0.04, TextAnchor::Right, 7,
+         QStringLiteral("position 1 ends at the long tick below the baseline"));
 
     // The position scale: the cells' edges, and every fifth cell numbered.
-    const double cellTop = bottom - PrintBandBottomInches;
     for (int edge = 0; edge <= PositionCount; ++edge) {
         const double x = PositionRightEdge(width, edge + 1);
+        const double end = edge == 0 ? bottom - PositionOneTickEnd : baseline + CellTick;
         if (x >= 0)
-            items.push_back(Rule(PlacementItem::VerticalRule, x, cellTop, cellTop + CellTick));
+            items.push_back(Rule(PlacementItem::VerticalRule, x, baseline, end));
     }
     for (int position = 1; position <= PositionCount; ++position) {
         const double centre = PositionRightEdge(width, position) - PositionPitchInches / 2;
@@ -216,75 +258,4 @@ void DrawPlacementPage(PageCanvas &canvas, const PlacementLayout &layout, int dp
             break;
         }
     }
-}
-
-bool PlacementResult::scaleFine() const
-{
-    return std::abs(scale - 1) <= ScaleTolerance + 1e-9;
-}
-
-bool PlacementResult::offsetsFine() const
-{
-    return std::abs(shiftRight) <= OffsetToleranceInches + 1e-9 && std::abs(shiftDown) <= OffsetToleranceInches + 1e-9;
-}
-
-PlacementResult AssessPlacement(const PlacementReadings &readings)
-{
-    PlacementResult result;
-    result.scale = readings.bar / ReferenceBarInches;
-    // A page moved right brings the mark nearer the right edge; one moved
-    // down brings it nearer the bottom edge.
-    result.shiftRight = MarkDistanceInches - readings.fromRightEdge;
-    result.shiftDown = MarkDistanceInches - readings.fromBottomEdge;
-    return result;
-}
-
-namespace {
-
-// "0.020 in (0.51 mm, 20/1000 in) left"
-QString Distance(double inches, const QString &positive, const QString &negative)
-{
-    const double size = std::abs(inches);
-    return QStringLiteral("%1 in (%2 mm, %3/1000 in) %4")
-        .arg(size, 0, 'f', 3)
-        .arg(size * MillimetresPerInch, 0, 'f', 2)
-        .arg(std::lround(size * 1000))
-        .arg(inches > 0 ? positive : negative);
-}
-
-// The parts of a move that show at a thousandth of an inch.
-QStringList Moves(double right, double down)
-{
-    QStringList moves;
-    if (std::lround(std::abs(right) * 1000) != 0)
-        moves << Distance(right, QStringLiteral("right"), QStringLiteral("left"));
-    if (std::lround(std::abs(down) * 1000) != 0)
-        moves << Distance(down, QStringLiteral("down"), QStringLiteral("up"));
-    return moves;
-}
-
-} // namespace
-
-QStringList DescribePlacement(const PlacementResult &result)
-{
-    QStringList lines;
-    const QString scale = QStringLiteral("Page scale: %1 % (the bar is %2 in)")
-                              .arg(result.scale * 100, 0, 'f', 1)
-                              .arg(result.scale * ReferenceBarInches, 0, 'f', 3);
-    lines << (result.scaleFine()
-                  ? scale + QStringLiteral(": fine.")
-                  : scale + QStringLiteral(": the print path scales the page: print at 100 % with no fit to page."));
-    const QStringList shifts = Moves(result.shiftRight, result.shiftDown);
-    if (shifts.isEmpty()) {
-        lines << QStringLiteral("The printer puts the page where it belongs: no correction is needed.");
-        return lines;
-    }
-    lines << QStringLiteral("The printer moves the page %1.").arg(shifts.join(QStringLiteral(" and ")));
-    lines << QStringLiteral("Correction for your cheque-printing software: move the MICR line %1.")
-                 .arg(Moves(-result.shiftRight, -result.shiftDown).join(QStringLiteral(" and ")));
-    lines << (result.offsetsFine()
-                  ? QStringLiteral("Both offsets are within 1/32 in.")
-                  : QStringLiteral("An offset is more than 1/32 in: enter the correction, then print this page "
-                                   "again to check it."));
-    return lines;
 }

@@ -2,6 +2,7 @@
 
 #include "MicrFaceTable.h"
 #include "PageCanvas.h"
+#include "Readings.h"
 
 #include <QSizeF>
 #include <QString>
@@ -12,9 +13,10 @@
 
 // The placement test page: where the MICR line lands on a cheque of 3-up
 // stock, with the bands and position cells of E-13B drawn as rules to hold
-// it against, a 7-inch bar to check the scale and two marks to measure the
-// printer's offsets. Every length is measured from the paper's own edges,
-// so the page is printed full-page.
+// it against, a 7-inch bar and a 2-inch vertical bar to check the scale,
+// and a long tick where position 1 ends. The readings are taken where the
+// MICR line lands, from the paper's and the cheque's own edges, so the page
+// is printed full-page.
 
 // E-13B geometry on the cheque, in inches from its bottom and right edges.
 inline constexpr double ClearBandInches = 0.625;        // the bottom 5/8 in holds the MICR line only
@@ -23,30 +25,35 @@ inline constexpr double PrintBandTopInches = 0.4375;    // 7/16 in
 inline constexpr double FirstPositionRightInches = 0.3125; // position 1 ends 5/16 in from the right edge
 inline constexpr double PositionPitchInches = 0.125;
 inline constexpr int PositionCount = 65;
-// One cheque of three on a Letter sheet.
-inline constexpr double ChequeHeightInches = 3.5;
+// As long as the MICR line's 56 positions, for the horizontal scale.
 inline constexpr double ReferenceBarInches = 7.0;
-// The measuring marks' distance from the paper's right edge and from the
-// cheque's bottom edge.
-inline constexpr double MarkDistanceInches = 1.0;
-// A reading within this of its mark is close enough for a cheque (fixed
-// fields may move 1/16 in; half of it is left for the rest of the chain).
-inline constexpr double OffsetToleranceInches = 1.0 / 32;
-// The print path scales by no more than this when it does not scale at all.
-inline constexpr double ScaleTolerance = 0.002;
+// As long as fits above the clear band of the shortest cheque, for the
+// vertical scale.
+inline constexpr double VerticalBarInches = 2.0;
 
 enum class ChequePosition { Top, Middle, Bottom };
 
-// The cheque's top edge, in inches below the paper's top edge.
-double ChequeTopInches(ChequePosition position);
+// "top", "middle" or "bottom".
+QString ChequeName(ChequePosition position);
 
 struct PlacementLayout
 {
     QSizeF paperInches{8.5, 11};
     ChequePosition cheque = ChequePosition::Top;
+    ChequeStock stock = LetterStock();
     CalibrationLine line = 3;
     FontWeightChoice weight = FontWeightChoice::Standard;
 };
+
+// The cheque's top and bottom edges, in inches below the paper's top edge:
+// cheques stack from the paper's top edge.
+double ChequeTopInches(const PlacementLayout &layout);
+double ChequeBottomInches(const PlacementLayout &layout);
+
+// Where the MICR line belongs on the page, in inches from the paper's
+// top-left corner: position 1's right end and the baseline.
+double PositionOneRightInches(const PlacementLayout &layout);
+double BaselineInches(const PlacementLayout &layout);
 
 // One element of the page, in inches from the paper's top-left corner.
 struct PlacementItem
@@ -81,26 +88,3 @@ int RuleThickness(int dpi);
 
 // Draws the page: each rule centred on the pixel that holds its line.
 void DrawPlacementPage(PageCanvas &canvas, const PlacementLayout &layout, int dpiX, int dpiY);
-
-// What the user measured on a printed placement page, in inches.
-struct PlacementReadings
-{
-    double bar = ReferenceBarInches;
-    double fromRightEdge = MarkDistanceInches;
-    double fromBottomEdge = MarkDistanceInches;
-};
-
-struct PlacementResult
-{
-    double scale = 1;          // the bar's length over 7 inches
-    double shiftRight = 0;     // how far the printer moved the page right
-    double shiftDown = 0;      // and down
-    bool scaleFine() const;
-    bool offsetsFine() const;
-};
-
-PlacementResult AssessPlacement(const PlacementReadings &readings);
-
-// The scale with its verdict, the offsets and the correction to enter into
-// cheque-printing software, in words.
-QStringList DescribePlacement(const PlacementResult &result);

@@ -1,14 +1,12 @@
 #include "Measurements.h"
 
 #include "platform/FormLayout.h"
+#include "platform/ReadingFields.h"
+#include "platform/ShellLauncher.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-// A field whose text is not a length is tinted, as well as named below.
-const QColor RefusedFieldTint(255, 220, 220);
-} // namespace
 
 TMeasurements::TMeasurements(QWidget *owner) : QDialog(owner)
 {
@@ -21,6 +19,16 @@ TMeasurements::TMeasurements(QWidget *owner) : QDialog(owner)
             Reassess();
             Platform::GrowToFitText(this);
         });
+    Platform::KeepReturnInFields(this);
+}
+
+void TMeasurements::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1) {
+        OpenWithShell(this, QStringLiteral("open"), QStringLiteral("help/verdicts.html"));
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QLineEdit *TMeasurements::Field(CalibrationLine line) const
@@ -48,32 +56,18 @@ bool TMeasurements::Ask(FontWeightChoice weight)
 
 void TMeasurements::Reassess()
 {
-    LineLengths measured;
-    QStringList problems;
-    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
-        QLineEdit *field = Field(line);
-        QString error;
-        std::optional<double> length;
-        if (!field->text().trimmed().isEmpty()) {
-            length = ParseLength(field->text(), ShortestReadingInches, LongestReadingInches, &error);
-            if (!length)
-                problems << QStringLiteral("Line %1: %2").arg(line).arg(error);
-        }
-        QPalette palette = field->parentWidget()->palette();
-        if (!error.isEmpty())
-            palette.setColor(QPalette::Base, RefusedFieldTint);
-        field->setPalette(palette);
-        field->setAccessibleDescription(error);
-        measured[std::size_t(line - 1)] = length;
-    }
-    ProblemText->setText(problems.join(QLatin1Char('\n')));
-    ProblemText->setVisible(!problems.isEmpty());
+    std::vector<Platform::LengthField> checks;
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line)
+        checks.push_back({Field(line), QStringLiteral("Line %1").arg(line), SampleLineRange()});
+    const auto typed = Platform::CheckLengthFields(checks, ProblemText);
     QPushButton *ok = ButtonBox->button(QDialogButtonBox::Ok);
-    if (!problems.isEmpty()) {
+    if (!typed) {
         // What was shown stays until every reading makes sense again.
         ok->setEnabled(false);
         return;
     }
+    LineLengths measured;
+    std::copy(typed->begin(), typed->end(), measured.begin());
 
     assessment_ = AssessReadings(nominal_, measured);
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
@@ -85,17 +79,21 @@ void TMeasurements::Reassess()
             text = QStringLiteral("font not installed");
         results_[std::size_t(line - 1)]->setText(text);
     }
-    if (assessment_.recommended != 0)
+    if (assessment_.usable())
         RecommendationText->setText(
             QStringLiteral("Use Line %1: %2, at 10 points")
                 .arg(assessment_.recommended)
                 .arg(QString::fromLatin1(MicrFaceName(assessment_.recommended, weight_))));
+    else if (assessment_.recommended != 0)
+        RecommendationText->setText(QStringLiteral("Not calibrated: no face can be named from these readings"));
     else
         RecommendationText->clear();
     VerdictLabel->setText(assessment_.recommended == 0
                               ? QString()
-                              : QStringLiteral("%1 from 7 inches: %2")
+                              : QStringLiteral("Line %1 is %2 from 7 inches: %3")
+                                    .arg(assessment_.recommended)
                                     .arg(FormatResidual(assessment_.residual), AssessmentVerdictText(assessment_)));
     AdviceText->setText(Advice(assessment_, weight_).join(QLatin1Char(' ')));
-    ok->setEnabled(assessment_.recommended != 0);
+    // OK checks the line on step 2: only for a face within tolerance.
+    ok->setEnabled(assessment_.usable());
 }

@@ -12,8 +12,9 @@ class QLineEdit;
 
 // The lengths the user measured on the calibration page, and as they type
 // them each line's length on this printer, the line to choose, how close it
-// comes to 7 inches and what to do about it. OK is offered only for
-// readings that all make sense.
+// comes to 7 inches and what to do about it. OK, which checks the line, is
+// offered only for a face within tolerance; otherwise the window says what
+// to do next. F1 opens the help page on verdicts.
 class TMeasurements : public QDialog, private Ui::TMeasurements
 {
     Q_OBJECT
@@ -29,6 +30,9 @@ public:
     const Assessment &Result() const { return assessment_; }
 
     using Ui::TMeasurements::ButtonBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Reassess();

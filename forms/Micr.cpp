@@ -59,21 +59,33 @@ TForm1::TForm1(QWidget *owner) : QWidget(owner)
 TForm1::~TForm1() = default;
 
 
+std::unique_ptr<QPrintDialog> TForm1::MakePrintDialog(const QString &fileName)
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // "Print to File" offers the file the printer names when the dialog is
+    // made; without one, Qt offers a folder on some platforms, and printing
+    // to it fails. The printer goes back to the system's printers once the
+    // dialog has taken the name.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    printer_->setOutputFileName(QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath(fileName));
+    auto dialog = std::make_unique<QPrintDialog>(printer_.get(), this);
+    printer_->setOutputFileName(QString());
+    return dialog;
+}
+
 QPrintDialog *TForm1::PrintDialog1()
 {
-    if (!printDialog_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        // "Print to File" offers the file the printer names when the dialog
-        // is made; without one, Qt offers a folder on some platforms, and
-        // printing to it fails. The printer goes back to the system's
-        // printers once the dialog has taken the name.
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        printer_->setOutputFileName(QDir(documents.isEmpty() ? QDir::homePath() : documents)
-                                        .filePath(QStringLiteral("calibration-page.pdf")));
-        printDialog_ = std::make_unique<QPrintDialog>(printer_.get(), this);
-        printer_->setOutputFileName(QString());
-    }
+    if (!printDialog_)
+        printDialog_ = MakePrintDialog(QStringLiteral("calibration-page.pdf"));
     return printDialog_.get();
+}
+
+QPrintDialog *TForm1::PlacementPrintDialog()
+{
+    if (!placementPrintDialog_)
+        placementPrintDialog_ = MakePrintDialog(QStringLiteral("placement-page.pdf"));
+    return placementPrintDialog_.get();
 }
 
 bool TForm1::event(QEvent *event)
@@ -196,7 +208,7 @@ void TForm1::PlacementButtonClick()
     if (!placement_) {
         placement_ = std::make_unique<TPlacement>(
             [this](const PlacementLayout &layout) {
-                Platform::ShowingErrors([this, &layout] { PrintPlacementPage(*PrintDialog1(), layout); });
+                Platform::ShowingErrors([this, &layout] { PrintPlacementPage(*PlacementPrintDialog(), layout); });
             },
             this);
     }

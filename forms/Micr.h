@@ -43,6 +43,9 @@ public:
 
     // The print dialog, made on first use: it asks CUPS for every queue.
     QPrintDialog *PrintDialog1();
+    // The placement page's print dialog, on the same printer, offering its
+    // own file name for "Print to File".
+    QPrintDialog *PlacementPrintDialog();
 
     // The weight chosen on step 1.
     FontWeightChoice ChosenWeight() const;
@@ -78,6 +81,9 @@ private:
     // with `verb` (empty: the default action), when the user chooses to buy online.
     void ShowOrderingPrompt(const QString &verb);
     void LoadNextButtonGlyph(const char *fileName);
+    // A print dialog on the window's printer whose "Print to File" offers
+    // `fileName` in the documents folder.
+    std::unique_ptr<QPrintDialog> MakePrintDialog(const QString &fileName);
 
     // The step-3 line under the face name, from the readings last accepted.
     void ShowMeasuredResult();
@@ -92,6 +98,7 @@ private:
     // the user's choice of printer stays for the next page.
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPrintDialog> printDialog_;
+    std::unique_ptr<QPrintDialog> placementPrintDialog_;
     bool startedUp_ = false;
     bool shownBefore_ = false;
 };

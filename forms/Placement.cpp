@@ -1,28 +1,37 @@
 #include "Placement.h"
 
-#include "calibration/Measurement.h"
-
 #include "platform/FormLayout.h"
+#include "platform/ReadingFields.h"
+#include "platform/ShellLauncher.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
-const QColor RefusedFieldTint(255, 220, 220);
-// The marks stand 1 in from their edges; a reading far from that is of
-// something else.
-constexpr double ShortestMarkReading = 0.25;
-constexpr double LongestMarkReading = 2.0;
+// The stock choices, as the combo box's item data.
+enum class StockKind { Letter, A4, Custom };
 } // namespace
 
 TPlacement::TPlacement(PagePrinter print, QWidget *owner) : QDialog(owner), print_(std::move(print))
 {
     setupUi(this);
+    for (ChequePosition position : {ChequePosition::Top, ChequePosition::Middle, ChequePosition::Bottom})
+        ChequeChoice->setItemData(int(position), int(position));
+    StockChoice->setItemData(0, int(StockKind::Letter));
+    StockChoice->setItemData(1, int(StockKind::A4));
+    StockChoice->setItemData(2, int(StockKind::Custom));
+    BaselineFromChoice->setItemData(0, int(VerticalReading::FromChequeBottom));
+    BaselineFromChoice->setItemData(1, int(VerticalReading::FromPaperTop));
     connect(PrintButton, &QPushButton::clicked, this, &TPlacement::PrintPage);
-    for (QLineEdit *field : {BarField, RightField, BottomField})
-        connect(field, &QLineEdit::textChanged, this, [this] {
-            Reassess();
-            Platform::GrowToFitText(this);
-        });
+    const auto reassess = [this] {
+        Reassess();
+        Platform::GrowToFitText(this);
+    };
+    for (QLineEdit *field : {ChequeHeightField, BarField, VerticalBarField, RightField, BaselineField})
+        connect(field, &QLineEdit::textChanged, this, reassess);
+    for (QComboBox *choice : {ChequeChoice, StockChoice, BaselineFromChoice})
+        connect(choice, &QComboBox::currentIndexChanged, this, reassess);
+    Platform::KeepReturnInFields(this);
     Reassess();
 }
 
@@ -30,60 +39,84 @@ void TPlacement::Ask(CalibrationLine line, FontWeightChoice weight)
 {
     layout_.line = line;
     layout_.weight = weight;
-    ChequeChoice->setFocus();
+    // Read when asked: the faces may have been installed since start-up.
+    nominal_ = NominalLineLengths();
+    Reassess();
+    StockChoice->setFocus();
     exec();
+}
+
+void TPlacement::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1) {
+        OpenWithShell(this, QStringLiteral("open"), QStringLiteral("help/placement.html"));
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TPlacement::ReadLayout(QString *problem)
+{
+    layout_.cheque = ChequePosition(ChequeChoice->currentData().toInt());
+    const auto kind = StockKind(StockChoice->currentData().toInt());
+    ChequeHeightField->setEnabled(kind == StockKind::Custom);
+    if (kind == StockKind::Letter) {
+        layout_.stock = LetterStock();
+    } else if (kind == StockKind::A4) {
+        layout_.stock = A4Stock();
+    } else {
+        // Three to the taller of the two papers; the printer's paper decides.
+        const std::optional<ChequeStock> custom =
+            CustomStock(ChequeHeightField->text(), 297 / MillimetresPerInch, problem);
+        if (!custom)
+            return false;
+        layout_.stock = *custom;
+    }
+    // The page is laid out on the stock's own paper.
+    layout_.paperInches = kind == StockKind::A4 ? QSizeF(210, 297) / MillimetresPerInch : QSizeF(8.5, 11);
+    return true;
 }
 
 void TPlacement::PrintPage()
 {
-    layout_.cheque = ChequePosition(ChequeChoice->currentIndex());
-    print_(layout_);
+    QString problem;
+    if (ReadLayout(&problem))
+        print_(layout_);
 }
 
 void TPlacement::Reassess()
 {
-    struct Reading
-    {
-        QLineEdit *field;
-        const char *name;
-        double shortest;
-        double longest;
-        double PlacementReadings::*into;
-    };
-    const Reading readings[] = {
-        {BarField, "Reference bar", ShortestReadingInches, LongestReadingInches, &PlacementReadings::bar},
-        {RightField, "Right edge", ShortestMarkReading, LongestMarkReading, &PlacementReadings::fromRightEdge},
-        {BottomField, "Bottom edge", ShortestMarkReading, LongestMarkReading, &PlacementReadings::fromBottomEdge},
-    };
-    PlacementReadings typed;
-    QStringList problems;
-    bool complete = true;
-    for (const Reading &reading : readings) {
-        QString error;
-        if (reading.field->text().trimmed().isEmpty()) {
-            complete = false;
-        } else if (const std::optional<double> length =
-                       ParseLength(reading.field->text(), reading.shortest, reading.longest, &error)) {
-            typed.*(reading.into) = *length;
-        } else {
-            problems << QStringLiteral("%1: %2").arg(QLatin1String(reading.name), error);
-        }
-        QPalette palette = reading.field->parentWidget()->palette();
-        if (!error.isEmpty())
-            palette.setColor(QPalette::Base, RefusedFieldTint);
-        reading.field->setPalette(palette);
-        reading.field->setAccessibleDescription(error);
+    QString stockProblem;
+    const bool stockRead = ReadLayout(&stockProblem);
+    const auto typed = Platform::CheckLengthFields(
+        {{BarField, QStringLiteral("Reference bar"), ReferenceBarRange()},
+         {VerticalBarField, QStringLiteral("Vertical bar"), VerticalBarRange()},
+         {RightField, QStringLiteral("Right edge"), RightEdgeRange()},
+         {BaselineField, QStringLiteral("Baseline"),
+          BaselineFromChoice->currentData().toInt() == int(VerticalReading::FromPaperTop) ? TopEdgeRange()
+                                                                                           : BottomEdgeRange()}},
+        ProblemText);
+    PrintButton->setEnabled(stockRead);
+    if (!stockRead) {
+        ProblemText->setText(QStringLiteral("Cheque height: %1").arg(stockProblem)
+                             + (ProblemText->text().isEmpty() ? QString() : QLatin1Char('\n') + ProblemText->text()));
+        ProblemText->setVisible(true);
     }
-    ProblemText->setText(problems.join(QLatin1Char('\n')));
-    ProblemText->setVisible(!problems.isEmpty());
-    if (!problems.isEmpty())
+    if (!typed || !stockRead)
         return; // what was shown stays until every reading makes sense
-    if (!complete) {
+    const std::vector<std::optional<double>> &lengths = *typed;
+    if (!lengths[0] || !lengths[2] || !lengths[3]) {
         result_.reset();
-        ResultText->setText(QStringLiteral("Type all three readings to see the scale, the offsets and the "
-                                           "correction."));
+        ResultText->setText(QStringLiteral("Type the bar, the right edge and the baseline readings to see the "
+                                           "scale, where the MICR line landed and the correction."));
         return;
     }
-    result_ = AssessPlacement(typed);
-    ResultText->setText(DescribePlacement(*result_).join(QLatin1Char('\n')));
+    PlacementReadings readings;
+    readings.bar = *lengths[0];
+    readings.verticalBar = lengths[1];
+    readings.right = *lengths[2];
+    readings.vertical = VerticalReading(BaselineFromChoice->currentData().toInt());
+    readings.fromEdge = *lengths[3];
+    result_ = AssessPlacement(layout_, readings, nominal_);
+    ResultText->setText(DescribePlacement(layout_, *result_).join(QLatin1Char('\n')));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calibration/PlacementPage.h"
+#include "calibration/PlacementCheck.h"
 #include "ui_Placement.h"
 
 #include <QDialog>
@@ -8,12 +8,11 @@
 #include <functional>
 #include <optional>
 
-class QLineEdit;
-
 // Where the MICR line lands: prints the placement page for the chosen
-// cheque of 3-up stock, then, as the user types what the ruler says, the
-// page's scale, the printer's offsets and the correction for cheque-printing
-// software.
+// cheque and stock in the face of the wizard's line, then, as the user
+// types what the ruler says, whether that face makes up for the printer's
+// scale, where the line landed and how far to move it in cheque-printing
+// software. F1 opens the help page on placement.
 class TPlacement : public QDialog, private Ui::TPlacement
 {
     Q_OBJECT
@@ -27,14 +26,24 @@ public:
     // Runs the window for the wizard's chosen face.
     void Ask(CalibrationLine line, FontWeightChoice weight);
 
-    // The readings' result as last shown; none until all three make sense.
+    // The layout the readings are weighed against: the chosen face, cheque
+    // and stock.
+    const PlacementLayout &Layout() const { return layout_; }
+
+    // The readings' result as last shown; none until they all make sense.
     const std::optional<PlacementResult> &Result() const { return result_; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void PrintPage();
+    // The cheque and stock chosen; false when the typed height is refused.
+    bool ReadLayout(QString *problem);
     void Reassess();
 
     PagePrinter print_;
     PlacementLayout layout_;
+    LineLengths nominal_{};
     std::optional<PlacementResult> result_;
 };

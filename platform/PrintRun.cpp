@@ -110,8 +110,11 @@ void PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight)
 
 void PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout)
 {
-    if (QPrinter *printer = ChoosePrinter(dialog))
+    if (QPrinter *printer = ChoosePrinter(dialog)) {
+        // Named in the queue, unlike the calibration page.
+        printer->setDocName(QStringLiteral("MICR placement page"));
         PrintPlacementPageOn(*printer, layout);
+    }
 }
 
 void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout)

@@ -36,11 +36,11 @@ inline constexpr int TestFaceAdvances[] = {880, 890, 900, 910, 920};
 std::vector<double> InkRunCentres(const QImage &page, bool horizontal, int line, int from, int to);
 
 // Where the placement page puts things, from the published E-13B geometry
-// (not the program's): 3-up cheques of 3.5 in, the print band 3/16 to 7/16
-// in, the clear band 5/8 in, position 1 ending 5/16 in from the right edge,
-// 0.125-in cells. Measures a raster of the whole paper at dpiX x dpiY and
-// fails the test for anything further than `tolerance` pixels from it.
-// `chequeTop` is in inches; `advance` is the sample face's advance in
-// thousandths of an em.
-void CheckPlacementRaster(const QImage &page, double dpiX, double dpiY, double chequeTop, int advance,
-                          double tolerance);
+// (not the program's): the print band 3/16 to 7/16 in, the clear band 5/8
+// in, position 1 ending 5/16 in from the right edge, 0.125-in cells, a
+// 7-inch and a 2-inch bar. Measures a raster of the whole paper at dpiX x
+// dpiY and fails the test for anything further than `tolerance` pixels
+// from it. `chequeTop` and `chequeHeight` are in inches; `advance` is the
+// sample face's advance in thousandths of an em.
+void CheckPlacementRaster(const QImage &page, double dpiX, double dpiY, double chequeTop, double chequeHeight,
+                          int advance, double tolerance);

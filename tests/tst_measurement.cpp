@@ -3,7 +3,7 @@
 #include "PageMeasure.h"
 
 #include "calibration/Measurement.h"
-#include "calibration/PlacementPage.h"
+#include "calibration/PlacementCheck.h"
 
 #include <QtTest>
 
@@ -127,6 +127,10 @@ private slots:
         QTest::newRow("zero") << "0" << 0.0 << "more than zero";
         QTest::newRow("too short") << "4.5 in" << 0.0 << "between 5 and 9 in";
         QTest::newRow("centimetres read as mm") << "17.9 mm" << 0.0 << "between 5 and 9 in";
+        QTest::newRow("centimetres") << "17.93 cm" << 179.3 / 25.4 << "";
+        QTest::newRow("improper fraction") << "7 17/16" << 0.0 << "less than one";
+        QTest::newRow("bare millimetres") << "179.3" << 0.0 << "Did you mean 179.3 mm?";
+        QTest::newRow("its own instruction") << "4.5" << 0.0 << "left edge of the first mark";
     }
 
     void lengthsAsPeopleTypeThem()
@@ -135,7 +139,7 @@ private slots:
         QFETCH(double, inches);
         QFETCH(QString, message);
         QString error;
-        const std::optional<double> length = ParseLength(typed, 5, 9, &error);
+        const std::optional<double> length = ParseLength(typed, SampleLineRange(), &error);
         if (inches == 0) {
             QVERIFY(!length);
             QVERIFY2(error.contains(message), qPrintable(error));
@@ -145,38 +149,197 @@ private slots:
         }
     }
 
-    // Readings of a printed placement page: the bar is 7 in, the marks 1 in
-    // from the paper's right edge and the cheque's bottom edge.
-    void placementOffsets_data()
+    // A placement reading names its own range and how it is taken.
+    void placementReadingsNameTheirRange()
     {
-        QTest::addColumn<double>("bar");
-        QTest::addColumn<double>("right");
-        QTest::addColumn<double>("bottom");
-        QTest::addColumn<bool>("fine");
-        QTest::addColumn<QString>("correction");
-        QTest::newRow("in place") << 7.0 << 1.0 << 1.0 << true << "no correction is needed";
-        QTest::newRow("moved left and up") << 7.0 << 1.02 << 1.015 << true
-                                           << "move the MICR line 0.020 in (0.51 mm, 20/1000 in) right and "
-                                              "0.015 in (0.38 mm, 15/1000 in) down";
-        QTest::newRow("moved right 1.5 mm") << 7.0 << 1 - 1.5 / 25.4 << 1.0 << false
-                                            << "move the MICR line 0.059 in (1.50 mm, 59/1000 in) left.";
-        QTest::newRow("moved down") << 7.0 << 1.0 << 0.98 << true << "0.020 in (0.51 mm, 20/1000 in) up";
-        QTest::newRow("fit to page") << 6.58 << 1.0 << 1.0 << false << "no correction is needed";
+        QString error;
+        QVERIFY(!ParseLength("0.1", TopEdgeRange(), &error));
+        QVERIFY2(error.contains("between 0.25 and 14 in") && error.contains("paper's top edge"), qPrintable(error));
+        QVERIFY(!ParseLength("2", RightEdgeRange(), &error));
+        QVERIFY2(error.contains("between 0.05 and 1.5 in") && error.contains("right edge"), qPrintable(error));
     }
 
-    void placementOffsets()
+    // Judged on the residual as shown: 0.015 is good, 0.030 marginal.
+    void verdictOnTheShownFigure_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("+0.015") << "7.015" << "good";
+        QTest::newRow("+0.016") << "7.016" << "marginal";
+        QTest::newRow("-0.015") << "6.985" << "good";
+        QTest::newRow("+0.030") << "7.030" << "marginal";
+        QTest::newRow("-0.030") << "6.970" << "marginal";
+        QTest::newRow("+0.030 in mm") << "178.562 mm" << "marginal";
+        QTest::newRow("+0.031") << "7.031" << "between";
+        QTest::newRow("-0.031") << "6.969" << "between";
+    }
+
+    void verdictOnTheShownFigure()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, verdict);
+        QString error;
+        LineLengths measured;
+        measured[2] = ParseLength(typed, SampleLineRange(), &error);
+        const Assessment result = AssessReadings(NominalLineLengths(), measured);
+        QCOMPARE(result.recommended, 3);
+        QCOMPARE(AssessmentVerdictKey(result), verdict);
+        QCOMPARE(result.usable(), verdict != "between");
+        QCOMPARE(LineSummary(result, 3).startsWith("Not calibrated"), !result.usable());
+    }
+
+    // Each reading against what the others predict: two misread lines
+    // cannot vouch for each other.
+    void leaveOneOut_data()
+    {
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<QList<double>>("readings");
+        QTest::addColumn<bool>("inconsistent");
+        const double line2At3 = FaceLineInches(890) * 7.02 / 7.0; // line 2 when line 3 reads 7.020
+        QTest::newRow("adjacent faces, misread") << QList<int>{2, 3} << QList<double>{6.922, 7.039} << true;
+        QTest::newRow("ends, misread") << QList<int>{1, 5} << QList<double>{6.844, 7.194} << true;
+        QTest::newRow("ends, 0.3 % long") << QList<int>{1, 5} << QList<double>{6.865, 7.177} << false;
+        QTest::newRow("0.020 apart") << QList<int>{2, 3} << QList<double>{line2At3 + 0.020, 7.02} << false;
+        QTest::newRow("0.021 apart") << QList<int>{2, 3} << QList<double>{line2At3 + 0.021, 7.02} << true;
+        QTest::newRow("one of five misread")
+            << QList<int>{1, 2, 3, 4, 5} << QList<double>{6.844, 6.922, 7.0, 7.078, 7.156 + 0.03} << true;
+    }
+
+    void leaveOneOut()
+    {
+        QFETCH(QList<int>, lines);
+        QFETCH(QList<double>, readings);
+        QFETCH(bool, inconsistent);
+        LineLengths measured;
+        for (int i = 0; i < lines.size(); ++i)
+            measured[std::size_t(lines[i] - 1)] = readings[i];
+        const Assessment result = AssessReadings(NominalLineLengths(), measured);
+        QCOMPARE(result.inconsistent, inconsistent);
+        QCOMPARE(AssessmentVerdictKey(result) == "inconsistent", inconsistent);
+    }
+
+    // Simulated printers: (x, y) on the page, in inches from the paper's
+    // top-left corner, prints at (sx·x + ox, sy·y + oy). The readings are
+    // what a ruler takes on such a page, by the published geometry; the
+    // correction, entered in cheque-printing software, must land position
+    // 1's right end 5/16 in from the right edge and the baseline 3/16 in
+    // above the cheque's bottom edge.
+    void placementCorrection_data()
+    {
+        QTest::addColumn<double>("sx");
+        QTest::addColumn<double>("sy");
+        QTest::addColumn<double>("ox");
+        QTest::addColumn<double>("oy");
+        QTest::addColumn<int>("cheque");
+        QTest::addColumn<bool>("a4");
+        QTest::addColumn<bool>("fromTop");
+        const double scales[] = {0.985, 1.0, 1.015};
+        const QPointF offsets[] = {{-0.04, 0.04}, {0.02, 0.01}, {0.04, -0.04}};
+        for (double sx : scales)
+            for (double sy : scales)
+                for (QPointF offset : offsets)
+                    for (int cheque = 0; cheque < 3; ++cheque)
+                        for (bool a4 : {false, true})
+                            for (bool fromTop : {false, true})
+                                QTest::addRow("sx %.3f sy %.3f o %+.2f %+.2f cheque %d %s %s", sx, sy, offset.x(),
+                                              offset.y(), cheque, a4 ? "A4" : "Letter", fromTop ? "top" : "bottom")
+                                    << sx << sy << offset.x() << offset.y() << cheque << a4 << fromTop;
+    }
+
+    void placementCorrection()
+    {
+        QFETCH(double, sx);
+        QFETCH(double, sy);
+        QFETCH(double, ox);
+        QFETCH(double, oy);
+        QFETCH(int, cheque);
+        QFETCH(bool, a4);
+        QFETCH(bool, fromTop);
+        const double width = a4 ? 210 / 25.4 : 8.5;
+        const double chequeHeight = a4 ? 99 / 25.4 : 3.5;
+        const double chequeBottom = (cheque + 1) * chequeHeight;
+        const double lineEnd = width - 5.0 / 16;          // on the page
+        const double baseline = chequeBottom - 3.0 / 16; // on the page
+
+        PlacementLayout layout;
+        layout.paperInches = a4 ? QSizeF(width, 297 / 25.4) : QSizeF(8.5, 11);
+        layout.cheque = ChequePosition(cheque);
+        layout.stock = a4 ? A4Stock() : LetterStock();
+        PlacementReadings readings;
+        readings.bar = 7 * sx;
+        readings.verticalBar = 2 * sy;
+        readings.right = width - (sx * lineEnd + ox);
+        readings.vertical = fromTop ? VerticalReading::FromPaperTop : VerticalReading::FromChequeBottom;
+        readings.fromEdge = fromTop ? sy * baseline + oy : chequeBottom - (sy * baseline + oy);
+        const PlacementResult result = AssessPlacement(layout, readings, NominalLineLengths());
+
+        const double landedEnd = sx * (lineEnd + result.moveRight) + ox;
+        const double landedBaseline = sy * (baseline - result.moveUp) + oy;
+        QVERIFY2(qAbs(width - landedEnd - 5.0 / 16) <= 0.002, qPrintable(QString::number(width - landedEnd)));
+        QVERIFY2(qAbs(chequeBottom - landedBaseline - 3.0 / 16) <= 0.002,
+                 qPrintable(QString::number(chequeBottom - landedBaseline)));
+        // Every move is shown, a move of nothing too.
+        const QString words = DescribePlacement(layout, result).join('\n');
+        QVERIFY2(words.contains(QRegularExpression("move the MICR line (right|left) \\d\\.\\d{3} in \\(\\d+\\.\\d\\d mm, "
+                                                   "\\d+/1000 in\\) and (up|down) \\d\\.\\d{3} in")),
+                 qPrintable(words));
+    }
+
+    // The bar's scale against the faces: the chosen face makes up for it,
+    // another would, or none (the page was scaled).
+    void placementScale_data()
+    {
+        QTest::addColumn<double>("bar");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<int>("lineForScale");
+        QTest::newRow("100 %, line 3") << 7.0 << 3 << "fine" << 3;
+        // 98.9 %: line 4 (0.91 em) prints 7.000 in, line 3 6.923 in.
+        QTest::newRow("98.9 %, line 4") << 6.923 << 4 << "fine" << 4;
+        QTest::newRow("98.9 %, line 3") << 6.923 << 3 << "other-face" << 4;
+        QTest::newRow("101.1 %, line 4") << 7.078 << 4 << "other-face" << 2;
+        QTest::newRow("line 3 at 7.030") << 7.030 << 3 << "fine" << 3;
+        QTest::newRow("line 3 at 7.031") << 7.031 << 3 << "print-path" << 0;
+        QTest::newRow("fit to page, 94 %") << 6.58 << 5 << "print-path" << 0;
+        QTest::newRow("Letter on A4, 105 %") << 7.35 << 1 << "print-path" << 0;
+    }
+
+    void placementScale()
     {
         QFETCH(double, bar);
+        QFETCH(int, line);
+        QFETCH(QString, verdict);
+        QFETCH(int, lineForScale);
+        PlacementLayout layout;
+        layout.line = line;
+        PlacementReadings readings;
+        readings.bar = bar;
+        const PlacementResult result = AssessPlacement(layout, readings, NominalLineLengths());
+        QCOMPARE(ScaleVerdictKey(result.scaleVerdict), verdict);
+        QCOMPARE(result.lineForScale, lineForScale);
+        QCOMPARE(result.fine(), verdict == "fine");
+        const QString words = DescribePlacement(layout, result).join('\n');
+        QCOMPARE(words.contains("print it at 100 %", Qt::CaseInsensitive), verdict == "print-path");
+    }
+
+    // Within 1/32 in as shown: 0.031 is fine, 0.032 is not.
+    void placementTolerance_data()
+    {
+        QTest::addColumn<double>("right");
+        QTest::addColumn<bool>("fine");
+        QTest::newRow("0.031 right") << 0.3125 + 0.031 << true;
+        QTest::newRow("0.032 right") << 0.3125 + 0.032 << false;
+        QTest::newRow("0.031 left") << 0.3125 - 0.031 << true;
+        QTest::newRow("0.032 left") << 0.3125 - 0.032 << false;
+    }
+
+    void placementTolerance()
+    {
         QFETCH(double, right);
-        QFETCH(double, bottom);
         QFETCH(bool, fine);
-        QFETCH(QString, correction);
-        const PlacementResult result = AssessPlacement({bar, right, bottom});
-        QCOMPARE(result.scaleFine() && result.offsetsFine(), fine);
-        QVERIFY(qAbs(result.scale - bar / 7) < 1e-12);
-        const QString words = DescribePlacement(result).join('\n');
-        QVERIFY2(words.contains(correction), qPrintable(words));
-        QCOMPARE(words.contains("print at 100 %"), qAbs(bar - 7) > 0.014);
+        PlacementReadings readings;
+        readings.right = right;
+        QCOMPARE(AssessPlacement(PlacementLayout(), readings, NominalLineLengths()).offsetsFine(), fine);
     }
 
     void shownToAThousandthInchAndHundredthMillimetre()

@@ -6,6 +6,9 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -17,6 +20,7 @@ struct Exported
 {
     int status;
     QString errors;
+    QString output;
 };
 
 Exported RunExporter(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
@@ -26,7 +30,7 @@ Exported RunExporter(const QStringList &arguments, const QProcessEnvironment &en
     process.start(QStringLiteral(MICR_PAGE_EXPORTER), arguments);
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
+            QString::fromLocal8Bit(process.readAllStandardError()), QString::fromUtf8(process.readAllStandardOutput())};
 }
 
 struct Word
@@ -276,9 +280,14 @@ private slots:
         QTest::newRow("bold, 1 % long") << "3=7.07 in" << true << 0 << "Line 2: FerrodarkN2 Sample";
         QTest::newRow("mm and fractions") << "1=173.85 mm,5=7 5/32" << false << 0 << "Line 3: Ferro Sample";
         QTest::newRow("marginal") << "3=7.022" << false << 0 << "Line 3: Ferro Sample";
-        QTest::newRow("between two faces") << "3=7.039" << false << 1 << "Line 3: Ferro Sample";
-        QTest::newRow("scaled to 94 %") << "3=6.58" << true << 1 << "Line 5: FerrodarkW Sample";
-        QTest::newRow("inconsistent") << "2=6.922,4=7.15" << false << 1 << "Line 3: Ferro Sample";
+        QTest::newRow("marginal as shown") << "3=178.562 mm" << false << 0 << "Line 3: Ferro Sample";
+        QTest::newRow("between two faces") << "3=7.039" << false << 1
+                                           << "Not calibrated: out of tolerance: the printer falls between two faces";
+        QTest::newRow("scaled to 94 %") << "1=6.434,5=6.726\"" << true << 1
+                                        << "Not calibrated: page printed scaled: print it at 100 %";
+        QTest::newRow("inconsistent") << "2=6.922,4=7.15" << false << 1
+                                      << "Not calibrated: readings inconsistent: measure again";
+        QTest::newRow("with -o") << "3=7" << false << 2 << "-o writes a page";
         QTest::newRow("not a length") << "3=seven" << false << 2 << "line 3: \"seven\" is not a length";
         QTest::newRow("no line 6") << "6=7" << false << 2 << "no line 6";
         QTest::newRow("line twice") << "3=7,3=7.1" << false << 2 << "given twice";
@@ -295,6 +304,8 @@ private slots:
         QStringList arguments{"--measured", readings};
         if (bold)
             arguments << "--bold";
+        if (QTest::currentDataTag() == QLatin1String("with -o"))
+            arguments << "-o" << dir_.filePath("measured.pdf");
         process.start(QStringLiteral(MICR_PAGE_EXPORTER), arguments);
         process.waitForFinished(30000);
         QCOMPARE(process.exitCode(), status);
@@ -315,6 +326,7 @@ private slots:
         QTest::newRow("300, Letter, top, line 3") << 300 << "letter" << "top" << 3;
         QTest::newRow("600, A4, middle, line 4") << 600 << "a4" << "middle" << 4;
         QTest::newRow("1200, Letter, bottom, line 1") << 1200 << "letter" << "bottom" << 1;
+        QTest::newRow("300, A4, bottom, line 2") << 300 << "a4" << "bottom" << 2;
     }
 
     void placementRaster()
@@ -329,8 +341,10 @@ private slots:
         QCOMPARE(run.status, 0);
         const QImage page(file);
         QVERIFY(!page.isNull());
-        const double chequeTop = cheque == "top" ? 0 : cheque == "middle" ? 3.5 : 7;
-        CheckPlacementRaster(page, dpi, dpi, chequeTop, TestFaceAdvances[line - 1], 0.5);
+        // 3-up stock: 3.5 in cheques on Letter, 99 mm on A4.
+        const double height = paper == "a4" ? 99 / 25.4 : 3.5;
+        const double chequeTop = (cheque == "top" ? 0 : cheque == "middle" ? 1 : 2) * height;
+        CheckPlacementRaster(page, dpi, dpi, chequeTop, height, TestFaceAdvances[line - 1], 0.5);
     }
 
     void placementPdfLine()
@@ -345,24 +359,98 @@ private slots:
         QVERIFY(qAbs(FindWord(words, "A123456789A").xMin - (end - 43 * 9.2)) < 0.05);
     }
 
+    // A printer at 98.9 % that Line 4's face makes up for, not moved: position
+    // 1 ends at 8.5 - 0.989 x 8.1875 in, the baseline 0.989 x 3.3125 in down.
     void placementReadings_data()
     {
-        QTest::addColumn<QString>("readings");
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
-        QTest::newRow("all in place") << "bar=7,right=1,bottom=1" << 0;
-        QTest::newRow("millimetres and fractions") << "bar=177.8 mm,right=25.4 mm,bottom=1 1/64" << 0;
-        QTest::newRow("scaled 1 %") << "bar=7 1/16,right=1,bottom=1" << 1;
-        QTest::newRow("moved 0.04 in right") << "right=0.96,bar=7,bottom=1" << 1;
-        QTest::newRow("a reading missing") << "bar=7,right=1" << 2;
-        QTest::newRow("not a length") << "bar=7,right=one,bottom=1" << 2;
-        QTest::newRow("unknown reading") << "bar=7,left=1,bottom=1" << 2;
+        QTest::addColumn<QString>("verdict"); // scale_verdict, or a part of stderr
+        QTest::addColumn<double>("right");    // the move, from the model
+        QTest::addColumn<double>("up");
+        const QString scaled = "bar=6.923,vbar=1.978,right=0.4026,top=3.2761";
+        const double scaledRight = (0.4026 - 0.3125) / 0.989;
+        const double scaledUp = (3.2761 - 3.3125) / 0.989;
+        QTest::newRow("in place") << QStringList{"bar=7,right=5/16,bottom=3/16"} << 0 << "fine" << 0.0 << 0.0;
+        QTest::newRow("mm, fractions, plain paper")
+            << QStringList{"bar=177.8 mm,right=7.94 mm,top=3 5/16", "--line", "3"} << 0 << "fine" << 0.0 << 0.0;
+        QTest::newRow("98.9 %, line 4") << QStringList{scaled, "--line", "4"} << 1 << "fine" << scaledRight
+                                        << scaledUp;
+        QTest::newRow("98.9 %, line 3") << QStringList{scaled} << 1 << "other-face" << scaledRight << scaledUp;
+        QTest::newRow("fit to page") << QStringList{"bar=6.58,right=5/16,bottom=3/16"} << 1 << "print-path" << 0.0
+                                     << 0.0;
+        QTest::newRow("moved 0.04 in right") << QStringList{"right=0.2725,bar=7,bottom=0.2"} << 1 << "fine" << -0.04
+                                             << -0.0125;
+        QTest::newRow("A4, bottom cheque") << QStringList{"bar=7,right=5/16,top=11.505", "--paper", "a4", "--cheque",
+                                                          "bottom"} << 0 << "fine" << 0.0 << 0.0;
+        QTest::newRow("own stock") << QStringList{"bar=7,right=5/16,top=3.479", "--cheque-height", "3 2/3"} << 0
+                                   << "fine" << 0.0 << 0.0;
+        QTest::newRow("a reading missing") << QStringList{"bar=7,right=1"} << 2 << "needs bar, right and one of" << 0.0 << 0.0;
+        QTest::newRow("bottom and top") << QStringList{"bar=7,right=1,bottom=0.2,top=3"} << 2 << "needs bar" << 0.0 << 0.0;
+        QTest::newRow("not a length") << QStringList{"bar=7,right=one,bottom=1"} << 2 << "\"one\" is not a length" << 0.0 << 0.0;
+        QTest::newRow("unknown reading") << QStringList{"bar=7,left=1,bottom=1"} << 2 << "not \"left=1\"" << 0.0 << 0.0;
+        QTest::newRow("cheque too tall") << QStringList{"bar=7,right=1,bottom=1", "--cheque-height", "4 in"} << 2
+                                         << "between 3 and 3.667 in" << 0.0 << 0.0;
+        QTest::newRow("with -o") << QStringList{"bar=7,right=1,bottom=1", "-o", "x.pdf"} << 2 << "-o writes a page" << 0.0
+                                 << 0.0;
     }
 
     void placementReadings()
     {
-        QFETCH(QString, readings);
+        QFETCH(QStringList, arguments);
         QFETCH(int, status);
-        QCOMPARE(RunExporter({"--placement-measured", readings}).status, status);
+        QFETCH(QString, verdict);
+        QFETCH(double, right);
+        QFETCH(double, up);
+        const Exported run = RunExporter(QStringList{"--placement-measured"} + arguments + QStringList{"--json"});
+        QCOMPARE(run.status, status);
+        if (status == 2) {
+            QVERIFY2(run.errors.contains(verdict), qPrintable(run.errors));
+            return;
+        }
+        const QJsonObject result = QJsonDocument::fromJson(run.output.toUtf8()).object();
+        QCOMPARE(result["scale_verdict"].toString(), verdict);
+        QVERIFY2(qAbs(result["move_right_in"].toDouble() - right) <= 0.0006, qPrintable(run.output));
+        QVERIFY2(qAbs(result["move_up_in"].toDouble() - up) <= 0.0006, qPrintable(run.output));
+        QCOMPARE(result["within_tolerance"].toBool(), qAbs(right) <= 1.0 / 32 && qAbs(up) <= 1.0 / 32);
+    }
+
+    // The same verdict in the exporter's words and in its JSON.
+    void measuredJson()
+    {
+        const Exported run = RunExporter({"--measured", "1=6.434,5=6.726", "--json"});
+        QCOMPARE(run.status, 1);
+        const QJsonObject result = QJsonDocument::fromJson(run.output.toUtf8()).object();
+        QVERIFY(result["line"].isNull());
+        QCOMPARE(result["verdict"].toString(), QString("scaled"));
+        QCOMPARE(result["lines"].toArray().size(), 5);
+        QVERIFY(qAbs(result["scale"].toDouble() - 0.94) < 0.001);
+    }
+
+    // Options of the placement page are refused elsewhere; nothing but the
+    // program's own messages reaches stderr, whatever the environment.
+    void refusedAndQuiet_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::newRow("--line with the calibration page") << QStringList{"--line", "3", "-o", "x.pdf"} << 2;
+        QTest::newRow("--cheque with --measured") << QStringList{"--measured", "3=7", "--cheque", "top"} << 2;
+        QTest::newRow("--cheque-height alone") << QStringList{"--cheque-height", "3.5", "-o", "x.png"} << 2;
+        QTest::newRow("--json with a page") << QStringList{"--json", "-o", "x.pdf"} << 2;
+        QTest::newRow("good readings") << QStringList{"--measured", "3=7"} << 0;
+    }
+
+    void refusedAndQuiet()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        bare.remove("XDG_RUNTIME_DIR");
+        const Exported run = RunExporter(arguments, bare);
+        QCOMPARE(run.status, status);
+        for (const QString &line : run.errors.split('\n', Qt::SkipEmptyParts))
+            QVERIFY2(line.startsWith("micr-calibration-page: ") || line.startsWith("Try micr-calibration-page"),
+                     qPrintable(line));
     }
 
     void missingFacesAreReported()

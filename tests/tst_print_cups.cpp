@@ -195,7 +195,7 @@ private slots:
         const QImage page(raster + ".png");
         QCOMPARE(page.size(), QSize(int(8.5 * rasterDpi), 11 * rasterDpi));
         // Half a pixel of the printer, and a pixel of the raster it is read from.
-        CheckPlacementRaster(page, rasterDpi, rasterDpi, 3.5, TestFaceAdvances[1],
+        CheckPlacementRaster(page, rasterDpi, rasterDpi, 3.5, 3.5, TestFaceAdvances[1],
                              0.5 * rasterDpi / printer.resolution() + 1);
     }
 

@@ -1,0 +1,194 @@
+#include "Readings.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+LengthRange SampleLineRange()
+{
+    return {5, 9, QStringLiteral("Measure from the left edge of the first mark to the left edge of the last.")};
+}
+
+LengthRange ReferenceBarRange()
+{
+    return {5, 9, QStringLiteral("Measure the reference bar from its first tick to its last.")};
+}
+
+LengthRange VerticalBarRange()
+{
+    return {1, 3, QStringLiteral("Measure the vertical bar from its top tick to its bottom tick.")};
+}
+
+LengthRange RightEdgeRange()
+{
+    return {0.05, 1.5,
+            QStringLiteral("Measure from the paper's right edge to the line that marks where position 1 ends.")};
+}
+
+LengthRange BottomEdgeRange()
+{
+    return {0.05, 1.5, QStringLiteral("Measure from the cheque's bottom edge up to the MICR line's baseline rule.")};
+}
+
+LengthRange TopEdgeRange()
+{
+    return {0.25, 14, QStringLiteral("Measure from the paper's top edge down to the MICR line's baseline rule.")};
+}
+
+QString FormatLimit(double inches)
+{
+    return QString::number(inches, 'g', 4);
+}
+
+QString FormatLength(double inches)
+{
+    return QStringLiteral("%1 in (%2 mm)").arg(inches, 0, 'f', 3).arg(inches * MillimetresPerInch, 0, 'f', 2);
+}
+
+double ShownInches(double inches)
+{
+    return std::round(inches * 1000) / 1000;
+}
+
+std::optional<double> ParseLength(const QString &text, const LengthRange &range, QString *error)
+{
+    const QString typed = text.simplified();
+    if (typed.isEmpty()) {
+        *error = QStringLiteral("Type the length you measured.");
+        return std::nullopt;
+    }
+    // A number with a decimal point or comma, or a whole number with a
+    // fraction after a space or a dash, or a fraction; then a unit or none.
+    static const QRegularExpression pattern(
+        QStringLiteral("^([-+−]?)\\s*(?:(\\d+)(?:\\s+|\\s*-\\s*)(\\d+)\\s*/\\s*(\\d+)|(\\d+)\\s*/\\s*(\\d+)|"
+                       "(\\d+(?:[.,]\\d*)?|[.,]\\d+))\\s*"
+                       "(in|inch|inches|\"|″|”|mm|millimetres?|millimeters?|cm|centimetres?|centimeters?)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(typed);
+    const QString notALength =
+        QStringLiteral("\"%1\" is not a length: type inches (7.06, 7 1/16, 7.06 in) or millimetres (179.3 mm).")
+            .arg(typed);
+    if (!match.hasMatch()) {
+        *error = notALength;
+        return std::nullopt;
+    }
+    double value = 0;
+    if (!match.captured(2).isEmpty() || !match.captured(5).isEmpty()) {
+        const bool mixed = !match.captured(2).isEmpty();
+        const double whole = mixed ? match.captured(2).toDouble() : 0;
+        const double numerator = (mixed ? match.captured(3) : match.captured(5)).toDouble();
+        const double denominator = (mixed ? match.captured(4) : match.captured(6)).toDouble();
+        if (denominator == 0) {
+            *error = notALength;
+            return std::nullopt;
+        }
+        // 7 17/16 is a slip of the pen, not 8 1/16.
+        if (mixed && numerator >= denominator) {
+            *error = QStringLiteral("\"%1\" is not a length: the fraction after a whole number is less than one "
+                                    "(7 1/16).")
+                         .arg(typed);
+            return std::nullopt;
+        }
+        value = whole + numerator / denominator;
+    } else {
+        QString number = match.captured(7);
+        number.replace(QLatin1Char(','), QLatin1Char('.'));
+        value = number.toDouble();
+    }
+    if (!match.captured(1).isEmpty() && match.captured(1) != QLatin1String("+") && value != 0) {
+        *error = QStringLiteral("A length cannot be negative.");
+        return std::nullopt;
+    }
+    if (value == 0) {
+        *error = QStringLiteral("A length must be more than zero.");
+        return std::nullopt;
+    }
+    const QString unit = match.captured(8).toLower();
+    double inches = value;
+    if (unit.startsWith(QLatin1Char('m')))
+        inches = value / MillimetresPerInch;
+    else if (unit.startsWith(QLatin1Char('c')))
+        inches = value * MillimetresPerCentimetre / MillimetresPerInch;
+    const auto within = [&range](double length) { return length >= range.shortest && length <= range.longest; };
+    if (within(inches))
+        return inches;
+    QString hint;
+    if (unit.isEmpty() && within(value / MillimetresPerInch))
+        hint = QStringLiteral(" Did you mean %1 mm?").arg(typed);
+    *error = QStringLiteral("%1 is %2: a reading here is between %3 and %4 in.%5 %6")
+                 .arg(typed, FormatLength(inches), FormatLimit(range.shortest), FormatLimit(range.longest), hint,
+                      range.howToMeasure);
+    return std::nullopt;
+}
+
+std::optional<QMap<QString, double>> ParseReadingList(const QString &text, const QList<ReadingField> &fields,
+                                                      const QString &form, QString *error)
+{
+    static const QRegularExpression separator(QStringLiteral(",(?=\\s*[a-z0-9]+\\s*=)"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reading(QStringLiteral("^\\s*([a-z0-9]+)\\s*=(.*)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QMap<QString, double> lengths;
+    for (const QString &part : text.split(separator)) {
+        const QRegularExpressionMatch match = reading.match(part);
+        const QString name = match.captured(1).toLower();
+        const auto field = std::find_if(fields.begin(), fields.end(),
+                                        [&name](const ReadingField &f) { return f.name == name; });
+        if (!match.hasMatch() || field == fields.end()) {
+            *error = QStringLiteral("takes %1, not \"%2\"").arg(form, part.trimmed());
+            return std::nullopt;
+        }
+        if (lengths.contains(name)) {
+            *error = QStringLiteral("%1 is given twice").arg(name);
+            return std::nullopt;
+        }
+        QString why;
+        const std::optional<double> length = ParseLength(match.captured(2), field->range, &why);
+        if (!length) {
+            *error = QStringLiteral("%1: %2").arg(name, why.left(1).toLower() + why.mid(1));
+            return std::nullopt;
+        }
+        lengths.insert(name, *length);
+    }
+    return lengths;
+}
+
+QString ChequeStock::Name() const
+{
+    if (!custom && chequeInches == LetterChequeInches)
+        return QStringLiteral("3-up on Letter, 3.5 in a cheque");
+    if (!custom && chequeInches == A4ChequeInches)
+        return QStringLiteral("3-up on A4, 99 mm a cheque");
+    return QStringLiteral("3-up, %1 in (%2 mm) a cheque")
+        .arg(chequeInches, 0, 'f', 3)
+        .arg(chequeInches * MillimetresPerInch, 0, 'f', 1);
+}
+
+ChequeStock LetterStock()
+{
+    return {LetterChequeInches};
+}
+
+ChequeStock A4Stock()
+{
+    return {A4ChequeInches};
+}
+
+ChequeStock StockForPaper(double heightInches)
+{
+    // Letter is 11 in tall, A4 11.69 in.
+    constexpr double LetterHeightInches = 11;
+    return heightInches > LetterHeightInches + 0.1 ? A4Stock() : LetterStock();
+}
+
+std::optional<ChequeStock> CustomStock(const QString &typed, double paperHeightInches, QString *error)
+{
+    // Three to a sheet; A4's own 99 mm cheques fill it exactly.
+    const double tallest = paperHeightInches / 3 + 1e-6;
+    const LengthRange range{ShortestChequeInches, tallest,
+                            QStringLiteral("Measure one cheque from its top edge to its bottom edge.")};
+    const std::optional<double> height = ParseLength(typed, range, error);
+    if (!height)
+        return std::nullopt;
+    return ChequeStock{*height, true};
+}

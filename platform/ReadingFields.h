@@ -1,0 +1,35 @@
+#pragma once
+
+#include "calibration/Readings.h"
+
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace Platform {
+
+// A field that takes one reading: the name its problems are listed under
+// and where the reading can fall.
+struct LengthField
+{
+    QLineEdit *field;
+    QString name;
+    LengthRange range;
+};
+
+// The lengths typed into `fields`, in their order (none where a field is
+// empty), or none when any is refused. A refused field is tinted, its
+// accessible description says why, and `problems` lists "NAME: why" for
+// each and shows only then.
+std::optional<std::vector<std::optional<double>>> CheckLengthFields(const std::vector<LengthField> &fields,
+                                                                    QLabel *problems);
+
+// Return and Enter in a text field of `window` move on to the next control
+// instead of pressing the window's default button: a window of readings
+// closes only when the user means it to.
+void KeepReturnInFields(QWidget *window);
+
+} // namespace Platform
