@@ -204,10 +204,10 @@ QString LineSummary(const Assessment &assessment, CalibrationLine line)
     if (assessment.inconsistent || assessment.pageScaled)
         return QStringLiteral("Not calibrated: %1.").arg(AssessmentVerdictText(assessment));
     const double residual = *estimate.length - TargetLineInches;
-    const QString measured = QStringLiteral("Line %1 %2 %3, %4 in from 7 in")
+    const QString measured = QStringLiteral("Line %1 %2 %3 in, %4 in from 7 in")
                                  .arg(line)
                                  .arg(estimate.predicted ? QStringLiteral("should print") : QStringLiteral("measured"),
-                                      FormatLength(*estimate.length),
+                                      QString::number(*estimate.length, 'f', 3),
                                       FormatResidual(residual).section(QLatin1Char(' '), 0, 0));
     switch (JudgeResidual(residual)) {
     case Verdict::Good:
@@ -219,7 +219,7 @@ QString LineSummary(const Assessment &assessment, CalibrationLine line)
     }
     QString instead;
     if (assessment.usable())
-        instead = QStringLiteral(" Choose Line %1 on the previous step.").arg(assessment.recommended);
+        instead = QStringLiteral(" Choose Line %1 on step 2.").arg(assessment.recommended);
     return QStringLiteral("Not calibrated: %1, out of tolerance.%2").arg(measured, instead);
 }
 

@@ -95,7 +95,7 @@ QString AssessmentVerdictText(const Assessment &assessment);
 QString AssessmentVerdictKey(const Assessment &assessment);
 
 // One line's length and verdict, short enough for the wizard's result:
-// "Line 3 measured 7.004 in (177.90 mm), +0.004 in from 7 in: good."
+// "Line 3 measured 7.004 in, +0.004 in from 7 in: good."
 // A line out of tolerance, or readings that name no face, start "Not
 // calibrated: " and say which line would do.
 QString LineSummary(const Assessment &assessment, CalibrationLine line);

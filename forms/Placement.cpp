@@ -41,6 +41,9 @@ void TPlacement::Ask(CalibrationLine line, FontWeightChoice weight)
     layout_.weight = weight;
     // Read when asked: the faces may have been installed since start-up.
     nominal_ = NominalLineLengths();
+    FaceText->setText(QStringLiteral("The page's MICR line is set in %1, the face of Line %2 chosen on step 2.")
+                          .arg(QString::fromLatin1(MicrFaceName(line, weight)))
+                          .arg(line));
     Reassess();
     StockChoice->setFocus();
     exec();

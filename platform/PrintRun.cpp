@@ -110,15 +110,14 @@ void PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight)
 
 void PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout)
 {
-    if (QPrinter *printer = ChoosePrinter(dialog)) {
-        // Named in the queue, unlike the calibration page.
-        printer->setDocName(QStringLiteral("MICR placement page"));
+    if (QPrinter *printer = ChoosePrinter(dialog))
         PrintPlacementPageOn(*printer, layout);
-    }
 }
 
 void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout)
 {
+    // Named in the queue, unlike the calibration page.
+    printer.setDocName(QStringLiteral("MICR placement page"));
     // Measured from the paper's edges: the painter's origin is the paper's
     // corner, not the printable area's.
     printer.setFullPage(true);

@@ -19,6 +19,7 @@ void PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight);
 void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight);
 
 // The same run for the placement page, printed full-page on the paper the
-// printer has (`layout`'s paper is taken from the printer).
+// printer has (`layout`'s paper is taken from the printer), as the job
+// "MICR placement page".
 void PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout);
 void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout);

@@ -27,7 +27,14 @@ protected:
             return false;
         auto *field = static_cast<QLineEdit *>(watched);
         emit field->returnPressed();
-        field->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+        // As Tab would: the next control that takes the focus.
+        for (QWidget *next = field->nextInFocusChain(); next && next != field; next = next->nextInFocusChain()) {
+            if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled()
+                && next->window() == field->window()) {
+                next->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
         return true;
     }
 };

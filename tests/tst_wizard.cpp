@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -488,6 +489,122 @@ private slots:
         QVERIFY(!QFileInfo(fileName->text()).isDir());
         QCOMPARE(window->PrintDialog1()->printer()->outputFileName(), QString());
         QCOMPARE(window->PrintDialog1()->printer()->docName(), QString());
+        const auto *placementFile = window->PlacementPrintDialog()->findChild<QLineEdit *>("filename");
+        QVERIFY2(placementFile->text().endsWith("/placement-page.pdf"), qPrintable(placementFile->text()));
+        QCOMPARE(window->PlacementPrintDialog()->printer(), window->PrintDialog1()->printer());
+    }
+
+    // OK checks a line only for a face within tolerance; otherwise the
+    // window says what to do. Return in a field never closes it.
+    void measurementsOkOnlyForAFace_data()
+    {
+        QTest::addColumn<QStringList>("readings"); // lines 1 to 5
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("good") << QStringList{"", "", "7.004", "", ""} << true << "Use Line 3";
+        QTest::newRow("marginal at +0.030") << QStringList{"", "", "7.030", "", ""} << true << "MICR gauge";
+        QTest::newRow("printed at 94 %") << QStringList{"6.434", "", "", "", "6.726\""} << false
+                                         << "Print the calibration page again at 100 %";
+        QTest::newRow("inconsistent") << QStringList{"", "6.922", "7.039", "", ""} << false
+                                      << "Measure the lines again";
+        QTest::newRow("between two faces") << QStringList{"", "", "7.039", "", ""} << false
+                                           << "falls between two faces";
+    }
+
+    void measurementsOkOnlyForAFace()
+    {
+        QFETCH(QStringList, readings);
+        QFETCH(bool, ok);
+        QFETCH(QString, advice);
+        TForm1 *window = OpenWizard();
+        NextCancellingPrint(window);
+        bool okEnabled = !ok;
+        bool openAfterReturn = false;
+        QString shown;
+        auto answered = AnswerNextModal([&](QWidget *modal) {
+            for (int line = 1; line <= 5; ++line) {
+                auto *field = modal->findChild<QLineEdit *>(QString("LengthField%1").arg(line));
+                QTest::keyClicks(field, readings[line - 1]);
+                QTest::keyClick(field, Qt::Key_Return);
+            }
+            openAfterReturn = modal->isVisible();
+            QPushButton *button = modal->findChild<QDialogButtonBox *>("ButtonBox")->button(QDialogButtonBox::Ok);
+            okEnabled = button->isEnabled();
+            for (const QLabel *label : modal->findChildren<QLabel *>())
+                shown += label->text() + '\n';
+            static_cast<QDialog *>(modal)->reject();
+        });
+        Click(window, "MeasureButton");
+        QVERIFY(*answered);
+        QVERIFY(openAfterReturn);
+        QCOMPARE(okEnabled, ok);
+        QVERIFY2(shown.contains(advice), qPrintable(shown));
+        QCOMPARE(shown.contains("Use Line"), ok);
+    }
+
+    // F1 in each measuring window opens the help page that explains it.
+    void helpInTheMeasuringWindows()
+    {
+        TForm1 *window = OpenWizard();
+        NextCancellingPrint(window);
+        LaunchRecorder recorder;
+        auto measured = AnswerNextModal([](QWidget *modal) {
+            QTest::keyClick(modal->findChild<QLineEdit *>("LengthField2"), Qt::Key_F1);
+            static_cast<QDialog *>(modal)->reject();
+        });
+        Click(window, "MeasureButton");
+        QVERIFY(*measured);
+        Click(window, "NextButton");
+        auto placed = AnswerNextModal([](QWidget *modal) {
+            QTest::keyClick(modal->findChild<QLineEdit *>("RightField"), Qt::Key_F1);
+            static_cast<QDialog *>(modal)->reject();
+        });
+        Click(window, "PlacementButton");
+        QVERIFY(*placed);
+        QCOMPARE(recorder.launches.size(), std::size_t(2));
+        QCOMPARE(recorder.launches[0].target, QString("help/verdicts.html"));
+        QCOMPARE(recorder.launches[1].target, QString("help/placement.html"));
+    }
+
+    // The placement window driven by its controls: a page on A4 stock, read
+    // on plain paper from the top edge, gives the move; a refused cheque
+    // height is named and nothing else changes.
+    void placementWindow()
+    {
+        TForm1 *window = OpenWizard();
+        NextCancellingPrint(window);
+        Click(window, "NextButton");
+        QString result, refused, face;
+        bool openAfterReturn = false;
+        bool printable = true;
+        auto answered = AnswerNextModal([&](QWidget *modal) {
+            face = modal->findChild<QLabel *>("FaceText")->text();
+            modal->findChild<QComboBox *>("StockChoice")->setCurrentIndex(1);         // A4, 99 mm
+            modal->findChild<QComboBox *>("ChequeChoice")->setCurrentIndex(2);        // bottom
+            modal->findChild<QComboBox *>("BaselineFromChoice")->setCurrentIndex(1);  // paper's top
+            QTest::keyClicks(modal->findChild<QLineEdit *>("BarField"), "7");
+            QTest::keyClicks(modal->findChild<QLineEdit *>("RightField"), "0.3325");
+            // 3 cheques of 99 mm: the baseline belongs 297 mm - 3/16 in down;
+            // this one landed 0.010 in higher.
+            QTest::keyClicks(modal->findChild<QLineEdit *>("BaselineField"), "11.4954");
+            QTest::keyClick(modal->findChild<QLineEdit *>("BaselineField"), Qt::Key_Return);
+            openAfterReturn = modal->isVisible();
+            result = modal->findChild<QLabel *>("ResultText")->text();
+            modal->findChild<QComboBox *>("StockChoice")->setCurrentIndex(2); // another height
+            QTest::keyClicks(modal->findChild<QLineEdit *>("ChequeHeightField"), "2 in");
+            refused = modal->findChild<QLabel *>("ProblemText")->text();
+            printable = modal->findChild<QPushButton *>("PrintButton")->isEnabled();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        Click(window, "PlacementButton");
+        QVERIFY(*answered);
+        QVERIFY(openAfterReturn);
+        QVERIFY2(face.contains("Ferro Sample"), qPrintable(face));
+        QVERIFY2(result.contains("3-up on A4, 99 mm a cheque"), qPrintable(result));
+        QVERIFY2(result.contains("move the MICR line right 0.020 in (0.51 mm, 20/1000 in) and down 0.010 in"),
+                 qPrintable(result));
+        QVERIFY2(refused.startsWith("Cheque height: ") && refused.contains("between 3 and"), qPrintable(refused));
+        QVERIFY(!printable);
     }
 
     void keyboardOnly()
