@@ -184,14 +184,8 @@ QString AssessmentVerdictKey(const Assessment &assessment)
         return QStringLiteral("inconsistent");
     if (assessment.pageScaled)
         return QStringLiteral("scaled");
-    switch (assessment.verdict) {
-    case Verdict::Good:
-        return QStringLiteral("good");
-    case Verdict::Marginal:
-        return QStringLiteral("marginal");
-    case Verdict::Out:
-        break;
-    }
+    if (assessment.verdict != Verdict::Out)
+        return assessment.verdict == Verdict::Good ? QStringLiteral("good") : QStringLiteral("marginal");
     return assessment.shorterLine != 0 && assessment.longerLine != 0 ? QStringLiteral("between")
                                                                      : QStringLiteral("out");
 }

@@ -62,15 +62,8 @@ PlacementResult AssessPlacement(const PlacementLayout &layout, const PlacementRe
 
 QString ScaleVerdictKey(ScaleVerdict verdict)
 {
-    switch (verdict) {
-    case ScaleVerdict::Fine:
-        return QStringLiteral("fine");
-    case ScaleVerdict::OtherFace:
-        return QStringLiteral("other-face");
-    case ScaleVerdict::PrintPath:
-        break;
-    }
-    return QStringLiteral("print-path");
+    static const char *const keys[] = {"fine", "other-face", "print-path"};
+    return QLatin1String(keys[int(verdict)]);
 }
 
 namespace {

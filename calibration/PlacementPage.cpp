@@ -90,15 +90,8 @@ void AddBar(std::vector<PlacementItem> &items, bool horizontal, double line, dou
 
 QString ChequeName(ChequePosition position)
 {
-    switch (position) {
-    case ChequePosition::Top:
-        return QStringLiteral("top");
-    case ChequePosition::Middle:
-        return QStringLiteral("middle");
-    case ChequePosition::Bottom:
-        break;
-    }
-    return QStringLiteral("bottom");
+    static const char *const names[] = {"top", "middle", "bottom"};
+    return QLatin1String(names[int(position)]);
 }
 
 double ChequeTopInches(const PlacementLayout &layout)

@@ -8,8 +8,11 @@
 #include <QMimeDatabase>
 #include <QPointer>
 #include <QProcess>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
+
+#include <memory>
 
 namespace {
 ShellHandler &CurrentHandler()
@@ -50,16 +53,35 @@ void ShowCannotOpen(QWidget *owner, const QString &shown, const QString &reason)
     box.exec();
 }
 
-// Whether the desktop names an application for a type of file. Asked of
-// xdg-mime, the desktop's own answer; when it cannot be asked, the opener
-// is left to find out.
-bool DesktopHandles(const QString &mimeType)
+// Asks the desktop, through xdg-mime, whether it names an application for
+// a type of file, and calls `answer` with what it says once it has said it:
+// the GUI goes on meanwhile. When it cannot be asked (no xdg-mime, or no
+// answer within a few seconds), the answer is yes and the opener is left to
+// find out.
+void AskDesktopHandles(const QString &mimeType, std::function<void(bool)> answer)
 {
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType});
-    if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit)
-        return true;
-    return !query.readAllStandardOutput().trimmed().isEmpty();
+    constexpr int PatienceMs = 5000;
+    auto *query = new QProcess(qApp);
+    auto answered = std::make_shared<bool>(false);
+    const auto reply = [query, answered, answer](bool handles) {
+        if (*answered)
+            return;
+        *answered = true;
+        query->deleteLater();
+        answer(handles);
+    };
+    QObject::connect(query, &QProcess::finished, query, [query, reply](int, QProcess::ExitStatus status) {
+        reply(status != QProcess::NormalExit || !query->readAllStandardOutput().trimmed().isEmpty());
+    });
+    QObject::connect(query, &QProcess::errorOccurred, query, [reply](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            reply(true);
+    });
+    QTimer::singleShot(PatienceMs, query, [query, reply] {
+        reply(true);
+        query->kill();
+    });
+    query->start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType});
 }
 
 // Hands `url` (an address or a file's path) to xdg-open and returns at once; if the desktop then reports
@@ -125,18 +147,21 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
         return;
     }
     const QString mimeType = QMimeDatabase().mimeTypeForFile(path).name();
-    if (!DesktopHandles(mimeType)) {
+    QPointer<QWidget> parent = owner;
+    AskDesktopHandles(mimeType, [parent, path, mimeType](bool handles) {
+        if (handles) {
+            Launch(parent, path, path, HandlerFor(mimeType));
+            return;
+        }
         // The same help as web pages, where no CHM viewer is installed.
         const QString htmlHelp =
             mimeType == QLatin1String(ChmType) ? Platform::LocateDataFile(QStringLiteral("help/index.html")) : QString();
         if (!htmlHelp.isEmpty()) {
-            Launch(owner, htmlHelp, htmlHelp, WebBrowser);
+            Launch(parent, htmlHelp, htmlHelp, WebBrowser);
             return;
         }
-        ShowCannotOpen(owner, path,
+        ShowCannotOpen(parent, path,
                        QStringLiteral("No application on this desktop opens %1 files. Install %2.")
                            .arg(QMimeDatabase().mimeTypeForName(mimeType).comment(), HandlerFor(mimeType)));
-        return;
-    }
-    Launch(owner, path, path, HandlerFor(mimeType));
+    });
 }

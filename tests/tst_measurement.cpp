@@ -164,14 +164,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("+0.015") << "7.015" << "good";
-        QTest::newRow("+0.016") << "7.016" << "marginal";
-        QTest::newRow("-0.015") << "6.985" << "good";
-        QTest::newRow("+0.030") << "7.030" << "marginal";
-        QTest::newRow("-0.030") << "6.970" << "marginal";
-        QTest::newRow("+0.030 in mm") << "178.562 mm" << "marginal";
-        QTest::newRow("+0.031") << "7.031" << "between";
-        QTest::newRow("-0.031") << "6.969" << "between";
+        const std::pair<const char *, const char *> readings[] = {
+            {"7.015", "good"},     {"7.016", "marginal"},      {"6.985", "good"},    {"7.030", "marginal"},
+            {"6.970", "marginal"}, {"178.562 mm", "marginal"}, {"7.031", "between"}, {"6.969", "between"},
+        };
+        for (const auto &[typed, verdict] : readings)
+            QTest::newRow(typed) << QString(typed) << QString(verdict);
     }
 
     void verdictOnTheShownFigure()
@@ -226,10 +224,7 @@ private slots:
     // above the cheque's bottom edge.
     void placementCorrection_data()
     {
-        QTest::addColumn<double>("sx");
-        QTest::addColumn<double>("sy");
-        QTest::addColumn<double>("ox");
-        QTest::addColumn<double>("oy");
+        QTest::addColumn<QList<double>>("printer"); // sx, sy, ox, oy
         QTest::addColumn<int>("cheque");
         QTest::addColumn<bool>("a4");
         QTest::addColumn<bool>("fromTop");
@@ -243,18 +238,16 @@ private slots:
                             for (bool fromTop : {false, true})
                                 QTest::addRow("sx %.3f sy %.3f o %+.2f %+.2f cheque %d %s %s", sx, sy, offset.x(),
                                               offset.y(), cheque, a4 ? "A4" : "Letter", fromTop ? "top" : "bottom")
-                                    << sx << sy << offset.x() << offset.y() << cheque << a4 << fromTop;
+                                    << QList<double>{sx, sy, offset.x(), offset.y()} << cheque << a4 << fromTop;
     }
 
     void placementCorrection()
     {
-        QFETCH(double, sx);
-        QFETCH(double, sy);
-        QFETCH(double, ox);
-        QFETCH(double, oy);
+        QFETCH(QList<double>, printer);
         QFETCH(int, cheque);
         QFETCH(bool, a4);
         QFETCH(bool, fromTop);
+        const double sx = printer[0], sy = printer[1], ox = printer[2], oy = printer[3];
         const double width = a4 ? 210 / 25.4 : 8.5;
         const double chequeHeight = a4 ? 99 / 25.4 : 3.5;
         const double chequeBottom = (cheque + 1) * chequeHeight;

@@ -100,24 +100,22 @@ private slots:
 
     void units_data()
     {
-        QTest::addColumn<int>("dpiX");
-        QTest::addColumn<int>("dpiY");
+        QTest::addColumn<QSize>("dpi");
         QTest::addColumn<int>("tenthInch");
         QTest::addColumn<int>("lineHeight");
         QTest::addColumn<int>("linePitch");
-        QTest::newRow("96") << 96 << 96 << 9 << 16 << 19;
-        QTest::newRow("203") << 203 << 203 << 20 << 34 << 40;
-        QTest::newRow("300") << 300 << 300 << 30 << 50 << 59;
-        QTest::newRow("600") << 600 << 600 << 60 << 100 << 119;
-        QTest::newRow("600x1200") << 600 << 1200 << 60 << 200 << 239;
-        QTest::newRow("1200") << 1200 << 1200 << 120 << 200 << 239;
+        QTest::newRow("96") << QSize(96, 96) << 9 << 16 << 19;
+        QTest::newRow("203") << QSize(203, 203) << 20 << 34 << 40;
+        QTest::newRow("300") << QSize(300, 300) << 30 << 50 << 59;
+        QTest::newRow("600") << QSize(600, 600) << 60 << 100 << 119;
+        QTest::newRow("600x1200") << QSize(600, 1200) << 60 << 200 << 239;
+        QTest::newRow("1200") << QSize(1200, 1200) << 120 << 200 << 239;
     }
 
     void units()
     {
-        QFETCH(int, dpiX);
-        QFETCH(int, dpiY);
-        const PageUnits units = ComputePageUnits(dpiX, dpiY);
+        QFETCH(QSize, dpi);
+        const PageUnits units = ComputePageUnits(dpi.width(), dpi.height());
         QTEST(units.tenthInch, "tenthInch");
         QTEST(units.lineHeight, "lineHeight");
         QTEST(units.linePitch, "linePitch");
