@@ -38,14 +38,17 @@ private:
 
 struct CommandLine
 {
-    QCommandLineOption bold{QStringLiteral("bold"), QStringLiteral("Label the sample lines with the bold MICR faces.")};
+    QCommandLineOption bold{QStringLiteral("bold"),
+                            QStringLiteral("The bold MICR faces: the calibration page's labels, the placement "
+                                           "page's MICR line, the face named by --measured.")};
     QCommandLineOption dpi{QStringLiteral("dpi"),
                            QStringLiteral("Device resolution the page is laid out for: N or XxY dots per inch "
                                           "(default 600)."),
                            QStringLiteral("N|XxY")};
     QCommandLineOption paper{QStringLiteral("paper"),
-                             QStringLiteral("letter (default) or a4; the page starts a quarter inch in from the "
-                                            "top and left edges of the paper."),
+                             QStringLiteral("letter (default) or a4. The calibration page starts a quarter inch "
+                                            "in from the paper's top and left edges; the placement page is "
+                                            "measured from the paper's own edges, on 3-up stock of the paper."),
                              QStringLiteral("NAME")};
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
                               QStringLiteral("The file to write, FILE.pdf or FILE.png; it is written whole or not "
@@ -74,7 +77,8 @@ struct CommandLine
                               QStringLiteral("WHICH")};
     QCommandLineOption chequeHeight{QStringLiteral("cheque-height"),
                                     QStringLiteral("Placement page and readings: the height of one cheque of "
-                                                   "3-up stock (default 3.5 in on Letter, 99 mm on A4)."),
+                                                   "3-up stock, from 3 in to a third of the paper (default "
+                                                   "3.5 in on Letter, 99 mm on A4)."),
                                     QStringLiteral("LENGTH")};
     QCommandLineOption line{QStringLiteral("line"),
                             QStringLiteral("Placement page and readings: the page's MICR line is in the face of "

@@ -147,6 +147,11 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
         return;
     }
     const QString mimeType = QMimeDatabase().mimeTypeForFile(path).name();
+    if (mimeType == QLatin1String("text/html")) {
+        // A help page: xdg-open finds a browser where no default is named.
+        Launch(owner, path, path, WebBrowser);
+        return;
+    }
     QPointer<QWidget> parent = owner;
     AskDesktopHandles(mimeType, [parent, path, mimeType](bool handles) {
         if (handles) {

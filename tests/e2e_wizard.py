@@ -198,12 +198,38 @@ def buy_now_keeps_the_wizard(desktop):
     assert program.status() == 0
 
 
+def readings_stay_on_return(desktop):
+    """A page printed at 94 %, typed with Return after each reading: the
+    window stays open and keeps them; Escape closes it, F1 opens its help."""
+    program = Program(desktop)
+    program.next_cancelling_print()
+    desktop.click(program.window, *at(200 + 85, 216 + 12))  # Enter Measurements...
+    window = desktop.find_window("Measured Lengths")
+    desktop.xdotool("mousemove", "--window", window, 20, 20)
+    time.sleep(0.3)
+    for typed in ("6.434", "", "", "", '6.726"'):
+        if typed:
+            desktop.xdotool("type", "--delay", "20", typed)
+        desktop.xdotool("key", "Return")
+    desktop.xdotool("keyup", "Return")
+    time.sleep(0.5)
+    assert desktop.xdotool("search", "--onlyvisible", "--name", "^Measured Lengths$"), "Return closed the window"
+    desktop.xdotool("key", "F1")
+    assert wait_for_launches(desktop, 1)[0].endswith("help/verdicts.html"), desktop.launches()
+    desktop.xdotool("key", "Escape")
+    desktop.xdotool("keyup", "Escape")
+    time.sleep(0.5)
+    program.close_box()
+    answer_prompt(program, "exit")
+    assert program.status() == 0
+
+
 CASES = [
     ending("exit", "buy", 1), ending("exit", "exit", 1), ending("exit", "esc", 1), ending("exit", "close", 1),
     ending("done", "buy", 1), ending("done", "exit", 1),
     ending("close", "buy", 0), ending("close", "exit", 0), ending("close", "esc", 0), ending("close", "close", 0),
     help_key_and_button, help_from_any_folder, help_as_web_pages(), failed_launch_is_told(),
-    buy_now_keeps_the_wizard,
+    buy_now_keeps_the_wizard, readings_stay_on_return,
 ]
 
 
