@@ -71,22 +71,26 @@ def main():
             desktop.xdotool("key", "Tab", "Tab")
             desktop.xdotool("type", "--delay", "20", "7 1/64")
             shoot(measurements, "measurements")
-            desktop.xdotool("key", "Return")
+            # Return moves on to lines 4 and 5 and to OK, then presses it.
+            desktop.xdotool("key", "Return", "Return", "Return", "Return")
+            desktop.xdotool("keyup", "Return")
             time.sleep(0.5)
             desktop.click(wizard, *control(363, 309))  # Next
             shoot(wizard, "step3-measured")
 
             # The placement window with readings of a page moved by the printer.
-            desktop.click(wizard, *control(285, 180))  # Check Placement...
+            desktop.click(wizard, *control(285, 250))  # Check Placement...
             placement = desktop.find_window("MICR Line Placement")
             desktop.xdotool("mousemove", "--window", placement, 20, 20)
             time.sleep(0.3)
+            desktop.xdotool("key", "Tab", "Tab", "Tab")  # stock, cheque, print: to the bar
+            desktop.xdotool("type", "--delay", "20", "6 59/64")
+            desktop.xdotool("key", "Tab")
+            desktop.xdotool("type", "--delay", "20", "2")
+            desktop.xdotool("key", "Tab")
+            desktop.xdotool("type", "--delay", "20", "10.2 mm")
             desktop.xdotool("key", "Tab", "Tab")
-            desktop.xdotool("type", "--delay", "20", "7")
-            desktop.xdotool("key", "Tab")
-            desktop.xdotool("type", "--delay", "20", "1 1/64")
-            desktop.xdotool("key", "Tab")
-            desktop.xdotool("type", "--delay", "20", "25 mm")
+            desktop.xdotool("type", "--delay", "20", "0.2")
             shoot(placement, "placement")
             desktop.xdotool("key", "Escape")
             desktop.xdotool("keyup", "Escape")
