@@ -70,9 +70,8 @@ std::optional<std::vector<std::optional<double>>> CheckLengthFields(const std::v
 
 void KeepReturnInFields(QWidget *window)
 {
-    auto *filter = new ReturnMovesOn(window);
     for (QLineEdit *field : window->findChildren<QLineEdit *>())
-        field->installEventFilter(filter);
+        field->installEventFilter(new ReturnMovesOn(field));
 }
 
 } // namespace Platform

@@ -58,7 +58,7 @@ void ShowCannotOpen(QWidget *owner, const QString &shown, const QString &reason)
 // the GUI goes on meanwhile. When it cannot be asked (no xdg-mime, or no
 // answer within a few seconds), the answer is yes and the opener is left to
 // find out.
-void AskDesktopHandles(const QString &mimeType, std::function<void(bool)> answer)
+void AskDesktopHandles(const QString &mimeType, const std::function<void(bool)> &answer)
 {
     constexpr int PatienceMs = 5000;
     auto *query = new QProcess(qApp);
