@@ -57,18 +57,126 @@ struct CupsFunctions
 };
 } // namespace
 
+namespace {
+
+// The job's CUPS options as (name, value) pairs.
+class JobOptions
+{
+public:
+    explicit JobOptions(QPrinter &printer) : engine_(printer.printEngine())
+    {
+        if (engine_)
+            list_ = engine_->property(CupsOptionsProperty).toStringList();
+    }
+
+    QString Value(const QString &name) const
+    {
+        for (qsizetype at = 0; at + 1 < list_.size(); at += 2) {
+            if (list_[at] == name)
+                return list_[at + 1];
+        }
+        return {};
+    }
+
+    void Set(const QString &name, const QString &value)
+    {
+        for (qsizetype at = 0; at + 1 < list_.size(); at += 2) {
+            if (list_[at] == name) {
+                list_[at + 1] = value;
+                return;
+            }
+        }
+        list_ << name << value;
+    }
+
+    void Remove(const QString &name)
+    {
+        for (qsizetype at = 0; at + 1 < list_.size(); at += 2) {
+            if (list_[at] == name) {
+                list_.remove(at, 2);
+                return;
+            }
+        }
+    }
+
+    void Apply()
+    {
+        if (engine_)
+            engine_->setProperty(CupsOptionsProperty, list_);
+    }
+
+private:
+    QPrintEngine *engine_;
+    QStringList list_;
+};
+
+// A job option that changes the page's geometry: its name, the value that
+// keeps the page as drawn, and what the user is told when the print dialog
+// had chosen another.
+struct PinnedOption
+{
+    const char *name;
+    const char *value;
+    const char *told;
+};
+
+const PinnedOption PinnedOptions[] = {
+    {"number-up", "1", "Pages per sheet: %1. The page is printed one to a sheet, at its own size."},
+    {"page-set", "all", "Page set: %1. The page is printed whatever the page set."},
+    {"mirror", "false", "Mirror: %1. The page is printed unmirrored, so that it reads as drawn."},
+    {"orientation-requested", "3", "Orientation: %1. The page is printed upright (portrait)."},
+    {"fit-to-page", "false", "Fit to page: %1. The page is printed at 100 %."},
+    {"print-scaling", "none", "Scaling: %1. The page is printed at 100 %."},
+};
+
+const QString WhyPinned = QStringLiteral(" The page is measured with a ruler, so it must print exactly as drawn.");
+
+} // namespace
+
 void PrintWithoutScaling(QPrinter &printer)
 {
-    QPrintEngine *engine = printer.printEngine();
-    if (!engine)
-        return;
-    QStringList options = engine->property(CupsOptionsProperty).toStringList();
-    const qsizetype at = options.indexOf(QStringLiteral("print-scaling"));
-    if (at >= 0 && at % 2 == 0 && at + 1 < options.size())
-        options[at + 1] = QStringLiteral("none");
-    else
-        options << QStringLiteral("print-scaling") << QStringLiteral("none");
-    engine->setProperty(CupsOptionsProperty, options);
+    JobOptions options(printer);
+    options.Set(QStringLiteral("print-scaling"), QStringLiteral("none"));
+    options.Apply();
+}
+
+QStringList PinPageGeometry(QPrinter &printer)
+{
+    QStringList overridden;
+    JobOptions options(printer);
+    for (const PinnedOption &pinned : PinnedOptions) {
+        const QString name = QLatin1String(pinned.name);
+        const QString chosen = options.Value(name);
+        if (!chosen.isEmpty() && chosen != QLatin1String(pinned.value))
+            overridden << QString::fromLatin1(pinned.told).arg(chosen) + WhyPinned;
+        options.Set(name, QLatin1String(pinned.value));
+    }
+    // A range is the document's pages to print: the page is the document.
+    if (!options.Value(QStringLiteral("page-ranges")).isEmpty() || printer.printRange() != QPrinter::AllPages) {
+        if (printer.printRange() != QPrinter::AllPages && !(printer.fromPage() <= 1 && printer.toPage() >= 1))
+            overridden << QStringLiteral("Pages: %1 to %2. The document is one page, printed whole.")
+                                  .arg(printer.fromPage())
+                                  .arg(printer.toPage())
+                    + WhyPinned;
+        printer.setPrintRange(QPrinter::AllPages);
+        printer.setFromTo(0, 0);
+        options.Remove(QStringLiteral("page-ranges"));
+    }
+    options.Remove(QStringLiteral("landscape"));
+    if (printer.pageLayout().orientation() != QPageLayout::Portrait) {
+        overridden << QStringLiteral("Orientation: landscape. The page is printed upright (portrait).") + WhyPinned;
+        printer.setPageOrientation(QPageLayout::Portrait);
+    }
+    const QPageSize media = QPrinterInfo(printer).defaultPageSize();
+    if (media.isValid() && !printer.pageLayout().pageSize().isEquivalentTo(media)) {
+        overridden << QStringLiteral("Paper: %1. The page is laid out on the printer's own paper, %2, so that "
+                                     "nothing scales it.")
+                          .arg(printer.pageLayout().pageSize().name(), media.name())
+                    + WhyPinned;
+        printer.setPageSize(media);
+    }
+    options.Apply();
+    return overridden;
 }
 
 QString PrinterProblem(const QPrinter &printer)

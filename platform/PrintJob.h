@@ -2,6 +2,7 @@
 
 #include <QPageSize>
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 
@@ -15,6 +16,13 @@ namespace Platform {
 // options: they travel in the CUPS print engine's private options property,
 // which the print dialog also fills, so the option is added to its list.
 void PrintWithoutScaling(QPrinter &printer);
+
+// Pins every job option that changes a page's geometry, whatever the
+// queue's defaults: one page per sheet, portrait, not mirrored, all pages,
+// no fit to page, no scaling, the whole document, on the queue's own
+// media. Copies and duplex stay as they are. Returns what the user had
+// chosen in the print dialog that this overrides, one sentence each.
+QStringList PinPageGeometry(QPrinter &printer);
 
 // Lays the job out on the paper the printer has: its default media, unless
 // the user picked another paper in the print dialog (the page size is no

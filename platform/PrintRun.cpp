@@ -45,6 +45,20 @@ bool ConfirmMissingMicrFaces(QWidget *parent)
     return box.clickedButton() == printAnyway;
 }
 
+// Says which print dialog choices the page overrides, and why; the user
+// prints it 1:1 or cancels.
+bool ConfirmOverrides(QWidget *parent, const QStringList &overridden)
+{
+    QMessageBox box(QMessageBox::Information, Platform::ApplicationTitle(),
+                    QStringLiteral("The page is printed exactly as drawn, so these print dialog choices are not "
+                                   "used:"),
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("OverriddenChoicesBox"));
+    box.setInformativeText(overridden.join(QLatin1Char('\n')));
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
 class PrintFailure : public std::runtime_error
 {
 public:
@@ -73,7 +87,11 @@ QPrinter *ChoosePrinter(QPrintDialog &dialog)
         throw PrintFailure(problem.toStdString());
     printer.setDocName(QString());
     Platform::UsePrinterMedia(printer, pageSizeBeforeDialog);
-    Platform::PrintWithoutScaling(printer);
+    // What the dialog chose against the page's geometry is undone, and the
+    // user told before anything is printed.
+    const QStringList overridden = Platform::PinPageGeometry(printer);
+    if (!overridden.isEmpty() && !ConfirmOverrides(dialog.parentWidget(), overridden))
+        return nullptr;
     return &printer;
 }
 

@@ -109,11 +109,12 @@ esac
     def run(self, *command, check=True):
         return subprocess.run(command, env=self.env, capture_output=True, text=True, check=check)
 
-    def add_pdf_queue(self, name, media, dpi=1200):
+    def add_pdf_queue(self, name, media, dpi=1200, defaults=()):
         """A cups-pdf queue whose media is `media` (A4, Letter). cups-pdf turns
-        text into bitmap glyphs at the queue's resolution."""
+        text into bitmap glyphs at the queue's resolution. `defaults` are more
+        of the queue's default options, as NAME-default=VALUE."""
         command = ("lpadmin", "-p", name, "-v", "cups-pdf:/", "-E", "-P", PPD, "-o", f"PageSize={media}",
-                   "-o", f"Resolution={dpi}dpi")
+                   "-o", f"Resolution={dpi}dpi", *[word for default in defaults for word in ("-o", default)])
         # A scheduler that has just started can turn the first requests away.
         for _ in range(20):
             result = self.run(*command, check=False)

@@ -1,5 +1,6 @@
 """Runs a print-path test binary against a private cupsd with an A4 and a
-Letter cups-pdf queue. cups-pdf writes into the job owner's ~/PDF; the test
+Letter cups-pdf queue, and Letter queues whose defaults would change a page's
+geometry (rotated, mirrored, even pages only, two to a sheet, fit to page). cups-pdf writes into the job owner's ~/PDF; the test
 can stop and start the cupsd with the script in MICR_CUPSD_CONTROL."""
 import os
 import pwd
@@ -9,6 +10,13 @@ import sys
 from cups import PrivateCups
 
 SKIP = 77
+HOSTILE_QUEUES = {
+    "MicrLandscape": "orientation-requested-default=4",
+    "MicrMirror": "mirror-default=true",
+    "MicrEvenPages": "page-set-default=even",
+    "MicrTwoUp": "number-up-default=2",
+    "MicrFitToPage": "fit-to-page-default=true",
+}
 
 
 def main():
@@ -20,6 +28,8 @@ def main():
     with PrivateCups() as cups:
         cups.add_pdf_queue("MicrA4", "A4")
         cups.add_pdf_queue("MicrLetter", "Letter")
+        for name, default in HOSTILE_QUEUES.items():
+            cups.add_pdf_queue(name, "Letter", defaults=[default])
         cups.run("lpadmin", "-d", "MicrA4")
         env = dict(cups.env, MICR_CUPS_PDF_DIR=pdf_dir, MICR_CUPSD_CONTROL=cups.control_script())
         result = subprocess.run([test_binary, *sys.argv[2:]], env=env)

@@ -39,6 +39,8 @@ class PrintPathTest : public QObject
     std::unique_ptr<TForm1> window_;
     QTemporaryDir dir_;
     QStringList made_;
+    QImage plainCalibration_;
+    QImage plainPlacement_;
 
     void OpenWizard()
     {
@@ -203,6 +205,30 @@ private slots:
 private:
     // Measures the five sample lines of the next page cups-pdf writes. A
     // scale of 0 expects the page to have been rescaled.
+    // A page printed as the print run prints it after the dialog, on
+    // `queue`, read back as a 150-dpi raster.
+    QImage PrintedPage(const QString &queue, bool placement)
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queue);
+        Platform::UsePrinterMedia(printer, printer.pageLayout().pageSize());
+        const QStringList overridden = Platform::PinPageGeometry(printer);
+        if (!overridden.isEmpty())
+            qWarning("overridden without a dialog: %s", qPrintable(overridden.join(' ')));
+        const QStringList before = CupsPdfFiles();
+        if (placement)
+            PrintPlacementPageOn(printer, PlacementLayout());
+        else
+            PrintCalibrationPageOn(printer, FontWeightChoice::Standard);
+        const QString pdf = WaitForNewCupsPdf(before, 60000);
+        if (pdf.isEmpty())
+            return {};
+        const QString raster = dir_.filePath(queue + (placement ? "-placement" : "-calibration"));
+        Run("pdftoppm", {"-r", "150", "-gray", "-png", "-singlefile", pdf, raster});
+        QFile::remove(pdf);
+        return QImage(raster + ".png");
+    }
+
     void MeasurePrintedLines(const QStringList &before, const QString &media, int printerDpi, double scale)
     {
         const QString pdf = WaitForNewCupsPdf(before, 60000);
@@ -235,6 +261,57 @@ private:
     }
 
 private slots:
+
+    // Queue defaults that would rotate, mirror, skip, shrink or pair the
+    // page: both pages come out identical to a plain queue's, pixel for pixel.
+    void queueDefaultsDoNotReachThePage_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<bool>("placement");
+        for (const char *queue : {"MicrLandscape", "MicrMirror", "MicrEvenPages", "MicrTwoUp", "MicrFitToPage"}) {
+            QTest::addRow("%s, calibration page", queue) << queue << false;
+            QTest::addRow("%s, placement page", queue) << queue << true;
+        }
+    }
+
+    void queueDefaultsDoNotReachThePage()
+    {
+        QFETCH(QString, queue);
+        QFETCH(bool, placement);
+        QImage &plain = placement ? plainPlacement_ : plainCalibration_;
+        if (plain.isNull())
+            plain = PrintedPage("MicrLetter", placement);
+        QVERIFY2(!plain.isNull(), "the plain queue printed nothing");
+        const QImage printed = PrintedPage(queue, placement);
+        QVERIFY2(!printed.isNull(), "nothing came out");
+        QCOMPARE(printed.size(), plain.size());
+        QVERIFY2(printed == plain, "the page differs from the plain queue's");
+    }
+
+    // What the print dialog chose against the page's geometry is named.
+    void dialogChoicesOverriddenAreNamed()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName("MicrLetter");
+        Platform::UsePrinterMedia(printer, printer.pageLayout().pageSize());
+        printer.printEngine()->setProperty(QPrintEngine::PrintEnginePropertyKey(0xfe00),
+                                           QStringList{"number-up", "2", "copies", "3", "mirror", "true"});
+        printer.setPageOrientation(QPageLayout::Landscape);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        const QString told = Platform::PinPageGeometry(printer).join('\n');
+        for (const char *named : {"Pages per sheet: 2", "Mirror: true", "landscape", "Pages: 2 to 3"})
+            QVERIFY2(told.contains(named), qPrintable(told));
+        QVERIFY2(!told.contains("copies", Qt::CaseInsensitive), qPrintable(told));
+        const QStringList options =
+            printer.printEngine()->property(QPrintEngine::PrintEnginePropertyKey(0xfe00)).toStringList();
+        QCOMPARE(options.mid(options.indexOf("copies"), 2), QStringList({"copies", "3"}));
+        QCOMPARE(options.mid(options.indexOf("number-up"), 2), QStringList({"number-up", "1"}));
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+        QCOMPARE(printer.printRange(), QPrinter::AllPages);
+        // Pinned again, nothing more is named.
+        QVERIFY(Platform::PinPageGeometry(printer).isEmpty());
+    }
 
     void jobHasNoTitle()
     {
