@@ -4,6 +4,7 @@
 #include "calibration/Measurement.h"
 #include "calibration/PageExport.h"
 #include "calibration/PlacementCheck.h"
+#include "calibration/PrinterProfiles.h"
 #include "common/VendorDetails.h"
 
 #include <QCommandLineParser>
@@ -94,8 +95,12 @@ struct CommandLine
                        "verdict, where the MICR line landed and how far to move it; exits 0 when the scale is "
                        "fine and both moves are within 1/32 in, 1 otherwise."),
         QStringLiteral("READINGS")};
+    QCommandLineOption profiles{QStringLiteral("profiles"),
+                                QStringLiteral("List what the wizard remembers of each printer: its face, its "
+                                               "last calibration and its placement correction.")};
     QCommandLineOption json{QStringLiteral("json"),
-                            QStringLiteral("With --measured or --placement-measured: print one JSON object.")};
+                            QStringLiteral("With --measured or --placement-measured: print one JSON object; with "
+                                           "--profiles, one array.")};
     QCommandLineParser parser;
 
     CommandLine()
@@ -107,7 +112,7 @@ struct CommandLine
             "placement page's bars and where its MICR line lands, and give the readings\n"
             "back with --measured or --placement-measured."));
         parser.addOptions({bold, dpi, paper, output, checkFonts, measured, page, cheque, chequeHeight, line,
-                           placementMeasured, json});
+                           placementMeasured, profiles, json});
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -352,6 +357,20 @@ int ReportPlacement(const PlacementLayout &layout, const PlacementReadings &read
     return status;
 }
 
+// The profiles, as text or one JSON array; a damaged file is said on
+// stderr (it has been set aside).
+int ListProfiles(bool json)
+{
+    const LoadedProfiles loaded = PrinterProfiles().Load();
+    if (!loaded.problem.isEmpty())
+        std::fprintf(stderr, "micr-calibration-page: %s\n", qPrintable(loaded.problem));
+    if (json)
+        std::printf("%s", QJsonDocument(ProfilesAsJson(loaded.profiles)).toJson(QJsonDocument::Indented).constData());
+    else
+        std::printf("%s", qPrintable(ProfilesAsText(loaded.profiles)));
+    return Done;
+}
+
 int CheckFonts()
 {
     for (const QString &line : FaceReport())
@@ -378,7 +397,8 @@ int WritePage(const ExportOptions &options)
 // Options that belong to one task only are refused with another.
 void RefuseMisplacedOptions(const CommandLine &line)
 {
-    const bool measuring = line.parser.isSet(line.measured) || line.parser.isSet(line.placementMeasured);
+    const bool measuring = line.parser.isSet(line.measured) || line.parser.isSet(line.placementMeasured)
+        || line.parser.isSet(line.profiles);
     const bool placementPage =
         line.parser.isSet(line.page) && line.parser.value(line.page).compare(QLatin1String("placement"),
                                                                              Qt::CaseInsensitive) == 0;
@@ -389,9 +409,10 @@ void RefuseMisplacedOptions(const CommandLine &line)
                               .arg(option->names().first()));
     }
     if (measuring && line.parser.isSet(line.output))
-        throw Refusal(QStringLiteral("-o writes a page; --measured and --placement-measured write no file"));
+        throw Refusal(QStringLiteral("-o writes a page; --measured, --placement-measured and --profiles write no "
+                                     "file"));
     if (line.parser.isSet(line.json) && !measuring)
-        throw Refusal(QStringLiteral("--json is for --measured and --placement-measured"));
+        throw Refusal(QStringLiteral("--json is for --measured, --placement-measured and --profiles"));
     if (line.parser.isSet(line.measured) && line.parser.isSet(line.placementMeasured))
         throw Refusal(QStringLiteral("--measured and --placement-measured are for different pages: give one"));
 }
@@ -430,6 +451,8 @@ int main(int argc, char **argv)
             return CheckFonts();
         RefuseMisplacedOptions(line);
         const bool json = line.parser.isSet(line.json);
+        if (line.parser.isSet(line.profiles))
+            return ListProfiles(json);
         if (line.parser.isSet(line.placementMeasured)) {
             const PlacementReadings readings = ReadPlacementReadings(line.parser.value(line.placementMeasured));
             const QPageSize::PageSizeId paper =

@@ -1,0 +1,403 @@
+#include "PrinterProfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cmath>
+
+namespace {
+
+// The file's layout: [General] version=1, then a group a printer.
+constexpr int FileVersion = 1;
+const QString GroupPrefix = QStringLiteral("printer-");
+// A correction further than this is a reading of something else.
+constexpr double LongestMove = 1.5;
+
+const QStringList MeasurementVerdicts = {QStringLiteral("good"),  QStringLiteral("marginal"),
+                                         QStringLiteral("out"),   QStringLiteral("between"),
+                                         QStringLiteral("scaled"), QStringLiteral("inconsistent")};
+const QStringList ScaleVerdicts = {QStringLiteral("fine"), QStringLiteral("other-face"), QStringLiteral("print-path")};
+const QStringList ChequeNames = {QStringLiteral("top"), QStringLiteral("middle"), QStringLiteral("bottom")};
+
+QString WeightName(FontWeightChoice weight)
+{
+    return weight == FontWeightChoice::Bold ? QStringLiteral("bold") : QStringLiteral("standard");
+}
+
+QString Number(double inches)
+{
+    return QString::number(inches, 'f', 4);
+}
+
+// Reads one printer's group; values out of range are dropped and named in
+// `dropped`. None when the group lacks what every profile has.
+class GroupReader
+{
+public:
+    GroupReader(QSettings &settings, QString queue, QStringList &dropped)
+        : settings_(settings), queue_(std::move(queue)), dropped_(dropped)
+    {
+    }
+
+    // A length at `key` within [shortest, longest], or none.
+    std::optional<double> Length(const QString &key, double shortest, double longest)
+    {
+        if (!settings_.contains(key))
+            return std::nullopt;
+        bool ok = false;
+        const double value = settings_.value(key).toString().toDouble(&ok);
+        if (ok && std::isfinite(value) && value >= shortest && value <= longest)
+            return value;
+        Drop(key);
+        return std::nullopt;
+    }
+
+    std::optional<double> Length(const QString &key, const LengthRange &range)
+    {
+        return Length(key, range.shortest, range.longest);
+    }
+
+    // One of `names` at `key`, as its index, or none.
+    std::optional<int> Choice(const QString &key, const QStringList &names)
+    {
+        if (!settings_.contains(key))
+            return std::nullopt;
+        const qsizetype index = names.indexOf(settings_.value(key).toString());
+        if (index >= 0)
+            return int(index);
+        Drop(key);
+        return std::nullopt;
+    }
+
+    QDateTime When(const QString &key)
+    {
+        if (!settings_.contains(key))
+            return {};
+        const QDateTime when = QDateTime::fromString(settings_.value(key).toString(), Qt::ISODate);
+        if (!when.isValid())
+            Drop(key);
+        return when;
+    }
+
+private:
+    void Drop(const QString &key)
+    {
+        dropped_ << QStringLiteral("%1 of %2 (\"%3\")").arg(key, queue_, settings_.value(key).toString());
+    }
+
+    QSettings &settings_;
+    QString queue_;
+    QStringList &dropped_;
+};
+
+std::optional<MeasurementRecord> ReadMeasurement(GroupReader &read)
+{
+    MeasurementRecord record;
+    bool any = false;
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        record.readings[std::size_t(line - 1)] = read.Length(QStringLiteral("measured/%1").arg(line), SampleLineRange());
+        any = any || record.readings[std::size_t(line - 1)];
+    }
+    if (!any)
+        return std::nullopt;
+    record.line = read.Choice(QStringLiteral("measured/line"), {QStringLiteral("1"), QStringLiteral("2"),
+                                                               QStringLiteral("3"), QStringLiteral("4"),
+                                                               QStringLiteral("5")})
+                      .value_or(-1)
+        + 1;
+    const std::optional<int> verdict = read.Choice(QStringLiteral("measured/verdict"), MeasurementVerdicts);
+    record.verdict = verdict ? MeasurementVerdicts[*verdict] : QString();
+    record.taken = read.When(QStringLiteral("measured/taken"));
+    return record;
+}
+
+std::optional<PlacementRecord> ReadPlacement(GroupReader &read)
+{
+    const std::optional<double> bar = read.Length(QStringLiteral("placement/bar"), ReferenceBarRange());
+    const std::optional<double> right = read.Length(QStringLiteral("placement/right"), RightEdgeRange());
+    const std::optional<int> from = read.Choice(QStringLiteral("placement/from"),
+                                                {QStringLiteral("bottom"), QStringLiteral("top")});
+    if (!bar || !right || !from)
+        return std::nullopt;
+    PlacementRecord record;
+    record.readings.bar = *bar;
+    record.readings.right = *right;
+    record.readings.vertical = VerticalReading(*from);
+    const std::optional<double> edge = read.Length(
+        QStringLiteral("placement/edge"),
+        record.readings.vertical == VerticalReading::FromPaperTop ? TopEdgeRange() : BottomEdgeRange());
+    if (!edge)
+        return std::nullopt;
+    record.readings.fromEdge = *edge;
+    record.readings.verticalBar = read.Length(QStringLiteral("placement/vbar"), VerticalBarRange());
+    record.cheque = ChequePosition(read.Choice(QStringLiteral("placement/cheque"), ChequeNames).value_or(0));
+    const std::optional<double> stock =
+        read.Length(QStringLiteral("placement/stock"), ShortestChequeInches, 297 / MillimetresPerInch + 1e-3);
+    if (stock) {
+        record.stock.chequeInches = *stock;
+        record.stock.custom = std::abs(*stock - LetterChequeInches) > 1e-4 && std::abs(*stock - A4ChequeInches) > 1e-4;
+        if (!record.stock.custom)
+            record.stock = *stock > LetterChequeInches + 0.1 ? A4Stock() : LetterStock();
+    }
+    record.moveRight = read.Length(QStringLiteral("placement/move-right"), -LongestMove, LongestMove).value_or(0);
+    record.moveUp = read.Length(QStringLiteral("placement/move-up"), -LongestMove, LongestMove).value_or(0);
+    const std::optional<int> scale = read.Choice(QStringLiteral("placement/scale"), ScaleVerdicts);
+    record.scaleVerdict = scale ? ScaleVerdicts[*scale] : QString();
+    record.taken = read.When(QStringLiteral("placement/taken"));
+    return record;
+}
+
+// Moves a damaged file out of the way: PATH.damaged-YYYYMMDD-HHMMSS.
+QString SetAside(const QString &path, QString *error)
+{
+    const QString stem = path + QStringLiteral(".damaged-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = stem;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = stem + QStringLiteral("-%1").arg(n);
+    if (!QFile::rename(path, aside)) {
+        *error = QStringLiteral("it could not be moved aside");
+        return {};
+    }
+    return aside;
+}
+
+} // namespace
+
+QString PrinterProfile::Face() const
+{
+    return QString::fromLatin1(MicrFaceName(line, weight));
+}
+
+PrinterProfiles::PrinterProfiles(QString path) : path_(std::move(path)) {}
+
+QString PrinterProfiles::DefaultPath()
+{
+    // The same file for the wizard and the exporter, whatever their names.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("micr-calibration/printers.ini"));
+}
+
+LoadedProfiles PrinterProfiles::Load() const
+{
+    LoadedProfiles loaded;
+    const QFileInfo file(path_);
+    if (!file.exists() && !file.isSymLink())
+        return loaded;
+
+    QString damage;
+    QStringList dropped;
+    if (file.isDir() || !file.isReadable()) {
+        damage = QStringLiteral("it cannot be read");
+    } else {
+        QSettings settings(path_, QSettings::IniFormat);
+        const QString version = settings.value(QStringLiteral("version")).toString();
+        if (settings.status() != QSettings::NoError)
+            damage = QStringLiteral("it is not a settings file");
+        else if (version.isEmpty())
+            damage = QStringLiteral("it has no version: it was not written by this program");
+        else if (version != QString::number(FileVersion))
+            damage = QStringLiteral("it is of another version (%1)").arg(version);
+        const QStringList groups = settings.childGroups();
+        for (const QString &group : groups) {
+            if (!damage.isEmpty())
+                break;
+            const QString queue = group.mid(GroupPrefix.size());
+            settings.beginGroup(group);
+            const QString weight = settings.value(QStringLiteral("weight")).toString();
+            const int line = settings.value(QStringLiteral("line")).toString().toInt();
+            // Every profile has these; a file cut short loses the last
+            // group's weight, which comes last in it.
+            if (!group.startsWith(GroupPrefix) || queue.isEmpty()
+                || settings.value(QStringLiteral("queue")).toString() != queue
+                || (weight != QLatin1String("standard") && weight != QLatin1String("bold")) || line < FirstCalibrationLine
+                || line > LastCalibrationLine) {
+                damage = QStringLiteral("the profile \"%1\" in it is cut short or not this program's").arg(group);
+            } else {
+                PrinterProfile profile;
+                profile.queue = queue;
+                profile.makeAndModel = settings.value(QStringLiteral("model")).toString();
+                profile.weight = weight == QLatin1String("bold") ? FontWeightChoice::Bold : FontWeightChoice::Standard;
+                profile.line = line;
+                GroupReader read(settings, queue, dropped);
+                profile.measurement = ReadMeasurement(read);
+                profile.placement = ReadPlacement(read);
+                loaded.profiles << profile;
+            }
+            settings.endGroup();
+        }
+    }
+    if (!damage.isEmpty()) {
+        loaded.profiles.clear();
+        QString why;
+        const QString aside = SetAside(path_, &why);
+        loaded.problem = aside.isEmpty()
+            ? QStringLiteral("The printer profiles in %1 cannot be used: %2, and %3. The program goes on without "
+                             "printer profiles.")
+                  .arg(path_, damage, why)
+            : QStringLiteral("The printer profiles in %1 cannot be used: %2. The file was set aside as %3; the "
+                             "program starts with no printer profiles.")
+                  .arg(path_, damage, aside);
+        return loaded;
+    }
+    if (!dropped.isEmpty())
+        loaded.problem = QStringLiteral("In the printer profiles in %1, these values were out of range and were "
+                                        "dropped: %2. The rest was kept.")
+                             .arg(path_, dropped.join(QStringLiteral("; ")));
+    return loaded;
+}
+
+std::optional<PrinterProfile> PrinterProfiles::Find(const QString &queue, QString *problem) const
+{
+    const LoadedProfiles loaded = Load();
+    if (problem)
+        *problem = loaded.problem;
+    for (const PrinterProfile &profile : loaded.profiles) {
+        if (profile.queue == queue)
+            return profile;
+    }
+    return std::nullopt;
+}
+
+bool PrinterProfiles::Save(const PrinterProfile &profile, QString *error) const
+{
+    // A damaged file is set aside first, so nothing is merged into it.
+    Load();
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("version"), FileVersion);
+    settings.beginGroup(GroupPrefix + profile.queue);
+    settings.remove(QString());
+    settings.setValue(QStringLiteral("queue"), profile.queue);
+    if (!profile.makeAndModel.isEmpty())
+        settings.setValue(QStringLiteral("model"), profile.makeAndModel);
+    settings.setValue(QStringLiteral("weight"), WeightName(profile.weight));
+    settings.setValue(QStringLiteral("line"), profile.line);
+    if (const auto &measured = profile.measurement) {
+        for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+            if (const std::optional<double> &length = measured->readings[std::size_t(line - 1)])
+                settings.setValue(QStringLiteral("measured/%1").arg(line), Number(*length));
+        }
+        settings.setValue(QStringLiteral("measured/line"), measured->line);
+        settings.setValue(QStringLiteral("measured/verdict"), measured->verdict);
+        settings.setValue(QStringLiteral("measured/taken"), measured->taken.toString(Qt::ISODate));
+    }
+    if (const auto &placed = profile.placement) {
+        settings.setValue(QStringLiteral("placement/cheque"), ChequeNames[int(placed->cheque)]);
+        settings.setValue(QStringLiteral("placement/stock"), Number(placed->stock.chequeInches));
+        settings.setValue(QStringLiteral("placement/bar"), Number(placed->readings.bar));
+        if (placed->readings.verticalBar)
+            settings.setValue(QStringLiteral("placement/vbar"), Number(*placed->readings.verticalBar));
+        settings.setValue(QStringLiteral("placement/right"), Number(placed->readings.right));
+        settings.setValue(QStringLiteral("placement/from"),
+                          placed->readings.vertical == VerticalReading::FromPaperTop ? QStringLiteral("top")
+                                                                                     : QStringLiteral("bottom"));
+        settings.setValue(QStringLiteral("placement/edge"), Number(placed->readings.fromEdge));
+        settings.setValue(QStringLiteral("placement/move-right"), Number(placed->moveRight));
+        settings.setValue(QStringLiteral("placement/move-up"), Number(placed->moveUp));
+        settings.setValue(QStringLiteral("placement/scale"), placed->scaleVerdict);
+        settings.setValue(QStringLiteral("placement/taken"), placed->taken.toString(Qt::ISODate));
+    }
+    settings.endGroup();
+    // Under QSettings' lock, merged with what another instance wrote, and
+    // written whole to a new file that then replaces the old.
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        *error = QStringLiteral("cannot write the printer profiles to %1").arg(path_);
+        return false;
+    }
+    return true;
+}
+
+bool PrinterProfiles::Forget(const QString &queue, QString *error) const
+{
+    Load();
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.remove(GroupPrefix + queue);
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        *error = QStringLiteral("cannot write the printer profiles to %1").arg(path_);
+        return false;
+    }
+    return true;
+}
+
+QString ShortDate(const QDateTime &when)
+{
+    return when.isValid() ? when.toLocalTime().toString(QStringLiteral("d MMM yyyy")) : QStringLiteral("no date");
+}
+
+QString ProfilesAsText(const QList<PrinterProfile> &profiles)
+{
+    QStringList paragraphs;
+    for (const PrinterProfile &profile : profiles) {
+        QStringList lines;
+        lines << (profile.makeAndModel.isEmpty() ? profile.queue
+                                                 : QStringLiteral("%1 (%2)").arg(profile.queue, profile.makeAndModel));
+        lines << QStringLiteral("  Face: %1 (Line %2), at 10 points").arg(profile.Face()).arg(profile.line);
+        if (const auto &measured = profile.measurement) {
+            QStringList readings;
+            for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+                if (const std::optional<double> &length = measured->readings[std::size_t(line - 1)])
+                    readings << QStringLiteral("line %1 %2 in").arg(line).arg(*length, 0, 'f', 3);
+            }
+            lines << QStringLiteral("  Calibrated %1: %2; %3")
+                         .arg(ShortDate(measured->taken), measured->verdict.isEmpty() ? QStringLiteral("no verdict")
+                                                                                      : measured->verdict,
+                              readings.join(QStringLiteral(", ")));
+        } else {
+            lines << QStringLiteral("  Not measured");
+        }
+        if (const auto &placed = profile.placement) {
+            lines << QStringLiteral("  Placement %1, %2 cheque, %3: move the MICR line %4 %5 in and %6 %7 in")
+                         .arg(ShortDate(placed->taken), ChequeNames[int(placed->cheque)], placed->stock.Name(),
+                              placed->moveRight < 0 ? QStringLiteral("left") : QStringLiteral("right"))
+                         .arg(std::abs(placed->moveRight), 0, 'f', 3)
+                         .arg(placed->moveUp < 0 ? QStringLiteral("down") : QStringLiteral("up"))
+                         .arg(std::abs(placed->moveUp), 0, 'f', 3);
+        } else {
+            lines << QStringLiteral("  Placement not measured");
+        }
+        paragraphs << lines.join(QLatin1Char('\n'));
+    }
+    return paragraphs.isEmpty() ? QStringLiteral("No printer profiles.\n")
+                                : paragraphs.join(QStringLiteral("\n\n")) + QLatin1Char('\n');
+}
+
+QJsonArray ProfilesAsJson(const QList<PrinterProfile> &profiles)
+{
+    QJsonArray array;
+    for (const PrinterProfile &profile : profiles) {
+        QJsonObject object{{QStringLiteral("printer"), profile.queue},
+                           {QStringLiteral("make_and_model"), profile.makeAndModel},
+                           {QStringLiteral("weight"), WeightName(profile.weight)},
+                           {QStringLiteral("line"), profile.line},
+                           {QStringLiteral("face"), profile.Face()}};
+        if (const auto &measured = profile.measurement) {
+            QJsonObject readings;
+            for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+                if (const std::optional<double> &length = measured->readings[std::size_t(line - 1)])
+                    readings.insert(QString::number(line), ShownInches(*length));
+            }
+            object.insert(QStringLiteral("measurement"),
+                          QJsonObject{{QStringLiteral("readings_in"), readings},
+                                      {QStringLiteral("verdict"), measured->verdict},
+                                      {QStringLiteral("taken"), measured->taken.toString(Qt::ISODate)}});
+        }
+        if (const auto &placed = profile.placement) {
+            object.insert(QStringLiteral("placement"),
+                          QJsonObject{{QStringLiteral("cheque"), ChequeNames[int(placed->cheque)]},
+                                      {QStringLiteral("stock"), placed->stock.Name()},
+                                      {QStringLiteral("move_right_in"), ShownInches(placed->moveRight)},
+                                      {QStringLiteral("move_up_in"), ShownInches(placed->moveUp)},
+                                      {QStringLiteral("scale_verdict"), placed->scaleVerdict},
+                                      {QStringLiteral("taken"), placed->taken.toString(Qt::ISODate)}});
+        }
+        array.append(object);
+    }
+    return array;
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "Measurement.h"
+#include "PlacementCheck.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the program remembers of each printer: the weight, the line and
+// face chosen, the last calibration readings with their verdict and the
+// last placement readings with the stock and correction, each with when it
+// was taken. Kept with QSettings in the user's configuration folder.
+
+struct MeasurementRecord
+{
+    LineLengths readings{};
+    CalibrationLine line = 0; // the line the readings named
+    QString verdict;          // AssessmentVerdictKey
+    QDateTime taken;
+};
+
+struct PlacementRecord
+{
+    ChequePosition cheque = ChequePosition::Top;
+    ChequeStock stock = LetterStock();
+    PlacementReadings readings;
+    double moveRight = 0;
+    double moveUp = 0;
+    QString scaleVerdict; // ScaleVerdictKey
+    QDateTime taken;
+};
+
+struct PrinterProfile
+{
+    QString queue;        // the CUPS queue's name
+    QString makeAndModel; // where CUPS has them
+    FontWeightChoice weight = FontWeightChoice::Standard;
+    CalibrationLine line = 3;
+    std::optional<MeasurementRecord> measurement;
+    std::optional<PlacementRecord> placement;
+
+    QString Face() const;
+};
+
+// What was read back: the profiles, and what the user is to be told: a
+// damaged file set aside, values out of range dropped.
+struct LoadedProfiles
+{
+    QList<PrinterProfile> profiles;
+    QString problem;
+};
+
+class PrinterProfiles
+{
+public:
+    // The file, by default printers.ini in the user's configuration folder
+    // (~/.config/micr-calibration).
+    explicit PrinterProfiles(QString path = DefaultPath());
+    static QString DefaultPath();
+    const QString &Path() const { return path_; }
+
+    // Reads every profile. A file that cannot be read, is cut short, of
+    // another version or not this program's is set aside under a new name
+    // and nothing is read from it; a value out of range is dropped and the
+    // rest kept. Either is said in `problem`, naming the files.
+    LoadedProfiles Load() const;
+
+    // The profile of `queue`, if there is one (and what Load said).
+    std::optional<PrinterProfile> Find(const QString &queue, QString *problem = nullptr) const;
+
+    // Writes one printer's profile, whole, beside the others (another
+    // instance may be writing its own). False with *error on a failure.
+    bool Save(const PrinterProfile &profile, QString *error) const;
+    bool Forget(const QString &queue, QString *error) const;
+
+private:
+    QString path_;
+};
+
+// Every profile as text, a paragraph each, and as JSON, an object each.
+QString ProfilesAsText(const QList<PrinterProfile> &profiles);
+QJsonArray ProfilesAsJson(const QList<PrinterProfile> &profiles);
+
+// "7 Dec 2026"
+QString ShortDate(const QDateTime &when);
