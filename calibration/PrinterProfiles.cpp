@@ -77,7 +77,7 @@ public:
     {
         if (!settings_.contains(key))
             return {};
-        const QDateTime when = QDateTime::fromString(settings_.value(key).toString(), Qt::ISODate);
+        QDateTime when = QDateTime::fromString(settings_.value(key).toString(), Qt::ISODate);
         if (!when.isValid())
             Drop(key);
         return when;
@@ -126,7 +126,7 @@ std::optional<PlacementRecord> ReadPlacement(GroupReader &read)
     PlacementRecord record;
     record.readings.bar = *bar;
     record.readings.right = *right;
-    record.readings.vertical = VerticalReading(*from);
+    record.readings.vertical = VerticalReading(from.value());
     const std::optional<double> edge = read.Length(
         QStringLiteral("placement/edge"),
         record.readings.vertical == VerticalReading::FromPaperTop ? TopEdgeRange() : BottomEdgeRange());

@@ -2,15 +2,15 @@
 
 #include "platform/FormLayout.h"
 #include "platform/ReadingFields.h"
-#include "platform/ShellLauncher.h"
+#include "platform/KeyStop.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
 TMeasurements::TMeasurements(QWidget *owner) : QDialog(owner)
 {
     setupUi(this);
+    Platform::OpenHelpOnF1(this, QStringLiteral("help/verdicts.html"));
     fields_ = {LengthField1, LengthField2, LengthField3, LengthField4, LengthField5};
     results_ = {LengthResult1, LengthResult2, LengthResult3, LengthResult4, LengthResult5};
     faces_ = {FaceLabel1, FaceLabel2, FaceLabel3, FaceLabel4, FaceLabel5};
@@ -22,14 +22,23 @@ TMeasurements::TMeasurements(QWidget *owner) : QDialog(owner)
     Platform::KeepReturnInFields(this);
 }
 
-void TMeasurements::keyPressEvent(QKeyEvent *event)
+void TMeasurements::SetReadings(const LineLengths &readings)
 {
-    if (event->key() == Qt::Key_F1) {
-        OpenWithShell(this, QStringLiteral("open"), QStringLiteral("help/verdicts.html"));
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    for (std::size_t i = 0; i < readings.size(); ++i)
+        accepted_[i] = readings[i] ? QString::number(*readings[i], 'f', 3) : QString();
 }
+
+LineLengths TMeasurements::Readings() const
+{
+    LineLengths readings;
+    QString ignored;
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        if (!accepted_[i].trimmed().isEmpty())
+            readings[i] = ParseLength(accepted_[i], SampleLineRange(), &ignored);
+    }
+    return readings;
+}
+
 
 QLineEdit *TMeasurements::Field(CalibrationLine line) const
 {

@@ -29,10 +29,14 @@ public:
     // The readings' assessment as last shown.
     const Assessment &Result() const { return assessment_; }
 
-    using Ui::TMeasurements::ButtonBox;
+    // The readings the window opens with, as if accepted before: a
+    // printer's last readings.
+    void SetReadings(const LineLengths &readings);
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    // The readings last accepted.
+    LineLengths Readings() const;
+
+    using Ui::TMeasurements::ButtonBox;
 
 private:
     void Reassess();

@@ -6,6 +6,7 @@
 #include "Measurements.h"
 #include "MicrSteps.h"
 #include "Placement.h"
+#include "Printers.h"
 #include "Signature.h"
 #include "common/VendorDetails.h"
 #include "platform/CharHeights.h"
@@ -25,8 +26,11 @@
 #include <QStandardPaths>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -113,6 +117,9 @@ void TForm1::Startup()
     BuyNow->setVisible(true);
     BuyNow->setText(QStringLiteral("&Buy Now"));
     BuyNow->setToolTip(QStringLiteral("How to buy this software right now"));
+    // A damaged profile file is set aside at start, and said once the
+    // window is up.
+    QMetaObject::invokeMethod(this, "ShowStoredProfilesProblem", Qt::QueuedConnection);
 }
 
 void TForm1::ShowIntroStep() { ApplyStepLayout(IntroStep); }
@@ -187,18 +194,94 @@ void TForm1::NextButtonClickClick()
         return;
     }
     ShowMeasureStep();
-    if (oldStep == 1)
-        Platform::ShowingErrors([this] { PrintCalibrationPage(*PrintDialog1(), ChosenWeight()); });
+    if (oldStep == 1) {
+        bool printed = false;
+        Platform::ShowingErrors([this, &printed] { printed = PrintCalibrationPage(*PrintDialog1(), ChosenWeight()); });
+        // The printer is known once a page went to it.
+        if (printed)
+            Remember([this](PrinterProfile &profile) { profile.weight = ChosenWeight(); });
+    }
+}
+
+QString TForm1::PrinterQueue() const
+{
+    if (!printer_)
+        return QPrinterInfo::defaultPrinterName();
+    return printer_->outputFileName().isEmpty() ? printer_->printerName() : QString();
+}
+
+std::optional<PrinterProfile> TForm1::CurrentProfile()
+{
+    const QString queue = PrinterQueue();
+    if (queue.isEmpty())
+        return std::nullopt;
+    QString problem;
+    std::optional<PrinterProfile> profile = profiles_.Find(queue, &problem);
+    ShowProfileProblem(problem);
+    return profile;
+}
+
+void TForm1::Remember(const std::function<void(PrinterProfile &)> &change)
+{
+    const QString queue = PrinterQueue();
+    if (queue.isEmpty())
+        return;
+    PrinterProfile profile = CurrentProfile().value_or(PrinterProfile());
+    profile.queue = queue;
+    if (printer_)
+        profile.makeAndModel = QPrinterInfo(*printer_).makeAndModel();
+    profile.weight = ChosenWeight();
+    profile.line = ChosenLine();
+    change(profile);
+    QString error;
+    if (!profiles_.Save(profile, &error))
+        QMessageBox::warning(this, Platform::ApplicationTitle(),
+                             QStringLiteral("The printer's face and readings were not remembered: %1.").arg(error));
+}
+
+void TForm1::ShowProfileProblem(const QString &problem)
+{
+    // Each problem once: the file it names was set aside already.
+    if (problem.isEmpty() || problem == profileProblemShown_)
+        return;
+    profileProblemShown_ = problem;
+    QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(), problem, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("ProfileProblemBox"));
+    box.exec();
+}
+
+void TForm1::ShowStoredProfilesProblem()
+{
+    ShowProfileProblem(profiles_.Load().problem);
+}
+
+void TForm1::PrintersButtonClick()
+{
+    if (!printers_)
+        printers_ = std::make_unique<TPrinters>(this);
+    printers_->Ask(profiles_);
+    ShowMeasuredResult();
 }
 
 void TForm1::MeasureButtonClick()
 {
     if (!measurements_)
         measurements_ = std::make_unique<TMeasurements>(this);
+    // The window opens with this printer's last readings.
+    if (const std::optional<PrinterProfile> profile = CurrentProfile(); profile && profile->measurement)
+        measurements_->SetReadings(profile->measurement->readings);
     if (measurements_->Ask(ChosenWeight())) {
         measured_ = std::make_unique<Assessment>(measurements_->Result());
         QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5};
         lines[measured_->recommended - 1]->setChecked(true);
+        Remember([this](PrinterProfile &profile) {
+            MeasurementRecord record;
+            record.readings = measurements_->Readings();
+            record.line = measured_->recommended;
+            record.verdict = AssessmentVerdictKey(*measured_);
+            record.taken = QDateTime::currentDateTimeUtc();
+            profile.measurement = record;
+        });
     }
     MeasureButton->setFocus();
 }
@@ -212,7 +295,11 @@ void TForm1::PlacementButtonClick()
             },
             this);
     }
+    if (const std::optional<PrinterProfile> profile = CurrentProfile(); profile && profile->placement)
+        placement_->SetRecord(*profile->placement);
     placement_->Ask(ChosenLine(), ChosenWeight());
+    if (const std::optional<PlacementRecord> record = placement_->Record())
+        Remember([&record](PrinterProfile &profile) { profile.placement = record; });
     PlacementButton->setFocus();
 }
 
@@ -228,11 +315,18 @@ CalibrationLine TForm1::ChosenLine() const
 
 void TForm1::ShowMeasuredResult()
 {
-    if (!measured_) {
+    const std::optional<PrinterProfile> profile = CurrentProfile();
+    const std::optional<MeasurementRecord> record = profile ? profile->measurement : std::nullopt;
+    // After a restart, the printer's last readings stand for this run's.
+    if (!measured_ && record)
+        measured_ = std::make_unique<Assessment>(AssessReadings(NominalLineLengths(), record->readings));
+    if (!measured_ || measured_->recommended == 0) {
         MeasuredResult->setVisible(false);
         return;
     }
-    MeasuredResult->setText(LineSummary(*measured_, ChosenLine()));
+    const QString summary = LineSummary(*measured_, ChosenLine());
+    MeasuredResult->setText(record ? QStringLiteral("%1, %2: %3").arg(profile->queue, ShortDate(record->taken), summary)
+                                   : summary);
     MeasuredResult->setVisible(true);
 }
 

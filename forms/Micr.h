@@ -1,16 +1,20 @@
 #pragma once
 
 #include "calibration/MicrFaceTable.h"
+#include "calibration/PrinterProfiles.h"
 #include "ui_Micr.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QPrintDialog;
 class QPrinter;
 class TMeasurements;
 class TPlacement;
+class TPrinters;
 struct Assessment;
 struct StepLayout;
 
@@ -40,6 +44,7 @@ public:
     using Ui::TForm1::MeasureButton;
     using Ui::TForm1::MeasuredResult;
     using Ui::TForm1::PlacementButton;
+    using Ui::TForm1::PrintersButton;
 
     // The print dialog, made on first use: it asks CUPS for every queue.
     QPrintDialog *PrintDialog1();
@@ -49,6 +54,9 @@ public:
 
     // The weight chosen on step 1.
     FontWeightChoice ChosenWeight() const;
+
+    // The printer pages go to; empty when they go to a file.
+    QString PrinterQueue() const;
 
     void ShowIntroStep();
     void ShowMeasureStep();
@@ -61,6 +69,9 @@ public slots:
     void Startup();
     void MeasureButtonClick();
     void PlacementButtonClick();
+    void PrintersButtonClick();
+    // Reads the printer profiles, and says if their file was set aside.
+    void ShowStoredProfilesProblem();
     void NextButtonClickClick();
     void PreviousButtonClickClick();
     void HelpButtonClickClick();
@@ -91,9 +102,20 @@ private:
     // The line chosen on step 2.
     CalibrationLine ChosenLine() const;
 
+    // The profile of the printer pages go to, if it has one; a damaged
+    // profile file is said once.
+    std::optional<PrinterProfile> CurrentProfile();
+    // Changes the current printer's profile (made when it has none) and
+    // writes it; nothing for a file.
+    void Remember(const std::function<void(PrinterProfile &)> &change);
+    void ShowProfileProblem(const QString &problem);
+
     std::unique_ptr<TMeasurements> measurements_;
     std::unique_ptr<TPlacement> placement_;
     std::unique_ptr<Assessment> measured_;
+    std::unique_ptr<TPrinters> printers_;
+    PrinterProfiles profiles_;
+    QString profileProblemShown_;
     // The printer lives as long as the window, which lives for the run, so
     // the user's choice of printer stays for the next page.
     std::unique_ptr<QPrinter> printer_;

@@ -2,9 +2,8 @@
 
 #include "platform/FormLayout.h"
 #include "platform/ReadingFields.h"
-#include "platform/ShellLauncher.h"
+#include "platform/KeyStop.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -15,6 +14,7 @@ enum class StockKind { Letter, A4, Custom };
 TPlacement::TPlacement(PagePrinter print, QWidget *owner) : QDialog(owner), print_(std::move(print))
 {
     setupUi(this);
+    Platform::OpenHelpOnF1(this, QStringLiteral("help/placement.html"));
     for (ChequePosition position : {ChequePosition::Top, ChequePosition::Middle, ChequePosition::Bottom})
         ChequeChoice->setItemData(int(position), int(position));
     StockChoice->setItemData(0, int(StockKind::Letter));
@@ -49,14 +49,38 @@ void TPlacement::Ask(CalibrationLine line, FontWeightChoice weight)
     exec();
 }
 
-void TPlacement::keyPressEvent(QKeyEvent *event)
+void TPlacement::SetRecord(const PlacementRecord &record)
 {
-    if (event->key() == Qt::Key_F1) {
-        OpenWithShell(this, QStringLiteral("open"), QStringLiteral("help/placement.html"));
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    const StockKind stock = record.stock.custom                            ? StockKind::Custom
+                            : record.stock.chequeInches == A4ChequeInches ? StockKind::A4
+                                                                          : StockKind::Letter;
+    StockChoice->setCurrentIndex(StockChoice->findData(int(stock)));
+    if (record.stock.custom)
+        ChequeHeightField->setText(QString::number(record.stock.chequeInches, 'f', 3));
+    ChequeChoice->setCurrentIndex(ChequeChoice->findData(int(record.cheque)));
+    BaselineFromChoice->setCurrentIndex(BaselineFromChoice->findData(int(record.readings.vertical)));
+    const auto shown = [](double inches) { return QString::number(inches, 'f', 3); };
+    BarField->setText(shown(record.readings.bar));
+    VerticalBarField->setText(record.readings.verticalBar ? shown(*record.readings.verticalBar) : QString());
+    RightField->setText(shown(record.readings.right));
+    BaselineField->setText(shown(record.readings.fromEdge));
 }
+
+std::optional<PlacementRecord> TPlacement::Record() const
+{
+    if (!result_)
+        return std::nullopt;
+    PlacementRecord record;
+    record.cheque = layout_.cheque;
+    record.stock = layout_.stock;
+    record.readings = readings_;
+    record.moveRight = result_->moveRight;
+    record.moveUp = result_->moveUp;
+    record.scaleVerdict = ScaleVerdictKey(result_->scaleVerdict);
+    record.taken = QDateTime::currentDateTimeUtc();
+    return record;
+}
+
 
 bool TPlacement::ReadLayout(QString *problem)
 {
@@ -120,6 +144,7 @@ void TPlacement::Reassess()
     readings.right = *lengths[2];
     readings.vertical = VerticalReading(BaselineFromChoice->currentData().toInt());
     readings.fromEdge = *lengths[3];
+    readings_ = readings;
     result_ = AssessPlacement(layout_, readings, nominal_);
     ResultText->setText(DescribePlacement(layout_, *result_).join(QLatin1Char('\n')));
 }

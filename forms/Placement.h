@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/PlacementCheck.h"
+#include "calibration/PrinterProfiles.h"
 #include "ui_Placement.h"
 
 #include <QDialog>
@@ -33,8 +34,11 @@ public:
     // The readings' result as last shown; none until they all make sense.
     const std::optional<PlacementResult> &Result() const { return result_; }
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    // The stock, cheque and readings the window shows: a printer's last.
+    void SetRecord(const PlacementRecord &record);
+    // What the window shows now, to be remembered; none until the readings
+    // make sense.
+    std::optional<PlacementRecord> Record() const;
 
 private:
     void PrintPage();
@@ -46,4 +50,5 @@ private:
     PlacementLayout layout_;
     LineLengths nominal_{};
     std::optional<PlacementResult> result_;
+    PlacementReadings readings_;
 };

@@ -1,5 +1,7 @@
 #include "KeyStop.h"
 
+#include "ShellLauncher.h"
+
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -19,5 +21,32 @@ bool KeyStop::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+namespace {
+class HelpKey : public QObject
+{
+public:
+    HelpKey(QWidget *window, QString page) : QObject(window), window_(window), page_(std::move(page)) {}
+
+protected:
+    bool eventFilter(QObject * /*watched*/, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1)
+            return false;
+        OpenWithShell(window_, QStringLiteral("open"), page_);
+        return true;
+    }
+
+private:
+    QWidget *window_;
+    QString page_;
+};
+} // namespace
+
+void OpenHelpOnF1(QWidget *window, const QString &page)
+{
+    window->installEventFilter(new HelpKey(window, page));
+}
+
 
 } // namespace Platform

@@ -21,4 +21,8 @@ private:
     int key_;
 };
 
+// F1 anywhere in `window` opens the help page `page` (help/NAME.html)
+// through OpenWithShell.
+void OpenHelpOnF1(QWidget *window, const QString &page);
+
 } // namespace Platform

@@ -120,16 +120,20 @@ template <class Draw> void PrintPage(QPrinter &printer, const QString &pageName,
 
 } // namespace
 
-void PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight)
+bool PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight)
 {
-    if (QPrinter *printer = ChoosePrinter(dialog))
+    QPrinter *printer = ChoosePrinter(dialog);
+    if (printer)
         PrintCalibrationPageOn(*printer, weight);
+    return printer != nullptr;
 }
 
-void PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout)
+bool PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout)
 {
-    if (QPrinter *printer = ChoosePrinter(dialog))
+    QPrinter *printer = ChoosePrinter(dialog);
+    if (printer)
         PrintPlacementPageOn(*printer, layout);
+    return printer != nullptr;
 }
 
 void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout)

@@ -10,10 +10,11 @@ class QPrinter;
 // is named first and the user decides whether to print anyway; then the
 // print dialog asks for a printer (the dialog's parent owns both boxes); a
 // printer that cannot take the job is refused before anything is drawn.
-// Returns quietly when the user cancels. A failure of the printing platform
-// aborts the job and is thrown as std::runtime_error with a message for the
-// error box. `weight` picks the faces named in the lines' labels.
-void PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight);
+// Returns false, quietly, when the user cancels; true once the page went to
+// the printer. A failure of the printing platform aborts the job and is
+// thrown as std::runtime_error with a message for the error box. `weight`
+// picks the faces named in the lines' labels.
+bool PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight);
 
 // Prints the page on a printer already set up: begin, every row, end.
 void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight);
@@ -21,5 +22,5 @@ void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight);
 // The same run for the placement page, printed full-page on the paper the
 // printer has (`layout`'s paper is taken from the printer), as the job
 // "MICR placement page".
-void PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout);
+bool PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout);
 void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout);

@@ -31,7 +31,8 @@ def run(*command, **kwargs):
 def starts_cleanly(program, cwd, extra_env=None):
     """Starts the wizard on the offscreen platform for a moment: it must stay
     up and complain about no file."""
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", CUPS_SERVER="/nonexistent", **(extra_env or {}))
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", CUPS_SERVER="/nonexistent",
+               XDG_CONFIG_HOME=os.path.join(cwd, "config"), **(extra_env or {}))
     process = subprocess.Popen([program], cwd=cwd, env=env, stderr=subprocess.PIPE, text=True)
     time.sleep(2)
     alive = process.poll() is None

@@ -10,8 +10,12 @@
 #include "platform/ErrorBox.h"
 #include "platform/PrintJob.h"
 #include "platform/PrintRun.h"
+#include "calibration/PrinterProfiles.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImageReader>
@@ -21,6 +25,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 namespace {
@@ -260,7 +265,71 @@ private:
         }
     }
 
+    // Prints the calibration page on `queue` from step 1, types `reading`
+    // for `line` into the measurements window and accepts it.
+    void CalibrateOn(const QString &queue, int line, const QString &reading)
+    {
+        const QStringList before = CupsPdfFiles();
+        auto printed = AnswerNextModal([&queue](QWidget *dialog) {
+            // The queue picked in the dialog's list, as a user would.
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            printers->setCurrentIndex(printers->findText(queue));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        QTest::mouseClick(window_->NextButton, Qt::LeftButton);
+        QVERIFY(*printed);
+        made_ << WaitForNewCupsPdf(before, 60000);
+        auto measured = AnswerNextModal([&](QWidget *modal) {
+            for (auto *field : modal->findChildren<QLineEdit *>())
+                field->clear();
+            QTest::keyClicks(modal->findChild<QLineEdit *>(QString("LengthField%1").arg(line)), reading);
+            modal->findChild<QDialogButtonBox *>("ButtonBox")->button(QDialogButtonBox::Ok)->click();
+        });
+        QTest::mouseClick(window_->MeasureButton, Qt::LeftButton);
+        QVERIFY(*measured);
+    }
+
+    // What the measurements window opens with on the printer chosen now.
+    QString ReadingShown(int line)
+    {
+        QString shown;
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            shown = modal->findChild<QLineEdit *>(QString("LengthField%1").arg(line))->text();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        QTest::mouseClick(window_->MeasureButton, Qt::LeftButton);
+        return *seen ? shown : QString("(no window)");
+    }
+
 private slots:
+
+    // Two printers calibrated one after the other; after a restart each
+    // one's readings come back with it, and step 3 names the printer.
+    void eachPrinterRemembered()
+    {
+        QFile::remove(PrinterProfiles::DefaultPath());
+        CalibrateOn("MicrA4", 3, "7.004");
+        QTest::mouseClick(window_->findChild<QPushButton *>("PreviousButton"), Qt::LeftButton);
+        CalibrateOn("MicrLetter", 2, "177.6 mm"); // a printer 1 % wide: Line 2
+        const LoadedProfiles saved = PrinterProfiles().Load();
+        QCOMPARE(saved.problem, QString());
+        QCOMPARE(saved.profiles.size(), 2);
+
+        // A new run: the default queue is MicrA4.
+        OpenWizard();
+        auto cancelled = RejectNextModal();
+        QTest::mouseClick(window_->NextButton, Qt::LeftButton);
+        QVERIFY(*cancelled);
+        QCOMPARE(ReadingShown(3), QString("7.004"));
+        window_->PrintDialog1()->printer()->setPrinterName("MicrLetter");
+        QCOMPARE(ReadingShown(2), QString("6.992"));
+        QCOMPARE(ReadingShown(3), QString());
+        window_->findChild<QRadioButton *>("RadioButton2")->setChecked(true);
+        QTest::mouseClick(window_->NextButton, Qt::LeftButton);
+        const QString result = window_->MeasuredResult->text();
+        QVERIFY2(result.startsWith("MicrLetter, " + ShortDate(QDateTime::currentDateTimeUtc()) + ": Line 2 measured 6.992 in"),
+                 qPrintable(result));
+    }
 
     // Queue defaults that would rotate, mirror, skip, shrink or pair the
     // page: both pages come out identical to a plain queue's, pixel for pixel.

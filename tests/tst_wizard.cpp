@@ -4,7 +4,9 @@
 
 #include "app/MicrApplication.h"
 #include "app/Startup.h"
+#include "calibration/PrinterProfiles.h"
 #include "forms/Micr.h"
+#include "forms/Printers.h"
 #include "platform/ErrorBox.h"
 #include "platform/FaceSubstitutes.h"
 
@@ -381,7 +383,7 @@ private slots:
             ++withTip;
             QVERIFY2(control->toolTipDuration() == 6000, qPrintable(control->objectName()));
         }
-        QCOMPARE(withTip, 18); // the designed 16, the measurements and placement buttons
+        QCOMPARE(withTip, 19); // the designed 16, the measurements, placement and printers buttons
         const QString lineTip = "Pick the line on the caibration sheet that is 7 inches long";
         for (const char *name : {"GroupBox1", "RadioButton1", "RadioButton5"})
             QCOMPARE(Control(window, name)->toolTip(), lineTip);
@@ -540,6 +542,78 @@ private slots:
         QCOMPARE(okEnabled, ok);
         QVERIFY2(shown.contains(advice), qPrintable(shown));
         QCOMPARE(shown.contains("Use Line"), ok);
+    }
+
+    // The printers remembered, listed from the wizard by keyboard; one
+    // forgotten with the button, the rest exported as text.
+    void printersWindow()
+    {
+        const PrinterProfiles profiles;
+        QString error;
+        for (const char *queue : {"Office", "Home"}) {
+            PrinterProfile profile;
+            profile.queue = queue;
+            profile.line = 4;
+            QVERIFY(profiles.Save(profile, &error));
+        }
+        TForm1 *window = OpenWizard();
+        QStringList listed, remaining;
+        QString exported = dir_->filePath("printers.txt");
+        bool exportWritten = false;
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            auto *printers = qobject_cast<TPrinters *>(modal);
+            listed = printers->Listed();
+            auto asked = AnswerNextModal([](QWidget *box) {
+                for (auto *button : box->findChildren<QPushButton *>()) {
+                    if (button->text() == "&Forget")
+                        button->click();
+                }
+            });
+            QTest::mouseClick(modal->findChild<QPushButton *>("ForgetButton"), Qt::LeftButton);
+            QVERIFY(*asked);
+            remaining = printers->Listed();
+            exportWritten = printers->ExportTo(exported, &error);
+            printers->reject();
+        });
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(*seen);
+        QCOMPARE(listed.size(), 2);
+        QCOMPARE(remaining.size(), 1);
+        QVERIFY(!remaining.contains(listed.first()));
+        QVERIFY(exportWritten);
+        QFile text(exported);
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        const QString written = QString::fromUtf8(text.readAll());
+        QVERIFY2(written.contains(remaining.first()) && written.contains("FerroW2 Sample (Line 4)"), qPrintable(written));
+        QVERIFY(!written.contains(listed.first() + "\n"));
+        QFile::remove(PrinterProfiles::DefaultPath());
+    }
+
+    // A damaged profile file at start: said once, naming both files, and
+    // the wizard goes on with none.
+    void damagedProfilesAtStart()
+    {
+        const QString path = PrinterProfiles::DefaultPath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[printer-Office]\nqueue=Off");
+        file.close();
+        QString told;
+        auto seen = AnswerNextModal([&told](QWidget *modal) {
+            told = static_cast<QMessageBox *>(modal)->text();
+            static_cast<QDialog *>(modal)->accept();
+        });
+        OpenWizard();
+        QTRY_VERIFY(*seen);
+        QVERIFY2(told.contains(path) && told.contains(path + ".damaged-"), qPrintable(told));
+        QVERIFY(!QFileInfo::exists(path));
+        const QStringList aside = QFileInfo(path).dir().entryList({"printers.ini.damaged-*"});
+        for (const QString &name : aside)
+            QFile::remove(QFileInfo(path).dir().filePath(name));
+        QCOMPARE(aside.size(), 1);
     }
 
     // F1 in each measuring window opens the help page that explains it.

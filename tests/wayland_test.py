@@ -29,7 +29,8 @@ def main():
     runtime = tempfile.mkdtemp(prefix="micr-wayland-")
     os.chmod(runtime, 0o700)
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
-    env.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="micr-test", QT_QPA_PLATFORM="wayland",
+    env.update(XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(runtime, "config"), WAYLAND_DISPLAY="micr-test",
+               QT_QPA_PLATFORM="wayland",
                FONTCONFIG_FILE=FONTS_CONF, CUPS_SERVER=os.path.join(runtime, "no-cups.sock"),
                # Headless weston has no seat, and Qt 6.4's Wayland text-input
                # context then reads a missing input device when a line edit

@@ -1,0 +1,121 @@
+#include "Printers.h"
+
+#include "platform/ErrorBox.h"
+#include "platform/KeyStop.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cmath>
+
+TPrinters::TPrinters(QWidget *owner) : QDialog(owner)
+{
+    setupUi(this);
+    Platform::OpenHelpOnF1(this, QStringLiteral("help/printers.html"));
+    connect(ForgetButton, &QPushButton::clicked, this, &TPrinters::ForgetSelected);
+    connect(ExportButton, &QPushButton::clicked, this, &TPrinters::ExportAll);
+    connect(PrinterList, &QTreeWidget::currentItemChanged, this,
+            [this] { ForgetButton->setEnabled(PrinterList->currentItem() != nullptr); });
+}
+
+void TPrinters::Ask(const PrinterProfiles &profiles)
+{
+    profiles_ = profiles;
+    Refresh();
+    PrinterList->setFocus();
+    exec();
+}
+
+QStringList TPrinters::Listed() const
+{
+    QStringList queues;
+    for (const PrinterProfile &profile : shown_)
+        queues << profile.queue;
+    return queues;
+}
+
+void TPrinters::Refresh()
+{
+    const LoadedProfiles loaded = profiles_.Load();
+    shown_ = loaded.profiles;
+    ProblemText->setText(loaded.problem);
+    ProblemText->setVisible(!loaded.problem.isEmpty());
+    PrinterList->clear();
+    for (const PrinterProfile &profile : shown_) {
+        QString calibrated = QStringLiteral("not measured");
+        if (const auto &measured = profile.measurement)
+            calibrated = QStringLiteral("%1, %2").arg(ShortDate(measured->taken), measured->verdict);
+        QString correction = QStringLiteral("not measured");
+        if (const auto &placed = profile.placement)
+            correction = QStringLiteral("%1 %2 in, %3 %4 in (%5)")
+                             .arg(placed->moveRight < 0 ? QStringLiteral("left") : QStringLiteral("right"))
+                             .arg(std::abs(placed->moveRight), 0, 'f', 3)
+                             .arg(placed->moveUp < 0 ? QStringLiteral("down") : QStringLiteral("up"))
+                             .arg(std::abs(placed->moveUp), 0, 'f', 3)
+                             .arg(ShortDate(placed->taken));
+        auto *item = new QTreeWidgetItem(PrinterList, {profile.queue, profile.Face(), calibrated, correction});
+        item->setToolTip(0, profile.makeAndModel.isEmpty() ? profile.queue : profile.makeAndModel);
+    }
+    for (int column = 0; column < PrinterList->columnCount(); ++column)
+        PrinterList->resizeColumnToContents(column);
+    if (PrinterList->topLevelItemCount() > 0)
+        PrinterList->setCurrentItem(PrinterList->topLevelItem(0));
+    ForgetButton->setEnabled(PrinterList->currentItem() != nullptr);
+    ExportButton->setEnabled(!shown_.isEmpty());
+}
+
+bool TPrinters::Forget(const QString &queue)
+{
+    QString error;
+    const bool forgotten = profiles_.Forget(queue, &error);
+    if (!forgotten)
+        QMessageBox::warning(this, Platform::ApplicationTitle(), error);
+    Refresh();
+    return forgotten;
+}
+
+void TPrinters::ForgetSelected()
+{
+    const QTreeWidgetItem *item = PrinterList->currentItem();
+    if (!item)
+        return;
+    const QString queue = item->text(0);
+    QMessageBox question(QMessageBox::Question, Platform::ApplicationTitle(),
+                         QStringLiteral("Forget the printer \"%1\"?").arg(queue), QMessageBox::NoButton, this);
+    question.setObjectName(QStringLiteral("ForgetBox"));
+    question.setInformativeText(QStringLiteral("Its face, readings and correction will no longer be remembered."));
+    QPushButton *forget = question.addButton(QStringLiteral("&Forget"), QMessageBox::DestructiveRole);
+    question.addButton(QMessageBox::Cancel);
+    question.setDefaultButton(QMessageBox::Cancel);
+    question.exec();
+    if (question.clickedButton() == forget)
+        Forget(queue);
+}
+
+bool TPrinters::ExportTo(const QString &path, QString *error) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(ProfilesAsText(shown_).toUtf8()) < 0
+        || !file.commit()) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+void TPrinters::ExportAll()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export Printer Profiles"),
+        QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath(QStringLiteral("printer-profiles.txt")),
+        QStringLiteral("Text files (*.txt)"));
+    QString error;
+    if (!path.isEmpty() && !ExportTo(path, &error))
+        QMessageBox::warning(this, Platform::ApplicationTitle(), error);
+}
+
