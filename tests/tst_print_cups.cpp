@@ -16,6 +16,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImageReader>
@@ -355,6 +356,40 @@ private slots:
         QVERIFY2(!printed.isNull(), "nothing came out");
         QCOMPARE(printed.size(), plain.size());
         QVERIFY2(printed == plain, "the page differs from the plain queue's");
+    }
+
+    // Even pages chosen in the print dialog: the user is told it is not
+    // used, and the page prints as on a plain queue.
+    void pageSetChosenInTheDialog()
+    {
+        QString told;
+        QStringList combos;
+        auto printed = AnswerNextModal([&](QWidget *dialog) {
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            printers->setCurrentIndex(printers->findText("MicrLetter"));
+            for (auto *combo : dialog->findChildren<QComboBox *>())
+                combos << combo->objectName();
+            auto *pageSet = dialog->findChild<QComboBox *>(QStringLiteral("pageSetCombo"));
+            if (pageSet)
+                pageSet->setCurrentIndex(pageSet->count() - 1); // even pages
+            AnswerNextModal([&told](QWidget *box) {
+                told = static_cast<QMessageBox *>(box)->informativeText();
+                static_cast<QMessageBox *>(box)->button(QMessageBox::Ok)->click();
+            });
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        const QStringList before = CupsPdfFiles();
+        QTest::mouseClick(window_->NextButton, Qt::LeftButton);
+        QVERIFY(*printed);
+        QVERIFY2(told.contains("Page set: even"), qPrintable(told + " / " + combos.join(',')));
+        const QString pdf = WaitForNewCupsPdf(before, 60000);
+        QVERIFY2(!pdf.isEmpty(), "nothing came out");
+        made_ << pdf;
+        const QString raster = dir_.filePath("even-pages-chosen");
+        Run("pdftoppm", {"-r", "150", "-gray", "-png", "-singlefile", pdf, raster});
+        if (plainCalibration_.isNull())
+            plainCalibration_ = PrintedPage("MicrLetter", false);
+        QVERIFY(QImage(raster + ".png") == plainCalibration_);
     }
 
     // What the print dialog chose against the page's geometry is named.
