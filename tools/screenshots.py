@@ -15,6 +15,39 @@ from desktop import Desktop  # noqa: E402
 BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build"))
 OUT = os.path.join(ROOT, "docs", "screenshots")
 TITLE = "Tolvane MICR Font Set"
+# Two printers as earlier runs would have left them.
+PROFILES = """[General]
+version=1
+
+[printer-Office_Laser]
+line=4
+measured\\4=7.0030
+measured\\line=4
+measured\\taken=2026-12-01T10:12:00Z
+measured\\verdict=good
+model=Brother HL-L2350DW
+placement\\bar=6.9230
+placement\\cheque=top
+placement\\edge=0.1950
+placement\\from=bottom
+placement\\move-right=0.0150
+placement\\move-up=-0.0080
+placement\\right=0.3275
+placement\\scale=fine
+placement\\stock=3.5000
+placement\\taken=2026-12-01T10:40:00Z
+queue=Office_Laser
+weight=standard
+
+[printer-Home]
+line=2
+measured\\2=6.9920
+measured\\line=2
+measured\\taken=2026-11-20T18:02:00Z
+measured\\verdict=marginal
+queue=Home
+weight=bold
+"""
 
 
 def control(x, y):
@@ -27,6 +60,10 @@ def main():
     os.makedirs(OUT, exist_ok=True)
     with Desktop(800, 600) as desktop:
         desktop.env["FONTCONFIG_FILE"] = os.path.join(BUILD, "tests", "fonts", "fonts.conf")
+        profiles = os.path.join(desktop.home, ".config", "micr-calibration", "printers.ini")
+        os.makedirs(os.path.dirname(profiles))
+        with open(profiles, "w") as ini:
+            ini.write(PROFILES)
         program = subprocess.Popen([os.path.join(BUILD, "micr-calibration")], cwd=BUILD, env=desktop.env,
                                    stderr=subprocess.DEVNULL)
         try:
@@ -94,6 +131,10 @@ def main():
             shoot(placement, "placement")
             desktop.xdotool("key", "Escape")
             desktop.xdotool("keyup", "Escape")
+            time.sleep(0.3)
+
+            # The printers remembered, two of them as earlier runs left them.
+            dialog(control(394 + 15, 15), "Printers", "printers")
         finally:
             program.kill()
             program.wait()
