@@ -2,6 +2,7 @@
 // for users without a print dialog at hand, print shops and scripts.
 #include "calibration/CalibrationPage.h"
 #include "calibration/Measurement.h"
+#include "calibration/MicrLine.h"
 #include "calibration/PageExport.h"
 #include "calibration/PlacementCheck.h"
 #include "calibration/PrinterProfiles.h"
@@ -95,12 +96,30 @@ struct CommandLine
                        "verdict, where the MICR line landed and how far to move it; exits 0 when the scale is "
                        "fine and both moves are within 1/32 in, 1 otherwise."),
         QStringLiteral("READINGS")};
+    QCommandLineOption micrLine{
+        QStringLiteral("micr-line"),
+        QStringLiteral("Composes your own MICR line from your bank's details, as "
+                       "layout=us,routing=NUMBER,onus=FIELD[,aux=FIELD][,epc=DIGIT] or "
+                       "layout=ca,branch=NUMBER,institution=NUMBER,onus=FIELD[,aux=FIELD] (the on-us fields as "
+                       "your bank prints them; symbols as A B C D or : ; < =). Prints the text to type, each "
+                       "field's positions, every fault, and where the line goes on the cheque; with --page "
+                       "placement the page prints it. Exits 0 with no fault, 1 with one."),
+        QStringLiteral("FIELDS")};
+    QCommandLineOption checkLine{QStringLiteral("check-line"),
+                                 QStringLiteral("Checks a MICR line as typed against the standard's fields, its "
+                                                "last character at position 14 (at 1 when it ends in an amount "
+                                                "field). Exits 0 with no fault, 1 with one."),
+                                 QStringLiteral("TEXT")};
+    QCommandLineOption chequeWidth{QStringLiteral("cheque-width"),
+                                   QStringLiteral("With --micr-line or --check-line: the cheque's width (default "
+                                                  "8.5 in), for where the line's left end goes."),
+                                   QStringLiteral("LENGTH")};
     QCommandLineOption profiles{QStringLiteral("profiles"),
                                 QStringLiteral("List what the wizard remembers of each printer: its face, its "
                                                "last calibration and its placement correction.")};
     QCommandLineOption json{QStringLiteral("json"),
-                            QStringLiteral("With --measured or --placement-measured: print one JSON object; with "
-                                           "--profiles, one array.")};
+                            QStringLiteral("With --measured, --placement-measured, --micr-line or --check-line: "
+                                           "print one JSON object; with --profiles, one array.")};
     QCommandLineParser parser;
 
     CommandLine()
@@ -112,7 +131,7 @@ struct CommandLine
             "placement page's bars and where its MICR line lands, and give the readings\n"
             "back with --measured or --placement-measured."));
         parser.addOptions({bold, dpi, paper, output, checkFonts, measured, page, cheque, chequeHeight, line,
-                           placementMeasured, profiles, json});
+                           placementMeasured, micrLine, checkLine, chequeWidth, profiles, json});
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -197,6 +216,8 @@ PlacementLayout ReadPlacementLayout(const CommandLine &line, QPageSize::PageSize
     return layout;
 }
 
+MicrFields ReadMicrFields(const QString &text);
+
 ExportOptions ReadExportOptions(const CommandLine &line)
 {
     ExportOptions options;
@@ -213,6 +234,10 @@ ExportOptions ReadExportOptions(const CommandLine &line)
         options.cheque = layout.cheque;
         options.stock = layout.stock;
         options.line = layout.line;
+        if (line.parser.isSet(line.micrLine))
+            options.userLine = ComposeMicrLine(ReadMicrFields(line.parser.value(line.micrLine)));
+    } else if (line.parser.isSet(line.micrLine)) {
+        throw Refusal(QStringLiteral("--micr-line with -o prints on the placement page: add --page placement"));
     }
     options.output = line.parser.value(line.output);
     if (options.output.isEmpty())
@@ -357,6 +382,97 @@ int ReportPlacement(const PlacementLayout &layout, const PlacementReadings &read
     return status;
 }
 
+// layout=us,routing=...,onus=...[,aux=...][,epc=...] or
+// layout=ca,branch=...,institution=...,onus=...[,aux=...]
+MicrFields ReadMicrFields(const QString &text)
+{
+    QMap<QString, QString> given;
+    for (const QString &part : text.split(QLatin1Char(','))) {
+        const QString key = part.section(QLatin1Char('='), 0, 0).trimmed().toLower();
+        if (!part.contains(QLatin1Char('=')) || given.contains(key))
+            throw Refusal(QStringLiteral("--micr-line takes KEY=VALUE pairs, each once, not \"%1\"").arg(part));
+        given.insert(key, part.section(QLatin1Char('='), 1));
+    }
+    const QString layout = given.take(QStringLiteral("layout")).toLower();
+    MicrFields fields;
+    QStringList needed;
+    if (layout == QLatin1String("us")) {
+        fields.layout = MicrLayout::US;
+        fields.routing = given.take(QStringLiteral("routing"));
+        fields.processingCode = given.take(QStringLiteral("epc"));
+        needed = {QStringLiteral("routing"), QStringLiteral("onus")};
+    } else if (layout == QLatin1String("ca")) {
+        fields.layout = MicrLayout::Canada;
+        fields.branch = given.take(QStringLiteral("branch"));
+        fields.institution = given.take(QStringLiteral("institution"));
+        needed = {QStringLiteral("branch"), QStringLiteral("institution"), QStringLiteral("onus")};
+    } else {
+        throw Refusal(QStringLiteral("--micr-line needs layout=us or layout=ca"));
+    }
+    const bool hasOnUs = given.contains(QStringLiteral("onus"));
+    fields.onUs = given.take(QStringLiteral("onus"));
+    fields.auxOnUs = given.take(QStringLiteral("aux"));
+    if (!given.isEmpty())
+        throw Refusal(QStringLiteral("--micr-line with layout=%1 takes no \"%2\"").arg(layout, given.firstKey()));
+    for (const QString &key : needed) {
+        const bool present = key == QLatin1String("onus") ? hasOnUs
+            : key == QLatin1String("routing")             ? !fields.routing.isNull()
+            : key == QLatin1String("branch")              ? !fields.branch.isNull()
+                                                          : !fields.institution.isNull();
+        if (!present)
+            throw Refusal(QStringLiteral("--micr-line with layout=%1 needs %2=").arg(layout, key));
+    }
+    return fields;
+}
+
+double ReadChequeWidth(const CommandLine &line)
+{
+    if (!line.parser.isSet(line.chequeWidth))
+        return 8.5;
+    QString error;
+    const std::optional<double> width = ParseLength(
+        line.parser.value(line.chequeWidth),
+        {6, 9, QStringLiteral("Measure the cheque from its left edge to its right edge.")}, &error);
+    if (!width)
+        throw Refusal(QStringLiteral("--cheque-width: %1").arg(error.left(1).toLower() + error.mid(1)));
+    return *width;
+}
+
+// The line to type, its fields, its faults and where it goes.
+int ReportMicrLine(const MicrLine &composed, double chequeWidth, bool json)
+{
+    const double left = MicrLineLeftInches(composed, chequeWidth);
+    if (json) {
+        QJsonArray fields;
+        for (const MicrField &field : composed.fields)
+            fields.append(QJsonObject{{QStringLiteral("name"), field.name},
+                                      {QStringLiteral("first"), field.first},
+                                      {QStringLiteral("last"), field.last},
+                                      {QStringLiteral("text"), field.text}});
+        PrintJson({{QStringLiteral("text"), composed.letters},
+                   {QStringLiteral("punctuation"), composed.punctuation},
+                   {QStringLiteral("fields"), fields},
+                   {QStringLiteral("faults"), QJsonArray::fromStringList(composed.faults)},
+                   {QStringLiteral("left_in"), ShownInches(left)},
+                   {QStringLiteral("baseline_in"), ShownInches(MicrLineBaselineInches())}});
+    } else {
+        std::printf("Type (letters):     %s\n", qPrintable(composed.letters));
+        std::printf("Type (punctuation): %s\n", qPrintable(composed.punctuation));
+        std::printf("Positions %d to %d\n", composed.FirstPosition(), composed.lastPosition);
+        for (const MicrField &field : composed.fields)
+            std::printf("  %-26s %2d-%-2d  %s\n", qPrintable(field.name), field.first, field.last,
+                        qPrintable(field.text));
+        std::printf("Left end: %s from the cheque's left edge (a cheque %.3f in wide); baseline: %s above its "
+                    "bottom edge\n",
+                    qPrintable(FormatLength(left)), chequeWidth, qPrintable(FormatLength(MicrLineBaselineInches())));
+        if (composed.faults.isEmpty())
+            std::printf("No faults.\n");
+        for (const QString &fault : composed.faults)
+            std::printf("Fault: %s\n", qPrintable(fault));
+    }
+    return composed.faults.isEmpty() ? Done : Failed;
+}
+
 // The profiles, as text or one JSON array; a damaged file is said on
 // stderr (it has been set aside).
 int ListProfiles(bool json)
@@ -397,8 +513,12 @@ int WritePage(const ExportOptions &options)
 // Options that belong to one task only are refused with another.
 void RefuseMisplacedOptions(const CommandLine &line)
 {
+    const bool composing = line.parser.isSet(line.micrLine) || line.parser.isSet(line.checkLine);
     const bool measuring = line.parser.isSet(line.measured) || line.parser.isSet(line.placementMeasured)
-        || line.parser.isSet(line.profiles);
+        || line.parser.isSet(line.profiles) || line.parser.isSet(line.checkLine)
+        || (line.parser.isSet(line.micrLine) && !line.parser.isSet(line.output));
+    if (line.parser.isSet(line.chequeWidth) && !composing)
+        throw Refusal(QStringLiteral("--cheque-width is for --micr-line and --check-line"));
     const bool placementPage =
         line.parser.isSet(line.page) && line.parser.value(line.page).compare(QLatin1String("placement"),
                                                                              Qt::CaseInsensitive) == 0;
@@ -453,6 +573,11 @@ int main(int argc, char **argv)
         const bool json = line.parser.isSet(line.json);
         if (line.parser.isSet(line.profiles))
             return ListProfiles(json);
+        if (line.parser.isSet(line.checkLine))
+            return ReportMicrLine(CheckMicrLine(line.parser.value(line.checkLine)), ReadChequeWidth(line), json);
+        if (line.parser.isSet(line.micrLine) && !line.parser.isSet(line.output))
+            return ReportMicrLine(ComposeMicrLine(ReadMicrFields(line.parser.value(line.micrLine))),
+                                  ReadChequeWidth(line), json);
         if (line.parser.isSet(line.placementMeasured)) {
             const PlacementReadings readings = ReadPlacementReadings(line.parser.value(line.placementMeasured));
             const QPageSize::PageSizeId paper =

@@ -28,6 +28,7 @@ void DrawPage(QPainter &painter, const ExportOptions &options)
         layout.stock = options.stock.value_or(StockForPaper(layout.paperInches.height()));
         layout.line = options.line;
         layout.weight = weight;
+        layout.userLine = options.userLine;
         DrawPlacementPage(canvas, layout, options.dpiX, options.dpiY);
         return;
     }

@@ -17,6 +17,7 @@ struct ExportOptions
     ChequePosition cheque = ChequePosition::Top; // placement page
     CalibrationLine line = 3;                    // placement page's sample line
     std::optional<ChequeStock> stock;            // placement page; by default the paper's usual stock
+    std::optional<MicrLine> userLine;            // placement page: the user's line instead of the sample
     bool bold = false;
     int dpiX = 600;
     int dpiY = 600;

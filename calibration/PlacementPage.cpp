@@ -28,6 +28,11 @@ constexpr double EighthTick = 0.05;
 // position 1 ends reaches nearly to the cheque's bottom edge.
 constexpr double CellTick = 0.08;
 constexpr double PositionOneTickEnd = 0.02;
+// A field's bracket: this far from the edge it hangs from, ticks this long
+// at its ends, kept this far inside its first and last cells.
+constexpr double FieldBracketDrop = 0.06;
+constexpr double FieldBracketTick = 0.04;
+constexpr double FieldBracketInset = 0.01;
 // Paper edges closer than this to a cheque's edge are that edge.
 constexpr double SameEdgeInches = 0.01;
 
@@ -83,6 +88,29 @@ void AddBar(std::vector<PlacementItem> &items, bool horizontal, double line, dou
                 items.push_back(Text(line + InchTick + 0.03, at + 0.03, TextAnchor::Left, Arial, 7, false,
                                      QString::number(i / 8)));
         }
+    }
+}
+
+// Each field of the user's line bracketed over its cells and named: under
+// the position scale, below the cheque's bottom edge, or above the print
+// band where the cheque ends at the paper's edge.
+void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &layout, bool bottomIsPaperEdge)
+{
+    const double width = layout.paperInches.width();
+    const double bottom = ChequeTopInches(layout) + layout.stock.chequeInches;
+    const double bracket = bottomIsPaperEdge ? bottom - PrintBandTopInches - FieldBracketDrop : bottom + FieldBracketDrop;
+    const double tick = bottomIsPaperEdge ? FieldBracketTick : -FieldBracketTick;
+    const double name = bottomIsPaperEdge ? bracket - 0.04 : bracket + 0.1;
+    for (const MicrField &field : layout.userLine->fields) {
+        const double left = PositionRightEdge(width, field.first + 1) + FieldBracketInset;
+        const double right = PositionRightEdge(width, field.last) - FieldBracketInset;
+        items.push_back(Rule(PlacementItem::HorizontalRule, bracket, left, right));
+        items.push_back(Rule(PlacementItem::VerticalRule, left, std::min(bracket, bracket + tick),
+                             std::max(bracket, bracket + tick)));
+        items.push_back(Rule(PlacementItem::VerticalRule, right, std::min(bracket, bracket + tick),
+                             std::max(bracket, bracket + tick)));
+        items.push_back(Text((left + right) / 2, name, TextAnchor::Centre, Arial, 6, false,
+                             QStringLiteral("%1 (%2-%3)").arg(field.name).arg(field.first).arg(field.last)));
     }
 }
 
@@ -192,10 +220,16 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     text(LabelLeft, baseline - 0.08, TextAnchor::Left, 7,
          QStringLiteral("MICR print band: its lower rule is the baseline"));
 
-    // The MICR line, its last advance ending at position 1's right edge, on
-    // the baseline.
+    // The MICR line, its last advance ending at its last position's right
+    // edge (position 1 for the sample), on the baseline.
     const double positionOne = PositionOneRightInches(layout);
-    items.push_back(Text(positionOne, baseline, TextAnchor::Right, face, 10, false, SampleMicrLine()));
+    if (layout.userLine) {
+        items.push_back(Text(PositionRightEdge(width, layout.userLine->lastPosition), baseline, TextAnchor::Right,
+                             face, 10, false, layout.userLine->letters));
+        AddFieldBrackets(items, layout, bottomIsPaperEdge);
+    } else {
+        items.push_back(Text(positionOne, baseline, TextAnchor::Right, face, 10, false, SampleMicrLine()));
+    }
     text(positionOne, bottom - PrintBandTopInches - 0.04, TextAnchor::Right, 7,
          QStringLiteral("position 1 ends at the long tick below the baseline"));
 

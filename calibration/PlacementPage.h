@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MicrFaceTable.h"
+#include "MicrLine.h"
 #include "PageCanvas.h"
 #include "Readings.h"
 
@@ -43,6 +44,9 @@ struct PlacementLayout
     ChequeStock stock = LetterStock();
     CalibrationLine line = 3;
     FontWeightChoice weight = FontWeightChoice::Standard;
+    // The user's own line instead of the sample, its fields bracketed and
+    // named under the position scale.
+    std::optional<MicrLine> userLine;
 };
 
 // The cheque's top and bottom edges, in inches below the paper's top edge:

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// The user's own MICR line: composed from the bank's details into the E-13B
+// fields, or checked as typed, with every fault named. Positions are
+// numbered from the right: position 1 ends 5/16 in from the cheque's right
+// edge, each is 0.125 in wide, and there are 65.
+//
+// US layout: amount 1-12 (left blank: the bank of first deposit encodes it),
+// 13 blank, on-us 14-32, transit 33-43 (symbol, 9-digit routing number with
+// its check digit at 34, symbol), external processing code 44, auxiliary
+// on-us 45-65. Canada: the same places, the transit field holding symbol,
+// 5-digit branch, dash, 3-digit institution, symbol.
+
+enum class MicrLayout { US, Canada };
+
+// What the user types: the bank's numbers and the fields as printed on a
+// cheque the bank printed. Symbols may be typed as the face's letters
+// (A transit, B amount, C on-us, D dash), its punctuation (: ; < =) or the
+// E-13B characters themselves.
+struct MicrFields
+{
+    MicrLayout layout = MicrLayout::US;
+    QString routing;     // US
+    QString branch;      // Canada
+    QString institution; // Canada
+    QString onUs;
+    QString auxOnUs;
+    QString processingCode;
+};
+
+// One field of a line: its name, its leftmost and rightmost positions (first
+// is the larger number) and its characters, in the face's letters.
+struct MicrField
+{
+    QString name;
+    int first = 0;
+    int last = 0;
+    QString text;
+};
+
+struct MicrLine
+{
+    // From the leftmost character to the one at `lastPosition`, blanks as
+    // spaces, in the face's letters (A B C D) and in its punctuation.
+    QString letters;
+    QString punctuation;
+    int lastPosition = 0;
+    std::vector<MicrField> fields;
+    // Every fault found, in words; none for a line that can be printed.
+    QStringList faults;
+
+    bool empty() const { return letters.trimmed().isEmpty(); }
+    // The position of letters[index].
+    int PositionOf(int index) const { return lastPosition + int(letters.size()) - 1 - index; }
+    int FirstPosition() const { return PositionOf(0); }
+};
+
+// Puts the fields in their positions; the amount is left blank, so the
+// line ends at position 14.
+MicrLine ComposeMicrLine(const MicrFields &fields);
+
+// A line typed as text, its last character at position 14, or at position
+// 1 when it ends in an amount field.
+MicrLine CheckMicrLine(const QString &typed);
+
+// Where the line goes in cheque-printing software on a cheque
+// `chequeWidth` inches wide: its left end from the cheque's left edge and
+// its baseline above the bottom edge, in inches.
+double MicrLineLeftInches(const MicrLine &line, double chequeWidth);
+double MicrLineBaselineInches();
+
+// The faults of a US routing number (9 digits, a Federal Reserve prefix,
+// its check digit), none when it is good.
+QStringList RoutingNumberFaults(const QString &routing);
