@@ -531,8 +531,11 @@ void RefuseMisplacedOptions(const CommandLine &line)
     if (measuring && line.parser.isSet(line.output))
         throw Refusal(QStringLiteral("-o writes a page; --measured, --placement-measured and --profiles write no "
                                      "file"));
+    if (line.parser.isSet(line.micrLine) && line.parser.isSet(line.output) && !placementPage)
+        throw Refusal(QStringLiteral("--micr-line with -o prints on the placement page: add --page placement"));
     if (line.parser.isSet(line.json) && !measuring)
-        throw Refusal(QStringLiteral("--json is for --measured, --placement-measured and --profiles"));
+        throw Refusal(QStringLiteral("--json is for --measured, --placement-measured, --profiles, --micr-line and "
+                                     "--check-line"));
     if (line.parser.isSet(line.measured) && line.parser.isSet(line.placementMeasured))
         throw Refusal(QStringLiteral("--measured and --placement-measured are for different pages: give one"));
 }

@@ -28,11 +28,21 @@ constexpr double EighthTick = 0.05;
 // position 1 ends reaches nearly to the cheque's bottom edge.
 constexpr double CellTick = 0.08;
 constexpr double PositionOneTickEnd = 0.02;
-// A field's bracket: this far from the edge it hangs from, ticks this long
-// at its ends, kept this far inside its first and last cells.
-constexpr double FieldBracketDrop = 0.06;
-constexpr double FieldBracketTick = 0.04;
+// A field's bracket is kept this far inside its first and last cells.
 constexpr double FieldBracketInset = 0.01;
+
+// Where the user's fields are bracketed and named: away from the line
+// (1 down, -1 up), the bracket's line, its end ticks' length, the names'
+// baselines beyond it on two rows, their size.
+struct FieldLabels
+{
+    double away;
+    double bracket;
+    double tick;
+    double nameDrop;
+    double namePitch;
+    int points;
+};
 // Paper edges closer than this to a cheque's edge are that edge.
 constexpr double SameEdgeInches = 0.01;
 
@@ -98,18 +108,23 @@ void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &
 {
     const double width = layout.paperInches.width();
     const double bottom = ChequeTopInches(layout) + layout.stock.chequeInches;
-    const double bracket = bottomIsPaperEdge ? bottom - PrintBandTopInches - FieldBracketDrop : bottom + FieldBracketDrop;
-    const double tick = bottomIsPaperEdge ? FieldBracketTick : -FieldBracketTick;
-    const double name = bottomIsPaperEdge ? bracket - 0.04 : bracket + 0.1;
+    // Below the cheque, or squeezed between the print band and the clear
+    // band's rule where the cheque ends at the paper's edge.
+    const FieldLabels labels = bottomIsPaperEdge ? FieldLabels{-1, bottom - PrintBandTopInches - 0.04, 0.03, 0.04, 0.055, 5}
+                                                 : FieldLabels{1, bottom + 0.05, 0.04, 0.1, 0.09, 6};
+    const double tickEnd = labels.bracket - labels.away * labels.tick;
+    int row = 0;
     for (const MicrField &field : layout.userLine->fields) {
+        // Neighbouring fields' names on alternate rows: short fields' names
+        // would run into each other.
+        const double name = labels.bracket + labels.away * (labels.nameDrop + labels.namePitch * (row++ % 2));
         const double left = PositionRightEdge(width, field.first + 1) + FieldBracketInset;
         const double right = PositionRightEdge(width, field.last) - FieldBracketInset;
-        items.push_back(Rule(PlacementItem::HorizontalRule, bracket, left, right));
-        items.push_back(Rule(PlacementItem::VerticalRule, left, std::min(bracket, bracket + tick),
-                             std::max(bracket, bracket + tick)));
-        items.push_back(Rule(PlacementItem::VerticalRule, right, std::min(bracket, bracket + tick),
-                             std::max(bracket, bracket + tick)));
-        items.push_back(Text((left + right) / 2, name, TextAnchor::Centre, Arial, 6, false,
+        items.push_back(Rule(PlacementItem::HorizontalRule, labels.bracket, left, right));
+        for (double end : {left, right})
+            items.push_back(Rule(PlacementItem::VerticalRule, end, std::min(labels.bracket, tickEnd),
+                                 std::max(labels.bracket, tickEnd)));
+        items.push_back(Text((left + right) / 2, name, TextAnchor::Centre, Arial, labels.points, false,
                              QStringLiteral("%1 (%2-%3)").arg(field.name).arg(field.first).arg(field.last)));
     }
 }
@@ -171,7 +186,8 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     }
     if (!bottomIsPaperEdge) {
         items.push_back(Rule(PlacementItem::HorizontalRule, bottom, 0, width));
-        text(LabelLeft, bottom + 0.12, TextAnchor::Left, 7,
+        // Below the fields' names where the user's line has them.
+        text(LabelLeft, bottom + (layout.userLine ? 0.36 : 0.12), TextAnchor::Left, 7,
              QStringLiteral("bottom edge of the %1 cheque (the perforation)").arg(ChequeName(layout.cheque)));
     }
 
@@ -230,8 +246,9 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     } else {
         items.push_back(Text(positionOne, baseline, TextAnchor::Right, face, 10, false, SampleMicrLine()));
     }
-    text(positionOne, bottom - PrintBandTopInches - 0.04, TextAnchor::Right, 7,
-         QStringLiteral("position 1 ends at the long tick below the baseline"));
+    if (!(layout.userLine && bottomIsPaperEdge)) // there the fields' names stand
+        text(positionOne, bottom - PrintBandTopInches - 0.04, TextAnchor::Right, 7,
+             QStringLiteral("position 1 ends at the long tick below the baseline"));
 
     // The position scale: the cells' edges, and every fifth cell numbered.
     for (int edge = 0; edge <= PositionCount; ++edge) {

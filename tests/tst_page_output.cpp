@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QJsonArray>
+#include <QMap>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -413,6 +414,98 @@ private slots:
         QVERIFY2(qAbs(result["move_right_in"].toDouble() - right) <= 0.0006, qPrintable(run.output));
         QVERIFY2(qAbs(result["move_up_in"].toDouble() - up) <= 0.0006, qPrintable(run.output));
         QCOMPARE(result["within_tolerance"].toBool(), qAbs(right) <= 1.0 / 32 && qAbs(up) <= 1.0 / 32);
+    }
+
+    // The user's line on the placement page, in Line 3's face (an advance of
+    // exactly 0.125 in): every character's ink inside its numbered cell, to
+    // half a pixel, and no ink in a blank cell.
+    void placementPageWithTheUsersLine()
+    {
+        const int dpi = 600;
+        const QString file = dir_.filePath("users-line.png");
+        const Exported run = RunExporter({"--page", "placement", "--micr-line",
+                                          "layout=us,routing=021000021,onus=123456789C 1234,aux=C5678C,epc=7",
+                                          "--dpi", QString::number(dpi), "-o", file});
+        QCOMPARE(run.status, 0);
+        const QImage page = QImage(file).convertToFormat(QImage::Format_Grayscale8);
+        // The standard's places: auxiliary on-us ending at 45, the code at
+        // 44, transit 43-33, on-us ending at 14.
+        QMap<int, QChar> expected;
+        const auto place = [&expected](const QString &text, int last) {
+            for (int i = 0; i < text.size(); ++i)
+                expected[last + int(text.size()) - 1 - i] = text[i];
+        };
+        place("C5678C", 45);
+        place("7", 44);
+        place("A021000021A", 33);
+        place("123456789C 1234", 14);
+        const double cell = 0.125 * dpi;
+        const double positionOneEnd = (8.5 - 0.3125) * dpi;
+        const double baseline = (3.5 - 0.1875) * dpi;
+        QMap<int, int> inked; // ink columns by position
+        for (int x = 0; x < int(positionOneEnd + cell); ++x) {
+            bool ink = false;
+            for (int y = int(baseline - 0.05 * dpi); y < int(baseline - 0.02 * dpi) && !ink; ++y)
+                ink = qGray(page.pixel(x, y)) < 128;
+            if (!ink)
+                continue;
+            // The column's centre, half a pixel either way, in one cell.
+            const double fromEnd = positionOneEnd - (x + 0.5);
+            const int position = int(std::floor(fromEnd / cell)) + 1;
+            const int nearby = int(std::floor((fromEnd + (fromEnd - (position - 1) * cell < 0.5 ? 0.5 : -0.5)) / cell)) + 1;
+            QVERIFY2(expected.value(position, ' ') != ' ' || expected.value(nearby, ' ') != ' ',
+                     qPrintable(QString("ink at column %1, in blank position %2").arg(x).arg(position)));
+            ++inked[expected.value(position, ' ') != ' ' ? position : nearby];
+        }
+        for (auto it = expected.begin(); it != expected.end(); ++it) {
+            if (it.value() != ' ')
+                QVERIFY2(inked.value(it.key()) > 0, qPrintable(QString("no ink in position %1").arg(it.key())));
+        }
+    }
+
+    // Composed and checked lines: statuses and JSON.
+    void micrLineStatuses_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("shown"); // in the JSON's faults or text, or stderr
+        QTest::newRow("good") << QStringList{"--micr-line", "layout=us,routing=021000021,onus=123456789C"} << 0
+                              << "A021000021A";
+        QTest::newRow("bad check digit") << QStringList{"--micr-line", "layout=us,routing=021000022,onus=1C"} << 1
+                                         << "check digit";
+        QTest::newRow("Canada") << QStringList{"--micr-line", "layout=ca,branch=12345,institution=003,onus=1C"} << 0
+                                << "A12345D003A";
+        QTest::newRow("checked, shifted") << QStringList{"--check-line", "A021000021A 1C"} << 1 << "belongs at 43";
+        QTest::newRow("no layout") << QStringList{"--micr-line", "routing=021000021,onus=1C"} << 2
+                                   << "layout=us or layout=ca";
+        QTest::newRow("routing in Canada") << QStringList{"--micr-line", "layout=ca,routing=021000021,onus=1C"} << 2
+                                           << "takes no \"routing\"";
+        QTest::newRow("no on-us") << QStringList{"--micr-line", "layout=us,routing=021000021"} << 2 << "needs onus=";
+        QTest::newRow("a page without --page") << QStringList{"--micr-line", "layout=us,routing=021000021,onus=1C",
+                                                              "-o", "x.pdf"}
+                                               << 2 << "--page placement";
+    }
+
+    void micrLineStatuses()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, shown);
+        const Exported run = RunExporter(arguments + QStringList{"--json", "--cheque-width", "8 1/4"});
+        QCOMPARE(run.status, status);
+        if (status == 2) {
+            QVERIFY2(run.errors.contains(shown), qPrintable(run.errors));
+            return;
+        }
+        const QJsonObject result = QJsonDocument::fromJson(run.output.toUtf8()).object();
+        const QString faults = result["faults"].toVariant().toStringList().join('\n');
+        QVERIFY2(result["text"].toString().contains(shown) || faults.contains(shown), qPrintable(run.output));
+        QCOMPARE(faults.isEmpty(), status == 0);
+        // A line ending at 14 whose first character stands at 43 on a
+        // cheque 8.25 in wide.
+        if (result["text"].toString().size() == 30)
+            QCOMPARE(result["left_in"].toDouble(), std::round((8.25 - 0.3125 - 43 * 0.125) * 1000) / 1000);
+        QCOMPARE(result["baseline_in"].toDouble(), 0.188);
     }
 
     // The same verdict in the exporter's words and in its JSON.
