@@ -195,6 +195,8 @@ LoadedProfiles PrinterProfiles::Load() const
         damage = QStringLiteral("it cannot be read");
     } else {
         QSettings settings(path_, QSettings::IniFormat);
+        // What is on disk now, not what this process last read or wrote.
+        settings.sync();
         const QString version = settings.value(QStringLiteral("version")).toString();
         if (settings.status() != QSettings::NoError)
             damage = QStringLiteral("it is not a settings file");

@@ -6,6 +6,7 @@
 #include "Measurements.h"
 #include "MicrSteps.h"
 #include "Placement.h"
+#include "MyMicrLine.h"
 #include "Printers.h"
 #include "Signature.h"
 #include "common/VendorDetails.h"
@@ -140,6 +141,7 @@ void TForm1::ApplyStepLayout(const StepLayout &step)
     StaticText9->setVisible(step.resultShown);
     MeasureButton->setVisible(step.measureButtonShown);
     PlacementButton->setVisible(step.placementButtonShown);
+    MicrLineButton->setVisible(step.placementButtonShown);
     if (step.resultShown)
         ShowMeasuredResult();
     else
@@ -248,6 +250,20 @@ void TForm1::ShowProfileProblem(const QString &problem)
     QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(), problem, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("ProfileProblemBox"));
     box.exec();
+}
+
+void TForm1::MicrLineButtonClick()
+{
+    if (!micrLine_) {
+        micrLine_ = std::make_unique<TMyMicrLine>(
+            [this](const PlacementLayout &layout) {
+                Platform::ShowingErrors([this, &layout] { PrintPlacementPage(*PlacementPrintDialog(), layout); });
+            },
+            this);
+    }
+    const std::optional<PrinterProfile> profile = CurrentProfile();
+    micrLine_->Ask(ChosenLine(), ChosenWeight(), profile ? profile->placement : std::nullopt);
+    MicrLineButton->setFocus();
 }
 
 void TForm1::ShowStoredProfilesProblem()

@@ -15,6 +15,7 @@ class QPrinter;
 class TMeasurements;
 class TPlacement;
 class TPrinters;
+class TMyMicrLine;
 struct Assessment;
 struct StepLayout;
 
@@ -45,6 +46,7 @@ public:
     using Ui::TForm1::MeasuredResult;
     using Ui::TForm1::PlacementButton;
     using Ui::TForm1::PrintersButton;
+    using Ui::TForm1::MicrLineButton;
 
     // The print dialog, made on first use: it asks CUPS for every queue.
     QPrintDialog *PrintDialog1();
@@ -70,6 +72,7 @@ public slots:
     void MeasureButtonClick();
     void PlacementButtonClick();
     void PrintersButtonClick();
+    void MicrLineButtonClick();
     // Reads the printer profiles, and says if their file was set aside.
     void ShowStoredProfilesProblem();
     void NextButtonClickClick();
@@ -114,6 +117,7 @@ private:
     std::unique_ptr<TPlacement> placement_;
     std::unique_ptr<Assessment> measured_;
     std::unique_ptr<TPrinters> printers_;
+    std::unique_ptr<TMyMicrLine> micrLine_;
     PrinterProfiles profiles_;
     QString profileProblemShown_;
     // The printer lives as long as the window, which lives for the run, so

@@ -46,11 +46,16 @@ QByteArray ReadAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Writes the file as a hand edit would, a moment later: QSettings knows a
+// file it read by its size and time, and the kernel's file times move in
+// steps of milliseconds, so an edit of the same size at once would go unseen.
 void WriteAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+    QVERIFY(file.flush());
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(1), QFileDevice::FileModificationTime));
 }
 
 } // namespace

@@ -383,7 +383,7 @@ private slots:
             ++withTip;
             QVERIFY2(control->toolTipDuration() == 6000, qPrintable(control->objectName()));
         }
-        QCOMPARE(withTip, 19); // the designed 16, the measurements, placement and printers buttons
+        QCOMPARE(withTip, 20); // the designed 16; measurements, placement, MICR line and printers buttons
         const QString lineTip = "Pick the line on the caibration sheet that is 7 inches long";
         for (const char *name : {"GroupBox1", "RadioButton1", "RadioButton5"})
             QCOMPARE(Control(window, name)->toolTip(), lineTip);
@@ -731,7 +731,7 @@ private slots:
             widget = widget->nextInFocusChain();
         } while (widget != first);
         QCOMPARE(chain, QStringList({"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
-                                     "RadioButton5", "MeasureButton", "PlacementButton", "HelpButtonClick", "BuyNow", "BitBtn1", "StandardMICR",
+                                     "RadioButton5", "MeasureButton", "PlacementButton", "MicrLineButton", "HelpButtonClick", "BuyNow", "BitBtn1", "StandardMICR",
                                      "UseBold", "CancelButtonClick", "NextButton", "PreviousButton", "Gauge"}));
         QCOMPARE(Control(window, "SpeedButton1")->focusPolicy(), Qt::NoFocus);
     }

@@ -1,0 +1,137 @@
+#include "MyMicrLine.h"
+
+#include "calibration/Readings.h"
+#include "platform/FormLayout.h"
+#include "platform/KeyStop.h"
+#include "platform/MicrLinePreview.h"
+#include "platform/ReadingFields.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+
+namespace {
+// A field a fault names is tinted, as well as the fault listed.
+const QColor FaultyFieldTint(255, 220, 220);
+constexpr double DefaultChequeInches = 8.5;
+} // namespace
+
+TMyMicrLine::TMyMicrLine(PagePrinter print, QWidget *owner)
+    : QDialog(owner), print_(std::move(print)), preview_(new Platform::MicrLinePreview(this))
+{
+    setupUi(this);
+    PreviewHolder->addWidget(preview_);
+    Platform::OpenHelpOnF1(this, QStringLiteral("help/micr-line.html"));
+    Platform::KeepReturnInFields(this);
+    LayoutChoice->setItemData(0, int(MicrLayout::US));
+    LayoutChoice->setItemData(1, int(MicrLayout::Canada));
+    connect(LayoutChoice, &QComboBox::currentIndexChanged, this, &TMyMicrLine::Recompose);
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        connect(field, &QLineEdit::textChanged, this, &TMyMicrLine::Recompose);
+    connect(CopyButton, &QPushButton::clicked, this, &TMyMicrLine::Copy);
+    connect(PrintButton, &QPushButton::clicked, this, &TMyMicrLine::PrintPage);
+    Recompose();
+}
+
+void TMyMicrLine::Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement)
+{
+    layout_.line = line;
+    layout_.weight = weight;
+    placement_ = placement;
+    if (placement) {
+        layout_.cheque = placement->cheque;
+        layout_.stock = placement->stock;
+    }
+    Recompose();
+    LayoutChoice->setFocus();
+    exec();
+}
+
+void TMyMicrLine::Recompose()
+{
+    MicrFields fields;
+    fields.layout = MicrLayout(LayoutChoice->currentData().toInt());
+    const bool us = fields.layout == MicrLayout::US;
+    for (QWidget *widget : {static_cast<QWidget *>(RoutingLabel), static_cast<QWidget *>(RoutingField),
+                            static_cast<QWidget *>(CodeLabel), static_cast<QWidget *>(CodeField)})
+        widget->setVisible(us);
+    for (QWidget *widget : {static_cast<QWidget *>(BranchLabel), static_cast<QWidget *>(BranchField),
+                            static_cast<QWidget *>(InstitutionLabel), static_cast<QWidget *>(InstitutionField)})
+        widget->setVisible(!us);
+    fields.routing = RoutingField->text();
+    fields.branch = BranchField->text();
+    fields.institution = InstitutionField->text();
+    fields.onUs = OnUsField->text();
+    fields.auxOnUs = AuxField->text();
+    fields.processingCode = us ? CodeField->text() : QString();
+    line_ = ComposeMicrLine(fields);
+
+    // Each fault marks the field it names.
+    const struct
+    {
+        QLineEdit *field;
+        const char *named;
+    } named[] = {{RoutingField, "routing number"}, {BranchField, "branch number"},
+                 {InstitutionField, "institution number"}, {OnUsField, "The on-us field"},
+                 {AuxField, "auxiliary on-us"}, {CodeField, "processing code"}};
+    for (const auto &entry : named) {
+        QStringList faults;
+        for (const QString &fault : std::as_const(line_.faults)) {
+            if (fault.contains(QLatin1String(entry.named), Qt::CaseInsensitive))
+                faults << fault;
+        }
+        QPalette palette = entry.field->parentWidget()->palette();
+        if (!faults.isEmpty())
+            palette.setColor(QPalette::Base, FaultyFieldTint);
+        entry.field->setPalette(palette);
+        entry.field->setAccessibleDescription(faults.join(QLatin1Char(' ')));
+    }
+
+    QString widthProblem;
+    const std::optional<double> width =
+        WidthField->text().trimmed().isEmpty()
+            ? std::optional<double>(DefaultChequeInches)
+            : ParseLength(WidthField->text(), {6, 9, QStringLiteral("Measure the cheque from edge to edge.")},
+                          &widthProblem);
+    QPalette widthPalette = WidthField->parentWidget()->palette();
+    if (!width)
+        widthPalette.setColor(QPalette::Base, FaultyFieldTint);
+    WidthField->setPalette(widthPalette);
+
+    preview_->SetLine(line_, QString::fromLatin1(MicrFaceName(layout_.line, layout_.weight)));
+    TypeText->setText(line_.empty() ? QString()
+                                    : QStringLiteral("Type, in %1: %2\nor with punctuation: %3")
+                                          .arg(QString::fromLatin1(MicrFaceName(layout_.line, layout_.weight)),
+                                               line_.letters, line_.punctuation));
+    QString where;
+    if (!line_.empty() && width) {
+        const double left = MicrLineLeftInches(line_, *width);
+        where = QStringLiteral("In cheque-printing software: the line's left end %1 from the cheque's left edge, "
+                               "its baseline %2 above the bottom edge.")
+                    .arg(FormatLength(left), FormatLength(MicrLineBaselineInches()));
+        if (placement_)
+            where += QStringLiteral(" With this printer's correction (%1): left end %2, baseline %3.")
+                         .arg(ShortDate(placement_->taken), FormatLength(left + placement_->moveRight),
+                              FormatLength(MicrLineBaselineInches() + placement_->moveUp));
+    } else if (!width) {
+        where = QStringLiteral("Cheque width: %1").arg(widthProblem);
+    }
+    WhereText->setText(where);
+    FaultText->setText(line_.faults.isEmpty() ? QStringLiteral("No faults: every field stands in its positions.")
+                                              : line_.faults.join(QLatin1Char('\n')));
+    CopyButton->setEnabled(!line_.empty());
+    PrintButton->setEnabled(!line_.empty());
+    Platform::GrowToFitText(this);
+}
+
+void TMyMicrLine::Copy()
+{
+    QGuiApplication::clipboard()->setText(line_.letters);
+}
+
+void TMyMicrLine::PrintPage()
+{
+    PlacementLayout layout = layout_;
+    layout.userLine = line_;
+    print_(layout);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "calibration/MicrLine.h"
+#include "calibration/PlacementPage.h"
+#include "calibration/PrinterProfiles.h"
+#include "ui_MyMicrLine.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+
+namespace Platform {
+class MicrLinePreview;
+}
+
+// The user's own MICR line: their bank's details in, the line laid out on
+// the 65-position scale in the chosen face as they type, every fault named
+// and its field marked, where it goes on the cheque (with the printer's
+// correction where it was measured), Copy, and the placement page printed
+// with this line. F1 opens the help page on the line.
+class TMyMicrLine : public QDialog, private Ui::TMyMicrLine
+{
+    Q_OBJECT
+
+public:
+    using PagePrinter = std::function<void(const PlacementLayout &layout)>;
+    TMyMicrLine(PagePrinter print, QWidget *owner = nullptr);
+
+    // Runs the window for the chosen face and the printer's last placement.
+    void Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement);
+
+    // The line as last composed.
+    const MicrLine &Line() const { return line_; }
+
+private:
+    void Recompose();
+    void Copy();
+    void PrintPage();
+
+    PagePrinter print_;
+    Platform::MicrLinePreview *preview_;
+    PlacementLayout layout_;
+    std::optional<PlacementRecord> placement_;
+    MicrLine line_;
+};
