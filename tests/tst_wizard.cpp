@@ -6,12 +6,14 @@
 #include "app/Startup.h"
 #include "calibration/PrinterProfiles.h"
 #include "forms/Micr.h"
+#include "forms/MyMicrLine.h"
 #include "forms/Printers.h"
 #include "platform/ErrorBox.h"
 #include "platform/FaceSubstitutes.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QDialogButtonBox>
@@ -589,6 +591,42 @@ private slots:
         QVERIFY2(written.contains(remaining.first()) && written.contains("FerroW2 Sample (Line 4)"), qPrintable(written));
         QVERIFY(!written.contains(listed.first() + "\n"));
         QFile::remove(PrinterProfiles::DefaultPath());
+    }
+
+    // The user's line composed in its window as they type: faults named and
+    // their field marked, the line copied; Canada's fields in their place.
+    void myMicrLineWindow()
+    {
+        TForm1 *window = OpenWizard();
+        NextCancellingPrint(window);
+        Click(window, "NextButton");
+        QString copied, faultsBad, markBad, markGood, canadian;
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            auto *routing = modal->findChild<QLineEdit *>("RoutingField");
+            QTest::keyClicks(routing, "021000022"); // one digit off JPMorgan Chase's
+            QTest::keyClicks(modal->findChild<QLineEdit *>("OnUsField"), "123456789< 1001");
+            QTest::keyClick(routing, Qt::Key_Return);
+            faultsBad = modal->findChild<QLabel *>("FaultText")->text();
+            markBad = routing->accessibleDescription();
+            routing->clear();
+            QTest::keyClicks(routing, "021000021");
+            markGood = routing->accessibleDescription();
+            QTest::mouseClick(modal->findChild<QPushButton *>("CopyButton"), Qt::LeftButton);
+            copied = QGuiApplication::clipboard()->text();
+            modal->findChild<QComboBox *>("LayoutChoice")->setCurrentIndex(1);
+            QTest::keyClicks(modal->findChild<QLineEdit *>("BranchField"), "12345");
+            QTest::keyClicks(modal->findChild<QLineEdit *>("InstitutionField"), "003");
+            canadian = qobject_cast<TMyMicrLine *>(modal)->Line().letters;
+            static_cast<QDialog *>(modal)->reject();
+        });
+        Click(window, "MicrLineButton");
+        QVERIFY(*seen);
+        QVERIFY2(faultsBad.contains("check digit"), qPrintable(faultsBad));
+        QVERIFY2(markBad.contains("check digit"), qPrintable(markBad));
+        QCOMPARE(markGood, QString());
+        // Transit 43-33, four blanks, the on-us field ending at 14.
+        QCOMPARE(copied, QString("A021000021A    123456789C 1001"));
+        QCOMPARE(canadian, QString("A12345D003A    123456789C 1001"));
     }
 
     // A damaged profile file at start: said once, naming both files, and
