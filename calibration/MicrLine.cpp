@@ -6,20 +6,13 @@
 
 namespace {
 
-// The standard's places, by position.
-constexpr int AmountLast = 1;
-constexpr int AmountFirst = 12;
-constexpr int BlankBetween = 13;
-constexpr int OnUsLast = 14;
-constexpr int OnUsFirst = 32;
-constexpr int TransitLast = 33;
-constexpr int TransitFirst = 43;
-constexpr int ProcessingCode = 44;
-constexpr int AuxOnUsLast = 45;
-constexpr int LastUsablePosition = PositionCount;
-constexpr int RoutingDigits = 9;
-constexpr int BranchDigits = 5;
-constexpr int InstitutionDigits = 3;
+// The standard's places, by position number.
+enum Position : int {
+    AmountLast = 1, AmountFirst = 12, BlankBetween = 13, OnUsLast = 14, OnUsFirst = 32, TransitLast = 33,
+    TransitFirst = 43, ProcessingCode = 44, AuxOnUsLast = 45, LastUsablePosition = PositionCount,
+};
+// The banks' numbers' lengths in digits.
+enum Digits : int { RoutingDigits = 9, BranchDigits = 5, InstitutionDigits = 3 };
 
 constexpr QChar Transit = u'A';
 constexpr QChar Amount = u'B';
@@ -310,8 +303,8 @@ MicrLine CheckMicrLine(const QString &typed)
         if (at(BlankBetween) != u' ')
             line.faults << QStringLiteral("Position 13, between the amount and the on-us field, is not blank.");
     }
-    if (std::min(OnUsFirst, transitLast - 1) >= OnUsLast) {
-        const QString onUs = field(QStringLiteral("on-us"), std::min(OnUsFirst, transitLast - 1), OnUsLast).trimmed();
+    if (std::min<int>(OnUsFirst, transitLast - 1) >= OnUsLast) {
+        const QString onUs = field(QStringLiteral("on-us"), std::min<int>(OnUsFirst, transitLast - 1), OnUsLast).trimmed();
         line.faults << OnUsFaults(QStringLiteral("on-us"), onUs);
     }
 

@@ -252,15 +252,17 @@ void TForm1::ShowProfileProblem(const QString &problem)
     box.exec();
 }
 
+std::function<void(const PlacementLayout &)> TForm1::PlacementPagePrinter()
+{
+    return [this](const PlacementLayout &layout) {
+        Platform::ShowingErrors([this, &layout] { PrintPlacementPage(*PlacementPrintDialog(), layout); });
+    };
+}
+
 void TForm1::MicrLineButtonClick()
 {
-    if (!micrLine_) {
-        micrLine_ = std::make_unique<TMyMicrLine>(
-            [this](const PlacementLayout &layout) {
-                Platform::ShowingErrors([this, &layout] { PrintPlacementPage(*PlacementPrintDialog(), layout); });
-            },
-            this);
-    }
+    if (!micrLine_)
+        micrLine_ = std::make_unique<TMyMicrLine>(PlacementPagePrinter(), this);
     const std::optional<PrinterProfile> profile = CurrentProfile();
     micrLine_->Ask(ChosenLine(), ChosenWeight(), profile ? profile->placement : std::nullopt);
     MicrLineButton->setFocus();
@@ -304,13 +306,8 @@ void TForm1::MeasureButtonClick()
 
 void TForm1::PlacementButtonClick()
 {
-    if (!placement_) {
-        placement_ = std::make_unique<TPlacement>(
-            [this](const PlacementLayout &layout) {
-                Platform::ShowingErrors([this, &layout] { PrintPlacementPage(*PlacementPrintDialog(), layout); });
-            },
-            this);
-    }
+    if (!placement_)
+        placement_ = std::make_unique<TPlacement>(PlacementPagePrinter(), this);
     if (const std::optional<PrinterProfile> profile = CurrentProfile(); profile && profile->placement)
         placement_->SetRecord(*profile->placement);
     placement_->Ask(ChosenLine(), ChosenWeight());

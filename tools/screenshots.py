@@ -42,9 +42,6 @@ weight=standard
 [printer-Home]
 line=2
 measured\\2=6.9920
-measured\\line=2
-measured\\taken=2026-11-20T18:02:00Z
-measured\\verdict=marginal
 queue=Home
 weight=bold
 """
