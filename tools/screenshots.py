@@ -130,6 +130,20 @@ def main():
             desktop.xdotool("keyup", "Escape")
             time.sleep(0.3)
 
+            # The user's own line, typed in as from a bank's cheque.
+            desktop.click(wizard, *control(376, 250))  # My MICR Line...
+            line = desktop.find_window("My MICR Line")
+            desktop.xdotool("mousemove", "--window", line, 20, 20)
+            time.sleep(0.3)
+            desktop.xdotool("key", "Tab")
+            desktop.xdotool("type", "--delay", "20", "021000021")
+            desktop.xdotool("key", "Tab")
+            desktop.xdotool("type", "--delay", "20", "123456789< 1001")
+            shoot(line, "micr-line")
+            desktop.xdotool("key", "Escape")
+            desktop.xdotool("keyup", "Escape")
+            time.sleep(0.3)
+
             # The printers remembered, two of them as earlier runs left them.
             dialog(control(394 + 15, 15), "Printers", "printers")
         finally:
