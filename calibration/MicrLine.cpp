@@ -172,7 +172,7 @@ QStringList RoutingNumberFaults(const QString &routing)
         faults << QStringLiteral("The routing number starts with %1, which no Federal Reserve routing symbol does "
                                  "(00-12, 21-32, 61-72, 80).")
                       .arg(routing.left(2));
-    int d[RoutingDigits];
+    int d[RoutingDigits] = {};
     for (int i = 0; i < RoutingDigits; ++i)
         d[i] = routing[i].digitValue();
     const int sum = 3 * (d[0] + d[3] + d[6]) + 7 * (d[1] + d[4] + d[7]) + (d[2] + d[5] + d[8]);
