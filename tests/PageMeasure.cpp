@@ -182,3 +182,36 @@ void CheckPlacementRaster(const QImage &page, double dpiX, double dpiY, double c
     const double strokeHalf = px(50 / 1000.0 * em, dpiX);
     QVERIFY(near(lastSymbol[1] + strokeHalf, symbolRightInk, "sample line's right end", 1));
 }
+
+void PlaceField(QMap<int, QChar> &line, const QString &text, int last)
+{
+    for (int i = 0; i < text.size(); ++i)
+        line[last + int(text.size()) - 1 - i] = text[i];
+}
+
+void CheckMicrLineCells(const QImage &page, double dpi, double positionOneEnd, double baseline,
+                        const QMap<int, QChar> &line)
+{
+    const double cell = 0.125 * dpi;
+    const auto filled = [&line](int position) { return line.value(position, QChar(u' ')) != u' '; };
+    QMap<int, int> inked; // ink columns by position
+    for (int x = 0; x < int(positionOneEnd + cell) && x < page.width(); ++x) {
+        bool ink = false;
+        // Between 0.02 and 0.05 in above the baseline every character has ink.
+        for (int y = int(baseline - 0.05 * dpi); y < int(baseline - 0.02 * dpi) && !ink; ++y)
+            ink = qGray(page.pixel(x, y)) < 128;
+        if (!ink)
+            continue;
+        // The column's centre, half a pixel either way, in a cell.
+        const double fromEnd = positionOneEnd - (x + 0.5);
+        const int right = int(std::floor((fromEnd - 0.5) / cell)) + 1;
+        const int left = int(std::floor((fromEnd + 0.5) / cell)) + 1;
+        const int position = filled(right) ? right : left;
+        QVERIFY2(filled(position), qPrintable(QStringLiteral("ink at column %1, in blank position %2").arg(x).arg(position)));
+        ++inked[position];
+    }
+    for (auto it = line.begin(); it != line.end(); ++it) {
+        if (it.value() != u' ')
+            QVERIFY2(inked.value(it.key()) > 0, qPrintable(QStringLiteral("no ink in position %1").arg(it.key())));
+    }
+}

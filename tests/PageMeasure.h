@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMap>
 #include <QString>
 
 #include <vector>
@@ -44,3 +45,14 @@ std::vector<double> InkRunCentres(const QImage &page, bool horizontal, int line,
 // sample face's advance in thousandths of an em.
 void CheckPlacementRaster(const QImage &page, double dpiX, double dpiY, double chequeTop, double chequeHeight,
                           int advance, double tolerance);
+
+// A MICR line's characters by position number, from the published layout:
+// `text` placed with its last character at position `last`.
+void PlaceField(QMap<int, QChar> &line, const QString &text, int last);
+
+// The MICR line's band of a raster at `dpi`, position 1 ending at column
+// `positionOneEnd` and the baseline at row `baseline` (pixels): every
+// character of `line` has ink, all of it inside its numbered cell to half a
+// pixel, and no blank cell has any.
+void CheckMicrLineCells(const QImage &page, double dpi, double positionOneEnd, double baseline,
+                        const QMap<int, QChar> &line);

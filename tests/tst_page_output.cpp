@@ -431,36 +431,11 @@ private slots:
         // The standard's places: auxiliary on-us ending at 45, the code at
         // 44, transit 43-33, on-us ending at 14.
         QMap<int, QChar> expected;
-        const auto place = [&expected](const QString &text, int last) {
-            for (int i = 0; i < text.size(); ++i)
-                expected[last + int(text.size()) - 1 - i] = text[i];
-        };
-        place("C5678C", 45);
-        place("7", 44);
-        place("A021000021A", 33);
-        place("123456789C 1234", 14);
-        const double cell = 0.125 * dpi;
-        const double positionOneEnd = (8.5 - 0.3125) * dpi;
-        const double baseline = (3.5 - 0.1875) * dpi;
-        QMap<int, int> inked; // ink columns by position
-        for (int x = 0; x < int(positionOneEnd + cell); ++x) {
-            bool ink = false;
-            for (int y = int(baseline - 0.05 * dpi); y < int(baseline - 0.02 * dpi) && !ink; ++y)
-                ink = qGray(page.pixel(x, y)) < 128;
-            if (!ink)
-                continue;
-            // The column's centre, half a pixel either way, in one cell.
-            const double fromEnd = positionOneEnd - (x + 0.5);
-            const int position = int(std::floor(fromEnd / cell)) + 1;
-            const int nearby = int(std::floor((fromEnd + (fromEnd - (position - 1) * cell < 0.5 ? 0.5 : -0.5)) / cell)) + 1;
-            QVERIFY2(expected.value(position, ' ') != ' ' || expected.value(nearby, ' ') != ' ',
-                     qPrintable(QString("ink at column %1, in blank position %2").arg(x).arg(position)));
-            ++inked[expected.value(position, ' ') != ' ' ? position : nearby];
-        }
-        for (auto it = expected.begin(); it != expected.end(); ++it) {
-            if (it.value() != ' ')
-                QVERIFY2(inked.value(it.key()) > 0, qPrintable(QString("no ink in position %1").arg(it.key())));
-        }
+        PlaceField(expected, "C5678C", 45);
+        PlaceField(expected, "7", 44);
+        PlaceField(expected, "A021000021A", 33);
+        PlaceField(expected, "123456789C 1234", 14);
+        CheckMicrLineCells(page, dpi, (8.5 - 0.3125) * dpi, (3.5 - 0.1875) * dpi, expected);
     }
 
     // Composed and checked lines: statuses and JSON.

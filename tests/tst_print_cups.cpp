@@ -332,6 +332,37 @@ private slots:
                  qPrintable(result));
     }
 
+    // The user's line on the placement page through the print path: every
+    // character in its numbered cell of the page cups-pdf wrote.
+    void usersLineThroughThePrintPath()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName("MicrLetter");
+        Platform::UsePrinterMedia(printer, printer.pageLayout().pageSize());
+        QVERIFY(Platform::PinPageGeometry(printer).isEmpty());
+        MicrFields fields;
+        fields.routing = "121000248";
+        fields.onUs = "4567890123C";
+        fields.auxOnUs = "C001234C";
+        PlacementLayout layout;
+        layout.userLine = ComposeMicrLine(fields);
+        QVERIFY(layout.userLine->faults.isEmpty());
+        const QStringList before = CupsPdfFiles();
+        PrintPlacementPageOn(printer, layout);
+        const QString pdf = WaitForNewCupsPdf(before, 60000);
+        QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote nothing");
+        const int dpi = 600;
+        const QString raster = dir_.filePath("users-line");
+        Run("pdftoppm", {"-r", QString::number(dpi), "-gray", "-png", "-singlefile", pdf, raster});
+        QFile::remove(pdf);
+        QMap<int, QChar> expected;
+        PlaceField(expected, "C001234C", 45);
+        PlaceField(expected, "A121000248A", 33);
+        PlaceField(expected, "4567890123C", 14);
+        CheckMicrLineCells(QImage(raster + ".png").convertToFormat(QImage::Format_Grayscale8), dpi,
+                           (8.5 - 0.3125) * dpi, (3.5 - 0.1875) * dpi, expected);
+    }
+
     // Queue defaults that would rotate, mirror, skip, shrink or pair the
     // page: both pages come out identical to a plain queue's, pixel for pixel.
     void queueDefaultsDoNotReachThePage_data()
