@@ -47,8 +47,12 @@ void TPrinters::Refresh()
     PrinterList->clear();
     for (const PrinterProfile &profile : shown_) {
         QString calibrated = QStringLiteral("not measured");
-        if (const auto &measured = profile.measurement)
-            calibrated = QStringLiteral("%1, %2").arg(ShortDate(measured->taken), measured->verdict);
+        if (const auto &measured = profile.measurement) {
+            QStringList parts = {ShortDate(measured->taken)};
+            if (!measured->verdict.isEmpty())
+                parts << measured->verdict;
+            calibrated = parts.join(QStringLiteral(", "));
+        }
         QString correction = QStringLiteral("not measured");
         if (const auto &placed = profile.placement)
             correction = QStringLiteral("%1 %2 in, %3 %4 in (%5)")

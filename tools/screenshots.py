@@ -42,6 +42,8 @@ weight=standard
 [printer-Home]
 line=2
 measured\\2=6.9920
+measured\\taken=2026-11-20T18:02:00Z
+measured\\verdict=marginal
 queue=Home
 weight=bold
 """
