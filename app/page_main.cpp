@@ -430,9 +430,7 @@ double ReadChequeWidth(const CommandLine &line)
     if (!line.parser.isSet(line.chequeWidth))
         return 8.5;
     QString error;
-    const std::optional<double> width = ParseLength(
-        line.parser.value(line.chequeWidth),
-        {6, 9, QStringLiteral("Measure the cheque from its left edge to its right edge.")}, &error);
+    const std::optional<double> width = ParseLength(line.parser.value(line.chequeWidth), ChequeWidthRange(), &error);
     if (!width)
         throw Refusal(QStringLiteral("--cheque-width: %1").arg(error.left(1).toLower() + error.mid(1)));
     return *width;

@@ -21,7 +21,8 @@ const QStringList MeasurementVerdicts = {QStringLiteral("good"),  QStringLiteral
                                          QStringLiteral("out"),   QStringLiteral("between"),
                                          QStringLiteral("scaled"), QStringLiteral("inconsistent")};
 const QStringList ScaleVerdicts = {QStringLiteral("fine"), QStringLiteral("other-face"), QStringLiteral("print-path")};
-const QStringList ChequeNames = {QStringLiteral("top"), QStringLiteral("middle"), QStringLiteral("bottom")};
+const QStringList ChequeNames = {ChequeName(ChequePosition::Top), ChequeName(ChequePosition::Middle),
+                                 ChequeName(ChequePosition::Bottom)};
 
 QString WeightName(FontWeightChoice weight)
 {
@@ -289,7 +290,7 @@ bool PrinterProfiles::Save(const PrinterProfile &profile, QString *error) const
         settings.setValue(QStringLiteral("measured/taken"), measured->taken.toString(Qt::ISODate));
     }
     if (const auto &placed = profile.placement) {
-        settings.setValue(QStringLiteral("placement/cheque"), ChequeNames[int(placed->cheque)]);
+        settings.setValue(QStringLiteral("placement/cheque"), ChequeName(placed->cheque));
         settings.setValue(QStringLiteral("placement/stock"), Number(placed->stock.chequeInches));
         settings.setValue(QStringLiteral("placement/bar"), Number(placed->readings.bar));
         if (placed->readings.verticalBar)
@@ -333,6 +334,15 @@ QString ShortDate(const QDateTime &when)
     return when.isValid() ? when.toLocalTime().toString(QStringLiteral("d MMM yyyy")) : QStringLiteral("no date");
 }
 
+QString CorrectionText(const PlacementRecord &placed)
+{
+    return QStringLiteral("%1 %2 in and %3 %4 in")
+        .arg(placed.moveRight < 0 ? QStringLiteral("left") : QStringLiteral("right"))
+        .arg(std::abs(placed.moveRight), 0, 'f', 3)
+        .arg(placed.moveUp < 0 ? QStringLiteral("down") : QStringLiteral("up"))
+        .arg(std::abs(placed.moveUp), 0, 'f', 3);
+}
+
 QString ProfilesAsText(const QList<PrinterProfile> &profiles)
 {
     QStringList paragraphs;
@@ -355,12 +365,9 @@ QString ProfilesAsText(const QList<PrinterProfile> &profiles)
             lines << QStringLiteral("  Not measured");
         }
         if (const auto &placed = profile.placement) {
-            lines << QStringLiteral("  Placement %1, %2 cheque, %3: move the MICR line %4 %5 in and %6 %7 in")
-                         .arg(ShortDate(placed->taken), ChequeNames[int(placed->cheque)], placed->stock.Name(),
-                              placed->moveRight < 0 ? QStringLiteral("left") : QStringLiteral("right"))
-                         .arg(std::abs(placed->moveRight), 0, 'f', 3)
-                         .arg(placed->moveUp < 0 ? QStringLiteral("down") : QStringLiteral("up"))
-                         .arg(std::abs(placed->moveUp), 0, 'f', 3);
+            lines << QStringLiteral("  Placement %1, %2 cheque, %3: move the MICR line %4")
+                         .arg(ShortDate(placed->taken), ChequeName(placed->cheque), placed->stock.Name(),
+                              CorrectionText(*placed));
         } else {
             lines << QStringLiteral("  Placement not measured");
         }
@@ -392,7 +399,7 @@ QJsonArray ProfilesAsJson(const QList<PrinterProfile> &profiles)
         }
         if (const auto &placed = profile.placement) {
             object.insert(QStringLiteral("placement"),
-                          QJsonObject{{QStringLiteral("cheque"), ChequeNames[int(placed->cheque)]},
+                          QJsonObject{{QStringLiteral("cheque"), ChequeName(placed->cheque)},
                                       {QStringLiteral("stock"), placed->stock.Name()},
                                       {QStringLiteral("move_right_in"), ShownInches(placed->moveRight)},
                                       {QStringLiteral("move_up_in"), ShownInches(placed->moveUp)},

@@ -88,3 +88,6 @@ QJsonArray ProfilesAsJson(const QList<PrinterProfile> &profiles);
 
 // "7 Dec 2026"
 QString ShortDate(const QDateTime &when);
+
+// "right 0.091 in and down 0.006 in": how far to move the MICR line.
+QString CorrectionText(const PlacementRecord &placed);

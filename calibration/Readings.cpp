@@ -35,6 +35,11 @@ LengthRange TopEdgeRange()
     return {0.25, 14, QStringLiteral("Measure from the paper's top edge down to the MICR line's baseline rule.")};
 }
 
+LengthRange ChequeWidthRange()
+{
+    return {6, 9, QStringLiteral("Measure the cheque from its left edge to its right edge.")};
+}
+
 QString FormatLimit(double inches)
 {
     return QString::number(inches, 'g', 4);

@@ -32,6 +32,8 @@ LengthRange VerticalBarRange();
 LengthRange RightEdgeRange();
 LengthRange BottomEdgeRange();
 LengthRange TopEdgeRange();
+// A cheque's width, for where its MICR line's left end goes.
+LengthRange ChequeWidthRange();
 
 // A length as people type it: 7.06, 7.06 in, 7.06", 7 1/16, 7-1/16 in,
 // 179.3 mm, 179,3 mm, 17.93 cm. Returns inches, or none with a message that

@@ -91,8 +91,7 @@ void TMyMicrLine::Recompose()
     const std::optional<double> width =
         WidthField->text().trimmed().isEmpty()
             ? std::optional<double>(DefaultChequeInches)
-            : ParseLength(WidthField->text(), {6, 9, QStringLiteral("Measure the cheque from edge to edge.")},
-                          &widthProblem);
+            : ParseLength(WidthField->text(), ChequeWidthRange(), &widthProblem);
     QPalette widthPalette = WidthField->parentWidget()->palette();
     if (!width)
         widthPalette.setColor(QPalette::Base, FaultyFieldTint);

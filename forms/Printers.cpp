@@ -5,12 +5,11 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
-
-#include <cmath>
 
 TPrinters::TPrinters(QWidget *owner) : QDialog(owner)
 {
@@ -55,17 +54,21 @@ void TPrinters::Refresh()
         }
         QString correction = QStringLiteral("not measured");
         if (const auto &placed = profile.placement)
-            correction = QStringLiteral("%1 %2 in, %3 %4 in (%5)")
-                             .arg(placed->moveRight < 0 ? QStringLiteral("left") : QStringLiteral("right"))
-                             .arg(std::abs(placed->moveRight), 0, 'f', 3)
-                             .arg(placed->moveUp < 0 ? QStringLiteral("down") : QStringLiteral("up"))
-                             .arg(std::abs(placed->moveUp), 0, 'f', 3)
-                             .arg(ShortDate(placed->taken));
+            correction = QStringLiteral("%1 (%2)").arg(CorrectionText(*placed), ShortDate(placed->taken));
         auto *item = new QTreeWidgetItem(PrinterList, {profile.queue, profile.Face(), calibrated, correction});
         item->setToolTip(0, profile.makeAndModel.isEmpty() ? profile.queue : profile.makeAndModel);
     }
-    for (int column = 0; column < PrinterList->columnCount(); ++column)
+    // Wide enough for every column, so that no text hides behind a scroll
+    // bar; the layout widens the window to match. The last column is
+    // measured unstretched.
+    PrinterList->header()->setStretchLastSection(false);
+    int columns = 2 * PrinterList->frameWidth();
+    for (int column = 0; column < PrinterList->columnCount(); ++column) {
         PrinterList->resizeColumnToContents(column);
+        columns += PrinterList->columnWidth(column);
+    }
+    PrinterList->header()->setStretchLastSection(true);
+    PrinterList->setMinimumWidth(columns);
     if (PrinterList->topLevelItemCount() > 0)
         PrinterList->setCurrentItem(PrinterList->topLevelItem(0));
     ForgetButton->setEnabled(PrinterList->currentItem() != nullptr);
