@@ -35,11 +35,6 @@ LengthRange TopEdgeRange()
     return {0.25, 14, QStringLiteral("Measure from the paper's top edge down to the MICR line's baseline rule.")};
 }
 
-LengthRange ChequeWidthRange()
-{
-    return {6, 9, QStringLiteral("Measure the cheque from its left edge to its right edge.")};
-}
-
 QString FormatLimit(double inches)
 {
     return QString::number(inches, 'g', 4);
@@ -196,4 +191,10 @@ std::optional<ChequeStock> CustomStock(const QString &typed, double paperHeightI
     if (!height)
         return std::nullopt;
     return ChequeStock{*height, true};
+}
+
+LengthRange ChequeWidthRange()
+{
+    // Personal cheques are about 6 in wide, business cheques 8.5 in.
+    return {6, 9, QStringLiteral("Measure the cheque from its left edge to its right edge.")};
 }
