@@ -142,14 +142,25 @@ Assessment AssessReadings(const LineLengths &nominal, const LineLengths &measure
 QString FormatResidual(double inches)
 {
     // Rounded as shown, so that a residual that shows as zero has no sign.
-    const double shownInches = std::round(inches * 1000) / 1000;
-    const double shownMillimetres = std::round(inches * MillimetresPerInch * 100) / 100;
+    const double shownInches = ShownFigure(inches, 3);
+    const double shownMillimetres = ShownFigure(inches * MillimetresPerInch, 2);
     const auto sign = [](double value) { return value > 0 ? QStringLiteral("+") : QString(); };
     return QStringLiteral("%1%2 in (%3%4 mm)")
-        .arg(sign(shownInches))
-        .arg(shownInches == 0 ? 0.0 : shownInches, 0, 'f', 3)
-        .arg(sign(shownMillimetres))
-        .arg(shownMillimetres == 0 ? 0.0 : shownMillimetres, 0, 'f', 2);
+        .arg(sign(shownInches), FormatShown(shownInches, 3), sign(shownMillimetres), FormatShown(shownMillimetres, 2));
+}
+
+QString BetweenFacesText(CalibrationLine shorter, double shorterInches, CalibrationLine longer,
+                         double longerInches, FontWeightChoice weight)
+{
+    QStringList sides;
+    for (const auto &[line, inches] : {std::pair(shorter, shorterInches), std::pair(longer, longerInches)}) {
+        if (line != 0)
+            sides << QStringLiteral("Line %1 (%2) is %3")
+                         .arg(line)
+                         .arg(QString::fromLatin1(MicrFaceName(line, weight)), FormatResidual(inches - TargetLineInches));
+    }
+    return QStringLiteral("This printer falls between two faces: %1. Neither is within tolerance.")
+        .arg(sides.join(QStringLiteral("; ")));
 }
 
 QString VerdictText(Verdict verdict)
@@ -201,7 +212,7 @@ QString LineSummary(const Assessment &assessment, CalibrationLine line)
     const QString measured = QStringLiteral("Line %1 %2 %3 in, %4 in from 7 in")
                                  .arg(line)
                                  .arg(estimate.predicted ? QStringLiteral("should print") : QStringLiteral("measured"),
-                                      QString::number(*estimate.length, 'f', 3),
+                                      FormatShown(*estimate.length, 3),
                                       FormatResidual(residual).section(QLatin1Char(' '), 0, 0));
     switch (JudgeResidual(residual)) {
     case Verdict::Good:
@@ -219,7 +230,6 @@ QString LineSummary(const Assessment &assessment, CalibrationLine line)
 
 QStringList Advice(const Assessment &assessment, FontWeightChoice weight)
 {
-    const auto face = [weight](CalibrationLine line) { return QString::fromLatin1(MicrFaceName(line, weight)); };
     QStringList advice;
     if (assessment.recommended == 0) {
         advice << QStringLiteral("Type the length of at least one sample line.");
@@ -236,23 +246,16 @@ QStringList Advice(const Assessment &assessment, FontWeightChoice weight)
         advice << QStringLiteral("The page was probably printed scaled, at about %1 %: every line is %2 than any "
                                  "MICR face could make it. Print the calibration page again at 100 %, with no "
                                  "\"fit to page\" or \"shrink to fit\", before choosing a face.")
-                      .arg(assessment.scale.value_or(1) * 100, 0, 'f', 1)
+                      .arg(FormatShown(ShownFigure(assessment.scale.value_or(1), 3) * 100, 1))
                       .arg(assessment.residual > 0 ? QStringLiteral("longer") : QStringLiteral("shorter"));
         return advice;
     }
     if (assessment.verdict == Verdict::Out) {
-        const auto describe = [&](CalibrationLine line) {
-            return QStringLiteral("Line %1 (%2) is %3")
-                .arg(line)
-                .arg(face(line), FormatResidual(*assessment.lines[std::size_t(line - 1)].length - TargetLineInches));
+        const auto lengthOf = [&assessment](CalibrationLine line) {
+            return line == 0 ? 0.0 : *assessment.lines[std::size_t(line - 1)].length;
         };
-        QStringList sides;
-        if (assessment.shorterLine != 0)
-            sides << describe(assessment.shorterLine);
-        if (assessment.longerLine != 0)
-            sides << describe(assessment.longerLine);
-        advice << QStringLiteral("This printer falls between two faces: %1. Neither is within tolerance.")
-                      .arg(sides.join(QStringLiteral("; ")));
+        advice << BetweenFacesText(assessment.shorterLine, lengthOf(assessment.shorterLine), assessment.longerLine,
+                                   lengthOf(assessment.longerLine), weight);
         return advice;
     }
     if (assessment.recommendedIsPredicted())

@@ -83,6 +83,14 @@ Assessment AssessReadings(const LineLengths &nominal, const LineLengths &measure
 // "+0.004 in (+0.10 mm)"
 QString FormatResidual(double inches);
 
+// A printer that no face suits, between two faces' tolerance windows, in
+// the words every answer uses: "This printer falls between two faces: Line
+// 4 (FerroW2 Sample) is -0.011 in (-0.28 mm); Line 3 (Ferro Sample) is
+// +0.032 in (+0.81 mm). Neither is within tolerance." Each side is a line
+// and its length; a side of line 0 is left out.
+QString BetweenFacesText(CalibrationLine shorter, double shorterInches, CalibrationLine longer,
+                         double longerInches, FontWeightChoice weight);
+
 // "good", "marginal" or "out of tolerance", with the limit.
 QString VerdictText(Verdict verdict);
 

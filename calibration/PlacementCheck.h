@@ -3,6 +3,7 @@
 #include "Measurement.h"
 #include "PlacementPage.h"
 
+#include <QJsonObject>
 #include <QStringList>
 
 #include <optional>
@@ -34,10 +35,27 @@ struct PlacementReadings
     double fromEdge = PrintBandBottomInches;
 };
 
+// Two bars of one page differ by more than this, as shown in per cent, only
+// when one was misread: a printer's scales across and down stay within a
+// fraction of it.
+inline constexpr double MostScaleDifferencePercent = 2.0;
+// A baseline further than this outside the chosen cheque's print band was
+// measured on something else (cheque stock sits within 1/8 in or so).
+inline constexpr double FarthestFromBandInches = 0.5;
+
 enum class ScaleVerdict {
-    Fine,      // the chosen face makes up for the printer's scale
-    OtherFace, // another line's face would
-    PrintPath, // no face would: the page was scaled on its way
+    Fine,         // the chosen face makes up for the printer's scale
+    OtherFace,    // another line's face would
+    BetweenFaces, // none would, the scale falling between two faces' windows
+    PrintPath,    // none comes near: the page was scaled on its way
+};
+
+// Readings that cannot be right, and no move is offered from them.
+enum class ReadingProblem {
+    None,
+    ScalesDisagree, // the two bars' scales differ by more than 2 %
+    OtherCheque,    // the baseline lies on another cheque than the chosen one
+    FarFromBand,    // the baseline lies far outside the chosen cheque's print band
 };
 
 struct PlacementResult
@@ -47,30 +65,63 @@ struct PlacementResult
     ScaleVerdict scaleVerdict = ScaleVerdict::Fine;
     // The line whose face makes up for the scale; 0 when none does.
     CalibrationLine lineForScale = 0;
+    // Between faces: the installed faces printing the line nearest 7 in
+    // short and long, with their lengths at this scale.
+    CalibrationLine shorterLine = 0;
+    CalibrationLine longerLine = 0;
+    double shorterInches = 0;
+    double longerInches = 0;
+    ReadingProblem problem = ReadingProblem::None;
+    // The cheque the baseline lies on, for OtherCheque.
+    ChequePosition baselineCheque = ChequePosition::Top;
+    // The correction the page carried.
+    Correction applied;
     // The chosen face's MICR line at this scale, where its face is installed.
     std::optional<double> chosenLineInches;
     // Where the line landed on the cheque: position 1's right end from the
     // cheque's right edge, the baseline above its bottom edge.
     double rightEndInches = FirstPositionRightInches;
     double baselineInches = PrintBandBottomInches;
-    // How far to move the MICR line in cheque-printing software so that it
-    // lands where the standard puts it.
+    // How far still to move the MICR line in cheque-printing software, from
+    // the correction the page carried, so that it lands where the standard
+    // puts it. Offered only where correctionOffered().
     double moveRight = 0;
     double moveUp = 0;
 
-    // Both moves within 1/32 in, as shown.
+    // No move from a scaled page, nor from readings that cannot be right.
+    bool correctionOffered() const
+    {
+        return problem == ReadingProblem::None && scaleVerdict != ScaleVerdict::PrintPath;
+    }
+    // The whole correction to enter: the page's and the move still to make,
+    // as shown.
+    double totalRight() const;
+    double totalUp() const;
+    // A correction offered, both moves within 1/32 in, as shown.
     bool offsetsFine() const;
+    // Exit status 0: the scale is fine and so is the placement.
     bool fine() const { return scaleVerdict == ScaleVerdict::Fine && offsetsFine(); }
 };
 
-// Weighs the readings of a page printed with `layout`, against the faces'
-// nominal line lengths.
+// Weighs the readings of a page printed with `layout` (and the correction it
+// carries), against the faces' nominal line lengths.
 PlacementResult AssessPlacement(const PlacementLayout &layout, const PlacementReadings &readings,
                                 const LineLengths &nominal);
 
-// "fine", "other-face" or "print-path".
+// "fine", "other-face", "between-faces" or "print-path".
 QString ScaleVerdictKey(ScaleVerdict verdict);
 
+// "scales-disagree", "other-cheque" or "far-from-band"; empty for none.
+QString ReadingProblemKey(ReadingProblem problem);
+
 // The scales with their verdict, where the line landed and the correction
-// to enter into cheque-printing software, in words.
+// to enter into cheque-printing software, in words. The last line says what
+// the exit status says: fine, or what to do next.
 QStringList DescribePlacement(const PlacementLayout &layout, const PlacementResult &result);
+
+// The same answer for scripts, every number the figure the text shows:
+// scale, scale_y, scale_verdict, line_for_scale, between_lines, problem,
+// move_right_in, move_up_in (null where no move is offered),
+// applied_right_in, applied_up_in, total_right_in, total_up_in and
+// within_tolerance (true exactly when the answer is fine).
+QJsonObject PlacementAsJson(const PlacementResult &result);

@@ -118,8 +118,8 @@ void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &
         // Neighbouring fields' names on alternate rows: short fields' names
         // would run into each other.
         const double name = labels.bracket + labels.away * (labels.nameDrop + labels.namePitch * (row++ % 2));
-        const double left = PositionRightEdge(width, field.first + 1) + FieldBracketInset;
-        const double right = PositionRightEdge(width, field.last) - FieldBracketInset;
+        const double left = PositionRightEdge(width, field.first + 1) + layout.applied.right + FieldBracketInset;
+        const double right = PositionRightEdge(width, field.last) + layout.applied.right - FieldBracketInset;
         items.push_back(Rule(PlacementItem::HorizontalRule, labels.bracket, left, right));
         for (double end : {left, right})
             items.push_back(Rule(PlacementItem::VerticalRule, end, std::min(labels.bracket, tickEnd),
@@ -130,6 +130,15 @@ void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &
 }
 
 } // namespace
+
+QString CorrectionWords(const Correction &correction)
+{
+    const auto move = [](double inches, const char *positive, const char *negative) {
+        return QStringLiteral("%1 %2 in")
+            .arg(QLatin1String(ShownInches(inches) < 0 ? negative : positive), FormatShown(std::abs(inches), 3));
+    };
+    return QStringLiteral("%1 and %2").arg(move(correction.right, "right", "left"), move(correction.up, "up", "down"));
+}
 
 QString ChequeName(ChequePosition position)
 {
@@ -170,6 +179,10 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     const double top = ChequeTopInches(layout);
     const double bottom = ChequeBottomInches(layout);
     const double baseline = BaselineInches(layout);
+    // Where the page's MICR line, its cells and its baseline rule stand:
+    // moved by the correction the page carries.
+    const double lineBaseline = baseline - layout.applied.up;
+    const double lineShift = layout.applied.right;
     const bool bottomIsPaperEdge = std::abs(bottom - layout.paperInches.height()) < SameEdgeInches;
     const QString face = QString::fromLatin1(MicrFaceName(layout.line, layout.weight));
     std::vector<PlacementItem> items;
@@ -207,10 +220,9 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
                        "line's right end (%1 in).")
             .arg(FirstPositionRightInches, 0, 'f', 3),
         QStringLiteral("3. On cheque stock, bottom: from %1 up to the baseline rule under the MICR line (%2 in).")
-            .arg(bottomEdge)
-            .arg(PrintBandBottomInches, 0, 'f', 3),
+            .arg(bottomEdge, FormatShown(bottom - lineBaseline, 3)),
         QStringLiteral("    On plain paper, top: from the paper's top edge down to the baseline rule (%1 in).")
-            .arg(baseline, 0, 'f', 3),
+            .arg(FormatShown(lineBaseline, 3)),
         QStringLiteral("4. Type the readings into the placement window of MICR calibration (step 3)."),
         QStringLiteral("Each MICR character should stand in its numbered cell of the scale under the MICR line."),
     };
@@ -226,25 +238,29 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     AddBar(items, false, VerticalBarLeft, top + VerticalBarTop, VerticalBarInches);
     text(LeftMargin, top + VerticalBarTop + VerticalBarInches + 0.1, TextAnchor::Left, 7,
          QStringLiteral("Vertical bar, at the left: 2.000 in from the top tick to the bottom tick"));
+    if (!layout.applied.none())
+        text(width - LabelLeft, top + VerticalBarTop + VerticalBarInches + 0.1, TextAnchor::Right, 7,
+             QStringLiteral("This page carries the correction %1").arg(CorrectionWords(layout.applied)), true);
 
     // The bands; the print band's lower rule is the baseline.
     items.push_back(Rule(PlacementItem::HorizontalRule, bottom - ClearBandInches, 0, width));
     text(LabelLeft, bottom - ClearBandInches - 0.04, TextAnchor::Left, 7,
          QStringLiteral("MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule"));
     items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandTopInches, 0, width));
-    items.push_back(Rule(PlacementItem::HorizontalRule, baseline, 0, width));
-    text(LabelLeft, baseline - 0.08, TextAnchor::Left, 7,
+    items.push_back(Rule(PlacementItem::HorizontalRule, lineBaseline, 0, width));
+    text(LabelLeft, lineBaseline - 0.08, TextAnchor::Left, 7,
          QStringLiteral("MICR print band: its lower rule is the baseline"));
 
     // The MICR line, its last advance ending at its last position's right
     // edge (position 1 for the sample), on the baseline.
-    const double positionOne = PositionOneRightInches(layout);
+    const double positionOne = PositionOneRightInches(layout) + lineShift;
     if (layout.userLine) {
-        items.push_back(Text(PositionRightEdge(width, layout.userLine->lastPosition), baseline, TextAnchor::Right,
+        items.push_back(Text(PositionRightEdge(width, layout.userLine->lastPosition) + lineShift, lineBaseline,
+                             TextAnchor::Right,
                              face, 10, false, layout.userLine->letters));
         AddFieldBrackets(items, layout, bottomIsPaperEdge);
     } else {
-        items.push_back(Text(positionOne, baseline, TextAnchor::Right, face, 10, false, SampleMicrLine()));
+        items.push_back(Text(positionOne, lineBaseline, TextAnchor::Right, face, 10, false, SampleMicrLine()));
     }
     if (!(layout.userLine && bottomIsPaperEdge)) // there the fields' names stand
         text(positionOne, bottom - PrintBandTopInches - 0.04, TextAnchor::Right, 7,
@@ -252,14 +268,14 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
 
     // The position scale: the cells' edges, and every fifth cell numbered.
     for (int edge = 0; edge <= PositionCount; ++edge) {
-        const double x = PositionRightEdge(width, edge + 1);
-        const double end = edge == 0 ? bottom - PositionOneTickEnd : baseline + CellTick;
-        if (x >= 0)
-            items.push_back(Rule(PlacementItem::VerticalRule, x, baseline, end));
+        const double x = PositionRightEdge(width, edge + 1) + lineShift;
+        const double end = edge == 0 ? bottom - PositionOneTickEnd : lineBaseline + CellTick;
+        if (x >= 0 && x <= width)
+            items.push_back(Rule(PlacementItem::VerticalRule, x, lineBaseline, end));
     }
     for (int position = 1; position <= PositionCount; ++position) {
-        const double centre = PositionRightEdge(width, position) - PositionPitchInches / 2;
-        if ((position == 1 || position % 5 == 0) && centre > PositionPitchInches / 2)
+        const double centre = PositionRightEdge(width, position) + lineShift - PositionPitchInches / 2;
+        if ((position == 1 || position % 5 == 0) && centre > PositionPitchInches / 2 && centre < width)
             text(centre, bottom - 0.03, TextAnchor::Centre, 6, QString::number(position));
     }
     return items;

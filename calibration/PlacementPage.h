@@ -37,6 +37,19 @@ enum class ChequePosition { Top, Middle, Bottom };
 // "top", "middle" or "bottom".
 QString ChequeName(ChequePosition position);
 
+// A correction entered in cheque-printing software, in inches, signed as
+// the moves are: right and up positive.
+struct Correction
+{
+    double right = 0;
+    double up = 0;
+
+    bool none() const { return right == 0 && up == 0; }
+};
+
+// "right 0.040 in and down 0.012 in".
+QString CorrectionWords(const Correction &correction);
+
 struct PlacementLayout
 {
     QSizeF paperInches{8.5, 11};
@@ -47,6 +60,10 @@ struct PlacementLayout
     // The user's own line instead of the sample, its fields bracketed and
     // named under the position scale.
     std::optional<MicrLine> userLine;
+    // The correction the page carries: its MICR line, position 1's tick
+    // and the baseline rule move by it, as cheque-printing software moves
+    // the line.
+    Correction applied;
 };
 
 // The cheque's top and bottom edges, in inches below the paper's top edge:
@@ -55,7 +72,8 @@ double ChequeTopInches(const PlacementLayout &layout);
 double ChequeBottomInches(const PlacementLayout &layout);
 
 // Where the MICR line belongs on the page, in inches from the paper's
-// top-left corner: position 1's right end and the baseline.
+// top-left corner: position 1's right end and the baseline (the standard's
+// place; the page draws them moved by its applied correction).
 double PositionOneRightInches(const PlacementLayout &layout);
 double BaselineInches(const PlacementLayout &layout);
 

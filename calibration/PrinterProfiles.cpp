@@ -20,7 +20,8 @@ constexpr double LongestMove = 1.5;
 const QStringList MeasurementVerdicts = {QStringLiteral("good"),  QStringLiteral("marginal"),
                                          QStringLiteral("out"),   QStringLiteral("between"),
                                          QStringLiteral("scaled"), QStringLiteral("inconsistent")};
-const QStringList ScaleVerdicts = {QStringLiteral("fine"), QStringLiteral("other-face"), QStringLiteral("print-path")};
+const QStringList ScaleVerdicts = {QStringLiteral("fine"), QStringLiteral("other-face"),
+                                   QStringLiteral("between-faces"), QStringLiteral("print-path")};
 const QStringList ChequeNames = {ChequeName(ChequePosition::Top), ChequeName(ChequePosition::Middle),
                                  ChequeName(ChequePosition::Bottom)};
 
@@ -146,6 +147,8 @@ std::optional<PlacementRecord> ReadPlacement(GroupReader &read)
     }
     record.moveRight = read.Length(QStringLiteral("placement/move-right"), -LongestMove, LongestMove).value_or(0);
     record.moveUp = read.Length(QStringLiteral("placement/move-up"), -LongestMove, LongestMove).value_or(0);
+    record.applied.right = read.Length(QStringLiteral("placement/applied-right"), -LongestMove, LongestMove).value_or(0);
+    record.applied.up = read.Length(QStringLiteral("placement/applied-up"), -LongestMove, LongestMove).value_or(0);
     const std::optional<int> scale = read.Choice(QStringLiteral("placement/scale"), ScaleVerdicts);
     record.scaleVerdict = scale ? ScaleVerdicts[*scale] : QString();
     record.taken = read.When(QStringLiteral("placement/taken"));
@@ -302,6 +305,8 @@ bool PrinterProfiles::Save(const PrinterProfile &profile, QString *error) const
         settings.setValue(QStringLiteral("placement/edge"), Number(placed->readings.fromEdge));
         settings.setValue(QStringLiteral("placement/move-right"), Number(placed->moveRight));
         settings.setValue(QStringLiteral("placement/move-up"), Number(placed->moveUp));
+        settings.setValue(QStringLiteral("placement/applied-right"), Number(placed->applied.right));
+        settings.setValue(QStringLiteral("placement/applied-up"), Number(placed->applied.up));
         settings.setValue(QStringLiteral("placement/scale"), placed->scaleVerdict);
         settings.setValue(QStringLiteral("placement/taken"), placed->taken.toString(Qt::ISODate));
     }

@@ -29,6 +29,9 @@ struct PlacementRecord
     ChequePosition cheque = ChequePosition::Top;
     ChequeStock stock = LetterStock();
     PlacementReadings readings;
+    // The correction the measured page carried.
+    Correction applied;
+    // The whole correction to enter: the page's and the move still to make.
     double moveRight = 0;
     double moveUp = 0;
     QString scaleVerdict; // ScaleVerdictKey

@@ -27,27 +27,53 @@ LengthRange RightEdgeRange()
 
 LengthRange BottomEdgeRange()
 {
-    return {0.05, 1.5, QStringLiteral("Measure from the cheque's bottom edge up to the MICR line's baseline rule.")};
+    // A baseline on the cheque's very edge is a reading too; one below the
+    // edge cannot be measured upwards from it.
+    return {0, 1.5,
+            QStringLiteral("Measure from the cheque's bottom edge up to the MICR line's baseline rule; where the "
+                           "baseline lies below the cheque's bottom edge, measure from the paper's top edge down "
+                           "to it instead (the top reading).")};
 }
 
 LengthRange TopEdgeRange()
 {
-    return {0.25, 14, QStringLiteral("Measure from the paper's top edge down to the MICR line's baseline rule.")};
+    return TopEdgeRange(297 / MillimetresPerInch);
+}
+
+LengthRange TopEdgeRange(double paperHeightInches)
+{
+    return {0.25, paperHeightInches,
+            QStringLiteral("Measure from the paper's top edge down to the MICR line's baseline rule; a reading "
+                           "past the paper's bottom edge was taken on something else.")};
 }
 
 QString FormatLimit(double inches)
 {
-    return QString::number(inches, 'g', 4);
+    return QString::number(ShownInches(inches), 'g', 4);
+}
+
+double ShownFigure(double value, int decimals)
+{
+    // std::round goes half away from zero; printf's rounding of the binary
+    // value would show 7.0305 as 7.030 where the product gives 7030.5.
+    const double scale = std::pow(10.0, decimals);
+    const double shown = std::round(value * scale) / scale;
+    return shown == 0 ? 0.0 : shown; // no "-0.000"
+}
+
+QString FormatShown(double value, int decimals)
+{
+    return QString::number(ShownFigure(value, decimals), 'f', decimals);
 }
 
 QString FormatLength(double inches)
 {
-    return QStringLiteral("%1 in (%2 mm)").arg(inches, 0, 'f', 3).arg(inches * MillimetresPerInch, 0, 'f', 2);
+    return QStringLiteral("%1 in (%2 mm)").arg(FormatShown(inches, 3), FormatShown(inches * MillimetresPerInch, 2));
 }
 
 double ShownInches(double inches)
 {
-    return std::round(inches * 1000) / 1000;
+    return ShownFigure(inches, 3);
 }
 
 std::optional<double> ParseLength(const QString &text, const LengthRange &range, QString *error)
@@ -96,10 +122,10 @@ std::optional<double> ParseLength(const QString &text, const LengthRange &range,
         value = number.toDouble();
     }
     if (!match.captured(1).isEmpty() && match.captured(1) != QLatin1String("+") && value != 0) {
-        *error = QStringLiteral("A length cannot be negative.");
+        *error = QStringLiteral("A length cannot be negative. %1").arg(range.howToMeasure);
         return std::nullopt;
     }
-    if (value == 0) {
+    if (value == 0 && range.shortest > 0) {
         *error = QStringLiteral("A length must be more than zero.");
         return std::nullopt;
     }
@@ -109,7 +135,11 @@ std::optional<double> ParseLength(const QString &text, const LengthRange &range,
         inches = value / MillimetresPerInch;
     else if (unit.startsWith(QLatin1Char('c')))
         inches = value * MillimetresPerCentimetre / MillimetresPerInch;
-    const auto within = [&range](double length) { return length >= range.shortest && length <= range.longest; };
+    // Judged on the figures shown, the limits' too: 3.667 is a third of
+    // Letter's 11 in.
+    const auto within = [&range](double length) {
+        return ShownInches(length) >= ShownInches(range.shortest) && ShownInches(length) <= ShownInches(range.longest);
+    };
     if (within(inches))
         return inches;
     QString hint;
@@ -181,13 +211,16 @@ ChequeStock StockForPaper(double heightInches)
     return heightInches > LetterHeightInches + 0.1 ? A4Stock() : LetterStock();
 }
 
-std::optional<ChequeStock> CustomStock(const QString &typed, double paperHeightInches, QString *error)
+LengthRange ChequeHeightRange(double paperHeightInches)
 {
     // Three to a sheet; A4's own 99 mm cheques fill it exactly.
-    const double tallest = paperHeightInches / 3 + 1e-6;
-    const LengthRange range{ShortestChequeInches, tallest,
-                            QStringLiteral("Measure one cheque from its top edge to its bottom edge.")};
-    const std::optional<double> height = ParseLength(typed, range, error);
+    return {ShortestChequeInches, paperHeightInches / 3,
+            QStringLiteral("Measure one cheque from its top edge to its bottom edge.")};
+}
+
+std::optional<ChequeStock> CustomStock(const QString &typed, double paperHeightInches, QString *error)
+{
+    const std::optional<double> height = ParseLength(typed, ChequeHeightRange(paperHeightInches), error);
     if (!height)
         return std::nullopt;
     return ChequeStock{*height, true};

@@ -32,6 +32,9 @@ LengthRange VerticalBarRange();
 LengthRange RightEdgeRange();
 LengthRange BottomEdgeRange();
 LengthRange TopEdgeRange();
+// On paper `paperHeightInches` tall: a reading past its bottom edge is of
+// something else.
+LengthRange TopEdgeRange(double paperHeightInches);
 // A cheque's width, for where its MICR line's left end goes.
 LengthRange ChequeWidthRange();
 
@@ -47,6 +50,13 @@ QString FormatLimit(double inches);
 
 // "7.062 in (179.37 mm)"
 QString FormatLength(double inches);
+
+// A figure rounded as it is shown, to `decimals` places, half away from
+// zero: every text and every JSON number goes through this one rounding, so
+// 7.0305 is 7.031 in both.
+double ShownFigure(double value, int decimals);
+// ShownFigure() written out with its `decimals` places.
+QString FormatShown(double value, int decimals);
 
 // A length rounded as it is shown, to the thousandth of an inch: verdicts
 // are judged on the figure the user sees.
@@ -89,6 +99,10 @@ ChequeStock A4Stock();
 // The usual stock for a paper `heightInches` tall: A4's 99 mm cheques on
 // paper taller than Letter, Letter's 3.5 in otherwise.
 ChequeStock StockForPaper(double heightInches);
+// What a cheque of 3-up stock may measure on paper `paperHeightInches` tall:
+// from 3 in to a third of the paper, as shown (3.667 in on Letter). The
+// window and the exporter both judge a typed height by it.
+LengthRange ChequeHeightRange(double paperHeightInches);
 // A cheque height the user typed, for paper `paperHeightInches` tall: three
 // must fit on the sheet.
 std::optional<ChequeStock> CustomStock(const QString &typed, double paperHeightInches, QString *error);

@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
 // A sample line of 56 positions at 10 points in a face of `advance`
@@ -24,6 +26,71 @@ std::array<double, 5> Printed(double scale)
         lengths[std::size_t(i)] = scale * FaceLineInches(TestFaceAdvances[i]);
     return lengths;
 }
+
+// A ruler's reading as typed, to the thousandth of an inch.
+double Typed(double inches)
+{
+    return std::round(inches * 1000) / 1000;
+}
+
+// A printer mapping the page's (x, y) to (sx·x + ox, sy·y + oy), and the
+// readings it gives of a placement page laid out as `layout`, by the
+// published geometry: position 1 ends 5/16 in from the cheque's right
+// edge, the baseline stands 3/16 in above its bottom edge, both moved by
+// the correction the page carries.
+struct SimulatedPrinter
+{
+    double sx, sy, ox, oy;
+
+    PlacementReadings Read(const PlacementLayout &layout, bool fromTop) const
+    {
+        const double width = layout.paperInches.width();
+        const double chequeBottom = (int(layout.cheque) + 1) * layout.stock.chequeInches;
+        const double lineEnd = width - 5.0 / 16 + layout.applied.right;
+        const double baseline = chequeBottom - 3.0 / 16 - layout.applied.up;
+        PlacementReadings readings;
+        readings.bar = Typed(7 * sx);
+        readings.verticalBar = Typed(2 * sy);
+        readings.right = Typed(width - (sx * lineEnd + ox));
+        readings.vertical = fromTop ? VerticalReading::FromPaperTop : VerticalReading::FromChequeBottom;
+        readings.fromEdge = Typed(fromTop ? sy * baseline + oy : chequeBottom - (sy * baseline + oy));
+        return readings;
+    }
+};
+
+// The verdict the test faces give at scale `sx` for `chosen`: each face's
+// line within 0.030 in of 7 in, or a gap between two faces, or none near.
+QString ExpectedScaleVerdict(double sx, int chosen, int *fitting)
+{
+    *fitting = 0;
+    bool shorter = false;
+    bool longer = false;
+    for (int line = 1; line <= 5; ++line) {
+        const double residual = sx * FaceLineInches(TestFaceAdvances[line - 1]) - 7;
+        if (std::abs(residual) <= 0.030)
+            *fitting = line;
+        shorter = shorter || residual < 0;
+        longer = longer || residual > 0;
+    }
+    if (*fitting != 0)
+        return *fitting == chosen ? "fine" : "other-face";
+    return shorter && longer ? "between-faces" : "print-path";
+}
+
+// The stocks of the table: the two papers' own and typed heights.
+struct Stock
+{
+    const char *name;
+    QSizeF paper;
+    ChequeStock stock;
+};
+
+const Stock Stocks[] = {
+    {"Letter", QSizeF(8.5, 11), LetterStock()},
+    {"A4", QSizeF(210, 297) / 25.4, A4Stock()},
+    {"3.667 on Letter", QSizeF(8.5, 11), ChequeStock{3.667, true}},
+    {"3.25 on A4", QSizeF(210, 297) / 25.4, ChequeStock{3.25, true}},
+};
 
 } // namespace
 
@@ -153,8 +220,8 @@ private slots:
     void placementReadingsNameTheirRange()
     {
         QString error;
-        QVERIFY(!ParseLength("0.1", TopEdgeRange(), &error));
-        QVERIFY2(error.contains("between 0.25 and 14 in") && error.contains("paper's top edge"), qPrintable(error));
+        QVERIFY(!ParseLength("0.1", TopEdgeRange(11), &error));
+        QVERIFY2(error.contains("between 0.25 and 11 in") && error.contains("paper's top edge"), qPrintable(error));
         QVERIFY(!ParseLength("2", RightEdgeRange(), &error));
         QVERIFY2(error.contains("between 0.05 and 1.5 in") && error.contains("right edge"), qPrintable(error));
     }
@@ -232,7 +299,8 @@ private slots:
         const QPointF offsets[] = {{-0.04, 0.04}, {0.02, 0.01}, {0.04, -0.04}};
         for (double sx : scales)
             for (double sy : scales)
-                for (QPointF offset : offsets)
+                // Scales 3 % apart are a misread bar (readingsThatCannotBeRight).
+                for (QPointF offset : std::abs(sx - sy) > 0.02 ? QList<QPointF>{} : QList<QPointF>(std::begin(offsets), std::end(offsets)))
                     for (int cheque = 0; cheque < 3; ++cheque)
                         for (bool a4 : {false, true})
                             for (bool fromTop : {false, true})
@@ -292,7 +360,8 @@ private slots:
         QTest::newRow("98.9 %, line 3") << 6.923 << 3 << "other-face" << 4;
         QTest::newRow("101.1 %, line 4") << 7.078 << 4 << "other-face" << 2;
         QTest::newRow("line 3 at 7.030") << 7.030 << 3 << "fine" << 3;
-        QTest::newRow("line 3 at 7.031") << 7.031 << 3 << "print-path" << 0;
+        // 100.44 %: past line 3's window, short of line 2's.
+        QTest::newRow("line 3 at 7.031") << 7.031 << 3 << "between-faces" << 0;
         QTest::newRow("fit to page, 94 %") << 6.58 << 5 << "print-path" << 0;
         QTest::newRow("Letter on A4, 105 %") << 7.35 << 1 << "print-path" << 0;
     }
@@ -333,6 +402,247 @@ private slots:
         PlacementReadings readings;
         readings.right = right;
         QCOMPARE(AssessPlacement(PlacementLayout(), readings, NominalLineLengths()).offsetsFine(), fine);
+    }
+
+    // Simulated printers from 97 % to 103 %, the gaps between the faces'
+    // windows among them: a scaled page gets no move, a printer in a gap is
+    // between two faces, and otherwise the page printed again with the
+    // correction reads within 0.002 in of where the standard puts the line.
+    void printWithTheCorrection_data()
+    {
+        QTest::addColumn<QList<double>>("printer"); // sx, sy, ox, oy
+        QTest::addColumn<int>("stock");
+        QTest::addColumn<int>("cheque");
+        QTest::addColumn<bool>("fromTop");
+        QTest::addColumn<int>("chosen");
+        // 0.9835, 0.9945, 1.0055 and 1.017 fall in the gaps.
+        const double scales[] = {0.970, 0.975, 0.980, 0.9835, 0.988, 0.992, 0.9945, 0.998, 1.0,
+                                 1.003, 1.0055, 1.010, 1.015, 1.017, 1.022, 1.027, 1.030};
+        const QPointF shifts[] = {{-0.06, 0.06}, {0.06, -0.06}, {0.0, 0.045}};
+        for (double sx : scales)
+            for (int shift = 0; shift < 3; ++shift)
+                for (int stock = 0; stock < 4; ++stock)
+                    for (int cheque = 0; cheque < 3; ++cheque)
+                        for (bool fromTop : {false, true}) {
+                            // The fitting face chosen, or Line 3 on every third row.
+                            int fitting = 0;
+                            ExpectedScaleVerdict(sx, 3, &fitting);
+                            const int chosen = shift == 2 || fitting == 0 ? 3 : fitting;
+                            // Printers scale down a hair differently from across.
+                            const double sy = sx + (shift - 1) * 0.002;
+                            QTest::addRow("sx %.4f o %+.2f %+.2f, %s, cheque %d, %s, Line %d", sx, shifts[shift].x(),
+                                          shifts[shift].y(), Stocks[stock].name, cheque,
+                                          fromTop ? "top" : "bottom", chosen)
+                                << QList<double>{sx, sy, shifts[shift].x(), shifts[shift].y()} << stock << cheque
+                                << fromTop << chosen;
+                        }
+    }
+
+    void printWithTheCorrection()
+    {
+        QFETCH(QList<double>, printer);
+        QFETCH(int, stock);
+        QFETCH(int, cheque);
+        QFETCH(bool, fromTop);
+        QFETCH(int, chosen);
+        static const LineLengths nominal = NominalLineLengths();
+        const SimulatedPrinter model{printer[0], printer[1], printer[2], printer[3]};
+        PlacementLayout layout;
+        layout.paperInches = Stocks[stock].paper;
+        layout.stock = Stocks[stock].stock;
+        layout.cheque = ChequePosition(cheque);
+        layout.line = chosen;
+        int fitting = 0;
+        const QString expected = ExpectedScaleVerdict(model.sx, chosen, &fitting);
+
+        const PlacementResult first = AssessPlacement(layout, model.Read(layout, fromTop), nominal);
+        const QString words = DescribePlacement(layout, first).join('\n');
+        QCOMPARE(ScaleVerdictKey(first.scaleVerdict), expected);
+        QCOMPARE(first.problem, ReadingProblem::None);
+        const QJsonObject json = PlacementAsJson(first);
+        QCOMPARE(json["within_tolerance"].toBool(), first.fine());
+        if (expected == "print-path") {
+            QVERIFY(!first.correctionOffered());
+            QVERIFY(json["move_right_in"].isNull() && json["move_up_in"].isNull());
+            QVERIFY2(!words.contains("move the MICR line"), qPrintable(words));
+            QVERIFY2(words.endsWith("print it at 100 %, with no \"fit to page\", then measure the page again."),
+                     qPrintable(words));
+            return;
+        }
+        if (expected == "between-faces") {
+            // The two faces either side, with how far each misses.
+            int shorter = 0;
+            for (int line = 1; line <= 5; ++line)
+                if (model.sx * FaceLineInches(TestFaceAdvances[line - 1]) < 7)
+                    shorter = line;
+            QCOMPARE(json["between_lines"].toArray(), (QJsonArray{shorter, shorter + 1}));
+            for (int line : {shorter, shorter + 1}) {
+                const double residual = Typed(7 * model.sx) / 7 * FaceLineInches(TestFaceAdvances[line - 1]) - 7;
+                QVERIFY2(words.contains(QString("Line %1 (%2) is %3").arg(line).arg(MicrFaceName(line, FontWeightChoice::Standard), FormatResidual(residual))),
+                         qPrintable(words));
+            }
+            QVERIFY2(words.contains("falls between two faces") && words.endsWith("wherever it is placed."), qPrintable(words));
+        }
+
+        // The correction entered and the page printed with it: read by the
+        // same printer, what is still to move is within 0.002 in.
+        PlacementLayout corrected = layout;
+        corrected.applied = {first.totalRight(), first.totalUp()};
+        QCOMPARE(corrected.applied.right, json["total_right_in"].toDouble());
+        QCOMPARE(corrected.applied.up, json["total_up_in"].toDouble());
+        const PlacementResult second = AssessPlacement(corrected, model.Read(corrected, fromTop), nominal);
+        QVERIFY2(qAbs(second.moveRight) <= 0.002 && qAbs(second.moveUp) <= 0.002,
+                 qPrintable(QString("%1 %2").arg(second.moveRight).arg(second.moveUp)));
+        QCOMPARE(second.fine(), expected == "fine");
+        const QString again = DescribePlacement(corrected, second).join('\n');
+        QVERIFY2(again.contains(QString("This page carries the correction %1.").arg(CorrectionWords(corrected.applied))),
+                 qPrintable(again));
+        // The total is the page's correction and the move still to make.
+        QCOMPARE(second.totalRight(), ShownInches(corrected.applied.right + ShownInches(second.moveRight)));
+        QVERIFY2(again.contains("Total correction for your cheque-printing software"), qPrintable(again));
+        QCOMPARE(again.endsWith("the placement is fine."), expected == "fine");
+    }
+
+    // Readings that cannot be right get no move, and say what to measure
+    // again; one past the paper's edge is refused as it is typed.
+    void readingsThatCannotBeRight_data()
+    {
+        QTest::addColumn<int>("cheque");
+        QTest::addColumn<QString>("readings"); // bar, vbar (0: none), right, top/bottom, value
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("message");
+        // The middle cheque's baseline stands 6.8125 in from the top on Letter.
+        QTest::newRow("top reading on the top cheque") << 1 << "7 0 0.3125 top 3.3" << "other-cheque"
+                                                       << "lies on the top cheque, but the page was printed for the middle";
+        QTest::newRow("top reading on the bottom cheque") << 0 << "7 0 0.3125 top 10.8" << "other-cheque"
+                                                          << "lies on the bottom cheque";
+        QTest::newRow("1/2 in above the band, as shown") << 1 << "7 0 0.3125 bottom 0.9375" << "" << "";
+        QTest::newRow("past 1/2 in above the band") << 1 << "7 0 0.3125 bottom 0.939" << "far-from-band"
+                                                    << "more than 1/2 in outside its MICR print band";
+        QTest::newRow("baseline on the cheque's edge") << 1 << "7 0 0.3125 bottom 0" << "" << "";
+        QTest::newRow("baseline 0.015 in above the edge") << 2 << "7 0 0.3125 bottom 0.015" << "" << "";
+        QTest::newRow("vertical bar at 50 %") << 0 << "7 1 0.3125 bottom 0.1875" << "scales-disagree"
+                                              << "Measure the reference bar (7.000 in) and the vertical bar";
+        QTest::newRow("scales 2.0 % apart") << 0 << "7 2.04 0.3125 bottom 0.1875" << "" << "";
+        QTest::newRow("scales 2.1 % apart") << 0 << "7 2.042 0.3125 bottom 0.1875" << "scales-disagree"
+                                            << "a bar was misread";
+    }
+
+    void readingsThatCannotBeRight()
+    {
+        QFETCH(int, cheque);
+        QFETCH(QString, readings);
+        QFETCH(QString, problem);
+        QFETCH(QString, message);
+        const QStringList parts = readings.split(' ');
+        PlacementLayout layout;
+        layout.cheque = ChequePosition(cheque);
+        PlacementReadings typed;
+        typed.bar = parts[0].toDouble();
+        if (parts[1] != "0")
+            typed.verticalBar = parts[1].toDouble();
+        typed.right = parts[2].toDouble();
+        typed.vertical = parts[3] == "top" ? VerticalReading::FromPaperTop : VerticalReading::FromChequeBottom;
+        typed.fromEdge = parts[4].toDouble();
+        const PlacementResult result = AssessPlacement(layout, typed, NominalLineLengths());
+        QCOMPARE(ReadingProblemKey(result.problem), problem);
+        QCOMPARE(result.correctionOffered(), problem.isEmpty());
+        const QString words = DescribePlacement(layout, result).join('\n');
+        const QJsonObject json = PlacementAsJson(result);
+        if (problem.isEmpty()) {
+            QVERIFY2(words.contains("move the MICR line"), qPrintable(words));
+            return;
+        }
+        QVERIFY2(words.contains(message) && words.endsWith("."), qPrintable(words));
+        QVERIFY2(!words.contains("move the MICR line"), qPrintable(words));
+        QVERIFY(json["move_right_in"].isNull() && json["total_up_in"].isNull());
+        QCOMPARE(json["problem"].toString(), problem);
+        QVERIFY(!json["within_tolerance"].toBool());
+    }
+
+    // Readings refused as they are typed: past the paper's edge, below the
+    // cheque's edge (which points to the top reading), a cheque that does
+    // not fit three to the paper as shown.
+    void readingsRefusedAsTyped_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<double>("paper");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        QTest::newRow("top past Letter's edge") << "top" << 11.0 << "11.5" << "between 0.25 and 11 in";
+        QTest::newRow("top at Letter's edge") << "top" << 11.0 << "11" << "";
+        QTest::newRow("top on A4 past Letter's edge") << "top" << 297 / 25.4 << "11.5" << "";
+        QTest::newRow("bottom 0") << "bottom" << 11.0 << "0" << "";
+        QTest::newRow("bottom 1.5") << "bottom" << 11.0 << "1.5" << "";
+        QTest::newRow("bottom 1.501") << "bottom" << 11.0 << "1.501" << "between 0 and 1.5 in";
+        QTest::newRow("bottom below the edge") << "bottom" << 11.0 << "-0.02" << "(the top reading)";
+        QTest::newRow("cheque 3.667 on Letter") << "cheque" << 11.0 << "3.667" << "";
+        QTest::newRow("cheque 3.668 on Letter") << "cheque" << 11.0 << "3.668" << "between 3 and 3.667 in";
+        QTest::newRow("cheque 99 mm on Letter") << "cheque" << 11.0 << "99 mm" << "between 3 and 3.667 in";
+        QTest::newRow("cheque 99 mm on A4") << "cheque" << 297 / 25.4 << "99 mm" << "";
+        QTest::newRow("cheque 3.9 on A4") << "cheque" << 297 / 25.4 << "3.9" << "between 3 and 3.898 in";
+        QTest::newRow("cheque 2.999") << "cheque" << 11.0 << "2.999" << "between 3 and 3.667 in";
+    }
+
+    void readingsRefusedAsTyped()
+    {
+        QFETCH(QString, kind);
+        QFETCH(double, paper);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QString error;
+        const LengthRange range = kind == "top" ? TopEdgeRange(paper)
+            : kind == "bottom"                  ? BottomEdgeRange()
+                                                : ChequeHeightRange(paper);
+        const bool accepted = kind == "cheque" ? bool(CustomStock(typed, paper, &error))
+                                               : bool(ParseLength(typed, range, &error));
+        QCOMPARE(accepted, message.isEmpty());
+        QVERIFY2(error.contains(message), qPrintable(error));
+    }
+
+    // One rounding, half away from zero, for the text and the JSON.
+    void oneRounding_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("7.0305") << 7.0305 << "7.031";
+        QTest::newRow("7.0625") << 7.0625 << "7.063";
+        QTest::newRow("-0.0005") << -0.0005 << "-0.001";
+        QTest::newRow("-0.0004") << -0.0004 << "0.000";
+        QTest::newRow("0.0315") << 0.0315 << "0.032";
+    }
+
+    void oneRounding()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, shown);
+        QCOMPARE(FormatShown(value, 3), shown);
+        QCOMPARE(ShownInches(value), shown.toDouble());
+        QVERIFY(FormatLength(value).startsWith(shown + " in"));
+    }
+
+    // A move shown as 0.032 is out in the text, the JSON and the status alike.
+    void placementTextAndJsonAgree()
+    {
+        PlacementLayout layout;
+        layout.applied = {0.041, -0.02};
+        PlacementReadings readings;
+        readings.right = 0.3125 - 0.032;
+        readings.fromEdge = 0.1875 + 0.011;
+        const PlacementResult result = AssessPlacement(layout, readings, NominalLineLengths());
+        const QJsonObject json = PlacementAsJson(result);
+        const QString words = DescribePlacement(layout, result).join('\n');
+        QCOMPARE(json["move_right_in"].toDouble(), -0.032);
+        QCOMPARE(json["applied_right_in"].toDouble(), 0.041);
+        QCOMPARE(json["total_right_in"].toDouble(), 0.009);
+        QCOMPARE(json["total_up_in"].toDouble(), -0.031);
+        QVERIFY(!json["within_tolerance"].toBool());
+        QVERIFY2(words.contains("left 0.032 in") && words.contains("right 0.041 in")
+                     && words.contains("down 0.011 in") && words.contains("right 0.009 in")
+                     && words.contains("down 0.031 in"),
+                 qPrintable(words));
+        QVERIFY2(words.endsWith("print the page again with the total correction, then measure it again."),
+                 qPrintable(words));
     }
 
     void shownToAThousandthInchAndHundredthMillimetre()
