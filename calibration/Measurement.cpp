@@ -201,6 +201,14 @@ QString AssessmentVerdictKey(const Assessment &assessment)
                                                                      : QStringLiteral("out");
 }
 
+bool LineNotCalibrated(const Assessment &assessment, CalibrationLine line)
+{
+    const LineEstimate &estimate = assessment.lines.at(std::size_t(line - 1));
+    return estimate.length
+        && (assessment.inconsistent || assessment.pageScaled
+            || JudgeResidual(*estimate.length - TargetLineInches) == Verdict::Out);
+}
+
 QString LineSummary(const Assessment &assessment, CalibrationLine line)
 {
     const LineEstimate &estimate = assessment.lines.at(std::size_t(line - 1));

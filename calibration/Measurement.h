@@ -102,6 +102,10 @@ QString AssessmentVerdictText(const Assessment &assessment);
 // inconsistent.
 QString AssessmentVerdictKey(const Assessment &assessment);
 
+// Whether `line` was measured or predicted, and either is out of tolerance
+// or the readings name no face: it is not calibrated.
+bool LineNotCalibrated(const Assessment &assessment, CalibrationLine line);
+
 // One line's length and verdict, short enough for the wizard's result:
 // "Line 3 measured 7.004 in, +0.004 in from 7 in: good."
 // A line out of tolerance, or readings that name no face, start "Not

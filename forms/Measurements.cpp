@@ -71,8 +71,10 @@ void TMeasurements::Reassess()
     const auto typed = Platform::CheckLengthFields(checks, ProblemText);
     QPushButton *ok = ButtonBox->button(QDialogButtonBox::Ok);
     if (!typed) {
-        // What was shown stays until every reading makes sense again.
+        // What was shown stays until every reading makes sense again, but
+        // for the line to use: it goes with OK.
         ok->setEnabled(false);
+        RecommendationText->clear();
         return;
     }
     LineLengths measured;

@@ -252,10 +252,12 @@ void TForm1::ShowProfileProblem(const QString &problem)
     box.exec();
 }
 
-std::function<void(const PlacementLayout &)> TForm1::PlacementPagePrinter()
+std::function<bool(const PlacementLayout &)> TForm1::PlacementPagePrinter()
 {
     return [this](const PlacementLayout &layout) {
-        Platform::ShowingErrors([this, &layout] { PrintPlacementPage(*PlacementPrintDialog(), layout); });
+        bool printed = false;
+        Platform::ShowingErrors([this, &layout, &printed] { printed = PrintPlacementPage(*PlacementPrintDialog(), layout); });
+        return printed;
     };
 }
 
@@ -341,6 +343,22 @@ void TForm1::ShowMeasuredResult()
     MeasuredResult->setText(record ? QStringLiteral("%1, %2: %3").arg(profile->queue, ShortDate(record->taken), summary)
                                    : summary);
     MeasuredResult->setVisible(true);
+    if (CurrentStep == 3 && LineNotCalibrated(*measured_, ChosenLine())) {
+        // Step 3 never congratulates on a line measured out of tolerance,
+        // nor names its face as the one to use.
+        static const char *const notCalibrated[] = {
+            "Your computer and printer system is not calibrated yet: the line",
+            "chosen on step 2 measured out of tolerance (see below). Go back",
+            "with Previous and choose the line the measurements name, or print",
+            "the calibration page again and measure it; F1 says what to do.",
+            "",
+            "",
+        };
+        QLabel *const lines[] = {StaticText3, StaticText4, StaticText5, StaticText6, StaticText7, StaticText8};
+        for (std::size_t i = 0; i < std::size(lines); ++i)
+            Platform::SetStaticText(lines[i], QString::fromLatin1(notCalibrated[i]));
+        StaticText9->setVisible(false);
+    }
 }
 
 void TForm1::PreviousButtonClickClick()

@@ -113,7 +113,7 @@ private:
     void Remember(const std::function<void(PrinterProfile &)> &change);
     void ShowProfileProblem(const QString &problem);
     // Prints the placement page for a layout through its own print dialog.
-    std::function<void(const PlacementLayout &)> PlacementPagePrinter();
+    std::function<bool(const PlacementLayout &)> PlacementPagePrinter();
 
     std::unique_ptr<TMeasurements> measurements_;
     std::unique_ptr<TPlacement> placement_;

@@ -7,8 +7,11 @@
 #include <QLineEdit>
 
 namespace {
-// The stock choices, as the combo box's item data.
-enum class StockKind { Letter, A4, Custom };
+// The stock choices, as the combo box's item data: a typed height is on
+// one of the two papers, and three must fit on it.
+enum class StockKind { Letter, A4, CustomLetter, CustomA4 };
+const QSizeF LetterPaperInches(8.5, 11);
+const QSizeF A4PaperInches = QSizeF(210, 297) / MillimetresPerInch;
 } // namespace
 
 TPlacement::TPlacement(PagePrinter print, QWidget *owner) : QDialog(owner), print_(std::move(print))
@@ -19,10 +22,15 @@ TPlacement::TPlacement(PagePrinter print, QWidget *owner) : QDialog(owner), prin
         ChequeChoice->setItemData(int(position), int(position));
     StockChoice->setItemData(0, int(StockKind::Letter));
     StockChoice->setItemData(1, int(StockKind::A4));
-    StockChoice->setItemData(2, int(StockKind::Custom));
+    StockChoice->setItemData(2, int(StockKind::CustomLetter));
+    StockChoice->setItemData(3, int(StockKind::CustomA4));
     BaselineFromChoice->setItemData(0, int(VerticalReading::FromChequeBottom));
     BaselineFromChoice->setItemData(1, int(VerticalReading::FromPaperTop));
-    connect(PrintButton, &QPushButton::clicked, this, &TPlacement::PrintPage);
+    connect(PrintButton, &QPushButton::clicked, this, [this] { PrintPage({}); });
+    connect(PrintCorrectedButton, &QPushButton::clicked, this, [this] {
+        if (result_ && result_->correctionOffered())
+            PrintPage({result_->totalRight(), result_->totalUp()});
+    });
     const auto reassess = [this] {
         Reassess();
         Platform::GrowToFitText(this);
@@ -31,7 +39,15 @@ TPlacement::TPlacement(PagePrinter print, QWidget *owner) : QDialog(owner), prin
         connect(field, &QLineEdit::textChanged, this, reassess);
     for (QComboBox *choice : {ChequeChoice, StockChoice, BaselineFromChoice})
         connect(choice, &QComboBox::currentIndexChanged, this, reassess);
+    // A choice made, the focus goes on to the field it is for: a combo box
+    // would take the next reading typed as a search among its items.
+    connect(StockChoice, &QComboBox::activated, this, [this] {
+        (ChequeHeightField->isEnabled() ? ChequeHeightField : BarField)->setFocus();
+    });
+    connect(ChequeChoice, &QComboBox::activated, this, [this] { BarField->setFocus(); });
+    connect(BaselineFromChoice, &QComboBox::activated, this, [this] { BaselineField->setFocus(); });
     Platform::KeepReturnInFields(this);
+    ShowApplied();
     Reassess();
 }
 
@@ -45,13 +61,16 @@ void TPlacement::Ask(CalibrationLine line, FontWeightChoice weight)
                           .arg(QString::fromLatin1(MicrFaceName(line, weight)))
                           .arg(line));
     Reassess();
-    StockChoice->setFocus();
+    // Straight to the readings: they are what is typed most.
+    BarField->setFocus();
     exec();
 }
 
 void TPlacement::SetRecord(const PlacementRecord &record)
 {
-    const StockKind stock = record.stock.custom                            ? StockKind::Custom
+    // A typed height is on Letter when three fit on it, as shown.
+    const bool onLetter = ShownInches(record.stock.chequeInches) <= ShownInches(LetterPaperInches.height() / 3);
+    const StockKind stock = record.stock.custom ? (onLetter ? StockKind::CustomLetter : StockKind::CustomA4)
                             : record.stock.chequeInches == A4ChequeInches ? StockKind::A4
                                                                           : StockKind::Letter;
     StockChoice->setCurrentIndex(StockChoice->findData(int(stock)));
@@ -64,6 +83,10 @@ void TPlacement::SetRecord(const PlacementRecord &record)
     VerticalBarField->setText(record.readings.verticalBar ? shown(*record.readings.verticalBar) : QString());
     RightField->setText(shown(record.readings.right));
     BaselineField->setText(shown(record.readings.fromEdge));
+    // The readings are of the page that carried this correction.
+    layout_.applied = record.applied;
+    ShowApplied();
+    Reassess();
 }
 
 std::optional<PlacementRecord> TPlacement::Record() const
@@ -74,8 +97,12 @@ std::optional<PlacementRecord> TPlacement::Record() const
     record.cheque = layout_.cheque;
     record.stock = layout_.stock;
     record.readings = readings_;
-    record.moveRight = result_->moveRight;
-    record.moveUp = result_->moveUp;
+    record.applied = result_->applied;
+    // The whole correction to enter; from a scaled page or readings that
+    // cannot be right, only the page's own.
+    const bool offered = result_->correctionOffered();
+    record.moveRight = offered ? result_->totalRight() : result_->applied.right;
+    record.moveUp = offered ? result_->totalUp() : result_->applied.up;
     record.scaleVerdict = ScaleVerdictKey(result_->scaleVerdict);
     record.taken = QDateTime::currentDateTimeUtc();
     return record;
@@ -86,50 +113,79 @@ bool TPlacement::ReadLayout(QString *problem)
 {
     layout_.cheque = ChequePosition(ChequeChoice->currentData().toInt());
     const auto kind = StockKind(StockChoice->currentData().toInt());
-    ChequeHeightField->setEnabled(kind == StockKind::Custom);
+    const bool custom = kind == StockKind::CustomLetter || kind == StockKind::CustomA4;
+    ChequeHeightField->setEnabled(custom);
+    // The page is laid out on the stock's own paper.
+    layout_.paperInches = kind == StockKind::A4 || kind == StockKind::CustomA4 ? A4PaperInches : LetterPaperInches;
     if (kind == StockKind::Letter) {
         layout_.stock = LetterStock();
     } else if (kind == StockKind::A4) {
         layout_.stock = A4Stock();
     } else {
-        // Three to the taller of the two papers; the printer's paper decides.
-        const std::optional<ChequeStock> custom =
-            CustomStock(ChequeHeightField->text(), 297 / MillimetresPerInch, problem);
-        if (!custom)
+        const std::optional<ChequeStock> typed =
+            CustomStock(ChequeHeightField->text(), layout_.paperInches.height(), problem);
+        if (!typed)
             return false;
-        layout_.stock = *custom;
+        layout_.stock = *typed;
     }
-    // The page is laid out on the stock's own paper.
-    layout_.paperInches = kind == StockKind::A4 ? QSizeF(210, 297) / MillimetresPerInch : QSizeF(8.5, 11);
     return true;
 }
 
-void TPlacement::PrintPage()
+void TPlacement::PrintPage(const Correction &applied)
 {
     QString problem;
-    if (ReadLayout(&problem))
-        print_(layout_);
+    if (!ReadLayout(&problem))
+        return;
+    PlacementLayout page = layout_;
+    page.applied = applied;
+    if (!print_(page))
+        return;
+    // The readings typed were of the page before; the next are of this one.
+    const bool changed = applied.right != layout_.applied.right || applied.up != layout_.applied.up;
+    layout_.applied = applied;
+    ShowApplied();
+    if (changed) {
+        for (QLineEdit *field : {BarField, VerticalBarField, RightField, BaselineField})
+            field->clear();
+        BarField->setFocus();
+    }
+    Reassess();
+}
+
+void TPlacement::ShowApplied()
+{
+    AppliedText->setText(QStringLiteral("The readings are of the page printed with the correction %1.")
+                             .arg(CorrectionWords(layout_.applied)));
+    AppliedText->setVisible(!layout_.applied.none());
 }
 
 void TPlacement::Reassess()
 {
     QString stockProblem;
+    const Correction applied = layout_.applied;
     const bool stockRead = ReadLayout(&stockProblem);
+    layout_.applied = applied;
     const auto typed = Platform::CheckLengthFields(
         {{BarField, QStringLiteral("Reference bar"), ReferenceBarRange()},
          {VerticalBarField, QStringLiteral("Vertical bar"), VerticalBarRange()},
          {RightField, QStringLiteral("Right edge"), RightEdgeRange()},
          {BaselineField, QStringLiteral("Baseline"),
-          BaselineFromChoice->currentData().toInt() == int(VerticalReading::FromPaperTop) ? TopEdgeRange()
-                                                                                           : BottomEdgeRange()}},
+          BaselineFromChoice->currentData().toInt() == int(VerticalReading::FromPaperTop)
+              ? TopEdgeRange(layout_.paperInches.height())
+              : BottomEdgeRange()}},
         ProblemText);
     PrintButton->setEnabled(stockRead);
+    PrintCorrectedButton->setEnabled(false);
     if (!stockRead) {
         ProblemText->setText(QStringLiteral("Cheque height: %1").arg(stockProblem)
                              + (ProblemText->text().isEmpty() ? QString() : QLatin1Char('\n') + ProblemText->text()));
         ProblemText->setVisible(true);
+        // No answer for a stock that is not there.
+        result_.reset();
+        ResultText->clear();
+        return;
     }
-    if (!typed || !stockRead)
+    if (!typed)
         return; // what was shown stays until every reading makes sense
     const std::vector<std::optional<double>> &lengths = *typed;
     if (!lengths[0] || !lengths[2] || !lengths[3]) {
@@ -147,4 +203,5 @@ void TPlacement::Reassess()
     readings_ = readings;
     result_ = AssessPlacement(layout_, readings, nominal_);
     ResultText->setText(DescribePlacement(layout_, *result_).join(QLatin1Char('\n')));
+    PrintCorrectedButton->setEnabled(result_->correctionOffered());
 }

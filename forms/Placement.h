@@ -20,8 +20,8 @@ class TPlacement : public QDialog, private Ui::TPlacement
 
 public:
     // `print` prints the placement page for a layout; it is called when the
-    // user asks for the page.
-    using PagePrinter = std::function<void(const PlacementLayout &layout)>;
+    // user asks for the page, and returns whether the page went to a printer.
+    using PagePrinter = std::function<bool(const PlacementLayout &layout)>;
     TPlacement(PagePrinter print, QWidget *owner = nullptr);
 
     // Runs the window for the wizard's chosen face.
@@ -41,7 +41,10 @@ public:
     std::optional<PlacementRecord> Record() const;
 
 private:
-    void PrintPage();
+    // The page as it is, or with the total correction shown applied.
+    void PrintPage(const Correction &applied);
+    // Says which correction the page measured carries.
+    void ShowApplied();
     // The cheque and stock chosen; false when the typed height is refused.
     bool ReadLayout(QString *problem);
     void Reassess();

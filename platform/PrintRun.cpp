@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -128,9 +129,59 @@ bool PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight)
     return printer != nullptr;
 }
 
+namespace {
+
+QPageSize StockPaper(const PlacementLayout &layout)
+{
+    if (!layout.stock.custom)
+        return QPageSize(layout.stock.chequeInches == A4ChequeInches ? QPageSize::A4 : QPageSize::Letter);
+    return QPageSize(layout.paperInches.height() > 11.1 ? QPageSize::A4 : QPageSize::Letter);
+}
+
+// Says the printer's paper is not the stock's; the page goes out on the
+// stock's paper, or not at all.
+bool UseStockPaper(QPrinter &printer, const PlacementLayout &layout, QWidget *parent)
+{
+    const QString mismatch = PlacementPaperMismatch(printer, layout);
+    if (mismatch.isEmpty())
+        return true;
+    const QPageSize paper = StockPaper(layout);
+    QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(), mismatch, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("PaperMismatchBox"));
+    box.setInformativeText(QStringLiteral("The page is laid out for the stock: print it on %1 paper, or cancel and "
+                                          "choose the stock that is on the printer's paper.")
+                               .arg(paper.name()));
+    QPushButton *onStockPaper =
+        box.addButton(QStringLiteral("Print on %1").arg(paper.name()), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() != onStockPaper)
+        return false;
+    printer.setPageSize(paper);
+    return true;
+}
+
+} // namespace
+
+QString PlacementPaperMismatch(const QPrinter &printer, const PlacementLayout &layout)
+{
+    const QPageSize paper = StockPaper(layout);
+    const QSizeF stockMillimetres = paper.size(QPageSize::Millimeter);
+    const QSizeF printerMillimetres = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    // Within a millimetre: the two papers differ by 6 mm across and 18 down.
+    if (std::abs(stockMillimetres.width() - printerMillimetres.width()) < 1
+        && std::abs(stockMillimetres.height() - printerMillimetres.height()) < 1)
+        return {};
+    return QStringLiteral("The printer's paper is %1, but the stock chosen (%2) is on %3 paper.")
+        .arg(printer.pageLayout().pageSize().name(), layout.stock.Name(), paper.name());
+}
+
 bool PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout)
 {
     QPrinter *printer = ChoosePrinter(dialog);
+    if (printer && !UseStockPaper(*printer, layout, dialog.parentWidget()))
+        return false;
     if (printer)
         PrintPlacementPageOn(*printer, layout);
     return printer != nullptr;

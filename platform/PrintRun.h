@@ -23,4 +23,11 @@ void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight);
 // printer has (`layout`'s paper is taken from the printer), as the job
 // "MICR placement page".
 bool PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout);
+
+// The placement page is laid out for its stock's paper: Letter's or A4's
+// own cheques, or the paper a typed height was chosen on. Where the
+// printer's paper is another, says which ("the printer's paper is A4, but
+// ..."); empty where they agree. Before printing, the user is told and
+// prints on the stock's paper or not at all.
+QString PlacementPaperMismatch(const QPrinter &printer, const PlacementLayout &layout);
 void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout);

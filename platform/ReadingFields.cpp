@@ -1,9 +1,11 @@
 #include "ReadingFields.h"
 
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace Platform {
 
@@ -11,6 +13,18 @@ namespace {
 
 // A field whose text is not a length is tinted, as well as named below.
 const QColor RefusedFieldTint(255, 220, 220);
+
+// A field is refused when CheckLengthFields gave it a reason.
+bool Refused(const QLineEdit *field)
+{
+    return !field->accessibleDescription().isEmpty();
+}
+
+bool TakesReadings(const QWidget *widget, const QWidget *window)
+{
+    const auto *field = qobject_cast<const QLineEdit *>(widget);
+    return field && field->isVisible() && field->isEnabled() && !field->isReadOnly() && field->window() == window;
+}
 
 class ReturnMovesOn : public QObject
 {
@@ -27,15 +41,62 @@ protected:
             return false;
         auto *field = static_cast<QLineEdit *>(watched);
         emit field->returnPressed();
-        // As Tab would: the next control that takes the focus.
+        // On to the next field in tab order, never to a button (with OK
+        // disabled, Cancel would be next) nor to a combo box (it would take
+        // the next reading as a search among its items).
+        QWidget *window = field->window();
         for (QWidget *next = field->nextInFocusChain(); next && next != field; next = next->nextInFocusChain()) {
-            if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled()
-                && next->window() == field->window()) {
+            if (next->focusPolicy() & Qt::TabFocus && TakesReadings(next, window)) {
+                // Past the last field: back to the first one refused, or
+                // on to OK where it is offered (Return then presses it).
+                if (IsAfter(field, next, window)) {
+                    for (QLineEdit *refused : FieldsInOrder(window)) {
+                        if (Refused(refused)) {
+                            refused->setFocus(Qt::TabFocusReason);
+                            return true;
+                        }
+                    }
+                    if (QPushButton *ok = OfferedOk(window))
+                        ok->setFocus(Qt::TabFocusReason);
+                    return true;
+                }
                 next->setFocus(Qt::TabFocusReason);
-                break;
+                return true;
             }
         }
         return true;
+    }
+
+private:
+    static QPushButton *OfferedOk(QWidget *window)
+    {
+        for (QDialogButtonBox *box : window->findChildren<QDialogButtonBox *>()) {
+            for (QAbstractButton *button : box->buttons()) {
+                if (box->buttonRole(button) == QDialogButtonBox::AcceptRole && button->isEnabled()
+                    && button->isVisible())
+                    return qobject_cast<QPushButton *>(button);
+            }
+        }
+        return nullptr;
+    }
+
+    // The window's reading fields in tab order, from the first.
+    static QList<QLineEdit *> FieldsInOrder(QWidget *window)
+    {
+        QList<QLineEdit *> fields;
+        QWidget *start = window;
+        for (QWidget *w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus && TakesReadings(w, window))
+                fields << static_cast<QLineEdit *>(w);
+        }
+        return fields;
+    }
+
+    // Whether `next` comes before `field` in tab order: the chain wrapped.
+    static bool IsAfter(QLineEdit *field, QWidget *next, QWidget *window)
+    {
+        const QList<QLineEdit *> fields = FieldsInOrder(window);
+        return fields.indexOf(static_cast<QLineEdit *>(next)) <= fields.indexOf(field);
     }
 };
 
