@@ -7,6 +7,8 @@
 #include "calibration/PrinterProfiles.h"
 #include "forms/Micr.h"
 #include "forms/MyMicrLine.h"
+#include "forms/Measurements.h"
+#include "forms/Placement.h"
 #include "forms/Printers.h"
 #include "platform/ErrorBox.h"
 #include "platform/FaceSubstitutes.h"
@@ -676,6 +678,170 @@ private slots:
         QCOMPARE(recorder.launches.size(), std::size_t(2));
         QCOMPARE(recorder.launches[0].target, QString("help/verdicts.html"));
         QCOMPARE(recorder.launches[1].target, QString("help/placement.html"));
+    }
+
+    // The page printed with the correction and read again by the same
+    // printer: nothing still to move, the total said and remembered.
+    void placementPrintWithTheCorrection()
+    {
+        std::vector<PlacementLayout> printed;
+        TPlacement placement([&printed](const PlacementLayout &layout) {
+            printed.push_back(layout);
+            return true;
+        });
+        QString first, second, applied, left;
+        bool correctable = false;
+        auto answered = AnswerNextModal([&](QWidget *modal) {
+            const auto field = [modal](const char *name) { return modal->findChild<QLineEdit *>(name); };
+            // At 100 %, position 1 landed 0.040 in left, the baseline 0.010 in low.
+            QTest::keyClicks(field("BarField"), "7");
+            QTest::keyClicks(field("RightField"), "0.3525");
+            QTest::keyClicks(field("BaselineField"), "0.1775");
+            first = modal->findChild<QLabel *>("ResultText")->text();
+            auto *button = modal->findChild<QPushButton *>("PrintCorrectedButton");
+            correctable = button->isEnabled();
+            QTest::mouseClick(button, Qt::LeftButton);
+            left = field("BarField")->text() + field("RightField")->text() + field("BaselineField")->text();
+            applied = modal->findChild<QLabel *>("AppliedText")->text();
+            // The corrected page lands where the standard puts the line.
+            QTest::keyClicks(field("BarField"), "7");
+            QTest::keyClicks(field("RightField"), "0.3125");
+            QTest::keyClicks(field("BaselineField"), "0.1875");
+            second = modal->findChild<QLabel *>("ResultText")->text();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        placement.Ask(3, FontWeightChoice::Standard);
+        QVERIFY(*answered);
+        QVERIFY(correctable);
+        QVERIFY2(first.contains("move the MICR line right 0.040 in (1.02 mm, 40/1000 in) and up 0.010 in"),
+                 qPrintable(first));
+        QCOMPARE(printed.size(), std::size_t(1));
+        QCOMPARE(printed[0].applied.right, 0.04);
+        QCOMPARE(printed[0].applied.up, 0.01);
+        QVERIFY2(left.isEmpty(), qPrintable(left)); // the old page's readings are gone
+        QVERIFY2(applied.contains("right 0.040 in and up 0.010 in"), qPrintable(applied));
+        QVERIFY2(second.contains("Still to move from the page's correction: right 0.000 in")
+                     && second.contains("Total correction for your cheque-printing software, in place of the "
+                                        "page's: move the MICR line right 0.040 in (1.02 mm, 40/1000 in) and up "
+                                        "0.010 in")
+                     && second.endsWith("the placement is fine."),
+                 qPrintable(second));
+        const std::optional<PlacementRecord> record = placement.Record();
+        QVERIFY(record);
+        QCOMPARE(record->moveRight, 0.04);
+        QCOMPARE(record->moveUp, 0.01);
+        QCOMPARE(record->applied.right, 0.04);
+    }
+
+    // One cheque-height rule: a third of the chosen paper as shown; a
+    // refused height takes the answer away.
+    void placementChequeHeight()
+    {
+        TPlacement placement([](const PlacementLayout &) { return true; });
+        QStringList results, problems;
+        auto answered = AnswerNextModal([&](QWidget *modal) {
+            const auto field = [modal](const char *name) { return modal->findChild<QLineEdit *>(name); };
+            QTest::keyClicks(field("BarField"), "7");
+            QTest::keyClicks(field("RightField"), "0.3125");
+            QTest::keyClicks(field("BaselineField"), "0.1875");
+            auto *stock = modal->findChild<QComboBox *>("StockChoice");
+            for (const auto &[choice, typed] : {std::pair(0, ""), std::pair(2, "3.7"), std::pair(2, "3.667"),
+                                                 std::pair(3, "3.7")}) {
+                stock->setCurrentIndex(choice);
+                field("ChequeHeightField")->setText(typed);
+                results << modal->findChild<QLabel *>("ResultText")->text();
+                problems << (modal->findChild<QLabel *>("ProblemText")->isVisibleTo(modal)
+                                 ? modal->findChild<QLabel *>("ProblemText")->text()
+                                 : QString());
+            }
+            static_cast<QDialog *>(modal)->reject();
+        });
+        placement.Ask(3, FontWeightChoice::Standard);
+        QVERIFY(*answered);
+        QVERIFY2(results[0].contains("3-up on Letter, 3.5 in a cheque"), qPrintable(results[0]));
+        QVERIFY2(results[1].isEmpty() && problems[1].contains("between 3 and 3.667 in"), qPrintable(problems[1]));
+        QVERIFY2(results[2].contains("3.667 in (93.1 mm) a cheque") && problems[2].isEmpty(), qPrintable(results[2]));
+        QVERIFY2(results[3].contains("3.700 in") && problems[3].isEmpty(), qPrintable(problems[3]));
+    }
+
+    // Return moves on to the next field past a combo box, from the last
+    // field to the first refused one; with OK disabled it never reaches
+    // Cancel, and "Use Line N" goes with OK.
+    void returnStaysInTheReadings()
+    {
+        TPlacement placement([](const PlacementLayout &) { return true; });
+        QString afterRight, afterLast;
+        auto placed = AnswerNextModal([&](QWidget *modal) {
+            const auto field = [modal](const char *name) { return modal->findChild<QLineEdit *>(name); };
+            QTest::keyClicks(field("BarField"), "seven");
+            QTest::keyClicks(field("RightField"), "0.3125");
+            QTest::keyClick(field("RightField"), Qt::Key_Return);
+            afterRight = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+            QTest::keyClicks(field("BaselineField"), "0.1875");
+            QTest::keyClick(field("BaselineField"), Qt::Key_Return);
+            afterLast = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        placement.Ask(3, FontWeightChoice::Standard);
+        QVERIFY(*placed);
+        QCOMPARE(afterRight, QString("BaselineField"));
+        QCOMPARE(afterLast, QString("BarField"));
+
+        TMeasurements measurements;
+        QString focusAtScaled, focusAtRefused, useLine, useLineRefused;
+        bool okWithRefused = true;
+        auto measured = AnswerNextModal([&](QWidget *modal) {
+            const auto field = [modal](int line) { return modal->findChild<QLineEdit *>(QString("LengthField%1").arg(line)); };
+            QTest::keyClicks(field(1), "6.434");
+            field(5)->setFocus();
+            QTest::keyClicks(field(5), "6.726"); // 94 %: OK disabled
+            QTest::keyClick(field(5), Qt::Key_Return);
+            focusAtScaled = QApplication::focusWidget()->objectName();
+            field(1)->clear();
+            field(5)->clear();
+            QTest::keyClicks(field(3), "7.004");
+            useLine = modal->findChild<QLabel *>("RecommendationText")->text();
+            QTest::keyClicks(field(2), "x");
+            useLineRefused = modal->findChild<QLabel *>("RecommendationText")->text();
+            okWithRefused = modal->findChild<QDialogButtonBox *>("ButtonBox")->button(QDialogButtonBox::Ok)->isEnabled();
+            field(5)->setFocus();
+            QTest::keyClick(field(5), Qt::Key_Return);
+            focusAtRefused = QApplication::focusWidget()->objectName();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        measurements.Ask(FontWeightChoice::Standard);
+        QVERIFY(*measured);
+        QCOMPARE(focusAtScaled, QString("LengthField5"));
+        QCOMPARE(focusAtRefused, QString("LengthField2"));
+        QVERIFY2(useLine.startsWith("Use Line 3"), qPrintable(useLine));
+        QVERIFY(useLineRefused.isEmpty());
+        QVERIFY(!okWithRefused);
+    }
+
+    // Step 3 for a line measured out of tolerance: the not-calibrated
+    // advice, no congratulations and no face to use.
+    void stepThreeNotCalibrated()
+    {
+        TForm1 *window = OpenWizard();
+        NextCancellingPrint(window);
+        auto accepted = AnswerNextModal([](QWidget *modal) {
+            QTest::keyClicks(modal->findChild<QLineEdit *>("LengthField3"), "7.004");
+            QTest::mouseClick(modal->findChild<QDialogButtonBox *>("ButtonBox")->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        });
+        Click(window, "MeasureButton");
+        QVERIFY(*accepted);
+        Control<QRadioButton>(window, "RadioButton1")->setChecked(true); // predicted 6.848 in: out
+        Click(window, "NextButton");
+        const QString texts = StepTexts(window).join('\n');
+        QVERIFY2(!texts.contains("Congratulations") && texts.contains("not calibrated yet"), qPrintable(texts));
+        QVERIFY(!Control(window, "StaticText9")->isVisible());
+        QVERIFY(Control<QLabel>(window, "MeasuredResult")->text().startsWith("Not calibrated: Line 1"));
+        Click(window, "PreviousButton");
+        Control<QRadioButton>(window, "RadioButton3")->setChecked(true);
+        Click(window, "NextButton");
+        QCOMPARE(StepTexts(window), ResultTexts);
+        QVERIFY(Control(window, "StaticText9")->isVisible());
     }
 
     // The placement window driven by its controls: a page on A4 stock, read
