@@ -138,6 +138,12 @@ QPageSize StockPaper(const PlacementLayout &layout)
     return QPageSize(layout.paperInches.height() > 11.1 ? QPageSize::A4 : QPageSize::Letter);
 }
 
+// "Letter" and "A4", as the stocks are named; Qt says "US Letter".
+QString PaperName(const QPageSize &paper)
+{
+    return paper.id() == QPageSize::Letter ? QStringLiteral("Letter") : paper.name();
+}
+
 // Says the printer's paper is not the stock's; the page goes out on the
 // stock's paper, or not at all.
 bool UseStockPaper(QPrinter &printer, const PlacementLayout &layout, QWidget *parent)
@@ -150,9 +156,9 @@ bool UseStockPaper(QPrinter &printer, const PlacementLayout &layout, QWidget *pa
     box.setObjectName(QStringLiteral("PaperMismatchBox"));
     box.setInformativeText(QStringLiteral("The page is laid out for the stock: print it on %1 paper, or cancel and "
                                           "choose the stock that is on the printer's paper.")
-                               .arg(paper.name()));
+                               .arg(PaperName(paper)));
     QPushButton *onStockPaper =
-        box.addButton(QStringLiteral("Print on %1").arg(paper.name()), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("Print on %1").arg(PaperName(paper)), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
@@ -174,7 +180,7 @@ QString PlacementPaperMismatch(const QPrinter &printer, const PlacementLayout &l
         && std::abs(stockMillimetres.height() - printerMillimetres.height()) < 1)
         return {};
     return QStringLiteral("The printer's paper is %1, but the stock chosen (%2) is on %3 paper.")
-        .arg(printer.pageLayout().pageSize().name(), layout.stock.Name(), paper.name());
+        .arg(PaperName(printer.pageLayout().pageSize()), layout.stock.Name(), PaperName(paper));
 }
 
 bool PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout)

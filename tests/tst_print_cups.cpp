@@ -389,6 +389,60 @@ private slots:
         QVERIFY2(printed == plain, "the page differs from the plain queue's");
     }
 
+    // The placement page for Letter stock on a queue of A4 paper: the user
+    // is told, and it prints on Letter paper, laid out for the stock, or
+    // not at all.
+    void placementPageOnTheStocksPaper_data()
+    {
+        QTest::addColumn<bool>("printOnStockPaper");
+        QTest::newRow("print on Letter") << true;
+        QTest::newRow("cancel") << false;
+    }
+
+    void placementPageOnTheStocksPaper()
+    {
+        QFETCH(bool, printOnStockPaper);
+        QPrintDialog dialog(new QPrinter(QPrinter::HighResolution), window_.get());
+        QString told;
+        auto printed = AnswerNextModal([&](QWidget *shown) {
+            auto *printers = shown->findChild<QComboBox *>(QStringLiteral("printers"));
+            printers->setCurrentIndex(printers->findText("MicrA4"));
+            AnswerNextModal([&](QWidget *box) {
+                auto *message = static_cast<QMessageBox *>(box);
+                told = message->text();
+                for (QAbstractButton *button : message->buttons())
+                    if ((button->text() == "Print on Letter") == printOnStockPaper)
+                        button->click();
+            }, 10000, [](QWidget *modal) { return modal->objectName() == "PaperMismatchBox"; });
+            static_cast<QDialog *>(shown)->accept();
+        });
+        PlacementLayout layout;
+        layout.cheque = ChequePosition::Bottom;
+        layout.line = 2;
+        const QStringList before = CupsPdfFiles();
+        QCOMPARE(PrintPlacementPage(dialog, layout), printOnStockPaper);
+        QVERIFY(*printed);
+        QVERIFY2(told == "The printer's paper is A4, but the stock chosen (3-up on Letter, 3.5 in a cheque) is on "
+                         "Letter paper.",
+                 qPrintable(told));
+        if (!printOnStockPaper) {
+            QTest::qWait(2000);
+            QCOMPARE(CupsPdfFiles(), before);
+            return;
+        }
+        const QString pdf = WaitForNewCupsPdf(before, 60000);
+        QVERIFY2(!pdf.isEmpty(), "cups-pdf wrote nothing");
+        made_ << pdf;
+        QVERIFY2(Run("pdfinfo", {pdf}).contains("612 x 792"), qPrintable(Run("pdfinfo", {pdf})));
+        const int rasterDpi = 300;
+        const QString raster = dir_.filePath("placement-on-stock-paper");
+        Run("pdftoppm", {"-r", QString::number(rasterDpi), "-gray", "-png", "-singlefile", pdf, raster});
+        const QImage page(raster + ".png");
+        QCOMPARE(page.size(), QSize(int(8.5 * rasterDpi), 11 * rasterDpi));
+        CheckPlacementRaster(page, rasterDpi, rasterDpi, 7.0, 3.5, TestFaceAdvances[1],
+                             0.5 * rasterDpi / dialog.printer()->resolution() + 1);
+    }
+
     // Even pages chosen in the print dialog: the user is told it is not
     // used, and the page prints as on a plain queue.
     void pageSetChosenInTheDialog()
