@@ -34,6 +34,11 @@ std::optional<double> SampleLineInches(const QString &face)
     return units / raw.unitsPerEm() * SampleLinePoints / PointsPerInch;
 }
 
+bool MicrFaceInstalled(const QString &face)
+{
+    return QFontDatabase::hasFamily(face);
+}
+
 LineLengths NominalLineLengths()
 {
     LineLengths lengths;
@@ -287,11 +292,13 @@ QJsonObject AssessmentAsJson(const Assessment &assessment, FontWeightChoice weig
                                  {QStringLiteral("predicted"), estimate.predicted}});
     }
     const bool usable = assessment.usable();
+    const QString face = usable ? QString::fromLatin1(MicrFaceName(assessment.recommended, weight)) : QString();
     return {{QStringLiteral("line"), usable ? QJsonValue(assessment.recommended) : QJsonValue()},
-            {QStringLiteral("face"),
-             usable ? QJsonValue(QLatin1String(MicrFaceName(assessment.recommended, weight))) : QJsonValue()},
+            {QStringLiteral("face"), usable ? QJsonValue(face) : QJsonValue()},
+            {QStringLiteral("face_installed"), usable ? QJsonValue(MicrFaceInstalled(face)) : QJsonValue()},
             {QStringLiteral("residual_in"), ShownInches(assessment.residual)},
             {QStringLiteral("verdict"), AssessmentVerdictKey(assessment)},
-            {QStringLiteral("scale"), assessment.scale ? QJsonValue(*assessment.scale) : QJsonValue()},
+            {QStringLiteral("scale"),
+             assessment.scale ? QJsonValue(ShownFigure(*assessment.scale, 3)) : QJsonValue()},
             {QStringLiteral("lines"), lines}};
 }

@@ -33,6 +33,10 @@ using LineLengths = std::array<std::optional<double>, LastCalibrationLine>;
 // is not installed.
 std::optional<double> SampleLineInches(const QString &face);
 
+// Whether `face` is installed on this computer: a face named but missing
+// is said beside the answer.
+bool MicrFaceInstalled(const QString &face);
+
 // Each line's sample length as the page prints it (the standard faces).
 LineLengths NominalLineLengths();
 
@@ -118,7 +122,8 @@ QString LineSummary(const Assessment &assessment, CalibrationLine line);
 QStringList Advice(const Assessment &assessment, FontWeightChoice weight);
 
 // The assessment for scripts, as one JSON object: `line` and `face` (null
-// unless usable), `residual_in`, `verdict` (AssessmentVerdictKey), `scale`
-// (null without one) and `lines`, each line's `line`, `length_in` (null
+// unless usable), `face_installed` (null unless usable), `residual_in`,
+// `verdict` (AssessmentVerdictKey), `scale` (as shown, to 0.1 %; null
+// without one) and `lines`, each line's `line`, `length_in` (null
 // where its face is not installed) and whether it is `predicted`.
 QJsonObject AssessmentAsJson(const Assessment &assessment, FontWeightChoice weight);

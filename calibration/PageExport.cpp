@@ -29,6 +29,7 @@ void DrawPage(QPainter &painter, const ExportOptions &options)
         layout.line = options.line;
         layout.weight = weight;
         layout.userLine = options.userLine;
+        layout.applied = options.applied;
         DrawPlacementPage(canvas, layout, options.dpiX, options.dpiY);
         return;
     }

@@ -18,6 +18,7 @@ struct ExportOptions
     CalibrationLine line = 3;                    // placement page's sample line
     std::optional<ChequeStock> stock;            // placement page; by default the paper's usual stock
     std::optional<MicrLine> userLine;            // placement page: the user's line instead of the sample
+    Correction applied;                          // placement page: the correction it carries
     bool bold = false;
     int dpiX = 600;
     int dpiY = 600;

@@ -54,10 +54,13 @@ QString FormatLimit(double inches)
 
 double ShownFigure(double value, int decimals)
 {
-    // std::round goes half away from zero; printf's rounding of the binary
-    // value would show 7.0305 as 7.030 where the product gives 7030.5.
+    // std::round goes half away from zero. A figure typed in decimals lies a
+    // hair off its binary value (7.0305 - 7 is 0.030499...), so it is nudged
+    // away from zero by far less than any reading means: a half as typed
+    // rounds away from zero, in the text and the JSON alike.
+    constexpr double Nudge = 1e-12;
     const double scale = std::pow(10.0, decimals);
-    const double shown = std::round(value * scale) / scale;
+    const double shown = std::round(value * scale * (1 + Nudge)) / scale;
     return shown == 0 ? 0.0 : shown; // no "-0.000"
 }
 

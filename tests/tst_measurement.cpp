@@ -610,6 +610,8 @@ private slots:
         QTest::newRow("-0.0005") << -0.0005 << "-0.001";
         QTest::newRow("-0.0004") << -0.0004 << "0.000";
         QTest::newRow("0.0315") << 0.0315 << "0.032";
+        QTest::newRow("7.0305 - 7") << 7.0305 - 7 << "0.031";
+        QTest::newRow("-(7.0305 - 7)") << 7 - 7.0305 << "-0.031";
     }
 
     void oneRounding()

@@ -10,6 +10,9 @@
 #include <QMap>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -32,6 +35,12 @@ Exported RunExporter(const QStringList &arguments, const QProcessEnvironment &en
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardError()), QString::fromUtf8(process.readAllStandardOutput())};
+}
+
+QString ReadText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 struct Word
@@ -413,7 +422,188 @@ private slots:
         QCOMPARE(result["scale_verdict"].toString(), verdict);
         QVERIFY2(qAbs(result["move_right_in"].toDouble() - right) <= 0.0006, qPrintable(run.output));
         QVERIFY2(qAbs(result["move_up_in"].toDouble() - up) <= 0.0006, qPrintable(run.output));
-        QCOMPARE(result["within_tolerance"].toBool(), qAbs(right) <= 1.0 / 32 && qAbs(up) <= 1.0 / 32);
+        // True exactly when the exit status is 0: a scaled page is not within
+        // tolerance, whatever its moves.
+        QCOMPARE(result["within_tolerance"].toBool(), status == 0);
+        QCOMPARE(result["move_right_in"].isNull(), verdict == "print-path");
+    }
+
+    // Answers in text and JSON: the same figures, the last line agreeing
+    // with the exit status; readings that cannot be right get no move, a
+    // reading past the paper's edge is refused.
+    void placementTextAndJson_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("key");       // scale_verdict or problem, or what stderr says
+        QTest::addColumn<QString>("last");      // how the text ends
+        const QString again = "then measure it again.";
+        QTest::newRow("in place") << QStringList{"bar=7,right=5/16,bottom=3/16"} << 0 << "fine"
+                                  << "the placement is fine.";
+        QTest::newRow("half a thousandth") << QStringList{"bar=7,right=0.3445,bottom=0.1555"} << 1 << "fine" << again;
+        QTest::newRow("scaled 94 %") << QStringList{"bar=6.58,vbar=1.88,right=0.9,bottom=0.6"} << 1 << "print-path"
+                                     << "then measure the page again.";
+        QTest::newRow("between faces, 100.44 %") << QStringList{"bar=7.031,right=5/16,bottom=3/16"} << 1
+                                                 << "between-faces" << "wherever it is placed.";
+        QTest::newRow("other face") << QStringList{"bar=6.923,right=5/16,bottom=3/16"} << 1 << "other-face"
+                                    << "and measure it.";
+        QTest::newRow("with the correction applied")
+            << QStringList{"bar=7,right=0.3135,bottom=0.1875", "--applied", "0.04,-0.012"} << 0 << "fine"
+            << "the placement is fine.";
+        QTest::newRow("top cheque read, middle chosen") << QStringList{"bar=7,right=5/16,top=3.3", "--cheque", "middle"}
+                                                        << 1 << "other-cheque" << "of the middle cheque.";
+        QTest::newRow("vertical bar at 50 %") << QStringList{"bar=7,vbar=1,right=5/16,bottom=3/16"} << 1
+                                              << "scales-disagree" << "each from its first tick to its last.";
+        QTest::newRow("baseline on the bottom cheque's edge")
+            << QStringList{"bar=7,right=5/16,bottom=0", "--cheque", "bottom"} << 1 << "fine" << again;
+        QTest::newRow("top past Letter's edge") << QStringList{"bar=7,right=5/16,top=11.5"} << 2
+                                                << "between 0.25 and 11 in" << "";
+        QTest::newRow("top within A4") << QStringList{"bar=7,right=5/16,top=11.5", "--paper", "a4", "--cheque", "bottom"}
+                                       << 0 << "fine" << "the placement is fine.";
+        QTest::newRow("bottom below the edge") << QStringList{"bar=7,right=5/16,bottom=-0.02"} << 2
+                                               << "(the top reading)" << "";
+        QTest::newRow("3.667 on Letter") << QStringList{"bar=7,right=5/16,bottom=3/16", "--cheque-height", "3.667"}
+                                         << 0 << "fine" << "the placement is fine.";
+        QTest::newRow("3.668 on Letter") << QStringList{"bar=7,right=5/16,bottom=3/16", "--cheque-height", "3.668"}
+                                         << 2 << "between 3 and 3.667 in. Measure" << "";
+        QTest::newRow("applied, not a pair") << QStringList{"bar=7,right=5/16,bottom=3/16", "--applied", "0.04"} << 2
+                                             << "--applied takes RIGHT,UP" << "";
+    }
+
+    void placementTextAndJson()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, key);
+        QFETCH(QString, last);
+        const Exported text = RunExporter(QStringList{"--placement-measured"} + arguments);
+        const Exported json = RunExporter(QStringList{"--placement-measured"} + arguments + QStringList{"--json"});
+        QCOMPARE(text.status, status);
+        QCOMPARE(json.status, status);
+        if (status == 2) {
+            QVERIFY2(text.errors.contains(key), qPrintable(text.errors));
+            return;
+        }
+        const QJsonObject result = QJsonDocument::fromJson(json.output.toUtf8()).object();
+        QVERIFY2(result["scale_verdict"].toString() == key || result["problem"].toString() == key,
+                 qPrintable(json.output));
+        QCOMPARE(result["within_tolerance"].toBool(), status == 0);
+        QVERIFY2(text.output.trimmed().endsWith(last), qPrintable(text.output));
+        // Every figure of the JSON as the text shows it.
+        const auto shown = [](double inches) { return QString::number(std::abs(inches), 'f', 3) + " in"; };
+        const bool offered = !result["move_right_in"].isNull();
+        QCOMPARE(offered, key == "fine" || key == "other-face" || key == "between-faces");
+        QCOMPARE(text.output.contains("move the MICR line"), offered);
+        for (const char *name : {"move_right_in", "move_up_in", "total_right_in", "total_up_in"})
+            if (offered)
+                QVERIFY2(text.output.contains(shown(result[name].toDouble())), name);
+        if (result["applied_right_in"].toDouble() != 0)
+            QVERIFY2(text.output.contains("This page carries the correction right "
+                                          + shown(result["applied_right_in"].toDouble())),
+                     qPrintable(text.output));
+        QVERIFY2(text.output.contains(QString::number(result["scale"].toDouble() * 100, 'f', 1) + " %"),
+                 qPrintable(text.output));
+    }
+
+    // Every example in the help pages and in the exporter's help gives the
+    // answer the help says it gives.
+    void helpExamples_data()
+    {
+        QTest::addColumn<QString>("example");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("answer"); // in the output
+        // What the pages say each example does.
+        const QMap<QString, QPair<int, QString>> said = {
+            {"--measured \"3=7 1/16,5=183.4 mm\"", {0, "Line 2: FerroN2 Sample"}},
+            {"measure \"3=7 1/16,5=183.4 mm\"", {0, "Line 2: FerroN2 Sample"}},
+            {"--page placement --cheque middle -o page.pdf", {0, ""}},
+            {"--placement-measured \"bar=7,right=5/16,top=3 5/16\"", {0, "the placement is fine."}},
+            {"--placement-measured \"bar=7,right=0.3525,bottom=0.1775\"",
+             {1, "move the MICR line right 0.040 in (1.02 mm, 40/1000 in) and up 0.010 in"}},
+            {"--page placement --applied 0.04,0.01 -o page.pdf", {0, ""}},
+            {"--placement-measured \"bar=7,right=5/16,bottom=3/16\" --applied 0.04,0.01",
+             {0, "move the MICR line right 0.040 in (1.02 mm, 40/1000 in) and up 0.010 in"}},
+            {"--micr-line \"layout=us,routing=021000021,onus=123456789C 1001\"", {0, "No faults."}},
+            {"--check-line \"A021000021A    123456789C 1001\"", {0, "No faults."}},
+            {"--profiles", {0, ""}},
+            {"--check-fonts", {0, "installed"}},
+        };
+        QStringList found;
+        static const QRegularExpression code("<code>micr-calibration-page ([^<]+)</code>");
+        for (const QFileInfo &page : QDir(MICR_SOURCE_DIR "/docs/help").entryInfoList({"*.html"}))
+            for (auto it = code.globalMatch(ReadText(page.filePath())); it.hasNext();)
+                found << it.next().captured(1).replace("&quot;", "\"").replace("&amp;", "&");
+        // And the "for example" of every command's help.
+        static const QRegularExpression forExample("for example\\s+(\"[^\"]+\")");
+        for (const char *command : {"measure", "place", "page"}) {
+            const Exported help = RunExporter({command, "--help"});
+            for (auto it = forExample.globalMatch(help.output.simplified()); it.hasNext();)
+                found << QString("%1 %2").arg(command, it.next().captured(1));
+        }
+        found.removeDuplicates();
+        QVERIFY(found.size() >= 8);
+        for (const QString &example : found) {
+            QVERIFY2(said.contains(example), qPrintable("an example the test does not know: " + example));
+            QTest::newRow(qPrintable(example)) << example << said[example].first << said[example].second;
+        }
+    }
+
+    void helpExamples()
+    {
+        QFETCH(QString, example);
+        QFETCH(int, status);
+        QFETCH(QString, answer);
+        const QString working = QDir::currentPath();
+        QDir::setCurrent(dir_.path()); // where -o page.pdf goes
+        const Exported run = RunExporter(QProcess::splitCommand(example));
+        QDir::setCurrent(working);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.output.contains(answer), qPrintable(run.output + run.errors));
+    }
+
+    // A face named but not installed is said beside the answer.
+    void measuredFaceNotInstalled()
+    {
+        // Only the standard faces: the bold ones are missing.
+        const QString fonts = dir_.filePath("standard-only");
+        QDir().mkpath(fonts);
+        const QString testFonts = QFileInfo(qEnvironmentVariable("FONTCONFIG_FILE")).absolutePath();
+        for (const QString &face : QDir(testFonts).entryList({"Ferro*.ttf"}))
+            if (!face.startsWith("Ferrodark"))
+                QVERIFY(QFile::copy(testFonts + "/" + face, fonts + "/" + face));
+        QFile config(fonts + "/fonts.conf");
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write(QString("<?xml version=\"1.0\"?>\n<fontconfig><dir>%1</dir><cachedir>%1/cache</cachedir>"
+                             "</fontconfig>\n").arg(fonts).toUtf8());
+        config.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("FONTCONFIG_FILE", config.fileName());
+        const Exported text = RunExporter({"--measured", "3=7", "--bold"}, environment);
+        QCOMPARE(text.status, 0);
+        QVERIFY2(text.output.startsWith("Line 3: Ferrodark Sample (not installed on this computer"),
+                 qPrintable(text.output));
+        const Exported json = RunExporter({"--measured", "3=7", "--bold", "--json"}, environment);
+        const QJsonObject result = QJsonDocument::fromJson(json.output.toUtf8()).object();
+        QCOMPARE(result["face"].toString(), QString("Ferrodark Sample"));
+        QCOMPARE(result["face_installed"].toBool(true), false);
+        const Exported standard = RunExporter({"--measured", "3=7"}, environment);
+        QVERIFY2(standard.output.startsWith("Line 3: Ferro Sample\n"), qPrintable(standard.output));
+    }
+
+    // One rounding: 7.0305 is 7.031 in the text and the JSON.
+    void measuredTextAndJsonAgree()
+    {
+        const Exported text = RunExporter({"--measured", "3=7.0305"});
+        const Exported json = RunExporter({"--measured", "3=7.0305", "--json"});
+        const QJsonObject result = QJsonDocument::fromJson(json.output.toUtf8()).object();
+        const double length = result["lines"].toArray()[2].toObject()["length_in"].toDouble();
+        QCOMPARE(length, 7.031);
+        QVERIFY2(text.output.contains("7.031 in") && !text.output.contains("7.030 in"), qPrintable(text.output));
+        QCOMPARE(result["residual_in"].toDouble(), 0.031);
+        QVERIFY2(text.output.contains("+0.031 in"), qPrintable(text.output));
+        QCOMPARE(text.status, json.status);
+        QVERIFY2(text.output.contains(QString::number(result["scale"].toDouble() * 100, 'f', 1) + " %"),
+                 qPrintable(text.output));
     }
 
     // The user's line on the placement page, in Line 3's face (an advance of

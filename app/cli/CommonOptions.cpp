@@ -43,7 +43,13 @@ QList<QCommandLineOption> PlacementOptions()
             {QStringLiteral("line"),
              QStringLiteral("The page's MICR line is in the face of calibration line N (1 to 5, default 3); with "
                             "--bold, its bold face."),
-             QStringLiteral("N")}};
+             QStringLiteral("N")},
+            {QStringLiteral("applied"),
+             QStringLiteral("The correction the page carries, as cheque-printing software applies it: its MICR "
+                            "line, position 1's tick and the baseline rule moved RIGHT and UP inches (negative: "
+                            "left and down), for example 0.04,-0.012. Readings of such a page give the move still "
+                            "to make and the total."),
+             QStringLiteral("RIGHT,UP")}};
 }
 
 QPageSize::PageSizeId ReadPaper(const QCommandLineParser &parser)
@@ -65,6 +71,31 @@ int ReadChoice(const QString &option, const QString &text, const QStringList &na
         throw Refusal(QStringLiteral("--%1 is %2 or %3, not \"%4\"")
                           .arg(option, names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last(), text));
     return int(index);
+}
+
+Correction ReadCorrection(const QString &text)
+{
+    // As far as a correction the profiles keep goes.
+    const LengthRange range{0, 1.5,
+                            QStringLiteral("Give the total correction the placement readings showed, as "
+                                           "RIGHT,UP in inches: 0.04,-0.012.")};
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 2)
+        throw Refusal(QStringLiteral("--applied takes RIGHT,UP in inches (negative: left and down), not \"%1\"")
+                          .arg(text));
+    double moves[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        QString part = parts[i].trimmed();
+        const bool negative = part.startsWith(QLatin1Char('-')) || part.startsWith(QChar(0x2212));
+        if (negative || part.startsWith(QLatin1Char('+')))
+            part = part.mid(1);
+        QString error;
+        const std::optional<double> inches = ParseLength(part, range, &error);
+        if (!inches)
+            throw Refusal(QStringLiteral("--applied: %1").arg(error.left(1).toLower() + error.mid(1)));
+        moves[i] = negative ? -*inches : *inches;
+    }
+    return {moves[0], moves[1]};
 }
 
 PlacementLayout ReadPlacementLayout(const QCommandLineParser &parser, QPageSize::PageSizeId paper)
@@ -90,6 +121,8 @@ PlacementLayout ReadPlacementLayout(const QCommandLineParser &parser, QPageSize:
                                   QStringLiteral("4"), QStringLiteral("5")})
             + 1;
     layout.weight = parser.isSet(QStringLiteral("bold")) ? FontWeightChoice::Bold : FontWeightChoice::Standard;
+    if (parser.isSet(QStringLiteral("applied")))
+        layout.applied = ReadCorrection(parser.value(QStringLiteral("applied")));
     return layout;
 }
 

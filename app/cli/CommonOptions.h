@@ -25,6 +25,8 @@ QPageSize::PageSizeId ReadPaper(const QCommandLineParser &parser);
 // The placement page's layout from --cheque, --cheque-height, --line and
 // --bold, on `paper`.
 PlacementLayout ReadPlacementLayout(const QCommandLineParser &parser, QPageSize::PageSizeId paper);
+// --applied's RIGHT,UP: inches, signed as the moves are.
+Correction ReadCorrection(const QString &text);
 // --cheque-width's value, 8.5 in when it is not given.
 double ReadChequeWidth(const QCommandLineParser &parser);
 // One of `names`, as its index; `option` names the option in the refusal.

@@ -24,7 +24,7 @@ public:
                                  "marginal, 1 when not calibrated."))
     {
         TakeArgument(QStringLiteral("READINGS"),
-                     QStringLiteral("LINE=LENGTH[,LINE=LENGTH...], for example \"3=7 1/16,5=179.3 mm\" (inches, "
+                     QStringLiteral("LINE=LENGTH[,LINE=LENGTH...], for example \"3=7 1/16,5=183.4 mm\" (inches, "
                                     "fractions, mm or cm)."));
         AddOptions({bold_, json_});
     }
@@ -44,8 +44,15 @@ protected:
             PrintJson(QJsonDocument(AssessmentAsJson(assessment, weight)));
             return status;
         }
-        if (assessment.usable())
-            std::printf("Line %d: %s\n", assessment.recommended, MicrFaceName(assessment.recommended, weight));
+        if (assessment.usable()) {
+            const char *face = MicrFaceName(assessment.recommended, weight);
+            // Named, but not there to print with.
+            std::printf("Line %d: %s%s\n", assessment.recommended, face,
+                        MicrFaceInstalled(QString::fromLatin1(face))
+                            ? ""
+                            : " (not installed on this computer: install it before printing cheques; see the "
+                              "fonts command)");
+        }
         else
             std::printf("Not calibrated: %s\n", qPrintable(AssessmentVerdictText(assessment)));
         for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
@@ -56,6 +63,9 @@ protected:
                                                                            : QStringLiteral("  measured")))
                                         : "no length: face not installed");
         }
+        if (assessment.scale)
+            std::printf("Scale: %s %% of the faces' own widths\n",
+                        qPrintable(FormatShown(ShownFigure(*assessment.scale, 3) * 100, 1)));
         std::printf("Residual: %s from 7 in (Line %d)\n", qPrintable(FormatResidual(assessment.residual)),
                     assessment.recommended);
         std::printf("Verdict: %s\n", qPrintable(AssessmentVerdictText(assessment)));

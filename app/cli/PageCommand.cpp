@@ -72,6 +72,7 @@ private:
             options.cheque = layout.cheque;
             options.stock = layout.stock;
             options.line = layout.line;
+            options.applied = layout.applied;
             if (IsSet(micrLine_))
                 options.userLine = ComposeMicrLine(ReadMicrFields(Value(micrLine_), QStringLiteral("--micr-line")));
         }

@@ -15,7 +15,9 @@ public:
                   QStringLiteral("Weighs what was measured on a printed placement page: prints the scale with its\n"
                                  "verdict, where the MICR line landed and how far to move it in cheque-printing\n"
                                  "software. Exits with 0 when the scale is fine and both moves are within\n"
-                                 "1/32 in, 1 otherwise. The options describe the page as it was printed."))
+                                 "1/32 in, 1 otherwise (no move from a scaled page, nor from readings that\n"
+                                 "cannot be right), 2 for readings refused as typed (past the paper's edge).\n"
+                                 "The options describe the page as it was printed, --applied its correction."))
     {
         TakeArgument(QStringLiteral("READINGS"),
                      QStringLiteral("bar=LENGTH,right=LENGTH,bottom=LENGTH or top=LENGTH instead of bottom, and "
@@ -30,8 +32,8 @@ public:
 protected:
     int Execute() override
     {
-        const PlacementReadings readings = ReadReadings(Given());
         const PlacementLayout layout = ReadPlacementLayout(Parser(), ReadPaper(Parser()));
+        const PlacementReadings readings = ReadReadings(Given(), layout.paperInches.height());
         const PlacementResult result = AssessPlacement(layout, readings, NominalLineLengths());
         if (IsSet(json_))
             PrintJson(QJsonDocument(PlacementAsJson(result)));
@@ -41,7 +43,7 @@ protected:
     }
 
 private:
-    PlacementReadings ReadReadings(const QString &text) const
+    PlacementReadings ReadReadings(const QString &text, double paperHeightInches) const
     {
         const QString form = QStringLiteral("bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]");
         QString error;
@@ -51,7 +53,8 @@ private:
              {QStringLiteral("vbar"), VerticalBarRange()},
              {QStringLiteral("right"), RightEdgeRange()},
              {QStringLiteral("bottom"), BottomEdgeRange()},
-             {QStringLiteral("top"), TopEdgeRange()}},
+             // Past the paper's bottom edge it is no reading of this page.
+             {QStringLiteral("top"), TopEdgeRange(paperHeightInches)}},
             form, &error);
         if (!lengths)
             throw Refusal(error.startsWith(QLatin1String("takes")) ? Name() + QLatin1Char(' ') + error : error);
