@@ -503,6 +503,48 @@ private slots:
         QCOMPARE(again.endsWith("the placement is fine."), expected == "fine");
     }
 
+    // The page printed with a correction: its MICR line, position 1's tick
+    // and the baseline rule stand moved by it, where the published geometry
+    // puts them plus the move, and the page says which correction it carries.
+    void pageCarriesTheCorrection_data()
+    {
+        QTest::addColumn<double>("right");
+        QTest::addColumn<double>("up");
+        QTest::newRow("none") << 0.0 << 0.0;
+        QTest::newRow("right and up") << 0.04 << 0.01;
+        QTest::newRow("left and down") << -0.06 << -0.045;
+    }
+
+    void pageCarriesTheCorrection()
+    {
+        QFETCH(double, right);
+        QFETCH(double, up);
+        PlacementLayout layout;
+        layout.cheque = ChequePosition::Middle;
+        layout.applied = {right, up};
+        const double positionOne = 8.5 - 5.0 / 16 + right;
+        const double baseline = 7.0 - 3.0 / 16 - up;
+        bool line = false, tick = false, rule = false, said = false;
+        for (const PlacementItem &item : PlacementPageItems(layout)) {
+            if (item.kind == PlacementItem::Text && item.face == "Ferro Sample")
+                line = qAbs(item.x - positionOne) < 1e-9 && qAbs(item.baseline - baseline) < 1e-9;
+            // The long tick: from the baseline nearly to the cheque's edge.
+            if (item.kind == PlacementItem::VerticalRule && qAbs(item.at - positionOne) < 1e-9
+                && qAbs(item.from - baseline) < 1e-9 && item.to > 6.9)
+                tick = true;
+            if (item.kind == PlacementItem::HorizontalRule && qAbs(item.at - baseline) < 1e-9 && item.to == 8.5)
+                rule = true;
+            if (item.kind == PlacementItem::Text && item.text.startsWith("This page carries the correction"))
+                said = item.text == QString("This page carries the correction %1 %2 in and %3 %4 in")
+                                        .arg(right < 0 ? "left" : "right").arg(qAbs(right), 0, 'f', 3)
+                                        .arg(up < 0 ? "down" : "up").arg(qAbs(up), 0, 'f', 3);
+        }
+        QVERIFY(line);
+        QVERIFY(tick);
+        QVERIFY(rule);
+        QCOMPARE(said, right != 0 || up != 0);
+    }
+
     // Readings that cannot be right get no move, and say what to measure
     // again; one past the paper's edge is refused as it is typed.
     void readingsThatCannotBeRight_data()
