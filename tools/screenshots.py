@@ -119,8 +119,7 @@ def main():
             placement = desktop.find_window("MICR Line Placement")
             desktop.xdotool("mousemove", "--window", placement, 20, 20)
             time.sleep(0.3)
-            desktop.xdotool("key", "Tab", "Tab", "Tab")  # stock, cheque, print: to the bar
-            desktop.xdotool("type", "--delay", "20", "6 59/64")
+            desktop.xdotool("type", "--delay", "20", "6 59/64")  # the focus starts on the bar
             desktop.xdotool("key", "Tab")
             desktop.xdotool("type", "--delay", "20", "2")
             desktop.xdotool("key", "Tab")
