@@ -348,7 +348,7 @@ void TForm1::ShowMeasuredResult()
         // nor names its face as the one to use.
         static const char *const notCalibrated[] = {
             "Your computer and printer system is not calibrated yet: the line",
-            "chosen on step 2 measured out of tolerance (see below). Go back",
+            "chosen on step 2 measured out of tolerance (see above). Go back",
             "with Previous and choose the line the measurements name, or print",
             "the calibration page again and measure it; F1 says what to do.",
             "",
