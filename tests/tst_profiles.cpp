@@ -34,7 +34,9 @@ PrinterProfile Calibrated(const QString &queue, CalibrationLine line, double rea
     placed.readings.fromEdge = 11.5;
     placed.moveRight = 0.091;
     placed.moveUp = -0.006;
-    placed.scaleVerdict = QStringLiteral("fine");
+    // Read on a page that carried a correction; the moves are the total.
+    placed.applied = {0.05, -0.01};
+    placed.scaleVerdict = QStringLiteral("between-faces");
     placed.taken = measured.taken.addDays(1);
     profile.placement = placed;
     return profile;
@@ -94,6 +96,9 @@ private slots:
         QCOMPARE(office->placement->readings.vertical, VerticalReading::FromPaperTop);
         QCOMPARE(office->placement->readings.verticalBar, std::optional<double>(1.998));
         QCOMPARE(office->placement->moveUp, -0.006);
+        QCOMPARE(office->placement->applied.right, 0.05);
+        QCOMPARE(office->placement->applied.up, -0.01);
+        QCOMPARE(office->placement->scaleVerdict, QString("between-faces"));
 
         const QString text = ProfilesAsText(loaded.profiles);
         QVERIFY2(text.contains("Office (Test Laser Office)") && text.contains("FerrodarkN2 Sample")
