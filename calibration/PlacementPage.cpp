@@ -43,6 +43,11 @@ struct FieldLabels
     double namePitch;
     int points;
 };
+// E-13B characters stand 0.117 in tall on the baseline; the print band's
+// label keeps this far above them (its descenders reach about 0.02 in
+// below its baseline, and its capitals stay under the band's upper rule).
+constexpr double E13BCharacterHeight = 0.117;
+constexpr double PrintBandLabelGap = 0.035;
 // Paper edges closer than this to a cheque's edge are that edge.
 constexpr double SameEdgeInches = 0.01;
 
@@ -233,7 +238,9 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
          QStringLiteral("MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule"));
     items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandTopInches, 0, width));
     items.push_back(Rule(PlacementItem::HorizontalRule, baseline, 0, width));
-    text(LabelLeft, baseline - 0.08, TextAnchor::Left, 7,
+    // Inside the band, above the characters' tops and below its upper rule,
+    // wherever the line's fields reach.
+    text(LabelLeft, baseline - E13BCharacterHeight - PrintBandLabelGap, TextAnchor::Left, 6,
          QStringLiteral("MICR print band: its lower rule is the baseline"));
 
     // The MICR line, its last advance ending at its last position's right
