@@ -32,6 +32,19 @@ struct MicrFields
     QString onUs;
     QString auxOnUs;
     QString processingCode;
+
+    bool empty() const
+    {
+        return routing.isEmpty() && branch.isEmpty() && institution.isEmpty() && onUs.isEmpty() && auxOnUs.isEmpty()
+            && processingCode.isEmpty();
+    }
+    friend bool operator==(const MicrFields &a, const MicrFields &b)
+    {
+        return a.layout == b.layout && a.routing == b.routing && a.branch == b.branch
+            && a.institution == b.institution && a.onUs == b.onUs && a.auxOnUs == b.auxOnUs
+            && a.processingCode == b.processingCode;
+    }
+    friend bool operator!=(const MicrFields &a, const MicrFields &b) { return !(a == b); }
 };
 
 // One field of a line: its name, its leftmost and rightmost positions (first

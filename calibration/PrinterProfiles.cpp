@@ -191,6 +191,23 @@ QString SetAside(const QString &path, bool copy, QString *error)
     return aside;
 }
 
+// The MICR line's fields by their keys, text as typed.
+const std::pair<const char *, QString MicrFields::*> MicrLineKeys[] = {
+    {"routing", &MicrFields::routing}, {"branch", &MicrFields::branch}, {"institution", &MicrFields::institution},
+    {"onus", &MicrFields::onUs},       {"aux", &MicrFields::auxOnUs},   {"epc", &MicrFields::processingCode}};
+
+std::optional<MicrFields> ReadMicrLine(QSettings &settings, GroupReader &read)
+{
+    const std::optional<int> layout = read.Choice(QStringLiteral("micr-line/layout"), {QStringLiteral("us"), QStringLiteral("ca")});
+    if (!layout)
+        return std::nullopt;
+    MicrFields fields;
+    fields.layout = *layout == 1 ? MicrLayout::Canada : MicrLayout::US;
+    for (const auto &[key, member] : MicrLineKeys)
+        fields.*member = settings.value(QStringLiteral("micr-line/") + QLatin1String(key)).toString();
+    return fields;
+}
+
 // Every value of a profile, in its group.
 void WriteProfile(QSettings &settings, const PrinterProfile &profile)
 {
@@ -227,6 +244,12 @@ void WriteProfile(QSettings &settings, const PrinterProfile &profile)
         settings.setValue(QStringLiteral("placement/scale"), placed->scaleVerdict);
         if (placed->taken.isValid())
             settings.setValue(QStringLiteral("placement/taken"), placed->taken.toString(Qt::ISODate));
+    }
+    if (const auto &micr = profile.micrLine) {
+        settings.setValue(QStringLiteral("micr-line/layout"),
+                          micr->layout == MicrLayout::Canada ? QStringLiteral("ca") : QStringLiteral("us"));
+        for (const auto &[key, member] : MicrLineKeys)
+            settings.setValue(QStringLiteral("micr-line/") + QLatin1String(key), (*micr).*member);
     }
     settings.endGroup();
 }
@@ -275,6 +298,7 @@ std::optional<PrinterProfile> ReadGroup(QSettings &settings, const QString &grou
     else if (profile.measurement && profile.measurement->line >= FirstCalibrationLine)
         profile.line = profile.measurement->line;
     profile.placement = ReadPlacement(read);
+    profile.micrLine = ReadMicrLine(settings, read);
     settings.endGroup();
     return profile;
 }
@@ -473,6 +497,8 @@ QString ProfilesAsText(const QList<PrinterProfile> &profiles)
         } else {
             lines << QStringLiteral("  Placement not measured");
         }
+        if (const auto &micr = profile.micrLine)
+            lines << QStringLiteral("  MICR line: %1").arg(ComposeMicrLine(*micr).letters);
         paragraphs << lines.join(QLatin1Char('\n'));
     }
     return paragraphs.isEmpty() ? QStringLiteral("No printer profiles.\n")
@@ -508,6 +534,8 @@ QJsonArray ProfilesAsJson(const QList<PrinterProfile> &profiles)
                                       {QStringLiteral("scale_verdict"), placed->scaleVerdict},
                                       {QStringLiteral("taken"), placed->taken.toString(Qt::ISODate)}});
         }
+        if (const auto &micr = profile.micrLine)
+            object.insert(QStringLiteral("micr_line"), ComposeMicrLine(*micr).letters);
         array.append(object);
     }
     return array;

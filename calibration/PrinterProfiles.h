@@ -43,6 +43,8 @@ struct PrinterProfile
     CalibrationLine line = 3;
     std::optional<MeasurementRecord> measurement;
     std::optional<PlacementRecord> placement;
+    // The user's own MICR line, as typed into its fields.
+    std::optional<MicrFields> micrLine;
 
     QString Face() const;
 };

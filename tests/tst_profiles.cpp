@@ -37,6 +37,11 @@ PrinterProfile Calibrated(const QString &queue, CalibrationLine line, double rea
     placed.scaleVerdict = QStringLiteral("fine");
     placed.taken = measured.taken.addDays(1);
     profile.placement = placed;
+    MicrFields micr;
+    micr.routing = QStringLiteral("021000021");
+    micr.onUs = QStringLiteral("123456789< 1001");
+    micr.auxOnUs = QStringLiteral("C12=34C");
+    profile.micrLine = micr;
     return profile;
 }
 
@@ -94,10 +99,15 @@ private slots:
         QCOMPARE(office->placement->readings.vertical, VerticalReading::FromPaperTop);
         QCOMPARE(office->placement->readings.verticalBar, std::optional<double>(1.998));
         QCOMPARE(office->placement->moveUp, -0.006);
+        // The MICR line as it was typed, for the window to open with.
+        QVERIFY(office->micrLine);
+        QVERIFY(*office->micrLine == *Calibrated("Office", 4, 7.003).micrLine);
+        QCOMPARE(office->micrLine->onUs, QString("123456789< 1001"));
 
         const QString text = ProfilesAsText(loaded.profiles);
         QVERIFY2(text.contains("Office (Test Laser Office)") && text.contains("FerrodarkN2 Sample")
-                     && text.contains("move the MICR line right 0.091 in and down 0.006 in"),
+                     && text.contains("move the MICR line right 0.091 in and down 0.006 in")
+                     && text.contains("MICR line: C12D34C A021000021A    123456789C 1001"),
                  qPrintable(text));
         QCOMPARE(ProfilesAsJson(loaded.profiles).size(), 2);
 
