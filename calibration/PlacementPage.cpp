@@ -115,7 +115,9 @@ void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &
     const double bottom = ChequeTopInches(layout) + layout.stock.chequeInches;
     // Below the cheque, or squeezed between the print band and the clear
     // band's rule where the cheque ends at the paper's edge.
-    const FieldLabels labels = bottomIsPaperEdge ? FieldLabels{-1, bottom - PrintBandTopInches - 0.04, 0.03, 0.04, 0.055, 5}
+    // (Two rows of 5-point names need 0.07 in apart to stay clear of each
+    // other; the band's upper rule and the clear band's rule leave room.)
+    const FieldLabels labels = bottomIsPaperEdge ? FieldLabels{-1, bottom - PrintBandTopInches - 0.0225, 0.015, 0.03, 0.07, 5}
                                                  : FieldLabels{1, bottom + 0.05, 0.04, 0.1, 0.09, 6};
     const double tickEnd = labels.bracket - labels.away * labels.tick;
     int row = 0;
@@ -234,7 +236,9 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
 
     // The bands; the print band's lower rule is the baseline.
     items.push_back(Rule(PlacementItem::HorizontalRule, bottom - ClearBandInches, 0, width));
-    text(LabelLeft, bottom - ClearBandInches - 0.04, TextAnchor::Left, 7,
+    // At the right: on the shortest cheques the vertical bar's label stands
+    // at this height at the left.
+    text(width - LabelLeft, bottom - ClearBandInches - 0.04, TextAnchor::Right, 7,
          QStringLiteral("MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule"));
     items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandTopInches, 0, width));
     items.push_back(Rule(PlacementItem::HorizontalRule, baseline, 0, width));

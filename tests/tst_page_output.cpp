@@ -440,9 +440,10 @@ private slots:
         CheckMicrLineCells(page, dpi, (8.5 - 0.3125) * dpi, (3.5 - 0.1875) * dpi, expected);
     }
 
-    // No label of the placement page touches a character of the MICR line,
-    // whatever fields it holds, on any cheque of the stocks: each label's
-    // box (its advance, ascent and descent in its face, set at 1200 dpi)
+    // No label of the placement page touches a character of the MICR line
+    // or another label, whatever fields the line holds, on any cheque of
+    // the stocks and the shortest custom cheque: each label's
+    // box (its ink in its face, set at 1200 dpi)
     // against each character's cell, 1/8 in wide and 0.117 in tall on the
     // baseline 3/16 in above the cheque's bottom edge, position 1 ending
     // 5/16 in from the paper's right edge.
@@ -451,7 +452,7 @@ private slots:
         QTest::addColumn<QString>("line"); // typed; empty: the page's sample line
         QTest::newRow("sample") << "";
         QTest::newRow("personal") << "A021000021A         123456789C";
-        QTest::newRow("business, aux to 52") << "C001234C5A121000248A         4567890123C";
+        QTest::newRow("business, aux to 52") << "C001234C5A121000248A        4567890123C";
         QTest::newRow("aux to 65") << "C1234567890123456789C A021000021A         123456789C";
         QTest::newRow("aux past 65") << "C123456789012345678901C A021000021A         123456789C";
         QTest::newRow("amount filled") << "A021000021A         123456789C B0000012345B";
@@ -468,7 +469,7 @@ private slots:
         {
             ChequeStock stock;
             QSizeF paper;
-        } stocks[] = {{LetterStock(), {8.5, 11}}, {A4Stock(), {210 / 25.4, 297 / 25.4}}};
+        } stocks[] = {{LetterStock(), {8.5, 11}}, {A4Stock(), {210 / 25.4, 297 / 25.4}}, {{3.0, true}, {8.5, 11}}};
         for (const auto &stock : stocks) {
             for (ChequePosition cheque : {ChequePosition::Top, ChequePosition::Middle, ChequePosition::Bottom}) {
                 PlacementLayout layout;
@@ -487,6 +488,7 @@ private slots:
                     if (letters[i] != ' ')
                         cells.emplace_back(QPointF(right - 0.125, baseline - 0.117), QPointF(right, baseline));
                 }
+                std::vector<std::pair<QRectF, QString>> labels;
                 for (const PlacementItem &item : PlacementPageItems(layout)) {
                     if (item.kind != PlacementItem::Text || item.face != "Arial")
                         continue;
@@ -498,14 +500,21 @@ private slots:
                     const double left = item.anchor == TextAnchor::Left ? item.x
                         : item.anchor == TextAnchor::Right               ? item.x - width
                                                                          : item.x - width / 2;
-                    const QRectF box(QPointF(left, item.baseline - metrics.ascent() / 1200),
-                                     QPointF(left + width, item.baseline + metrics.descent() / 1200));
+                    const QRectF ink = metrics.tightBoundingRect(item.text);
+                    const QRectF box(QPointF(left + ink.left() / 1200, item.baseline + ink.top() / 1200),
+                                     QPointF(left + ink.right() / 1200, item.baseline + ink.bottom() / 1200));
                     for (const QRectF &cell : cells)
                         QVERIFY2(!box.intersects(cell),
                                  qPrintable(QString("%1 cheque on %2: \"%3\" over the character at %4, %5 in")
                                                 .arg(ChequeName(cheque), stock.stock.Name(), item.text)
                                                 .arg(cell.left(), 0, 'f', 3)
                                                 .arg(cell.top(), 0, 'f', 3)));
+                    // Nor one another.
+                    for (const auto &[other, text] : labels)
+                        QVERIFY2(!box.intersects(other),
+                                 qPrintable(QString("%1 cheque on %2: \"%3\" over \"%4\"")
+                                                .arg(ChequeName(cheque), stock.stock.Name(), item.text, text)));
+                    labels.emplace_back(box, item.text);
                 }
             }
         }
