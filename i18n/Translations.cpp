@@ -10,15 +10,13 @@ namespace {
 
 // What one locale name ("fr_CA.UTF-8", "en_GB", "fr") asks for: a catalogue,
 // the source language (an empty string), or nothing this program has (null).
-QString CatalogueForName(QByteArray name)
+QString CatalogueForName(const QByteArray &name)
 {
-    const qsizetype end = name.indexOf('.');
-    name = name.left(end < 0 ? name.size() : end);
-    const qsizetype modifier = name.indexOf('@');
-    name = name.left(modifier < 0 ? name.size() : modifier);
-    name.replace('-', '_');
-    const QByteArray language = name.left(name.indexOf('_') < 0 ? name.size() : name.indexOf('_')).toLower();
-    const QByteArray territory = name.mid(language.size() + 1).toUpper();
+    // language[_territory][.codeset][@modifier]
+    const QByteArray bare = name.left(name.indexOf('.')).left(name.indexOf('@'));
+    const QList<QByteArray> parts = QByteArray(bare).replace('-', '_').split('_');
+    const QByteArray language = parts.first().toLower();
+    const QByteArray territory = parts.size() > 1 ? parts.at(1).toUpper() : QByteArray();
     if (language == "fr")
         return QStringLiteral("fr_CA"); // the only French there is
     if (language == "en")
@@ -48,11 +46,11 @@ QString CatalogueFor(const MessageLocale &locale)
     if (IsCLocale(messages))
         return {};
     for (const QByteArray &preference : locale.language.split(':')) {
-        const QString catalogue = preference.isEmpty() ? QString() : CatalogueForName(preference);
+        QString catalogue = preference.isEmpty() ? QString() : CatalogueForName(preference);
         if (!catalogue.isNull())
             return catalogue;
     }
-    const QString catalogue = CatalogueForName(messages);
+    QString catalogue = CatalogueForName(messages);
     return catalogue.isNull() ? QString() : catalogue;
 }
 
@@ -66,7 +64,7 @@ QString InstallTranslations(QCoreApplication &application)
     // Read by hand rather than through QLocale::system().uiLanguages(): Qt
     // 6.4 takes LANGUAGE even under the C locale, where gettext, and so every
     // other program on the desktop, ignores it.
-    const QString catalogue = CatalogueFor(MessageLocale::FromEnvironment());
+    QString catalogue = CatalogueFor(MessageLocale::FromEnvironment());
     if (catalogue.isEmpty())
         return catalogue;
     // One resource lookup for the program's own, one file for Qt's: no
