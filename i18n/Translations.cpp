@@ -13,8 +13,12 @@ namespace {
 QString CatalogueForName(const QByteArray &name)
 {
     // language[_territory][.codeset][@modifier]
-    const QByteArray bare = name.left(name.indexOf('.')).left(name.indexOf('@'));
-    const QList<QByteArray> parts = QByteArray(bare).replace('-', '_').split('_');
+    QByteArray bare = name;
+    for (const char end : {'.', '@'}) {
+        if (const qsizetype at = bare.indexOf(end); at >= 0)
+            bare.truncate(at);
+    }
+    const QList<QByteArray> parts = bare.replace('-', '_').split('_');
     const QByteArray language = parts.first().toLower();
     const QByteArray territory = parts.size() > 1 ? parts.at(1).toUpper() : QByteArray();
     if (language == "fr")
