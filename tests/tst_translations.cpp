@@ -422,6 +422,37 @@ private slots:
         QVERIFY(messages > 150);
     }
 
+    // The vendor's details are names and numbers: the same in every
+    // language, only the words around them translated.
+    void vendorDetailsStay_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("US English") << "";
+        QTest::newRow("fr_CA") << "fr_CA";
+    }
+
+    void vendorDetailsStay()
+    {
+        QFETCH(QString, catalogue);
+        QTranslator translator;
+        QVERIFY(catalogue.isEmpty() || translator.load(I18n::CatalogueResource(catalogue)));
+        QCoreApplication::installTranslator(&translator);
+        const TForm3 about;
+        const TConnect ordering;
+        QCoreApplication::removeTranslator(&translator);
+        auto text = [](const QWidget *window, const char *name) {
+            return window->findChild<QLabel *>(QLatin1String(name))->text();
+        };
+        QCOMPARE(text(&about, "StaticText2"), QString("Tolvane Fonts, Inc."));
+        QCOMPARE(text(&about, "StaticText3"), QString("1200 Harbor Way, Suite 4"));
+        QCOMPARE(text(&about, "StaticText4"), QString("Port Alder, WA 98001"));
+        QVERIFY(text(&about, "StaticText5").endsWith(" 206-555-0147"));
+        QCOMPARE(text(&about, "StaticText8"), QString("www.tolvane.example"));
+        QCOMPARE(text(&about, "StaticText7"), QString("www.micrgauge.example"));
+        QVERIFY(text(&ordering, "Label11").endsWith(" 800-555-0149"));
+        QCOMPARE(text(&ordering, "Label1"), QString("MICR Font Set"));
+    }
+
     void layoutsHold_data()
     {
         QTest::addColumn<QString>("catalogue");
