@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>&amp;Print on Placement Page...</source>
-        <translation>&amp;Imprimer sur la page de placement...</translation>
+        <translation>Im&amp;primer sur la page de placement...</translation>
     </message>
 </context>
 <context>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Cheque s&amp;tock:</source>
-        <translation>&amp;Formules de chèques&#xa0;:</translation>
+        <translation>F&amp;ormules de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>The cheque stock: three cheques to a sheet, stacked from the paper&apos;s top edge</source>

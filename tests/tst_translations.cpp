@@ -391,6 +391,9 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QXmlStreamReader reader(&file);
         QString source;
+        // Within a window, one text to an Alt key.
+        QHash<QChar, QString> keys;
+        static const QRegularExpression mnemonic(QStringLiteral("&([^&\\s])"));
         int messages = 0;
         static const QRegularExpression markers(QStringLiteral("%\\d"));
         auto sorted = [](const QString &text) {
@@ -405,6 +408,8 @@ private slots:
                 continue;
             if (reader.name() == QLatin1String("TS"))
                 QCOMPARE(reader.attributes().value("language").toString(), catalogue);
+            else if (reader.name() == QLatin1String("context"))
+                keys.clear();
             else if (reader.name() == QLatin1String("source"))
                 source = reader.readElementText();
             else if (reader.name() == QLatin1String("translation")) {
@@ -416,6 +421,12 @@ private slots:
                 QVERIFY2(type.isEmpty() && !translation.isEmpty(), qPrintable(source));
                 QCOMPARE(sorted(translation), sorted(source));
                 QCOMPARE(Shown(translation).size() < translation.size(), Shown(source).size() < source.size());
+                const QRegularExpressionMatch key = mnemonic.match(QString(translation).remove("&&"));
+                if (key.hasMatch()) {
+                    const QString other = keys.value(key.captured(1).at(0).toLower(), translation);
+                    QVERIFY2(other == translation, qPrintable(translation + " and " + other));
+                    keys.insert(key.captured(1).at(0).toLower(), translation);
+                }
             }
         }
         QVERIFY(!reader.hasError());
