@@ -529,12 +529,24 @@ private slots:
             {"--check-line \"A021000021A    123456789C 1001\"", {0, "No faults."}},
             {"--profiles", {0, ""}},
             {"--check-fonts", {0, "installed"}},
+            {"--help", {0, "Examples:"}},
+            {"COMMAND --help", {0, "Options:"}},
+            {"page --dpi 1200 --paper a4 -o page.pdf", {0, ""}},
+            {"measure \"3=7 1/64,5=182.2 mm\"", {0, "Line 3: Ferro Sample"}},
+            {"page --page placement --cheque middle --line 4 -o place.pdf", {0, ""}},
+            // At 100 %, Line 4's face prints the line 7.078 in long.
+            {"place bar=7,right=0.32,bottom=0.19 --cheque middle --line 4", {1, "choose Line 3 on step 2"}},
+            {"line layout=us,routing=021000021,onus=123456789C --json", {0, "\"faults\": ["}},
         };
         QStringList found;
         static const QRegularExpression code("<code>micr-calibration-page ([^<]+)</code>");
         for (const QFileInfo &page : QDir(MICR_SOURCE_DIR "/docs/help").entryInfoList({"*.html"}))
             for (auto it = code.globalMatch(ReadText(page.filePath())); it.hasNext();)
                 found << it.next().captured(1).replace("&quot;", "\"").replace("&amp;", "&");
+        // The examples of the program's help.
+        static const QRegularExpression helpExample("^\\s+micr-calibration-page (.+)$", QRegularExpression::MultilineOption);
+        for (auto it = helpExample.globalMatch(RunExporter({"--help"}).output); it.hasNext();)
+            found << it.next().captured(1).trimmed();
         // And the "for example" of every command's help.
         static const QRegularExpression forExample("for example\\s+(\"[^\"]+\")");
         for (const char *command : {"measure", "place", "page"}) {
@@ -557,7 +569,8 @@ private slots:
         QFETCH(QString, answer);
         const QString working = QDir::currentPath();
         QDir::setCurrent(dir_.path()); // where -o page.pdf goes
-        const Exported run = RunExporter(QProcess::splitCommand(example));
+        // A command's help, for any command.
+        const Exported run = RunExporter(QProcess::splitCommand(QString(example).replace("COMMAND", "place")));
         QDir::setCurrent(working);
         QCOMPARE(run.status, status);
         QVERIFY2(run.output.contains(answer), qPrintable(run.output + run.errors));

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QSettings>
 #include <QtTest>
 
 namespace {
@@ -34,9 +35,7 @@ PrinterProfile Calibrated(const QString &queue, CalibrationLine line, double rea
     placed.readings.fromEdge = 11.5;
     placed.moveRight = 0.091;
     placed.moveUp = -0.006;
-    // Read on a page that carried a correction; the moves are the total.
-    placed.applied = {0.05, -0.01};
-    placed.scaleVerdict = QStringLiteral("between-faces");
+    placed.scaleVerdict = QStringLiteral("fine");
     placed.taken = measured.taken.addDays(1);
     profile.placement = placed;
     MicrFields micr;
@@ -101,9 +100,6 @@ private slots:
         QCOMPARE(office->placement->readings.vertical, VerticalReading::FromPaperTop);
         QCOMPARE(office->placement->readings.verticalBar, std::optional<double>(1.998));
         QCOMPARE(office->placement->moveUp, -0.006);
-        QCOMPARE(office->placement->applied.right, 0.05);
-        QCOMPARE(office->placement->applied.up, -0.01);
-        QCOMPARE(office->placement->scaleVerdict, QString("between-faces"));
         // The MICR line as it was typed, for the window to open with.
         QVERIFY(office->micrLine);
         QVERIFY(*office->micrLine == *Calibrated("Office", 4, 7.003).micrLine);
@@ -237,6 +233,36 @@ private slots:
 
     // A value dropped from Office's profile: the rest of it kept, and
     // nothing shown in place of what was dropped.
+    // Readings of a page that carried a correction: the correction kept, the
+    // moves the total; a total dropped is worked out again as the page's
+    // correction and the move still to make.
+    void appliedCorrectionKept()
+    {
+        PrinterProfile profile = Calibrated("Office", 4, 7.003);
+        profile.placement->applied = {0.05, -0.01};
+        profile.placement->moveRight = 0.141;
+        profile.placement->scaleVerdict = QStringLiteral("between-faces");
+        const PrinterProfiles profiles;
+        QString error;
+        QVERIFY2(profiles.Save(profile, &error), qPrintable(error));
+        std::optional<PrinterProfile> back = profiles.Find("Office");
+        QVERIFY(back && back->placement);
+        QCOMPARE(back->placement->applied.right, 0.05);
+        QCOMPARE(back->placement->applied.up, -0.01);
+        QCOMPARE(back->placement->moveRight, 0.141);
+        QCOMPARE(back->placement->scaleVerdict, QString("between-faces"));
+        {
+            QSettings settings(profiles.Path(), QSettings::IniFormat);
+            settings.remove("printer-Office/placement/move-right");
+        }
+        back = profiles.Find("Office");
+        QVERIFY(back && back->placement);
+        // Position 1 ended (0.4026 - 5/16) in too far left at 98.9 %, on a
+        // page already moved 0.05 in right.
+        QCOMPARE(qRound(back->placement->moveRight * 1000), qRound((0.05 + (0.4026 - 0.3125) / (6.923 / 7)) * 1000));
+        profiles.Forget("Office", &error);
+    }
+
     void droppedValues_data()
     {
         QTest::addColumn<QString>("damage");

@@ -126,7 +126,7 @@ QString ProgramHelp(const CommandTable &table)
              QStringLiteral("  Write the calibration page for a 1200-dpi printer, on A4:\n"
                             "    %1 page --dpi 1200 --paper a4 -o page.pdf\n"
                             "  Judge the lengths of lines 3 and 5 as measured:\n"
-                            "    %1 measure \"3=7 1/64,5=181.2 mm\"\n"
+                            "    %1 measure \"3=7 1/64,5=182.2 mm\"\n"
                             "  Write the placement page for the middle cheque in Line 4's face:\n"
                             "    %1 page --page placement --cheque middle --line 4 -o place.pdf\n"
                             "  Judge what was measured on it:\n"
