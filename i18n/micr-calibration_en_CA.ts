@@ -619,10 +619,6 @@
         <translation>3-up on A4, 99 mm a cheque</translation>
     </message>
     <message>
-        <source>3-up, another height:</source>
-        <translation>3-up, another height:</translation>
-    </message>
-    <message>
         <source>The height of one cheque of your stock, from its top edge to its perforation</source>
         <translation>The height of one cheque of your stock, from its top edge to its perforation</translation>
     </message>
@@ -709,6 +705,26 @@
     <message>
         <source>0.188 in</source>
         <translation>0.188 in</translation>
+    </message>
+    <message>
+        <source>3-up on Letter, another height:</source>
+        <translation>3-up on Letter, another height:</translation>
+    </message>
+    <message>
+        <source>3-up on A4, another height:</source>
+        <translation>3-up on A4, another height:</translation>
+    </message>
+    <message>
+        <source>Print the placement page again with the total correction applied, as your cheque-printing software will apply it; then measure it again to check the correction</source>
+        <translation>Print the placement page again with the total correction applied, as your cheque-printing software will apply it; then measure it again to check the correction</translation>
+    </message>
+    <message>
+        <source>Print the placement page with this correction</source>
+        <translation>Print the placement page with this correction</translation>
+    </message>
+    <message>
+        <source>Print With This &amp;Correction</source>
+        <translation>Print With This &amp;Correction</translation>
     </message>
 </context>
 <context>

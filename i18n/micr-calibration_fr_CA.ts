@@ -619,10 +619,6 @@
         <translation>3 par feuille A4, chèques de 99 mm</translation>
     </message>
     <message>
-        <source>3-up, another height:</source>
-        <translation>3 par feuille, autre hauteur&#xa0;:</translation>
-    </message>
-    <message>
         <source>The height of one cheque of your stock, from its top edge to its perforation</source>
         <translation>La hauteur d&apos;un chèque de vos formules, de son bord supérieur à sa perforation</translation>
     </message>
@@ -709,6 +705,26 @@
     <message>
         <source>0.188 in</source>
         <translation>0,188 in</translation>
+    </message>
+    <message>
+        <source>3-up on Letter, another height:</source>
+        <translation>3 par feuille Lettre, autre hauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>3-up on A4, another height:</source>
+        <translation>3 par feuille A4, autre hauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Print the placement page again with the total correction applied, as your cheque-printing software will apply it; then measure it again to check the correction</source>
+        <translation>Imprimer de nouveau la page de placement avec la correction totale appliquée, comme votre logiciel d&apos;impression de chèques l&apos;appliquera&#xa0;; puis la mesurer de nouveau pour vérifier la correction</translation>
+    </message>
+    <message>
+        <source>Print the placement page with this correction</source>
+        <translation>Imprimer la page de placement avec cette correction</translation>
+    </message>
+    <message>
+        <source>Print With This &amp;Correction</source>
+        <translation>Imprimer avec cette &amp;correction</translation>
     </message>
 </context>
 <context>
