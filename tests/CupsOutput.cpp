@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 QDir CupsPdfDir()
@@ -12,9 +13,17 @@ QDir CupsPdfDir()
 
 QStringList CupsPdfFiles()
 {
+    // Another scheduler's jobs land in the same folder: this one's are
+    // numbered from MICR_CUPS_FIRST_JOB.
+    static const QRegularExpression jobNumber(QStringLiteral("-job_(\\d+)\\.pdf$"));
+    const qint64 firstJob = qEnvironmentVariableIntValue("MICR_CUPS_FIRST_JOB");
     QStringList files;
-    for (const QFileInfo &info : CupsPdfDir().entryInfoList({"*.pdf"}, QDir::Files, QDir::Name))
+    for (const QFileInfo &info : CupsPdfDir().entryInfoList({"*.pdf"}, QDir::Files, QDir::Name)) {
+        const QRegularExpressionMatch match = jobNumber.match(info.fileName());
+        if (firstJob > 0 && (!match.hasMatch() || match.captured(1).toLongLong() < firstJob))
+            continue;
         files << info.fileName() + QLatin1Char('@') + QString::number(info.lastModified().toMSecsSinceEpoch());
+    }
     return files;
 }
 
@@ -47,4 +56,36 @@ QString RunProgram(const QString &program, const QStringList &arguments, int *ex
     if (exitCode)
         *exitCode = process.exitCode();
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QRect InkBounds(const QImage &page)
+{
+    const QImage grey = page.convertToFormat(QImage::Format_Grayscale8);
+    int left = grey.width();
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar *row = grey.constScanLine(y);
+        for (int x = 0; x < grey.width(); ++x) {
+            if (row[x] >= 128)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            if (top < 0)
+                top = y;
+            bottom = y;
+        }
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QImage RasterisePdf(const QString &pdf, int dpi, const QString &rasterBase)
+{
+    int exitCode = -1;
+    RunProgram(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-png"),
+                QStringLiteral("-singlefile"), pdf, rasterBase},
+               &exitCode);
+    return exitCode == 0 ? QImage(rasterBase + QStringLiteral(".png")) : QImage();
 }

@@ -1,6 +1,8 @@
 """A private CUPS server for tests: its own configuration, spool and socket
 (chosen with CUPS_SERVER), so it needs no system cupsd and disturbs none."""
 import os
+import random
+import re
 import shutil
 import subprocess
 import tempfile
@@ -49,7 +51,14 @@ User lp
 Group lp
 SystemGroup root
 """)
-        self.env = dict(os.environ, CUPS_SERVER=self.socket)
+        # cups-pdf writes every scheduler's jobs into the same ~/PDF, naming
+        # them by job number, and each private cupsd numbers from 1: jobs
+        # numbered from a random start of their own tell this server's files
+        # from those of another test running beside it.
+        self.first_job = random.randrange(100000, 900000)
+        with open(os.path.join(self.root, "cache", "job.cache"), "w") as cache:
+            cache.write(f"NextJobId {self.first_job}\n")
+        self.env = dict(os.environ, CUPS_SERVER=self.socket, MICR_CUPS_FIRST_JOB=str(self.first_job))
         self.daemon = None
 
     def start(self):
@@ -109,11 +118,28 @@ esac
     def run(self, *command, check=True):
         return subprocess.run(command, env=self.env, capture_output=True, text=True, check=check)
 
-    def add_pdf_queue(self, name, media, dpi=1200, defaults=()):
+    def margins_ppd(self, left, bottom, right, top):
+        """cups-pdf's PPD with hardware margins, in points: every paper's
+        imageable area shrunk by them, as a laser printer's is."""
+        with open(PPD) as source:
+            text = source.read()
+
+        def shrink(match):
+            width, height = float(match.group(2)), float(match.group(3))
+            return f'{match.group(1)}"{left:g} {bottom:g} {width - right:g} {height - top:g}"'
+
+        text = re.sub(r'^(\*ImageableArea [^:]+: )"0 0 ([\d.]+) ([\d.]+)"', shrink, text, flags=re.M)
+        text = text.replace("*HWMargins: 0 0 0 0", f"*HWMargins: {left:g} {bottom:g} {right:g} {top:g}")
+        path = os.path.join(self.root, f"margins-{left:g}-{bottom:g}-{right:g}-{top:g}.ppd")
+        with open(path, "w") as ppd:
+            ppd.write(text)
+        return path
+
+    def add_pdf_queue(self, name, media, dpi=1200, defaults=(), ppd=PPD):
         """A cups-pdf queue whose media is `media` (A4, Letter). cups-pdf turns
         text into bitmap glyphs at the queue's resolution. `defaults` are more
         of the queue's default options, as NAME-default=VALUE."""
-        command = ("lpadmin", "-p", name, "-v", "cups-pdf:/", "-E", "-P", PPD, "-o", f"PageSize={media}",
+        command = ("lpadmin", "-p", name, "-v", "cups-pdf:/", "-E", "-P", ppd, "-o", f"PageSize={media}",
                    "-o", f"Resolution={dpi}dpi", *[word for default in defaults for word in ("-o", default)])
         # A scheduler that has just started can turn the first requests away.
         for _ in range(20):
