@@ -33,15 +33,14 @@ TMyMicrLine::TMyMicrLine(PagePrinter print, QWidget *owner)
     Recompose();
 }
 
-void TMyMicrLine::Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement)
+void TMyMicrLine::Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement,
+                      const ChequeStock &paperStock)
 {
     layout_.line = line;
     layout_.weight = weight;
     placement_ = placement;
-    if (placement) {
-        layout_.cheque = placement->cheque;
-        layout_.stock = placement->stock;
-    }
+    layout_.cheque = placement ? placement->cheque : ChequePosition::Top;
+    layout_.stock = placement ? placement->stock : paperStock;
     Recompose();
     LayoutChoice->setFocus();
     exec();

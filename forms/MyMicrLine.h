@@ -27,8 +27,10 @@ public:
     using PagePrinter = std::function<void(const PlacementLayout &layout)>;
     TMyMicrLine(PagePrinter print, QWidget *owner = nullptr);
 
-    // Runs the window for the chosen face and the printer's last placement.
-    void Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement);
+    // Runs the window for the chosen face and the printer's last placement;
+    // without one, the top cheque of `paperStock`, the printer's paper's.
+    void Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement,
+             const ChequeStock &paperStock);
 
     // The line as last composed.
     const MicrLine &Line() const { return line_; }
