@@ -276,9 +276,12 @@ void TForm1::LoadPrinterState(bool selectLine)
     measured_.reset();
     if (profile && profile->measurement)
         measured_ = std::make_unique<Assessment>(AssessReadings(NominalLineLengths(), profile->measurement->readings));
-    if (selectLine && profile && profile->line >= FirstCalibrationLine && profile->line <= LastCalibrationLine) {
+    // A printer new to the program starts from the standard line, not from
+    // the line chosen for the printer before.
+    const CalibrationLine line = profile ? profile->line : PrinterProfile().line;
+    if (selectLine && !followedQueue_.isEmpty() && line >= FirstCalibrationLine && line <= LastCalibrationLine) {
         QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5};
-        lines[profile->line - 1]->setChecked(true);
+        lines[line - 1]->setChecked(true);
     }
 }
 

@@ -35,7 +35,7 @@ QString WaitForNewCupsPdf(const QStringList &before, int timeoutMs)
         for (const QString &entry : CupsPdfFiles()) {
             if (before.contains(entry))
                 continue;
-            const QString path = CupsPdfDir().filePath(entry.section(QLatin1Char('@'), 0, 0));
+            QString path = CupsPdfDir().filePath(entry.section(QLatin1Char('@'), 0, 0));
             qint64 size = -1;
             while (QFileInfo(path).size() != size) {
                 size = QFileInfo(path).size();
