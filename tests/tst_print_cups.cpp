@@ -439,6 +439,9 @@ private slots:
         QFETCH(QStringList, steps);
         QFile::remove(PrinterProfiles::DefaultPath());
         done_.clear();
+        // As another printer's measurement would leave it: not the line a
+        // printer new to the program starts from.
+        window_->findChild<QRadioButton *>("RadioButton2")->setChecked(true);
         for (const QString &step : steps) {
             const QStringList words = step.split(' ');
             const QString queue = words.value(1);
