@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTest>
 
 QDir CupsPdfDir()
@@ -13,17 +12,9 @@ QDir CupsPdfDir()
 
 QStringList CupsPdfFiles()
 {
-    // Another scheduler's jobs land in the same folder: this one's are
-    // numbered from MICR_CUPS_FIRST_JOB.
-    static const QRegularExpression jobNumber(QStringLiteral("-job_(\\d+)\\.pdf$"));
-    const qint64 firstJob = qEnvironmentVariableIntValue("MICR_CUPS_FIRST_JOB");
     QStringList files;
-    for (const QFileInfo &info : CupsPdfDir().entryInfoList({"*.pdf"}, QDir::Files, QDir::Name)) {
-        const QRegularExpressionMatch match = jobNumber.match(info.fileName());
-        if (firstJob > 0 && (!match.hasMatch() || match.captured(1).toLongLong() < firstJob))
-            continue;
+    for (const QFileInfo &info : CupsPdfDir().entryInfoList({"*.pdf"}, QDir::Files, QDir::Name))
         files << info.fileName() + QLatin1Char('@') + QString::number(info.lastModified().toMSecsSinceEpoch());
-    }
     return files;
 }
 
