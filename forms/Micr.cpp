@@ -312,9 +312,10 @@ std::function<void(const PlacementLayout &)> TForm1::PlacementPagePrinter()
         bool printed = false;
         Platform::ShowingErrors(
             [this, &layout, &printed] { printed = PrintPlacementPage(*PlacementPrintDialog(), layout); });
-        // The readings taken from this page are the printer's it went to.
-        if (printed)
-            placedQueue_ = placementPrinter_->outputFileName().isEmpty() ? placementPrinter_->printerName() : QString();
+        // The readings taken from this page are the printer's it went to; a
+        // file leaves them with the calibration page's printer.
+        if (printed && placementPrinter_->outputFileName().isEmpty())
+            placedQueue_ = placementPrinter_->printerName();
     };
 }
 

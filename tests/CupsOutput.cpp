@@ -27,6 +27,12 @@ QString WaitForNewCupsPdf(const QStringList &before, int timeoutMs)
             if (before.contains(entry))
                 continue;
             QString path = CupsPdfDir().filePath(entry.section(QLatin1Char('@'), 0, 0));
+            // Ghostscript can pause for seconds on a loaded machine: the file
+            // is whole once the private scheduler has finished every job
+            // (a job held on a stopped queue is given up on at the timeout).
+            while (timer.elapsed() < timeoutMs
+                   && !RunProgram(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty())
+                QTest::qWait(200);
             qint64 size = -1;
             while (QFileInfo(path).size() != size) {
                 size = QFileInfo(path).size();

@@ -418,12 +418,14 @@ private slots:
     // step each printer's profile holds what was done on it and nothing
     // else, and the windows open with the readings of the printer the page
     // went to, or empty. A step is "print QUEUE", "measure QUEUE LINE INCHES
-    // LINE-NAMED", "place QUEUE", "step3 QUEUE" or "restart".
+    // LINE-NAMED", "place QUEUE [PRINTED-ON]" (the placement page printed on
+    // another queue when named), "step3 QUEUE" or "restart".
     void stateStaysWithItsPrinter_data()
     {
         QTest::addColumn<QStringList>("steps");
         QTest::newRow("two printers, two restarts")
             << QStringList{"print MicrA4",          "measure MicrA4 3 7.004 3",
+                           "place MicrA4 MicrLetter", // readings of a page printed on MicrLetter
                            "print MicrLetter",      "measure MicrLetter 2 6.992 2", // 1 % wide: Line 2
                            "print MicrA4",          "step3 MicrA4",
                            "restart",               "print MicrLetter",
@@ -479,15 +481,23 @@ private slots:
                 QCOMPARE(LineOnStep2(), done_[queue].line);
             } else if (words[0] == "place") {
                 QCOMPARE(window_->PrinterQueue(), queue);
+                const QString printedOn = words.value(2, queue);
+                const QStringList before = CupsPdfFiles();
                 QString offered;
                 QString stock;
                 QStringList opened;
                 auto placed = AnswerNextModal([&](QWidget *window) {
                     // The print dialog is offered the calibration page's printer.
                     AnswerNextModal(
-                        [&offered](QWidget *dialog) {
-                            offered = dialog->findChild<QComboBox *>(QStringLiteral("printers"))->currentText();
-                            static_cast<QDialog *>(dialog)->reject();
+                        [&offered, &printedOn, &queue](QWidget *dialog) {
+                            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+                            offered = printers->currentText();
+                            if (printedOn == queue) {
+                                static_cast<QDialog *>(dialog)->reject();
+                                return;
+                            }
+                            printers->setCurrentIndex(printers->findText(printedOn));
+                            static_cast<QDialog *>(dialog)->accept();
                         },
                         5000, [window](QWidget *modal) { return modal != window; });
                     window->findChild<QPushButton *>(QStringLiteral("PrintButton"))->click();
@@ -506,7 +516,12 @@ private slots:
                 QVERIFY2(stock.contains(queue == "MicrLetter" ? "Letter" : "A4"), qPrintable(step + ": " + stock));
                 QVERIFY2(done_[queue].placed || opened == QStringList({"", "", ""}),
                          qPrintable(step + ": opened with " + opened.join('|')));
-                done_[queue].placed = true;
+                if (printedOn != queue) {
+                    const QString pdf = WaitForNewCupsPdf(before, 60000);
+                    QVERIFY2(!pdf.isEmpty(), qPrintable(step + ": nothing came out"));
+                    QFile::remove(pdf); // titled, so not left for the title check
+                }
+                done_[printedOn].placed = true;
             } else if (words[0] == "step3") {
                 QCOMPARE(window_->PrinterQueue(), queue);
                 QTest::mouseClick(window_->NextButton, Qt::LeftButton);
