@@ -1,6 +1,7 @@
 #include "MicrApplication.h"
 #include "Startup.h"
 #include "WindowSet.h"
+#include "WizardHelp.h"
 #include "forms/Micr.h"
 #include "platform/ErrorBox.h"
 #include "platform/FaceSubstitutes.h"
@@ -25,6 +26,8 @@ void CentreOnDesktop(QWidget *window)
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> answered = AnswerHelpOrVersion(argc, argv))
+        return *answered;
     MicrApplication application(argc, argv);
     // The program reads only small pictures; a file that claims otherwise
     // must not make the decoder allocate hundreds of megabytes.
