@@ -102,6 +102,10 @@ def main():
         check(section["Path"] == f"{prefix}/share/micr-calibration", f"starts in its data folder: {section['Path']}")
         check(section["Exec"] == "micr-calibration" and section["Icon"] == APP_ID, "Exec and Icon")
         check(section.get("StartupWMClass") == "micr-calibration", "the X11 window class matches the entry")
+        check(all(section.get(key + "[fr]") for key in ("Name", "GenericName", "Comment")), "the entry in French")
+        with open(root + f"{prefix}/share/metainfo/{APP_ID}.metainfo.xml", encoding="utf-8") as xml:
+            french = xml.read().count('xml:lang="fr"')
+        check(french >= 4, f"the metainfo's name, summary and description in French ({french})")
 
         # The unpacked program, started the way the desktop entry starts it,
         # and from a terminal in another folder: it finds its glyphs either way.

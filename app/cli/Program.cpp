@@ -3,6 +3,7 @@
 #include "LegacyForms.h"
 
 #include "common/VendorDetails.h"
+#include "i18n/Translations.h"
 
 #include <QGuiApplication>
 
@@ -145,6 +146,8 @@ int RunExporter(int argc, char **argv, const CommandTable &table)
     const QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QLatin1String(ProgramName));
     QGuiApplication::setApplicationVersion(QLatin1String(Vendor::Version));
+    // The user's language for the text; --json is the same in every locale.
+    I18n::InstallTranslations(*QCoreApplication::instance());
     try {
         return Dispatch(QGuiApplication::arguments().mid(1), table);
     } catch (const Refusal &refusal) {
