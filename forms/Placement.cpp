@@ -66,16 +66,21 @@ void TPlacement::Ask(CalibrationLine line, FontWeightChoice weight)
     exec();
 }
 
-void TPlacement::SetRecord(const PlacementRecord &record)
+void TPlacement::SetStock(const ChequeStock &stock)
 {
     // A typed height is on Letter when three fit on it, as shown.
-    const bool onLetter = ShownInches(record.stock.chequeInches) <= ShownInches(LetterPaperInches.height() / 3);
-    const StockKind stock = record.stock.custom ? (onLetter ? StockKind::CustomLetter : StockKind::CustomA4)
-                            : record.stock.chequeInches == A4ChequeInches ? StockKind::A4
-                                                                          : StockKind::Letter;
-    StockChoice->setCurrentIndex(StockChoice->findData(int(stock)));
-    if (record.stock.custom)
-        ChequeHeightField->setText(QString::number(record.stock.chequeInches, 'f', 3));
+    const bool onLetter = ShownInches(stock.chequeInches) <= ShownInches(LetterPaperInches.height() / 3);
+    const StockKind kind = stock.custom ? (onLetter ? StockKind::CustomLetter : StockKind::CustomA4)
+                           : stock.chequeInches == A4ChequeInches ? StockKind::A4
+                                                                  : StockKind::Letter;
+    StockChoice->setCurrentIndex(StockChoice->findData(int(kind)));
+    if (stock.custom)
+        ChequeHeightField->setText(QString::number(stock.chequeInches, 'f', 3));
+}
+
+void TPlacement::SetRecord(const PlacementRecord &record)
+{
+    SetStock(record.stock);
     ChequeChoice->setCurrentIndex(ChequeChoice->findData(int(record.cheque)));
     BaselineFromChoice->setCurrentIndex(BaselineFromChoice->findData(int(record.readings.vertical)));
     const auto shown = [](double inches) { return QString::number(inches, 'f', 3); };
