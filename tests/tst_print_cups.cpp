@@ -497,6 +497,16 @@ private slots:
                                 return;
                             }
                             printers->setCurrentIndex(printers->findText(printedOn));
+                            // The stock is the window's queue's paper: on the
+                            // other queue's paper the user is told, and
+                            // prints on the stock's.
+                            AnswerNextModal(
+                                [](QWidget *box) {
+                                    for (QAbstractButton *button : static_cast<QMessageBox *>(box)->buttons())
+                                        if (button->text().startsWith("Print on"))
+                                            button->click();
+                                },
+                                10000, [](QWidget *modal) { return modal->objectName() == "PaperMismatchBox"; });
                             static_cast<QDialog *>(dialog)->accept();
                         },
                         5000, [window](QWidget *modal) { return modal != window; });
