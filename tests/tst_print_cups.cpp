@@ -323,6 +323,14 @@ private:
         if (placement) {
             seen = AnswerNextModal([&](QWidget *window) {
                 AnswerNextModal(pick, 5000, [window](QWidget *modal) { return modal != window; });
+                // A stock of another paper than the queue's: printed on the stock's.
+                AnswerNextModal(
+                    [](QWidget *box) {
+                        for (QAbstractButton *button : static_cast<QMessageBox *>(box)->buttons())
+                            if (button->text().startsWith("Print on"))
+                                button->click();
+                    },
+                    10000, [](QWidget *modal) { return modal->objectName() == "PaperMismatchBox"; });
                 window->findChild<QPushButton *>(QStringLiteral("PrintButton"))->click();
                 if (stock)
                     *stock = static_cast<TPlacement *>(window)->Layout().stock;
@@ -586,6 +594,9 @@ private slots:
             ExportOptions options;
             options.page = placement ? ExportedPage::Placement : ExportedPage::Calibration;
             options.paper = queue == "MicrLetter" ? QPageSize::Letter : QPageSize::A4;
+            // The placement page goes out on its stock's paper.
+            if (placement && !stock.custom)
+                options.paper = stock.chequeInches == A4ChequeInches ? QPageSize::A4 : QPageSize::Letter;
             options.line = LineOnStep2();
             options.stock = stock;
             // Rows stand in whole device pixels: the printer's own.
