@@ -469,6 +469,8 @@ private slots:
         });
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
         Control(window, "RadioButton3")->setFocus();
         QTest::keyClick(Control(window, "RadioButton3"), Qt::Key_M, Qt::AltModifier); // the button's mnemonic
         QTRY_VERIFY(*accepted); // a mnemonic clicks a moment later
