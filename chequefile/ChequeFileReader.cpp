@@ -35,8 +35,10 @@ constexpr int InkDarkness = 64;
 // The MICR line's baseline is measured from its ink at this resolution,
 // to a tenth of a pixel from the anti-aliased bottom edge.
 constexpr double BaselineDpi = 1200;
-// Below a word's box, its ink is looked for this far down.
-constexpr double InkBelowBoxInches = 0.1;
+// Below a word's box (which reaches the font's descent, under the baseline
+// of a MICR face), ink is looked for only this far: a mark further down is
+// no part of the word.
+constexpr double InkBelowBoxInches = 0.01;
 // Ghostscript is given this long to make a PDF of a one-page file.
 constexpr int GhostscriptMilliseconds = 30000;
 

@@ -7,6 +7,7 @@
 #include "calibration/ChequeCheck.h"
 #include "chequefile/ChequeFileReader.h"
 
+#include <QFontMetricsF>
 #include <QProcess>
 #include <QtTest>
 
@@ -204,6 +205,259 @@ private slots:
         QCOMPARE(check.firstPosition, 43);
         QVERIFY2(check.faults.isEmpty(), qPrintable(check.faults.join(QLatin1Char('\n'))));
         QCOMPARE(check.fine(), std::abs(dx) <= 1.0 / 32 && std::abs(dy) <= 1.0 / 32);
+    }
+
+    // Pages as other programs print them: zoomed by an HTML converter or
+    // "fit to page", set at another size or face, centred, or started at
+    // the transit symbol.
+    void otherProgramsPages_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<int>("fileLine"); // the face the file uses
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QString>("anchor"); // standard, centred, transit
+        QTest::addColumn<int>("lastPosition"); // where its last character lands
+        QTest::addColumn<QStringList>("faults"); // words each fault says
+
+        QTest::newRow("zoomed 90 %") << 0.90 << 3 << 10.0 << "standard" << 0 << QStringList{"9.00 pt"};
+        QTest::newRow("zoomed 95 %") << 0.95 << 3 << 10.0 << "standard" << 0 << QStringList{"9.50 pt"};
+        QTest::newRow("zoomed 99.5 %: 9.95 pt, at the limit") << 0.995 << 3 << 10.0 << "standard" << 0 << QStringList{};
+        QTest::newRow("zoomed 99.4 %: 9.94 pt") << 0.994 << 3 << 10.0 << "standard" << 0 << QStringList{"9.94 pt"};
+        QTest::newRow("zoomed 105 %") << 1.05 << 3 << 10.0 << "standard" << 0 << QStringList{"10.50 pt"};
+        QTest::newRow("12 pt as FreeCheck's sample") << 1.0 << 3 << 12.0 << "standard" << 0 << QStringList{"12.00 pt"};
+        QTest::newRow("10.05 pt, at the limit") << 1.0 << 3 << 10.05 << "standard" << 0 << QStringList{};
+        QTest::newRow("another line's face")
+            << 1.0 << 5 << 10.0 << "standard" << 0 << QStringList{"FerroWSample", "Ferro Sample (Line 3)"};
+        QTest::newRow("centred on the cheque")
+            << 1.0 << 3 << 10.0 << "centred" << 0 << QStringList{"position", "too far left"};
+        QTest::newRow("started at the transit symbol") << 1.0 << 3 << 10.0 << "transit" << 0 << QStringList{};
+    }
+
+    void otherProgramsPages()
+    {
+        QFETCH(double, zoom);
+        QFETCH(int, fileLine);
+        QFETCH(double, points);
+        QFETCH(QString, anchor);
+        QFETCH(QStringList, faults);
+        const QPageSize paper(QPageSize::Letter);
+        const Printer printer = LinePrinter(3);
+        ChequeText text = PlacedLine(paper, 0, 3, printer, UsLineLast, 0, 0);
+        text.face = QLatin1String(Faces[fileLine - 1]);
+        text.points = points;
+        double width = 0;
+        for (QChar c : text.text)
+            width += AdvanceInches(text.face, points, c);
+        if (anchor == QLatin1String("centred"))
+            text.left = (8.5 - width) / 2;
+        else if (anchor == QLatin1String("transit")) // the transit symbol's left edge, 5.6875 in from the right
+            text.left = 8.5 - 5.6875;
+        else
+            text.left = text.left + AdvanceInches(Faces[2], 10, u'0') * text.text.size() - width;
+        ChequeFileSpec spec;
+        spec.zoom = zoom;
+        spec.texts.push_back(text);
+        const QString path = Path();
+        QVERIFY(WriteChequePdf(path, spec));
+        const ChequeCheck check = Check(path, 0, Model(printer, 3));
+        QVERIFY(check.found);
+        QVERIFY(std::abs(check.points - points * zoom) < 0.001);
+        // Where the line's last character lands says where it belongs: at
+        // 14, or as many positions on as the line stands off.
+        const double lastRightPaper = printer.sx * zoom * (text.left + width);
+        const int landed = int(std::lround((8.5 - lastRightPaper - PositionOneFromRight) / Pitch)) + 1;
+        QCOMPARE(check.lastPosition, landed);
+        Compare(check, Expect(paper, 0, printer, text, zoom, UsLineLast));
+        for (const QString &words : faults)
+            QVERIFY2(check.faults.join(QLatin1Char(' ')).contains(words),
+                     qPrintable(words + QStringLiteral(" not in: ") + check.faults.join(QLatin1Char('\n'))));
+        if (faults.isEmpty())
+            QVERIFY2(check.faults.isEmpty(), qPrintable(check.faults.join(QLatin1Char('\n'))));
+    }
+
+    // Every other mark in the bottom 5/8 in is a fault; just above, none.
+    void clearBand_data()
+    {
+        QTest::addColumn<QString>("kind"); // text or drawing
+        QTest::addColumn<double>("bottom"); // its lowest point above the cheque's bottom edge, inches
+        QTest::addColumn<bool>("fault");
+
+        QTest::newRow("memo text in the band") << "text" << 0.30 << true;
+        QTest::newRow("text just above the band") << "text" << ClearBand + 0.02 << false;
+        QTest::newRow("text reaching into the band") << "text" << ClearBand - 0.02 << true;
+        QTest::newRow("a rule in the band") << "drawing" << 0.05 << true;
+        QTest::newRow("a rule just above the band") << "drawing" << ClearBand + 0.015 << false;
+        QTest::newRow("a rule's edge inside the band") << "drawing" << ClearBand - 0.015 << true;
+    }
+
+    void clearBand()
+    {
+        QFETCH(QString, kind);
+        QFETCH(double, bottom);
+        QFETCH(bool, fault);
+        const QPageSize paper(QPageSize::Letter);
+        const Printer printer = LinePrinter(3);
+        ChequeFileSpec spec;
+        spec.texts.push_back(PlacedLine(paper, 1, 3, printer, UsLineLast, 0, 0));
+        const double chequeBottom = 2 * 3.5;
+        if (kind == QLatin1String("text")) {
+            // "Memo" in Liberation Sans 10 pt: its box reaches its descent,
+            // 0.212 em below the baseline (the face's own metrics), which
+            // poppler takes from the font.
+            const QFont font(QStringLiteral("Liberation Sans"));
+            const double descent = QFontMetricsF(QFont(font.family(), 100)).descent() / 100 * 10 / 72;
+            spec.texts.push_back({QStringLiteral("Liberation Sans"), 10, 0.6,
+                                  chequeBottom - bottom - descent, QStringLiteral("Memo")});
+        } else {
+            spec.rectangles.push_back(QRectF(0.5, chequeBottom - bottom - 0.01, 3, 0.01));
+        }
+        const QString path = Path();
+        QVERIFY(WriteChequePdf(path, spec));
+        const ChequeCheck check = Check(path, 1, Model(printer, 3));
+        QVERIFY(check.found);
+        QCOMPARE(check.clearBand.size(), std::size_t(fault ? 1 : 0));
+        QCOMPARE(check.faults.size(), fault ? 1 : 0);
+        if (!fault)
+            return;
+        QCOMPARE(check.clearBand.front().text, kind == QLatin1String("text") ? QStringLiteral("Memo") : QString());
+        QVERIFY(check.faults.front().contains(QLatin1String("clear band")));
+        // Where it is, to the resolution the page is searched at.
+        QVERIFY(std::abs(check.clearBand.front().paper.left() - 0.6) < (kind == QLatin1String("text") ? 0.01 : 0.11));
+        QVERIFY(std::abs(chequeBottom - check.clearBand.front().paper.bottom() - bottom) < 0.02);
+    }
+
+    // A cheque in PostScript, as FreeCheck writes it, reads as its PDF does.
+    void postScriptAsPdf_data()
+    {
+        QTest::addColumn<QPageSize>("paper");
+        QTest::addColumn<int>("cheque");
+        QTest::addColumn<int>("line");
+        QTest::newRow("letter middle line 2") << QPageSize(QPageSize::Letter) << 1 << 2;
+        QTest::newRow("a4 bottom line 5") << QPageSize(QPageSize::A4) << 2 << 5;
+    }
+
+    void postScriptAsPdf()
+    {
+        QFETCH(QPageSize, paper);
+        QFETCH(int, cheque);
+        QFETCH(int, line);
+        if (GhostscriptProgram().isEmpty())
+            QSKIP("Ghostscript is not installed");
+        const Printer printer = LinePrinter(line);
+        ChequeFileSpec spec;
+        spec.paper = paper;
+        spec.texts.push_back(PlacedLine(paper, cheque, line, printer, UsLineLast, 0.04, -0.03));
+        spec.rectangles.push_back(QRectF(1, (cheque + 1) * ChequeHeight(paper) - 0.3, 0.5, 0.02));
+        const QString pdf = Path();
+        QVERIFY(WriteChequePdf(pdf, spec));
+        const QString ps = Path(QStringLiteral("ps"));
+        QVERIFY(WriteChequePostScript(ps, spec));
+        const ChequeCheck fromPdf = Check(pdf, cheque, Model(printer, line));
+        const ChequeCheck fromPs = Check(ps, cheque, Model(printer, line));
+        QVERIFY(fromPs.found);
+        QCOMPARE(fromPs.text, fromPdf.text);
+        QCOMPARE(fromPs.face, fromPdf.face);
+        QVERIFY(std::abs(fromPs.points - 10) < 0.001);
+        Compare(fromPs, Expect(paper, cheque, printer, spec.texts.front(), 1, UsLineLast));
+        QCOMPARE(fromPs.clearBand.size(), std::size_t(1));
+    }
+
+    void noMicrLine()
+    {
+        ChequeFileSpec spec;
+        spec.texts.push_back({QStringLiteral("Liberation Sans"), 10, 1, 2.5, QStringLiteral("021000021 123456789")});
+        const QString path = Path();
+        QVERIFY(WriteChequePdf(path, spec));
+        const ChequeCheck check = Check(path, 0, Model(LinePrinter(3), 3));
+        QVERIFY(!check.found);
+        QVERIFY(!check.fine());
+        QCOMPARE(check.faults.size(), 1);
+        QVERIFY(check.faults.front().startsWith(QLatin1String("No MICR line found on the top cheque")));
+        QVERIFY(check.faults.front().contains(QLatin1String("LiberationSans")));
+    }
+
+    void fontNames_data()
+    {
+        QTest::addColumn<QString>("embedded");
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<int>("line"); // 0: none of the ten
+        QTest::addColumn<bool>("micr");
+        QTest::newRow("subset prefix and style") << "ABCDEF+FerroW2Sample-Regular" << "FerroW2Sample" << 4 << true;
+        QTest::newRow("family with spaces") << "Ferrodark Sample" << "Ferrodark Sample" << 3 << true;
+        QTest::newRow("style after a comma") << "FerroN2Sample,Bold" << "FerroN2Sample" << 2 << true;
+        QTest::newRow("another MICR face") << "QWERTY+GnuMICR" << "GnuMICR" << 0 << true;
+        QTest::newRow("named E-13B") << "E13B-Regular" << "E13B" << 0 << true;
+        QTest::newRow("text face") << "BCDEFG+LiberationSans" << "LiberationSans" << 0 << false;
+        QTest::newRow("lower-case prefix is a name") << "abcdef+Ferro" << "abcdef+Ferro" << 0 << false;
+    }
+
+    void fontNames()
+    {
+        QFETCH(QString, embedded);
+        QFETCH(QString, base);
+        QFETCH(int, line);
+        QFETCH(bool, micr);
+        QCOMPARE(FontBaseName(embedded), base);
+        QCOMPARE(FaceOfFont(embedded) ? FaceOfFont(embedded)->first : 0, line);
+        QCOMPARE(IsMicrFont(embedded), micr);
+    }
+
+    // Files that cannot be read: a message naming the file, never a crash.
+    void unreadableFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("missing") << "missing" << "no such file";
+        QTest::newRow("empty") << "empty" << "is empty";
+        QTest::newRow("cut short") << "cut" << "cut short";
+        QTest::newRow("PostScript cut short") << "cut-ps" << "cut short";
+        QTest::newRow("encrypted") << "encrypted" << "encrypted";
+        QTest::newRow("a picture") << "png" << "neither a PDF nor a PostScript file";
+        QTest::newRow("a folder") << "folder" << "cannot be opened";
+        QTest::newRow("PDF header, nonsense body") << "nonsense" << "cannot be read";
+        QTest::newRow("PostScript that fails") << "bad-ps" << "cannot be read as PostScript";
+    }
+
+    void unreadableFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, says);
+        ChequeFileSpec spec;
+        spec.texts.push_back(PlacedLine(spec.paper, 0, 3, LinePrinter(3), UsLineLast, 0, 0));
+        const QString good = Path();
+        QVERIFY(WriteChequePdf(good, spec));
+        QFile original(good);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray pdf = original.readAll();
+        QString path = Path(kind);
+        QFile file(path);
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (kind == QLatin1String("encrypted")) {
+            QCOMPARE(QProcess::execute(QStringLiteral("gs"),
+                                       {QStringLiteral("-q"), QStringLiteral("-dSAFER"), QStringLiteral("-dBATCH"),
+                                        QStringLiteral("-dNOPAUSE"), QStringLiteral("-sDEVICE=pdfwrite"),
+                                        QStringLiteral("-sOwnerPassword=owner"), QStringLiteral("-sUserPassword=user"),
+                                        QStringLiteral("-sOutputFile=") + path, good}),
+                     0);
+        } else if (kind != QLatin1String("missing")) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (kind == QLatin1String("cut"))
+                file.write(pdf.left(pdf.size() / 2));
+            else if (kind == QLatin1String("cut-ps"))
+                file.write("%!PS-Adobe-3.0\n%%Pages: 1\n%%EndComments\n/Helvetica findfont 10 scalefont setfont\n72 72 moveto (Pay");
+            else if (kind == QLatin1String("png"))
+                file.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, 'x'));
+            else if (kind == QLatin1String("nonsense"))
+                file.write("%PDF-1.4\nthis is no PDF at all\n%%EOF\n");
+            else if (kind == QLatin1String("bad-ps"))
+                file.write("%!\n/nosuchoperator-anywhere cvx exec showpage\n");
+            file.close();
+        }
+        QString error;
+        QVERIFY(!ReadChequeFile(path, &error));
+        QVERIFY2(error.contains(says), qPrintable(error));
+        QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
     }
 };
 
