@@ -13,10 +13,11 @@ namespace {
 // Words of the MICR face whose baselines are closer than this are one line.
 constexpr double SameLineInches = 0.05;
 
+// A name as compared: without spaces and hyphens, in small letters.
 QString Squeezed(const QString &name)
 {
     QString squeezed = name;
-    squeezed.remove(QLatin1Char(' '));
+    squeezed.remove(QLatin1Char(' ')).remove(QLatin1Char('-'));
     return squeezed.toLower();
 }
 
@@ -186,11 +187,16 @@ std::optional<PrinterModel> ModelForProfile(const PrinterProfile &profile)
 
 QString FontBaseName(const QString &embedded)
 {
+    // A subset's six capitals and a plus; a style after a hyphen or comma.
+    // Converters join a family's words with hyphens too ("Ferro-Sample"),
+    // so only a style's own words are taken off.
     static const QRegularExpression subset(QStringLiteral("^[A-Z]{6}\\+"));
+    static const QRegularExpression style(
+        QStringLiteral("[-,](Regular|Roman|Book|Normal|Medium|Bold|Italic|Oblique|BoldItalic|BoldOblique)$"));
     QString name = embedded;
     name.remove(subset);
-    const qsizetype style = name.indexOf(QRegularExpression(QStringLiteral("[-,]")));
-    return style > 0 ? name.left(style) : name;
+    name.remove(style);
+    return name;
 }
 
 std::optional<std::pair<CalibrationLine, FontWeightChoice>> FaceOfFont(const QString &embedded)
@@ -208,8 +214,7 @@ std::optional<std::pair<CalibrationLine, FontWeightChoice>> FaceOfFont(const QSt
 bool IsMicrFont(const QString &embedded)
 {
     const QString base = Squeezed(FontBaseName(embedded));
-    return FaceOfFont(embedded) || base.contains(QLatin1String("micr")) || base.contains(QLatin1String("e13b"))
-        || base.contains(QLatin1String("e-13b"));
+    return FaceOfFont(embedded) || base.contains(QLatin1String("micr")) || base.contains(QLatin1String("e13b"));
 }
 
 bool ChequeCheck::movesFine() const

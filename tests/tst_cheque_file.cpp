@@ -362,6 +362,59 @@ private slots:
         QCOMPARE(fromPs.clearBand.size(), std::size_t(1));
     }
 
+    // The committed files, made by tests/data/make_cheque_files.py as the
+    // programs make them; what each must say follows from how it was made.
+    void programsFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("lastPosition");
+        QTest::addColumn<double>("baseline"); // above the cheque's bottom edge; < 0: not known beforehand
+        QTest::addColumn<QString>("fault");   // words of the first fault; empty: none
+        // FreeCheck: transit symbol's left edge 5.6875 in from the right edge, 30
+        // characters at 12 pt (0.15 in each), so the last ends 1.1875 in from
+        // it, in position 8; baseline 0.25 in up.
+        QTest::newRow("FreeCheck PostScript, 12 pt") << "freecheck.ps" << 12.0 << 8 << 0.25 << "12.00 pt";
+        // WeasyPrint keeps CSS inches: the page's own places.
+        QTest::newRow("WeasyPrint, default zoom") << "weasyprint.pdf" << 10.0 << 14 << 0.1875 << "";
+        // wkhtmltopdf shrinks the page.
+        QTest::newRow("wkhtmltopdf, default zoom") << "wkhtmltopdf.pdf" << 7.49 << 0 << -1.0 << "7.49 pt";
+    }
+
+    void programsFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(double, points);
+        QFETCH(int, lastPosition);
+        QFETCH(double, baseline);
+        QFETCH(QString, fault);
+        if (file.endsWith(QLatin1String(".ps")) && GhostscriptProgram().isEmpty())
+            QSKIP("Ghostscript is not installed");
+        const ChequeCheck check = Check(QStringLiteral(MICR_SOURCE_DIR "/tests/data/") + file, 0, Model(LinePrinter(3), 3));
+        QVERIFY(check.found);
+        // Every character read, in order; at a wrong size they fall into
+        // positions of their own, spaced or doubled.
+        QString letters;
+        for (const LandedCharacter &character : check.characters)
+            letters += character.letter;
+        QCOMPARE(letters, QString(UsLine).remove(QLatin1Char(' ')));
+        QVERIFY(std::abs(check.points - points) < 0.005);
+        if (lastPosition)
+            QCOMPARE(check.lastPosition, lastPosition);
+        if (baseline >= 0) {
+            QVERIFY2(std::abs(check.baselineInches - baseline) <= Tolerance, qPrintable(QString::number(check.baselineInches)));
+            QVERIFY(std::abs(check.moveUp - (BaselineFromBottom - baseline)) <= Tolerance);
+        }
+        if (lastPosition == UsLineLast)
+            QVERIFY(std::abs(check.rightInches - PositionOneFromRight) <= Tolerance);
+        if (fault.isEmpty()) {
+            QVERIFY2(check.fine(), qPrintable(check.faults.join(QLatin1Char('\n'))));
+        } else {
+            QVERIFY(!check.fine());
+            QVERIFY2(check.faults.value(0).contains(fault), qPrintable(check.faults.join(QLatin1Char('\n'))));
+        }
+    }
+
     void noMicrLine()
     {
         ChequeFileSpec spec;
@@ -385,8 +438,10 @@ private slots:
         QTest::newRow("subset prefix and style") << "ABCDEF+FerroW2Sample-Regular" << "FerroW2Sample" << 4 << true;
         QTest::newRow("family with spaces") << "Ferrodark Sample" << "Ferrodark Sample" << 3 << true;
         QTest::newRow("style after a comma") << "FerroN2Sample,Bold" << "FerroN2Sample" << 2 << true;
+        QTest::newRow("family words hyphenated") << "HESQXP+Ferro-Sample" << "Ferro-Sample" << 3 << true;
+        QTest::newRow("style word kept inside") << "FerroW-Sample-Bold" << "FerroW-Sample" << 5 << true;
         QTest::newRow("another MICR face") << "QWERTY+GnuMICR" << "GnuMICR" << 0 << true;
-        QTest::newRow("named E-13B") << "E13B-Regular" << "E13B" << 0 << true;
+        QTest::newRow("named E-13B") << "E-13B-Regular" << "E-13B" << 0 << true;
         QTest::newRow("text face") << "BCDEFG+LiberationSans" << "LiberationSans" << 0 << false;
         QTest::newRow("lower-case prefix is a name") << "abcdef+Ferro" << "abcdef+Ferro" << 0 << false;
     }
