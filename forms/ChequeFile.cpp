@@ -22,7 +22,7 @@ const QColor TargetColour(0, 128, 0);
 const QColor LineColour(0, 70, 200);
 const QColor FaultColour(200, 0, 0);
 // The drawing is a cheque this many pixels an inch, at least.
-constexpr double MinimumPixelsPerInch = 64;
+constexpr double MinimumPixelsPerInch = 80;
 } // namespace
 
 // The cheque as it lands on the paper: its edges and clear band, the cells
@@ -62,7 +62,7 @@ protected:
         const double top = ChequeTopInches(check.layout);
         const double scale = std::min((this->width() - 2) / width, (this->height() - 2) / height);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(1, 1);
+        painter.translate(std::max(1.0, (this->width() - width * scale) / 2), 1);
         // Inches from the cheque's top-left corner to pixels.
         const auto at = [&](double x, double y) { return QPointF(x * scale, (y - top) * scale); };
         const auto box = [&](const QRectF &paper) { return QRectF(at(paper.left(), paper.top()), at(paper.right(), paper.bottom())); };
@@ -216,6 +216,6 @@ void TChequeFile::Recheck()
         check_ = CheckCheque(*page_, ChequePosition(ChequeChoice->currentIndex()), stock, *model);
     if (check_)
         lines << DescribeChequeCheck(*check_);
-    ResultText->setText(lines.join(QLatin1Char('\n')));
+    ResultText->setPlainText(lines.join(QLatin1Char('\n')));
     drawing_->Show(check_);
 }

@@ -645,10 +645,10 @@ private slots:
             auto *file = modal->findChild<QLineEdit *>("FileField");
             QTest::keyClicks(file, MICR_SOURCE_DIR "/tests/data/weasyprint.pdf");
             QTest::keyClick(file, Qt::Key_Return);
-            good = modal->findChild<QLabel *>("ResultText")->text();
+            good = modal->findChild<QPlainTextEdit *>("ResultText")->toPlainText();
             drawn = qobject_cast<TChequeFile *>(modal)->Result().has_value();
             modal->findChild<QComboBox *>("ChequeChoice")->setCurrentIndex(1);
-            bad = modal->findChild<QLabel *>("ResultText")->text();
+            bad = modal->findChild<QPlainTextEdit *>("ResultText")->toPlainText();
             printers = modal->findChild<QComboBox *>("PrinterChoice")->currentText();
             QTest::keyClick(file, Qt::Key_F1);
             static_cast<QDialog *>(modal)->reject();
