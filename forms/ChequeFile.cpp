@@ -22,7 +22,7 @@ const QColor TargetColour(0, 128, 0);
 const QColor LineColour(0, 70, 200);
 const QColor FaultColour(200, 0, 0);
 // The drawing is a cheque this many pixels an inch, at least.
-constexpr double MinimumPixelsPerInch = 80;
+constexpr double MinimumPixelsPerInch = 64;
 } // namespace
 
 // The cheque as it lands on the paper: its edges and clear band, the cells
