@@ -132,6 +132,7 @@ void ReadPositions(ChequeCheck &check, const std::vector<const ChequeFileWord *>
     const double pitch = Median(pitches);
     check.rightInches = lastRight - (check.lastPosition - shift - 1) * pitch;
     std::vector<double> baselines;
+    baselines.reserve(line.size());
     for (const ChequeFileWord *word : line)
         baselines.push_back(check.model.Map(QPointF(0, PageBaseline(*word))).y());
     const double landedBaseline = Median(baselines);

@@ -80,7 +80,7 @@ poppler::image Render(const poppler::page &page, double dpi, int x = -1, int y =
 // The bottom of the ink under each character of `words` (one row of text),
 // measured on a strip rendered at BaselineDpi; the lowest is the baseline
 // of a face whose glyphs all sit on it.
-void MeasureInkBottoms(const poppler::page &page, std::vector<ChequeFileWord *> row)
+void MeasureInkBottoms(const poppler::page &page, const std::vector<ChequeFileWord *> &row)
 {
     QRectF strip;
     for (const ChequeFileWord *word : row)

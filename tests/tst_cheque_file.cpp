@@ -66,7 +66,7 @@ ChequeText PlacedLine(const QPageSize &paper, int cheque, int line, const Printe
     const double landedRight = size.width() - PositionOneFromRight - (lastPosition - 1) * Pitch;
     const double landedBaseline = chequeBottom - BaselineFromBottom;
     const double pageRight = (landedRight - printer.ox) / printer.sx + dx;
-    const double width = UsLine.size() * TestFaceAdvances[line - 1] / 1000.0 * 10 / 72;
+    const double width = double(UsLine.size()) * TestFaceAdvances[line - 1] / 1000.0 * 10 / 72;
     return {QLatin1String(Faces[line - 1]), 10, pageRight - width, (landedBaseline - printer.oy) / printer.sy + dy,
             UsLine};
 }
@@ -253,7 +253,7 @@ private slots:
         else if (anchor == QLatin1String("transit")) // the transit symbol's left edge, 5.6875 in from the right
             text.left = 8.5 - 5.6875;
         else
-            text.left = text.left + AdvanceInches(Faces[2], 10, u'0') * text.text.size() - width;
+            text.left = text.left + AdvanceInches(Faces[2], 10, u'0') * double(text.text.size()) - width;
         ChequeFileSpec spec;
         spec.zoom = zoom;
         spec.texts.push_back(text);
