@@ -33,8 +33,9 @@ constexpr int TextMarginPixels = 2;
 // A pixel this dark or darker is ink (0 white, 255 black).
 constexpr int InkDarkness = 64;
 // The MICR line's baseline is measured from its ink at this resolution,
-// to a tenth of a pixel from the anti-aliased bottom edge.
-constexpr double BaselineDpi = 1200;
+// from the anti-aliased bottom edge: poppler's rasteriser sets glyphs
+// about a pixel high, so the pixels are kept small (0.0004 in).
+constexpr double BaselineDpi = 2400;
 // Below a word's box (which reaches the font's descent, under the baseline
 // of a MICR face), ink is looked for only this far: a mark further down is
 // no part of the word.
