@@ -8,6 +8,9 @@
 #include "chequefile/ChequeFileReader.h"
 
 #include <QFontMetricsF>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
 
@@ -109,6 +112,24 @@ PrinterModel Model(const Printer &printer, int line)
     model.oy = printer.oy;
     model.line = line;
     return model;
+}
+
+struct Run
+{
+    int status;
+    QString errors;
+    QString output;
+};
+
+// The exporter, as a script runs it.
+Run Exporter(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(MICR_PAGE_EXPORTER), arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError()), QString::fromUtf8(process.readAllStandardOutput())};
 }
 
 } // namespace
@@ -413,6 +434,113 @@ private slots:
             QVERIFY(!check.fine());
             QVERIFY2(check.faults.value(0).contains(fault), qPrintable(check.faults.join(QLatin1Char('\n'))));
         }
+    }
+
+    // The exporter's answer: its statuses, JSON and messages.
+    void exporter_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says"); // on stdout, or on stderr for status 2
+        const QString data = QStringLiteral(MICR_SOURCE_DIR "/tests/data/");
+        QTest::newRow("in place") << QStringList{"cheque", data + "weasyprint.pdf"} << 0 << "No faults.";
+        QTest::newRow("old form") << QStringList{"--check-cheque", data + "weasyprint.pdf"} << 0 << "No faults.";
+        QTest::newRow("another line's printer")
+            << QStringList{"cheque", data + "weasyprint.pdf", "--line", "5"} << 1 << "calibrated for FerroW Sample (Line 5)";
+        QTest::newRow("bold printer")
+            << QStringList{"cheque", data + "weasyprint.pdf", "--line", "3", "--bold"} << 1 << "Ferrodark Sample";
+        QTest::newRow("12 pt PostScript") << QStringList{"cheque", data + "freecheck.ps"} << 1 << "12.00 pt";
+        QTest::newRow("no line on the middle cheque")
+            << QStringList{"cheque", data + "weasyprint.pdf", "--cheque", "middle"} << 1 << "No MICR line found";
+        QTest::newRow("missing file") << QStringList{"cheque", data + "nothing.pdf"} << 2 << "nothing.pdf: no such file";
+        QTest::newRow("not a cheque file") << QStringList{"cheque", data + "cheque.html"} << 2 << "neither a PDF nor a PostScript";
+        QTest::newRow("unknown printer") << QStringList{"cheque", data + "weasyprint.pdf", "--printer", "Nowhere"} << 2 << "Nowhere";
+        QTest::newRow("printer and line") << QStringList{"cheque", data + "weasyprint.pdf", "--printer", "Office", "--line", "2"} << 2 << "--printer";
+        QTest::newRow("bad cheque") << QStringList{"cheque", data + "weasyprint.pdf", "--cheque", "fourth"} << 2 << "--cheque";
+    }
+
+    void exporter()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        const Run run = Exporter(arguments);
+        QCOMPARE(run.status, status);
+        if (status == 2) {
+            QVERIFY2(run.errors.contains(says), qPrintable(run.errors));
+            QCOMPARE(run.output, QString());
+        } else {
+            QVERIFY2(run.output.contains(says), qPrintable(run.output));
+            QCOMPARE(run.errors, QString());
+        }
+    }
+
+    void exporterJson()
+    {
+        const Run run = Exporter({"cheque", MICR_SOURCE_DIR "/tests/data/freecheck.ps", "--json"});
+        QCOMPARE(run.status, 1);
+        const QJsonObject answer = QJsonDocument::fromJson(run.output.toUtf8()).object();
+        QCOMPARE(answer.value("face").toString(), QString("FerroSample"));
+        QCOMPARE(answer.value("size_pt").toDouble(), 12.0);
+        // FreeCheck's anchor: baseline 0.25 in up, so down 0.0625 in.
+        QVERIFY(std::abs(answer.value("baseline_in").toDouble() - 0.25) <= Tolerance);
+        QVERIFY(std::abs(answer.value("move_up_in").toDouble() + 0.0625) <= Tolerance);
+        QCOMPARE(answer.value("last_position").toInt(), 8);
+        QCOMPARE(answer.value("fields").toArray().first().toObject().value("name").toString(), QString("transit"));
+        QVERIFY(answer.value("faults").toArray().size() >= 2);
+        QCOMPARE(answer.value("clear_band").toArray().size(), 0);
+        for (const char *key : {"text", "right_in", "move_right_in", "within_tolerance"})
+            QVERIFY2(answer.contains(key), key);
+    }
+
+    // A printer remembered with its placement: its face and its shift.
+    void exporterPrinterProfile()
+    {
+        QTemporaryDir config;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config.path());
+        PrinterProfile profile;
+        profile.queue = "Office";
+        profile.line = 4;
+        PlacementRecord placed;
+        // The placement page's position 1 end landed 0.020 in further from
+        // the right edge, its baseline 0.010 in higher, at Line 4's scale.
+        placed.readings.bar = 7.0 * 7.0 / FaceLineInches(4);
+        placed.readings.right = PositionOneFromRight + 0.020;
+        placed.readings.fromEdge = BaselineFromBottom + 0.010;
+        placed.taken = QDateTime::currentDateTimeUtc();
+        profile.placement = placed;
+        QString error;
+        QVERIFY2(PrinterProfiles(config.path() + "/micr-calibration/printers.ini").Save(profile, &error), qPrintable(error));
+        // The file lays Line 4's face out where the standard puts it at 100 %.
+        const Printer printer{7.0 / FaceLineInches(4), 1, 0, 0};
+        ChequeFileSpec spec;
+        spec.texts.push_back(PlacedLine(spec.paper, 0, 4, printer, UsLineLast, 0, 0));
+        const QString path = Path();
+        QVERIFY(WriteChequePdf(path, spec));
+        const Run run = Exporter({"cheque", path, "--printer", "Office", "--json"}, environment);
+        QCOMPARE(run.status, 0);
+        const QJsonObject answer = QJsonDocument::fromJson(run.output.toUtf8()).object();
+        // Lands where the placement page's line did: move right 0.020 in
+        // (page inches: over the scale), down 0.010 in.
+        QVERIFY2(std::abs(answer.value("right_in").toDouble() - (PositionOneFromRight + 0.020)) <= Tolerance, qPrintable(run.output));
+        QVERIFY(std::abs(answer.value("baseline_in").toDouble() - (BaselineFromBottom + 0.010)) <= Tolerance);
+        QVERIFY(std::abs(answer.value("move_right_in").toDouble() - 0.020 / printer.sx) <= Tolerance);
+        QVERIFY(std::abs(answer.value("move_up_in").toDouble() + 0.010) <= Tolerance);
+        QCOMPARE(answer.value("calibrated_face").toString(), QString("FerroW2 Sample"));
+    }
+
+    // Without Ghostscript, PostScript is refused, saying so.
+    void exporterWithoutGhostscript()
+    {
+        QTemporaryDir bin;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PATH", bin.path());
+        const Run run = Exporter({"cheque", MICR_SOURCE_DIR "/tests/data/freecheck.ps"}, environment);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.errors.contains("Ghostscript (gs), which is not installed"), qPrintable(run.errors));
+        QVERIFY(run.errors.contains("freecheck.ps"));
+        QCOMPARE(run.output, QString());
     }
 
     void noMicrLine()
