@@ -512,17 +512,22 @@ private slots:
         profile.placement = placed;
         QString error;
         QVERIFY2(PrinterProfiles(config.path() + "/micr-calibration/printers.ini").Save(profile, &error), qPrintable(error));
-        // The file lays Line 4's face out where the standard puts it at 100 %.
+        // The file lays the line out as the placement page did: position 1's
+        // end (at the face's own pitch) 5/16 in from the page's right edge,
+        // the baseline 3/16 in above the cheque's.
         const Printer printer{7.0 / FaceLineInches(4), 1, 0, 0};
+        const double pitch = AdvanceInches(QLatin1String(Faces[3]), 10, u'0');
         ChequeFileSpec spec;
-        spec.texts.push_back(PlacedLine(spec.paper, 0, 4, printer, UsLineLast, 0, 0));
+        spec.texts.push_back({QLatin1String(Faces[3]), 10,
+                              8.5 - PositionOneFromRight - (UsLineLast - 1) * pitch - double(UsLine.size()) * pitch,
+                              3.5 - BaselineFromBottom, UsLine});
         const QString path = Path();
         QVERIFY(WriteChequePdf(path, spec));
         const Run run = Exporter({"cheque", path, "--printer", "Office", "--json"}, environment);
         QCOMPARE(run.status, 0);
         const QJsonObject answer = QJsonDocument::fromJson(run.output.toUtf8()).object();
         // Lands where the placement page's line did: move right 0.020 in
-        // (page inches: over the scale), down 0.010 in.
+        // on paper (over the scale in page inches), down 0.010 in.
         QVERIFY2(std::abs(answer.value("right_in").toDouble() - (PositionOneFromRight + 0.020)) <= Tolerance, qPrintable(run.output));
         QVERIFY(std::abs(answer.value("baseline_in").toDouble() - (BaselineFromBottom + 0.010)) <= Tolerance);
         QVERIFY(std::abs(answer.value("move_right_in").toDouble() - 0.020 / printer.sx) <= Tolerance);
