@@ -131,7 +131,7 @@ void TChequeFile::Ask(CalibrationLine line, FontWeightChoice weight, const QStri
     profiles_ = profiles;
     const QSignalBlocker blocker(PrinterChoice);
     PrinterChoice->clear();
-    PrinterChoice->addItem(QStringLiteral("No printer: Line %1's face, %2, at 100 %")
+    PrinterChoice->addItem(QStringLiteral("No remembered printer: Line %1's face, %2, at 100 %")
                                .arg(line)
                                .arg(QString::fromLatin1(MicrFaceName(line, weight))),
                            QString());

@@ -659,7 +659,7 @@ private slots:
         QVERIFY2(good.contains("Ferro-Sample at 10.00 pt") && good.contains("No faults."), qPrintable(good));
         QVERIFY2(good.contains("Position 1 ends 0.312 in") || good.contains("Position 1 ends 0.313 in"), qPrintable(good));
         QVERIFY2(bad.contains("No MICR line found on the middle cheque"), qPrintable(bad));
-        QVERIFY2(printers.startsWith("No printer: Line 3's face"), qPrintable(printers));
+        QVERIFY2(printers.startsWith("No remembered printer: Line 3's face"), qPrintable(printers));
         QCOMPARE(recorder.launches.size(), std::size_t(1));
         QCOMPARE(recorder.launches[0].target, QString("help/cheque-file.html"));
     }
