@@ -91,8 +91,8 @@ void ReadPositions(ChequeCheck &check, const std::vector<const ChequeFileWord *>
             if (letter.isSpace())
                 continue;
             if (byPosition.contains(position))
-                check.faults << QStringLiteral("Two characters fall in position %1: the face is too wide for its "
-                                               "place, or the line is printed twice.")
+                check.faults << QStringLiteral("Two characters fall in position %1: they stand closer than 0.125 in "
+                                               "(another size or face), or the line is printed twice.")
                                     .arg(position);
             byPosition.insert(position, letter);
             check.characters.push_back({letter, position, paper});
