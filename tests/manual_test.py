@@ -130,7 +130,7 @@ def completion():
     real = tools + ":" + BUILD_DIR
     p = "micr-calibration-page"
     cases = [
-        ([p, ""], None, ["--help", "--version", "check-line", "fonts", "line", "measure", "page", "place",
+        ([p, ""], None, ["--help", "--version", "check-line", "cheque", "fonts", "line", "measure", "page", "place",
                          "profiles"]),
         ([p, "pl"], None, ["place"]),
         ([p, "check"], None, ["check-line"]),

@@ -23,7 +23,7 @@ struct Run
 };
 
 // The commands as the program's users know them.
-const QStringList CommandNames{"page", "measure", "place", "line", "check-line", "profiles", "fonts"};
+const QStringList CommandNames{"page", "measure", "place", "line", "check-line", "cheque", "profiles", "fonts"};
 
 } // namespace
 
@@ -297,7 +297,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         QTest::newRow("placement option to measure") << QStringList{"measure", "3=7", "--cheque", "top"}
-                                                     << "--cheque is for page and place; measure takes no --cheque";
+                                                     << "--cheque is for page, place and cheque; measure takes no --cheque";
         QTest::newRow("paper to line") << QStringList{"line", "layout=ca,branch=12345,institution=003,onus=1C",
                                                       "--paper", "a4"}
                                        << "--paper is for page and place";
