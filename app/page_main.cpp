@@ -1,5 +1,7 @@
 // micr-calibration-page: writes the calibration page to a PDF or PNG file,
 // for users without a print dialog at hand, print shops and scripts.
+#include "SettingsExport.h"
+
 #include "calibration/CalibrationPage.h"
 #include "calibration/Measurement.h"
 #include "calibration/MicrLine.h"
@@ -117,6 +119,16 @@ struct CommandLine
     QCommandLineOption profiles{QStringLiteral("profiles"),
                                 QStringLiteral("List what the wizard remembers of each printer: its face, its "
                                                "last calibration and its placement correction.")};
+    QCommandLineOption exportSettings{
+        QStringLiteral("export-settings"),
+        QStringLiteral("Writes what your cheque program (freecheck, gnucash or odoo) needs for the MICR line to "
+                       "land where the standard puts it on this printer: to stdout, or whole to -o FILE. The face "
+                       "and correction are --printer QUEUE's, or --line N's (default 3); GnuCash's format prints "
+                       "the --micr-line given. Where it goes is said on stderr."),
+        QStringLiteral("PROGRAM")};
+    QCommandLineOption printer{QStringLiteral("printer"),
+                               QStringLiteral("With --export-settings: a printer the wizard remembers."),
+                               QStringLiteral("QUEUE")};
     QCommandLineOption json{QStringLiteral("json"),
                             QStringLiteral("With --measured, --placement-measured, --micr-line or --check-line: "
                                            "print one JSON object; with --profiles, one array.")};
@@ -131,7 +143,7 @@ struct CommandLine
             "placement page's bars and where its MICR line lands, and give the readings\n"
             "back with --measured or --placement-measured."));
         parser.addOptions({bold, dpi, paper, output, checkFonts, measured, page, cheque, chequeHeight, line,
-                           placementMeasured, micrLine, checkLine, chequeWidth, profiles, json});
+                           placementMeasured, micrLine, checkLine, chequeWidth, profiles, exportSettings, printer, json});
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -508,6 +520,32 @@ int WritePage(const ExportOptions &options)
     return Done;
 }
 
+// --export-settings PROGRAM with its own options only.
+int ExportSettingsFrom(const CommandLine &line)
+{
+    SettingsRequest request;
+    const std::optional<ChequeProgram> program = ChequeProgramFromKey(line.parser.value(line.exportSettings));
+    if (!program)
+        throw Refusal(QStringLiteral("--export-settings is freecheck, gnucash or odoo, not \"%1\"")
+                          .arg(line.parser.value(line.exportSettings)));
+    request.program = *program;
+    for (const QCommandLineOption *option : {&line.measured, &line.placementMeasured, &line.checkLine,
+                                             &line.profiles, &line.page, &line.dpi, &line.json, &line.chequeWidth}) {
+        if (line.parser.isSet(*option))
+            throw Refusal(QStringLiteral("--%1 is not for --export-settings").arg(option->names().first()));
+    }
+    if (line.parser.isSet(line.printer) && (line.parser.isSet(line.line) || line.parser.isSet(line.bold)))
+        throw Refusal(QStringLiteral("--printer brings its own face: give --printer or --line, not both"));
+    request.printer = line.parser.value(line.printer);
+    const QPageSize::PageSizeId paper =
+        line.parser.isSet(line.paper) ? ReadPaper(line.parser.value(line.paper)) : QPageSize::Letter;
+    request.layout = ReadPlacementLayout(line, paper);
+    if (line.parser.isSet(line.micrLine))
+        request.layout.userLine = ComposeMicrLine(ReadMicrFields(line.parser.value(line.micrLine)));
+    request.output = line.parser.value(line.output);
+    return ExportSettings(request);
+}
+
 // Options that belong to one task only are refused with another.
 void RefuseMisplacedOptions(const CommandLine &line)
 {
@@ -570,6 +608,10 @@ int main(int argc, char **argv)
             line.parser.showVersion();
         if (line.parser.isSet(line.checkFonts))
             return CheckFonts();
+        if (line.parser.isSet(line.exportSettings))
+            return ExportSettingsFrom(line);
+        if (line.parser.isSet(line.printer))
+            throw Refusal(QStringLiteral("--printer is for --export-settings"));
         RefuseMisplacedOptions(line);
         const bool json = line.parser.isSet(line.json);
         if (line.parser.isSet(line.profiles))

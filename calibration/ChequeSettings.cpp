@@ -442,3 +442,36 @@ ChequeProgramSettings SettingsFor(ChequeProgram program, const SettingsInputs &i
                               .arg(inputs.line->faults.join(QLatin1Char(' ')));
     return settings;
 }
+
+namespace {
+
+SettingsInputs InputsOnLayout(const PlacementLayout &layout)
+{
+    SettingsInputs inputs;
+    inputs.paperInches = layout.paperInches;
+    inputs.cheque = layout.cheque;
+    inputs.stock = layout.stock;
+    inputs.line = layout.userLine;
+    return inputs;
+}
+
+} // namespace
+
+SettingsInputs InputsForProfile(const PrinterProfile &profile, const PlacementLayout &layout)
+{
+    SettingsInputs inputs = InputsOnLayout(layout);
+    inputs.face = profile.Face();
+    inputs.printer = profile.queue;
+    // Without the face's widths there is no model, and nothing is written.
+    inputs.model = ProfileModel(profile, layout.paperInches, &inputs.modelSource).value_or(PrinterModel{});
+    return inputs;
+}
+
+SettingsInputs InputsForLine(CalibrationLine line, FontWeightChoice weight, const PlacementLayout &layout)
+{
+    SettingsInputs inputs = InputsOnLayout(layout);
+    inputs.face = QString::fromLatin1(MicrFaceName(line, weight));
+    inputs.model = LineModel(line, weight).value_or(PrinterModel{});
+    inputs.modelSource = QStringLiteral("Line %1's face printing the MICR line 7 in long").arg(line);
+    return inputs;
+}

@@ -66,5 +66,10 @@ struct ChequeProgramSettings
 
 ChequeProgramSettings SettingsFor(ChequeProgram program, const SettingsInputs &inputs);
 
+// The inputs for a remembered printer (its face and model), or for the
+// printer Line N's face is made for; the paper and cheque from `layout`.
+SettingsInputs InputsForProfile(const PrinterProfile &profile, const PlacementLayout &layout);
+SettingsInputs InputsForLine(CalibrationLine line, FontWeightChoice weight, const PlacementLayout &layout);
+
 // FreeCheck's cheque width for the tweaks it is given for.
 inline constexpr double FreeCheckChequeWidthInches = 8.5;
