@@ -218,7 +218,7 @@ std::optional<PositionRun> ChequeNumberPositions(const MicrLine &line)
     for (const MicrField &field : line.fields) {
         if (field.name != QLatin1String("on-us"))
             continue;
-        const int symbol = field.text.lastIndexOf(OnUsSymbol);
+        const int symbol = int(field.text.lastIndexOf(OnUsSymbol));
         if (symbol >= 0)
             return digitsAt(field.first - symbol - 1, field.last);
     }

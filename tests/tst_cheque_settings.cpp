@@ -82,10 +82,9 @@ QMap<QString, QString> Keys(const QString &text, const QString &section)
 
 double InchValue(const QString &value)
 {
-    QString number = value;
-    if (!number.endsWith(QLatin1String(" inch")))
+    if (!value.endsWith(QLatin1String(" inch")))
         return NAN;
-    return number.chopped(5).toDouble();
+    return value.chopped(5).toDouble();
 }
 
 SettingsInputs Inputs(CalibrationLine line, const Printer &printer, ChequePosition cheque, bool a4)
@@ -314,14 +313,14 @@ private slots:
                     // their ends balance about their cells' ends.
                     const double width = coords.value(2).toDouble();
                     const double rounded = std::round(AdvancePoints(line));
-                    QVERIFY(width >= number.size() * rounded); // else cut short
+                    const int digits = int(number.size());
+                    QVERIFY(width >= digits * rounded); // else cut short
                     const double right = x + width / 72;
                     double meanEnd = 0;
                     double meanCell = 0;
-                    for (int d = 0; d < number.size(); ++d) {
-                        meanEnd += printer.X(right - (number.size() - d) * rounded / 72 + advance) / number.size();
-                        meanCell += (paperWidth - PositionOneFromRight - (numberLast + number.size() - 1 - d - 1) * Pitch)
-                            / number.size();
+                    for (int d = 0; d < digits; ++d) {
+                        meanEnd += printer.X(right - (digits - d) * rounded / 72 + advance) / digits;
+                        meanCell += (paperWidth - PositionOneFromRight - (numberLast + digits - 1 - d - 1) * Pitch) / digits;
                     }
                     QVERIFY2(std::abs(meanEnd - meanCell) <= Tolerance,
                              qPrintable(QStringLiteral("%1 against %2").arg(meanEnd).arg(meanCell)));
