@@ -310,7 +310,6 @@ ChequeProgramSettings GnuCashSettings(const SettingsInputs &inputs, const MicrFa
     settings.ok = true;
     settings.fileName = QStringLiteral("micr-%1.chk").arg(face.family.toLower().remove(u' '));
     settings.text = QStringLiteral("# GnuCash check format: the MICR line in %1, written by MICR calibration.\n"
-                                   "# Copy it into ~/.local/share/gnucash/checks/ and restart GnuCash.\n"
                                    "[Top]\nGuid = %2\nTitle = %3\nFont = %4, 10\nBlocking_Chars = false\n"
                                    "Show_Grid = false\nShow_Boxes = false\n\n"
                                    "[Check Positions]\nHeight = %5\nNames = Top;Middle;Bottom\n\n"
@@ -357,6 +356,32 @@ ChequeProgramSettings OdooSettings(const SettingsInputs &inputs, const MicrFaceM
                .arg(leftmost)
                .arg(face.family);
     return settings;
+}
+
+// The notes written into the file too, wrapped: as comments in FreeCheck's
+// and GnuCash's key files (both skip lines starting with #), after the
+// figures in Odoo's text.
+QString WithNotes(ChequeProgram program, const QString &text, const QStringList &notes)
+{
+    constexpr int Width = 78;
+    const QString prefix = program == ChequeProgram::Odoo ? QString() : QStringLiteral("# ");
+    QString wrapped;
+    for (const QString &note : notes) {
+        QString line = prefix;
+        for (const QString &word : note.split(u' ', Qt::SkipEmptyParts)) {
+            if (line.size() > prefix.size() && line.size() + 1 + word.size() > Width) {
+                wrapped += line + u'\n';
+                line = prefix;
+            }
+            line += (line.size() > prefix.size() ? QStringLiteral(" ") : QString()) + word;
+        }
+        wrapped += line + u'\n';
+    }
+    if (program == ChequeProgram::Odoo)
+        return text + u'\n' + wrapped;
+    // After the first line, which says what the file is.
+    const qsizetype firstLine = text.indexOf(u'\n') + 1;
+    return text.left(firstLine) + wrapped + text.mid(firstLine);
 }
 
 } // namespace
@@ -440,6 +465,8 @@ ChequeProgramSettings SettingsFor(ChequeProgram program, const SettingsInputs &i
     if (settings.ok && inputs.line && !inputs.line->faults.isEmpty())
         settings.notes << QStringLiteral("Your MICR line has faults (%1): mend them before printing cheques.")
                               .arg(inputs.line->faults.join(QLatin1Char(' ')));
+    if (settings.ok)
+        settings.text = WithNotes(program, settings.text, settings.notes);
     return settings;
 }
 

@@ -58,8 +58,10 @@ struct ChequeProgramSettings
 {
     // False when nothing can be written (text empty); the notes say why.
     bool ok = false;
+    // The file, or the text to type in; the notes are in it too, as
+    // comments where the program's files have them.
     QString text;
-    QString fileName;
+    QString fileName; // suggested
     // Where it goes and what it assumes, a sentence each.
     QStringList notes;
 };

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QJsonArray>
 #include <QRawFont>
 
 #include <cmath>
@@ -262,4 +263,24 @@ QStringList Advice(const Assessment &assessment, FontWeightChoice weight)
     if (assessment.verdict == Verdict::Marginal)
         advice << QStringLiteral("Print a test cheque and check its MICR line with a MICR gauge.");
     return advice;
+}
+
+QJsonObject AssessmentAsJson(const Assessment &assessment, FontWeightChoice weight)
+{
+    QJsonArray lines;
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        const LineEstimate &estimate = assessment.lines[std::size_t(line - 1)];
+        lines.append(QJsonObject{{QStringLiteral("line"), line},
+                                 {QStringLiteral("length_in"),
+                                  estimate.length ? QJsonValue(ShownInches(*estimate.length)) : QJsonValue()},
+                                 {QStringLiteral("predicted"), estimate.predicted}});
+    }
+    const bool usable = assessment.usable();
+    return {{QStringLiteral("line"), usable ? QJsonValue(assessment.recommended) : QJsonValue()},
+            {QStringLiteral("face"),
+             usable ? QJsonValue(QLatin1String(MicrFaceName(assessment.recommended, weight))) : QJsonValue()},
+            {QStringLiteral("residual_in"), ShownInches(assessment.residual)},
+            {QStringLiteral("verdict"), AssessmentVerdictKey(assessment)},
+            {QStringLiteral("scale"), assessment.scale ? QJsonValue(*assessment.scale) : QJsonValue()},
+            {QStringLiteral("lines"), lines}};
 }

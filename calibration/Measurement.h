@@ -3,6 +3,7 @@
 #include "MicrFaceTable.h"
 #include "Readings.h"
 
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -103,3 +104,9 @@ QString LineSummary(const Assessment &assessment, CalibrationLine line);
 // What the user is to do about it, in a few sentences: confirm a
 // predicted line, re-measure, print at 100 %, or choose between two.
 QStringList Advice(const Assessment &assessment, FontWeightChoice weight);
+
+// The assessment for scripts, as one JSON object: `line` and `face` (null
+// unless usable), `residual_in`, `verdict` (AssessmentVerdictKey), `scale`
+// (null without one) and `lines`, each line's `line`, `length_in` (null
+// where its face is not installed) and whether it is `predicted`.
+QJsonObject AssessmentAsJson(const Assessment &assessment, FontWeightChoice weight);

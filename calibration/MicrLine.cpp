@@ -2,6 +2,7 @@
 
 #include "PlacementPage.h"
 
+#include <QJsonArray>
 #include <QMap>
 
 namespace {
@@ -330,4 +331,20 @@ double MicrLineLeftInches(const MicrLine &line, double chequeWidth)
 double MicrLineBaselineInches()
 {
     return PrintBandBottomInches;
+}
+
+QJsonObject MicrLineAsJson(const MicrLine &line, double chequeWidth)
+{
+    QJsonArray fields;
+    for (const MicrField &field : line.fields)
+        fields.append(QJsonObject{{QStringLiteral("name"), field.name},
+                                  {QStringLiteral("first"), field.first},
+                                  {QStringLiteral("last"), field.last},
+                                  {QStringLiteral("text"), field.text}});
+    return {{QStringLiteral("text"), line.letters},
+            {QStringLiteral("punctuation"), line.punctuation},
+            {QStringLiteral("fields"), fields},
+            {QStringLiteral("faults"), QJsonArray::fromStringList(line.faults)},
+            {QStringLiteral("left_in"), ShownInches(MicrLineLeftInches(line, chequeWidth))},
+            {QStringLiteral("baseline_in"), ShownInches(MicrLineBaselineInches())}};
 }

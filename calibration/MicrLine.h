@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -78,3 +79,9 @@ double MicrLineBaselineInches();
 // The faults of a US routing number (9 digits, a Federal Reserve prefix,
 // its check digit), none when it is good.
 QStringList RoutingNumberFaults(const QString &routing);
+
+// The line for scripts, as one JSON object: `text` (letters) and
+// `punctuation`, `fields` (each one's `name`, `first` and `last` position
+// and `text`), `faults`, and where it goes on a cheque `chequeWidth` inches
+// wide: `left_in` and `baseline_in`.
+QJsonObject MicrLineAsJson(const MicrLine &line, double chequeWidth);

@@ -136,3 +136,14 @@ QStringList DescribePlacement(const PlacementLayout &layout, const PlacementResu
                                                     "this page again to check it."));
     return lines;
 }
+
+QJsonObject PlacementAsJson(const PlacementResult &result)
+{
+    return {{QStringLiteral("scale"), result.scaleX},
+            {QStringLiteral("scale_y"), result.scaleY ? QJsonValue(*result.scaleY) : QJsonValue()},
+            {QStringLiteral("scale_verdict"), ScaleVerdictKey(result.scaleVerdict)},
+            {QStringLiteral("line_for_scale"), result.lineForScale != 0 ? QJsonValue(result.lineForScale) : QJsonValue()},
+            {QStringLiteral("move_right_in"), ShownInches(result.moveRight)},
+            {QStringLiteral("move_up_in"), ShownInches(result.moveUp)},
+            {QStringLiteral("within_tolerance"), result.offsetsFine()}};
+}

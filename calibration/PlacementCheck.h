@@ -3,6 +3,7 @@
 #include "Measurement.h"
 #include "PlacementPage.h"
 
+#include <QJsonObject>
 #include <QStringList>
 
 #include <optional>
@@ -74,3 +75,9 @@ QString ScaleVerdictKey(ScaleVerdict verdict);
 // The scales with their verdict, where the line landed and the correction
 // to enter into cheque-printing software, in words.
 QStringList DescribePlacement(const PlacementLayout &layout, const PlacementResult &result);
+
+// The result for scripts, as one JSON object: `scale`, `scale_y` (null
+// without a vertical bar), `scale_verdict` (ScaleVerdictKey),
+// `line_for_scale` (null when no face makes up for the scale),
+// `move_right_in`, `move_up_in` and `within_tolerance` (both moves).
+QJsonObject PlacementAsJson(const PlacementResult &result);

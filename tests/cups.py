@@ -1,5 +1,7 @@
 """A private CUPS server for tests: its own configuration, spool and socket
-(chosen with CUPS_SERVER), so it needs no system cupsd and disturbs none."""
+(chosen with CUPS_SERVER), so it needs no system cupsd and disturbs none.
+Its cups-pdf queues write into a folder of its own too (`pdf_dir`): two test
+runs at once on one machine never see each other's pages."""
 import os
 import shutil
 import subprocess
@@ -51,6 +53,17 @@ SystemGroup root
 """)
         self.env = dict(os.environ, CUPS_SERVER=self.socket)
         self.daemon = None
+        # cups-pdf reads /etc/cups/cups-pdf-NAME.conf for a device
+        # cups-pdf:/NAME; its Out folder is this server's own. The backend
+        # writes there as the job's owner, reached through folders lp can read.
+        self.pdf_instance = "micr-test-" + os.path.basename(self.root).replace("_", "-")
+        self.pdf_conf = f"/etc/cups/cups-pdf-{self.pdf_instance}.conf"
+        self.pdf_dir = os.path.join(self.root, "PDF")
+        os.mkdir(self.pdf_dir)
+        os.chmod(self.pdf_dir, 0o1777)
+        # Debian's own settings but for the folder.
+        with open(self.pdf_conf, "w") as conf:
+            conf.write(f"Out {self.pdf_dir}\nGrp lpadmin\nDecodeHexStrings 1\n")
 
     def start(self):
         self.daemon = subprocess.Popen(
@@ -105,6 +118,10 @@ esac
     def remove(self):
         self.stop()
         shutil.rmtree(self.root, ignore_errors=True)
+        try:
+            os.remove(self.pdf_conf)
+        except OSError:
+            pass
 
     def run(self, *command, check=True):
         return subprocess.run(command, env=self.env, capture_output=True, text=True, check=check)
@@ -113,7 +130,7 @@ esac
         """A cups-pdf queue whose media is `media` (A4, Letter). cups-pdf turns
         text into bitmap glyphs at the queue's resolution. `defaults` are more
         of the queue's default options, as NAME-default=VALUE."""
-        command = ("lpadmin", "-p", name, "-v", "cups-pdf:/", "-E", "-P", PPD, "-o", f"PageSize={media}",
+        command = ("lpadmin", "-p", name, "-v", f"cups-pdf:/{self.pdf_instance}", "-E", "-P", PPD, "-o", f"PageSize={media}",
                    "-o", f"Resolution={dpi}dpi", *[word for default in defaults for word in ("-o", default)])
         # A scheduler that has just started can turn the first requests away.
         for _ in range(20):

@@ -1,9 +1,8 @@
 """Runs a print-path test binary against a private cupsd with an A4 and a
 Letter cups-pdf queue, and Letter queues whose defaults would change a page's
-geometry (rotated, mirrored, even pages only, two to a sheet, fit to page). cups-pdf writes into the job owner's ~/PDF; the test
-can stop and start the cupsd with the script in MICR_CUPSD_CONTROL."""
+geometry (rotated, mirrored, even pages only, two to a sheet, fit to page). cups-pdf writes into the private server's own
+folder, named in MICR_CUPS_PDF_DIR; the test can stop and start the cupsd with the script in MICR_CUPSD_CONTROL."""
 import os
-import pwd
 import subprocess
 import sys
 
@@ -24,14 +23,13 @@ def main():
     if os.geteuid() != 0:
         print("the print-path test starts its own cupsd, which needs root: skipped")
         return SKIP
-    pdf_dir = os.path.join(pwd.getpwuid(os.geteuid()).pw_dir, "PDF")
     with PrivateCups() as cups:
         cups.add_pdf_queue("MicrA4", "A4")
         cups.add_pdf_queue("MicrLetter", "Letter")
         for name, default in HOSTILE_QUEUES.items():
             cups.add_pdf_queue(name, "Letter", defaults=[default])
         cups.run("lpadmin", "-d", "MicrA4")
-        env = dict(cups.env, MICR_CUPS_PDF_DIR=pdf_dir, MICR_CUPSD_CONTROL=cups.control_script())
+        env = dict(cups.env, MICR_CUPS_PDF_DIR=cups.pdf_dir, MICR_CUPSD_CONTROL=cups.control_script())
         result = subprocess.run([test_binary, *sys.argv[2:]], env=env)
         if result.returncode != 0:
             print("--- cupsd log ---")

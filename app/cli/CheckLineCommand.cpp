@@ -1,0 +1,38 @@
+// check-line TEXT: a MICR line as typed, checked against the standard's
+// fields, with where it goes on the cheque.
+#include "Command.h"
+#include "CommonOptions.h"
+#include "LineReport.h"
+
+namespace {
+
+class CheckLineCommand : public Command
+{
+public:
+    CheckLineCommand()
+        : Command(QStringLiteral("check-line"), QStringLiteral("Checks a MICR line as typed."),
+                  QStringLiteral("Checks a MICR line as typed against the standard's fields, its last character\n"
+                                 "at position 14 (at 1 when it ends in an amount field), and prints it as the\n"
+                                 "line command does. Exits with 0 with no fault, 1 with one."))
+    {
+        TakeArgument(QStringLiteral("TEXT"),
+                     QStringLiteral("The line as typed, symbols as A B C D or : ; < =."));
+        AddOptions({ChequeWidthOption(), json_});
+    }
+
+protected:
+    int Execute() override
+    {
+        return ReportMicrLine(CheckMicrLine(Given()), ReadChequeWidth(Parser()), IsSet(json_));
+    }
+
+private:
+    QCommandLineOption json_ = JsonOption(QStringLiteral("one JSON object"));
+};
+
+} // namespace
+
+std::unique_ptr<Command> MakeCheckLineCommand()
+{
+    return std::make_unique<CheckLineCommand>();
+}

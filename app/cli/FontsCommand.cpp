@@ -1,0 +1,32 @@
+// fonts: whether the faces the pages are set in are installed.
+#include "Command.h"
+
+#include "calibration/CalibrationPage.h"
+#include "calibration/PageExport.h"
+
+namespace {
+
+class FontsCommand : public Command
+{
+public:
+    FontsCommand()
+        : Command(QStringLiteral("fonts"), QStringLiteral("Checks that the MICR and security faces are installed."),
+                  QStringLiteral("Lists each MICR and security face as installed or missing. Exits with 1 when a\n"
+                                 "standard MICR face is missing."))
+    {
+    }
+
+protected:
+    int Execute() override
+    {
+        PrintLines(FaceReport());
+        return MissingMicrFaces().isEmpty() ? Done : Failed;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> MakeFontsCommand()
+{
+    return std::make_unique<FontsCommand>();
+}

@@ -1,0 +1,43 @@
+// line FIELDS: the user's MICR line composed from the bank's details, with
+// where it goes on the cheque.
+#include "Command.h"
+#include "CommonOptions.h"
+
+#include "LineReport.h"
+
+namespace {
+
+class LineCommand : public Command
+{
+public:
+    LineCommand()
+        : Command(QStringLiteral("line"), QStringLiteral("Composes your own MICR line from your bank's details."),
+                  QStringLiteral("Composes your own MICR line from your bank's details: prints the text to type,\n"
+                                 "each field's positions, every fault, and where the line goes on the cheque.\n"
+                                 "Exits with 0 with no fault, 1 with one. The page command's --micr-line prints\n"
+                                 "it on the placement page."))
+    {
+        TakeArgument(QStringLiteral("FIELDS"),
+                     QStringLiteral("layout=us,routing=NUMBER,onus=FIELD[,aux=FIELD][,epc=DIGIT] or "
+                                    "layout=ca,branch=NUMBER,institution=NUMBER,onus=FIELD[,aux=FIELD] (the on-us "
+                                    "fields as your bank prints them; symbols as A B C D or : ; < =)."));
+        AddOptions({ChequeWidthOption(), json_});
+    }
+
+protected:
+    int Execute() override
+    {
+        const MicrFields fields = ReadMicrFields(Given(), Name());
+        return ReportMicrLine(ComposeMicrLine(fields), ReadChequeWidth(Parser()), IsSet(json_));
+    }
+
+private:
+    QCommandLineOption json_ = JsonOption(QStringLiteral("one JSON object"));
+};
+
+} // namespace
+
+std::unique_ptr<Command> MakeLineCommand()
+{
+    return std::make_unique<LineCommand>();
+}

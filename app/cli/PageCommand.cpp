@@ -1,0 +1,131 @@
+// page: writes the calibration page or the placement page to a file.
+#include "Command.h"
+#include "CommonOptions.h"
+
+#include "calibration/CalibrationPage.h"
+#include "calibration/PageExport.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace {
+
+class PageCommand : public Command
+{
+public:
+    PageCommand()
+        : Command(QStringLiteral("page"),
+                  QStringLiteral("Writes the calibration page or the placement page to a PDF or PNG file."),
+                  QStringLiteral("Writes the MICR calibration page or the placement page, exactly as the wizard\n"
+                                 "prints them: a PDF (FILE.pdf) or a raster image (FILE.png). Print the file at\n"
+                                 "100 % (no \"fit to page\"): measure the calibration page's sample lines, or the\n"
+                                 "placement page's bars and where its MICR line lands, and give the readings\n"
+                                 "back with the measure or place command."))
+    {
+        AddOptions({output_, page_, bold_, dpi_, PaperOption()});
+        AddOptions(PlacementOptions());
+        AddOptions({micrLine_});
+    }
+
+protected:
+    int Execute() override
+    {
+        const ExportOptions options = ReadOptions();
+        const QStringList missing = MissingMicrFaces();
+        if (!missing.isEmpty())
+            std::fprintf(stderr,
+                         "micr-calibration-page: warning: not installed, their sample lines cannot be "
+                         "measured: %s\n",
+                         qPrintable(missing.join(QStringLiteral(", "))));
+        QString error;
+        if (!ExportCalibrationPage(options, &error)) {
+            std::fprintf(stderr, "micr-calibration-page: %s\n", qPrintable(error));
+            return Failed;
+        }
+        return Done;
+    }
+
+private:
+    ExportOptions ReadOptions() const
+    {
+        ExportOptions options;
+        if (IsSet(page_))
+            options.page = ExportedPage(ReadChoice(QStringLiteral("page"), Value(page_),
+                                                   {QStringLiteral("calibration"), QStringLiteral("placement")}));
+        if (options.page != ExportedPage::Placement) {
+            for (const QCommandLineOption &option : PlacementOptions()) {
+                if (IsSet(option))
+                    throw Refusal(QStringLiteral("--%1 is for the placement page: add --page placement")
+                                      .arg(option.names().first()));
+            }
+            if (IsSet(micrLine_))
+                throw Refusal(QStringLiteral("--micr-line prints on the placement page: add --page placement"));
+        }
+        options.bold = IsSet(bold_);
+        if (IsSet(dpi_))
+            ReadResolution(Value(dpi_), options);
+        options.paper = ReadPaper(Parser());
+        if (options.page == ExportedPage::Placement) {
+            const PlacementLayout layout = ReadPlacementLayout(Parser(), options.paper);
+            options.cheque = layout.cheque;
+            options.stock = layout.stock;
+            options.line = layout.line;
+            if (IsSet(micrLine_))
+                options.userLine = ComposeMicrLine(ReadMicrFields(Value(micrLine_), QStringLiteral("--micr-line")));
+        }
+        options.output = Value(output_);
+        if (options.output.isEmpty())
+            throw Refusal(QStringLiteral("no output file: give one with -o FILE"));
+        const QString suffix = QFileInfo(options.output).suffix().toLower();
+        if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
+            throw Refusal(
+                QStringLiteral("the output file must end in .pdf or .png, not \"%1\"").arg(options.output));
+        return options;
+    }
+
+    static void ReadResolution(const QString &text, ExportOptions &options)
+    {
+        static const QRegularExpression pattern(QStringLiteral("^(\\d{1,6})(?:[xX](\\d{1,6}))?$"));
+        const QRegularExpressionMatch match = pattern.match(text);
+        if (!match.hasMatch())
+            throw Refusal(QStringLiteral("--dpi takes N or XxY in dots per inch, not \"%1\"").arg(text));
+        options.dpiX = match.captured(1).toInt();
+        options.dpiY = match.captured(2).isEmpty() ? options.dpiX : match.captured(2).toInt();
+        for (int dpi : {options.dpiX, options.dpiY}) {
+            if (dpi < MinimumExportDpi || dpi > MaximumExportDpi)
+                throw Refusal(QStringLiteral("--dpi must be between %1 and %2, not %3")
+                                  .arg(MinimumExportDpi)
+                                  .arg(MaximumExportDpi)
+                                  .arg(dpi));
+        }
+    }
+
+    QCommandLineOption output_{{QStringLiteral("o"), QStringLiteral("output")},
+                               QStringLiteral("The file to write, FILE.pdf or FILE.png; it is written whole or not "
+                                              "at all."),
+                               QStringLiteral("FILE")};
+    QCommandLineOption page_{QStringLiteral("page"),
+                             QStringLiteral("calibration (default): the page with five sample lines; placement: "
+                                            "where the MICR line lands on a cheque, measured from the paper's "
+                                            "edges."),
+                             QStringLiteral("NAME")};
+    QCommandLineOption bold_ = BoldOption(
+        QStringLiteral("The bold MICR faces: the calibration page's labels, the placement page's MICR line."));
+    QCommandLineOption dpi_{QStringLiteral("dpi"),
+                            QStringLiteral("Device resolution the page is laid out for: N or XxY dots per inch "
+                                           "(default 600)."),
+                            QStringLiteral("N|XxY")};
+    QCommandLineOption micrLine_{QStringLiteral("micr-line"),
+                                 QStringLiteral("The placement page prints your own MICR line instead of the "
+                                                "sample, composed from FIELDS as the line command takes them."),
+                                 QStringLiteral("FIELDS")};
+};
+
+} // namespace
+
+std::unique_ptr<Command> MakePageCommand()
+{
+    return std::make_unique<PageCommand>();
+}

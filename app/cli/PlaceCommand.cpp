@@ -1,0 +1,83 @@
+// place READINGS: what was measured on a printed placement page, to the
+// scale's verdict and how far to move the MICR line.
+#include "Command.h"
+#include "CommonOptions.h"
+
+#include "calibration/PlacementCheck.h"
+
+namespace {
+
+class PlaceCommand : public Command
+{
+public:
+    PlaceCommand()
+        : Command(QStringLiteral("place"), QStringLiteral("Judges what was measured on a printed placement page."),
+                  QStringLiteral("Weighs what was measured on a printed placement page: prints the scale with its\n"
+                                 "verdict, where the MICR line landed and how far to move it in cheque-printing\n"
+                                 "software. Exits with 0 when the scale is fine and both moves are within\n"
+                                 "1/32 in, 1 otherwise. The options describe the page as it was printed."))
+    {
+        TakeArgument(QStringLiteral("READINGS"),
+                     QStringLiteral("bar=LENGTH,right=LENGTH,bottom=LENGTH or top=LENGTH instead of bottom, and "
+                                    "optionally vbar=LENGTH: the reference bar, the distance from the paper's right "
+                                    "edge to where position 1 ends, the baseline from the cheque's bottom edge "
+                                    "(cheque stock) or from the paper's top edge (plain paper), and the vertical "
+                                    "bar."));
+        AddOptions(PlacementOptions());
+        AddOptions({PaperOption(), bold_, json_});
+    }
+
+protected:
+    int Execute() override
+    {
+        const PlacementReadings readings = ReadReadings(Given());
+        const PlacementLayout layout = ReadPlacementLayout(Parser(), ReadPaper(Parser()));
+        const PlacementResult result = AssessPlacement(layout, readings, NominalLineLengths());
+        if (IsSet(json_))
+            PrintJson(QJsonDocument(PlacementAsJson(result)));
+        else
+            PrintLines(DescribePlacement(layout, result));
+        return result.fine() ? Done : Failed;
+    }
+
+private:
+    PlacementReadings ReadReadings(const QString &text) const
+    {
+        const QString form = QStringLiteral("bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]");
+        QString error;
+        const std::optional<QMap<QString, double>> lengths = ParseReadingList(
+            text,
+            {{QStringLiteral("bar"), ReferenceBarRange()},
+             {QStringLiteral("vbar"), VerticalBarRange()},
+             {QStringLiteral("right"), RightEdgeRange()},
+             {QStringLiteral("bottom"), BottomEdgeRange()},
+             {QStringLiteral("top"), TopEdgeRange()}},
+            form, &error);
+        if (!lengths)
+            throw Refusal(error.startsWith(QLatin1String("takes")) ? Name() + QLatin1Char(' ') + error : error);
+        if (!lengths->contains(QStringLiteral("bar")) || !lengths->contains(QStringLiteral("right"))
+            || lengths->contains(QStringLiteral("bottom")) == lengths->contains(QStringLiteral("top")))
+            throw Refusal(QStringLiteral("%1 needs bar, right and one of bottom or top, as %2").arg(Name(), form));
+        PlacementReadings readings;
+        readings.bar = lengths->value(QStringLiteral("bar"));
+        readings.right = lengths->value(QStringLiteral("right"));
+        if (lengths->contains(QStringLiteral("vbar")))
+            readings.verticalBar = lengths->value(QStringLiteral("vbar"));
+        readings.vertical = lengths->contains(QStringLiteral("top")) ? VerticalReading::FromPaperTop
+                                                                     : VerticalReading::FromChequeBottom;
+        readings.fromEdge = lengths->value(readings.vertical == VerticalReading::FromPaperTop
+                                               ? QStringLiteral("top")
+                                               : QStringLiteral("bottom"));
+        return readings;
+    }
+
+    QCommandLineOption bold_ = BoldOption(QStringLiteral("The page's MICR line was in the bold face of --line."));
+    QCommandLineOption json_ = JsonOption(QStringLiteral("one JSON object"));
+};
+
+} // namespace
+
+std::unique_ptr<Command> MakePlaceCommand()
+{
+    return std::make_unique<PlaceCommand>();
+}
