@@ -17,7 +17,10 @@ bound the exporter states); the face and 10 points. It does the same on
 each cheque for a remembered printer (--printer) whose placement page read a
 scale both ways and a shift, its model worked out here from those readings.
 The test faces are
-installed for GnuCash from build/tests/fonts (made by ./test).
+installed for GnuCash from build/tests/fonts (made by ./test); --fonts DIR
+takes faces of another folder with its fonts.conf instead (a face whose
+descent is no whole number of points lands the same: GnuCash does not round
+it).
 
 GnuCash is not one of the project's packages: install the rig's own list
 (see its README). Exits 0 when every cheque lands, 1 when one does not, 77
@@ -151,10 +154,11 @@ def main():
     parser.add_argument("--build", default=os.path.join(root, "build"))
     parser.add_argument("--rig", default="/work/shared/tools/gnucash-rig")
     parser.add_argument("--quick", action="store_true", help="Line 3 on the top cheque only")
+    parser.add_argument("--fonts", help="the faces' folder, with its fonts.conf (default: the build's test faces)")
     parser.add_argument("--save-pdf", help="keep the first cheque's PDF here")
     args = parser.parse_args()
     exporter = os.path.join(args.build, "micr-calibration-page")
-    fonts = os.path.join(args.build, "tests", "fonts")
+    fonts = args.fonts or os.path.join(args.build, "tests", "fonts")
     print_check = os.path.join(args.rig, "print_check.sh")
     if not shutil.which("gnucash") or not os.path.exists(print_check):
         print("gnucash-cheques: GnuCash or the rig (%s) is missing" % args.rig, file=sys.stderr)
