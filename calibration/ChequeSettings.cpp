@@ -10,7 +10,6 @@
 namespace {
 
 constexpr double PointsPerInch = 72;
-constexpr double MicrPoints = 10;
 
 // The face's symbols, as this program types them (MicrLine's letters).
 constexpr QChar TransitSymbol = u'A';
@@ -19,6 +18,12 @@ constexpr QChar OnUsSymbol = u'C';
 constexpr QChar DashSymbol = u'D';
 // Where the transit field starts when no line says otherwise.
 constexpr int TransitFirstPosition = 43;
+
+// The page point that the printer puts at `paper`.
+QPointF PageOf(const PrinterModel &model, QPointF paper)
+{
+    return {(paper.x() - model.ox) / model.sx, (paper.y() - model.oy) / model.sy};
+}
 
 // Big-endian fields of a font table; 0 past its end.
 int UInt16At(const QByteArray &table, int at)
@@ -106,7 +111,7 @@ QString Describe(const SettingsInputs &inputs, const MicrFaceMetrics &face)
                           "shifted %6 in right and %7 in down)")
         .arg(face.family,
              inputs.printer.isEmpty() ? QString() : QStringLiteral(" on %1").arg(inputs.printer),
-             inputs.modelSource.isEmpty() ? QStringLiteral("the face") : inputs.modelSource)
+             inputs.model.source.isEmpty() ? QStringLiteral("the face") : inputs.model.source)
         .arg(inputs.model.sx * 100, 0, 'f', 2)
         .arg(inputs.model.sy * 100, 0, 'f', 2)
         .arg(Inches(inputs.model.ox), Inches(inputs.model.oy));
@@ -129,10 +134,10 @@ ChequeProgramSettings FreeCheckSettings(const SettingsInputs &inputs, const Micr
     const int transit = TransitPosition(inputs.line);
     const double right = FreeCheckChequeWidthInches;
     // Position 1's end follows the transit symbol's left edge by `transit` advances.
-    const double anchorX = model.Page({CellRightOnPaper(right, 1), 0}).x() - transit * advance;
+    const double anchorX = PageOf(model, {CellRightOnPaper(right, 1), 0}).x() - transit * advance;
     const double horizontal = anchorX - (right - FreeCheckAnchorFromRight);
     const double bottom = ChequeBottomOnPaper(inputs);
-    const double baseline = model.Page({0, bottom - PrintBandBottomInches}).y();
+    const double baseline = PageOf(model, {0, bottom - PrintBandBottomInches}).y();
     const double vertical = (bottom - FreeCheckBaselineUp) - baseline;
     const double perInch = 1 / model.sx - 1;
 
@@ -260,10 +265,10 @@ ChequeProgramSettings GnuCashSettings(const SettingsInputs &inputs, const MicrFa
     // Every cheque of the sheet lands right when the positions are as far
     // apart on the page as the cheques are on paper over the scale.
     const double height = inputs.stock.chequeInches / model.sy * PointsPerInch;
-    const double topBaseline = model.Page({0, inputs.stock.chequeInches - PrintBandBottomInches}).y();
+    const double topBaseline = PageOf(model, {0, inputs.stock.chequeInches - PrintBandBottomInches}).y();
     const double y = topBaseline * PointsPerInch + face.descentPoints;
     const auto cellEnd = [&](int position) {
-        return model.Page({CellRightOnPaper(chequeRight, position), 0}).x() * PointsPerInch;
+        return PageOf(model, {CellRightOnPaper(chequeRight, position), 0}).x() * PointsPerInch;
     };
 
     const QString title = QStringLiteral("MICR line, %1%2")
@@ -336,9 +341,9 @@ ChequeProgramSettings OdooSettings(const SettingsInputs &inputs, const MicrFaceM
     const double advance = face.advancePoints / PointsPerInch;
     const double right = CellRightOnPaper(inputs.paperInches.width(), 1);
     const double designedLeft = right - leftmost * PositionPitchInches;
-    const double left = model.Page({right, 0}).x() - leftmost * advance - designedLeft;
+    const double left = PageOf(model, {right, 0}).x() - leftmost * advance - designedLeft;
     const double baseline = ChequeBottomOnPaper(inputs) - PrintBandBottomInches;
-    const double top = model.Page({0, baseline}).y() - baseline;
+    const double top = PageOf(model, {0, baseline}).y() - baseline;
 
     ChequeProgramSettings settings;
     settings.ok = true;
@@ -490,7 +495,7 @@ SettingsInputs InputsForProfile(const PrinterProfile &profile, const PlacementLa
     inputs.face = profile.Face();
     inputs.printer = profile.queue;
     // Without the face's widths there is no model, and nothing is written.
-    inputs.model = ProfileModel(profile, layout.paperInches, &inputs.modelSource).value_or(PrinterModel{});
+    inputs.model = ModelForProfile(profile).value_or(PrinterModel{});
     return inputs;
 }
 
@@ -498,7 +503,6 @@ SettingsInputs InputsForLine(CalibrationLine line, FontWeightChoice weight, cons
 {
     SettingsInputs inputs = InputsOnLayout(layout);
     inputs.face = QString::fromLatin1(MicrFaceName(line, weight));
-    inputs.model = LineModel(line, weight).value_or(PrinterModel{});
-    inputs.modelSource = QStringLiteral("Line %1's face printing the MICR line 7 in long").arg(line);
+    inputs.model = ModelForLine(line, weight).value_or(PrinterModel{});
     return inputs;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ChequeCheck.h"
 #include "MicrLine.h"
 #include "PlacementPage.h"
-#include "PrinterModel.h"
 
 #include <QSizeF>
 #include <QString>
@@ -43,10 +43,9 @@ std::optional<MicrFaceMetrics> ReadMicrFaceMetrics(const QString &family);
 
 struct SettingsInputs
 {
-    QString face;        // the face calibrated for this printer
-    PrinterModel model;  // this printer's
-    QString printer;     // its queue, or empty for a line's model
-    QString modelSource; // where the model came from, in words
+    QString face;       // the face calibrated for this printer
+    PrinterModel model; // this printer's, as the cheque file check takes it
+    QString printer;    // its queue, or empty for a line's model
     // The user's MICR line, where one was composed.
     std::optional<MicrLine> line;
     QSizeF paperInches{8.5, 11};

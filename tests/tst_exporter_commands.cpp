@@ -18,7 +18,8 @@ struct Run
 };
 
 // The commands as the program's users know them.
-const QStringList CommandNames{"page", "measure", "place", "line", "check-line", "profiles", "fonts", "settings"};
+const QStringList CommandNames{"page", "measure", "place", "line", "check-line", "cheque", "profiles", "fonts",
+                               "settings"};
 
 } // namespace
 
@@ -222,8 +223,9 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("placement option to measure") << QStringList{"measure", "3=7", "--cheque", "top"}
-                                                     << "--cheque is for page, place and settings; measure takes no --cheque";
+        QTest::newRow("placement option to measure")
+            << QStringList{"measure", "3=7", "--cheque", "top"}
+            << "--cheque is for page, place, cheque and settings; measure takes no --cheque";
         QTest::newRow("paper to line") << QStringList{"line", "layout=ca,branch=12345,institution=003,onus=1C",
                                                       "--paper", "a4"}
                                        << "--paper is for page, place and settings";
@@ -276,7 +278,7 @@ private slots:
                            "--micr-line", fields}
             << 0 << "Font = FerrodarkW Sample, 10";
         QTest::newRow("a remembered printer") << QStringList{"settings", "freecheck", "--printer", "Office"} << 0
-                                              << "model from the calibration of 1 Dec 2026";
+                                              << "model from printer Office, calibrated for Line 4";
         QTest::newRow("a printer not remembered") << QStringList{"settings", "odoo", "--printer", "Nowhere"} << 1
                                                   << "no printer \"Nowhere\" is remembered";
         QTest::newRow("GnuCash without a line") << QStringList{"settings", "gnucash"} << 1

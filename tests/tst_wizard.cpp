@@ -7,6 +7,7 @@
 #include "calibration/PrinterProfiles.h"
 #include "forms/Micr.h"
 #include "forms/MyMicrLine.h"
+#include "forms/ChequeFile.h"
 #include "forms/Printers.h"
 #include "platform/ErrorBox.h"
 #include "platform/FaceSubstitutes.h"
@@ -385,7 +386,7 @@ private slots:
             ++withTip;
             QVERIFY2(control->toolTipDuration() == 6000, qPrintable(control->objectName()));
         }
-        QCOMPARE(withTip, 20); // the designed 16; measurements, placement, MICR line and printers buttons
+        QCOMPARE(withTip, 21); // the designed 16; measurements, placement, MICR line, cheque file and printers buttons
         const QString lineTip = "Pick the line on the caibration sheet that is 7 inches long";
         for (const char *name : {"GroupBox1", "RadioButton1", "RadioButton5"})
             QCOMPARE(Control(window, name)->toolTip(), lineTip);
@@ -629,6 +630,40 @@ private slots:
         QCOMPARE(canadian, QString("A12345D003A    123456789C 1001"));
     }
 
+    // The Cheque File window on step 3: a file typed in is read and
+    // checked against Line 3's printer, the cheque drawn, F1 opens its help.
+    void chequeFileWindow()
+    {
+        TForm1 *window = OpenWizard();
+        NextCancellingPrint(window);
+        Click(window, "NextButton");
+        QVERIFY(window->findChild<QPushButton *>("ChequeFileButton")->isVisible());
+        QString good, bad, printers;
+        bool drawn = false;
+        LaunchRecorder recorder;
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            auto *file = modal->findChild<QLineEdit *>("FileField");
+            QTest::keyClicks(file, MICR_SOURCE_DIR "/tests/data/weasyprint.pdf");
+            QTest::keyClick(file, Qt::Key_Return);
+            good = modal->findChild<QPlainTextEdit *>("ResultText")->toPlainText();
+            drawn = qobject_cast<TChequeFile *>(modal)->Result().has_value();
+            modal->findChild<QComboBox *>("ChequeChoice")->setCurrentIndex(1);
+            bad = modal->findChild<QPlainTextEdit *>("ResultText")->toPlainText();
+            printers = modal->findChild<QComboBox *>("PrinterChoice")->currentText();
+            QTest::keyClick(file, Qt::Key_F1);
+            static_cast<QDialog *>(modal)->reject();
+        });
+        Click(window, "ChequeFileButton");
+        QVERIFY(*seen);
+        QVERIFY(drawn);
+        QVERIFY2(good.contains("Ferro-Sample at 10.00 pt") && good.contains("No faults."), qPrintable(good));
+        QVERIFY2(good.contains("Position 1 ends 0.312 in") || good.contains("Position 1 ends 0.313 in"), qPrintable(good));
+        QVERIFY2(bad.contains("No MICR line found on the middle cheque"), qPrintable(bad));
+        QVERIFY2(printers.startsWith("No printer: Line 3's face"), qPrintable(printers));
+        QCOMPARE(recorder.launches.size(), std::size_t(1));
+        QCOMPARE(recorder.launches[0].target, QString("help/cheque-file.html"));
+    }
+
     // A damaged profile file at start: said once, naming both files, and
     // the wizard goes on with none.
     void damagedProfilesAtStart()
@@ -769,7 +804,7 @@ private slots:
             widget = widget->nextInFocusChain();
         } while (widget != first);
         QCOMPARE(chain, QStringList({"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
-                                     "RadioButton5", "MeasureButton", "PlacementButton", "MicrLineButton", "HelpButtonClick", "BuyNow", "BitBtn1", "StandardMICR",
+                                     "RadioButton5", "MeasureButton", "PlacementButton", "MicrLineButton", "ChequeFileButton", "HelpButtonClick", "BuyNow", "BitBtn1", "StandardMICR",
                                      "UseBold", "CancelButtonClick", "NextButton", "PreviousButton", "Gauge"}));
         QCOMPARE(Control(window, "SpeedButton1")->focusPolicy(), Qt::NoFocus);
     }

@@ -21,6 +21,7 @@ constexpr OldForm Forms[] = {
     {"placement-measured", "READINGS", "place"},
     {"micr-line", "FIELDS", "line"},
     {"check-line", "TEXT", "check-line"},
+    {"check-cheque", "FILE", "cheque"},
     {"export-settings", "PROGRAM", "settings"},
 };
 
