@@ -246,8 +246,9 @@ std::optional<PositionRun> ChequeNumberPositions(const MicrLine &line)
 //   item runs at a whole number of points a character whatever the face:
 //   each character here is an item of its own, started where its cell
 //   needs it. The cheque number is one item (GnuCash fills it in) and
-//   keeps the rounded pitch; it is placed so that its digits' errors
-//   balance about their cells.
+//   keeps the rounded pitch; its last digit ends where its cell does, so
+//   the number stays right-aligned however many digits it has, and the
+//   others stand off their cells by a fraction of a point each.
 // - A character the face lacks is set in a fallback font whose descent
 //   moves the baseline: blanks are gaps between items, never spaces.
 ChequeProgramSettings GnuCashSettings(const SettingsInputs &inputs, const MicrFaceMetrics &face)
@@ -293,7 +294,7 @@ ChequeProgramSettings GnuCashSettings(const SettingsInputs &inputs, const MicrFa
         const int digits = number->first - number->last + 1;
         const double rounded = std::round(advance);
         const double pitch = PositionPitchInches / model.sx * PointsPerInch;
-        const double end = cellEnd(number->last) + rounded - advance - (digits - 1) / 2.0 * (pitch - rounded);
+        const double end = cellEnd(number->last) + rounded - advance;
         // Room for the digits at the rounded pitch, and a point to spare.
         const double width = digits * std::max(rounded, pitch) + 1;
         ++item;
@@ -310,7 +311,7 @@ ChequeProgramSettings GnuCashSettings(const SettingsInputs &inputs, const MicrFa
                               .arg(digits)
                               .arg(rounded, 0, 'f', 0)
                               .arg(pitch, 0, 'f', 2)
-                              .arg(Inches((digits - 1) / 2.0 * std::abs(pitch - rounded) / PointsPerInch * model.sx));
+                              .arg(Inches((digits - 1) * std::abs(pitch - rounded) / PointsPerInch * model.sx));
     }
     settings.ok = true;
     settings.fileName = QStringLiteral("micr-%1.chk").arg(face.family.toLower().remove(u' '));

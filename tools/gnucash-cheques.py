@@ -106,7 +106,9 @@ def check_cheque(pdf, measure, line, position, chars, number_cells, model):
     number = [0.0]
     ends = []
     baselines = []
-    number_bound = (len(number_cells) - 1) / 2 * abs(advance - round(advance)) * sx / POINTS + TOLERANCE
+    # The number's digits at whole points: the last in its cell, each other
+    # off by the difference of that pitch on paper from 0.125 in.
+    number_bound = (len(number_cells) - 1) * abs(round(advance) * sx / POINTS - PITCH) + TOLERANCE
     for run in runs:
         font = re.sub(r"^[A-Z]{6}\+", "", run["font"])
         if font != POSTSCRIPT[line]:
