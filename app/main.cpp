@@ -1,6 +1,8 @@
 #include "MicrApplication.h"
 #include "Startup.h"
 #include "WindowSet.h"
+#include "WizardHelp.h"
+#include "i18n/Translations.h"
 #include "forms/Micr.h"
 #include "platform/ErrorBox.h"
 #include "platform/FaceSubstitutes.h"
@@ -25,7 +27,11 @@ void CentreOnDesktop(QWidget *window)
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> answered = AnswerHelpOrVersion(argc, argv))
+        return *answered;
     MicrApplication application(argc, argv);
+    // Before any window is made: the forms take their texts when built.
+    I18n::InstallTranslations(application);
     // The program reads only small pictures; a file that claims otherwise
     // must not make the decoder allocate hundreds of megabytes.
     QImageReader::setAllocationLimit(16);

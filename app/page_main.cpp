@@ -5,10 +5,12 @@
 #include "cli/Program.h"
 
 // The commands, in the order --help lists them. A command is one file in
-// app/cli/ (a Command subclass and the function that makes it; see
-// MeasureCommand.cpp): adding one is that file, its declaration here and its
-// row in the table. Its options are then taken, and misplaced ones named,
-// by the program, the old forms, the manual page and the completion.
+// app/cli/ (a Command subclass and the function that makes it, as in
+// MeasureCommand.cpp; CMake picks the file up): adding one is that file and,
+// here, its function's declaration and its row in the table. Its --help,
+// its section of the manual page and its completion follow from the
+// Command, and its options are named to whoever gives them to another
+// command.
 std::unique_ptr<Command> MakePageCommand();
 std::unique_ptr<Command> MakeMeasureCommand();
 std::unique_ptr<Command> MakePlaceCommand();

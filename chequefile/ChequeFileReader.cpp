@@ -30,8 +30,9 @@ constexpr qint64 TrailerWindow = 1024;
 constexpr double DrawingDpi = 150;
 // Text hides the ink this far around its boxes (glyphs overhang them a little).
 constexpr int TextMarginPixels = 2;
-// A pixel this dark or darker is ink (0 white, 255 black).
-constexpr int InkDarkness = 64;
+// A pixel this dark or darker is ink (0 white, 255 black): a hairline of
+// 0.1 pt still covers a fifth of a pixel; a light tint stays below.
+constexpr int InkDarkness = 40;
 // The MICR line's baseline is measured from its ink at this resolution,
 // from the anti-aliased bottom edge: poppler's rasteriser sets glyphs
 // about a pixel high, so the pixels are kept small (0.0004 in).
@@ -40,6 +41,9 @@ constexpr double BaselineDpi = 2400;
 // of a MICR face), ink is looked for only this far: a mark further down is
 // no part of the word.
 constexpr double InkBelowBoxInches = 0.01;
+// A page or strip is never rendered with more pixels than this (a poster
+// of a page would otherwise take gigabytes): its resolution is lowered.
+constexpr double MostPixels = 40e6;
 // Ghostscript is given this long to make a PDF of a one-page file.
 constexpr int GhostscriptMilliseconds = 30000;
 
@@ -54,6 +58,13 @@ QRectF Inches(const poppler::rectf &points)
 {
     return {points.x() / PointsPerInch, points.y() / PointsPerInch, points.width() / PointsPerInch,
             points.height() / PointsPerInch};
+}
+
+// A coordinate in pixels as an index from 0 to `size`, whatever the file
+// says (text far off the page, or at no number at all).
+int Pixel(double at, int size)
+{
+    return std::isfinite(at) ? int(std::clamp(std::floor(at), 0.0, double(size))) : 0;
 }
 
 // Darkness of a gray8 pixel, 0 (white) to 255 (black).
@@ -87,20 +98,27 @@ void MeasureInkBottoms(const poppler::page &page, const std::vector<ChequeFileWo
     for (const ChequeFileWord *word : row)
         strip |= word->box;
     strip.setBottom(strip.bottom() + InkBelowBoxInches);
-    const int x0 = std::max(0, int(std::floor(strip.left() * BaselineDpi)));
-    const int y0 = std::max(0, int(std::floor(strip.top() * BaselineDpi)));
-    const int w = int(std::ceil(strip.right() * BaselineDpi)) - x0;
-    const int h = int(std::ceil(strip.bottom() * BaselineDpi)) - y0;
-    const poppler::image image = Render(page, BaselineDpi, x0, y0, w, h);
+    // Text may stand off the page; its ink there is not printed.
+    strip &= QRectF(QPointF(0, 0), Inches(page.page_rect(poppler::media_box)).size());
+    if (strip.isEmpty())
+        return;
+    const double dpi = std::min(BaselineDpi, std::sqrt(MostPixels / std::max(1e-6, strip.width() * strip.height())));
+    const int x0 = std::max(0, int(std::floor(strip.left() * dpi)));
+    const int y0 = std::max(0, int(std::floor(strip.top() * dpi)));
+    const int w = int(std::ceil(strip.right() * dpi)) - x0;
+    const int h = int(std::ceil(strip.bottom() * dpi)) - y0;
+    if (w <= 0 || h <= 0)
+        return;
+    const poppler::image image = Render(page, dpi, x0, y0, w, h);
     if (!image.is_valid())
         return;
     for (ChequeFileWord *word : row) {
         double lowest = -1;
         for (const QRectF &character : word->characters) {
             // The middle of the cell: its neighbours' overhangs stay out.
-            const int left = std::max(0, int(std::lround((character.left() + character.width() * 0.1) * BaselineDpi)) - x0);
-            const int right = std::min(image.width(), int(std::lround((character.right() - character.width() * 0.1) * BaselineDpi)) - x0);
-            const int top = std::max(0, int(std::lround(character.top() * BaselineDpi)) - y0);
+            const int left = Pixel((character.left() + character.width() * 0.1) * dpi - x0, image.width());
+            const int right = Pixel((character.right() - character.width() * 0.1) * dpi - x0, image.width());
+            const int top = Pixel(character.top() * dpi - y0, image.height());
             for (int x = left; x < right; ++x) {
                 for (int y = image.height() - 1; y >= top; --y) {
                     const int darkness = Darkness(image, x, y);
@@ -113,14 +131,16 @@ void MeasureInkBottoms(const poppler::page &page, const std::vector<ChequeFileWo
             }
         }
         if (lowest >= 0)
-            word->inkBottom = (y0 + lowest) / BaselineDpi;
+            word->inkBottom = (y0 + lowest) / dpi;
     }
 }
 
 // Boxes around the ink that no text covers, at DrawingDpi.
 std::vector<QRectF> Drawings(const poppler::page &page, const std::vector<ChequeFileWord> &words)
 {
-    const poppler::image image = Render(page, DrawingDpi);
+    const QSizeF size = Inches(page.page_rect(poppler::media_box)).size();
+    const double dpi = std::min(DrawingDpi, std::sqrt(MostPixels / std::max(1e-6, size.width() * size.height())));
+    const poppler::image image = Render(page, dpi);
     if (!image.is_valid())
         return {};
     const int width = image.width();
@@ -131,10 +151,12 @@ std::vector<QRectF> Drawings(const poppler::page &page, const std::vector<Cheque
             ink[std::size_t(y) * std::size_t(width) + std::size_t(x)] = Darkness(image, x, y) >= InkDarkness ? 1 : 0;
     }
     for (const ChequeFileWord &word : words) {
-        const int left = std::max(0, int(std::floor(word.box.left() * DrawingDpi)) - TextMarginPixels);
-        const int right = std::min(width, int(std::ceil(word.box.right() * DrawingDpi)) + TextMarginPixels);
-        const int top = std::max(0, int(std::floor(word.box.top() * DrawingDpi)) - TextMarginPixels);
-        const int bottom = std::min(height, int(std::ceil(word.box.bottom() * DrawingDpi)) + TextMarginPixels);
+        const int left = Pixel(word.box.left() * dpi - TextMarginPixels, width);
+        const int right = Pixel(std::ceil(word.box.right() * dpi) + TextMarginPixels, width);
+        const int top = Pixel(word.box.top() * dpi - TextMarginPixels, height);
+        const int bottom = Pixel(std::ceil(word.box.bottom() * dpi) + TextMarginPixels, height);
+        if (left >= right)
+            continue;
         for (int y = top; y < bottom; ++y)
             std::fill(ink.begin() + std::ptrdiff_t(y) * width + left, ink.begin() + std::ptrdiff_t(y) * width + right, 0);
     }
@@ -170,8 +192,8 @@ std::vector<QRectF> Drawings(const poppler::page &page, const std::vector<Cheque
                 }
             }
         }
-        boxes.emplace_back(left / DrawingDpi, top / DrawingDpi, (right - left) / DrawingDpi,
-                           (bottom - top) / DrawingDpi);
+        boxes.emplace_back(left / dpi, top / dpi, (right - left) / dpi,
+                           (bottom - top) / dpi);
     }
     return boxes;
 }

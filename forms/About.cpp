@@ -11,6 +11,14 @@ TForm3 *Form3 = nullptr;
 TForm3::TForm3(QWidget *owner) : WizardDialog(QPoint(142, 93), owner)
 {
     setupUi(this);
+    // The vendor's details come from one place, as on the page and in the
+    // documents; only the words around them are translated.
+    StaticText2->setText(QString::fromUtf8(Vendor::CompanyName));
+    StaticText3->setText(QString::fromUtf8(Vendor::StreetAddress));
+    StaticText4->setText(QString::fromUtf8(Vendor::CityLine));
+    StaticText5->setText(StaticText5->text().arg(QLatin1String(Vendor::PhoneNumber)));
+    StaticText8->setText(QLatin1String(Vendor::WebHost));
+    StaticText7->setText(QLatin1String(Vendor::GaugeWebHost));
     FinishForm();
 }
 

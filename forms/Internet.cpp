@@ -1,5 +1,6 @@
 #include "Internet.h"
 
+#include "common/VendorDetails.h"
 #include "platform/ShellLauncher.h"
 
 TConnect *Connect = nullptr;
@@ -7,6 +8,7 @@ TConnect *Connect = nullptr;
 TConnect::TConnect(QWidget *owner) : WizardDialog(QPoint(39, 37), owner)
 {
     setupUi(this);
+    Label11->setText(Label11->text().arg(QLatin1String(Vendor::OrderPhoneNumber)));
     FinishForm();
     // Keys for the buttons that take no focus, as their tooltips say; set
     // after the captions, which would replace them with their (absent)

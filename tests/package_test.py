@@ -4,6 +4,7 @@ its data folder and finds its files. In CI (CI=true, as root) the package
 is also installed for real with apt-get and removed again."""
 import configparser
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -39,6 +40,23 @@ def starts_cleanly(program, cwd, extra_env=None):
     process.kill()
     _, errors = process.communicate()
     return alive and "cannot load" not in errors, errors
+
+
+def lint_deb(deb):
+    """lintian on the package: no error, and no warning but those listed,
+    each with its reason, in packaging/lintian-warnings.md."""
+    if not shutil.which("lintian"):
+        check(False, "lintian is installed (tools/debian-test-packages.txt)")
+        return
+    linted = run("lintian", "--no-tag-display-limit", "--suppress-tags", "no-tags-to-display", deb)
+    tags = [line.split()[:3] for line in linted.stdout.splitlines() if line[:2] in ("E:", "W:")]
+    errors = [tag for tag in tags if tag[0] == "E:"]
+    check(not errors, f"lintian reports no error: {errors}")
+    listed_file = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "packaging", "lintian-warnings.md")
+    with open(listed_file, encoding="utf-8") as file:
+        listed = set(re.findall(r"^\| `([a-z0-9-]+)`", file.read(), re.M))
+    warned = {tag[2] for tag in tags if tag[0] == "W:"}
+    check(warned <= listed, f"every lintian warning is listed with its reason: {sorted(warned - listed)}")
 
 
 def main():
@@ -85,6 +103,10 @@ def main():
         check(section["Path"] == f"{prefix}/share/micr-calibration", f"starts in its data folder: {section['Path']}")
         check(section["Exec"] == "micr-calibration" and section["Icon"] == APP_ID, "Exec and Icon")
         check(section.get("StartupWMClass") == "micr-calibration", "the X11 window class matches the entry")
+        check(all(section.get(key + "[fr]") for key in ("Name", "GenericName", "Comment")), "the entry in French")
+        with open(root + f"{prefix}/share/metainfo/{APP_ID}.metainfo.xml", encoding="utf-8") as xml:
+            french = xml.read().count('xml:lang="fr"')
+        check(french >= 4, f"the metainfo's name, summary and description in French ({french})")
 
         # The unpacked program, started the way the desktop entry starts it,
         # and from a terminal in another folder: it finds its glyphs either way.
@@ -94,6 +116,18 @@ def main():
         check(ok, "started in another folder, it finds its glyphs in its data folder: " + errors[-300:])
         for page in ("index.html", "verdicts.html", "placement.html", "placement-page.png"):
             check(os.path.isfile(root + f"{prefix}/share/micr-calibration/help/{page}"), f"installs the HTML help {page}")
+
+        for program in ("micr-calibration", "micr-calibration-page"):
+            page = root + f"{prefix}/share/man/man1/{program}.1.gz"
+            check(os.path.isfile(page), f"installs the manual page {program}(1), gzipped")
+            shown = run("man", "--warnings", "-l", page, env=dict(os.environ, LC_ALL="C.UTF-8", MANWIDTH="80"))
+            check(shown.returncode == 0 and "SYNOPSIS" in shown.stdout and not shown.stderr,
+                  f"man shows {program}(1) without a warning: {shown.stderr[-300:]}")
+        check(os.path.isfile(root + f"{prefix}/share/bash-completion/completions/micr-calibration-page"),
+              "installs the bash completion")
+        for name in ("copyright", "changelog.gz"):
+            check(os.path.isfile(root + f"{prefix}/share/doc/micr-calibration/{name}"), f"installs {name}")
+        lint_deb(deb)
 
         if os.environ.get("CI") == "true" and os.geteuid() == 0:
             installed = run("apt-get", "install", "-y", "--no-install-recommends", deb,

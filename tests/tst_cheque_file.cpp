@@ -7,12 +7,15 @@
 #include "calibration/ChequeCheck.h"
 #include "chequefile/ChequeFileReader.h"
 
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+
+#include <cmath>
 
 namespace {
 
@@ -389,17 +392,23 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<double>("points");
-        QTest::addColumn<int>("lastPosition");
-        QTest::addColumn<double>("baseline"); // above the cheque's bottom edge; < 0: not known beforehand
-        QTest::addColumn<QString>("fault");   // words of the first fault; empty: none
-        // FreeCheck: transit symbol's left edge 5.6875 in from the right edge, 30
-        // characters at 12 pt (0.15 in each), so the last ends 1.1875 in from
-        // it, in position 8; baseline 0.25 in up.
-        QTest::newRow("FreeCheck PostScript, 12 pt") << "freecheck.ps" << 12.0 << 8 << 0.25 << "12.00 pt";
+        QTest::addColumn<int>("lastPosition"); // 0: not known beforehand
+        QTest::addColumn<double>("right");     // position 1's end from the right edge; NaN: not known
+        QTest::addColumn<double>("baseline");  // above the cheque's bottom edge; NaN: not known
+        QTest::addColumn<int>("drawings");     // in the clear band
+        QTest::addColumn<QString>("fault");    // words of the first fault; empty: none
+        const double unknown = std::nan("");
+        // FreeCheck: the transit symbol's left edge 5.6875 in from the right
+        // edge, 25 characters at 12 pt (0.15 in each), so the last ends
+        // 1.9375 in from it, in position 14, and position 1 would end 13
+        // characters on; baseline 0.25 in up; the cheque's outline drawn.
+        QTest::newRow("FreeCheck PostScript, 12 pt")
+            << "freecheck.ps" << 12.0 << 14 << 1.9375 - 13 * 0.15 << 0.25 << 1 << "12.00 pt";
         // WeasyPrint keeps CSS inches: the page's own places.
-        QTest::newRow("WeasyPrint, default zoom") << "weasyprint.pdf" << 10.0 << 14 << 0.1875 << "";
+        QTest::newRow("WeasyPrint, default zoom")
+            << "weasyprint.pdf" << 10.0 << 14 << PositionOneFromRight << BaselineFromBottom << 0 << "";
         // wkhtmltopdf shrinks the page.
-        QTest::newRow("wkhtmltopdf, default zoom") << "wkhtmltopdf.pdf" << 7.49 << 0 << -1.0 << "7.49 pt";
+        QTest::newRow("wkhtmltopdf, default zoom") << "wkhtmltopdf.pdf" << 7.49 << 0 << unknown << unknown << 0 << "7.49 pt";
     }
 
     void programsFiles()
@@ -407,7 +416,9 @@ private slots:
         QFETCH(QString, file);
         QFETCH(double, points);
         QFETCH(int, lastPosition);
+        QFETCH(double, right);
         QFETCH(double, baseline);
+        QFETCH(int, drawings);
         QFETCH(QString, fault);
         if (file.endsWith(QLatin1String(".ps")) && GhostscriptProgram().isEmpty())
             QSKIP("Ghostscript is not installed");
@@ -422,12 +433,13 @@ private slots:
         QVERIFY(std::abs(check.points - points) < 0.005);
         if (lastPosition)
             QCOMPARE(check.lastPosition, lastPosition);
-        if (baseline >= 0) {
+        if (!std::isnan(baseline)) {
             QVERIFY2(std::abs(check.baselineInches - baseline) <= Tolerance, qPrintable(QString::number(check.baselineInches)));
             QVERIFY(std::abs(check.moveUp - (BaselineFromBottom - baseline)) <= Tolerance);
         }
-        if (lastPosition == UsLineLast)
-            QVERIFY(std::abs(check.rightInches - PositionOneFromRight) <= Tolerance);
+        if (!std::isnan(right))
+            QVERIFY2(std::abs(check.rightInches - right) <= Tolerance, qPrintable(QString::number(check.rightInches)));
+        QCOMPARE(int(check.clearBand.size()), drawings);
         if (fault.isEmpty()) {
             QVERIFY2(check.fine(), qPrintable(check.faults.join(QLatin1Char('\n'))));
         } else {
@@ -485,10 +497,12 @@ private slots:
         // FreeCheck's anchor: baseline 0.25 in up, so down 0.0625 in.
         QVERIFY(std::abs(answer.value("baseline_in").toDouble() - 0.25) <= Tolerance);
         QVERIFY(std::abs(answer.value("move_up_in").toDouble() + 0.0625) <= Tolerance);
-        QCOMPARE(answer.value("last_position").toInt(), 8);
+        QCOMPARE(answer.value("last_position").toInt(), 14);
         QCOMPARE(answer.value("fields").toArray().first().toObject().value("name").toString(), QString("transit"));
         QVERIFY(answer.value("faults").toArray().size() >= 2);
-        QCOMPARE(answer.value("clear_band").toArray().size(), 0);
+        // FreeCheck's outline of the cheque, its bottom edge in the band.
+        QCOMPARE(answer.value("clear_band").toArray().size(), 1);
+        QCOMPARE(answer.value("clear_band").toArray().first().toObject().value("kind").toString(), QString("drawing"));
         for (const char *key : {"text", "right_in", "move_right_in", "within_tolerance"})
             QVERIFY2(answer.contains(key), key);
     }
@@ -546,6 +560,29 @@ private slots:
         QVERIFY2(run.errors.contains("Ghostscript (gs), which is not installed"), qPrintable(run.errors));
         QVERIFY(run.errors.contains("freecheck.ps"));
         QCOMPARE(run.output, QString());
+    }
+
+    // A poster-sized page and text far off the page: read at a lower
+    // resolution, not in gigabytes, and the line still found.
+    void hugeAndStrayPages()
+    {
+        ChequeFileSpec spec;
+        spec.paper = QPageSize(QSizeF(150, 150), QPageSize::Inch);
+        ChequeText line = PlacedLine(QPageSize(QPageSize::Letter), 0, 3, LinePrinter(3), UsLineLast, 0, 0);
+        line.left += 150 - 8.5; // the cheque as wide as this paper
+        spec.texts.push_back(line);
+        spec.texts.push_back({QStringLiteral("Ferro Sample"), 10, 400, 3.3, QStringLiteral("0123")});
+        const QString path = Path();
+        QVERIFY(WriteChequePdf(path, spec));
+        QElapsedTimer timer;
+        timer.start();
+        QString error;
+        const std::optional<ChequeFilePage> page = ReadChequeFile(path, &error);
+        QVERIFY2(page, qPrintable(error));
+        QVERIFY(timer.elapsed() < 20000);
+        const ChequeCheck check = CheckCheque(*page, ChequePosition::Top, LetterStock(), Model(LinePrinter(3), 3));
+        QVERIFY(check.found);
+        QCOMPARE(check.lastPosition, UsLineLast);
     }
 
     void noMicrLine()

@@ -243,6 +243,7 @@ private slots:
         QTest::newRow("no such option anywhere") << QStringList{"page", "--colour"} << "unknown argument \"--colour\"";
         QTest::newRow("two old tasks") << QStringList{"--measured", "3=7", "--profiles"}
                                        << "--profiles and --measured are different commands (profiles and measure)";
+        QTest::newRow("a value to a switch") << QStringList{"measure", "3=7", "--json=yes"} << "--json takes no value";
         QTest::newRow("value last") << QStringList{"place", "bar=7,right=1,bottom=1", "--line"} << "--line needs a value";
     }
 

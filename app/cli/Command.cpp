@@ -1,5 +1,7 @@
 #include "Command.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -139,6 +141,11 @@ QString ParseFault(const QCommandLineParser &parser, const QStringList &argument
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
         return QStringLiteral("unknown argument \"%1\"").arg(Dashed(unknown.first()));
+    // A switch given a value ("--bold=yes"), which Qt says in its own words.
+    static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'"));
+    const QRegularExpressionMatch match = unexpected.match(parser.errorText());
+    if (match.hasMatch())
+        return QStringLiteral("%1 takes no value").arg(match.captured(1));
     // The only other fault: an option that takes a value came last.
     return QStringLiteral("%1 needs a value").arg(arguments.last());
 }

@@ -18,9 +18,11 @@ public:
                                  "it on the placement page."))
     {
         TakeArgument(QStringLiteral("FIELDS"),
-                     QStringLiteral("layout=us,routing=NUMBER,onus=FIELD[,aux=FIELD][,epc=DIGIT] or "
-                                    "layout=ca,branch=NUMBER,institution=NUMBER,onus=FIELD[,aux=FIELD] (the on-us "
-                                    "fields as your bank prints them; symbols as A B C D or : ; < =)."));
+                     QStringLiteral("KEY=VALUE pairs joined by commas: layout=us with routing=NUMBER, "
+                                    "onus=FIELD and, where the bank prints them, aux=FIELD and epc=DIGIT; or "
+                                    "layout=ca with branch=NUMBER, institution=NUMBER, onus=FIELD and aux=FIELD. "
+                                    "The on-us fields as your bank prints them, symbols as A B C D or : ; < =. "
+                                    "For example layout=us,routing=021000021,onus=123456789C."));
         AddOptions({ChequeWidthOption(), json_});
     }
 

@@ -3,6 +3,7 @@
 #include "LegacyForms.h"
 
 #include "common/VendorDetails.h"
+#include "i18n/Translations.h"
 
 #include <QGuiApplication>
 
@@ -67,6 +68,8 @@ int Dispatch(QStringList arguments, const CommandTable &table)
 
 } // namespace
 
+// The program's help is also its manual page (tools/manpage.py): a
+// "Heading:" opens a section, "  TERM  TEXT" rows are its entries.
 QString ProgramHelp(const CommandTable &table)
 {
     QList<QPair<QString, QString>> commands;
@@ -74,6 +77,7 @@ QString ProgramHelp(const CommandTable &table)
         const std::unique_ptr<Command> command = make();
         commands.append({(command->Name() + QLatin1Char(' ') + command->Argument()).trimmed(), command->Summary()});
     }
+    const QString program = QLatin1String(ProgramName);
     return QStringLiteral("Usage: %1 COMMAND [options]\n"
                           "Writes the MICR calibration page and the placement page exactly as the wizard\n"
                           "prints them, weighs what was measured on them, composes and checks MICR lines\n"
@@ -90,16 +94,46 @@ QString ProgramHelp(const CommandTable &table)
                           "Exit status:\n"
                           "%4"
                           "\n"
+                          "Files:\n"
+                          "%5"
+                          "\n"
+                          "Environment:\n"
+                          "%6"
+                          "\n"
+                          "Examples:\n"
+                          "%7"
+                          "\n"
                           "Older forms, still read as the command they became:\n"
-                          "%5")
-        .arg(QLatin1String(ProgramName), Rows(commands),
+                          "%8")
+        .arg(program, Rows(commands),
              Rows({{QStringLiteral("-h, --help"), QStringLiteral("Displays this help.")},
                    {QStringLiteral("-v, --version"), QStringLiteral("Displays version information.")}}),
-             Rows({{QStringLiteral("0"), QStringLiteral("done: the page written, readings within tolerance, no fault")},
-                   {QStringLiteral("1"), QStringLiteral("the page not written, or readings out of tolerance, a "
-                                                        "fault,")},
-                   {QString(), QStringLiteral("a face missing")},
-                   {QStringLiteral("2"), QStringLiteral("the command line refused")}}),
+             Rows({{QStringLiteral("0"), QStringLiteral("Done: the page written, the readings within tolerance,")},
+                   {QString(), QStringLiteral("no fault found, the faces installed.")},
+                   {QStringLiteral("1"), QStringLiteral("The page could not be written, or the answer is no: out")},
+                   {QString(), QStringLiteral("of tolerance, a fault, a face missing.")},
+                   {QStringLiteral("2"), QStringLiteral("The command line was refused.")}}),
+             Rows({{QStringLiteral("~/.config/micr-calibration/printers.ini"),
+                    QStringLiteral("The printers the wizard")},
+                   {QString(), QStringLiteral("remembers, read by profiles.")}}),
+             Rows({{QStringLiteral("XDG_CONFIG_HOME"),
+                    QStringLiteral("The folder of printers.ini's folder, ~/.config by default.")},
+                   {QStringLiteral("LANG"),
+                    QStringLiteral("The locale; lengths are read and written the same way in each.")},
+                   {QStringLiteral("CUPS_SERVER"),
+                    QStringLiteral("The print server whose printers the profiles are kept")},
+                   {QString(), QStringLiteral("for and the shell's completion offers.")}}),
+             QStringLiteral("  Write the calibration page for a 1200-dpi printer, on A4:\n"
+                            "    %1 page --dpi 1200 --paper a4 -o page.pdf\n"
+                            "  Judge the lengths of lines 3 and 5 as measured:\n"
+                            "    %1 measure \"3=7 1/64,5=181.2 mm\"\n"
+                            "  Write the placement page for the middle cheque in Line 4's face:\n"
+                            "    %1 page --page placement --cheque middle --line 4 -o place.pdf\n"
+                            "  Judge what was measured on it:\n"
+                            "    %1 place bar=7,right=0.32,bottom=0.19 --cheque middle --line 4\n"
+                            "  Compose a US MICR line, as JSON:\n"
+                            "    %1 line layout=us,routing=021000021,onus=123456789C --json\n")
+                 .arg(program),
              Rows(OldForms()));
 }
 
@@ -112,6 +146,8 @@ int RunExporter(int argc, char **argv, const CommandTable &table)
     const QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QLatin1String(ProgramName));
     QGuiApplication::setApplicationVersion(QLatin1String(Vendor::Version));
+    // The user's language for the text; --json is the same in every locale.
+    I18n::InstallTranslations(*QCoreApplication::instance());
     try {
         return Dispatch(QGuiApplication::arguments().mid(1), table);
     } catch (const Refusal &refusal) {

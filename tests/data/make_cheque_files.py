@@ -3,11 +3,12 @@ them, with the test faces of tests/fonts/make_test_fonts.py only:
 
     /usr/bin/python3 make_cheque_files.py TEST_FONTS_DIR
 
-- freecheck.ps: PostScript as FreeCheck writes it, with its sample
-  configuration's MICR size (12 pt) and anchor: the line starts at the
-  transit symbol's left edge 5.6875 in from the cheque's right edge, its
-  baseline 0.25 in above the bottom edge, on the top cheque of Letter stock.
-  The face is embedded as a Type 42 font, and the line is one `show`.
+- freecheck.ps: PostScript as FreeCheck writes it ("%!", no document
+  structure comments), with its sample configuration's MICR size (12 pt)
+  and anchor: the line starts at the transit symbol's left edge 5.6875 in
+  from the cheque's right edge, its baseline 0.25 in above the bottom edge,
+  on the top cheque of Letter stock, with the cheque's outline that
+  FreeCheck draws. The face is embedded as a Type 42 font.
 - weasyprint.pdf, wkhtmltopdf.pdf: cheque.html through each converter at
   its default zoom (WeasyPrint prints CSS inches as inches; wkhtmltopdf
   shrinks the page to fit its own idea of the paper).
@@ -50,17 +51,25 @@ def type42(path, ps_name):
 
 
 def freecheck(fonts):
-    size = 12
-    left = (8.5 - 5.6875) * 72
-    baseline = (11 - 3.5 + 0.25) * 72
-    ps = ["%!PS-Adobe-3.0", "%%Creator: make_cheque_files.py, as FreeCheck writes cheques",
-          "%%BoundingBox: 0 0 612 792", "%%Pages: 1", "%%EndComments", "%%BeginProlog",
-          type42(os.path.join(fonts, "FerroSample.ttf"), "FerroSample-Regular"), "%%EndProlog",
-          "%%Page: 1 1", "<< /PageSize [612 792] >> setpagedevice",
-          "/Helvetica findfont 11 scalefont setfont 36 684 moveto (Pay to the order of) show",
-          f"/FerroSample-Regular findfont {size} scalefont setfont",
-          f"{left:.4f} {baseline:.4f} moveto ({LINE}) show",
-          "showpage", "%%Trailer", "%%EOF", ""]
+    # As FreeCheck's own output: "%!" and no document structure, its
+    # definitions from the configuration, the cheque's outline ("boxes
+    # around the checks") and DrawMICR: the line starts 5.6875 in left of
+    # the cheque's right edge, 0.25 in up, moved by the tweaks. One cheque,
+    # the top one of Letter stock (its bottom 7.5 in above the paper's).
+    ps = ["%!", "/inch {72 mul} def", "<< /PageSize [612 792] >> setpagedevice",
+          type42(os.path.join(fonts, "FerroSample.ttf"), "FerroSample-Regular"),
+          "/MICRFontName /FerroSample-Regular def", "/MICRFontSize {12} def",
+          "/TransitSymbol (A) def", "/OnUsSymbol (C) def", "/MICRVerTweak {0} def", "/MICRHorTweak {0} def",
+          "/CheckWidth {8.5 inch} def", "/CheckHeight {3.5 inch} def", "/RoutingNumber (021000021) def",
+          "/AccountNumber (123456789) def", "/LineWidth {0.3} def",
+          "0 7.5 inch translate", "LineWidth setlinewidth",
+          "newpath 0 0 moveto CheckWidth 0 lineto CheckWidth CheckHeight lineto 0 CheckHeight lineto 0 0 lineto",
+          "/Helvetica findfont 11 scalefont setfont 0.5 inch 2.3 inch moveto (PAY TO THE ORDER OF) show",
+          "CheckWidth 0.25 inch moveto -5.6875 inch 0 inch rmoveto MICRHorTweak MICRVerTweak rmoveto",
+          "save MICRFontName findfont MICRFontSize scalefont setfont",
+          "TransitSymbol show RoutingNumber show TransitSymbol show ( ) show",
+          "12 AccountNumber length sub {( ) show} repeat AccountNumber show OnUsSymbol show restore",
+          "stroke showpage", ""]
     with open(os.path.join(HERE, "freecheck.ps"), "w") as out:
         out.write("\n".join(ps))
 

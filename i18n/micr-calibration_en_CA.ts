@@ -1,0 +1,765 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_CA">
+<context>
+    <name>TConnect</name>
+    <message>
+        <source>How to order Tolvane MICR Font Set</source>
+        <translation>How to order Tolvane MICR Font Set</translation>
+    </message>
+    <message>
+        <source>The boxed MICR Font Set</source>
+        <translation>The boxed MICR Font Set</translation>
+    </message>
+    <message>
+        <source>When you order you can select to download the</source>
+        <translation>When you order you can select to download the</translation>
+    </message>
+    <message>
+        <source>software, have it sent as boxed software, or both.</source>
+        <translation>software, have it sent as boxed software, or both.</translation>
+    </message>
+    <message>
+        <source>To purchase, make sure you are connected to the</source>
+        <translation>To purchase, make sure you are connected to the</translation>
+    </message>
+    <message>
+        <source>internet and click the Buy Now button below. This</source>
+        <translation>internet and click the Buy Now button below. This</translation>
+    </message>
+    <message>
+        <source>will take you to our web site order page. You can</source>
+        <translation>will take you to our web site order page. You can</translation>
+    </message>
+    <message>
+        <source>also print an order form and email, fax, or mail it to</source>
+        <translation>also print an order form and email, fax, or mail it to</translation>
+    </message>
+    <message>
+        <source>us. Press Exit to quit.</source>
+        <translation>us. Press Exit to quit.</translation>
+    </message>
+    <message>
+        <source>Orders: %1</source>
+        <extracomment>%1: the vendor&apos;s order phone number</extracomment>
+        <translation>Orders: %1</translation>
+    </message>
+    <message>
+        <source>Go online and purchase the software now (Alt+O)</source>
+        <translation>Go online and purchase the software now (Alt+O)</translation>
+    </message>
+    <message>
+        <source>Buy Now Online</source>
+        <translation>Buy Now Online</translation>
+    </message>
+    <message>
+        <source>Print a copy of our pdf order form (Alt+P)</source>
+        <translation>Print a copy of our pdf order form (Alt+P)</translation>
+    </message>
+    <message>
+        <source>Print an Order Form</source>
+        <translation>Print an Order Form</translation>
+    </message>
+    <message>
+        <source>Return back to the utility program (Esc)</source>
+        <translation>Return back to the utility program (Esc)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>A hand writing a cheque</source>
+        <translation>A hand writing a cheque</translation>
+    </message>
+    <message>
+        <source>About this program (Alt+A)</source>
+        <translation>About this program (Alt+A)</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Printers: the face and correction remembered for each printer (Alt+R)</source>
+        <translation>Printers: the face and correction remembered for each printer (Alt+R)</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Printers</translation>
+    </message>
+    <message>
+        <source>Always use these fonts unless your magnetic toner signal strength is low</source>
+        <translation>Always use these fonts unless your magnetic toner signal strength is low</translation>
+    </message>
+    <message>
+        <source>Standard MICR fonts</source>
+        <translation>Standard MICR fonts</translation>
+    </message>
+    <message>
+        <source>ONLY use these fonts when your toner signal strength is low</source>
+        <translation>ONLY use these fonts when your toner signal strength is low</translation>
+    </message>
+    <message>
+        <source>Bold MICR fonts</source>
+        <translation>Bold MICR fonts</translation>
+    </message>
+    <message>
+        <source>Pick the line on the caibration sheet that is 7 inches long</source>
+        <translation>Pick the line on the caibration sheet that is 7 inches long</translation>
+    </message>
+    <message>
+        <source>Line 1</source>
+        <translation>Line 1</translation>
+    </message>
+    <message>
+        <source>Line 2</source>
+        <translation>Line 2</translation>
+    </message>
+    <message>
+        <source>Line 3</source>
+        <translation>Line 3</translation>
+    </message>
+    <message>
+        <source>Line 4</source>
+        <translation>Line 4</translation>
+    </message>
+    <message>
+        <source>Line 5</source>
+        <translation>Line 5</translation>
+    </message>
+    <message>
+        <source>Show the MICR check position gauge instructions</source>
+        <translation>Show the MICR cheque position gauge instructions</translation>
+    </message>
+    <message>
+        <source>Check Gauge Instructions</source>
+        <translation>Check Gauge Instructions</translation>
+    </message>
+    <message>
+        <source>Type the lengths you measured on the calibration page: the program picks the line and says how close it comes to 7 inches</source>
+        <translation>Type the lengths you measured on the calibration page: the program picks the line and says how close it comes to 7 inches</translation>
+    </message>
+    <message>
+        <source>Enter &amp;Measurements...</source>
+        <translation>Enter &amp;Measurements...</translation>
+    </message>
+    <message>
+        <source>Print a page that shows where the MICR line lands on your cheques, and work out the offsets for your cheque-printing software</source>
+        <translation>Print a page that shows where the MICR line lands on your cheques, and work out the offsets for your cheque-printing software</translation>
+    </message>
+    <message>
+        <source>Check P&amp;lacement...</source>
+        <translation>Check P&amp;lacement...</translation>
+    </message>
+    <message>
+        <source>Compose your own MICR line from your bank&apos;s details, check it against the standard&apos;s fields and print it where the bank reads it</source>
+        <translation>Compose your own MICR line from your bank&apos;s details, check it against the standard&apos;s fields and print it where the bank reads it</translation>
+    </message>
+    <message>
+        <source>My MICR L&amp;ine...</source>
+        <translation>My MICR L&amp;ine...</translation>
+    </message>
+    <message>
+        <source>How to buy this software right now</source>
+        <translation>How to buy this software right now</translation>
+    </message>
+    <message>
+        <source>&amp;Buy Now</source>
+        <translation>&amp;Buy Now</translation>
+    </message>
+    <message>
+        <source>Turn your signature into a font to sign your checks</source>
+        <translation>Turn your signature into a font to sign your cheques</translation>
+    </message>
+    <message>
+        <source>&amp;Signature</source>
+        <translation>&amp;Signature</translation>
+    </message>
+    <message>
+        <source>Start the help file</source>
+        <translation>Start the help file</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Previous</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Order a signature font</source>
+        <translation>Order a signature font</translation>
+    </message>
+    <message>
+        <source>A handwritten sample signature</source>
+        <translation>A handwritten sample signature</translation>
+    </message>
+    <message>
+        <source>We can convert your signature into a Windows TrueType</source>
+        <translation>We can convert your signature into a Windows TrueType</translation>
+    </message>
+    <message>
+        <source>font. You can then sign your checks, documents, memos,</source>
+        <translation>font. You can then sign your cheques, documents, memos,</translation>
+    </message>
+    <message>
+        <source>or faxes automatically! Click below to print an order form.</source>
+        <translation>or faxes automatically! Click below to print an order form.</translation>
+    </message>
+    <message>
+        <source>Display a pdf order form, ready to print</source>
+        <translation>Display a pdf order form, ready to print</translation>
+    </message>
+    <message>
+        <source>&amp;Order Form</source>
+        <translation>&amp;Order Form</translation>
+    </message>
+    <message>
+        <source>Return back to the calibration program</source>
+        <translation>Return back to the calibration program</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>MICR Fonts Calibration</source>
+        <translation>MICR Fonts Calibration</translation>
+    </message>
+    <message>
+        <source>Phone: %1</source>
+        <extracomment>%1: the vendor&apos;s phone number</extracomment>
+        <translation>Phone: %1</translation>
+    </message>
+    <message>
+        <source>Click to check the web for updates</source>
+        <translation>Click to check the web for updates</translation>
+    </message>
+    <message>
+        <source>Click to visit the web site</source>
+        <translation>Click to visit the web site</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>MICR Gauge Instructions</source>
+        <translation>MICR Gauge Instructions</translation>
+    </message>
+    <message>
+        <source>The MICR position and dimension gauge</source>
+        <translation>The MICR position and dimension gauge</translation>
+    </message>
+    <message>
+        <source>A MICR gauge is an invaluable tool for verifying that all the data</source>
+        <translation>A MICR gauge is an invaluable tool for verifying that all the data</translation>
+    </message>
+    <message>
+        <source>on your check is correctly positioned and sized. Click the Manual</source>
+        <translation>on your cheque is correctly positioned and sized. Click the Manual</translation>
+    </message>
+    <message>
+        <source>button below for instructions on how to use our gauge.</source>
+        <translation>button below for instructions on how to use our gauge.</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>&amp;Order Form</source>
+        <translation>&amp;Order Form</translation>
+    </message>
+    <message>
+        <source>&amp;Buy Now</source>
+        <translation>&amp;Buy Now</translation>
+    </message>
+    <message>
+        <source>Return back to the calibration program</source>
+        <translation>Return back to the calibration program</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+</context>
+<context>
+    <name>TMeasurements</name>
+    <message>
+        <source>Measured Lengths</source>
+        <translation>Measured Lengths</translation>
+    </message>
+    <message>
+        <source>Measure each sample line of the calibration page from the left edge of its first mark to the left edge of its last mark, and type what you read, in inches (7.06, 7 1/16) or millimetres (179.3 mm). One line is enough; more lines make the answer surer.</source>
+        <translation>Measure each sample line of the calibration page from the left edge of its first mark to the left edge of its last mark, and type what you read, in inches (7.06, 7 1/16) or millimetres (179.3 mm). One line is enough; more lines make the answer surer.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Measured length</source>
+        <translation>Measured length</translation>
+    </message>
+    <message>
+        <source>Length on this printer</source>
+        <translation>Length on this printer</translation>
+    </message>
+    <message>
+        <source>Line &amp;1</source>
+        <translation>Line &amp;1</translation>
+    </message>
+    <message>
+        <source>The length of line 1 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <translation>The length of line 1 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</translation>
+    </message>
+    <message>
+        <source>Measured length of line 1</source>
+        <translation>Measured length of line 1</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>not measured</translation>
+    </message>
+    <message>
+        <source>Line &amp;2</source>
+        <translation>Line &amp;2</translation>
+    </message>
+    <message>
+        <source>The length of line 2 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <translation>The length of line 2 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</translation>
+    </message>
+    <message>
+        <source>Measured length of line 2</source>
+        <translation>Measured length of line 2</translation>
+    </message>
+    <message>
+        <source>Line &amp;3</source>
+        <translation>Line &amp;3</translation>
+    </message>
+    <message>
+        <source>The length of line 3 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <translation>The length of line 3 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</translation>
+    </message>
+    <message>
+        <source>Measured length of line 3</source>
+        <translation>Measured length of line 3</translation>
+    </message>
+    <message>
+        <source>Line &amp;4</source>
+        <translation>Line &amp;4</translation>
+    </message>
+    <message>
+        <source>The length of line 4 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <translation>The length of line 4 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</translation>
+    </message>
+    <message>
+        <source>Measured length of line 4</source>
+        <translation>Measured length of line 4</translation>
+    </message>
+    <message>
+        <source>Line &amp;5</source>
+        <translation>Line &amp;5</translation>
+    </message>
+    <message>
+        <source>The length of line 5 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <translation>The length of line 5 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</translation>
+    </message>
+    <message>
+        <source>Measured length of line 5</source>
+        <translation>Measured length of line 5</translation>
+    </message>
+</context>
+<context>
+    <name>TMyMicrLine</name>
+    <message>
+        <source>My MICR Line</source>
+        <translation>My MICR Line</translation>
+    </message>
+    <message>
+        <source>Type your bank&apos;s details as they stand on a cheque the bank printed. The line is laid out in the standard&apos;s positions and checked as you type; compare it with the bank&apos;s cheque. F1 opens the help.</source>
+        <translation>Type your bank&apos;s details as they stand on a cheque the bank printed. The line is laid out in the standard&apos;s positions and checked as you type; compare it with the bank&apos;s cheque. F1 opens the help.</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Layout:</translation>
+    </message>
+    <message>
+        <source>The country whose layout the bank&apos;s cheques follow</source>
+        <translation>The country whose layout the bank&apos;s cheques follow</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>United States</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>&amp;Routing number:</source>
+        <translation>&amp;Routing number:</translation>
+    </message>
+    <message>
+        <source>The bank&apos;s 9-digit routing number, between the transit symbols on its cheques</source>
+        <translation>The bank&apos;s 9-digit routing number, between the transit symbols on its cheques</translation>
+    </message>
+    <message>
+        <source>Routing number</source>
+        <translation>Routing number</translation>
+    </message>
+    <message>
+        <source>9 digits</source>
+        <translation>9 digits</translation>
+    </message>
+    <message>
+        <source>&amp;Branch number:</source>
+        <translation>&amp;Branch number:</translation>
+    </message>
+    <message>
+        <source>The 5-digit branch (transit) number, before the dash symbol on the bank&apos;s cheques</source>
+        <translation>The 5-digit branch (transit) number, before the dash symbol on the bank&apos;s cheques</translation>
+    </message>
+    <message>
+        <source>Branch number</source>
+        <translation>Branch number</translation>
+    </message>
+    <message>
+        <source>5 digits</source>
+        <translation>5 digits</translation>
+    </message>
+    <message>
+        <source>&amp;Institution number:</source>
+        <translation>&amp;Institution number:</translation>
+    </message>
+    <message>
+        <source>The 3-digit institution number, after the dash symbol on the bank&apos;s cheques</source>
+        <translation>The 3-digit institution number, after the dash symbol on the bank&apos;s cheques</translation>
+    </message>
+    <message>
+        <source>Institution number</source>
+        <translation>Institution number</translation>
+    </message>
+    <message>
+        <source>3 digits</source>
+        <translation>3 digits</translation>
+    </message>
+    <message>
+        <source>&amp;On-us field:</source>
+        <translation>&amp;On-us field:</translation>
+    </message>
+    <message>
+        <source>The on-us field as the bank prints it: the account number, the on-us symbol (C or &lt;) and for personal cheques the cheque number</source>
+        <translation>The on-us field as the bank prints it: the account number, the on-us symbol (C or &lt;) and for personal cheques the cheque number</translation>
+    </message>
+    <message>
+        <source>On-us field</source>
+        <translation>On-us field</translation>
+    </message>
+    <message>
+        <source>A&amp;uxiliary on-us:</source>
+        <translation>A&amp;uxiliary on-us:</translation>
+    </message>
+    <message>
+        <source>Business cheques: the serial number between on-us symbols, left of the transit field; leave it empty otherwise</source>
+        <translation>Business cheques: the serial number between on-us symbols, left of the transit field; leave it empty otherwise</translation>
+    </message>
+    <message>
+        <source>Auxiliary on-us field</source>
+        <translation>Auxiliary on-us field</translation>
+    </message>
+    <message>
+        <source>optional, C001001C</source>
+        <translation>optional, C001001C</translation>
+    </message>
+    <message>
+        <source>E&amp;xternal processing code:</source>
+        <translation>E&amp;xternal processing code:</translation>
+    </message>
+    <message>
+        <source>One digit at position 44, usually blank</source>
+        <translation>One digit at position 44, usually blank</translation>
+    </message>
+    <message>
+        <source>External processing code</source>
+        <translation>External processing code</translation>
+    </message>
+    <message>
+        <source>optional, one digit</source>
+        <translation>optional, one digit</translation>
+    </message>
+    <message>
+        <source>Cheque &amp;width:</source>
+        <translation>Cheque &amp;width:</translation>
+    </message>
+    <message>
+        <source>The cheque&apos;s width, for where the line&apos;s left end goes</source>
+        <translation>The cheque&apos;s width, for where the line&apos;s left end goes</translation>
+    </message>
+    <message>
+        <source>Cheque width</source>
+        <translation>Cheque width</translation>
+    </message>
+    <message>
+        <source>8.5 in</source>
+        <translation>8.5 in</translation>
+    </message>
+    <message>
+        <source>Copy the line, in the MICR font&apos;s letters, to the clipboard</source>
+        <translation>Copy the line, in the MICR font&apos;s letters, to the clipboard</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Print the placement page with this line in place of the sample, each field bracketed and named</source>
+        <translation>Print the placement page with this line in place of the sample, each field bracketed and named</translation>
+    </message>
+    <message>
+        <source>&amp;Print on Placement Page...</source>
+        <translation>&amp;Print on Placement Page...</translation>
+    </message>
+</context>
+<context>
+    <name>TPlacement</name>
+    <message>
+        <source>MICR Line Placement</source>
+        <translation>MICR Line Placement</translation>
+    </message>
+    <message>
+        <source>Print the placement page on your cheque stock, or on plain paper, and measure where its MICR line lands with a ruler, from the edges the page names. Type what you read: the program tells whether the chosen face makes up for the printer&apos;s scale and how far to move the MICR line in your cheque-printing software. F1 opens the help.</source>
+        <translation>Print the placement page on your cheque stock, or on plain paper, and measure where its MICR line lands with a ruler, from the edges the page names. Type what you read: the program tells whether the chosen face makes up for the printer&apos;s scale and how far to move the MICR line in your cheque-printing software. F1 opens the help.</translation>
+    </message>
+    <message>
+        <source>Cheque on the &amp;sheet:</source>
+        <translation>Cheque on the &amp;sheet:</translation>
+    </message>
+    <message>
+        <source>Which cheque of 3-up stock the page is laid out for</source>
+        <translation>Which cheque of 3-up stock the page is laid out for</translation>
+    </message>
+    <message>
+        <source>Cheque on the sheet</source>
+        <translation>Cheque on the sheet</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Choose a printer and print the placement page for this cheque and stock, in the face of the line chosen on step 2</source>
+        <translation>Choose a printer and print the placement page for this cheque and stock, in the face of the line chosen on step 2</translation>
+    </message>
+    <message>
+        <source>&amp;Print Placement Page</source>
+        <translation>&amp;Print Placement Page</translation>
+    </message>
+    <message>
+        <source>Cheque s&amp;tock:</source>
+        <translation>Cheque s&amp;tock:</translation>
+    </message>
+    <message>
+        <source>The cheque stock: three cheques to a sheet, stacked from the paper&apos;s top edge</source>
+        <translation>The cheque stock: three cheques to a sheet, stacked from the paper&apos;s top edge</translation>
+    </message>
+    <message>
+        <source>Cheque stock</source>
+        <translation>Cheque stock</translation>
+    </message>
+    <message>
+        <source>3-up on Letter, 3.5 in a cheque</source>
+        <translation>3-up on Letter, 3.5 in a cheque</translation>
+    </message>
+    <message>
+        <source>3-up on A4, 99 mm a cheque</source>
+        <translation>3-up on A4, 99 mm a cheque</translation>
+    </message>
+    <message>
+        <source>3-up, another height:</source>
+        <translation>3-up, another height:</translation>
+    </message>
+    <message>
+        <source>The height of one cheque of your stock, from its top edge to its perforation</source>
+        <translation>The height of one cheque of your stock, from its top edge to its perforation</translation>
+    </message>
+    <message>
+        <source>Height of one cheque</source>
+        <translation>Height of one cheque</translation>
+    </message>
+    <message>
+        <source>3.667 in</source>
+        <translation>3.667 in</translation>
+    </message>
+    <message>
+        <source>Reference &amp;bar, first tick to last:</source>
+        <translation>Reference &amp;bar, first tick to last:</translation>
+    </message>
+    <message>
+        <source>The length of the reference bar from its first tick to its last, in inches (7.000, 7 1/64) or millimetres (177.8 mm)</source>
+        <translation>The length of the reference bar from its first tick to its last, in inches (7.000, 7 1/64) or millimetres (177.8 mm)</translation>
+    </message>
+    <message>
+        <source>Length of the reference bar</source>
+        <translation>Length of the reference bar</translation>
+    </message>
+    <message>
+        <source>7.000 in</source>
+        <translation>7.000 in</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical bar, top tick to bottom:</source>
+        <translation>&amp;Vertical bar, top tick to bottom:</translation>
+    </message>
+    <message>
+        <source>The length of the vertical bar at the left, from its top tick to its bottom tick; leave it empty if you did not measure it</source>
+        <translation>The length of the vertical bar at the left, from its top tick to its bottom tick; leave it empty if you did not measure it</translation>
+    </message>
+    <message>
+        <source>Length of the vertical bar</source>
+        <translation>Length of the vertical bar</translation>
+    </message>
+    <message>
+        <source>2.000 in, optional</source>
+        <translation>2.000 in, optional</translation>
+    </message>
+    <message>
+        <source>&amp;Right edge to where position 1 ends:</source>
+        <translation>&amp;Right edge to where position 1 ends:</translation>
+    </message>
+    <message>
+        <source>The distance from the paper&apos;s right edge to the long tick where position 1 of the MICR line ends</source>
+        <translation>The distance from the paper&apos;s right edge to the long tick where position 1 of the MICR line ends</translation>
+    </message>
+    <message>
+        <source>Distance from the paper&apos;s right edge to the end of position 1</source>
+        <translation>Distance from the paper&apos;s right edge to the end of position 1</translation>
+    </message>
+    <message>
+        <source>0.313 in</source>
+        <translation>0.313 in</translation>
+    </message>
+    <message>
+        <source>Cheque stock: measure from the cheque&apos;s bottom edge (the perforation) up to the baseline rule. Plain paper: measure from the paper&apos;s top edge down to it</source>
+        <translation>Cheque stock: measure from the cheque&apos;s bottom edge (the perforation) up to the baseline rule. Plain paper: measure from the paper&apos;s top edge down to it</translation>
+    </message>
+    <message>
+        <source>Baseline measured from</source>
+        <translation>Baseline measured from</translation>
+    </message>
+    <message>
+        <source>Cheque&apos;s bottom edge to the baseline:</source>
+        <translation>Cheque&apos;s bottom edge to the baseline:</translation>
+    </message>
+    <message>
+        <source>Paper&apos;s top edge to the baseline:</source>
+        <translation>Paper&apos;s top edge to the baseline:</translation>
+    </message>
+    <message>
+        <source>The distance from the chosen edge to the baseline rule under the MICR line</source>
+        <translation>The distance from the chosen edge to the baseline rule under the MICR line</translation>
+    </message>
+    <message>
+        <source>Distance from the edge to the baseline</source>
+        <translation>Distance from the edge to the baseline</translation>
+    </message>
+    <message>
+        <source>0.188 in</source>
+        <translation>0.188 in</translation>
+    </message>
+</context>
+<context>
+    <name>TPrinters</name>
+    <message>
+        <source>Printers</source>
+        <translation>Printers</translation>
+    </message>
+    <message>
+        <source>Each printer the calibration page was printed on, with the face to use on it, its last calibration and the correction for your cheque-printing software. Calibrate again after a toner change or on new cheque stock.</source>
+        <translation>Each printer the calibration page was printed on, with the face to use on it, its last calibration and the correction for your cheque-printing software. Calibrate again after a toner change or on new cheque stock.</translation>
+    </message>
+    <message>
+        <source>The printers the program remembers</source>
+        <translation>The printers the program remembers</translation>
+    </message>
+    <message>
+        <source>Printers remembered</source>
+        <translation>Printers remembered</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Face</translation>
+    </message>
+    <message>
+        <source>Calibrated</source>
+        <translation>Calibrated</translation>
+    </message>
+    <message>
+        <source>Correction</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source>Forget the selected printer&apos;s face, readings and correction</source>
+        <translation>Forget the selected printer&apos;s face, readings and correction</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Forget</translation>
+    </message>
+    <message>
+        <source>Save every printer&apos;s face and correction as a text file</source>
+        <translation>Save every printer&apos;s face and correction as a text file</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text...</source>
+        <translation>&amp;Export as Text...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,535 @@
+// The catalogues: which one the locale chooses, that each is whole, and that
+// every window and every step of the wizard still fits its fixed layout in
+// each of them and in a pseudo-language a third longer than English.
+#include "TestSupport.h"
+
+#include "app/MicrApplication.h"
+#include "forms/About.h"
+#include "forms/Gauge.h"
+#include "forms/Internet.h"
+#include "forms/Micr.h"
+#include "forms/Signature.h"
+#include "i18n/Translations.h"
+#include "platform/ErrorBox.h"
+#include "platform/FaceSubstitutes.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// Every translatable text a third longer, about as much as French runs over
+// English, and accented, so that a text left untranslated stands out:
+// every third or fourth letter is doubled, %1 and mnemonics are kept.
+class PseudoTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        static const QString plain = QStringLiteral("aeiouyAEIOUcCnN");
+        static const QString accented = QStringLiteral("áéíóúýÁÉÍÓÚçÇñÑ");
+        const QString text = QString::fromUtf8(source);
+        QString out;
+        int letters = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if ((c == QLatin1Char('%') || c == QLatin1Char('&')) && i + 1 < text.size()) {
+                out += c;
+                out += text.at(++i);
+                continue;
+            }
+            const qsizetype at = plain.indexOf(c);
+            const QChar shown = at < 0 ? c : accented.at(at);
+            out += shown;
+            if (c.isLetter() && ++letters % 10 % 3 == 2) // 3 letters in 10
+                out += shown;
+        }
+        return out;
+    }
+};
+
+// The text a control shows: a mnemonic's marker is not drawn.
+QString Shown(QString text)
+{
+    text.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+QString Where(const QWidget *control, const QString &text)
+{
+    return QStringLiteral("%1 \"%2\"").arg(control->objectName(), text);
+}
+
+// A label's text against its contents: one line within the width, wrapped
+// text within the height.
+void CheckLabel(const QLabel *label, QStringList &faults)
+{
+    if (!label->pixmap().isNull() || label->text().isEmpty())
+        return;
+    QString text = label->text();
+    if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(text)) {
+        QTextDocument document;
+        document.setHtml(text);
+        text = document.toPlainText();
+    }
+    const QFontMetrics metrics(label->font());
+    const QRect contents = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                          -label->margin());
+    if (label->wordWrap()) {
+        const QRect needed = metrics.boundingRect(contents, int(label->alignment()) | Qt::TextWordWrap, text);
+        if (needed.height() > contents.height() || needed.width() > contents.width())
+            faults << QStringLiteral("%1 needs %2x%3, has %4x%5")
+                          .arg(Where(label, text))
+                          .arg(needed.width())
+                          .arg(needed.height())
+                          .arg(contents.width())
+                          .arg(contents.height());
+        return;
+    }
+    const QStringList lines = Shown(text).split(QLatin1Char('\n'));
+    int widest = 0;
+    for (const QString &line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    if (widest > contents.width() || int(lines.size()) * metrics.height() > contents.height() + 4)
+        faults << QStringLiteral("%1 is %2 wide, has %3").arg(Where(label, text)).arg(widest).arg(contents.width());
+}
+
+// A button's caption against the style's own rectangle for it.
+void CheckButton(const QAbstractButton *button, QStringList &faults)
+{
+    const QString text = Shown(button->text());
+    if (text.isEmpty())
+        return;
+    const QFontMetrics metrics(button->font());
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    int available = 0;
+    int needed = metrics.horizontalAdvance(text);
+    QStyle *style = button->style();
+    if (qobject_cast<const QRadioButton *>(button)) {
+        available = style->subElementRect(QStyle::SE_RadioButtonContents, &option, button).width();
+    } else if (qobject_cast<const QToolButton *>(button)) {
+        available = button->contentsRect().width();
+        if (static_cast<const QToolButton *>(button)->toolButtonStyle() == Qt::ToolButtonTextBesideIcon &&
+            !button->icon().isNull())
+            needed += button->iconSize().width() + 4;
+    } else {
+        available = style->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        if (!button->icon().isNull())
+            needed += button->iconSize().width() + 4;
+    }
+    if (needed > available)
+        faults << QStringLiteral("%1 is %2 wide, has %3").arg(Where(button, text)).arg(needed).arg(available);
+}
+
+void CheckGroupBox(const QGroupBox *box, QStringList &faults)
+{
+    if (box->title().isEmpty())
+        return;
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.subControls = QStyle::SC_GroupBoxLabel;
+    const int needed = QFontMetrics(box->font()).horizontalAdvance(Shown(box->title()));
+    const int available = box->contentsRect().width() - 16; // the frame's corners
+    if (needed > available)
+        faults << QStringLiteral("%1 is %2 wide, has %3").arg(Where(box, box->title())).arg(needed).arg(available);
+}
+
+// Every entry of a list against the field that shows the chosen one.
+void CheckComboBox(const QComboBox *combo, QStringList &faults)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const int available =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+    const QFontMetrics metrics(combo->font());
+    for (int i = 0; i < combo->count(); ++i) {
+        const int needed = metrics.horizontalAdvance(combo->itemText(i));
+        if (needed > available)
+            faults << QStringLiteral("%1 is %2 wide, has %3").arg(Where(combo, combo->itemText(i))).arg(needed).arg(available);
+    }
+}
+
+void CheckPlaceholder(const QLineEdit *field, QStringList &faults)
+{
+    if (field->placeholderText().isEmpty())
+        return;
+    const int needed = QFontMetrics(field->font()).horizontalAdvance(field->placeholderText());
+    const int available = field->contentsRect().width() - 4; // the frame and the text's margin
+    if (needed > available)
+        faults << QStringLiteral("%1 is %2 wide, has %3")
+                      .arg(Where(field, field->placeholderText()))
+                      .arg(needed)
+                      .arg(available);
+}
+
+// Every visible text of `window` against its control, and every control
+// within its parent, where it would be cut off; `client` is the area a fixed
+// window was designed with.
+QStringList LayoutFaults(QWidget *window, QRect client = {})
+{
+    QStringList faults;
+    const auto controls = window->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (!control->isVisible() || control->window() != window)
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(control))
+            CheckLabel(label, faults);
+        else if (auto *button = qobject_cast<QAbstractButton *>(control))
+            CheckButton(button, faults);
+        else if (auto *box = qobject_cast<QGroupBox *>(control))
+            CheckGroupBox(box, faults);
+        else if (auto *combo = qobject_cast<QComboBox *>(control))
+            CheckComboBox(combo, faults);
+        else if (auto *field = qobject_cast<QLineEdit *>(control))
+            CheckPlaceholder(field, faults);
+        else
+            continue;
+        // Pictures are drawn from their corner and cut off by design.
+        if (auto *label = qobject_cast<QLabel *>(control); label && !label->pixmap().isNull())
+            continue;
+        QWidget *parent = control->parentWidget();
+        const QRect room = parent->objectName() == QLatin1String("ClientArea") && client.isValid()
+                               ? client
+                               : parent->rect();
+        if (!room.contains(control->geometry()))
+            faults << QStringLiteral("%1 at %2,%3 %4x%5 is cut off by %6")
+                          .arg(control->objectName())
+                          .arg(control->x())
+                          .arg(control->y())
+                          .arg(control->width())
+                          .arg(control->height())
+                          .arg(parent->objectName());
+    }
+    return faults;
+}
+
+// The windows as the program makes them, for one catalogue: the forms take
+// their texts when they are built.
+struct WindowSet
+{
+    std::unique_ptr<TForm1> wizard;
+    std::unique_ptr<TConnect> ordering;
+    std::unique_ptr<TForm2> signature;
+    std::unique_ptr<TForm3> about;
+    std::unique_ptr<TForm4> gauge;
+
+    WindowSet()
+    {
+        wizard = std::make_unique<TForm1>();
+        Form1 = wizard.get();
+        ordering = std::make_unique<TConnect>();
+        Connect = ordering.get();
+        signature = std::make_unique<TForm2>();
+        Form2 = signature.get();
+        about = std::make_unique<TForm3>();
+        Form3 = about.get();
+        gauge = std::make_unique<TForm4>();
+        Form4 = gauge.get();
+    }
+
+    ~WindowSet()
+    {
+        Form1 = nullptr;
+        Connect = nullptr;
+        Form2 = nullptr;
+        Form3 = nullptr;
+        Form4 = nullptr;
+    }
+
+    WindowSet(const WindowSet &) = delete;
+    WindowSet &operator=(const WindowSet &) = delete;
+};
+
+const QRect WizardClient(0, 0, 457, 324);
+
+} // namespace
+
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::unique_ptr<QTranslator> translator_;
+    std::unique_ptr<QTranslator> qtTranslator_;
+    QStringList faults_;
+    bool pseudo_ = false;
+
+    void Record(const QString &where, QWidget *window, QRect client = {})
+    {
+        const QString shots = qEnvironmentVariable("MICR_TRANSLATION_SHOTS");
+        if (!shots.isEmpty())
+            window->grab().save(QStringLiteral("%1/%2.png").arg(shots, QString(where).replace(' ', '-')));
+        // The windows laid out by position have less room than a third
+        // more text; there the pseudo-language only shows where a real
+        // catalogue must word it shorter, and each real one must fit.
+        const bool mustFit = !pseudo_ || window->layout() != nullptr;
+        for (const QString &fault : LayoutFaults(window, client)) {
+            if (mustFit)
+                faults_ << where + QStringLiteral(": ") + fault;
+            else
+                qInfo("%s: %s (a third longer)", qPrintable(where), qPrintable(fault));
+        }
+    }
+
+    // Opens a window through the wizard's control and walks it while it is up.
+    void WalkModal(TForm1 *wizard, const char *opener, const QString &where)
+    {
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            Record(where, modal);
+            static_cast<QDialog *>(modal)->reject();
+        });
+        wizard->findChild<QAbstractButton *>(QLatin1String(opener))->click();
+        QVERIFY2(*seen, opener);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        CopyGlyphFiles(dir_.path());
+        QDir::setCurrent(dir_.path());
+    }
+
+    void catalogueForLocale_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QByteArray>("lcAll");
+        QTest::addColumn<QByteArray>("lcMessages");
+        QTest::addColumn<QByteArray>("lang");
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("Quebec") << QByteArray() << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8") << "fr_CA";
+        QTest::newRow("France") << QByteArray() << QByteArray() << QByteArray() << QByteArray("fr_FR.UTF-8") << "fr_CA";
+        QTest::newRow("Ontario") << QByteArray() << QByteArray() << QByteArray() << QByteArray("en_CA.UTF-8") << "en_CA";
+        QTest::newRow("Britain") << QByteArray() << QByteArray() << QByteArray() << QByteArray("en_GB.UTF-8") << "en_CA";
+        QTest::newRow("United States") << QByteArray() << QByteArray() << QByteArray() << QByteArray("en_US.UTF-8") << "";
+        QTest::newRow("C") << QByteArray() << QByteArray() << QByteArray() << QByteArray("C") << "";
+        QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << QByteArray() << "";
+        QTest::newRow("German: none of ours") << QByteArray() << QByteArray() << QByteArray() << QByteArray("de_DE.UTF-8") << "";
+        QTest::newRow("LC_MESSAGES over LANG") << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8") << QByteArray("en_US.UTF-8") << "fr_CA";
+        QTest::newRow("LC_ALL over LC_MESSAGES") << QByteArray() << QByteArray("en_GB.UTF-8") << QByteArray("fr_CA.UTF-8") << QByteArray() << "en_CA";
+        QTest::newRow("LANGUAGE over LC_ALL") << QByteArray("fr_CA:en") << QByteArray("en_US.UTF-8") << QByteArray() << QByteArray() << "fr_CA";
+        QTest::newRow("LANGUAGE's first we have") << QByteArray("de:it:en_GB:fr") << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8") << "en_CA";
+        QTest::newRow("LANGUAGE's US English first") << QByteArray("en_US:fr") << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8") << "";
+        QTest::newRow("LANGUAGE with nothing of ours") << QByteArray("de:it") << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8") << "fr_CA";
+        QTest::newRow("LANGUAGE under C ignored") << QByteArray("fr") << QByteArray("C") << QByteArray() << QByteArray("fr_CA.UTF-8") << "";
+        QTest::newRow("LANGUAGE under C.UTF-8 ignored") << QByteArray("fr") << QByteArray() << QByteArray() << QByteArray("C.UTF-8") << "";
+        QTest::newRow("modifier") << QByteArray() << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8@euro") << "fr_CA";
+        QTest::newRow("language alone") << QByteArray() << QByteArray() << QByteArray() << QByteArray("fr") << "fr_CA";
+    }
+
+    void catalogueForLocale()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QByteArray, lcAll);
+        QFETCH(QByteArray, lcMessages);
+        QFETCH(QByteArray, lang);
+        QFETCH(QString, catalogue);
+        QCOMPARE(I18n::CatalogueFor({language, lcAll, lcMessages, lang}), catalogue);
+    }
+
+    // As the program starts in Quebec: its own catalogue and Qt's, so the
+    // print dialog speaks French too.
+    void installedFromTheEnvironment()
+    {
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            qunsetenv(name);
+        const QByteArray before = qgetenv("LANG");
+        qputenv("LANG", "fr_CA.UTF-8");
+        QCOMPARE(I18n::InstallTranslations(*qApp), QString("fr_CA"));
+        qputenv("LANG", before);
+        const QString next = QCoreApplication::translate("TForm1", "&Next");
+        const QString print = QCoreApplication::translate("QPrintDialog", "Print");
+        const auto installed = qApp->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly);
+        for (QTranslator *translator : installed) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QCOMPARE(installed.size(), 2);
+        QVERIFY2(next != "&Next", qPrintable(next));
+        QVERIFY2(print != "Print", qPrintable(print));
+        QCOMPARE(QCoreApplication::translate("TForm1", "&Next"), QString("&Next"));
+    }
+
+    // Each catalogue has a finished translation of every text, with the
+    // same place markers and one mnemonic where the source has one.
+    void cataloguesAreWhole_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("fr_CA") << "fr_CA";
+        QTest::newRow("en_CA") << "en_CA";
+    }
+
+    void cataloguesAreWhole()
+    {
+        QFETCH(QString, catalogue);
+        QFile file(QStringLiteral(MICR_SOURCE_DIR "/i18n/micr-calibration_%1.ts").arg(catalogue));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader reader(&file);
+        QString source;
+        // Within a window, one text to an Alt key.
+        QHash<QChar, QString> keys;
+        static const QRegularExpression mnemonic(QStringLiteral("&([^&\\s])"));
+        int messages = 0;
+        static const QRegularExpression markers(QStringLiteral("%\\d"));
+        auto sorted = [](const QString &text) {
+            QStringList found;
+            for (auto match = markers.globalMatch(text); match.hasNext();)
+                found << match.next().captured();
+            found.sort();
+            return found;
+        };
+        while (!reader.atEnd()) {
+            if (reader.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (reader.name() == QLatin1String("TS"))
+                QCOMPARE(reader.attributes().value("language").toString(), catalogue);
+            else if (reader.name() == QLatin1String("context"))
+                keys.clear();
+            else if (reader.name() == QLatin1String("source"))
+                source = reader.readElementText();
+            else if (reader.name() == QLatin1String("translation")) {
+                const QString type = reader.attributes().value("type").toString();
+                const QString translation = reader.readElementText();
+                if (type == "vanished" || type == "obsolete")
+                    continue;
+                ++messages;
+                QVERIFY2(type.isEmpty() && !translation.isEmpty(), qPrintable(source));
+                QCOMPARE(sorted(translation), sorted(source));
+                QCOMPARE(Shown(translation).size() < translation.size(), Shown(source).size() < source.size());
+                const QRegularExpressionMatch key = mnemonic.match(QString(translation).remove("&&"));
+                if (key.hasMatch()) {
+                    const QString other = keys.value(key.captured(1).at(0).toLower(), translation);
+                    QVERIFY2(other == translation, qPrintable(translation + " and " + other));
+                    keys.insert(key.captured(1).at(0).toLower(), translation);
+                }
+            }
+        }
+        QVERIFY(!reader.hasError());
+        QVERIFY(messages > 150);
+    }
+
+    // The vendor's details are names and numbers: the same in every
+    // language, only the words around them translated.
+    void vendorDetailsStay_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("US English") << "";
+        QTest::newRow("fr_CA") << "fr_CA";
+    }
+
+    void vendorDetailsStay()
+    {
+        QFETCH(QString, catalogue);
+        QTranslator translator;
+        QVERIFY(catalogue.isEmpty() || translator.load(I18n::CatalogueResource(catalogue)));
+        QCoreApplication::installTranslator(&translator);
+        const TForm3 about;
+        const TConnect ordering;
+        QCoreApplication::removeTranslator(&translator);
+        auto text = [](const QWidget *window, const char *name) {
+            return window->findChild<QLabel *>(QLatin1String(name))->text();
+        };
+        QCOMPARE(text(&about, "StaticText2"), QString("Tolvane Fonts, Inc."));
+        QCOMPARE(text(&about, "StaticText3"), QString("1200 Harbor Way, Suite 4"));
+        QCOMPARE(text(&about, "StaticText4"), QString("Port Alder, WA 98001"));
+        QVERIFY(text(&about, "StaticText5").endsWith(" 206-555-0147"));
+        QCOMPARE(text(&about, "StaticText8"), QString("www.tolvane.example"));
+        QCOMPARE(text(&about, "StaticText7"), QString("www.micrgauge.example"));
+        QVERIFY(text(&ordering, "Label11").endsWith(" 800-555-0149"));
+        QCOMPARE(text(&ordering, "Label1"), QString("MICR Font Set"));
+    }
+
+    void layoutsHold_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        for (const char *catalogue : {"", "en_CA", "fr_CA", "pseudo"})
+            QTest::newRow(*catalogue ? catalogue : "US English") << QString(catalogue);
+    }
+
+    void layoutsHold()
+    {
+        QFETCH(QString, catalogue);
+        pseudo_ = catalogue == "pseudo";
+        if (pseudo_) {
+            translator_ = std::make_unique<PseudoTranslator>();
+        } else if (!catalogue.isEmpty()) {
+            translator_ = std::make_unique<QTranslator>();
+            QVERIFY(translator_->load(I18n::CatalogueResource(catalogue)));
+            // Qt's own, as the program loads it: the standard buttons.
+            if (catalogue.startsWith("fr")) {
+                qtTranslator_ = std::make_unique<QTranslator>();
+                QVERIFY(qtTranslator_->load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+                QCoreApplication::installTranslator(qtTranslator_.get());
+            }
+        }
+        if (translator_)
+            QCoreApplication::installTranslator(translator_.get());
+        faults_.clear();
+        {
+            WindowSet windows;
+            TForm1 *wizard = windows.wizard.get();
+            wizard->show();
+            QVERIFY(QTest::qWaitForWindowExposed(wizard));
+            Record(catalogue + " step 1", wizard, WizardClient);
+            WalkModal(wizard, "BuyNow", catalogue + " ordering");
+            WalkModal(wizard, "BitBtn1", catalogue + " signature");
+            WalkModal(wizard, "SpeedButton1", catalogue + " about");
+            WalkModal(wizard, "Gauge", catalogue + " gauge");
+            WalkModal(wizard, "PrintersButton", catalogue + " printers");
+            auto printDialog = AnswerNextModal([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
+            wizard->findChild<QAbstractButton *>("NextButton")->click();
+            QVERIFY(*printDialog);
+            Record(catalogue + " step 2", wizard, WizardClient);
+            WalkModal(wizard, "MeasureButton", catalogue + " measurements");
+            wizard->findChild<QAbstractButton *>("NextButton")->click();
+            Record(catalogue + " step 3", wizard, WizardClient);
+            WalkModal(wizard, "PlacementButton", catalogue + " placement");
+            WalkModal(wizard, "MicrLineButton", catalogue + " my MICR line");
+        }
+        for (const auto &translator : {translator_.get(), qtTranslator_.get()}) {
+            if (translator)
+                QCoreApplication::removeTranslator(translator);
+        }
+        translator_.reset();
+        qtTranslator_.reset();
+        for (const QString &fault : std::as_const(faults_))
+            qWarning("%s", qPrintable(fault));
+        QVERIFY2(faults_.isEmpty(), "texts that do not fit, listed above");
+    }
+};
+
+int main(int argc, char **argv)
+{
+    MicrApplication application(argc, argv);
+    Platform::SetApplicationTitle(QStringLiteral("MICR System Calibration"));
+    Platform::InstallFaceSubstitutes();
+    TranslationsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_translations.moc"
