@@ -33,6 +33,19 @@ struct MicrFields
     QString onUs;
     QString auxOnUs;
     QString processingCode;
+
+    bool empty() const
+    {
+        return routing.isEmpty() && branch.isEmpty() && institution.isEmpty() && onUs.isEmpty() && auxOnUs.isEmpty()
+            && processingCode.isEmpty();
+    }
+    friend bool operator==(const MicrFields &a, const MicrFields &b)
+    {
+        return a.layout == b.layout && a.routing == b.routing && a.branch == b.branch
+            && a.institution == b.institution && a.onUs == b.onUs && a.auxOnUs == b.auxOnUs
+            && a.processingCode == b.processingCode;
+    }
+    friend bool operator!=(const MicrFields &a, const MicrFields &b) { return !(a == b); }
 };
 
 // One field of a line: its name, its leftmost and rightmost positions (first
@@ -62,12 +75,22 @@ struct MicrLine
     int FirstPosition() const { return PositionOf(0); }
 };
 
-// Puts the fields in their positions; the amount is left blank, so the
-// line ends at position 14.
+// Puts the fields side by side in their positions (the bank's numbers
+// cleaned of the symbols, spaces and hyphens people type with them; the
+// amount left blank, so the line ends at position 14), then reads the
+// result as CheckMicrLine does: the line, its fields and its faults are
+// those of the text to type. A field that does not fit pushes the others
+// out of place and is named; nothing is dropped or overlaid.
 MicrLine ComposeMicrLine(const MicrFields &fields);
 
-// A line typed as text, its last character at position 14, or at position
-// 1 when it ends in an amount field.
+// A line typed as text, read as a bank's reader-sorter reads it: its last
+// character at position 14, at 1 when it ends in the amount symbol, or at
+// 33 when it ends in the transit symbol (its on-us field missing). Faults:
+// anything in the amount field (1-12, the bank encodes it); the transit
+// field and its routing number (or Canadian branch and institution); an
+// on-us field without an on-us symbol or repeating the routing number; an
+// auxiliary on-us field not bracketed by on-us symbols or not ending at
+// 45; anything past 65.
 MicrLine CheckMicrLine(const QString &typed);
 
 // Where the line goes in cheque-printing software on a cheque
@@ -76,8 +99,8 @@ MicrLine CheckMicrLine(const QString &typed);
 double MicrLineLeftInches(const MicrLine &line, double chequeWidth);
 double MicrLineBaselineInches();
 
-// The faults of a US routing number (9 digits, a Federal Reserve prefix,
-// its check digit), none when it is good.
+// The faults of a US routing number (9 digits, a Federal Reserve prefix
+// that stands on cheques, its check digit), none when it is good.
 QStringList RoutingNumberFaults(const QString &routing);
 
 // The line for scripts, as one JSON object: `text` (letters) and

@@ -43,6 +43,11 @@ struct FieldLabels
     double namePitch;
     int points;
 };
+// E-13B characters stand 0.117 in tall on the baseline; the print band's
+// label keeps this far above them (its descenders reach about 0.02 in
+// below its baseline, and its capitals stay under the band's upper rule).
+constexpr double E13BCharacterHeight = 0.117;
+constexpr double PrintBandLabelGap = 0.035;
 // Paper edges closer than this to a cheque's edge are that edge.
 constexpr double SameEdgeInches = 0.01;
 
@@ -110,7 +115,9 @@ void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &
     const double bottom = ChequeTopInches(layout) + layout.stock.chequeInches;
     // Below the cheque, or squeezed between the print band and the clear
     // band's rule where the cheque ends at the paper's edge.
-    const FieldLabels labels = bottomIsPaperEdge ? FieldLabels{-1, bottom - PrintBandTopInches - 0.04, 0.03, 0.04, 0.055, 5}
+    // (Two rows of 5-point names need 0.07 in apart to stay clear of each
+    // other; the band's upper rule and the clear band's rule leave room.)
+    const FieldLabels labels = bottomIsPaperEdge ? FieldLabels{-1, bottom - PrintBandTopInches - 0.0225, 0.015, 0.03, 0.07, 5}
                                                  : FieldLabels{1, bottom + 0.05, 0.04, 0.1, 0.09, 6};
     const double tickEnd = labels.bracket - labels.away * labels.tick;
     int row = 0;
@@ -229,11 +236,15 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
 
     // The bands; the print band's lower rule is the baseline.
     items.push_back(Rule(PlacementItem::HorizontalRule, bottom - ClearBandInches, 0, width));
-    text(LabelLeft, bottom - ClearBandInches - 0.04, TextAnchor::Left, 7,
+    // At the right: on the shortest cheques the vertical bar's label stands
+    // at this height at the left.
+    text(width - LabelLeft, bottom - ClearBandInches - 0.04, TextAnchor::Right, 7,
          QStringLiteral("MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule"));
     items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandTopInches, 0, width));
     items.push_back(Rule(PlacementItem::HorizontalRule, baseline, 0, width));
-    text(LabelLeft, baseline - 0.08, TextAnchor::Left, 7,
+    // Inside the band, above the characters' tops and below its upper rule,
+    // wherever the line's fields reach.
+    text(LabelLeft, baseline - E13BCharacterHeight - PrintBandLabelGap, TextAnchor::Left, 6,
          QStringLiteral("MICR print band: its lower rule is the baseline"));
 
     // The MICR line, its last advance ending at its last position's right

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <cmath>
 
@@ -14,6 +15,19 @@ namespace {
 // The file's layout: [General] version=1, then a group a printer.
 constexpr int FileVersion = 1;
 const QString GroupPrefix = QStringLiteral("printer-");
+
+// A queue's group: its name percent-encoded, so that "/" (QSettings' group
+// separator), "%" and any other character stay the queue's own; the name
+// itself is kept as it is under "queue".
+QString GroupOf(const QString &queue)
+{
+    return GroupPrefix + QString::fromLatin1(QUrl::toPercentEncoding(queue));
+}
+
+QString QueueOfGroup(const QString &group)
+{
+    return QUrl::fromPercentEncoding(group.mid(GroupPrefix.size()).toLatin1());
+}
 // A correction further than this is a reading of something else.
 constexpr double LongestMove = 1.5;
 
@@ -87,7 +101,8 @@ public:
 private:
     void Drop(const QString &key)
     {
-        dropped_ << QStringLiteral("%1 of %2 (\"%3\")").arg(key, queue_, settings_.value(key).toString());
+        dropped_ << QStringLiteral("printer \"%1\": the value %2 (\"%3\") is out of range and was dropped")
+                        .arg(queue_, key, settings_.value(key).toString());
     }
 
     QSettings &settings_;
@@ -144,27 +159,191 @@ std::optional<PlacementRecord> ReadPlacement(GroupReader &read)
         if (!record.stock.custom)
             record.stock = *stock > LetterChequeInches + 0.1 ? A4Stock() : LetterStock();
     }
-    record.moveRight = read.Length(QStringLiteral("placement/move-right"), -LongestMove, LongestMove).value_or(0);
-    record.moveUp = read.Length(QStringLiteral("placement/move-up"), -LongestMove, LongestMove).value_or(0);
+    // A move that was dropped is worked out again from the readings kept,
+    // never shown as no move at all.
+    const std::optional<double> moveRight = read.Length(QStringLiteral("placement/move-right"), -LongestMove, LongestMove);
+    const std::optional<double> moveUp = read.Length(QStringLiteral("placement/move-up"), -LongestMove, LongestMove);
+    PlacementLayout layout;
+    layout.cheque = record.cheque;
+    layout.stock = record.stock;
+    const PlacementResult worked = AssessPlacement(layout, record.readings, LineLengths{});
+    record.moveRight = moveRight.value_or(worked.moveRight);
+    record.moveUp = moveUp.value_or(worked.moveUp);
     const std::optional<int> scale = read.Choice(QStringLiteral("placement/scale"), ScaleVerdicts);
     record.scaleVerdict = scale ? ScaleVerdicts[*scale] : QString();
     record.taken = read.When(QStringLiteral("placement/taken"));
     return record;
 }
 
-// Moves a damaged file out of the way: PATH.damaged-YYYYMMDD-HHMMSS.
-QString SetAside(const QString &path, QString *error)
+// Moves a damaged file out of the way, or copies it byte for byte where
+// what was good in it stays: PATH.damaged-YYYYMMDD-HHMMSS.
+QString SetAside(const QString &path, bool copy, QString *error)
 {
     const QString stem = path + QStringLiteral(".damaged-")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = stem;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = stem + QStringLiteral("-%1").arg(n);
-    if (!QFile::rename(path, aside)) {
-        *error = QStringLiteral("it could not be moved aside");
+    if (copy ? !QFile::copy(path, aside) : !QFile::rename(path, aside)) {
+        *error = copy ? QStringLiteral("it could not be copied aside") : QStringLiteral("it could not be moved aside");
         return {};
     }
     return aside;
+}
+
+// The MICR line's fields by their keys, text as typed.
+const std::pair<const char *, QString MicrFields::*> MicrLineKeys[] = {
+    {"routing", &MicrFields::routing}, {"branch", &MicrFields::branch}, {"institution", &MicrFields::institution},
+    {"onus", &MicrFields::onUs},       {"aux", &MicrFields::auxOnUs},   {"epc", &MicrFields::processingCode}};
+
+std::optional<MicrFields> ReadMicrLine(QSettings &settings, GroupReader &read)
+{
+    const std::optional<int> layout = read.Choice(QStringLiteral("micr-line/layout"), {QStringLiteral("us"), QStringLiteral("ca")});
+    if (!layout)
+        return std::nullopt;
+    MicrFields fields;
+    fields.layout = *layout == 1 ? MicrLayout::Canada : MicrLayout::US;
+    for (const auto &[key, member] : MicrLineKeys)
+        fields.*member = settings.value(QStringLiteral("micr-line/") + QLatin1String(key)).toString();
+    return fields;
+}
+
+// Every value of a profile, in its group.
+void WriteProfile(QSettings &settings, const PrinterProfile &profile)
+{
+    settings.beginGroup(GroupOf(profile.queue));
+    settings.remove(QString());
+    settings.setValue(QStringLiteral("queue"), profile.queue);
+    if (!profile.makeAndModel.isEmpty())
+        settings.setValue(QStringLiteral("model"), profile.makeAndModel);
+    settings.setValue(QStringLiteral("weight"), WeightName(profile.weight));
+    settings.setValue(QStringLiteral("line"), profile.line);
+    if (const auto &measured = profile.measurement) {
+        for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+            if (const std::optional<double> &length = measured->readings[std::size_t(line - 1)])
+                settings.setValue(QStringLiteral("measured/%1").arg(line), Number(*length));
+        }
+        settings.setValue(QStringLiteral("measured/line"), measured->line);
+        settings.setValue(QStringLiteral("measured/verdict"), measured->verdict);
+        if (measured->taken.isValid())
+            settings.setValue(QStringLiteral("measured/taken"), measured->taken.toString(Qt::ISODate));
+    }
+    if (const auto &placed = profile.placement) {
+        settings.setValue(QStringLiteral("placement/cheque"), ChequeName(placed->cheque));
+        settings.setValue(QStringLiteral("placement/stock"), Number(placed->stock.chequeInches));
+        settings.setValue(QStringLiteral("placement/bar"), Number(placed->readings.bar));
+        if (placed->readings.verticalBar)
+            settings.setValue(QStringLiteral("placement/vbar"), Number(*placed->readings.verticalBar));
+        settings.setValue(QStringLiteral("placement/right"), Number(placed->readings.right));
+        settings.setValue(QStringLiteral("placement/from"),
+                          placed->readings.vertical == VerticalReading::FromPaperTop ? QStringLiteral("top")
+                                                                                     : QStringLiteral("bottom"));
+        settings.setValue(QStringLiteral("placement/edge"), Number(placed->readings.fromEdge));
+        settings.setValue(QStringLiteral("placement/move-right"), Number(placed->moveRight));
+        settings.setValue(QStringLiteral("placement/move-up"), Number(placed->moveUp));
+        settings.setValue(QStringLiteral("placement/scale"), placed->scaleVerdict);
+        if (placed->taken.isValid())
+            settings.setValue(QStringLiteral("placement/taken"), placed->taken.toString(Qt::ISODate));
+    }
+    if (const auto &micr = profile.micrLine) {
+        settings.setValue(QStringLiteral("micr-line/layout"),
+                          micr->layout == MicrLayout::Canada ? QStringLiteral("ca") : QStringLiteral("us"));
+        for (const auto &[key, member] : MicrLineKeys)
+            settings.setValue(QStringLiteral("micr-line/") + QLatin1String(key), (*micr).*member);
+    }
+    settings.endGroup();
+}
+
+// What is in the file: the profiles that could be read, and what was
+// wrong: the whole file (nothing read from it), or parts dropped.
+struct FileReading
+{
+    QList<PrinterProfile> profiles;
+    QString unusable;      // the whole file, why
+    QStringList dropped;   // values and profiles left out, each said
+    bool damaged() const { return !unusable.isEmpty() || !dropped.isEmpty(); }
+};
+
+// One printer's group; what is missing or wrong in it is said in `dropped`.
+std::optional<PrinterProfile> ReadGroup(QSettings &settings, const QString &group, bool cutShort, QStringList &dropped)
+{
+    settings.beginGroup(group);
+    const QString queue = settings.value(QStringLiteral("queue")).toString();
+    // Named by the printer it is for, where the group says.
+    const QString printer = queue.isEmpty() && group.startsWith(GroupPrefix) ? QueueOfGroup(group) : queue;
+    const QString named = printer.isEmpty() ? QStringLiteral("an entry that names no printer")
+                                            : QStringLiteral("the profile of printer \"%1\"").arg(printer);
+    // Every profile has its queue and its weight; a file cut short loses
+    // the last group's weight, which comes last in it.
+    if (!group.startsWith(GroupPrefix) || queue.isEmpty() || QueueOfGroup(group) != queue
+        || !settings.contains(QStringLiteral("weight")) || cutShort) {
+        dropped << QStringLiteral("%1 was cut short or is not this program's, and was left out").arg(named);
+        settings.endGroup();
+        return std::nullopt;
+    }
+    PrinterProfile profile;
+    profile.queue = queue;
+    profile.makeAndModel = settings.value(QStringLiteral("model")).toString();
+    GroupReader read(settings, queue, dropped);
+    const std::optional<int> weight =
+        read.Choice(QStringLiteral("weight"), {QStringLiteral("standard"), QStringLiteral("bold")});
+    profile.weight = weight.value_or(0) == 1 ? FontWeightChoice::Bold : FontWeightChoice::Standard;
+    profile.measurement = ReadMeasurement(read);
+    const std::optional<int> line = read.Choice(
+        QStringLiteral("line"),
+        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
+    // A line dropped is the one the readings named, where they did.
+    if (line)
+        profile.line = *line + 1;
+    else if (profile.measurement && profile.measurement->line >= FirstCalibrationLine)
+        profile.line = profile.measurement->line;
+    profile.placement = ReadPlacement(read);
+    profile.micrLine = ReadMicrLine(settings, read);
+    settings.endGroup();
+    return profile;
+}
+
+FileReading ReadFile(const QString &path)
+{
+    FileReading reading;
+    const QFileInfo file(path);
+    if (!file.exists() && !file.isSymLink())
+        return reading;
+    QFile raw(path);
+    if (file.isDir() || !raw.open(QIODevice::ReadOnly)) {
+        reading.unusable = QStringLiteral("it cannot be read");
+        return reading;
+    }
+    const QByteArray bytes = raw.readAll();
+    QSettings settings(path, QSettings::IniFormat);
+    // What is on disk now, not what this process last read or wrote.
+    settings.sync();
+    const QString version = settings.value(QStringLiteral("version")).toString();
+    // Lines that are neither a group, a setting nor a comment (QSettings
+    // skips them, and says so only the first time it reads the file).
+    const QList<QByteArray> lines = bytes.split('\n');
+    const bool partlyUnreadable = std::any_of(lines.begin(), lines.end(), [](const QByteArray &line) {
+        const QByteArray text = line.trimmed();
+        return !text.isEmpty() && !text.startsWith(';') && !text.startsWith('#') && !text.contains('=')
+            && !(text.startsWith('[') && text.endsWith(']'));
+    });
+    if (version.isEmpty())
+        reading.unusable = QStringLiteral("it has no version: it is not a settings file this program wrote");
+    else if (version != QString::number(FileVersion))
+        reading.unusable = QStringLiteral("it is of another version (%1)").arg(version);
+    if (!reading.unusable.isEmpty())
+        return reading;
+    if (partlyUnreadable)
+        reading.dropped << QStringLiteral("a line that is not a setting was left out");
+    const QStringList groups = settings.childGroups();
+    for (const QString &group : groups) {
+        // Its groups come in this order; a last line without its end was
+        // cut off in the middle of the last group.
+        const bool cutShort = group == groups.last() && !bytes.endsWith('\n') && !lines.last().startsWith('[');
+        if (std::optional<PrinterProfile> profile = ReadGroup(settings, group, cutShort, reading.dropped))
+            reading.profiles << *profile;
+    }
+    return reading;
 }
 
 } // namespace
@@ -183,74 +362,53 @@ QString PrinterProfiles::DefaultPath()
         .filePath(QStringLiteral("micr-calibration/printers.ini"));
 }
 
+LoadedProfiles PrinterProfiles::Read() const
+{
+    const FileReading reading = ReadFile(path_);
+    LoadedProfiles loaded{reading.profiles, {}};
+    if (!reading.unusable.isEmpty())
+        loaded.problem = QStringLiteral("The printer profiles in %1 cannot be used: %2. The file was left as it is.")
+                             .arg(path_, reading.unusable);
+    else if (!reading.dropped.isEmpty())
+        loaded.problem = QStringLiteral("The printer profiles in %1 are damaged: %2. The rest can be read; the file "
+                                        "was left as it is.")
+                             .arg(path_, reading.dropped.join(QStringLiteral("; ")));
+    return loaded;
+}
+
 LoadedProfiles PrinterProfiles::Load() const
 {
-    LoadedProfiles loaded;
-    const QFileInfo file(path_);
-    if (!file.exists() && !file.isSymLink())
+    const FileReading reading = ReadFile(path_);
+    LoadedProfiles loaded{reading.profiles, {}};
+    if (!reading.damaged())
         return loaded;
-
-    QString damage;
-    QStringList dropped;
-    if (file.isDir() || !file.isReadable()) {
-        damage = QStringLiteral("it cannot be read");
-    } else {
-        QSettings settings(path_, QSettings::IniFormat);
-        // What is on disk now, not what this process last read or wrote.
-        settings.sync();
-        const QString version = settings.value(QStringLiteral("version")).toString();
-        if (settings.status() != QSettings::NoError)
-            damage = QStringLiteral("it is not a settings file");
-        else if (version.isEmpty())
-            damage = QStringLiteral("it has no version: it was not written by this program");
-        else if (version != QString::number(FileVersion))
-            damage = QStringLiteral("it is of another version (%1)").arg(version);
-        const QStringList groups = settings.childGroups();
-        for (const QString &group : groups) {
-            if (!damage.isEmpty())
-                break;
-            const QString queue = group.mid(GroupPrefix.size());
-            settings.beginGroup(group);
-            const QString weight = settings.value(QStringLiteral("weight")).toString();
-            const int line = settings.value(QStringLiteral("line")).toString().toInt();
-            // Every profile has these; a file cut short loses the last
-            // group's weight, which comes last in it.
-            if (!group.startsWith(GroupPrefix) || queue.isEmpty()
-                || settings.value(QStringLiteral("queue")).toString() != queue
-                || (weight != QLatin1String("standard") && weight != QLatin1String("bold")) || line < FirstCalibrationLine
-                || line > LastCalibrationLine) {
-                damage = QStringLiteral("the profile \"%1\" in it is cut short or not this program's").arg(group);
-            } else {
-                PrinterProfile profile;
-                profile.queue = queue;
-                profile.makeAndModel = settings.value(QStringLiteral("model")).toString();
-                profile.weight = weight == QLatin1String("bold") ? FontWeightChoice::Bold : FontWeightChoice::Standard;
-                profile.line = line;
-                GroupReader read(settings, queue, dropped);
-                profile.measurement = ReadMeasurement(read);
-                profile.placement = ReadPlacement(read);
-                loaded.profiles << profile;
-            }
-            settings.endGroup();
-        }
-    }
-    if (!damage.isEmpty()) {
-        loaded.profiles.clear();
-        QString why;
-        const QString aside = SetAside(path_, &why);
+    QString why;
+    if (!reading.unusable.isEmpty()) {
+        const QString aside = SetAside(path_, false, &why);
         loaded.problem = aside.isEmpty()
             ? QStringLiteral("The printer profiles in %1 cannot be used: %2, and %3. The program goes on without "
                              "printer profiles.")
-                  .arg(path_, damage, why)
+                  .arg(path_, reading.unusable, why)
             : QStringLiteral("The printer profiles in %1 cannot be used: %2. The file was set aside as %3; the "
                              "program starts with no printer profiles.")
-                  .arg(path_, damage, aside);
+                  .arg(path_, reading.unusable, aside);
         return loaded;
     }
-    if (!dropped.isEmpty())
-        loaded.problem = QStringLiteral("In the printer profiles in %1, these values were out of range and were "
-                                        "dropped: %2. The rest was kept.")
-                             .arg(path_, dropped.join(QStringLiteral("; ")));
+    // The original kept whole beside it; the file then holds what was good
+    // in it, so that what was dropped is said once.
+    const QString aside = SetAside(path_, true, &why);
+    if (!aside.isEmpty()) {
+        QFile::remove(path_);
+        QSettings settings(path_, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("version"), FileVersion);
+        for (const PrinterProfile &profile : reading.profiles)
+            WriteProfile(settings, profile);
+        settings.sync();
+    }
+    loaded.problem = QStringLiteral("In the printer profiles in %1, %2. The other printers and values were kept; %3.")
+                         .arg(path_, reading.dropped.join(QStringLiteral("; ")),
+                              aside.isEmpty() ? QStringLiteral("the file was left as it is, as %1").arg(why)
+                                              : QStringLiteral("the file as it was is kept as %1").arg(aside));
     return loaded;
 }
 
@@ -273,39 +431,7 @@ bool PrinterProfiles::Save(const PrinterProfile &profile, QString *error) const
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QSettings settings(path_, QSettings::IniFormat);
     settings.setValue(QStringLiteral("version"), FileVersion);
-    settings.beginGroup(GroupPrefix + profile.queue);
-    settings.remove(QString());
-    settings.setValue(QStringLiteral("queue"), profile.queue);
-    if (!profile.makeAndModel.isEmpty())
-        settings.setValue(QStringLiteral("model"), profile.makeAndModel);
-    settings.setValue(QStringLiteral("weight"), WeightName(profile.weight));
-    settings.setValue(QStringLiteral("line"), profile.line);
-    if (const auto &measured = profile.measurement) {
-        for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
-            if (const std::optional<double> &length = measured->readings[std::size_t(line - 1)])
-                settings.setValue(QStringLiteral("measured/%1").arg(line), Number(*length));
-        }
-        settings.setValue(QStringLiteral("measured/line"), measured->line);
-        settings.setValue(QStringLiteral("measured/verdict"), measured->verdict);
-        settings.setValue(QStringLiteral("measured/taken"), measured->taken.toString(Qt::ISODate));
-    }
-    if (const auto &placed = profile.placement) {
-        settings.setValue(QStringLiteral("placement/cheque"), ChequeName(placed->cheque));
-        settings.setValue(QStringLiteral("placement/stock"), Number(placed->stock.chequeInches));
-        settings.setValue(QStringLiteral("placement/bar"), Number(placed->readings.bar));
-        if (placed->readings.verticalBar)
-            settings.setValue(QStringLiteral("placement/vbar"), Number(*placed->readings.verticalBar));
-        settings.setValue(QStringLiteral("placement/right"), Number(placed->readings.right));
-        settings.setValue(QStringLiteral("placement/from"),
-                          placed->readings.vertical == VerticalReading::FromPaperTop ? QStringLiteral("top")
-                                                                                     : QStringLiteral("bottom"));
-        settings.setValue(QStringLiteral("placement/edge"), Number(placed->readings.fromEdge));
-        settings.setValue(QStringLiteral("placement/move-right"), Number(placed->moveRight));
-        settings.setValue(QStringLiteral("placement/move-up"), Number(placed->moveUp));
-        settings.setValue(QStringLiteral("placement/scale"), placed->scaleVerdict);
-        settings.setValue(QStringLiteral("placement/taken"), placed->taken.toString(Qt::ISODate));
-    }
-    settings.endGroup();
+    WriteProfile(settings, profile);
     // Under QSettings' lock, merged with what another instance wrote, and
     // written whole to a new file that then replaces the old.
     settings.sync();
@@ -320,7 +446,7 @@ bool PrinterProfiles::Forget(const QString &queue, QString *error) const
 {
     Load();
     QSettings settings(path_, QSettings::IniFormat);
-    settings.remove(GroupPrefix + queue);
+    settings.remove(GroupOf(queue));
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         *error = QStringLiteral("cannot write the printer profiles to %1").arg(path_);
@@ -371,6 +497,8 @@ QString ProfilesAsText(const QList<PrinterProfile> &profiles)
         } else {
             lines << QStringLiteral("  Placement not measured");
         }
+        if (const auto &micr = profile.micrLine)
+            lines << QStringLiteral("  MICR line: %1").arg(ComposeMicrLine(*micr).letters);
         paragraphs << lines.join(QLatin1Char('\n'));
     }
     return paragraphs.isEmpty() ? QStringLiteral("No printer profiles.\n")
@@ -406,6 +534,8 @@ QJsonArray ProfilesAsJson(const QList<PrinterProfile> &profiles)
                                       {QStringLiteral("scale_verdict"), placed->scaleVerdict},
                                       {QStringLiteral("taken"), placed->taken.toString(Qt::ISODate)}});
         }
+        if (const auto &micr = profile.micrLine)
+            object.insert(QStringLiteral("micr_line"), ComposeMicrLine(*micr).letters);
         array.append(object);
     }
     return array;

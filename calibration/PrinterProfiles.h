@@ -43,6 +43,8 @@ struct PrinterProfile
     CalibrationLine line = 3;
     std::optional<MeasurementRecord> measurement;
     std::optional<PlacementRecord> placement;
+    // The user's own MICR line, as typed into its fields.
+    std::optional<MicrFields> micrLine;
 
     QString Face() const;
 };
@@ -64,10 +66,17 @@ public:
     static QString DefaultPath();
     const QString &Path() const { return path_; }
 
-    // Reads every profile. A file that cannot be read, is cut short, of
-    // another version or not this program's is set aside under a new name
-    // and nothing is read from it; a value out of range is dropped and the
-    // rest kept. Either is said in `problem`, naming the files.
+    // Reads every profile and changes nothing: a damaged file is only said
+    // in `problem`, with what could be read from it.
+    LoadedProfiles Read() const;
+
+    // Reads every profile, as the wizard does. A file that cannot be read,
+    // is of another version or not this program's is set aside under a new
+    // name and nothing is read from it. A value out of range is dropped and
+    // the rest of its printer kept; a profile cut short or not this
+    // program's is dropped and the other printers kept; the file as it was
+    // is then copied aside byte for byte and the file keeps what was good.
+    // Either is said in `problem`, naming the files and the printers.
     LoadedProfiles Load() const;
 
     // The profile of `queue`, if there is one (and what Load said).

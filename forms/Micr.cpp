@@ -267,7 +267,13 @@ void TForm1::MicrLineButtonClick()
     if (!micrLine_)
         micrLine_ = std::make_unique<TMyMicrLine>(PlacementPagePrinter(), this);
     const std::optional<PrinterProfile> profile = CurrentProfile();
-    micrLine_->Ask(ChosenLine(), ChosenWeight(), profile ? profile->placement : std::nullopt);
+    const std::optional<MicrFields> remembered = profile ? profile->micrLine : std::nullopt;
+    micrLine_->Ask(ChosenLine(), ChosenWeight(), profile ? profile->placement : std::nullopt, remembered);
+    // The line stays with this printer, for the next time and the next run.
+    const MicrFields fields = micrLine_->Fields();
+    const std::optional<MicrFields> typed = fields.empty() ? std::nullopt : std::optional<MicrFields>(fields);
+    if (typed != remembered)
+        Remember([&typed](PrinterProfile &changed) { changed.micrLine = typed; });
     MicrLineButton->setFocus();
 }
 

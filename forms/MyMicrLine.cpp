@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace {
 // A field a fault names is tinted, as well as the fault listed.
@@ -33,8 +34,21 @@ TMyMicrLine::TMyMicrLine(PagePrinter print, QWidget *owner)
     Recompose();
 }
 
-void TMyMicrLine::Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement)
+void TMyMicrLine::Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement,
+                      const std::optional<MicrFields> &remembered)
 {
+    // Another printer's line is never shown for this one.
+    const MicrFields fields = remembered.value_or(MicrFields());
+    {
+        const QSignalBlocker blockLayout(LayoutChoice);
+        LayoutChoice->setCurrentIndex(LayoutChoice->findData(int(fields.layout)));
+        for (const auto &[field, text] : {std::pair{RoutingField, fields.routing}, {BranchField, fields.branch},
+                                          {InstitutionField, fields.institution}, {OnUsField, fields.onUs},
+                                          {AuxField, fields.auxOnUs}, {CodeField, fields.processingCode}}) {
+            const QSignalBlocker blockField(field);
+            field->setText(text);
+        }
+    }
     layout_.line = line;
     layout_.weight = weight;
     placement_ = placement;
@@ -47,10 +61,23 @@ void TMyMicrLine::Ask(CalibrationLine line, FontWeightChoice weight, const std::
     exec();
 }
 
-void TMyMicrLine::Recompose()
+MicrFields TMyMicrLine::Fields() const
 {
     MicrFields fields;
     fields.layout = MicrLayout(LayoutChoice->currentData().toInt());
+    const bool us = fields.layout == MicrLayout::US;
+    fields.routing = us ? RoutingField->text() : QString();
+    fields.branch = us ? QString() : BranchField->text();
+    fields.institution = us ? QString() : InstitutionField->text();
+    fields.onUs = OnUsField->text();
+    fields.auxOnUs = AuxField->text();
+    fields.processingCode = us ? CodeField->text() : QString();
+    return fields;
+}
+
+void TMyMicrLine::Recompose()
+{
+    const MicrFields fields = Fields();
     const bool us = fields.layout == MicrLayout::US;
     for (QWidget *widget : {static_cast<QWidget *>(RoutingLabel), static_cast<QWidget *>(RoutingField),
                             static_cast<QWidget *>(CodeLabel), static_cast<QWidget *>(CodeField)})
@@ -58,26 +85,21 @@ void TMyMicrLine::Recompose()
     for (QWidget *widget : {static_cast<QWidget *>(BranchLabel), static_cast<QWidget *>(BranchField),
                             static_cast<QWidget *>(InstitutionLabel), static_cast<QWidget *>(InstitutionField)})
         widget->setVisible(!us);
-    fields.routing = RoutingField->text();
-    fields.branch = BranchField->text();
-    fields.institution = InstitutionField->text();
-    fields.onUs = OnUsField->text();
-    fields.auxOnUs = AuxField->text();
-    fields.processingCode = us ? CodeField->text() : QString();
     line_ = ComposeMicrLine(fields);
 
-    // Each fault marks the field it names.
+    // Each fault marks the field it is about, the one it starts by naming.
     const struct
     {
         QLineEdit *field;
         const char *named;
-    } named[] = {{RoutingField, "routing number"}, {BranchField, "branch number"},
-                 {InstitutionField, "institution number"}, {OnUsField, "The on-us field"},
-                 {AuxField, "auxiliary on-us"}, {CodeField, "processing code"}};
+    } named[] = {{RoutingField, "The routing number"}, {BranchField, "The branch number"},
+                 {InstitutionField, "The institution number"}, {OnUsField, "The on-us field"},
+                 {AuxField, "The auxiliary on-us"}, {CodeField, "The external processing code"},
+                 {CodeField, "Position 44"}};
     for (const auto &entry : named) {
         QStringList faults;
         for (const QString &fault : std::as_const(line_.faults)) {
-            if (fault.contains(QLatin1String(entry.named), Qt::CaseInsensitive))
+            if (fault.startsWith(QLatin1String(entry.named)))
                 faults << fault;
         }
         QPalette palette = entry.field->parentWidget()->palette();
@@ -130,6 +152,21 @@ void TMyMicrLine::Copy()
 
 void TMyMicrLine::PrintPage()
 {
+    // A line a bank would reject is printed only when the user knows it.
+    if (!line_.faults.isEmpty()) {
+        QMessageBox question(QMessageBox::Warning, windowTitle(),
+                             QStringLiteral("A bank would reject this line: %1. Print the placement page with it "
+                                            "all the same?")
+                                 .arg(line_.faults.size() == 1 ? QStringLiteral("it has a fault")
+                                                               : QStringLiteral("it has %1 faults")
+                                                                     .arg(line_.faults.size())),
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.setObjectName(QStringLiteral("FaultyLineQuestion"));
+        question.setInformativeText(line_.faults.join(QLatin1Char('\n')));
+        question.setDefaultButton(QMessageBox::No);
+        if (question.exec() != QMessageBox::Yes)
+            return;
+    }
     PlacementLayout layout = layout_;
     layout.userLine = line_;
     print_(layout);

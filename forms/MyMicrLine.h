@@ -27,11 +27,14 @@ public:
     using PagePrinter = std::function<void(const PlacementLayout &layout)>;
     TMyMicrLine(PagePrinter print, QWidget *owner = nullptr);
 
-    // Runs the window for the chosen face and the printer's last placement.
-    void Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement);
+    // Runs the window for the chosen face and the printer's last placement,
+    // with the printer's own line in the fields (empty fields without one).
+    void Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement,
+             const std::optional<MicrFields> &remembered = std::nullopt);
 
-    // The line as last composed.
+    // The line as last composed, and its fields as typed.
     const MicrLine &Line() const { return line_; }
+    MicrFields Fields() const;
 
 private:
     void Recompose();

@@ -3,7 +3,12 @@
 // command.
 #include "calibration/PrinterProfiles.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -29,11 +34,11 @@ class ExporterCommandsTest : public QObject
 
     QTemporaryDir dir_;
 
-    Run Exporter(const QStringList &arguments) const
+    Run Exporter(const QStringList &arguments, const QString &config = "config") const
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", dir_.filePath("config"));
+        environment.insert("XDG_CONFIG_HOME", dir_.filePath(config));
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(MICR_PAGE_EXPORTER), arguments);
         process.waitForFinished(120000);
@@ -151,6 +156,77 @@ private slots:
         }
         // Pages are written to a file, answers to stdout.
         QCOMPARE(before.out.isEmpty(), page || status == 2);
+    }
+
+    // The placement page with a line a bank would reject: written all the
+    // same, in either form of the command, its faults said on stderr in the
+    // order the line command gives them, and the status 1.
+    void faultyLineOnThePlacementPage_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<int>("status");
+        const QString good = "layout=us,routing=021000021,onus=123456789C";
+        const QString noSymbol = "layout=us,routing=021000021,onus=123456789";
+        const QString amountAndAux = "layout=us,routing=611000004,onus=021000021C,aux=1234";
+        QTest::newRow("good") << QStringList{"page", "--page", "placement"} << good << 0;
+        QTest::newRow("no on-us symbol") << QStringList{"page", "--page", "placement"} << noSymbol << 1;
+        QTest::newRow("no on-us symbol, old form") << QStringList{"--page", "placement"} << noSymbol << 1;
+        QTest::newRow("three faults") << QStringList{"page", "--page", "placement"} << amountAndAux << 1;
+    }
+
+    void faultyLineOnThePlacementPage()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(QString, fields);
+        QFETCH(int, status);
+        const QString file = dir_.filePath(QString("faulty-%1.png").arg(QTest::currentDataTag()).replace(' ', '-'));
+        const Run run = Exporter(command + QStringList{"--micr-line", fields, "--dpi", "100", "-o", file});
+        QCOMPARE(run.status, status);
+        QVERIFY(!QImage(file).isNull()); // written whole all the same
+        const Run line = Exporter({"line", fields, "--json"});
+        const QStringList faults = QJsonDocument::fromJson(line.out.toUtf8())["faults"].toVariant().toStringList();
+        QCOMPARE(faults.isEmpty(), status == 0);
+        if (status == 0) {
+            QCOMPARE(run.errors, QString());
+            return;
+        }
+        qsizetype at = 0;
+        for (const QString &fault : faults) {
+            at = run.errors.indexOf(fault, at);
+            QVERIFY2(at >= 0, qPrintable(run.errors));
+        }
+    }
+
+    // Listing the profiles of a damaged file changes nothing: the file is
+    // said, left where it is byte for byte, the status is 1 and the JSON
+    // holds the problem and the printers that could be read.
+    void damagedProfilesOnlyRead()
+    {
+        const QString path = dir_.filePath("damaged/micr-calibration/printers.ini");
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        const QByteArray damaged = "[General]\nversion=1\n\n[printer-Office]\nline=9\nqueue=Office\nweight=heavy\n\n"
+                                   "[printer-Home]\nline=2\nqueue=Home\nweight=bold\n\n[printer-Attic]\nline=3\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+        file.close();
+        for (const QStringList &arguments : {QStringList{"profiles", "--json"}, QStringList{"--profiles"}}) {
+            const Run run = Exporter(arguments, "damaged");
+            QCOMPARE(run.status, 1);
+            QVERIFY2(run.errors.contains(path) && run.errors.contains("left as it is"), qPrintable(run.errors));
+            QVERIFY2(run.errors.contains("printer \"Office\"") && run.errors.contains("printer \"Attic\""),
+                     qPrintable(run.errors));
+            if (arguments.contains("--json")) {
+                const QJsonObject answer = QJsonDocument::fromJson(run.out.toUtf8()).object();
+                QVERIFY2(answer["problem"].toString().contains(path), qPrintable(run.out));
+                QCOMPARE(answer["printers"].toArray().size(), 2);
+            }
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), damaged);
+            file.close();
+            QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList({"printers.ini.damaged-*"}), QStringList());
+        }
     }
 
     // The profile file is read from XDG_CONFIG_HOME.

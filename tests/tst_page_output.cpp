@@ -3,8 +3,10 @@
 #include "PageMeasure.h"
 
 #include "calibration/CalibrationPage.h"
+#include "calibration/PlacementPage.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImageReader>
 #include <QJsonArray>
 #include <QMap>
@@ -436,6 +438,86 @@ private slots:
         PlaceField(expected, "A021000021A", 33);
         PlaceField(expected, "123456789C 1234", 14);
         CheckMicrLineCells(page, dpi, (8.5 - 0.3125) * dpi, (3.5 - 0.1875) * dpi, expected);
+    }
+
+    // No label of the placement page touches a character of the MICR line
+    // or another label, whatever fields the line holds, on any cheque of
+    // the stocks and the shortest custom cheque: each label's
+    // box (its ink in its face, set at 1200 dpi)
+    // against each character's cell, 1/8 in wide and 0.117 in tall on the
+    // baseline 3/16 in above the cheque's bottom edge, position 1 ending
+    // 5/16 in from the paper's right edge.
+    void placementLabelsClearOfTheLine_data()
+    {
+        QTest::addColumn<QString>("line"); // typed; empty: the page's sample line
+        QTest::newRow("sample") << "";
+        QTest::newRow("personal") << "A021000021A         123456789C";
+        QTest::newRow("business, aux to 52") << "C001234C5A121000248A        4567890123C";
+        QTest::newRow("aux to 65") << "C1234567890123456789C A021000021A         123456789C";
+        QTest::newRow("aux past 65") << "C123456789012345678901C A021000021A         123456789C";
+        QTest::newRow("amount filled") << "A021000021A         123456789C B0000012345B";
+        QTest::newRow("on-us pushing the transit") << "C12345678C A021000021A12345678901234567890C";
+    }
+
+    void placementLabelsClearOfTheLine()
+    {
+        QFETCH(QString, line);
+        QImage device(8, 8, QImage::Format_Grayscale8);
+        device.setDotsPerMeterX(qRound(1200 / 0.0254));
+        device.setDotsPerMeterY(qRound(1200 / 0.0254));
+        const struct
+        {
+            ChequeStock stock;
+            QSizeF paper;
+        } stocks[] = {{LetterStock(), {8.5, 11}}, {A4Stock(), {210 / 25.4, 297 / 25.4}}, {{3.0, true}, {8.5, 11}}};
+        for (const auto &stock : stocks) {
+            for (ChequePosition cheque : {ChequePosition::Top, ChequePosition::Middle, ChequePosition::Bottom}) {
+                PlacementLayout layout;
+                layout.paperInches = stock.paper;
+                layout.stock = stock.stock;
+                layout.cheque = cheque;
+                if (!line.isEmpty())
+                    layout.userLine = CheckMicrLine(line);
+                const QString letters = line.isEmpty() ? SampleMicrLine() : layout.userLine->letters;
+                const int lastPosition = line.isEmpty() ? 1 : layout.userLine->lastPosition;
+                const double baseline = (int(cheque) + 1) * stock.stock.chequeInches - 0.1875;
+                std::vector<QRectF> cells;
+                for (int i = 0; i < letters.size(); ++i) {
+                    const int position = lastPosition + int(letters.size()) - 1 - i;
+                    const double right = stock.paper.width() - 0.3125 - (position - 1) * 0.125;
+                    if (letters[i] != ' ')
+                        cells.emplace_back(QPointF(right - 0.125, baseline - 0.117), QPointF(right, baseline));
+                }
+                std::vector<std::pair<QRectF, QString>> labels;
+                for (const PlacementItem &item : PlacementPageItems(layout)) {
+                    if (item.kind != PlacementItem::Text || item.face != "Arial")
+                        continue;
+                    QFont font(item.face);
+                    font.setPointSize(item.points);
+                    font.setBold(item.bold);
+                    const QFontMetricsF metrics(font, &device);
+                    const double width = metrics.horizontalAdvance(item.text) / 1200;
+                    const double left = item.anchor == TextAnchor::Left ? item.x
+                        : item.anchor == TextAnchor::Right               ? item.x - width
+                                                                         : item.x - width / 2;
+                    const QRectF ink = metrics.tightBoundingRect(item.text);
+                    const QRectF box(QPointF(left + ink.left() / 1200, item.baseline + ink.top() / 1200),
+                                     QPointF(left + ink.right() / 1200, item.baseline + ink.bottom() / 1200));
+                    for (const QRectF &cell : cells)
+                        QVERIFY2(!box.intersects(cell),
+                                 qPrintable(QString("%1 cheque on %2: \"%3\" over the character at %4, %5 in")
+                                                .arg(ChequeName(cheque), stock.stock.Name(), item.text)
+                                                .arg(cell.left(), 0, 'f', 3)
+                                                .arg(cell.top(), 0, 'f', 3)));
+                    // Nor one another.
+                    for (const auto &[other, text] : labels)
+                        QVERIFY2(!box.intersects(other),
+                                 qPrintable(QString("%1 cheque on %2: \"%3\" over \"%4\"")
+                                                .arg(ChequeName(cheque), stock.stock.Name(), item.text, text)));
+                    labels.emplace_back(box, item.text);
+                }
+            }
+        }
     }
 
     // Composed and checked lines: statuses and JSON.

@@ -332,6 +332,49 @@ private slots:
                  qPrintable(result));
     }
 
+    // Each printer's own MICR line, typed in the My MICR Line window: kept
+    // with that printer, never shown for another, and back after a restart.
+    void micrLineRememberedWithThePrinter()
+    {
+        QFile::remove(PrinterProfiles::DefaultPath());
+        const auto typeLine = [this](const QString &routing, const QString &onUs) {
+            QString before = "(no window)";
+            auto seen = AnswerNextModal([&](QWidget *modal) {
+                auto *routingField = modal->findChild<QLineEdit *>("RoutingField");
+                before = routingField->text();
+                if (!routing.isNull()) {
+                    QTest::keyClicks(routingField, routing);
+                    QTest::keyClicks(modal->findChild<QLineEdit *>("OnUsField"), onUs);
+                }
+                static_cast<QDialog *>(modal)->reject();
+            });
+            QTest::mouseClick(window_->findChild<QPushButton *>("MicrLineButton"), Qt::LeftButton);
+            return *seen ? before : QString("(no window)");
+        };
+        const auto toStep3 = [this] {
+            auto cancelled = RejectNextModal();
+            QTest::mouseClick(window_->NextButton, Qt::LeftButton);
+            QVERIFY(*cancelled);
+            QTest::mouseClick(window_->NextButton, Qt::LeftButton);
+        };
+        OpenWizard(); // the default queue is MicrA4
+        toStep3();
+        QCOMPARE(typeLine("021000021", "123456789C"), QString());
+        window_->PrintDialog1()->printer()->setPrinterName("MicrLetter");
+        QCOMPARE(typeLine("121000248", "4567890123C"), QString());
+        window_->PrintDialog1()->printer()->setPrinterName("MicrA4");
+        QCOMPARE(typeLine({}, {}), QString("021000021"));
+
+        OpenWizard();
+        toStep3();
+        QCOMPARE(typeLine({}, {}), QString("021000021"));
+        window_->PrintDialog1()->printer()->setPrinterName("MicrLetter");
+        QCOMPARE(typeLine({}, {}), QString("121000248"));
+        const std::optional<PrinterProfile> letter = PrinterProfiles().Find("MicrLetter");
+        QVERIFY(letter && letter->micrLine);
+        QCOMPARE(letter->micrLine->onUs, QString("4567890123C"));
+    }
+
     // The user's line on the placement page through the print path: every
     // character in its numbered cell of the page cups-pdf wrote.
     void usersLineThroughThePrintPath()

@@ -37,6 +37,11 @@ PrinterProfile Calibrated(const QString &queue, CalibrationLine line, double rea
     placed.scaleVerdict = QStringLiteral("fine");
     placed.taken = measured.taken.addDays(1);
     profile.placement = placed;
+    MicrFields micr;
+    micr.routing = QStringLiteral("021000021");
+    micr.onUs = QStringLiteral("123456789< 1001");
+    micr.auxOnUs = QStringLiteral("C12=34C");
+    profile.micrLine = micr;
     return profile;
 }
 
@@ -94,10 +99,15 @@ private slots:
         QCOMPARE(office->placement->readings.vertical, VerticalReading::FromPaperTop);
         QCOMPARE(office->placement->readings.verticalBar, std::optional<double>(1.998));
         QCOMPARE(office->placement->moveUp, -0.006);
+        // The MICR line as it was typed, for the window to open with.
+        QVERIFY(office->micrLine);
+        QVERIFY(*office->micrLine == *Calibrated("Office", 4, 7.003).micrLine);
+        QCOMPARE(office->micrLine->onUs, QString("123456789< 1001"));
 
         const QString text = ProfilesAsText(loaded.profiles);
         QVERIFY2(text.contains("Office (Test Laser Office)") && text.contains("FerrodarkN2 Sample")
-                     && text.contains("move the MICR line right 0.091 in and down 0.006 in"),
+                     && text.contains("move the MICR line right 0.091 in and down 0.006 in")
+                     && text.contains("MICR line: C12D34C A021000021A    123456789C 1001"),
                  qPrintable(text));
         QCOMPARE(ProfilesAsJson(loaded.profiles).size(), 2);
 
@@ -106,23 +116,36 @@ private slots:
         QVERIFY(profiles.Find("Home"));
     }
 
-    // Each kind of damage: the file is set aside whole, named with its new
-    // name, and the program starts with none; a value out of range in a
-    // good file is dropped and the rest kept.
+    // Each kind of damage. A file nothing can be read from is set aside
+    // whole and the program starts with none; otherwise what is wrong is
+    // dropped (a value, or a printer's whole profile), the other printers
+    // and values kept, the file as it was copied aside byte for byte, and
+    // the message names the printer and both files.
     void damagedFiles_data()
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("told");
         QTest::addColumn<int>("kept"); // profiles read; -1: the file is set aside
         QTest::newRow("unreadable") << "directory" << "cannot be read" << -1;
-        QTest::newRow("truncated") << "half" << "cut short" << -1;
         QTest::newRow("another version") << "version=7" << "another version (7)" << -1;
         QTest::newRow("nonsense") << "nonsense" << "not a settings file" << -1;
         QTest::newRow("hand-edited, no version") << "version=" << "no version" << -1;
         QTest::newRow("binary") << "binary" << "cannot be used" << -1;
-        QTest::newRow("a reading out of range") << "measured/4=12.5" << "measured/4 of Office (\"12.5\")" << 2;
+        QTest::newRow("cut in the last printer") << "cut:[printer-Office]\nline=4\nmeasured\\4=7.0"
+                                                 << "printer \"Office\" was cut short" << 1;
+        QTest::newRow("cut in a printer's name") << "cut:[printer-Off" << "not a setting" << 1;
+        QTest::newRow("half") << "half" << "cut short" << 1;
+        QTest::newRow("a foreign group") << "append:[colours]\nred=1\n" << "an entry that names no printer" << 2;
+        QTest::newRow("a printer without its queue") << "append:[printer-Attic]\nweight=bold\nline=2\n"
+                                                     << "printer \"Attic\" was cut short" << 2;
+        QTest::newRow("a reading out of range") << "measured/4=12.5"
+                                                << "printer \"Office\": the value measured/4 (\"12.5\")" << 2;
+        QTest::newRow("line 9") << "line=9" << "printer \"Office\": the value line (\"9\")" << 2;
+        QTest::newRow("weight heavy") << "weight=heavy" << "printer \"Office\": the value weight (\"heavy\")" << 2;
         QTest::newRow("a date that is not") << "placement/taken=yesterday" << "dropped" << 2;
         QTest::newRow("a move of a foot") << "placement/move-right=12" << "placement/move-right" << 2;
+        QTest::newRow("a move that is not a number") << "placement/move-up=up" << "placement/move-up" << 2;
+        QTest::newRow("the bar out of range") << "placement/bar=70" << "placement/bar" << 2;
     }
 
     void damagedFiles()
@@ -139,7 +162,15 @@ private slots:
             QFile::remove(path_);
             QVERIFY(QDir().mkpath(path_));
         } else if (damage == "half") {
-            WriteAll(path_, good.left(good.size() / 2));
+            // Cut in the middle of the last printer's group.
+            const qsizetype office = good.indexOf("[printer-Office]");
+            WriteAll(path_, good.left(office + (good.size() - office) / 2));
+        } else if (damage.startsWith("cut:")) {
+            const QByteArray upTo = damage.mid(4).toLatin1();
+            QVERIFY(good.contains(upTo));
+            WriteAll(path_, good.left(good.indexOf(upTo) + upTo.size()));
+        } else if (damage.startsWith("append:")) {
+            WriteAll(path_, good + "\n" + damage.mid(7).toLatin1());
         } else if (damage == "nonsense") {
             WriteAll(path_, "Dear printer,\nplease print straight.\n[[[\n");
         } else if (damage == "binary") {
@@ -157,25 +188,134 @@ private slots:
         }
         const QByteArray damaged = damage == "directory" ? QByteArray() : ReadAll(path_);
 
+        // Reading alone changes nothing.
+        const LoadedProfiles read = profiles.Read();
+        QVERIFY2(read.problem.contains(told) && read.problem.contains(path_), qPrintable(read.problem));
+        QCOMPARE(read.profiles.size(), std::max(kept, 0));
+        QCOMPARE(QDir(QFileInfo(path_).absolutePath()).entryList({"printers.ini.damaged-*"}).size(), 0);
+        if (damage != "directory")
+            QCOMPARE(ReadAll(path_), damaged);
+
         const LoadedProfiles loaded = profiles.Load();
         QVERIFY2(loaded.problem.contains(told), qPrintable(loaded.problem));
         QVERIFY2(loaded.problem.contains(path_), qPrintable(loaded.problem));
-        if (kept >= 0) {
-            QCOMPARE(loaded.profiles.size(), kept);
-            QVERIFY(QFileInfo::exists(path_));
-            return;
-        }
-        QVERIFY(loaded.profiles.isEmpty());
+        QVERIFY2(!loaded.problem.contains("[printer-") && !loaded.problem.contains("printer-Office"),
+                 qPrintable(loaded.problem));
         const QStringList aside = QDir(QFileInfo(path_).absolutePath()).entryList({"printers.ini.damaged-*"});
         QCOMPARE(aside.size(), 1);
         const QString asidePath = QFileInfo(path_).absolutePath() + "/" + aside.first();
         QVERIFY2(loaded.problem.contains(asidePath), qPrintable(loaded.problem));
         if (damage != "directory")
             QCOMPARE(ReadAll(asidePath), damaged); // nothing of it is lost
+        if (kept >= 0) {
+            QCOMPARE(loaded.profiles.size(), kept);
+            // Home is whole whatever happened to Office.
+            const auto home = std::find_if(loaded.profiles.begin(), loaded.profiles.end(),
+                                           [](const PrinterProfile &p) { return p.queue == "Home"; });
+            QVERIFY(home != loaded.profiles.end());
+            QCOMPARE(home->line, 2);
+            QCOMPARE(home->weight, FontWeightChoice::Bold);
+            QCOMPARE(home->placement->moveRight, 0.091);
+            // Said once: the file now holds what was kept.
+            const LoadedProfiles again = profiles.Load();
+            QCOMPARE(again.problem, QString());
+            QCOMPARE(again.profiles.size(), kept);
+            QCOMPARE(QDir(QFileInfo(path_).absolutePath()).entryList({"printers.ini.damaged-*"}).size(), 1);
+            return;
+        }
+        QVERIFY(loaded.profiles.isEmpty());
         QVERIFY(!QFileInfo::exists(path_));
         // The program goes on: the next save starts a good file.
         QVERIFY(profiles.Save(Calibrated("Home", 2, 6.991), &error));
         QCOMPARE(profiles.Load().profiles.size(), 1);
+    }
+
+    // A value dropped from Office's profile: the rest of it kept, and
+    // nothing shown in place of what was dropped.
+    void droppedValues_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<bool>("placement");
+        QTest::newRow("line 9") << "line=9" << 4 << "bold" << true;
+        QTest::newRow("weight heavy") << "weight=heavy" << 4 << "standard" << true;
+        QTest::newRow("move right dropped") << "placement/move-right=12" << 4 << "bold" << true;
+        QTest::newRow("move up dropped") << "placement/move-up=up" << 4 << "bold" << true;
+        QTest::newRow("the bar dropped") << "placement/bar=70" << 4 << "bold" << false;
+    }
+
+    void droppedValues()
+    {
+        QFETCH(QString, damage);
+        QFETCH(int, line);
+        QFETCH(QString, weight);
+        QFETCH(bool, placement);
+        const PrinterProfiles profiles(path_);
+        QString error;
+        QVERIFY(profiles.Save(Calibrated("Office", 4, 7.003), &error));
+        QByteArray good = ReadAll(path_);
+        const QByteArray key = damage.section('=', 0, 0).replace("/", "\\").toLatin1();
+        const qsizetype at = good.indexOf("\n" + key + "=");
+        QVERIFY(at > 0);
+        const qsizetype end = good.indexOf('\n', at + 1);
+        WriteAll(path_, good.left(at + 1) + key + "=" + damage.section('=', 1).toLatin1() + good.mid(end));
+
+        const std::optional<PrinterProfile> office = profiles.Find("Office");
+        QVERIFY(office);
+        QCOMPARE(office->line, line);
+        QCOMPARE(office->weight == FontWeightChoice::Bold ? QString("bold") : QString("standard"), weight);
+        QCOMPARE(office->measurement->readings[3], std::optional<double>(7.003));
+        QCOMPARE(bool(office->placement), placement);
+        const QString text = ProfilesAsText({*office});
+        if (!placement) {
+            QVERIFY2(text.contains("Placement not measured"), qPrintable(text));
+            return;
+        }
+        // The correction worked out again from the readings kept: the
+        // printer scaled the page by bar / 7 across and vbar / 2 down;
+        // position 1 ended (right - 5/16) in too far left, and on plain
+        // paper the baseline came out at the top reading, where the bottom
+        // cheque of A4 stock (3 x 99 mm) wants it 3/16 in above its bottom.
+        const double right = (0.4026 - 0.3125) / (6.923 / 7);
+        const double up = (11.5 - (3 * 99 / 25.4 - 0.1875)) / (1.998 / 2);
+        QCOMPARE(qRound(office->placement->moveRight * 1000), qRound((damage.contains("right") ? right : 0.091) * 1000));
+        QCOMPARE(qRound(office->placement->moveUp * 1000), qRound((damage.contains("up") ? up : -0.006) * 1000));
+        QVERIFY2(!text.contains(" 0.000 in"), qPrintable(text));
+    }
+
+    // Queue names as CUPS allows them, stored, found, listed and forgotten
+    // as they are, none mistaken for another.
+    void queueNames_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::newRow("slash") << "office/laser";
+        QTest::newRow("percent") << "100%";
+        QTest::newRow("percent-encoded look") << "a%2Fb";
+        QTest::newRow("space and brackets") << "Office [2nd floor]";
+        QTest::newRow("backslash, equals, semicolon") << "x\\y=z;1";
+        QTest::newRow("accents") << "Imprimante réseau";
+        QTest::newRow("the group's own prefix") << "printer-Home";
+    }
+
+    void queueNames()
+    {
+        QFETCH(QString, queue);
+        const PrinterProfiles profiles(path_);
+        QString error;
+        QVERIFY(profiles.Save(Calibrated("Home", 2, 6.991), &error));
+        QVERIFY(profiles.Save(Calibrated(queue, 4, 7.003), &error));
+        const LoadedProfiles loaded = profiles.Load();
+        QCOMPARE(loaded.problem, QString());
+        QCOMPARE(loaded.profiles.size(), 2);
+        const std::optional<PrinterProfile> found = profiles.Find(queue);
+        QVERIFY(found);
+        QCOMPARE(found->queue, queue);
+        QCOMPARE(found->line, 4);
+        QVERIFY(ProfilesAsText(loaded.profiles).contains(queue + " (Test Laser " + queue + ")"));
+        QVERIFY(profiles.Forget(queue, &error));
+        QVERIFY(!profiles.Find(queue));
+        QCOMPARE(profiles.Find("Home")->line, 2);
     }
 
     // Two wizards writing their printers at once: the file reads back whole,

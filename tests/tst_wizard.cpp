@@ -664,6 +664,91 @@ private slots:
         QCOMPARE(recorder.launches[0].target, QString("help/cheque-file.html"));
     }
 
+    // A line with faults goes to the placement page only once the user has
+    // been asked and said yes; a good line goes at once.
+    void faultyLineAskedBeforePrinting_data()
+    {
+        QTest::addColumn<QString>("onUs");
+        QTest::addColumn<int>("answer"); // QMessageBox::Yes or No; 0: no question
+        QTest::addColumn<int>("printed");
+        QTest::newRow("good line") << "123456789C" << 0 << 1;
+        QTest::newRow("no on-us symbol, No") << "123456789" << int(QMessageBox::No) << 0;
+        QTest::newRow("no on-us symbol, Yes") << "123456789" << int(QMessageBox::Yes) << 1;
+        QTest::newRow("routing repeated, Escape") << "021000021C" << int(QMessageBox::Escape) << 0;
+    }
+
+    void faultyLineAskedBeforePrinting()
+    {
+        QFETCH(QString, onUs);
+        QFETCH(int, answer);
+        QFETCH(int, printed);
+        int prints = 0;
+        QStringList printedFaults;
+        TMyMicrLine window([&](const PlacementLayout &layout) {
+            ++prints;
+            printedFaults = layout.userLine->faults;
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClicks(window.findChild<QLineEdit *>("RoutingField"), "021000021");
+        QTest::keyClicks(window.findChild<QLineEdit *>("OnUsField"), onUs);
+        QString asked, details;
+        if (answer == 0) {
+            // Printed within the click: no question stopped it.
+            QTest::mouseClick(window.findChild<QPushButton *>("PrintButton"), Qt::LeftButton);
+            QCOMPARE(prints, printed);
+            QVERIFY(window.Line().faults.isEmpty());
+            return;
+        }
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            asked = box->text();
+            details = box->informativeText();
+            if (answer == int(QMessageBox::Escape))
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->button(QMessageBox::StandardButton(answer))->click();
+        });
+        QTest::mouseClick(window.findChild<QPushButton *>("PrintButton"), Qt::LeftButton);
+        QVERIFY(*seen);
+        QCOMPARE(prints, printed);
+        QVERIFY2(asked.contains("A bank would reject this line"), qPrintable(asked));
+        QCOMPARE(details, window.Line().faults.join('\n'));
+        if (printed)
+            QCOMPARE(printedFaults, window.Line().faults);
+    }
+
+    // The window opens with the printer's own line, and with empty fields
+    // for a printer that has none, whatever was typed for another.
+    void myMicrLineOpensWithThePrintersLine()
+    {
+        TMyMicrLine window([](const PlacementLayout &) {});
+        MicrFields canadian;
+        canadian.layout = MicrLayout::Canada;
+        canadian.branch = "12345";
+        canadian.institution = "003";
+        canadian.onUs = "1234567D890<";
+        QString shown;
+        MicrFields fields;
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            shown = qobject_cast<TMyMicrLine *>(modal)->Line().letters;
+            fields = qobject_cast<TMyMicrLine *>(modal)->Fields();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        window.Ask(3, FontWeightChoice::Standard, std::nullopt, canadian);
+        QVERIFY(*seen);
+        QCOMPARE(shown, QString("A12345D003A       1234567D890C"));
+        QVERIFY(fields == canadian);
+        seen = AnswerNextModal([&](QWidget *modal) {
+            fields = qobject_cast<TMyMicrLine *>(modal)->Fields();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        window.Ask(3, FontWeightChoice::Standard, std::nullopt, std::nullopt);
+        QVERIFY(*seen);
+        QVERIFY(fields.empty());
+        QCOMPARE(fields.layout, MicrLayout::US);
+    }
+
     // A damaged profile file at start: said once, naming both files, and
     // the wizard goes on with none.
     void damagedProfilesAtStart()

@@ -44,6 +44,15 @@ protected:
             std::fprintf(stderr, "micr-calibration-page: %s\n", qPrintable(error));
             return Failed;
         }
+        // The page holds the line asked for, but a script must not take it
+        // for a line a bank would read.
+        if (options.userLine && !options.userLine->faults.isEmpty()) {
+            std::fprintf(stderr, "micr-calibration-page: the page was written, but its MICR line has faults a bank "
+                                 "would reject:\n");
+            for (const QString &fault : std::as_const(options.userLine->faults))
+                std::fprintf(stderr, "micr-calibration-page:   %s\n", qPrintable(fault));
+            return Failed;
+        }
         return Done;
     }
 
@@ -119,7 +128,9 @@ private:
                             QStringLiteral("N|XxY")};
     QCommandLineOption micrLine_{QStringLiteral("micr-line"),
                                  QStringLiteral("The placement page prints your own MICR line instead of the "
-                                                "sample, composed from FIELDS as the line command takes them."),
+                                                "sample, composed from FIELDS as the line command takes them. A "
+                                                "line with faults is printed all the same, its faults said on "
+                                                "stderr and the status 1."),
                                  QStringLiteral("FIELDS")};
 };
 

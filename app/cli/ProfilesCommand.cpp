@@ -4,6 +4,8 @@
 
 #include "calibration/PrinterProfiles.h"
 
+#include <QJsonObject>
+
 #include <cstdio>
 
 namespace {
@@ -15,8 +17,9 @@ public:
         : Command(QStringLiteral("profiles"), QStringLiteral("Lists the printers the wizard remembers."),
                   QStringLiteral("Lists what the wizard remembers of each printer: its face, its last calibration\n"
                                  "and its placement correction, from\n"
-                                 "~/.config/micr-calibration/printers.ini. A damaged file is set aside and\n"
-                                 "said on stderr."))
+                                 "~/.config/micr-calibration/printers.ini. It only reads: a damaged file is\n"
+                                 "said on stderr (with what could be read from it listed) and left where it\n"
+                                 "is, and the status is 1; the wizard sets it aside when it starts."))
     {
         AddOptions({json_});
     }
@@ -24,18 +27,24 @@ public:
 protected:
     int Execute() override
     {
-        const LoadedProfiles loaded = PrinterProfiles().Load();
+        // Listing moves nothing: the file stays for the wizard to set aside.
+        const LoadedProfiles loaded = PrinterProfiles().Read();
         if (!loaded.problem.isEmpty())
             std::fprintf(stderr, "micr-calibration-page: %s\n", qPrintable(loaded.problem));
-        if (IsSet(json_))
+        if (IsSet(json_) && loaded.problem.isEmpty())
             PrintJson(QJsonDocument(ProfilesAsJson(loaded.profiles)));
+        else if (IsSet(json_))
+            PrintJson(QJsonDocument(QJsonObject{{QStringLiteral("problem"), loaded.problem},
+                                                {QStringLiteral("printers"), ProfilesAsJson(loaded.profiles)}}));
         else
             std::printf("%s", qPrintable(ProfilesAsText(loaded.profiles)));
-        return Done;
+        return loaded.problem.isEmpty() ? Done : Failed;
     }
 
 private:
-    QCommandLineOption json_ = JsonOption(QStringLiteral("one JSON array, an object for each printer,"));
+    QCommandLineOption json_ = JsonOption(
+        QStringLiteral("one JSON array, an object for each printer (for a damaged file, an object: its problem and "
+                       "the printers that could be read),"));
 };
 
 } // namespace
