@@ -28,6 +28,9 @@ constexpr double EighthTick = 0.05;
 // position 1 ends reaches nearly to the cheque's bottom edge.
 constexpr double CellTick = 0.08;
 constexpr double PositionOneTickEnd = 0.02;
+// Nothing is drawn nearer the paper's side edges: no printer prints there,
+// and a rule cut short by the printer would look like the page's own.
+constexpr double PaperEdgeClearance = 0.1;
 // A field's bracket is kept this far inside its first and last cells.
 constexpr double FieldBracketInset = 0.01;
 
@@ -188,11 +191,11 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     // The cheque's edges: its sides, its top on the top cheque and its
     // bottom where it ends at the paper's edge are the paper's own.
     if (top > 0) {
-        items.push_back(Rule(PlacementItem::HorizontalRule, top, 0, width));
+        items.push_back(Rule(PlacementItem::HorizontalRule, top, PaperEdgeClearance, width - PaperEdgeClearance));
         text(LabelLeft, top + 0.15, TextAnchor::Left, 7, QStringLiteral("top edge of the cheque"));
     }
     if (!bottomIsPaperEdge) {
-        items.push_back(Rule(PlacementItem::HorizontalRule, bottom, 0, width));
+        items.push_back(Rule(PlacementItem::HorizontalRule, bottom, PaperEdgeClearance, width - PaperEdgeClearance));
         // Below the fields' names where the user's line has them.
         text(LabelLeft, bottom + (layout.userLine ? 0.36 : 0.12), TextAnchor::Left, 7,
              QStringLiteral("bottom edge of the %1 cheque (the perforation)").arg(ChequeName(layout.cheque)));
@@ -235,13 +238,15 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
          QStringLiteral("Vertical bar, at the left: 2.000 in from the top tick to the bottom tick"));
 
     // The bands; the print band's lower rule is the baseline.
-    items.push_back(Rule(PlacementItem::HorizontalRule, bottom - ClearBandInches, 0, width));
+    items.push_back(
+        Rule(PlacementItem::HorizontalRule, bottom - ClearBandInches, PaperEdgeClearance, width - PaperEdgeClearance));
     // At the right: on the shortest cheques the vertical bar's label stands
     // at this height at the left.
     text(width - LabelLeft, bottom - ClearBandInches - 0.04, TextAnchor::Right, 7,
          QStringLiteral("MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule"));
-    items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandTopInches, 0, width));
-    items.push_back(Rule(PlacementItem::HorizontalRule, baseline, 0, width));
+    items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandTopInches, PaperEdgeClearance,
+                         width - PaperEdgeClearance));
+    items.push_back(Rule(PlacementItem::HorizontalRule, baseline, PaperEdgeClearance, width - PaperEdgeClearance));
     // Inside the band, above the characters' tops and below its upper rule,
     // wherever the line's fields reach.
     text(LabelLeft, baseline - E13BCharacterHeight - PrintBandLabelGap, TextAnchor::Left, 6,
@@ -265,12 +270,12 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     for (int edge = 0; edge <= PositionCount; ++edge) {
         const double x = PositionRightEdge(width, edge + 1);
         const double end = edge == 0 ? bottom - PositionOneTickEnd : baseline + CellTick;
-        if (x >= 0)
+        if (x >= PaperEdgeClearance)
             items.push_back(Rule(PlacementItem::VerticalRule, x, baseline, end));
     }
     for (int position = 1; position <= PositionCount; ++position) {
         const double centre = PositionRightEdge(width, position) - PositionPitchInches / 2;
-        if ((position == 1 || position % 5 == 0) && centre > PositionPitchInches / 2)
+        if ((position == 1 || position % 5 == 0) && centre > PaperEdgeClearance + PositionPitchInches / 2)
             text(centre, bottom - 0.03, TextAnchor::Centre, 6, QString::number(position));
     }
     return items;

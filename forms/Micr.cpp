@@ -10,6 +10,7 @@
 #include "MyMicrLine.h"
 #include "Printers.h"
 #include "Signature.h"
+#include "calibration/Readings.h"
 #include "common/VendorDetails.h"
 #include "platform/CharHeights.h"
 #include "platform/DataFiles.h"
@@ -18,6 +19,7 @@
 #include "platform/FormLayout.h"
 #include "platform/GlyphFile.h"
 #include "platform/KeyStop.h"
+#include "platform/PrintJob.h"
 #include "platform/PrintRun.h"
 #include "platform/ShellLauncher.h"
 #include "platform/Tooltips.h"
@@ -65,32 +67,41 @@ TForm1::TForm1(QWidget *owner) : QWidget(owner)
 TForm1::~TForm1() = default;
 
 
-std::unique_ptr<QPrintDialog> TForm1::MakePrintDialog(const QString &fileName)
+std::unique_ptr<QPrintDialog> TForm1::MakePrintDialog(QPrinter &printer, const QString &fileName)
 {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     // "Print to File" offers the file the printer names when the dialog is
     // made; without one, Qt offers a folder on some platforms, and printing
     // to it fails. The printer goes back to the system's printers once the
     // dialog has taken the name.
+    const QString queue = printer.printerName();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    printer_->setOutputFileName(QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath(fileName));
-    auto dialog = std::make_unique<QPrintDialog>(printer_.get(), this);
-    printer_->setOutputFileName(QString());
+    printer.setOutputFileName(QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath(fileName));
+    auto dialog = std::make_unique<QPrintDialog>(&printer, this);
+    printer.setOutputFileName(QString());
+    if (!queue.isEmpty())
+        printer.setPrinterName(queue);
     return dialog;
 }
 
 QPrintDialog *TForm1::PrintDialog1()
 {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!printDialog_)
-        printDialog_ = MakePrintDialog(QStringLiteral("calibration-page.pdf"));
+        printDialog_ = MakePrintDialog(*printer_, QStringLiteral("calibration-page.pdf"));
     return printDialog_.get();
 }
 
 QPrintDialog *TForm1::PlacementPrintDialog()
 {
+    // A printer of its own: a printer chosen for the placement page changes
+    // neither the calibration page's printer nor whose profile step 2 and
+    // step 3 show. It is offered the printer the calibration page went to.
+    if (!placementPrinter_)
+        placementPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!placementPrintDialog_)
-        placementPrintDialog_ = MakePrintDialog(QStringLiteral("placement-page.pdf"));
+        placementPrintDialog_ = MakePrintDialog(*placementPrinter_, QStringLiteral("placement-page.pdf"));
+    Platform::OfferPrinter(*placementPrintDialog_, PrinterQueue());
     return placementPrintDialog_.get();
 }
 
@@ -194,6 +205,10 @@ void TForm1::NextButtonClickClick()
     const int oldStep = CurrentStep;
     CurrentStep = std::min(CurrentStep + 1, 3);
     if (CurrentStep == 3) {
+        // The line chosen on step 2 is the printer's own face.
+        FollowPrinter();
+        if (const std::optional<PrinterProfile> profile = CurrentProfile(); profile && profile->line != ChosenLine())
+            Remember(PrinterQueue(), [line = ChosenLine()](PrinterProfile &chosen) { chosen.line = line; });
         ShowResultFontName();
         ShowResultStep();
         return;
@@ -202,9 +217,12 @@ void TForm1::NextButtonClickClick()
     if (oldStep == 1) {
         bool printed = false;
         Platform::ShowingErrors([this, &printed] { printed = PrintCalibrationPage(*PrintDialog1(), ChosenWeight()); });
-        // The printer is known once a page went to it.
-        if (printed)
-            Remember([this](PrinterProfile &profile) { profile.weight = ChosenWeight(); });
+        // The printer is known once a page went to it, and step 2 shows its
+        // own line and readings, never those of the printer before.
+        if (printed) {
+            LoadPrinterState(true);
+            Remember(PrinterQueue(), [weight = ChosenWeight()](PrinterProfile &profile) { profile.weight = weight; });
+        }
     }
 }
 
@@ -217,7 +235,11 @@ QString TForm1::PrinterQueue() const
 
 std::optional<PrinterProfile> TForm1::CurrentProfile()
 {
-    const QString queue = PrinterQueue();
+    return ProfileOf(PrinterQueue());
+}
+
+std::optional<PrinterProfile> TForm1::ProfileOf(const QString &queue)
+{
     if (queue.isEmpty())
         return std::nullopt;
     QString problem;
@@ -226,22 +248,54 @@ std::optional<PrinterProfile> TForm1::CurrentProfile()
     return profile;
 }
 
-void TForm1::Remember(const std::function<void(PrinterProfile &)> &change)
+void TForm1::Remember(const QString &queue, const std::function<void(PrinterProfile &)> &change)
 {
-    const QString queue = PrinterQueue();
     if (queue.isEmpty())
         return;
-    PrinterProfile profile = CurrentProfile().value_or(PrinterProfile());
+    // Only what `change` sets: the wizard's controls may still show what
+    // was chosen for another printer.
+    PrinterProfile profile = ProfileOf(queue).value_or(PrinterProfile());
     profile.queue = queue;
-    if (printer_)
-        profile.makeAndModel = QPrinterInfo(*printer_).makeAndModel();
-    profile.weight = ChosenWeight();
-    profile.line = ChosenLine();
+    if (const QString model = QPrinterInfo::printerInfo(queue).makeAndModel(); !model.isEmpty())
+        profile.makeAndModel = model;
     change(profile);
     QString error;
     if (!profiles_.Save(profile, &error))
         QMessageBox::warning(this, Platform::ApplicationTitle(),
                              QStringLiteral("The printer's face and readings were not remembered: %1.").arg(error));
+}
+
+void TForm1::FollowPrinter()
+{
+    if (!following_ || followedQueue_ != PrinterQueue())
+        LoadPrinterState(true);
+}
+
+void TForm1::LoadPrinterState(bool selectLine)
+{
+    following_ = true;
+    followedQueue_ = PrinterQueue();
+    const std::optional<PrinterProfile> profile = CurrentProfile();
+    measured_.reset();
+    if (profile && profile->measurement)
+        measured_ = std::make_unique<Assessment>(AssessReadings(NominalLineLengths(), profile->measurement->readings));
+    // A printer new to the program starts from the standard line, not from
+    // the line chosen for the printer before.
+    const CalibrationLine line = profile ? profile->line : PrinterProfile().line;
+    if (selectLine && !followedQueue_.isEmpty() && line >= FirstCalibrationLine && line <= LastCalibrationLine) {
+        QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5};
+        lines[line - 1]->setChecked(true);
+    }
+}
+
+ChequeStock TForm1::PaperStock(const QString &queue) const
+{
+    // The usual stock of the paper the printer has.
+    QPageSize paper = QPrinterInfo::printerInfo(queue).defaultPageSize();
+    if (queue.isEmpty() && printer_)
+        paper = printer_->pageLayout().pageSize();
+    return paper.isValid() ? StockForPaper(paper.size(QPageSize::Millimeter).height() / MillimetresPerInch)
+                           : LetterStock();
 }
 
 void TForm1::ShowProfileProblem(const QString &problem)
@@ -258,7 +312,13 @@ void TForm1::ShowProfileProblem(const QString &problem)
 std::function<void(const PlacementLayout &)> TForm1::PlacementPagePrinter()
 {
     return [this](const PlacementLayout &layout) {
-        Platform::ShowingErrors([this, &layout] { PrintPlacementPage(*PlacementPrintDialog(), layout); });
+        bool printed = false;
+        Platform::ShowingErrors(
+            [this, &layout, &printed] { printed = PrintPlacementPage(*PlacementPrintDialog(), layout); });
+        // The readings taken from this page are the printer's it went to; a
+        // file leaves them with the calibration page's printer.
+        if (printed && placementPrinter_->outputFileName().isEmpty())
+            placedQueue_ = placementPrinter_->printerName();
     };
 }
 
@@ -266,14 +326,16 @@ void TForm1::MicrLineButtonClick()
 {
     if (!micrLine_)
         micrLine_ = std::make_unique<TMyMicrLine>(PlacementPagePrinter(), this);
+    FollowPrinter();
     const std::optional<PrinterProfile> profile = CurrentProfile();
     const std::optional<MicrFields> remembered = profile ? profile->micrLine : std::nullopt;
-    micrLine_->Ask(ChosenLine(), ChosenWeight(), profile ? profile->placement : std::nullopt, remembered);
+    micrLine_->Ask(ChosenLine(), ChosenWeight(), profile ? profile->placement : std::nullopt, remembered,
+                   PaperStock(PrinterQueue()));
     // The line stays with this printer, for the next time and the next run.
     const MicrFields fields = micrLine_->Fields();
     const std::optional<MicrFields> typed = fields.empty() ? std::nullopt : std::optional<MicrFields>(fields);
     if (typed != remembered)
-        Remember([&typed](PrinterProfile &changed) { changed.micrLine = typed; });
+        Remember(PrinterQueue(), [&typed](PrinterProfile &changed) { changed.micrLine = typed; });
     MicrLineButton->setFocus();
 }
 
@@ -297,6 +359,8 @@ void TForm1::PrintersButtonClick()
     if (!printers_)
         printers_ = std::make_unique<TPrinters>(this);
     printers_->Ask(profiles_);
+    // A printer forgotten there takes its readings with it.
+    LoadPrinterState(false);
     ShowMeasuredResult();
 }
 
@@ -304,14 +368,19 @@ void TForm1::MeasureButtonClick()
 {
     if (!measurements_)
         measurements_ = std::make_unique<TMeasurements>(this);
-    // The window opens with this printer's last readings.
+    // The window opens with this printer's last readings, or empty fields
+    // when it has none: another printer's would be saved as this one's.
+    FollowPrinter();
     if (const std::optional<PrinterProfile> profile = CurrentProfile(); profile && profile->measurement)
         measurements_->SetReadings(profile->measurement->readings);
+    else if (!measured_)
+        measurements_->SetReadings(LineLengths{});
     if (measurements_->Ask(ChosenWeight())) {
         measured_ = std::make_unique<Assessment>(measurements_->Result());
         QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5};
         lines[measured_->recommended - 1]->setChecked(true);
-        Remember([this](PrinterProfile &profile) {
+        Remember(PrinterQueue(), [this](PrinterProfile &profile) {
+            profile.line = measured_->recommended;
             MeasurementRecord record;
             record.readings = measurements_->Readings();
             record.line = measured_->recommended;
@@ -325,13 +394,22 @@ void TForm1::MeasureButtonClick()
 
 void TForm1::PlacementButtonClick()
 {
-    if (!placement_)
+    FollowPrinter();
+    const QString queue = PrinterQueue();
+    // Another printer's stock and readings are not this one's: the window
+    // starts afresh on this printer's paper.
+    if (!placement_ || placementShownFor_ != queue) {
         placement_ = std::make_unique<TPlacement>(PlacementPagePrinter(), this);
+        placement_->SetStock(PaperStock(queue));
+        placementShownFor_ = queue;
+    }
     if (const std::optional<PrinterProfile> profile = CurrentProfile(); profile && profile->placement)
         placement_->SetRecord(*profile->placement);
+    placedQueue_ = queue;
     placement_->Ask(ChosenLine(), ChosenWeight());
     if (const std::optional<PlacementRecord> record = placement_->Record())
-        Remember([&record](PrinterProfile &profile) { profile.placement = record; });
+        Remember(placedQueue_, [&record](PrinterProfile &profile) { profile.placement = record; });
+    placementShownFor_ = placedQueue_;
     PlacementButton->setFocus();
 }
 
@@ -347,11 +425,10 @@ CalibrationLine TForm1::ChosenLine() const
 
 void TForm1::ShowMeasuredResult()
 {
+    // After a restart, the printer's last readings stand for this run's.
+    FollowPrinter();
     const std::optional<PrinterProfile> profile = CurrentProfile();
     const std::optional<MeasurementRecord> record = profile ? profile->measurement : std::nullopt;
-    // After a restart, the printer's last readings stand for this run's.
-    if (!measured_ && record)
-        measured_ = std::make_unique<Assessment>(AssessReadings(NominalLineLengths(), record->readings));
     if (!measured_ || measured_->recommended == 0) {
         MeasuredResult->setVisible(false);
         return;

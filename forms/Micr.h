@@ -100,7 +100,7 @@ private:
     void LoadNextButtonGlyph(const char *fileName);
     // A print dialog on the window's printer whose "Print to File" offers
     // `fileName` in the documents folder.
-    std::unique_ptr<QPrintDialog> MakePrintDialog(const QString &fileName);
+    std::unique_ptr<QPrintDialog> MakePrintDialog(QPrinter &printer, const QString &fileName);
 
     // The step-3 line under the face name, from the readings last accepted.
     void ShowMeasuredResult();
@@ -111,9 +111,18 @@ private:
     // The profile of the printer pages go to, if it has one; a damaged
     // profile file is said once.
     std::optional<PrinterProfile> CurrentProfile();
-    // Changes the current printer's profile (made when it has none) and
-    // writes it; nothing for a file.
-    void Remember(const std::function<void(PrinterProfile &)> &change);
+    std::optional<PrinterProfile> ProfileOf(const QString &queue);
+    // Changes `queue`'s profile (made when it has none) and writes it;
+    // nothing for a file.
+    void Remember(const QString &queue, const std::function<void(PrinterProfile &)> &change);
+    // The readings and line shown are those of the printer pages go to:
+    // when it changed, its own are loaded.
+    void FollowPrinter();
+    // Loads the printer's readings (none when it has none) and, with
+    // `selectLine`, selects its line on step 2.
+    void LoadPrinterState(bool selectLine);
+    // The usual cheque stock of the printer's paper.
+    ChequeStock PaperStock(const QString &queue) const;
     void ShowProfileProblem(const QString &problem);
     // Prints the placement page for a layout through its own print dialog.
     std::function<void(const PlacementLayout &)> PlacementPagePrinter();
@@ -131,6 +140,14 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPrintDialog> printDialog_;
     std::unique_ptr<QPrintDialog> placementPrintDialog_;
+    std::unique_ptr<QPrinter> placementPrinter_;
+    // The printer whose readings and line the wizard shows.
+    QString followedQueue_;
+    bool following_ = false;
+    // The printer whose readings the placement window holds, and the one
+    // its page last went to.
+    QString placementShownFor_;
+    QString placedQueue_;
     bool startedUp_ = false;
     bool shownBefore_ = false;
 };

@@ -35,7 +35,7 @@ TMyMicrLine::TMyMicrLine(PagePrinter print, QWidget *owner)
 }
 
 void TMyMicrLine::Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement,
-                      const std::optional<MicrFields> &remembered)
+                      const std::optional<MicrFields> &remembered, const ChequeStock &paperStock)
 {
     // Another printer's line is never shown for this one.
     const MicrFields fields = remembered.value_or(MicrFields());
@@ -52,10 +52,8 @@ void TMyMicrLine::Ask(CalibrationLine line, FontWeightChoice weight, const std::
     layout_.line = line;
     layout_.weight = weight;
     placement_ = placement;
-    if (placement) {
-        layout_.cheque = placement->cheque;
-        layout_.stock = placement->stock;
-    }
+    layout_.cheque = placement ? placement->cheque : ChequePosition::Top;
+    layout_.stock = placement ? placement->stock : paperStock;
     Recompose();
     LayoutChoice->setFocus();
     exec();

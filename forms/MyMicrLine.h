@@ -28,9 +28,11 @@ public:
     TMyMicrLine(PagePrinter print, QWidget *owner = nullptr);
 
     // Runs the window for the chosen face and the printer's last placement,
-    // with the printer's own line in the fields (empty fields without one).
+    // with the printer's own line in the fields (empty fields without one);
+    // without a placement, on the top cheque of `paperStock`, the printer's
+    // paper's.
     void Ask(CalibrationLine line, FontWeightChoice weight, const std::optional<PlacementRecord> &placement,
-             const std::optional<MicrFields> &remembered = std::nullopt);
+             const std::optional<MicrFields> &remembered = std::nullopt, const ChequeStock &paperStock = LetterStock());
 
     // The line as last composed, and its fields as typed.
     const MicrLine &Line() const { return line_; }

@@ -49,14 +49,19 @@ void TPlacement::Ask(CalibrationLine line, FontWeightChoice weight)
     exec();
 }
 
+void TPlacement::SetStock(const ChequeStock &stock)
+{
+    const StockKind kind = stock.custom                            ? StockKind::Custom
+                           : stock.chequeInches == A4ChequeInches ? StockKind::A4
+                                                                  : StockKind::Letter;
+    StockChoice->setCurrentIndex(StockChoice->findData(int(kind)));
+    if (stock.custom)
+        ChequeHeightField->setText(QString::number(stock.chequeInches, 'f', 3));
+}
+
 void TPlacement::SetRecord(const PlacementRecord &record)
 {
-    const StockKind stock = record.stock.custom                            ? StockKind::Custom
-                            : record.stock.chequeInches == A4ChequeInches ? StockKind::A4
-                                                                          : StockKind::Letter;
-    StockChoice->setCurrentIndex(StockChoice->findData(int(stock)));
-    if (record.stock.custom)
-        ChequeHeightField->setText(QString::number(record.stock.chequeInches, 'f', 3));
+    SetStock(record.stock);
     ChequeChoice->setCurrentIndex(ChequeChoice->findData(int(record.cheque)));
     BaselineFromChoice->setCurrentIndex(BaselineFromChoice->findData(int(record.readings.vertical)));
     const auto shown = [](double inches) { return QString::number(inches, 'f', 3); };

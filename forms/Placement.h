@@ -36,6 +36,9 @@ public:
 
     // The stock, cheque and readings the window shows: a printer's last.
     void SetRecord(const PlacementRecord &record);
+    // The stock the window offers before a printer has readings: the usual
+    // stock of its paper.
+    void SetStock(const ChequeStock &stock);
     // What the window shows now, to be remembered; none until the readings
     // make sense.
     std::optional<PlacementRecord> Record() const;

@@ -1,6 +1,8 @@
 #include "PrintJob.h"
 
+#include <QComboBox>
 #include <QLibrary>
+#include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -177,6 +179,15 @@ QStringList PinPageGeometry(QPrinter &printer)
     }
     options.Apply();
     return overridden;
+}
+
+void OfferPrinter(QPrintDialog &dialog, const QString &queue)
+{
+    // The list of printers in Qt's own dialog, named by its form.
+    auto *printers = dialog.findChild<QComboBox *>(QStringLiteral("printers"));
+    const int index = printers && !queue.isEmpty() ? printers->findText(queue) : -1;
+    if (index >= 0)
+        printers->setCurrentIndex(index);
 }
 
 QString PrinterProblem(const QPrinter &printer)

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrintDialog;
 class QPrinter;
 
 namespace Platform {
@@ -29,6 +30,12 @@ QStringList PinPageGeometry(QPrinter &printer);
 // longer `beforeDialog`). A page size the printer lacks is what makes CUPS
 // rescale or ask for other paper.
 void UsePrinterMedia(QPrinter &printer, const QPageSize &beforeDialog);
+
+// Has the print dialog offer `queue` when it next opens, as if the user
+// had picked it. Qt's dialog lists the system's default printer first
+// whatever its printer names, once it was made with a file name for "Print
+// to File"; nothing when the dialog does not list the queue.
+void OfferPrinter(QPrintDialog &dialog, const QString &queue);
 
 // Why the printer cannot take a job now, or an empty text when it can:
 // the print system is not running, the queue is gone, stopped or refusing

@@ -3,6 +3,7 @@
 #include "ErrorBox.h"
 #include "PrintJob.h"
 #include "calibration/CalibrationPage.h"
+#include "calibration/PageExport.h"
 #include "calibration/PainterCanvas.h"
 #include "calibration/PlacementPage.h"
 
@@ -96,8 +97,14 @@ QPrinter *ChoosePrinter(QPrintDialog &dialog)
 }
 
 // Begins the job, draws, ends it; a failure aborts the job and is thrown.
+// Every page is drawn from the paper's corner, as the exporter draws its
+// files: the printable area's corner depends on the queue's margins, on
+// Qt's own default margins and on whatever the printer's last job left in
+// its page layout, so a page placed from it moves from printer to printer
+// and from one job to the next.
 template <class Draw> void PrintPage(QPrinter &printer, const QString &pageName, Draw &&draw)
 {
+    printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer)) {
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
@@ -140,9 +147,6 @@ void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout)
 {
     // Named in the queue, unlike the calibration page.
     printer.setDocName(QStringLiteral("MICR placement page"));
-    // Measured from the paper's edges: the painter's origin is the paper's
-    // corner, not the printable area's.
-    printer.setFullPage(true);
     // Millimetres, which Qt keeps exact for both papers; its points and
     // inches are rounded.
     layout.paperInches = printer.pageLayout().fullRect(QPageLayout::Millimeter).size() / 25.4;
@@ -159,7 +163,9 @@ void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight)
     const int dpiX = printer.logicalDpiX();
     const int dpiY = printer.logicalDpiY();
     const PageUnits units = ComputePageUnits(dpiX, dpiY);
+    printer.setDocName(QString());
     PrintPage(printer, QStringLiteral("calibration page"), [&](QPainter &painter) {
+        painter.translate(ExportOriginInches * dpiX, ExportOriginInches * dpiY);
         PainterCanvas canvas(painter, dpiX, dpiY, PrinterCanvasFont());
         DrawCalibrationPage(canvas, units, [weight] { return weight; });
     });

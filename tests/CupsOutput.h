@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDir>
+#include <QImage>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,14 @@ QStringList CupsPdfFiles();
 // Waits for a PDF not in `before` and for cups-pdf to finish writing it.
 // Returns its path, or an empty text when none came in time.
 QString WaitForNewCupsPdf(const QStringList &before, int timeoutMs);
+
+// The smallest rectangle holding every pixel of a grey raster darker than
+// half; an empty one for a blank page.
+QRect InkBounds(const QImage &page);
+
+// Rasterises the first page of a PDF as grey at `dpi`; a null image when
+// pdftoppm fails.
+QImage RasterisePdf(const QString &pdf, int dpi, const QString &rasterBase);
 
 // Runs a program and waits for it; returns its standard output.
 QString RunProgram(const QString &program, const QStringList &arguments, int *exitCode = nullptr);

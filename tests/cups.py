@@ -3,6 +3,7 @@
 Its cups-pdf queues write into a folder of its own too (`pdf_dir`): two test
 runs at once on one machine never see each other's pages."""
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -126,11 +127,28 @@ esac
     def run(self, *command, check=True):
         return subprocess.run(command, env=self.env, capture_output=True, text=True, check=check)
 
-    def add_pdf_queue(self, name, media, dpi=1200, defaults=()):
+    def margins_ppd(self, left, bottom, right, top):
+        """cups-pdf's PPD with hardware margins, in points: every paper's
+        imageable area shrunk by them, as a laser printer's is."""
+        with open(PPD) as source:
+            text = source.read()
+
+        def shrink(match):
+            width, height = float(match.group(2)), float(match.group(3))
+            return f'{match.group(1)}"{left:g} {bottom:g} {width - right:g} {height - top:g}"'
+
+        text = re.sub(r'^(\*ImageableArea [^:]+: )"0 0 ([\d.]+) ([\d.]+)"', shrink, text, flags=re.M)
+        text = text.replace("*HWMargins: 0 0 0 0", f"*HWMargins: {left:g} {bottom:g} {right:g} {top:g}")
+        path = os.path.join(self.root, f"margins-{left:g}-{bottom:g}-{right:g}-{top:g}.ppd")
+        with open(path, "w") as ppd:
+            ppd.write(text)
+        return path
+
+    def add_pdf_queue(self, name, media, dpi=1200, defaults=(), ppd=PPD):
         """A cups-pdf queue whose media is `media` (A4, Letter). cups-pdf turns
         text into bitmap glyphs at the queue's resolution. `defaults` are more
         of the queue's default options, as NAME-default=VALUE."""
-        command = ("lpadmin", "-p", name, "-v", f"cups-pdf:/{self.pdf_instance}", "-E", "-P", PPD, "-o", f"PageSize={media}",
+        command = ("lpadmin", "-p", name, "-v", f"cups-pdf:/{self.pdf_instance}", "-E", "-P", ppd, "-o", f"PageSize={media}",
                    "-o", f"Resolution={dpi}dpi", *[word for default in defaults for word in ("-o", default)])
         # A scheduler that has just started can turn the first requests away.
         for _ in range(20):

@@ -1,7 +1,9 @@
 """Runs a print-path test binary against a private cupsd with an A4 and a
 Letter cups-pdf queue, and Letter queues whose defaults would change a page's
-geometry (rotated, mirrored, even pages only, two to a sheet, fit to page). cups-pdf writes into the private server's own
-folder, named in MICR_CUPS_PDF_DIR; the test can stop and start the cupsd with the script in MICR_CUPSD_CONTROL."""
+geometry (rotated, mirrored, even pages only, two to a sheet, fit to page),
+and an A4 queue with a laser printer's hardware margins. cups-pdf writes into
+the private server's own folder, named in MICR_CUPS_PDF_DIR; the test can stop
+and start the cupsd with the script in MICR_CUPSD_CONTROL."""
 import os
 import subprocess
 import sys
@@ -26,6 +28,8 @@ def main():
     with PrivateCups() as cups:
         cups.add_pdf_queue("MicrA4", "A4")
         cups.add_pdf_queue("MicrLetter", "Letter")
+        # Unequal margins, each under the quarter inch a page keeps clear.
+        cups.add_pdf_queue("MicrMargins", "A4", dpi=600, ppd=cups.margins_ppd(12.6, 10.8, 14.4, 16.2))
         for name, default in HOSTILE_QUEUES.items():
             cups.add_pdf_queue(name, "Letter", defaults=[default])
         cups.run("lpadmin", "-d", "MicrA4")

@@ -6,7 +6,9 @@
 #include "TestSupport.h"
 
 #include "app/MicrApplication.h"
+#include "calibration/PageExport.h"
 #include "forms/Micr.h"
+#include "forms/Placement.h"
 #include "platform/ErrorBox.h"
 #include "platform/PrintJob.h"
 #include "platform/PrintRun.h"
@@ -47,6 +49,16 @@ class PrintPathTest : public QObject
     QStringList made_;
     QImage plainCalibration_;
     QImage plainPlacement_;
+
+    // What the cross-printer steps did on each printer: the profile it
+    // must hold, and nothing more.
+    struct DoneOn
+    {
+        CalibrationLine line = 3;
+        LineLengths readings{};
+        bool placed = false;
+    };
+    QMap<QString, DoneOn> done_;
 
     void OpenWizard()
     {
@@ -290,6 +302,76 @@ private:
         QVERIFY(*measured);
     }
 
+    // Prints through the wizard's own printers and dialogs, the queue picked
+    // in the print dialog as a user would: the calibration page from step 1,
+    // or the placement page from the placement window. Returns the PDF
+    // cups-pdf wrote, and in `stock` the placement window's stock.
+    QString PrintFromWizard(bool placement, const QString &queue, ChequeStock *stock = nullptr)
+    {
+        while (CurrentStep > 1)
+            QTest::mouseClick(window_->findChild<QPushButton *>("PreviousButton"), Qt::LeftButton);
+        auto picked = std::make_shared<bool>(false);
+        const auto pick = [queue, picked](QWidget *dialog) {
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            *picked = printers && printers->findText(queue) >= 0;
+            if (*picked)
+                printers->setCurrentIndex(printers->findText(queue));
+            static_cast<QDialog *>(dialog)->accept();
+        };
+        const QStringList before = CupsPdfFiles();
+        std::shared_ptr<bool> seen;
+        if (placement) {
+            seen = AnswerNextModal([&](QWidget *window) {
+                AnswerNextModal(pick, 5000, [window](QWidget *modal) { return modal != window; });
+                window->findChild<QPushButton *>(QStringLiteral("PrintButton"))->click();
+                if (stock)
+                    *stock = static_cast<TPlacement *>(window)->Layout().stock;
+                static_cast<QDialog *>(window)->reject();
+            });
+            window_->PlacementButtonClick();
+        } else {
+            seen = AnswerNextModal(pick);
+            QTest::mouseClick(window_->NextButton, Qt::LeftButton);
+        }
+        if (!*seen || !*picked)
+            return {};
+        return WaitForNewCupsPdf(before, 60000);
+    }
+
+    // The line checked on step 2.
+    CalibrationLine LineOnStep2()
+    {
+        for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+            if (window_->findChild<QRadioButton *>(QString("RadioButton%1").arg(line))->isChecked())
+                return line;
+        }
+        return 0;
+    }
+
+    // Every saved profile against what the steps did on its printer.
+    void CheckProfilesHoldOnlyWhatWasDone(const QString &step)
+    {
+        const LoadedProfiles saved = PrinterProfiles().Load();
+        QCOMPARE(saved.problem, QString());
+        QStringList queues;
+        for (const PrinterProfile &profile : saved.profiles)
+            queues << profile.queue;
+        queues.sort();
+        QVERIFY2(queues == done_.keys(), qPrintable(step + ": profiles of " + queues.join(", ")));
+        for (const PrinterProfile &profile : saved.profiles) {
+            const DoneOn &done = done_[profile.queue];
+            const QString where = step + ", " + profile.queue + ": ";
+            QVERIFY2(profile.line == done.line, qPrintable(where + QString("line %1").arg(profile.line)));
+            for (std::size_t i = 0; i < done.readings.size(); ++i) {
+                const std::optional<double> kept = profile.measurement ? profile.measurement->readings[i] : std::nullopt;
+                QVERIFY2(kept.has_value() == done.readings[i].has_value()
+                             && (!kept || std::abs(*kept - *done.readings[i]) < 0.0005),
+                         qPrintable(where + QString("reading of line %1").arg(i + 1)));
+            }
+            QVERIFY2(profile.placement.has_value() == done.placed, qPrintable(where + "placement"));
+        }
+    }
+
     // What the measurements window opens with on the printer chosen now.
     QString ReadingShown(int line)
     {
@@ -330,6 +412,201 @@ private slots:
         const QString result = window_->MeasuredResult->text();
         QVERIFY2(result.startsWith("MicrLetter, " + ShortDate(QDateTime::currentDateTimeUtc()) + ": Line 2 measured 6.992 in"),
                  qPrintable(result));
+    }
+
+    // Print, measure, restart and print again on two printers: after each
+    // step each printer's profile holds what was done on it and nothing
+    // else, and the windows open with the readings of the printer the page
+    // went to, or empty. A step is "print QUEUE", "measure QUEUE LINE INCHES
+    // LINE-NAMED", "place QUEUE [PRINTED-ON]" (the placement page printed on
+    // another queue when named), "step3 QUEUE" or "restart".
+    void stateStaysWithItsPrinter_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("two printers, two restarts")
+            << QStringList{"print MicrA4",          "measure MicrA4 3 7.004 3",
+                           "place MicrA4 MicrLetter", // readings of a page printed on MicrLetter
+                           "print MicrLetter",      "measure MicrLetter 2 6.992 2", // 1 % wide: Line 2
+                           "print MicrA4",          "step3 MicrA4",
+                           "restart",               "print MicrLetter",
+                           "step3 MicrLetter",      "place MicrLetter",
+                           "print MicrA4",          "place MicrA4",
+                           "restart",               "print MicrLetter",
+                           "measure MicrLetter 4 7.000 4", "print MicrA4",
+                           "step3 MicrA4"};
+    }
+
+    void stateStaysWithItsPrinter()
+    {
+        QFETCH(QStringList, steps);
+        QFile::remove(PrinterProfiles::DefaultPath());
+        done_.clear();
+        // As another printer's measurement would leave it: not the line a
+        // printer new to the program starts from.
+        window_->findChild<QRadioButton *>("RadioButton2")->setChecked(true);
+        for (const QString &step : steps) {
+            const QStringList words = step.split(' ');
+            const QString queue = words.value(1);
+            if (words[0] == "restart") {
+                OpenWizard();
+            } else if (words[0] == "print") {
+                const QString pdf = PrintFromWizard(false, queue);
+                QVERIFY2(!pdf.isEmpty(), qPrintable(step + ": nothing came out"));
+                made_ << pdf;
+                done_[queue]; // known once a page went to it
+                QCOMPARE(window_->PrinterQueue(), queue);
+                QVERIFY2(LineOnStep2() == done_[queue].line, qPrintable(step + QString(": Line %1 chosen").arg(LineOnStep2())));
+            } else if (words[0] == "measure") {
+                QCOMPARE(window_->PrinterQueue(), queue);
+                const int line = words[2].toInt();
+                QStringList opened;
+                auto measured = AnswerNextModal([&](QWidget *modal) {
+                    for (int shown = 1; shown <= 5; ++shown) {
+                        auto *field = modal->findChild<QLineEdit *>(QString("LengthField%1").arg(shown));
+                        opened << field->text();
+                        field->clear();
+                    }
+                    QTest::keyClicks(modal->findChild<QLineEdit *>(QString("LengthField%1").arg(line)), words[3]);
+                    modal->findChild<QDialogButtonBox *>("ButtonBox")->button(QDialogButtonBox::Ok)->click();
+                });
+                QTest::mouseClick(window_->MeasureButton, Qt::LeftButton);
+                QVERIFY(*measured);
+                QStringList expected;
+                for (const std::optional<double> &reading : done_[queue].readings)
+                    expected << (reading ? QString::number(*reading, 'f', 3) : QString());
+                QVERIFY2(opened == expected, qPrintable(step + ": opened with " + opened.join('|')));
+                done_[queue].readings = LineLengths{};
+                done_[queue].readings[line - 1] = words[3].toDouble();
+                done_[queue].line = words[4].toInt();
+                QCOMPARE(LineOnStep2(), done_[queue].line);
+            } else if (words[0] == "place") {
+                QCOMPARE(window_->PrinterQueue(), queue);
+                const QString printedOn = words.value(2, queue);
+                const QStringList before = CupsPdfFiles();
+                QString offered;
+                QString stock;
+                QStringList opened;
+                auto placed = AnswerNextModal([&](QWidget *window) {
+                    // The print dialog is offered the calibration page's printer.
+                    AnswerNextModal(
+                        [&offered, &printedOn, &queue](QWidget *dialog) {
+                            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+                            offered = printers->currentText();
+                            if (printedOn == queue) {
+                                static_cast<QDialog *>(dialog)->reject();
+                                return;
+                            }
+                            printers->setCurrentIndex(printers->findText(printedOn));
+                            static_cast<QDialog *>(dialog)->accept();
+                        },
+                        5000, [window](QWidget *modal) { return modal != window; });
+                    window->findChild<QPushButton *>(QStringLiteral("PrintButton"))->click();
+                    stock = window->findChild<QComboBox *>(QStringLiteral("StockChoice"))->currentText();
+                    for (const char *name : {"BarField", "RightField", "BaselineField"})
+                        opened << window->findChild<QLineEdit *>(QLatin1String(name))->text();
+                    QTest::keyClicks(window->findChild<QLineEdit *>(QStringLiteral("BarField")), "7.000");
+                    QTest::keyClicks(window->findChild<QLineEdit *>(QStringLiteral("RightField")), "0.320");
+                    QTest::keyClicks(window->findChild<QLineEdit *>(QStringLiteral("BaselineField")), "0.190");
+                    static_cast<QDialog *>(window)->accept();
+                });
+                window_->PlacementButtonClick();
+                QVERIFY(*placed);
+                QCOMPARE(offered, queue);
+                // Before the printer has placement readings: the stock of its own paper.
+                QVERIFY2(done_[queue].placed || stock.contains(queue == "MicrLetter" ? "Letter" : "A4"),
+                         qPrintable(step + ": " + stock));
+                QVERIFY2(done_[queue].placed || opened == QStringList({"", "", ""}),
+                         qPrintable(step + ": opened with " + opened.join('|')));
+                if (printedOn != queue) {
+                    const QString pdf = WaitForNewCupsPdf(before, 60000);
+                    QVERIFY2(!pdf.isEmpty(), qPrintable(step + ": nothing came out"));
+                    QFile::remove(pdf); // titled, so not left for the title check
+                }
+                done_[printedOn].placed = true;
+            } else if (words[0] == "step3") {
+                QCOMPARE(window_->PrinterQueue(), queue);
+                QTest::mouseClick(window_->NextButton, Qt::LeftButton);
+                QCOMPARE(CurrentStep, 3);
+                const CalibrationLine line = done_[queue].line;
+                // The face named and the readings' line are the printer's.
+                QCOMPARE(window_->StaticText9->text(), QString::fromLatin1(MicrFaceName(line, FontWeightChoice::Standard)));
+                const QString result = window_->MeasuredResult->text();
+                QVERIFY2(result.startsWith(queue + ", ") && result.contains(QString("Line %1").arg(line)),
+                         qPrintable(step + ": " + result));
+            }
+            CheckProfilesHoldOnlyWhatWasDone(step);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+    // The wizard's calibration and placement pages lie on the paper where
+    // the exporter's files put them, within 0.01 in, on every queue's
+    // margins and whatever page went before on whichever printer; nothing
+    // comes within 0.1 in of the paper's edge.
+    void pagesLieWhereTheExporterPutsThem_data()
+    {
+        QTest::addColumn<QStringList>("prints"); // "calibration QUEUE" or "placement QUEUE", in order
+        QTest::newRow("calibration first")
+            << QStringList{"calibration MicrLetter", "placement MicrLetter",   "calibration MicrA4",
+                           "placement MicrMargins",  "calibration MicrMargins", "calibration MicrLetter"};
+        QTest::newRow("placement first")
+            << QStringList{"placement MicrA4", "calibration MicrMargins", "placement MicrLetter", "calibration MicrA4"};
+    }
+
+    void pagesLieWhereTheExporterPutsThem()
+    {
+        QFETCH(QStringList, prints);
+        constexpr int dpi = 300;
+        const double tolerance = 0.01 * dpi;
+        // 0.1 in, less a pixel of the raster it is read from.
+        const double clearance = 0.1 * dpi - 1;
+        for (const QString &print : prints) {
+            const bool placement = print.startsWith("placement");
+            const QString queue = print.section(' ', 1);
+            ChequeStock stock;
+            const QString pdf = PrintFromWizard(placement, queue, &stock);
+            QVERIFY2(!pdf.isEmpty(), qPrintable(print + ": nothing came out"));
+            const QImage printed = RasterisePdf(pdf, dpi, dir_.filePath("order-printed"));
+            if (placement)
+                QFile::remove(pdf); // titled, so not left for the title check
+            else
+                made_ << pdf;
+
+            ExportOptions options;
+            options.page = placement ? ExportedPage::Placement : ExportedPage::Calibration;
+            options.paper = queue == "MicrLetter" ? QPageSize::Letter : QPageSize::A4;
+            options.line = LineOnStep2();
+            options.stock = stock;
+            // Rows stand in whole device pixels: the printer's own.
+            const QPrinter *printer = placement ? window_->PlacementPrintDialog()->printer() : window_->PrintDialog1()->printer();
+            options.dpiX = options.dpiY = printer->resolution();
+            options.output = dir_.filePath("order-exported.pdf");
+            QString error;
+            QVERIFY2(ExportCalibrationPage(options, &error), qPrintable(error));
+            const QImage exported = RasterisePdf(options.output, dpi, dir_.filePath("order-exported"));
+            QVERIFY(!printed.isNull() && !exported.isNull());
+            QCOMPARE(printed.size(), exported.size());
+
+            const QRect ink = InkBounds(printed);
+            const QRect expected = InkBounds(exported);
+            qInfo("%s: ink from %.3f, %.3f to %.3f, %.3f in; the exporter's from %.3f, %.3f to %.3f, %.3f in",
+                  qPrintable(print), ink.left() / double(dpi), ink.top() / double(dpi), ink.right() / double(dpi),
+                  ink.bottom() / double(dpi), expected.left() / double(dpi), expected.top() / double(dpi),
+                  expected.right() / double(dpi), expected.bottom() / double(dpi));
+            const int offsets[] = {ink.left() - expected.left(), ink.top() - expected.top(),
+                                   ink.right() - expected.right(), ink.bottom() - expected.bottom()};
+            for (int offset : offsets)
+                QVERIFY2(std::abs(offset) <= tolerance, qPrintable(print + ": not where the exporter puts it"));
+            QVERIFY2(ink.left() >= clearance && ink.top() >= clearance && printed.height() - 1 - ink.bottom() >= clearance,
+                     qPrintable(print + ": a mark within 0.1 in of the paper's edge"));
+            if (!placement)
+                QEXPECT_FAIL("", "the calibration page's right-hand column (the web address, the security samples) "
+                                 "is laid out 8.15 in wide from its origin: it ends 0.1 in from Letter's edge and "
+                                 "past A4's", Continue);
+            QVERIFY2(printed.width() - 1 - ink.right() >= clearance,
+                     qPrintable(print + ": a mark within 0.1 in of the paper's right edge"));
+        }
     }
 
     // Each printer's own MICR line, typed in the My MICR Line window: kept

@@ -496,7 +496,11 @@ private slots:
         QCOMPARE(window->PrintDialog1()->printer()->docName(), QString());
         const auto *placementFile = window->PlacementPrintDialog()->findChild<QLineEdit *>("filename");
         QVERIFY2(placementFile->text().endsWith("/placement-page.pdf"), qPrintable(placementFile->text()));
-        QCOMPARE(window->PlacementPrintDialog()->printer(), window->PrintDialog1()->printer());
+        // A printer of its own, offered the calibration page's queue.
+        QVERIFY(window->PlacementPrintDialog()->printer() != window->PrintDialog1()->printer());
+        QCOMPARE(window->PlacementPrintDialog()->printer()->printerName(),
+                 window->PrintDialog1()->printer()->printerName());
+        QCOMPARE(window->PlacementPrintDialog()->printer()->outputFileName(), QString());
     }
 
     // OK checks a line only for a face within tolerance; otherwise the
