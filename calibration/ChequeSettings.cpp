@@ -495,6 +495,9 @@ SettingsInputs InputsForProfile(const PrinterProfile &profile, const PlacementLa
     SettingsInputs inputs = InputsOnLayout(layout);
     inputs.face = profile.Face();
     inputs.printer = profile.queue;
+    // The line last composed for this printer, unless another was given.
+    if (!inputs.line && profile.micrLine)
+        inputs.line = ComposeMicrLine(*profile.micrLine);
     // Without the face's widths there is no model, and nothing is written.
     inputs.model = ModelForProfile(profile).value_or(PrinterModel{});
     return inputs;

@@ -67,8 +67,9 @@ struct ChequeProgramSettings
 
 ChequeProgramSettings SettingsFor(ChequeProgram program, const SettingsInputs &inputs);
 
-// The inputs for a remembered printer (its face and model), or for the
-// printer Line N's face is made for; the paper and cheque from `layout`.
+// The inputs for a remembered printer (its face, model and the MICR line
+// last composed for it), or for the printer Line N's face is made for; the
+// paper and cheque from `layout`, and its user's line before the printer's.
 SettingsInputs InputsForProfile(const PrinterProfile &profile, const PlacementLayout &layout);
 SettingsInputs InputsForLine(CalibrationLine line, FontWeightChoice weight, const PlacementLayout &layout);
 

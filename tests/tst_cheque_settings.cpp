@@ -362,6 +362,17 @@ private slots:
         QVERIFY(!noLine.ok);
         QVERIFY(noLine.text.isEmpty());
         QVERIFY(noLine.notes.join(' ').contains(QLatin1String("compose your MICR line")));
+        // A remembered printer brings the MICR line last composed for it.
+        PrinterProfile profile;
+        profile.queue = QStringLiteral("laser");
+        MicrFields fields;
+        fields.routing = QStringLiteral("021000021");
+        fields.onUs = QStringLiteral("123456789C");
+        profile.micrLine = fields;
+        const SettingsInputs remembered = InputsForProfile(profile, PlacementLayout{});
+        QVERIFY(remembered.line);
+        QCOMPARE(remembered.line->letters, ComposeMicrLine(fields).letters);
+        QVERIFY(SettingsFor(ChequeProgram::GnuCash, remembered).ok);
         inputs.face = QStringLiteral("No Such MICR Face");
         inputs.line = BusinessLine();
         for (ChequeProgram program : {ChequeProgram::FreeCheck, ChequeProgram::GnuCash, ChequeProgram::Odoo}) {

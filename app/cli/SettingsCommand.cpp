@@ -95,9 +95,10 @@ private:
                                                "placement correction."),
                                 QStringLiteral("QUEUE")};
     QCommandLineOption micrLine_{QStringLiteral("micr-line"),
-                                 QStringLiteral("Your MICR line, as the line command takes it; GnuCash's format "
-                                                "prints it character by character, and it tells FreeCheck and Odoo "
-                                                "where the transit symbol and the line's left end stand."),
+                                 QStringLiteral("Your MICR line, as the line command takes it (default: the one "
+                                                "last composed for --printer); GnuCash's format prints it character "
+                                                "by character, and it tells FreeCheck and Odoo where the transit "
+                                                "symbol and the line's left end stand."),
                                  QStringLiteral("FIELDS")};
     QCommandLineOption output_{{QStringLiteral("o"), QStringLiteral("output")},
                                QStringLiteral("Writes the settings to FILE, whole or not at all, instead of stdout."),
