@@ -19,6 +19,7 @@ std::unique_ptr<Command> MakeCheckLineCommand();
 std::unique_ptr<Command> MakeChequeCommand();
 std::unique_ptr<Command> MakeProfilesCommand();
 std::unique_ptr<Command> MakeFontsCommand();
+std::unique_ptr<Command> MakeSettingsCommand();
 
 namespace {
 
@@ -31,6 +32,7 @@ const CommandTable Commands{
     MakeChequeCommand,
     MakeProfilesCommand,
     MakeFontsCommand,
+    MakeSettingsCommand,
 };
 
 } // namespace
