@@ -2,15 +2,23 @@
 
 #include "calibration/Readings.h"
 #include "chequefile/ChequeFileReader.h"
+#include "platform/ErrorBox.h"
 #include "platform/FormLayout.h"
 #include "platform/KeyStop.h"
 #include "platform/ReadingFields.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cmath>
 
@@ -112,6 +120,9 @@ TChequeFile::TChequeFile(QWidget *owner) : QDialog(owner), drawing_(new ChequeDr
     setupUi(this);
     setWindowTitle(Caption().remove(QLatin1Char('&')));
     DrawingHolder->addWidget(drawing_);
+    for (ChequeProgram program : {ChequeProgram::FreeCheck, ChequeProgram::GnuCash, ChequeProgram::Odoo})
+        ProgramChoice->addItem(ChequeProgramName(program), int(program));
+    SettingsText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Platform::OpenHelpOnF1(this, QStringLiteral("help/cheque-file.html"));
     Platform::KeepReturnInFields(this);
     connect(BrowseButton, &QPushButton::clicked, this, &TChequeFile::Browse);
@@ -121,6 +132,9 @@ TChequeFile::TChequeFile(QWidget *owner) : QDialog(owner), drawing_(new ChequeDr
     connect(ChequeChoice, &QComboBox::currentIndexChanged, this, &TChequeFile::Recheck);
     connect(PrinterChoice, &QComboBox::currentIndexChanged, this, &TChequeFile::Recheck);
     connect(HeightField, &QLineEdit::textChanged, this, &TChequeFile::Recheck);
+    connect(ProgramChoice, &QComboBox::currentIndexChanged, this, &TChequeFile::Recheck);
+    connect(SaveButton, &QPushButton::clicked, this, &TChequeFile::SaveSettings);
+    connect(CopyButton, &QPushButton::clicked, this, &TChequeFile::CopySettings);
 }
 
 void TChequeFile::Ask(CalibrationLine line, FontWeightChoice weight, const QString &queue,
@@ -197,10 +211,13 @@ void TChequeFile::Recheck()
     HeightField->setPalette(heightPalette);
 
     std::optional<PrinterModel> model;
+    const PrinterProfile *printer = nullptr;
     const QString queue = PrinterChoice->currentData().toString();
     for (const PrinterProfile &profile : std::as_const(profiles_)) {
-        if (profile.queue == queue)
+        if (profile.queue == queue) {
             model = ModelForProfile(profile);
+            printer = &profile;
+        }
     }
     if (queue.isEmpty())
         model = ModelForLine(line_, weight_);
@@ -218,4 +235,57 @@ void TChequeFile::Recheck()
         lines << DescribeChequeCheck(*check_);
     ResultText->setPlainText(lines.join(QLatin1Char('\n')));
     drawing_->Show(check_);
+
+    // The settings are for the paper and cheque checked, or without a
+    // check for those chosen here.
+    PlacementLayout layout;
+    if (check_) {
+        layout = check_->layout;
+    } else {
+        if (page_)
+            layout.paperInches = page_->pageInches;
+        layout.cheque = ChequePosition(ChequeChoice->currentIndex());
+        layout.stock = stock.value_or(StockForPaper(layout.paperInches.height()));
+    }
+    ShowSettings(layout, printer);
+}
+
+void TChequeFile::ShowSettings(const PlacementLayout &layout, const PrinterProfile *profile)
+{
+    // A remembered printer brings the MICR line last composed for it.
+    const SettingsInputs inputs = profile ? InputsForProfile(*profile, layout) : InputsForLine(line_, weight_, layout);
+    settings_ = SettingsFor(ChequeProgram(ProgramChoice->currentData().toInt()), inputs);
+    SettingsText->setPlainText(settings_.ok ? settings_.text : settings_.notes.join(QLatin1Char('\n')));
+    SaveButton->setEnabled(settings_.ok);
+    CopyButton->setEnabled(settings_.ok);
+}
+
+bool TChequeFile::SaveSettingsTo(const QString &path, QString *error) const
+{
+    const QByteArray text = settings_.text.toUtf8();
+    QSaveFile file(path);
+    if (!settings_.ok || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(path, settings_.ok ? file.errorString()
+                                                                              : settings_.notes.join(QLatin1Char(' ')));
+        return false;
+    }
+    return true;
+}
+
+void TChequeFile::SaveSettings()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save %1 Settings").arg(ProgramChoice->currentText()),
+        QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath(settings_.fileName),
+        QStringLiteral("*.%1;;All files (*)").arg(QFileInfo(settings_.fileName).suffix()));
+    QString error;
+    if (!path.isEmpty() && !SaveSettingsTo(path, &error))
+        QMessageBox::warning(this, Platform::ApplicationTitle(), error);
+}
+
+void TChequeFile::CopySettings()
+{
+    if (settings_.ok)
+        QGuiApplication::clipboard()->setText(settings_.text);
 }

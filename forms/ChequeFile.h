@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/ChequeCheck.h"
+#include "calibration/ChequeSettings.h"
 #include "calibration/PrinterProfiles.h"
 #include "ui_ChequeFile.h"
 
@@ -14,7 +15,8 @@ class ChequeDrawing;
 // printer: the file, the cheque of 3-up stock and the printer chosen here
 // (by default the one the wizard printed on); the cheque drawn with the
 // MICR line where it lands beside where it belongs, the faults and the
-// moves listed. F1 opens the help page.
+// moves listed, with the settings the chosen cheque program needs for
+// this printer and cheque, to save or copy. F1 opens the help page.
 class TChequeFile : public QDialog, private Ui::TChequeFile
 {
     Q_OBJECT
@@ -34,10 +36,18 @@ public:
     void Open(const QString &path);
     const std::optional<ChequeCheck> &Result() const { return check_; }
 
+    // The chosen program's settings as shown; written whole to `path` or
+    // not at all, as Save does.
+    const ChequeProgramSettings &Settings() const { return settings_; }
+    bool SaveSettingsTo(const QString &path, QString *error) const;
+
 private:
     void Browse();
     void Read();
     void Recheck();
+    void ShowSettings(const PlacementLayout &layout, const PrinterProfile *profile);
+    void SaveSettings();
+    void CopySettings();
 
     ChequeDrawing *drawing_;
     CalibrationLine line_ = 3;
@@ -46,4 +56,5 @@ private:
     std::optional<ChequeFilePage> page_;
     QString readProblem_;
     std::optional<ChequeCheck> check_;
+    ChequeProgramSettings settings_;
 };

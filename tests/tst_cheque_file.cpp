@@ -387,10 +387,13 @@ private slots:
     }
 
     // The committed files, made by tests/data/make_cheque_files.py as the
-    // programs make them; what each must say follows from how it was made.
+    // programs make them, and one GnuCash printed; what each must say
+    // follows from how it was made.
     void programsFiles_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("line");      // the line whose face the file uses, and whose printer checks it
+        QTest::addColumn<QString>("text");  // the MICR line the program was given
         QTest::addColumn<double>("points");
         QTest::addColumn<int>("lastPosition"); // 0: not known beforehand
         QTest::addColumn<double>("right");     // position 1's end from the right edge; NaN: not known
@@ -403,17 +406,25 @@ private slots:
         // 1.9375 in from it, in position 14, and position 1 would end 13
         // characters on; baseline 0.25 in up; the cheque's outline drawn.
         QTest::newRow("FreeCheck PostScript, 12 pt")
-            << "freecheck.ps" << 12.0 << 14 << 1.9375 - 13 * 0.15 << 0.25 << 1 << "12.00 pt";
+            << "freecheck.ps" << 3 << UsLine << 12.0 << 14 << 1.9375 - 13 * 0.15 << 0.25 << 1 << "12.00 pt";
         // WeasyPrint keeps CSS inches: the page's own places.
         QTest::newRow("WeasyPrint, default zoom")
-            << "weasyprint.pdf" << 10.0 << 14 << PositionOneFromRight << BaselineFromBottom << 0 << "";
+            << "weasyprint.pdf" << 3 << UsLine << 10.0 << 14 << PositionOneFromRight << BaselineFromBottom << 0 << "";
         // wkhtmltopdf shrinks the page.
-        QTest::newRow("wkhtmltopdf, default zoom") << "wkhtmltopdf.pdf" << 7.49 << 0 << unknown << unknown << 0 << "7.49 pt";
+        QTest::newRow("wkhtmltopdf, default zoom")
+            << "wkhtmltopdf.pdf" << 3 << UsLine << 7.49 << 0 << unknown << unknown << 0 << "7.49 pt";
+        // GnuCash 4.13, from the check format written for Line 1's face,
+        // the top cheque, cheque number 1001: the standard's own places.
+        QTest::newRow("GnuCash, Line 1")
+            << "gnucash-cheque-line1.pdf" << 1 << "A121000248A      4659801C 1001" << 10.0 << 14 << PositionOneFromRight
+            << BaselineFromBottom << 0 << "";
     }
 
     void programsFiles()
     {
         QFETCH(QString, file);
+        QFETCH(int, line);
+        QFETCH(QString, text);
         QFETCH(double, points);
         QFETCH(int, lastPosition);
         QFETCH(double, right);
@@ -422,14 +433,15 @@ private slots:
         QFETCH(QString, fault);
         if (file.endsWith(QLatin1String(".ps")) && GhostscriptProgram().isEmpty())
             QSKIP("Ghostscript is not installed");
-        const ChequeCheck check = Check(QStringLiteral(MICR_SOURCE_DIR "/tests/data/") + file, 0, Model(LinePrinter(3), 3));
+        const Printer printer = LinePrinter(line);
+        const ChequeCheck check = Check(QStringLiteral(MICR_SOURCE_DIR "/tests/data/") + file, 0, Model(printer, line));
         QVERIFY(check.found);
         // Every character read, in order; at a wrong size they fall into
         // positions of their own, spaced or doubled.
         QString letters;
         for (const LandedCharacter &character : check.characters)
             letters += character.letter;
-        QCOMPARE(letters, QString(UsLine).remove(QLatin1Char(' ')));
+        QCOMPARE(letters, QString(text).remove(QLatin1Char(' ')));
         QVERIFY(std::abs(check.points - points) < 0.005);
         if (lastPosition)
             QCOMPARE(check.lastPosition, lastPosition);
@@ -437,8 +449,12 @@ private slots:
             QVERIFY2(std::abs(check.baselineInches - baseline) <= Tolerance, qPrintable(QString::number(check.baselineInches)));
             QVERIFY(std::abs(check.moveUp - (BaselineFromBottom - baseline)) <= Tolerance);
         }
-        if (!std::isnan(right))
+        if (!std::isnan(right)) {
             QVERIFY2(std::abs(check.rightInches - right) <= Tolerance, qPrintable(QString::number(check.rightInches)));
+            QVERIFY(std::abs(check.moveRight * printer.sx - (right - PositionOneFromRight)) <= Tolerance);
+        }
+        if (fault.isEmpty())
+            QCOMPARE(check.text, text);
         QCOMPARE(int(check.clearBand.size()), drawings);
         if (fault.isEmpty()) {
             QVERIFY2(check.fine(), qPrintable(check.faults.join(QLatin1Char('\n'))));

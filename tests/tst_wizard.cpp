@@ -18,10 +18,12 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -96,6 +98,27 @@ void NextCancellingPrint(QWidget *window)
     Click(window, "NextButton");
     QVERIFY(*seen);
     QVERIFY2(printDialog, "Next from step 1 must open the print dialog");
+}
+
+// A key file read as GLib's GKeyFile reads GnuCash's check formats and as
+// FreeCheck reads its configuration: "[Group]", "Key = Value", "#" comments.
+// A line that is none of these is kept under "" as a fault.
+QMap<QString, QMap<QString, QString>> ReadKeyFile(const QString &text)
+{
+    QMap<QString, QMap<QString, QString>> groups;
+    QString group;
+    for (const QString &raw : text.split('\n')) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[') && line.endsWith(']'))
+            group = line.mid(1, line.size() - 2);
+        else if (line.contains('=') && !group.isEmpty())
+            groups[group][line.section('=', 0, 0).trimmed()] = line.section('=', 1).trimmed();
+        else
+            groups[QString()][line] = QString();
+    }
+    return groups;
 }
 
 } // namespace
@@ -668,6 +691,96 @@ private slots:
         QVERIFY2(printers.startsWith("No remembered printer: Line 3's face"), qPrintable(printers));
         QCOMPARE(recorder.launches.size(), std::size_t(1));
         QCOMPARE(recorder.launches[0].target, QString("help/cheque-file.html"));
+    }
+
+    // The settings for the chosen program under the check, for a remembered
+    // printer's face and the MICR line remembered with it: GnuCash's a key
+    // file with the line in TEXT items and the cheque number, FreeCheck's
+    // keys naming the face by its PostScript name at 10 points; Save writes
+    // the text shown, Copy copies it. A screenshot for looking at.
+    void chequeFileSettings()
+    {
+        PrinterProfile office;
+        office.queue = "Office";
+        office.line = 1;
+        office.micrLine = MicrFields{};
+        office.micrLine->routing = "121000248";
+        office.micrLine->onUs = "4659801C 1001";
+        TChequeFile window;
+        QString gnucash, freecheck, copied, suggested, saveError;
+        bool saveEnabled = false;
+        const QString saved = dir_->filePath("freecheck.cfg");
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            auto *file = modal->findChild<QLineEdit *>("FileField");
+            QTest::keyClicks(file, MICR_SOURCE_DIR "/tests/data/gnucash-cheque-line1.pdf");
+            QTest::keyClick(file, Qt::Key_Return);
+            auto *program = modal->findChild<QComboBox *>("ProgramChoice");
+            auto *text = modal->findChild<QPlainTextEdit *>("SettingsText");
+            program->setCurrentIndex(program->findText("GnuCash"));
+            gnucash = text->toPlainText();
+            modal->grab().save(QDir::temp().filePath("cheque-file-window.png"));
+            program->setCurrentIndex(program->findText("FreeCheck"));
+            freecheck = text->toPlainText();
+            QTest::mouseClick(modal->findChild<QPushButton *>("CopyButton"), Qt::LeftButton);
+            copied = QGuiApplication::clipboard()->text();
+            auto *save = modal->findChild<QPushButton *>("SaveButton");
+            saveEnabled = save->isEnabled();
+            auto asked = AnswerNextModal([&](QWidget *dialog) {
+                auto *files = qobject_cast<QFileDialog *>(dialog);
+                suggested = files ? QFileInfo(files->selectedFiles().value(0)).fileName() : QString();
+                if (files) {
+                    Control<QLineEdit>(files, "fileNameEdit")->setText(saved);
+                    QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+                }
+            });
+            QTest::mouseClick(save, Qt::LeftButton);
+            QVERIFY(*asked);
+            // Into a folder that is not there: refused, and nothing left.
+            window.SaveSettingsTo(dir_->filePath("none/freecheck.cfg"), &saveError);
+            static_cast<QDialog *>(modal)->reject();
+        });
+        window.Ask(3, FontWeightChoice::Standard, "Office", {office});
+        QVERIFY(*seen);
+
+        const auto chk = ReadKeyFile(gnucash);
+        QVERIFY2(!chk.contains(QString()), qPrintable(chk.value(QString()).keys().join('\n')));
+        QCOMPARE(chk["Top"]["Font"], QString("FerroN Sample, 10"));
+        QVERIFY(!chk["Top"]["Guid"].isEmpty() && chk["Top"]["Title"].contains("Office"));
+        QCOMPARE(chk["Check Positions"]["Names"], QString("Top;Middle;Bottom"));
+        const QMap<QString, QString> &items = chk["Check Items"];
+        QString letters;
+        int numbers = 0;
+        double lastX = -1;
+        for (int item = 1; items.contains(QString("Type_%1").arg(item)); ++item) {
+            const QString type = items[QString("Type_%1").arg(item)];
+            const double x = items[QString("Coords_%1").arg(item)].section(';', 0, 0).toDouble();
+            if (type == "TEXT") {
+                letters += items[QString("Text_%1").arg(item)];
+                QVERIFY2(x > lastX, qPrintable(QString("item %1 at %2").arg(item).arg(x)));
+                lastX = x;
+            } else {
+                QCOMPARE(type, QString("CHECK_NUMBER"));
+                ++numbers;
+            }
+        }
+        // The line remembered with the printer, its blanks gaps and its
+        // cheque number the transaction's.
+        QCOMPARE(letters, QString("A121000248A4659801C"));
+        QCOMPARE(numbers, 1);
+
+        const auto cfg = ReadKeyFile(freecheck);
+        QVERIFY2(!cfg.contains(QString()), qPrintable(freecheck));
+        QCOMPARE(cfg["Global"]["MICRFontSize"], QString("10"));
+        // As the test faces name themselves.
+        QCOMPARE(cfg["Global"]["MICRFontName"], QString("FerroNSample-Regular"));
+        QCOMPARE(copied, freecheck);
+        QVERIFY(saveEnabled);
+        QCOMPARE(suggested, QString("freecheck-micr.cfg"));
+        QFile written(saved);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(written.readAll()), freecheck);
+        QVERIFY2(saveError.contains("none/freecheck.cfg"), qPrintable(saveError));
+        QVERIFY(!QFileInfo::exists(dir_->filePath("none")));
     }
 
     // A line with faults goes to the placement page only once the user has
