@@ -16,8 +16,10 @@ std::unique_ptr<Command> MakeMeasureCommand();
 std::unique_ptr<Command> MakePlaceCommand();
 std::unique_ptr<Command> MakeLineCommand();
 std::unique_ptr<Command> MakeCheckLineCommand();
+std::unique_ptr<Command> MakeChequeCommand();
 std::unique_ptr<Command> MakeProfilesCommand();
 std::unique_ptr<Command> MakeFontsCommand();
+std::unique_ptr<Command> MakeSettingsCommand();
 
 namespace {
 
@@ -27,8 +29,10 @@ const CommandTable Commands{
     MakePlaceCommand,
     MakeLineCommand,
     MakeCheckLineCommand,
+    MakeChequeCommand,
     MakeProfilesCommand,
     MakeFontsCommand,
+    MakeSettingsCommand,
 };
 
 } // namespace

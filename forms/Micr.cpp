@@ -1,6 +1,7 @@
 #include "Micr.h"
 
 #include "About.h"
+#include "ChequeFile.h"
 #include "Gauge.h"
 #include "Internet.h"
 #include "Measurements.h"
@@ -129,6 +130,7 @@ void TForm1::Startup()
     BuyNow->setVisible(true);
     BuyNow->setText(QStringLiteral("&Buy Now"));
     BuyNow->setToolTip(QStringLiteral("How to buy this software right now"));
+    ChequeFileButton->setText(TChequeFile::Caption() + QStringLiteral("..."));
     // A damaged profile file is set aside at start, and said once the
     // window is up.
     QMetaObject::invokeMethod(this, "ShowStoredProfilesProblem", Qt::QueuedConnection);
@@ -153,6 +155,7 @@ void TForm1::ApplyStepLayout(const StepLayout &step)
     MeasureButton->setVisible(step.measureButtonShown);
     PlacementButton->setVisible(step.placementButtonShown);
     MicrLineButton->setVisible(step.placementButtonShown);
+    ChequeFileButton->setVisible(step.placementButtonShown);
     if (step.resultShown)
         ShowMeasuredResult();
     else
@@ -335,6 +338,16 @@ void TForm1::MicrLineButtonClick()
     if (typed != remembered)
         Remember(PrinterQueue(), [&typed](PrinterProfile &changed) { changed.micrLine = typed; });
     MicrLineButton->setFocus();
+}
+
+void TForm1::ChequeFileButtonClick()
+{
+    if (!chequeFile_)
+        chequeFile_ = std::make_unique<TChequeFile>(this);
+    const LoadedProfiles loaded = profiles_.Load();
+    ShowProfileProblem(loaded.problem);
+    chequeFile_->Ask(ChosenLine(), ChosenWeight(), PrinterQueue(), loaded.profiles);
+    ChequeFileButton->setFocus();
 }
 
 void TForm1::ShowStoredProfilesProblem()

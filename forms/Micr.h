@@ -16,6 +16,7 @@ class TMeasurements;
 class TPlacement;
 class TPrinters;
 class TMyMicrLine;
+class TChequeFile;
 struct Assessment;
 struct StepLayout;
 
@@ -47,6 +48,7 @@ public:
     using Ui::TForm1::PlacementButton;
     using Ui::TForm1::PrintersButton;
     using Ui::TForm1::MicrLineButton;
+    using Ui::TForm1::ChequeFileButton;
 
     // The print dialog, made on first use: it asks CUPS for every queue.
     QPrintDialog *PrintDialog1();
@@ -73,6 +75,7 @@ public slots:
     void PlacementButtonClick();
     void PrintersButtonClick();
     void MicrLineButtonClick();
+    void ChequeFileButtonClick();
     // Reads the printer profiles, and says if their file was set aside.
     void ShowStoredProfilesProblem();
     void NextButtonClickClick();
@@ -129,6 +132,7 @@ private:
     std::unique_ptr<Assessment> measured_;
     std::unique_ptr<TPrinters> printers_;
     std::unique_ptr<TMyMicrLine> micrLine_;
+    std::unique_ptr<TChequeFile> chequeFile_;
     PrinterProfiles profiles_;
     QString profileProblemShown_;
     // The printer lives as long as the window, which lives for the run, so

@@ -130,8 +130,8 @@ def completion():
     real = tools + ":" + BUILD_DIR
     p = "micr-calibration-page"
     cases = [
-        ([p, ""], None, ["--help", "--version", "check-line", "fonts", "line", "measure", "page", "place",
-                         "profiles"]),
+        ([p, ""], None, ["--help", "--version", "check-line", "cheque", "fonts", "line", "measure", "page", "place",
+                         "profiles", "settings"]),
         ([p, "pl"], None, ["place"]),
         ([p, "check"], None, ["check-line"]),
         ([p, "measure", "--"], None, ["--bold", "--help", "--json"]),

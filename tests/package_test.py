@@ -72,10 +72,11 @@ def main():
         fields = {key: run("dpkg-deb", "-f", deb, key).stdout.strip() for key in ("Package", "Version", "Depends", "Recommends")}
         check(fields["Package"] == "micr-calibration", f"package name {fields['Package']}")
         check(fields["Version"].startswith("8.5"), f"version {fields['Version']}")
-        for dependency in ("libqt6widgets6", "libqt6printsupport6", "fonts-liberation", "xdg-utils"):
+        for dependency in ("libqt6widgets6", "libqt6printsupport6", "libpoppler-cpp0v5", "fonts-liberation", "xdg-utils"):
             check(dependency in fields["Depends"], f"depends on {dependency}")
         check("xchm" in fields["Recommends"], "recommends a CHM viewer")
         check("qt6-wayland" in fields["Recommends"], "recommends Qt's Wayland platform")
+        check("ghostscript" in fields["Recommends"], "recommends Ghostscript for PostScript cheque files")
 
         root = os.path.join(scratch, "root")
         run("dpkg-deb", "-x", deb, root)

@@ -23,7 +23,8 @@ struct Run
 };
 
 // The commands as the program's users know them.
-const QStringList CommandNames{"page", "measure", "place", "line", "check-line", "profiles", "fonts"};
+const QStringList CommandNames{"page", "measure", "place", "line", "check-line", "cheque", "profiles", "fonts",
+                               "settings"};
 
 } // namespace
 
@@ -120,6 +121,8 @@ private slots:
                                           << QStringList{"page", "-o", "no/such/folder/old.png"} << 1;
         QTest::newRow("refused readings") << QStringList{"--measured", "3=seven"} << QStringList{"measure", "3=seven"}
                                           << 2;
+        QTest::newRow("settings") << QStringList{"--export-settings", "gnucash", "--micr-line", fields, "--line", "2"}
+                                  << QStringList{"settings", "gnucash", "--micr-line", fields, "--line", "2"} << 0;
     }
 
     void oldFormsAsCommands()
@@ -296,14 +299,15 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("placement option to measure") << QStringList{"measure", "3=7", "--cheque", "top"}
-                                                     << "--cheque is for page and place; measure takes no --cheque";
+        QTest::newRow("placement option to measure")
+            << QStringList{"measure", "3=7", "--cheque", "top"}
+            << "--cheque is for page, place, cheque and settings; measure takes no --cheque";
         QTest::newRow("paper to line") << QStringList{"line", "layout=ca,branch=12345,institution=003,onus=1C",
                                                       "--paper", "a4"}
-                                       << "--paper is for page and place";
+                                       << "--paper is for page, place and settings";
         QTest::newRow("JSON to fonts") << QStringList{"fonts", "--json"} << "fonts takes no --json";
         QTest::newRow("a file from place") << QStringList{"place", "bar=7,right=1,bottom=1", "-o", "x.pdf"}
-                                           << "-o writes a page or file (for page); place writes no file";
+                                           << "-o writes a page or file (for page and settings); place writes no file";
         QTest::newRow("no readings") << QStringList{"measure", "--bold"} << "measure needs READINGS";
         QTest::newRow("two readings") << QStringList{"measure", "3=7", "4=7"} << "unknown argument \"4=7\"";
         QTest::newRow("an argument to profiles") << QStringList{"profiles", "all"} << "unknown argument \"all\"";
@@ -332,6 +336,69 @@ private slots:
                                                                : QString("micr-calibration-page %1 --help.")
                                                                      .arg(arguments.first());
         QVERIFY2(run.errors.endsWith("Try " + help + "\n"), qPrintable(run.errors));
+    }
+
+    // settings PROGRAM: stdout, or the whole file; a remembered printer's
+    // face and correction; what cannot be written said, with nothing written.
+    void settings_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said"); // in stdout when written, else in stderr
+        const QString fields = "layout=us,routing=021000021,onus=123456789C 1234";
+        QTest::newRow("FreeCheck, Line 4") << QStringList{"settings", "freecheck", "--line", "4"} << 0
+                                           << "MICRFontName = FerroW2Sample-Regular";
+        QTest::newRow("old form") << QStringList{"--export-settings", "odoo", "--line", "2"} << 0
+                                  << "Add to Check Left Margin:";
+        QTest::newRow("GnuCash, bold, bottom cheque on A4")
+            << QStringList{"settings", "gnucash", "--line", "5", "--bold", "--cheque", "bottom", "--paper", "a4",
+                           "--micr-line", fields}
+            << 0 << "Font = FerrodarkW Sample, 10";
+        QTest::newRow("a remembered printer") << QStringList{"settings", "freecheck", "--printer", "Office"} << 0
+                                              << "model from printer Office, calibrated for Line 4";
+        QTest::newRow("a printer not remembered") << QStringList{"settings", "odoo", "--printer", "Nowhere"} << 1
+                                                  << "no printer \"Nowhere\" is remembered";
+        QTest::newRow("GnuCash without a line") << QStringList{"settings", "gnucash"} << 1
+                                                << "compose your MICR line first";
+        QTest::newRow("another program") << QStringList{"settings", "quicken"} << 2
+                                         << "freecheck, gnucash or odoo, not \"quicken\"";
+        QTest::newRow("a printer and a line") << QStringList{"settings", "odoo", "--printer", "Office", "--line", "2"}
+                                              << 2 << "--printer or --line, not both";
+    }
+
+    void settings()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        const Run run = Exporter(arguments);
+        QCOMPARE(run.status, status);
+        if (status != 0) {
+            QVERIFY(run.out.isEmpty());
+            QVERIFY2(run.errors.contains(said), qPrintable(run.errors));
+            return;
+        }
+        QVERIFY2(run.out.contains(said), qPrintable(run.out));
+        QVERIFY2(run.errors.isEmpty(), qPrintable(run.errors));
+        // -o writes the same.
+        const QString file = dir_.filePath(QStringLiteral("settings-%1").arg(QTest::currentDataTag()));
+        const Run written = Exporter(arguments + QStringList{"-o", file});
+        QCOMPARE(written.status, 0);
+        QVERIFY(written.out.isEmpty() && written.errors.isEmpty());
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(saved.readAll()), run.out);
+    }
+
+    // A file that cannot be written is said, and nothing is left behind.
+    void settingsNotWritten()
+    {
+        const QString file = dir_.filePath("no-such-folder/micr.chk");
+        const Run run = Exporter({"settings", "freecheck", "-o", file});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.errors.contains("could not write " + file), qPrintable(run.errors));
+        QVERIFY(!QFile::exists(file));
+        QVERIFY(run.out.isEmpty());
     }
 
     // A check-line TEXT that starts like an option, after "--".

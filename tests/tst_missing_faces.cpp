@@ -3,11 +3,13 @@
 
 #include "app/MicrApplication.h"
 #include "calibration/CalibrationPage.h"
+#include "forms/ChequeFile.h"
 #include "forms/Micr.h"
 #include "platform/ErrorBox.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QtTest>
@@ -39,6 +41,27 @@ private slots:
         window_.reset();
         cwd_.reset();
         dir_.reset();
+    }
+
+    // Without the printer's face no settings are written for the cheque
+    // program: the Cheque File window says why, with Save and Copy off.
+    void chequeFileSettingsNeedTheFace()
+    {
+        TChequeFile window;
+        QString shown;
+        bool save = true;
+        bool copy = true;
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            shown = modal->findChild<QPlainTextEdit *>("SettingsText")->toPlainText();
+            save = modal->findChild<QPushButton *>("SaveButton")->isEnabled();
+            copy = modal->findChild<QPushButton *>("CopyButton")->isEnabled();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        window.Ask(3, FontWeightChoice::Standard, QString(), {});
+        QVERIFY(*seen);
+        QVERIFY2(shown.contains("Ferro Sample is not installed"), qPrintable(shown));
+        QVERIFY(!save);
+        QVERIFY(!copy);
     }
 
     void warningNamesTheMissingFaces_data()

@@ -7,6 +7,7 @@
 #include "calibration/PrinterProfiles.h"
 #include "forms/Micr.h"
 #include "forms/MyMicrLine.h"
+#include "forms/ChequeFile.h"
 #include "forms/Measurements.h"
 #include "forms/Placement.h"
 #include "forms/Printers.h"
@@ -19,10 +20,12 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -97,6 +100,27 @@ void NextCancellingPrint(QWidget *window)
     Click(window, "NextButton");
     QVERIFY(*seen);
     QVERIFY2(printDialog, "Next from step 1 must open the print dialog");
+}
+
+// A key file read as GLib's GKeyFile reads GnuCash's check formats and as
+// FreeCheck reads its configuration: "[Group]", "Key = Value", "#" comments.
+// A line that is none of these is kept under "" as a fault.
+QMap<QString, QMap<QString, QString>> ReadKeyFile(const QString &text)
+{
+    QMap<QString, QMap<QString, QString>> groups;
+    QString group;
+    for (const QString &raw : text.split('\n')) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[') && line.endsWith(']'))
+            group = line.mid(1, line.size() - 2);
+        else if (line.contains('=') && !group.isEmpty())
+            groups[group][line.section('=', 0, 0).trimmed()] = line.section('=', 1).trimmed();
+        else
+            groups[QString()][line] = QString();
+    }
+    return groups;
 }
 
 } // namespace
@@ -387,7 +411,7 @@ private slots:
             ++withTip;
             QVERIFY2(control->toolTipDuration() == 6000, qPrintable(control->objectName()));
         }
-        QCOMPARE(withTip, 20); // the designed 16; measurements, placement, MICR line and printers buttons
+        QCOMPARE(withTip, 21); // the designed 16; measurements, placement, MICR line, cheque file and printers buttons
         const QString lineTip = "Pick the line on the caibration sheet that is 7 inches long";
         for (const char *name : {"GroupBox1", "RadioButton1", "RadioButton5"})
             QCOMPARE(Control(window, name)->toolTip(), lineTip);
@@ -471,6 +495,8 @@ private slots:
         });
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
         Control(window, "RadioButton3")->setFocus();
         QTest::keyClick(Control(window, "RadioButton3"), Qt::Key_M, Qt::AltModifier); // the button's mnemonic
         QTRY_VERIFY(*accepted); // a mnemonic clicks a moment later
@@ -633,6 +659,130 @@ private slots:
         // Transit 43-33, four blanks, the on-us field ending at 14.
         QCOMPARE(copied, QString("A021000021A    123456789C 1001"));
         QCOMPARE(canadian, QString("A12345D003A    123456789C 1001"));
+    }
+
+    // The Cheque File window on step 3: a file typed in is read and
+    // checked against Line 3's printer, the cheque drawn, F1 opens its help.
+    void chequeFileWindow()
+    {
+        TForm1 *window = OpenWizard();
+        NextCancellingPrint(window);
+        Click(window, "NextButton");
+        QVERIFY(window->findChild<QPushButton *>("ChequeFileButton")->isVisible());
+        QString good, bad, printers;
+        bool drawn = false;
+        LaunchRecorder recorder;
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            auto *file = modal->findChild<QLineEdit *>("FileField");
+            QTest::keyClicks(file, MICR_SOURCE_DIR "/tests/data/weasyprint.pdf");
+            QTest::keyClick(file, Qt::Key_Return);
+            good = modal->findChild<QPlainTextEdit *>("ResultText")->toPlainText();
+            drawn = qobject_cast<TChequeFile *>(modal)->Result().has_value();
+            modal->findChild<QComboBox *>("ChequeChoice")->setCurrentIndex(1);
+            bad = modal->findChild<QPlainTextEdit *>("ResultText")->toPlainText();
+            printers = modal->findChild<QComboBox *>("PrinterChoice")->currentText();
+            QTest::keyClick(file, Qt::Key_F1);
+            static_cast<QDialog *>(modal)->reject();
+        });
+        Click(window, "ChequeFileButton");
+        QVERIFY(*seen);
+        QVERIFY(drawn);
+        QVERIFY2(good.contains("Ferro-Sample at 10.00 pt") && good.contains("No faults."), qPrintable(good));
+        QVERIFY2(good.contains("Position 1 ends 0.312 in") || good.contains("Position 1 ends 0.313 in"), qPrintable(good));
+        QVERIFY2(bad.contains("No MICR line found on the middle cheque"), qPrintable(bad));
+        QVERIFY2(printers.startsWith("No remembered printer: Line 3's face"), qPrintable(printers));
+        QCOMPARE(recorder.launches.size(), std::size_t(1));
+        QCOMPARE(recorder.launches[0].target, QString("help/cheque-file.html"));
+    }
+
+    // The settings for the chosen program under the check, for a remembered
+    // printer's face and the MICR line remembered with it: GnuCash's a key
+    // file with the line in TEXT items and the cheque number, FreeCheck's
+    // keys naming the face by its PostScript name at 10 points; Save writes
+    // the text shown, Copy copies it. A screenshot for looking at.
+    void chequeFileSettings()
+    {
+        PrinterProfile office;
+        office.queue = "Office";
+        office.line = 1;
+        office.micrLine = MicrFields{};
+        office.micrLine->routing = "121000248";
+        office.micrLine->onUs = "4659801C 1001";
+        TChequeFile window;
+        QString gnucash, freecheck, copied, suggested, saveError;
+        bool saveEnabled = false;
+        const QString saved = dir_->filePath("freecheck.cfg");
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            auto *file = modal->findChild<QLineEdit *>("FileField");
+            QTest::keyClicks(file, MICR_SOURCE_DIR "/tests/data/gnucash-cheque-line1.pdf");
+            QTest::keyClick(file, Qt::Key_Return);
+            auto *program = modal->findChild<QComboBox *>("ProgramChoice");
+            auto *text = modal->findChild<QPlainTextEdit *>("SettingsText");
+            program->setCurrentIndex(program->findText("GnuCash"));
+            gnucash = text->toPlainText();
+            modal->grab().save(QDir::temp().filePath("cheque-file-window.png"));
+            program->setCurrentIndex(program->findText("FreeCheck"));
+            freecheck = text->toPlainText();
+            QTest::mouseClick(modal->findChild<QPushButton *>("CopyButton"), Qt::LeftButton);
+            copied = QGuiApplication::clipboard()->text();
+            auto *save = modal->findChild<QPushButton *>("SaveButton");
+            saveEnabled = save->isEnabled();
+            auto asked = AnswerNextModal([&](QWidget *dialog) {
+                auto *files = qobject_cast<QFileDialog *>(dialog);
+                suggested = files ? QFileInfo(files->selectedFiles().value(0)).fileName() : QString();
+                if (files) {
+                    Control<QLineEdit>(files, "fileNameEdit")->setText(saved);
+                    QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+                }
+            });
+            QTest::mouseClick(save, Qt::LeftButton);
+            QVERIFY(*asked);
+            // Into a folder that is not there: refused, and nothing left.
+            window.SaveSettingsTo(dir_->filePath("none/freecheck.cfg"), &saveError);
+            static_cast<QDialog *>(modal)->reject();
+        });
+        window.Ask(3, FontWeightChoice::Standard, "Office", {office});
+        QVERIFY(*seen);
+
+        const auto chk = ReadKeyFile(gnucash);
+        QVERIFY2(!chk.contains(QString()), qPrintable(chk.value(QString()).keys().join('\n')));
+        QCOMPARE(chk["Top"]["Font"], QString("FerroN Sample, 10"));
+        QVERIFY(!chk["Top"]["Guid"].isEmpty() && chk["Top"]["Title"].contains("Office"));
+        QCOMPARE(chk["Check Positions"]["Names"], QString("Top;Middle;Bottom"));
+        const QMap<QString, QString> &items = chk["Check Items"];
+        QString letters;
+        int numbers = 0;
+        double lastX = -1;
+        for (int item = 1; items.contains(QString("Type_%1").arg(item)); ++item) {
+            const QString type = items[QString("Type_%1").arg(item)];
+            const double x = items[QString("Coords_%1").arg(item)].section(';', 0, 0).toDouble();
+            if (type == "TEXT") {
+                letters += items[QString("Text_%1").arg(item)];
+                QVERIFY2(x > lastX, qPrintable(QString("item %1 at %2").arg(item).arg(x)));
+                lastX = x;
+            } else {
+                QCOMPARE(type, QString("CHECK_NUMBER"));
+                ++numbers;
+            }
+        }
+        // The line remembered with the printer, its blanks gaps and its
+        // cheque number the transaction's.
+        QCOMPARE(letters, QString("A121000248A4659801C"));
+        QCOMPARE(numbers, 1);
+
+        const auto cfg = ReadKeyFile(freecheck);
+        QVERIFY2(!cfg.contains(QString()), qPrintable(freecheck));
+        QCOMPARE(cfg["Global"]["MICRFontSize"], QString("10"));
+        // As the test faces name themselves.
+        QCOMPARE(cfg["Global"]["MICRFontName"], QString("FerroNSample-Regular"));
+        QCOMPARE(copied, freecheck);
+        QVERIFY(saveEnabled);
+        QCOMPARE(suggested, QString("freecheck-micr.cfg"));
+        QFile written(saved);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(written.readAll()), freecheck);
+        QVERIFY2(saveError.contains("none/freecheck.cfg"), qPrintable(saveError));
+        QVERIFY(!QFileInfo::exists(dir_->filePath("none")));
     }
 
     // A line with faults goes to the placement page only once the user has
@@ -1024,7 +1174,7 @@ private slots:
             widget = widget->nextInFocusChain();
         } while (widget != first);
         QCOMPARE(chain, QStringList({"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
-                                     "RadioButton5", "MeasureButton", "PlacementButton", "MicrLineButton", "HelpButtonClick", "BuyNow", "BitBtn1", "StandardMICR",
+                                     "RadioButton5", "MeasureButton", "PlacementButton", "MicrLineButton", "ChequeFileButton", "HelpButtonClick", "BuyNow", "BitBtn1", "StandardMICR",
                                      "UseBold", "CancelButtonClick", "NextButton", "PreviousButton", "Gauge"}));
         QCOMPARE(Control(window, "SpeedButton1")->focusPolicy(), Qt::NoFocus);
     }

@@ -145,6 +145,19 @@ def main():
             desktop.xdotool("keyup", "Escape")
             time.sleep(0.3)
 
+            # A cheque file FreeCheck-style PostScript at its sample's 12 pt.
+            desktop.click(wizard, *control(297, 190))  # Cheque File...
+            cheque = desktop.find_window("Cheque File")
+            desktop.xdotool("mousemove", "--window", cheque, 20, 20)
+            time.sleep(0.3)
+            desktop.xdotool("type", "--delay", "5", os.path.join(ROOT, "tests", "data", "freecheck.ps"))
+            desktop.xdotool("key", "Return")
+            time.sleep(1)
+            shoot(cheque, "cheque-file")
+            desktop.xdotool("key", "Escape")
+            desktop.xdotool("keyup", "Escape")
+            time.sleep(0.3)
+
             # The printers remembered, two of them as earlier runs left them.
             dialog(control(394 + 15, 15), "Printers", "printers")
         finally:

@@ -6,7 +6,7 @@ namespace {
 
 // The options that chose a task, and the command each became. --micr-line
 // with -o printed the user's line on the placement page: that is the page
-// command's --micr-line.
+// command's --micr-line; with --export-settings, the settings command's.
 struct OldForm
 {
     const char *option;
@@ -21,6 +21,8 @@ constexpr OldForm Forms[] = {
     {"placement-measured", "READINGS", "place"},
     {"micr-line", "FIELDS", "line"},
     {"check-line", "TEXT", "check-line"},
+    {"check-cheque", "FILE", "cheque"},
+    {"export-settings", "PROGRAM", "settings"},
 };
 
 // Options the old exporter took with every task and ignored where they
@@ -93,7 +95,9 @@ QStringList CommandForOldForm(const QStringList &arguments, const CommandTable &
     const OldForm *chosen = nullptr;
     for (const OldForm &form : Forms) {
         const QLatin1String option(form.option);
-        if (!parser.isSet(option) || (option == QLatin1String("micr-line") && writesPage))
+        // --micr-line was also the line settings were written for.
+        const bool lineForOther = writesPage || parser.isSet(QStringLiteral("export-settings"));
+        if (!parser.isSet(option) || (option == QLatin1String("micr-line") && lineForOther))
             continue;
         if (chosen)
             throw Refusal(QStringLiteral("--%1 and --%2 are different commands (%3 and %4): give one")

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "Measurement.h"
+#include "MicrLine.h"
+#include "PlacementPage.h"
+#include "PrinterProfiles.h"
+
+#include <QJsonObject>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// A cheque as another program printed it to a file, checked against this
+// printer: the MICR line found among the page's text by its face, carried
+// through the printer's model to where it lands on the paper, read
+// character by character into the standard's positions, and the clear band
+// searched for anything else. What the file holds comes from a PDF library
+// (chequefile/); everything here is arithmetic on it.
+
+// The size the faces are calibrated at, and how far a file may stray from
+// it: a page zoomed by 0.5 % already moves position 65 by 0.035 in.
+inline constexpr double MicrPoints = 10.0;
+inline constexpr double MicrPointsTolerance = 0.05;
+
+// How a printer maps a point of the page, in inches from its top-left
+// corner, onto the paper: (sx·x + ox, sy·y + oy).
+struct PrinterModel
+{
+    double sx = 1;
+    double sy = 1;
+    double ox = 0;
+    double oy = 0;
+    // The face calibrated for this printer.
+    CalibrationLine line = 3;
+    FontWeightChoice weight = FontWeightChoice::Standard;
+    // "Line 3 at 100 %" or "printer NAME's calibration of DATE", in words.
+    QString source;
+
+    QPointF Map(QPointF page) const { return {sx * page.x() + ox, sy * page.y() + oy}; }
+    QRectF Map(const QRectF &page) const { return {Map(page.topLeft()), Map(page.bottomRight())}; }
+    QString Face() const { return QString::fromLatin1(MicrFaceName(line, weight)); }
+};
+
+// The printer on which Line `line`'s face prints the MICR line exactly
+// 7.000 in long: sx = 7 / that line's length at 100 %, sy = 1, no shift.
+// None when the face is not installed, so its length is unknown.
+std::optional<PrinterModel> ModelForLine(CalibrationLine line, FontWeightChoice weight);
+
+// A printer as its profile remembers it: its face, and the scale and
+// landing measured on its placement page; a printer never measured there
+// is taken as ModelForLine of its face.
+std::optional<PrinterModel> ModelForProfile(const PrinterProfile &profile);
+
+// One word of the file's text, in inches from the page's top-left corner.
+struct ChequeFileWord
+{
+    QString text;
+    QString font; // as the file names it, subset prefix and all
+    double points = 0; // as the page prints it, zoom included
+    QRectF box;
+    // Each character's advance box, one a character of `text`.
+    std::vector<QRectF> characters;
+    // The lowest ink under the word's characters, measured on the
+    // rendered page; the baseline of a face whose glyphs sit on it.
+    std::optional<double> inkBottom;
+};
+
+// What a page of the file holds, in inches from its top-left corner.
+struct ChequeFilePage
+{
+    QSizeF pageInches{8.5, 11};
+    std::vector<ChequeFileWord> words;
+    // Ink that is no text's: rules, boxes, pictures, one box each.
+    std::vector<QRectF> drawings;
+    // Every font the page uses, as the file names them.
+    QStringList fonts;
+};
+
+// A font's name without the subset prefix ("ABCDEF+") and style suffix
+// ("-Regular", ",Bold"): "FerroSample".
+QString FontBaseName(const QString &embedded);
+// Which of the ten faces a font is, as line and weight; none when it is
+// none of them.
+std::optional<std::pair<CalibrationLine, FontWeightChoice>> FaceOfFont(const QString &embedded);
+// This program's faces, and any face whose name says MICR or E-13B.
+bool IsMicrFont(const QString &embedded);
+
+// A character of the MICR line where it landed.
+struct LandedCharacter
+{
+    QChar letter;
+    int position = 0;
+    QRectF paper; // its advance box on the paper, baseline to cap height
+};
+
+// A mark in the clear band: a word, or a drawing by where it is.
+struct ClearBandMark
+{
+    QString text; // the word; empty for a drawing
+    QRectF paper;
+};
+
+struct ChequeCheck
+{
+    PlacementLayout layout; // paper, stock and cheque; the model's face
+    PrinterModel model;
+    QStringList pageFonts;
+    bool found = false;
+    QString face;   // the file's face, by its base name
+    double points = 0;
+    // From the leftmost character to the last, blanks as spaces, each at
+    // the position its place gives it.
+    QString text;
+    int firstPosition = 0;
+    int lastPosition = 0;
+    // The text checked as a typed line would be, its fields at the
+    // positions where they stand.
+    MicrLine checked;
+    std::vector<LandedCharacter> characters;
+    // Where position 1's right end lands from the cheque's right edge, and
+    // the baseline above its bottom edge, on paper.
+    double rightInches = 0;
+    double baselineInches = 0;
+    // How far to move the line in the program that made the file, in its
+    // page inches.
+    double moveRight = 0;
+    double moveUp = 0;
+    std::vector<ClearBandMark> clearBand;
+    QStringList faults;
+
+    bool movesFine() const;
+    bool fine() const { return found && faults.isEmpty() && movesFine(); }
+};
+
+// Finds and checks the MICR line on the `layout.cheque` cheque of the page
+// (its paper is the page's size), printed through `model`.
+ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const std::optional<ChequeStock> &stock,
+                        const PrinterModel &model);
+
+// The answer in words, a line each; and as one JSON object.
+QStringList DescribeChequeCheck(const ChequeCheck &check);
+QJsonObject ChequeCheckJson(const ChequeCheck &check);

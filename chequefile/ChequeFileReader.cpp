@@ -1,0 +1,336 @@
+#include "ChequeFileReader.h"
+
+#include <poppler-document.h>
+#include <poppler-global.h>
+#include <poppler-image.h>
+#include <poppler-page-renderer.h>
+#include <poppler-page.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr double PointsPerInch = 72.0;
+// A PDF's header may stand this far into the file, and its end-of-file
+// marker this far from the end.
+constexpr qint64 HeaderWindow = 1024;
+constexpr qint64 TrailerWindow = 1024;
+// Marks that are no text are looked for at this resolution: a drawing's
+// place to a hundredth of an inch is plenty to name it.
+constexpr double DrawingDpi = 150;
+// Text hides the ink this far around its boxes (glyphs overhang them a little).
+constexpr int TextMarginPixels = 2;
+// A pixel this dark or darker is ink (0 white, 255 black): a hairline of
+// 0.1 pt still covers a fifth of a pixel; a light tint stays below.
+constexpr int InkDarkness = 40;
+// The MICR line's baseline is measured from its ink at this resolution,
+// from the anti-aliased bottom edge: poppler's rasteriser sets glyphs
+// about a pixel high, so the pixels are kept small (0.0004 in).
+constexpr double BaselineDpi = 2400;
+// Below a word's box (which reaches the font's descent, under the baseline
+// of a MICR face), ink is looked for only this far: a mark further down is
+// no part of the word.
+constexpr double InkBelowBoxInches = 0.01;
+// A page or strip is never rendered with more pixels than this (a poster
+// of a page would otherwise take gigabytes): its resolution is lowered.
+constexpr double MostPixels = 40e6;
+// Ghostscript is given this long to make a PDF of a one-page file.
+constexpr int GhostscriptMilliseconds = 30000;
+
+void QuietPoppler(const std::string & /*message*/, void * /*closure*/) {}
+
+QString Name(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QRectF Inches(const poppler::rectf &points)
+{
+    return {points.x() / PointsPerInch, points.y() / PointsPerInch, points.width() / PointsPerInch,
+            points.height() / PointsPerInch};
+}
+
+// A coordinate in pixels as an index from 0 to `size`, whatever the file
+// says (text far off the page, or at no number at all).
+int Pixel(double at, int size)
+{
+    return std::isfinite(at) ? int(std::clamp(std::floor(at), 0.0, double(size))) : 0;
+}
+
+// Darkness of a gray8 pixel, 0 (white) to 255 (black).
+int Darkness(const poppler::image &image, int x, int y)
+{
+    const auto *row = reinterpret_cast<const unsigned char *>(image.const_data()) + std::ptrdiff_t(y) * image.bytes_per_row();
+    return 255 - row[x];
+}
+
+void SetUp(poppler::page_renderer &renderer)
+{
+    renderer.set_render_hint(poppler::page_renderer::antialiasing, true);
+    renderer.set_render_hint(poppler::page_renderer::text_antialiasing, true);
+    renderer.set_render_hint(poppler::page_renderer::text_hinting, false);
+    renderer.set_image_format(poppler::image::format_gray8);
+}
+
+poppler::image Render(const poppler::page &page, double dpi, int x = -1, int y = -1, int w = -1, int h = -1)
+{
+    poppler::page_renderer renderer;
+    SetUp(renderer);
+    return renderer.render_page(&page, dpi, dpi, x, y, w, h);
+}
+
+// The bottom of the ink under each character of `words` (one row of text),
+// measured on a strip rendered at BaselineDpi; the lowest is the baseline
+// of a face whose glyphs all sit on it.
+void MeasureInkBottoms(const poppler::page &page, const std::vector<ChequeFileWord *> &row)
+{
+    QRectF strip;
+    for (const ChequeFileWord *word : row)
+        strip |= word->box;
+    strip.setBottom(strip.bottom() + InkBelowBoxInches);
+    // Text may stand off the page; its ink there is not printed.
+    strip &= QRectF(QPointF(0, 0), Inches(page.page_rect(poppler::media_box)).size());
+    if (strip.isEmpty())
+        return;
+    const double dpi = std::min(BaselineDpi, std::sqrt(MostPixels / std::max(1e-6, strip.width() * strip.height())));
+    const int x0 = std::max(0, int(std::floor(strip.left() * dpi)));
+    const int y0 = std::max(0, int(std::floor(strip.top() * dpi)));
+    const int w = int(std::ceil(strip.right() * dpi)) - x0;
+    const int h = int(std::ceil(strip.bottom() * dpi)) - y0;
+    if (w <= 0 || h <= 0)
+        return;
+    const poppler::image image = Render(page, dpi, x0, y0, w, h);
+    if (!image.is_valid())
+        return;
+    for (ChequeFileWord *word : row) {
+        double lowest = -1;
+        for (const QRectF &character : word->characters) {
+            // The middle of the cell: its neighbours' overhangs stay out.
+            const int left = Pixel((character.left() + character.width() * 0.1) * dpi - x0, image.width());
+            const int right = Pixel((character.right() - character.width() * 0.1) * dpi - x0, image.width());
+            const int top = Pixel(character.top() * dpi - y0, image.height());
+            for (int x = left; x < right; ++x) {
+                for (int y = image.height() - 1; y >= top; --y) {
+                    const int darkness = Darkness(image, x, y);
+                    if (darkness > 4) {
+                        // The edge crosses this pixel where its coverage says.
+                        lowest = std::max(lowest, y + darkness / 255.0);
+                        break;
+                    }
+                }
+            }
+        }
+        if (lowest >= 0)
+            word->inkBottom = (y0 + lowest) / dpi;
+    }
+}
+
+// Boxes around the ink that no text covers, at DrawingDpi.
+std::vector<QRectF> Drawings(const poppler::page &page, const std::vector<ChequeFileWord> &words)
+{
+    const QSizeF size = Inches(page.page_rect(poppler::media_box)).size();
+    const double dpi = std::min(DrawingDpi, std::sqrt(MostPixels / std::max(1e-6, size.width() * size.height())));
+    const poppler::image image = Render(page, dpi);
+    if (!image.is_valid())
+        return {};
+    const int width = image.width();
+    const int height = image.height();
+    std::vector<unsigned char> ink(std::size_t(width) * std::size_t(height), 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            ink[std::size_t(y) * std::size_t(width) + std::size_t(x)] = Darkness(image, x, y) >= InkDarkness ? 1 : 0;
+    }
+    for (const ChequeFileWord &word : words) {
+        const int left = Pixel(word.box.left() * dpi - TextMarginPixels, width);
+        const int right = Pixel(std::ceil(word.box.right() * dpi) + TextMarginPixels, width);
+        const int top = Pixel(word.box.top() * dpi - TextMarginPixels, height);
+        const int bottom = Pixel(std::ceil(word.box.bottom() * dpi) + TextMarginPixels, height);
+        if (left >= right)
+            continue;
+        for (int y = top; y < bottom; ++y)
+            std::fill(ink.begin() + std::ptrdiff_t(y) * width + left, ink.begin() + std::ptrdiff_t(y) * width + right, 0);
+    }
+    // Each group of touching ink pixels, one box.
+    std::vector<QRectF> boxes;
+    std::vector<int> stack;
+    for (int start = 0; start < width * height; ++start) {
+        if (!ink[std::size_t(start)])
+            continue;
+        int left = width, right = 0, top = height, bottom = 0;
+        ink[std::size_t(start)] = 0;
+        stack.push_back(start);
+        while (!stack.empty()) {
+            const int at = stack.back();
+            stack.pop_back();
+            const int x = at % width;
+            const int y = at / width;
+            left = std::min(left, x);
+            right = std::max(right, x + 1);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y + 1);
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx;
+                    const int ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= width || ny >= height)
+                        continue;
+                    const std::size_t next = std::size_t(ny) * std::size_t(width) + std::size_t(nx);
+                    if (ink[next]) {
+                        ink[next] = 0;
+                        stack.push_back(int(next));
+                    }
+                }
+            }
+        }
+        boxes.emplace_back(left / dpi, top / dpi, (right - left) / dpi,
+                           (bottom - top) / dpi);
+    }
+    return boxes;
+}
+
+std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, QString *error)
+{
+    poppler::set_debug_error_function(QuietPoppler, nullptr);
+    const std::unique_ptr<poppler::document> document(poppler::document::load_from_file(QFile::encodeName(pdf).toStdString()));
+    if (!document) {
+        *error = QStringLiteral("%1 cannot be read: it is damaged, or not a PDF file").arg(Name(path));
+        return std::nullopt;
+    }
+    if (document->is_locked()) {
+        *error = QStringLiteral("%1 is encrypted with a password: print the cheque to a file without one").arg(Name(path));
+        return std::nullopt;
+    }
+    if (document->pages() < 1) {
+        *error = QStringLiteral("%1 has no page").arg(Name(path));
+        return std::nullopt;
+    }
+    const std::unique_ptr<poppler::page> page(document->create_page(0));
+    if (!page) {
+        *error = QStringLiteral("%1: its first page cannot be read").arg(Name(path));
+        return std::nullopt;
+    }
+    ChequeFilePage read;
+    const QRectF media = Inches(page->page_rect(poppler::media_box));
+    read.pageInches = media.size();
+    for (const poppler::text_box &box : page->text_list(poppler::page::text_list_include_font)) {
+        ChequeFileWord word;
+        const poppler::byte_array utf8 = box.text().to_utf8();
+        word.text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+        word.font = QString::fromStdString(box.get_font_name());
+        word.points = box.get_font_size();
+        word.box = Inches(box.bbox());
+        for (qsizetype i = 0; i < word.text.size(); ++i)
+            word.characters.push_back(Inches(box.char_bbox(std::size_t(i))));
+        if (!read.fonts.contains(word.font))
+            read.fonts << word.font;
+        read.words.push_back(std::move(word));
+    }
+    // The rows of text in a MICR face get their baselines from the ink.
+    std::vector<std::vector<ChequeFileWord *>> rows;
+    for (ChequeFileWord &word : read.words) {
+        if (!IsMicrFont(word.font))
+            continue;
+        auto row = std::find_if(rows.begin(), rows.end(), [&word](const std::vector<ChequeFileWord *> &r) {
+            return std::abs(r.front()->box.bottom() - word.box.bottom()) < 0.05;
+        });
+        if (row == rows.end())
+            rows.push_back({&word});
+        else
+            row->push_back(&word);
+    }
+    for (const std::vector<ChequeFileWord *> &row : rows)
+        MeasureInkBottoms(*page, row);
+    read.drawings = Drawings(*page, read.words);
+    return read;
+}
+
+// Ghostscript's PDF of a PostScript file, in `folder`.
+std::optional<QString> PostScriptToPdf(const QString &path, const QString &folder, QString *error)
+{
+    const QString gs = GhostscriptProgram();
+    if (gs.isEmpty()) {
+        *error = QStringLiteral("%1 is PostScript, and reading PostScript needs Ghostscript (gs), which is not "
+                                "installed: install the ghostscript package, or print the cheque to a PDF file")
+                     .arg(Name(path));
+        return std::nullopt;
+    }
+    const QString pdf = folder + QStringLiteral("/cheque.pdf");
+    QProcess process;
+    process.start(gs, {QStringLiteral("-q"), QStringLiteral("-dSAFER"), QStringLiteral("-dBATCH"),
+                       QStringLiteral("-dNOPAUSE"), QStringLiteral("-sDEVICE=pdfwrite"),
+                       QStringLiteral("-dFirstPage=1"), QStringLiteral("-dLastPage=1"),
+                       QStringLiteral("-sOutputFile=") + pdf, QStringLiteral("-f"), path});
+    if (!process.waitForFinished(GhostscriptMilliseconds)) {
+        process.kill();
+        process.waitForFinished();
+        *error = QStringLiteral("%1: Ghostscript could not read it in %2 s").arg(Name(path)).arg(GhostscriptMilliseconds / 1000);
+        return std::nullopt;
+    }
+    const QString complaint = QString::fromLocal8Bit(process.readAllStandardError() + process.readAllStandardOutput())
+                                  .section(QLatin1Char('\n'), 0, 0)
+                                  .trimmed();
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || !QFileInfo(pdf).size()) {
+        *error = QStringLiteral("%1 cannot be read as PostScript%2")
+                     .arg(Name(path), complaint.isEmpty() ? QString() : QStringLiteral(" (Ghostscript: %1)").arg(complaint));
+        return std::nullopt;
+    }
+    return pdf;
+}
+
+} // namespace
+
+QString GhostscriptProgram()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("gs"));
+}
+
+std::optional<ChequeFilePage> ReadChequeFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        *error = QFileInfo::exists(path) ? QStringLiteral("%1 cannot be opened: %2").arg(Name(path), file.errorString())
+                                         : QStringLiteral("%1: no such file").arg(Name(path));
+        return std::nullopt;
+    }
+    const qint64 size = file.size();
+    if (size == 0) {
+        *error = QStringLiteral("%1 is empty").arg(Name(path));
+        return std::nullopt;
+    }
+    const QByteArray head = file.read(HeaderWindow);
+    file.seek(std::max<qint64>(0, size - TrailerWindow));
+    const QByteArray tail = file.read(TrailerWindow);
+    file.close();
+    const bool postScript = head.startsWith("%!") || head.startsWith("\x04%!");
+    if (!postScript && !head.contains("%PDF-")) {
+        *error = QStringLiteral("%1 is neither a PDF nor a PostScript file").arg(Name(path));
+        return std::nullopt;
+    }
+    // Both end in an end-of-file marker; one cut short has none (a PDF
+    // reader would mend the rest and read a page with parts missing).
+    if ((!postScript || head.startsWith("%!PS-Adobe")) && !tail.contains("%%EOF")) {
+        *error = QStringLiteral("%1 is cut short: it does not end as a %2 file does").arg(Name(path), postScript ? QStringLiteral("PostScript") : QStringLiteral("PDF"));
+        return std::nullopt;
+    }
+    if (!postScript)
+        return ReadPdf(path, path, error);
+    const QTemporaryDir folder;
+    if (!folder.isValid()) {
+        *error = QStringLiteral("%1: no temporary folder for Ghostscript's PDF").arg(Name(path));
+        return std::nullopt;
+    }
+    const std::optional<QString> pdf = PostScriptToPdf(path, folder.path(), error);
+    if (!pdf)
+        return std::nullopt;
+    return ReadPdf(*pdf, path, error);
+}

@@ -1,0 +1,291 @@
+#include "ChequeFile.h"
+
+#include "calibration/Readings.h"
+#include "chequefile/ChequeFileReader.h"
+#include "platform/ErrorBox.h"
+#include "platform/FormLayout.h"
+#include "platform/KeyStop.h"
+#include "platform/ReadingFields.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cmath>
+
+namespace {
+// A height the user typed that is not one, tinted as the other windows do.
+const QColor FaultyFieldTint(255, 220, 220);
+const QColor ClearBandTint(235, 235, 235);
+const QColor TargetColour(0, 128, 0);
+const QColor LineColour(0, 70, 200);
+const QColor FaultColour(200, 0, 0);
+// The drawing is a cheque this many pixels an inch, at least.
+constexpr double MinimumPixelsPerInch = 64;
+} // namespace
+
+// The cheque as it lands on the paper: its edges and clear band, the cells
+// of the 65 positions along the baseline where the standard puts them
+// (green), each character of the file's line where it landed (blue, red
+// when out of its cell), and every other mark in the clear band (red).
+class ChequeDrawing : public QWidget
+{
+public:
+    explicit ChequeDrawing(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("ChequeDrawing"));
+        setAccessibleName(QStringLiteral("The cheque, with the MICR line where it lands"));
+        setToolTip(QStringLiteral("The cheque with its clear band (grey): the standard's cells along the baseline "
+                                  "in green, the file's MICR line where it lands on this printer in blue, "
+                                  "anything out of place in red"));
+        setMinimumSize(int(8.5 * MinimumPixelsPerInch) + 2, int(3.5 * MinimumPixelsPerInch) + 2);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+    void Show(const std::optional<ChequeCheck> &check)
+    {
+        check_ = check;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent * /*event*/) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().window());
+        if (!check_)
+            return;
+        const ChequeCheck &check = *check_;
+        const double width = check.layout.paperInches.width();
+        const double height = check.layout.stock.chequeInches;
+        const double top = ChequeTopInches(check.layout);
+        const double scale = std::min((this->width() - 2) / width, (this->height() - 2) / height);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(std::max(1.0, (this->width() - width * scale) / 2), 1);
+        // Inches from the cheque's top-left corner to pixels.
+        const auto at = [&](double x, double y) { return QPointF(x * scale, (y - top) * scale); };
+        const auto box = [&](const QRectF &paper) { return QRectF(at(paper.left(), paper.top()), at(paper.right(), paper.bottom())); };
+        painter.fillRect(QRectF(at(0, top), at(width, top + height)), Qt::white);
+        painter.fillRect(QRectF(at(0, top + height - ClearBandInches), at(width, top + height)), ClearBandTint);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(QRectF(at(0, top), at(width, top + height)));
+
+        // Where the standard puts the line: the baseline and every cell.
+        const double baseline = top + height - PrintBandBottomInches;
+        painter.setPen(QPen(TargetColour, 1));
+        painter.drawLine(at(0, baseline), at(width, baseline));
+        for (int position = 0; position <= PositionCount; ++position) {
+            const double x = width - FirstPositionRightInches - position * PositionPitchInches;
+            const double tick = position == 0 || position % 5 == 0 ? 0.08 : 0.04;
+            painter.drawLine(at(x, baseline), at(x, baseline + tick));
+        }
+
+        QFont font = painter.font();
+        font.setPixelSize(std::max(8, int(scale * 0.1)));
+        painter.setFont(font);
+        for (const LandedCharacter &character : check.characters) {
+            const double cellRight = width - FirstPositionRightInches - (character.position - 1) * PositionPitchInches;
+            const bool inCell = std::abs(character.paper.right() - cellRight) <= OffsetToleranceInches
+                && std::abs(character.paper.bottom() - baseline) <= OffsetToleranceInches;
+            const QColor colour = inCell ? LineColour : FaultColour;
+            painter.setPen(QPen(colour, 1));
+            painter.drawRect(box(character.paper));
+            painter.drawText(box(character.paper), Qt::AlignCenter, QString(character.letter));
+        }
+        painter.setPen(QPen(FaultColour, 2));
+        for (const ClearBandMark &mark : check.clearBand)
+            painter.drawRect(box(mark.paper).adjusted(-1, -1, 1, 1));
+    }
+
+private:
+    std::optional<ChequeCheck> check_;
+};
+
+QString TChequeFile::Caption()
+{
+    return QLocale().territory() == QLocale::UnitedStates ? QStringLiteral("Check &File") : QStringLiteral("Cheque &File");
+}
+
+TChequeFile::TChequeFile(QWidget *owner) : QDialog(owner), drawing_(new ChequeDrawing(this))
+{
+    setupUi(this);
+    setWindowTitle(Caption().remove(QLatin1Char('&')));
+    DrawingHolder->addWidget(drawing_);
+    for (ChequeProgram program : {ChequeProgram::FreeCheck, ChequeProgram::GnuCash, ChequeProgram::Odoo})
+        ProgramChoice->addItem(ChequeProgramName(program), int(program));
+    SettingsText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Platform::OpenHelpOnF1(this, QStringLiteral("help/cheque-file.html"));
+    Platform::KeepReturnInFields(this);
+    connect(BrowseButton, &QPushButton::clicked, this, &TChequeFile::Browse);
+    connect(FileField, &QLineEdit::editingFinished, this, &TChequeFile::Read);
+    connect(CheckButton, &QPushButton::clicked, this, &TChequeFile::Read);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ChequeChoice, &QComboBox::currentIndexChanged, this, &TChequeFile::Recheck);
+    connect(PrinterChoice, &QComboBox::currentIndexChanged, this, &TChequeFile::Recheck);
+    connect(HeightField, &QLineEdit::textChanged, this, &TChequeFile::Recheck);
+    connect(ProgramChoice, &QComboBox::currentIndexChanged, this, &TChequeFile::Recheck);
+    connect(SaveButton, &QPushButton::clicked, this, &TChequeFile::SaveSettings);
+    connect(CopyButton, &QPushButton::clicked, this, &TChequeFile::CopySettings);
+}
+
+void TChequeFile::Ask(CalibrationLine line, FontWeightChoice weight, const QString &queue,
+                      const QList<PrinterProfile> &profiles)
+{
+    line_ = line;
+    weight_ = weight;
+    profiles_ = profiles;
+    const QSignalBlocker blocker(PrinterChoice);
+    PrinterChoice->clear();
+    PrinterChoice->addItem(QStringLiteral("No remembered printer: Line %1's face, %2, at 100 %")
+                               .arg(line)
+                               .arg(QString::fromLatin1(MicrFaceName(line, weight))),
+                           QString());
+    for (const PrinterProfile &profile : profiles) {
+        PrinterChoice->addItem(QStringLiteral("%1: Line %2, %3%4")
+                                   .arg(profile.queue)
+                                   .arg(profile.line)
+                                   .arg(profile.Face(),
+                                        profile.placement ? QStringLiteral(", placement measured %1")
+                                                                .arg(ShortDate(profile.placement->taken))
+                                                          : QString()),
+                               profile.queue);
+        if (profile.queue == queue)
+            PrinterChoice->setCurrentIndex(PrinterChoice->count() - 1);
+    }
+    Recheck();
+    FileField->setFocus();
+    exec();
+}
+
+void TChequeFile::Browse()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Cheque File"), FileField->text(),
+                                                      QStringLiteral("Cheque files (*.pdf *.ps);;All files (*)"));
+    if (!path.isEmpty())
+        Open(path);
+}
+
+void TChequeFile::Open(const QString &path)
+{
+    FileField->setText(path);
+    Read();
+}
+
+void TChequeFile::Read()
+{
+    page_.reset();
+    readProblem_.clear();
+    const QString path = FileField->text().trimmed();
+    if (!path.isEmpty()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        page_ = ReadChequeFile(path, &readProblem_);
+        QApplication::restoreOverrideCursor();
+    }
+    Recheck();
+}
+
+void TChequeFile::Recheck()
+{
+    check_.reset();
+    QStringList lines;
+    std::optional<ChequeStock> stock;
+    QPalette heightPalette = HeightField->parentWidget()->palette();
+    if (!HeightField->text().trimmed().isEmpty()) {
+        QString problem;
+        const double paperHeight = page_ ? page_->pageInches.height() : 11.0;
+        stock = CustomStock(HeightField->text(), paperHeight, &problem);
+        if (!stock) {
+            heightPalette.setColor(QPalette::Base, FaultyFieldTint);
+            lines << QStringLiteral("Cheque height: %1").arg(problem);
+        }
+    }
+    HeightField->setPalette(heightPalette);
+
+    std::optional<PrinterModel> model;
+    const PrinterProfile *printer = nullptr;
+    const QString queue = PrinterChoice->currentData().toString();
+    for (const PrinterProfile &profile : std::as_const(profiles_)) {
+        if (profile.queue == queue) {
+            model = ModelForProfile(profile);
+            printer = &profile;
+        }
+    }
+    if (queue.isEmpty())
+        model = ModelForLine(line_, weight_);
+    if (!model)
+        lines << QStringLiteral("The printer's face is not installed, so its scale is unknown: install the MICR "
+                                "fonts (see the help page \"When fonts are missing\").");
+
+    if (!readProblem_.isEmpty())
+        lines << readProblem_ + QLatin1Char('.');
+    else if (!page_)
+        lines << QStringLiteral("Choose the file your cheque-printing program printed one cheque to.");
+    else if (model && lines.isEmpty())
+        check_ = CheckCheque(*page_, ChequePosition(ChequeChoice->currentIndex()), stock, *model);
+    if (check_)
+        lines << DescribeChequeCheck(*check_);
+    ResultText->setPlainText(lines.join(QLatin1Char('\n')));
+    drawing_->Show(check_);
+
+    // The settings are for the paper and cheque checked, or without a
+    // check for those chosen here.
+    PlacementLayout layout;
+    if (check_) {
+        layout = check_->layout;
+    } else {
+        if (page_)
+            layout.paperInches = page_->pageInches;
+        layout.cheque = ChequePosition(ChequeChoice->currentIndex());
+        layout.stock = stock.value_or(StockForPaper(layout.paperInches.height()));
+    }
+    ShowSettings(layout, printer);
+}
+
+void TChequeFile::ShowSettings(const PlacementLayout &layout, const PrinterProfile *profile)
+{
+    // A remembered printer brings the MICR line last composed for it.
+    const SettingsInputs inputs = profile ? InputsForProfile(*profile, layout) : InputsForLine(line_, weight_, layout);
+    settings_ = SettingsFor(ChequeProgram(ProgramChoice->currentData().toInt()), inputs);
+    SettingsText->setPlainText(settings_.ok ? settings_.text : settings_.notes.join(QLatin1Char('\n')));
+    SaveButton->setEnabled(settings_.ok);
+    CopyButton->setEnabled(settings_.ok);
+}
+
+bool TChequeFile::SaveSettingsTo(const QString &path, QString *error) const
+{
+    const QByteArray text = settings_.text.toUtf8();
+    QSaveFile file(path);
+    if (!settings_.ok || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(path, settings_.ok ? file.errorString()
+                                                                              : settings_.notes.join(QLatin1Char(' ')));
+        return false;
+    }
+    return true;
+}
+
+void TChequeFile::SaveSettings()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save %1 Settings").arg(ProgramChoice->currentText()),
+        QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath(settings_.fileName),
+        QStringLiteral("*.%1;;All files (*)").arg(QFileInfo(settings_.fileName).suffix()));
+    QString error;
+    if (!path.isEmpty() && !SaveSettingsTo(path, &error))
+        QMessageBox::warning(this, Platform::ApplicationTitle(), error);
+}
+
+void TChequeFile::CopySettings()
+{
+    if (settings_.ok)
+        QGuiApplication::clipboard()->setText(settings_.text);
+}

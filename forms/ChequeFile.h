@@ -1,0 +1,60 @@
+#pragma once
+
+#include "calibration/ChequeCheck.h"
+#include "calibration/ChequeSettings.h"
+#include "calibration/PrinterProfiles.h"
+#include "ui_ChequeFile.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class ChequeDrawing;
+
+// A cheque the user's own program printed to a file, checked against a
+// printer: the file, the cheque of 3-up stock and the printer chosen here
+// (by default the one the wizard printed on); the cheque drawn with the
+// MICR line where it lands beside where it belongs, the faults and the
+// moves listed, with the settings the chosen cheque program needs for
+// this printer and cheque, to save or copy. F1 opens the help page.
+class TChequeFile : public QDialog, private Ui::TChequeFile
+{
+    Q_OBJECT
+
+public:
+    explicit TChequeFile(QWidget *owner = nullptr);
+
+    // "Cheque &File", or "Check &File" in US English: the button's caption
+    // and, without the mnemonic, the window's title.
+    static QString Caption();
+
+    // Runs the window for the wizard's face, its printer (`queue`, empty
+    // when it printed to a file) and the printers remembered.
+    void Ask(CalibrationLine line, FontWeightChoice weight, const QString &queue, const QList<PrinterProfile> &profiles);
+
+    // Reads `path` and checks it, as choosing it does.
+    void Open(const QString &path);
+    const std::optional<ChequeCheck> &Result() const { return check_; }
+
+    // The chosen program's settings as shown; written whole to `path` or
+    // not at all, as Save does.
+    const ChequeProgramSettings &Settings() const { return settings_; }
+    bool SaveSettingsTo(const QString &path, QString *error) const;
+
+private:
+    void Browse();
+    void Read();
+    void Recheck();
+    void ShowSettings(const PlacementLayout &layout, const PrinterProfile *profile);
+    void SaveSettings();
+    void CopySettings();
+
+    ChequeDrawing *drawing_;
+    CalibrationLine line_ = 3;
+    FontWeightChoice weight_ = FontWeightChoice::Standard;
+    QList<PrinterProfile> profiles_;
+    std::optional<ChequeFilePage> page_;
+    QString readProblem_;
+    std::optional<ChequeCheck> check_;
+    ChequeProgramSettings settings_;
+};
