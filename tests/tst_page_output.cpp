@@ -556,9 +556,16 @@ private slots:
         }
         found.removeDuplicates();
         QVERIFY(found.size() >= 8);
+        // A form with a placeholder (FILE, PROGRAM) or a choice (a|b) is a
+        // synopsis, not an example.
+        static const QRegularExpression placeholder("\\b[A-Z]{3,}\\b|\\|");
         for (const QString &example : found) {
-            QVERIFY2(said.contains(example), qPrintable("an example the test does not know: " + example));
-            QTest::newRow(qPrintable(example)) << example << said[example].first << said[example].second;
+            if (!said.contains(example) && placeholder.match(example).hasMatch())
+                continue;
+            // An example whose answer the pages do not state is at least a
+            // command line the program takes (-1: any status but 2).
+            const QPair<int, QString> answer = said.value(example, {-1, QString()});
+            QTest::newRow(qPrintable(example)) << example << answer.first << answer.second;
         }
     }
 
@@ -572,7 +579,10 @@ private slots:
         // A command's help, for any command.
         const Exported run = RunExporter(QProcess::splitCommand(QString(example).replace("COMMAND", "place")));
         QDir::setCurrent(working);
-        QCOMPARE(run.status, status);
+        if (status < 0)
+            QVERIFY2(run.status == 0 || run.status == 1, qPrintable(run.errors));
+        else
+            QCOMPARE(run.status, status);
         QVERIFY2(run.output.contains(answer), qPrintable(run.output + run.errors));
     }
 
