@@ -50,22 +50,22 @@ double AdvanceInches(const QString &face, double points, QChar c)
     return raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics).value(0).x() / Dpi;
 }
 
-bool WriteChequePdf(const QString &path, const ChequeFileSpec &spec)
+bool WriteChequePdf(const QString &path, const ChequeFileContent &content)
 {
     QPdfWriter writer(path);
-    writer.setPageSize(spec.paper);
+    writer.setPageSize(content.paper);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(int(Dpi));
     writer.setCreator(QStringLiteral("cheque file test"));
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    const double z = spec.zoom * Dpi;
-    for (const QRectF &rectangle : spec.rectangles)
+    const double z = content.zoom * Dpi;
+    for (const QRectF &rectangle : content.rectangles)
         painter.fillRect(QRectF(rectangle.left() * z, rectangle.top() * z, rectangle.width() * z,
                                 rectangle.height() * z),
                          Qt::black);
-    for (const ChequeText &text : spec.texts) {
+    for (const ChequeText &text : content.texts) {
         const QRawFont raw = RawFont(text.face, text.points / 72 * z);
         QGlyphRun run;
         run.setRawFont(raw);
@@ -132,14 +132,14 @@ QByteArray Number(double value)
 
 } // namespace
 
-bool WriteChequePostScript(const QString &path, const ChequeFileSpec &spec)
+bool WriteChequePostScript(const QString &path, const ChequeFileContent &content)
 {
-    const QSizeF points = spec.paper.size(QPageSize::Point);
+    const QSizeF points = content.paper.size(QPageSize::Point);
     QByteArray ps = "%!PS-Adobe-3.0\n%%Creator: cheque file test, as FreeCheck writes them\n%%BoundingBox: 0 0 "
         + QByteArray::number(qRound(points.width())) + " " + QByteArray::number(qRound(points.height()))
         + "\n%%Pages: 1\n%%EndComments\n%%BeginProlog\n";
     QMap<QString, QByteArray> fonts;
-    for (const ChequeText &text : spec.texts) {
+    for (const ChequeText &text : content.texts) {
         if (MicrAdvance(text.face) && !fonts.contains(text.face)) {
             const QString psName = QString(text.face).remove(QLatin1Char(' ')) + QStringLiteral("-Regular");
             const QByteArray font = Type42Font(text.face, psName);
@@ -152,10 +152,10 @@ bool WriteChequePostScript(const QString &path, const ChequeFileSpec &spec)
     ps += "%%EndProlog\n%%Page: 1 1\n<< /PageSize [" + Number(points.width()) + " " + Number(points.height())
         + "] >> setpagedevice\n";
     const auto y = [&points](double inches) { return Number(points.height() - inches * 72); };
-    for (const QRectF &r : spec.rectangles)
+    for (const QRectF &r : content.rectangles)
         ps += Number(r.left() * 72) + " " + y(r.bottom()) + " " + Number(r.width() * 72) + " " + Number(r.height() * 72)
             + " rectfill\n";
-    for (const ChequeText &text : spec.texts) {
+    for (const ChequeText &text : content.texts) {
         QByteArray escaped = text.text.toLatin1();
         escaped.replace("\\", "\\\\").replace("(", "\\(").replace(")", "\\)");
         ps += "/" + fonts.value(text.face, "Helvetica") + " findfont " + Number(text.points) + " scalefont setfont\n"

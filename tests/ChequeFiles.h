@@ -20,7 +20,7 @@ struct ChequeText
     QString text;
 };
 
-struct ChequeFileSpec
+struct ChequeFileContent
 {
     QPageSize paper{QPageSize::Letter};
     double zoom = 1;
@@ -33,10 +33,10 @@ struct ChequeFileSpec
 double AdvanceInches(const QString &face, double points, QChar c);
 
 // Writes the PDF with QPdfWriter; false when it could not.
-bool WriteChequePdf(const QString &path, const ChequeFileSpec &spec);
+bool WriteChequePdf(const QString &path, const ChequeFileContent &content);
 
 // Writes PostScript as FreeCheck does: each MICR face embedded as a Type 42
 // font from the test face's file (found beside $FONTCONFIG_FILE), other
 // text in Helvetica, each text one `show` at `moveto`, spaces included.
 // Not zoomed. False when it could not.
-bool WriteChequePostScript(const QString &path, const ChequeFileSpec &spec);
+bool WriteChequePostScript(const QString &path, const ChequeFileContent &content);

@@ -206,24 +206,24 @@ private slots:
         QFETCH(double, dx);
         QFETCH(double, dy);
         const Printer model = printer.isEmpty() ? LinePrinter(line) : Printer{printer[0], printer[1], printer[2], printer[3]};
-        ChequeFileSpec spec;
-        spec.paper = paper;
-        spec.texts.push_back(PlacedLine(paper, cheque, line, model, UsLineLast, dx, dy));
+        ChequeFileContent content;
+        content.paper = paper;
+        content.texts.push_back(PlacedLine(paper, cheque, line, model, UsLineLast, dx, dy));
         // A payee line and the other cheques' lines, which must not count.
-        spec.texts.push_back({QStringLiteral("Liberation Sans"), 11, 0.5, cheque * ChequeHeight(paper) + 1.2,
+        content.texts.push_back({QStringLiteral("Liberation Sans"), 11, 0.5, cheque * ChequeHeight(paper) + 1.2,
                               QStringLiteral("Pay to the order of")});
         for (int other = 0; other < 3; ++other) {
             if (other != cheque)
-                spec.texts.push_back(PlacedLine(paper, other, line, model, UsLineLast, 0.3, 0));
+                content.texts.push_back(PlacedLine(paper, other, line, model, UsLineLast, 0.3, 0));
         }
         const QString path = Path();
-        QVERIFY(WriteChequePdf(path, spec));
+        QVERIFY(WriteChequePdf(path, content));
         const ChequeCheck check = Check(path, cheque, Model(model, line));
         QVERIFY(check.found);
         QCOMPARE(check.text, UsLine);
         QCOMPARE(check.face, QString(QLatin1String(Faces[line - 1])).remove(QLatin1Char(' ')));
         QVERIFY(std::abs(check.points - 10) < 0.001);
-        Compare(check, Expect(paper, cheque, model, spec.texts.front(), 1, UsLineLast));
+        Compare(check, Expect(paper, cheque, model, content.texts.front(), 1, UsLineLast));
         // Shifted by less than half a position, every character keeps its own.
         QCOMPARE(check.lastPosition, UsLineLast);
         QCOMPARE(check.firstPosition, 43);
@@ -278,11 +278,11 @@ private slots:
             text.left = 8.5 - 5.6875;
         else
             text.left = text.left + AdvanceInches(Faces[2], 10, u'0') * double(text.text.size()) - width;
-        ChequeFileSpec spec;
-        spec.zoom = zoom;
-        spec.texts.push_back(text);
+        ChequeFileContent content;
+        content.zoom = zoom;
+        content.texts.push_back(text);
         const QString path = Path();
-        QVERIFY(WriteChequePdf(path, spec));
+        QVERIFY(WriteChequePdf(path, content));
         const ChequeCheck check = Check(path, 0, Model(printer, 3));
         QVERIFY(check.found);
         QVERIFY(std::abs(check.points - points * zoom) < 0.001);
@@ -321,8 +321,8 @@ private slots:
         QFETCH(bool, fault);
         const QPageSize paper(QPageSize::Letter);
         const Printer printer = LinePrinter(3);
-        ChequeFileSpec spec;
-        spec.texts.push_back(PlacedLine(paper, 1, 3, printer, UsLineLast, 0, 0));
+        ChequeFileContent content;
+        content.texts.push_back(PlacedLine(paper, 1, 3, printer, UsLineLast, 0, 0));
         const double chequeBottom = 2 * 3.5;
         if (kind == QLatin1String("text")) {
             // "Memo" in Liberation Sans 10 pt: its box reaches its descent,
@@ -330,13 +330,13 @@ private slots:
             // poppler takes from the font.
             const QFont font(QStringLiteral("Liberation Sans"));
             const double descent = QFontMetricsF(QFont(font.family(), 100)).descent() / 100 * 10 / 72;
-            spec.texts.push_back({QStringLiteral("Liberation Sans"), 10, 0.6,
+            content.texts.push_back({QStringLiteral("Liberation Sans"), 10, 0.6,
                                   chequeBottom - bottom - descent, QStringLiteral("Memo")});
         } else {
-            spec.rectangles.push_back(QRectF(0.5, chequeBottom - bottom - 0.01, 3, 0.01));
+            content.rectangles.push_back(QRectF(0.5, chequeBottom - bottom - 0.01, 3, 0.01));
         }
         const QString path = Path();
-        QVERIFY(WriteChequePdf(path, spec));
+        QVERIFY(WriteChequePdf(path, content));
         const ChequeCheck check = Check(path, 1, Model(printer, 3));
         QVERIFY(check.found);
         QCOMPARE(check.clearBand.size(), std::size_t(fault ? 1 : 0));
@@ -368,21 +368,21 @@ private slots:
         if (GhostscriptProgram().isEmpty())
             QSKIP("Ghostscript is not installed");
         const Printer printer = LinePrinter(line);
-        ChequeFileSpec spec;
-        spec.paper = paper;
-        spec.texts.push_back(PlacedLine(paper, cheque, line, printer, UsLineLast, 0.04, -0.03));
-        spec.rectangles.push_back(QRectF(1, (cheque + 1) * ChequeHeight(paper) - 0.3, 0.5, 0.02));
+        ChequeFileContent content;
+        content.paper = paper;
+        content.texts.push_back(PlacedLine(paper, cheque, line, printer, UsLineLast, 0.04, -0.03));
+        content.rectangles.push_back(QRectF(1, (cheque + 1) * ChequeHeight(paper) - 0.3, 0.5, 0.02));
         const QString pdf = Path();
-        QVERIFY(WriteChequePdf(pdf, spec));
+        QVERIFY(WriteChequePdf(pdf, content));
         const QString ps = Path(QStringLiteral("ps"));
-        QVERIFY(WriteChequePostScript(ps, spec));
+        QVERIFY(WriteChequePostScript(ps, content));
         const ChequeCheck fromPdf = Check(pdf, cheque, Model(printer, line));
         const ChequeCheck fromPs = Check(ps, cheque, Model(printer, line));
         QVERIFY(fromPs.found);
         QCOMPARE(fromPs.text, fromPdf.text);
         QCOMPARE(fromPs.face, fromPdf.face);
         QVERIFY(std::abs(fromPs.points - 10) < 0.001);
-        Compare(fromPs, Expect(paper, cheque, printer, spec.texts.front(), 1, UsLineLast));
+        Compare(fromPs, Expect(paper, cheque, printer, content.texts.front(), 1, UsLineLast));
         QCOMPARE(fromPs.clearBand.size(), std::size_t(1));
     }
 
@@ -547,12 +547,12 @@ private slots:
         // the baseline 3/16 in above the cheque's.
         const Printer printer{7.0 / FaceLineInches(4), 1, 0, 0};
         const double pitch = AdvanceInches(QLatin1String(Faces[3]), 10, u'0');
-        ChequeFileSpec spec;
-        spec.texts.push_back({QLatin1String(Faces[3]), 10,
+        ChequeFileContent content;
+        content.texts.push_back({QLatin1String(Faces[3]), 10,
                               8.5 - PositionOneFromRight - (UsLineLast - 1) * pitch - double(UsLine.size()) * pitch,
                               3.5 - BaselineFromBottom, UsLine});
         const QString path = Path();
-        QVERIFY(WriteChequePdf(path, spec));
+        QVERIFY(WriteChequePdf(path, content));
         const Run run = Exporter({"cheque", path, "--printer", "Office", "--json"}, environment);
         QCOMPARE(run.status, 0);
         const QJsonObject answer = QJsonDocument::fromJson(run.output.toUtf8()).object();
@@ -582,14 +582,14 @@ private slots:
     // resolution, not in gigabytes, and the line still found.
     void hugeAndStrayPages()
     {
-        ChequeFileSpec spec;
-        spec.paper = QPageSize(QSizeF(150, 150), QPageSize::Inch);
+        ChequeFileContent content;
+        content.paper = QPageSize(QSizeF(150, 150), QPageSize::Inch);
         ChequeText line = PlacedLine(QPageSize(QPageSize::Letter), 0, 3, LinePrinter(3), UsLineLast, 0, 0);
         line.left += 150 - 8.5; // the cheque as wide as this paper
-        spec.texts.push_back(line);
-        spec.texts.push_back({QStringLiteral("Ferro Sample"), 10, 400, 3.3, QStringLiteral("0123")});
+        content.texts.push_back(line);
+        content.texts.push_back({QStringLiteral("Ferro Sample"), 10, 400, 3.3, QStringLiteral("0123")});
         const QString path = Path();
-        QVERIFY(WriteChequePdf(path, spec));
+        QVERIFY(WriteChequePdf(path, content));
         QElapsedTimer timer;
         timer.start();
         QString error;
@@ -603,10 +603,10 @@ private slots:
 
     void noMicrLine()
     {
-        ChequeFileSpec spec;
-        spec.texts.push_back({QStringLiteral("Liberation Sans"), 10, 1, 2.5, QStringLiteral("021000021 123456789")});
+        ChequeFileContent content;
+        content.texts.push_back({QStringLiteral("Liberation Sans"), 10, 1, 2.5, QStringLiteral("021000021 123456789")});
         const QString path = Path();
-        QVERIFY(WriteChequePdf(path, spec));
+        QVERIFY(WriteChequePdf(path, content));
         const ChequeCheck check = Check(path, 0, Model(LinePrinter(3), 3));
         QVERIFY(!check.found);
         QVERIFY(!check.fine());
@@ -663,10 +663,10 @@ private slots:
     {
         QFETCH(QString, kind);
         QFETCH(QString, says);
-        ChequeFileSpec spec;
-        spec.texts.push_back(PlacedLine(spec.paper, 0, 3, LinePrinter(3), UsLineLast, 0, 0));
+        ChequeFileContent content;
+        content.texts.push_back(PlacedLine(content.paper, 0, 3, LinePrinter(3), UsLineLast, 0, 0));
         const QString good = Path();
-        QVERIFY(WriteChequePdf(good, spec));
+        QVERIFY(WriteChequePdf(good, content));
         QFile original(good);
         QVERIFY(original.open(QIODevice::ReadOnly));
         const QByteArray pdf = original.readAll();
