@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Check P&amp;lacement...</source>
-        <translation>Vérifier le p&amp;lacement...</translation>
+        <translation>P&amp;lacement...</translation>
     </message>
     <message>
         <source>Compose your own MICR line from your bank&apos;s details, check it against the standard&apos;s fields and print it where the bank reads it</source>

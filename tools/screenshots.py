@@ -57,7 +57,7 @@ def main():
     if not shutil.which("import"):
         sys.exit("screenshots: ImageMagick's import is needed: apt-get install imagemagick")
     os.makedirs(OUT, exist_ok=True)
-    with Desktop(800, 600) as desktop:
+    with Desktop(1024, 768) as desktop:
         desktop.env["FONTCONFIG_FILE"] = os.path.join(BUILD, "tests", "fonts", "fonts.conf")
         profiles = os.path.join(desktop.home, ".config", "micr-calibration", "printers.ini")
         os.makedirs(os.path.dirname(profiles))
@@ -115,7 +115,7 @@ def main():
             shoot(wizard, "step3-measured")
 
             # The placement window with readings of a page moved by the printer.
-            desktop.click(wizard, *control(285, 250))  # Check Placement...
+            desktop.click(wizard, *control(192, 250))  # Check Placement...
             placement = desktop.find_window("MICR Line Placement")
             desktop.xdotool("mousemove", "--window", placement, 20, 20)
             time.sleep(0.3)
@@ -132,7 +132,7 @@ def main():
             time.sleep(0.3)
 
             # The user's own line, typed in as from a bank's cheque.
-            desktop.click(wizard, *control(376, 250))  # My MICR Line...
+            desktop.click(wizard, *control(297, 250))  # My MICR Line...
             line = desktop.find_window("My MICR Line")
             desktop.xdotool("mousemove", "--window", line, 20, 20)
             time.sleep(0.3)
@@ -146,13 +146,13 @@ def main():
             time.sleep(0.3)
 
             # A cheque file FreeCheck-style PostScript at its sample's 12 pt.
-            desktop.click(wizard, *control(297, 190))  # Cheque File...
+            desktop.click(wizard, *control(402, 250))  # Cheque File...
             cheque = desktop.find_window("Cheque File")
             desktop.xdotool("mousemove", "--window", cheque, 20, 20)
             time.sleep(0.3)
             desktop.xdotool("type", "--delay", "5", os.path.join(ROOT, "tests", "data", "freecheck.ps"))
             desktop.xdotool("key", "Return")
-            time.sleep(1)
+            time.sleep(3)  # Ghostscript reads the PostScript first
             shoot(cheque, "cheque-file")
             desktop.xdotool("key", "Escape")
             desktop.xdotool("keyup", "Escape")
