@@ -137,10 +137,11 @@ private:
     QString profileProblemShown_;
     // The printer lives as long as the window, which lives for the run, so
     // the user's choice of printer stays for the next page.
+    // Each printer is declared before its dialog, so the dialog goes first.
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPrintDialog> printDialog_;
-    std::unique_ptr<QPrintDialog> placementPrintDialog_;
     std::unique_ptr<QPrinter> placementPrinter_;
+    std::unique_ptr<QPrintDialog> placementPrintDialog_;
     // The printer whose readings and line the wizard shows.
     QString followedQueue_;
     bool following_ = false;

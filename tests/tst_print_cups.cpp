@@ -743,14 +743,18 @@ private slots:
     void placementPageOnTheStocksPaper()
     {
         QFETCH(bool, printOnStockPaper);
-        QPrintDialog dialog(new QPrinter(QPrinter::HighResolution), window_.get());
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, window_.get());
         QString told;
-        auto printed = AnswerNextModal([&](QWidget *shown) {
+        // The paper box is answered after the print dialog's answer has
+        // returned: it takes what it needs by value, never through that frame.
+        QString *toldHere = &told;
+        auto printed = AnswerNextModal([toldHere, printOnStockPaper](QWidget *shown) {
             auto *printers = shown->findChild<QComboBox *>(QStringLiteral("printers"));
             printers->setCurrentIndex(printers->findText("MicrA4"));
-            AnswerNextModal([&](QWidget *box) {
+            AnswerNextModal([toldHere, printOnStockPaper](QWidget *box) {
                 auto *message = static_cast<QMessageBox *>(box);
-                told = message->text();
+                *toldHere = message->text();
                 for (QAbstractButton *button : message->buttons())
                     if ((button->text() == "Print on Letter") == printOnStockPaper)
                         button->click();
