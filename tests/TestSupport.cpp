@@ -46,6 +46,7 @@ std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int
 {
     auto seen = std::make_shared<bool>(false);
     auto *timer = new QTimer(qApp);
+    timer->setObjectName(QStringLiteral("AnswerNextModal"));
     auto waited = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [=]() {
         *waited += 20;
@@ -62,6 +63,12 @@ std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int
     });
     timer->start(20);
     return seen;
+}
+
+void StopAnsweringModals()
+{
+    for (QTimer *timer : qApp->findChildren<QTimer *>(QStringLiteral("AnswerNextModal"), Qt::FindDirectChildrenOnly))
+        delete timer;
 }
 
 std::shared_ptr<bool> RejectNextModal()

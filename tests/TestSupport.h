@@ -44,6 +44,9 @@ std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int
                                       std::function<bool(QWidget *)> wanted = {});
 
 // Rejects the next modal dialog.
+// Stops every answer still waiting for a modal, so none outlives the test
+// that set it and answers the next test's.
+void StopAnsweringModals();
 std::shared_ptr<bool> RejectNextModal();
 
 // Runs with the working directory switched to `dir`.

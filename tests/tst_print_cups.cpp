@@ -86,6 +86,11 @@ private slots:
         window_.reset();
     }
 
+    void cleanup()
+    {
+        StopAnsweringModals();
+    }
+
     void init()
     {
         // Each case starts on step 1, whatever the one before left.
