@@ -1,0 +1,5 @@
+#include "Wording.h"
+
+// ---- The MICR line's faults ----------------------------------------------
+
+// ---- Measurements, placement and profiles --------------------------------
