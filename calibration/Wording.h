@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QString>
 
 // Every answer of this layer is data; this is the one place that words it.
@@ -11,6 +12,18 @@ class Wording
     Q_DECLARE_TR_FUNCTIONS(Wording)
 
 public:
+    // Who reads the words: a person in their own language, or a script that
+    // parses JSON and needs the same bytes in every locale (the program's own
+    // US English, a point before decimals).
+    enum class For { Reader, Script };
+
+    // `sourceText` is marked where it is written, with
+    // QT_TRANSLATE_NOOP("Wording", "..."), so that lupdate finds it.
+    static QString Say(For audience, const char *sourceText, const char *disambiguation = nullptr, int n = -1);
+    static QLocale Numbers(For audience);
+    // A figure with `decimals` places, written as the audience writes numbers.
+    static QString Figure(For audience, double value, int decimals);
+
     // ---- The MICR line's faults ----------------------------------------
 
     // ---- Measurements, placement and profiles --------------------------
