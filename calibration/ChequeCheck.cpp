@@ -1,5 +1,7 @@
 #include "ChequeCheck.h"
 
+#include "Wording.h"
+
 #include <QJsonArray>
 #include <QMap>
 #include <QPageSize>
@@ -51,22 +53,11 @@ double PageBaseline(const ChequeFileWord &word)
     return word.inkBottom.value_or(word.box.bottom());
 }
 
-// "1.250-2.000 in from the cheque's left edge, 0.100-0.300 in above its
-// bottom edge"
-QString WhereOnCheque(const QRectF &paper, const ChequeCheck &check)
+// A finding said once, however many words or characters show it.
+void Find(ChequeCheck &check, const ChequeFinding &finding)
 {
-    const double bottom = ChequeBottomInches(check.layout);
-    return QStringLiteral("%1-%2 in from the cheque's left edge, %3-%4 in above its bottom edge")
-        .arg(paper.left(), 0, 'f', 3)
-        .arg(paper.right(), 0, 'f', 3)
-        .arg(std::max(0.0, bottom - paper.bottom()), 0, 'f', 3)
-        .arg(bottom - paper.top(), 0, 'f', 3);
-}
-
-QString Move(double inches, const char *positive, const char *negative)
-{
-    const double shown = ShownInches(inches);
-    return QStringLiteral("%1 %2 in").arg(QLatin1String(shown < 0 ? negative : positive)).arg(std::abs(shown), 0, 'f', 3);
+    if (std::find(check.findings.begin(), check.findings.end(), finding) == check.findings.end())
+        check.findings.push_back(finding);
 }
 
 // Reads the line's characters into positions and checks them.
@@ -90,10 +81,11 @@ void ReadPositions(ChequeCheck &check, const std::vector<const ChequeFileWord *>
             pitches.push_back(paper.width());
             if (letter.isSpace())
                 continue;
-            if (byPosition.contains(position))
-                check.faults << QStringLiteral("Two characters fall in position %1: they stand closer than 0.125 in "
-                                               "(another size or face), or the line is printed twice.")
-                                    .arg(position);
+            if (byPosition.contains(position)) {
+                ChequeFinding shared{ChequeFindingKind::SharedPosition};
+                shared.position = position;
+                Find(check, shared);
+            }
             byPosition.insert(position, letter);
             check.characters.push_back({letter, position, paper});
             if (first || fromRight < lastRight)
@@ -117,15 +109,17 @@ void ReadPositions(ChequeCheck &check, const std::vector<const ChequeFileWord *>
         field.last += shift;
     }
     check.checked.lastPosition = check.lastPosition;
-    if (shift != 0)
-        check.faults << QStringLiteral("The line's last character stands in position %1; it belongs in position %2: "
-                                       "the line is %3 position%4 too far %5.")
-                            .arg(check.lastPosition)
-                            .arg(check.checked.lastPosition - shift)
-                            .arg(std::abs(shift))
-                            .arg(std::abs(shift) == 1 ? QString() : QStringLiteral("s"))
-                            .arg(shift > 0 ? QStringLiteral("left") : QStringLiteral("right"));
-    check.faults << check.checked.faults;
+    if (shift != 0) {
+        ChequeFinding offset{ChequeFindingKind::LineOffset};
+        offset.position = check.lastPosition;
+        offset.belongs = check.checked.lastPosition - shift;
+        Find(check, offset);
+    }
+    for (int index = 0; index < int(check.checked.faults.size()); ++index) {
+        ChequeFinding fault{ChequeFindingKind::LineFault};
+        fault.index = index;
+        Find(check, fault);
+    }
 
     // Position 1's end, counted from the last character at the line's own
     // pitch; the baseline, the median of the words'.
@@ -152,7 +146,6 @@ std::optional<PrinterModel> ModelForLine(CalibrationLine line, FontWeightChoice 
     model.sx = TargetLineInches / *length;
     model.line = line;
     model.weight = weight;
-    model.source = QStringLiteral("a printer on which Line %1's face prints the MICR line 7.000 in long").arg(line);
     return model;
 }
 
@@ -161,7 +154,7 @@ std::optional<PrinterModel> ModelForProfile(const PrinterProfile &profile)
     std::optional<PrinterModel> model = ModelForLine(profile.line, profile.weight);
     if (!model)
         return std::nullopt;
-    model->source = QStringLiteral("printer %1, calibrated for Line %2").arg(profile.queue).arg(profile.line);
+    model->queue = profile.queue;
     if (!profile.placement)
         return model;
     // The placement page printed position 1's end and the baseline at known
@@ -179,10 +172,7 @@ std::optional<PrinterModel> ModelForProfile(const PrinterProfile &profile)
         : placed.readings.fromEdge;
     model->ox = landedRight - model->sx * PositionOneRightInches(layout);
     model->oy = landedBaseline - model->sy * BaselineInches(layout);
-    model->source = QStringLiteral("printer %1, calibrated for Line %2, placement measured %3")
-                        .arg(profile.queue)
-                        .arg(profile.line)
-                        .arg(ShortDate(placed.taken));
+    model->placementTaken = placed.taken;
     return model;
 }
 
@@ -270,33 +260,34 @@ ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const
               [](const ChequeFileWord *a, const ChequeFileWord *b) { return a->box.left() < b->box.left(); });
 
     if (line.empty()) {
-        check.faults << QStringLiteral("No MICR line found on the %1 cheque: no text there is in a MICR face. The "
-                                       "page uses %2.")
-                            .arg(ChequeName(cheque),
-                                 page.fonts.isEmpty() ? QStringLiteral("no fonts")
-                                                      : QStringLiteral("the fonts ") + page.fonts.join(QStringLiteral(", ")));
+        Find(check, ChequeFinding{ChequeFindingKind::NoLine});
     } else {
         check.found = true;
         check.face = FontBaseName(line.front()->font);
         std::vector<double> sizes;
         for (const ChequeFileWord *word : line) {
             sizes.push_back(word->points);
-            if (FontBaseName(word->font) != check.face)
-                check.faults << QStringLiteral("The line mixes faces: %1 and %2.").arg(check.face, FontBaseName(word->font));
+            if (FontBaseName(word->font) != check.face) {
+                ChequeFinding mixed{ChequeFindingKind::MixedFaces};
+                mixed.face = check.face;
+                mixed.otherFace = FontBaseName(word->font);
+                Find(check, mixed);
+            }
         }
         check.points = Median(sizes);
         const auto face = FaceOfFont(line.front()->font);
-        if (!face || face->first != model.line || face->second != model.weight)
-            check.faults << QStringLiteral("The line is in %1, but this printer is calibrated for %2 (Line %3).")
-                                .arg(check.face, model.Face())
-                                .arg(model.line);
-        if (std::abs(std::round((check.points - MicrPoints) * 100) / 100) > MicrPointsTolerance)
-            check.faults << QStringLiteral("The line prints at %1 pt; it must print at 10 pt (within %2 pt). A "
-                                           "page zoomed or fitted to the paper changes the size: print at 100 %.")
-                                .arg(check.points, 0, 'f', 2)
-                                .arg(MicrPointsTolerance, 0, 'f', 2);
+        if (!face || face->first != model.line || face->second != model.weight) {
+            ChequeFinding other{ChequeFindingKind::OtherFace};
+            other.face = check.face;
+            other.otherFace = model.Face();
+            Find(check, other);
+        }
+        if (std::abs(std::round((check.points - MicrPoints) * 100) / 100) > MicrPointsTolerance) {
+            ChequeFinding size{ChequeFindingKind::WrongSize};
+            size.points = check.points;
+            Find(check, size);
+        }
         ReadPositions(check, line);
-        check.faults.removeDuplicates();
     }
 
     // Everything else in the clear band, full width.
@@ -313,50 +304,64 @@ ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const
         if (paper.intersects(band))
             check.clearBand.push_back({QString(), paper});
     }
-    for (const ClearBandMark &mark : check.clearBand) {
-        check.faults << (mark.text.isEmpty()
-                             ? QStringLiteral("A drawing in the clear band, %1.").arg(WhereOnCheque(mark.paper, check))
-                             : QStringLiteral("Text in the clear band: \"%1\", %2.")
-                                   .arg(mark.text, WhereOnCheque(mark.paper, check)));
+    for (std::size_t index = 0; index < check.clearBand.size(); ++index) {
+        ChequeFinding mark{check.clearBand[index].text.isEmpty() ? ChequeFindingKind::DrawingInClearBand
+                                                                 : ChequeFindingKind::TextInClearBand};
+        mark.index = int(index);
+        check.findings.push_back(mark);
     }
     return check;
 }
 
-QStringList DescribeChequeCheck(const ChequeCheck &check)
+QString ChequeFindingCode(ChequeFindingKind kind)
 {
-    QStringList lines;
-    lines << QStringLiteral("Printer: %1 (%2 at 10 pt); page scale %3 % across, %4 % down.")
-                 .arg(check.model.source, check.model.Face())
-                 .arg(check.model.sx * 100, 0, 'f', 2)
-                 .arg(check.model.sy * 100, 0, 'f', 2);
-    lines << QStringLiteral("Cheque: the %1 one, %2.").arg(ChequeName(check.layout.cheque), check.layout.stock.Name());
-    if (check.found) {
-        lines << QStringLiteral("MICR line: %1 at %2 pt.").arg(check.face).arg(check.points, 0, 'f', 2);
-        lines << QStringLiteral("Text: \"%1\", positions %2 to %3.")
-                     .arg(check.text)
-                     .arg(check.firstPosition)
-                     .arg(check.lastPosition);
-        for (const MicrField &field : check.checked.fields)
-            lines << QStringLiteral("  %1 %2-%3  %4").arg(field.name, -26).arg(field.first).arg(field.last).arg(field.text);
-        lines << QStringLiteral("Position 1 ends %1 in from the cheque's right edge (the standard puts it at %2 in); "
-                                "the baseline is %3 in above its bottom edge (%4 in).")
-                     .arg(check.rightInches, 0, 'f', 3)
-                     .arg(FirstPositionRightInches, 0, 'f', 3)
-                     .arg(check.baselineInches, 0, 'f', 3)
-                     .arg(PrintBandBottomInches, 0, 'f', 3);
-        lines << QStringLiteral("Move the MICR line in the program that made the file: %1 and %2.")
-                     .arg(Move(check.moveRight, "right", "left"), Move(check.moveUp, "up", "down"));
-    }
-    if (check.faults.isEmpty())
-        lines << QStringLiteral("No faults.");
-    for (const QString &fault : check.faults)
-        lines << QStringLiteral("Fault: ") + fault;
-    if (check.found)
-        lines << (check.movesFine() ? QStringLiteral("Both moves are within 1/32 in.")
-                                    : QStringLiteral("A move is more than 1/32 in: move the line, print the cheque to a "
-                                                     "file again and check it."));
-    return lines;
+    static const char *const codes[] = {"no-line",        "mixed-faces", "other-face",         "wrong-size",
+                                        "shared-position", "line-offset", "micr-line",          "text-in-clear-band",
+                                        "drawing-in-clear-band"};
+    return QLatin1String(codes[int(kind)]);
 }
+
+namespace {
+
+// A finding's code and the values it names, for scripts.
+QJsonObject ChequeFindingJson(const ChequeCheck &check, const ChequeFinding &finding)
+{
+    QJsonObject json{{QStringLiteral("code"), ChequeFindingCode(finding.kind)}};
+    switch (finding.kind) {
+    case ChequeFindingKind::NoLine:
+        json.insert(QStringLiteral("cheque"), ChequeName(check.layout.cheque));
+        break;
+    case ChequeFindingKind::MixedFaces:
+        json.insert(QStringLiteral("face"), finding.face);
+        json.insert(QStringLiteral("other_face"), finding.otherFace);
+        break;
+    case ChequeFindingKind::OtherFace:
+        json.insert(QStringLiteral("face"), finding.face);
+        json.insert(QStringLiteral("calibrated_face"), finding.otherFace);
+        json.insert(QStringLiteral("calibrated_line"), check.model.line);
+        break;
+    case ChequeFindingKind::WrongSize:
+        json.insert(QStringLiteral("size_pt"), std::round(finding.points * 100) / 100);
+        break;
+    case ChequeFindingKind::SharedPosition:
+        json.insert(QStringLiteral("position"), finding.position);
+        break;
+    case ChequeFindingKind::LineOffset:
+        json.insert(QStringLiteral("position"), finding.position);
+        json.insert(QStringLiteral("belongs_in"), finding.belongs);
+        break;
+    case ChequeFindingKind::LineFault:
+        json.insert(QStringLiteral("line_fault"), finding.index);
+        break;
+    case ChequeFindingKind::TextInClearBand:
+    case ChequeFindingKind::DrawingInClearBand:
+        json.insert(QStringLiteral("clear_band"), finding.index);
+        break;
+    }
+    return json;
+}
+
+} // namespace
 
 QJsonObject ChequeCheckJson(const ChequeCheck &check)
 {
@@ -377,6 +382,12 @@ QJsonObject ChequeCheckJson(const ChequeCheck &check)
                                 {QStringLiteral("bottom_in"), ShownInches(bottom - mark.paper.bottom())},
                                 {QStringLiteral("top_in"), ShownInches(bottom - mark.paper.top())}});
     }
+    QJsonArray faults;
+    QJsonArray findings;
+    for (const ChequeFinding &finding : check.findings) {
+        faults.append(Wording::ChequeFault(Wording::For::Script, check, finding));
+        findings.append(ChequeFindingJson(check, finding));
+    }
     const auto orNull = [&check](const QJsonValue &value) { return check.found ? value : QJsonValue(); };
     return {{QStringLiteral("found"), check.found},
             {QStringLiteral("face"), orNull(check.face)},
@@ -393,5 +404,6 @@ QJsonObject ChequeCheckJson(const ChequeCheck &check)
             {QStringLiteral("within_tolerance"), check.found && check.movesFine()},
             {QStringLiteral("clear_band"), band},
             {QStringLiteral("page_fonts"), QJsonArray::fromStringList(check.pageFonts)},
-            {QStringLiteral("faults"), QJsonArray::fromStringList(check.faults)}};
+            {QStringLiteral("faults"), faults},
+            {QStringLiteral("findings"), findings}};
 }

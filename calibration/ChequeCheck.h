@@ -5,6 +5,7 @@
 #include "PlacementPage.h"
 #include "PrinterProfiles.h"
 
+#include <QDateTime>
 #include <QJsonObject>
 #include <QRectF>
 #include <QSizeF>
@@ -37,8 +38,11 @@ struct PrinterModel
     // The face calibrated for this printer.
     CalibrationLine line = 3;
     FontWeightChoice weight = FontWeightChoice::Standard;
-    // "Line 3 at 100 %" or "printer NAME's calibration of DATE", in words.
-    QString source;
+    // Whose model it is: a remembered printer's queue (empty for the
+    // printer Line `line`'s face is made for), and when its placement was
+    // measured, where it was.
+    QString queue;
+    std::optional<QDateTime> placementTaken;
 
     QPointF Map(QPointF page) const { return {sx * page.x() + ox, sy * page.y() + oy}; }
     QRectF Map(const QRectF &page) const { return {Map(page.topLeft()), Map(page.bottomRight())}; }
@@ -104,6 +108,42 @@ struct ClearBandMark
     QRectF paper;
 };
 
+// What the check finds wrong, as data: the wording unit words it for a
+// person or a script, and `code` names it for scripts that match it.
+enum class ChequeFindingKind {
+    NoLine,          // no text in a MICR face on the cheque
+    MixedFaces,      // `face` and `otherFace` in one line
+    OtherFace,       // `face`, where the printer is calibrated for the model's
+    WrongSize,       // printed at `points`
+    SharedPosition,  // two characters in `position`
+    LineOffset,      // the last character in `position`, belonging in `belongs`
+    LineFault,       // the MICR line's fault `index` (ChequeCheck::checked)
+    TextInClearBand, // ChequeCheck::clearBand's mark `index`
+    DrawingInClearBand,
+};
+
+struct ChequeFinding
+{
+    explicit ChequeFinding(ChequeFindingKind kind) : kind(kind) {}
+
+    ChequeFindingKind kind;
+    QString face;
+    QString otherFace;
+    double points = 0;
+    int position = 0;
+    int belongs = 0;
+    int index = 0;
+
+    bool operator==(const ChequeFinding &other) const
+    {
+        return kind == other.kind && face == other.face && otherFace == other.otherFace && points == other.points
+            && position == other.position && belongs == other.belongs && index == other.index;
+    }
+};
+
+// "no-line", "wrong-size", "text-in-clear-band"...: stable, for scripts.
+QString ChequeFindingCode(ChequeFindingKind kind);
+
 struct ChequeCheck
 {
     PlacementLayout layout; // paper, stock and cheque; the model's face
@@ -130,10 +170,11 @@ struct ChequeCheck
     double moveRight = 0;
     double moveUp = 0;
     std::vector<ClearBandMark> clearBand;
-    QStringList faults;
+    // In the order they are said.
+    std::vector<ChequeFinding> findings;
 
     bool movesFine() const;
-    bool fine() const { return found && faults.isEmpty() && movesFine(); }
+    bool fine() const { return found && findings.empty() && movesFine(); }
 };
 
 // Finds and checks the MICR line on the `layout.cheque` cheque of the page
@@ -141,6 +182,32 @@ struct ChequeCheck
 ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const std::optional<ChequeStock> &stock,
                         const PrinterModel &model);
 
-// The answer in words, a line each; and as one JSON object.
-QStringList DescribeChequeCheck(const ChequeCheck &check);
+// The answer as one JSON object, the same in every locale: `faults` in the
+// words scripts have always read, and `findings` beside them, a code each.
+// Wording::ChequeCheckLines words it for a person.
 QJsonObject ChequeCheckJson(const ChequeCheck &check);
+
+// Why a cheque file could not be read, for the wording unit to say.
+struct ChequeFileProblem
+{
+    enum class Kind {
+        Missing,
+        CannotOpen,      // `detail`: the system's reason
+        Empty,
+        NeitherPdfNorPostScript,
+        CutShortPdf,
+        CutShortPostScript,
+        Damaged,         // poppler cannot load it
+        Encrypted,
+        NoPage,
+        PageUnreadable,
+        NoGhostscript,
+        GhostscriptTimedOut, // after `seconds`
+        NotPostScript,   // Ghostscript failed; `detail`: its first line, if any
+        NoTemporaryFolder,
+    };
+    Kind kind = Kind::Missing;
+    QString path; // as the user gave it
+    QString detail;
+    int seconds = 0;
+};

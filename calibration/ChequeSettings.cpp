@@ -1,5 +1,7 @@
 #include "ChequeSettings.h"
 
+#include "Wording.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QRawFont>
@@ -8,6 +10,8 @@
 #include <cmath>
 
 namespace {
+
+using For = Wording::For;
 
 constexpr double PointsPerInch = 72;
 
@@ -70,10 +74,12 @@ QString PostScriptName(const QByteArray &name)
     return mac;
 }
 
-QString Inches(double inches)
+// Inches to the thousandth, never "-0.000"; as the audience writes them (a
+// figure to type into the program's own file is always the script's).
+QString Inches(double inches, For audience = For::Script)
 {
     const double shown = std::round(inches * 1000) / 1000;
-    return QString::number(shown == 0 ? 0.0 : shown, 'f', 3);
+    return Wording::Figure(audience, shown == 0 ? 0.0 : shown, 3);
 }
 
 QString Points(double points)
@@ -105,13 +111,14 @@ double ChequeBottomOnPaper(const SettingsInputs &inputs)
     return (int(inputs.cheque) + 1) * inputs.stock.chequeInches;
 }
 
+// The file's first line says what it was written for, the same in every
+// locale: the file is the cheque program's.
 QString Describe(const SettingsInputs &inputs, const MicrFaceMetrics &face)
 {
     return QStringLiteral("%1 at 10 points%2; the printer's model from %3 (page scale %4 % across, %5 % down, "
                           "shifted %6 in right and %7 in down)")
-        .arg(face.family,
-             inputs.printer.isEmpty() ? QString() : QStringLiteral(" on %1").arg(inputs.printer),
-             inputs.model.source.isEmpty() ? QStringLiteral("the face") : inputs.model.source)
+        .arg(face.family, inputs.printer.isEmpty() ? QString() : QStringLiteral(" on %1").arg(inputs.printer),
+             Wording::PrinterModelSource(For::Script, inputs.model))
         .arg(inputs.model.sx * 100, 0, 'f', 2)
         .arg(inputs.model.sy * 100, 0, 'f', 2)
         .arg(Inches(inputs.model.ox), Inches(inputs.model.oy));
@@ -127,7 +134,7 @@ QString Describe(const SettingsInputs &inputs, const MicrFaceMetrics &face)
 constexpr double FreeCheckAnchorFromRight = 5.6875;
 constexpr double FreeCheckBaselineUp = 0.25;
 
-ChequeProgramSettings FreeCheckSettings(const SettingsInputs &inputs, const MicrFaceMetrics &face)
+ChequeProgramSettings FreeCheckSettings(const SettingsInputs &inputs, const MicrFaceMetrics &face, For audience)
 {
     const PrinterModel &model = inputs.model;
     const double advance = face.advancePoints / PointsPerInch;
@@ -157,21 +164,28 @@ ChequeProgramSettings FreeCheckSettings(const SettingsInputs &inputs, const Micr
                         .arg(Describe(inputs, face), face.postScriptName, TransitSymbol, OnUsSymbol, AmountSymbol,
                              DashSymbol, Inches(horizontal), Inches(vertical));
     const double paperHeight = inputs.paperInches.height();
+    // FreeCheck's keys and what to type into them keep their points.
     settings.notes
-        << QStringLiteral("Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.")
-        << QStringLiteral("The tweaks are for the %1 cheque of %2, a cheque 8.5 in wide at the paper's left edge "
-                          "(CheckWidth 8.5 inch, CheckHorOffset 0 inch), with FreeCheck's cheques on the stock's "
-                          "(CheckHeight %3 inch, CheckVerOffset %4 inch), and a line whose transit symbol stands at "
-                          "position %5.")
-               .arg(ChequeName(inputs.cheque), inputs.stock.Name(), Inches(inputs.stock.chequeInches),
-                    Inches(paperHeight - 3 * inputs.stock.chequeInches))
+        << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "Put these keys in the [Global] section of "
+                                                               "freecheck.cfg, in place of the ones there."))
+        << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "The tweaks are for %1 of %2, a check 8.5 in wide at "
+                                                               "the paper's left edge (CheckWidth 8.5 inch, "
+                                                               "CheckHorOffset 0 inch), with FreeCheck's checks on "
+                                                               "the stock's (CheckHeight %3 inch, CheckVerOffset %4 "
+                                                               "inch), and a line whose transit symbol stands at "
+                                                               "position %5."))
+               .arg(Wording::ChequeOnSheet(audience, inputs.cheque), Wording::ChequeStockName(audience, inputs.stock),
+                    Inches(inputs.stock.chequeInches), Inches(paperHeight - 3 * inputs.stock.chequeInches))
                .arg(transit)
-        << QStringLiteral("For a cheque of another width, or not at the paper's left edge, add (R - 8.5) x %1 inch "
-                          "to MICRHorTweak, R being the cheque's right edge in inches from the paper's left edge "
-                          "(CheckHorOffset + CheckWidth): %2 inch for each inch further right.")
+        << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "For a check of another width, or not at the paper's "
+                                                               "left edge, add (R - 8.5) x %1 inch to MICRHorTweak, R "
+                                                               "being the check's right edge in inches from the "
+                                                               "paper's left edge (CheckHorOffset + CheckWidth): %2 "
+                                                               "inch for each inch further right."))
                .arg(QString::number(perInch, 'f', 5), Inches(perInch))
-        << QStringLiteral("FreeCheck finds the face by its PostScript name, %1: your PostScript interpreter must "
-                          "know it (for Ghostscript, a line in its Fontmap).")
+        << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "FreeCheck finds the face by its PostScript name, %1: "
+                                                               "your PostScript interpreter must know it (for "
+                                                               "Ghostscript, a line in its Fontmap)."))
                .arg(face.postScriptName);
     if (std::abs(model.sy - 1) > 1e-9) {
         // One tweak serves every cheque of the sheet; this printer's scale
@@ -182,10 +196,12 @@ ChequeProgramSettings FreeCheckSettings(const SettingsInputs &inputs, const Micr
             const double landed = model.sy * (b - FreeCheckBaselineUp - vertical) + model.oy;
             worst = std::max(worst, std::abs(landed - (b - PrintBandBottomInches)));
         }
-        settings.notes << QStringLiteral("FreeCheck moves every cheque of the sheet by the same tweak: at this "
-                                         "printer's scale down the others' baselines land up to %1 in from where "
-                                         "this one's does.")
-                              .arg(Inches(worst));
+        settings.notes << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "FreeCheck moves every check of the "
+                                                                              "sheet by the same tweak: at this "
+                                                                              "printer's scale down the others' "
+                                                                              "baselines land up to %1 in from where "
+                                                                              "this one's does."))
+                              .arg(Inches(worst, audience));
     }
     return settings;
 }
@@ -251,12 +267,15 @@ std::optional<PositionRun> ChequeNumberPositions(const MicrLine &line)
 //   others stand off their cells by a fraction of a point each.
 // - A character the face lacks is set in a fallback font whose descent
 //   moves the baseline: blanks are gaps between items, never spaces.
-ChequeProgramSettings GnuCashSettings(const SettingsInputs &inputs, const MicrFaceMetrics &face)
+ChequeProgramSettings GnuCashSettings(const SettingsInputs &inputs, const MicrFaceMetrics &face, For audience)
 {
     ChequeProgramSettings settings;
     if (!inputs.line || inputs.line->empty()) {
-        settings.notes << QStringLiteral("GnuCash prints the MICR line from its check format, character by "
-                                         "character: compose your MICR line first (My MICR Line, or --micr-line).");
+        settings.problem = SettingsProblem::NoMicrLine;
+        settings.notes << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "GnuCash prints the MICR line from its "
+                                                                              "check format, character by character: "
+                                                                              "compose your MICR line first (My MICR "
+                                                                              "Line, or --micr-line)."));
         return settings;
     }
     const MicrLine &line = *inputs.line;
@@ -302,16 +321,19 @@ ChequeProgramSettings GnuCashSettings(const SettingsInputs &inputs, const MicrFa
                                 "Blocking_Chars_%1 = false\n\n")
                      .arg(item)
                      .arg(Points(end - width), Points(y), Points(width), Points(2 * MicrPoints));
-        settings.notes << QStringLiteral("The cheque number is the transaction's Num, right-aligned in positions %1 "
-                                         "to %2: give it %3 digits (with leading zeros) to fill them. GnuCash sets "
-                                         "it at %4 pt a digit, not %5, so each digit stands up to %6 in from its "
-                                         "cell.")
+        settings.notes << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "The check number is the "
+                                                                              "transaction's Num, right-aligned in "
+                                                                              "positions %1 to %2: give it %3 digits "
+                                                                              "(with leading zeros) to fill them. "
+                                                                              "GnuCash sets it at %4 pt a digit, not "
+                                                                              "%5, so each digit stands up to %6 in "
+                                                                              "from its cell."))
                               .arg(number->first)
                               .arg(number->last)
                               .arg(digits)
-                              .arg(rounded, 0, 'f', 0)
-                              .arg(pitch, 0, 'f', 2)
-                              .arg(Inches((digits - 1) * std::abs(pitch - rounded) / PointsPerInch * model.sx));
+                              .arg(Wording::Figure(audience, rounded, 0), Wording::Figure(audience, pitch, 2),
+                                   Inches((digits - 1) * std::abs(pitch - rounded) / PointsPerInch * model.sx,
+                                          audience));
     }
     settings.ok = true;
     settings.fileName = QStringLiteral("micr-%1.chk").arg(face.family.toLower().remove(u' '));
@@ -321,13 +343,20 @@ ChequeProgramSettings GnuCashSettings(const SettingsInputs &inputs, const MicrFa
                                    "[Check Positions]\nHeight = %5\nNames = Top;Middle;Bottom\n\n"
                                    "[Check Items]\n%6")
                         .arg(Describe(inputs, face), guid, title, face.family, Points(height), items.trimmed() + u'\n');
-    settings.notes.prepend(QStringLiteral("Copy %1 into ~/.local/share/gnucash/checks/ (make the folder if there is "
-                                          "none) and restart GnuCash; in Print Checks choose \"%2\" and the cheque's "
-                                          "position, Top, Middle or Bottom, with no custom translation.")
+    // GnuCash's own names (Print Checks, Top, Middle, Bottom) as its
+    // English window shows them.
+    settings.notes.prepend(Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "Copy %1 into "
+                                                                               "~/.local/share/gnucash/checks/ (make "
+                                                                               "the folder if there is none) and "
+                                                                               "restart GnuCash; in Print Checks "
+                                                                               "choose \"%2\" and the check's "
+                                                                               "position, Top, Middle or Bottom, with "
+                                                                               "no custom translation."))
                                .arg(settings.fileName, title));
-    settings.notes << QStringLiteral("The format prints the MICR line only: to print it with your cheque's other "
-                                     "items, copy its [Check Items] into your own format, numbering them on from "
-                                     "yours.");
+    settings.notes << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "The format prints the MICR line only: to "
+                                                                          "print it with your check's other items, "
+                                                                          "copy its [Check Items] into your own "
+                                                                          "format, numbering them on from yours."));
     return settings;
 }
 
@@ -335,7 +364,7 @@ ChequeProgramSettings GnuCashSettings(const SettingsInputs &inputs, const MicrFa
 // advance, and its check margins move the whole check on the page. The
 // margins it comes with put the line in the standard's place on a printer
 // that prints the page as it is, in a face 0.125 in a character.
-ChequeProgramSettings OdooSettings(const SettingsInputs &inputs, const MicrFaceMetrics &face)
+ChequeProgramSettings OdooSettings(const SettingsInputs &inputs, const MicrFaceMetrics &face, For audience)
 {
     const PrinterModel &model = inputs.model;
     const int leftmost = inputs.line && !inputs.line->empty() ? inputs.line->FirstPosition() : TransitFirstPosition;
@@ -354,11 +383,13 @@ ChequeProgramSettings OdooSettings(const SettingsInputs &inputs, const MicrFaceM
                                    "Add to Check Left Margin: %3 in\n")
                         .arg(Describe(inputs, face), Inches(top), Inches(left));
     settings.notes
-        << QStringLiteral("In Odoo, Accounting settings, Checks: add these to the Check Top Margin and Check Left "
-                          "Margin (inches); a negative figure takes that much off.")
-        << QStringLiteral("They are for the %1 cheque (%2) and a line whose leftmost character stands at position "
-                          "%3, in %4 at 10 points; print at 100 %, with no zoom in the PDF converter.")
-               .arg(ChequeName(inputs.cheque), inputs.stock.Name())
+        << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "In Odoo, Accounting settings, Checks: add these to "
+                                                               "the Check Top Margin and Check Left Margin (inches); "
+                                                               "a negative figure takes that much off."))
+        << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "They are for %1 (%2) and a line whose leftmost "
+                                                               "character stands at position %3, in %4 at 10 points; "
+                                                               "print at 100 %, with no zoom in the PDF converter."))
+               .arg(Wording::ChequeOnSheet(audience, inputs.cheque), Wording::ChequeStockName(audience, inputs.stock))
                .arg(leftmost)
                .arg(face.family);
     return settings;
@@ -445,34 +476,52 @@ std::optional<MicrFaceMetrics> ReadMicrFaceMetrics(const QString &family)
     return metrics;
 }
 
+namespace {
+
+ChequeProgramSettings SettingsIn(For audience, ChequeProgram program, const SettingsInputs &inputs,
+                                 const MicrFaceMetrics &face)
+{
+    ChequeProgramSettings settings;
+    switch (program) {
+    case ChequeProgram::FreeCheck:
+        settings = FreeCheckSettings(inputs, face, audience);
+        break;
+    case ChequeProgram::GnuCash:
+        settings = GnuCashSettings(inputs, face, audience);
+        break;
+    case ChequeProgram::Odoo:
+        settings = OdooSettings(inputs, face, audience);
+        break;
+    }
+    // Placed as it stands all the same: the faults are for the user to mend.
+    if (settings.ok && inputs.line && !inputs.line->faults.isEmpty())
+        settings.notes << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "Your MICR line has faults (%1): mend "
+                                                                              "them before printing checks."))
+                              .arg(inputs.line->faults.join(QLatin1Char(' ')));
+    return settings;
+}
+
+} // namespace
+
 ChequeProgramSettings SettingsFor(ChequeProgram program, const SettingsInputs &inputs)
 {
     const std::optional<MicrFaceMetrics> face = ReadMicrFaceMetrics(inputs.face);
     if (!face || face->advancePoints <= 0) {
         ChequeProgramSettings settings;
-        settings.notes << QStringLiteral("%1 is not installed: its widths and names are read from the face itself. "
-                                         "Install it, then write the settings again.")
+        settings.problem = SettingsProblem::FaceNotInstalled;
+        settings.notes << Wording::Say(For::Reader, QT_TRANSLATE_NOOP("Wording", "%1 is not installed: its widths "
+                                                                                 "and names are read from the face "
+                                                                                 "itself. Install it, then write the "
+                                                                                 "settings again."))
                               .arg(inputs.face);
         return settings;
     }
-    ChequeProgramSettings settings;
-    switch (program) {
-    case ChequeProgram::FreeCheck:
-        settings = FreeCheckSettings(inputs, *face);
-        break;
-    case ChequeProgram::GnuCash:
-        settings = GnuCashSettings(inputs, *face);
-        break;
-    case ChequeProgram::Odoo:
-        settings = OdooSettings(inputs, *face);
-        break;
-    }
-    // Placed as it stands all the same: the faults are for the user to mend.
-    if (settings.ok && inputs.line && !inputs.line->faults.isEmpty())
-        settings.notes << QStringLiteral("Your MICR line has faults (%1): mend them before printing cheques.")
-                              .arg(inputs.line->faults.join(QLatin1Char(' ')));
+    // The file is the program's, the same in every locale; the notes shown
+    // beside it are in the user's words.
+    const ChequeProgramSettings file = SettingsIn(For::Script, program, inputs, *face);
+    ChequeProgramSettings settings = SettingsIn(For::Reader, program, inputs, *face);
     if (settings.ok)
-        settings.text = WithNotes(program, settings.text, settings.notes);
+        settings.text = WithNotes(program, file.text, file.notes);
     return settings;
 }
 

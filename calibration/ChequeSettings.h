@@ -53,15 +53,26 @@ struct SettingsInputs
     ChequeStock stock = LetterStock();
 };
 
+// Why nothing could be written.
+enum class SettingsProblem {
+    None,
+    FaceNotInstalled, // its widths and names are read from the face itself
+    NoMicrLine,       // GnuCash's format is the line itself
+};
+
 struct ChequeProgramSettings
 {
-    // False when nothing can be written (text empty); the notes say why.
+    // False when nothing can be written (text empty); `problem` and the
+    // notes say why.
     bool ok = false;
-    // The file, or the text to type in; the notes are in it too, as
-    // comments where the program's files have them.
+    SettingsProblem problem = SettingsProblem::None;
+    // The file, or the text to type in, the same in every locale: it is the
+    // program's. The notes are in it too, in the program's own US English,
+    // as comments where the program's files have them.
     QString text;
     QString fileName; // suggested
-    // Where it goes and what it assumes, a sentence each.
+    // Where it goes and what it assumes, a sentence each, in the user's
+    // language.
     QStringList notes;
 };
 

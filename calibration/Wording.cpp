@@ -1,5 +1,12 @@
 #include "Wording.h"
 
+#include "ChequeCheck.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <cmath>
+
 QString Wording::Say(For audience, const char *sourceText, const char *disambiguation, int n)
 {
     if (audience == For::Reader)
@@ -26,3 +33,258 @@ QString Wording::Figure(For audience, double value, int decimals)
 // ---- The MICR line's faults ----------------------------------------------
 
 // ---- Measurements, placement and profiles --------------------------------
+
+// ---- The cheque file's findings --------------------------------------------
+
+namespace {
+
+// Scripts match the words `cheque FILE --json` has always given, which
+// spelled the cheque the Canadian way: the sentences they read keep that
+// spelling (the sentence's own words, never what fills it in).
+QString SayAsScriptsRead(Wording::For audience, const char *sourceText)
+{
+    QString text = Wording::Say(audience, sourceText);
+    if (audience == Wording::For::Script)
+        text.replace(QLatin1String("check"), QLatin1String("cheque"));
+    return text;
+}
+
+// Inches to the thousandth, as the answer shows them.
+QString InchFigure(Wording::For audience, double inches)
+{
+    return Wording::Figure(audience, ShownInches(inches), 3);
+}
+
+// "1.250-2.000 in from the check's left edge, 0.100-0.300 in above its
+// bottom edge"
+QString WhereOnCheque(Wording::For audience, const QRectF &paper, const ChequeCheck &check)
+{
+    const double bottom = ChequeBottomInches(check.layout);
+    return SayAsScriptsRead(audience, QT_TRANSLATE_NOOP("Wording", "%1-%2 in from the check's left edge, %3-%4 in "
+                                                                   "above its bottom edge"))
+        .arg(Wording::Figure(audience, paper.left(), 3), Wording::Figure(audience, paper.right(), 3),
+             Wording::Figure(audience, std::max(0.0, bottom - paper.bottom()), 3),
+             Wording::Figure(audience, bottom - paper.top(), 3));
+}
+
+const char *ChequeOnSheetSource(ChequePosition cheque)
+{
+    static const char *const names[] = {QT_TRANSLATE_NOOP("Wording", "the top check"),
+                                        QT_TRANSLATE_NOOP("Wording", "the middle check"),
+                                        QT_TRANSLATE_NOOP("Wording", "the bottom check")};
+    return names[int(cheque)];
+}
+
+} // namespace
+
+QString Wording::ChequeOnSheet(For audience, ChequePosition cheque)
+{
+    return Say(audience, ChequeOnSheetSource(cheque));
+}
+
+QString Wording::ChequeStockName(For audience, const ChequeStock &stock)
+{
+    if (!stock.custom && stock.chequeInches == LetterChequeInches)
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "3-up on Letter, 3.5 in a check"));
+    if (!stock.custom && stock.chequeInches == A4ChequeInches)
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "3-up on A4, 99 mm a check"));
+    return Say(audience, QT_TRANSLATE_NOOP("Wording", "3-up, %1 in (%2 mm) a check"))
+        .arg(Figure(audience, stock.chequeInches, 3), Figure(audience, stock.chequeInches * MillimetresPerInch, 1));
+}
+
+QString Wording::PrinterModelSource(For audience, const PrinterModel &model)
+{
+    if (model.queue.isEmpty())
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "a printer on which Line %1's face prints the MICR line "
+                                                          "%2 in long"))
+            .arg(model.line)
+            .arg(Figure(audience, TargetLineInches, 3));
+    if (!model.placementTaken)
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "printer %1, calibrated for Line %2"))
+            .arg(model.queue)
+            .arg(model.line);
+    const QDateTime &taken = *model.placementTaken;
+    const QString date = audience == For::Script ? ShortDate(taken)
+        : taken.isValid()                        ? QLocale().toString(taken.toLocalTime(), QStringLiteral("d MMM yyyy"))
+                                                 : Say(audience, QT_TRANSLATE_NOOP("Wording", "no date"));
+    return Say(audience, QT_TRANSLATE_NOOP("Wording", "printer %1, calibrated for Line %2, placement measured %3"))
+        .arg(model.queue)
+        .arg(model.line)
+        .arg(date);
+}
+
+// The one place a cheque file's moves are worded; the placement page's
+// moves have their own wording above, with millimetres.
+QString Wording::ChequeFileMoves(For audience, double right, double up)
+{
+    const QString across = Say(audience, ShownInches(right) < 0 ? QT_TRANSLATE_NOOP("Wording", "left %1 in")
+                                                                : QT_TRANSLATE_NOOP("Wording", "right %1 in"))
+                               .arg(InchFigure(audience, std::abs(right)));
+    const QString down = Say(audience, ShownInches(up) < 0 ? QT_TRANSLATE_NOOP("Wording", "down %1 in")
+                                                           : QT_TRANSLATE_NOOP("Wording", "up %1 in"))
+                             .arg(InchFigure(audience, std::abs(up)));
+    return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 and %2")).arg(across, down);
+}
+
+QString Wording::ChequeFault(For audience, const ChequeCheck &check, const ChequeFinding &finding)
+{
+    switch (finding.kind) {
+    case ChequeFindingKind::NoLine: {
+        const QString fonts = check.pageFonts.join(QStringLiteral(", "));
+        const char *text = fonts.isEmpty()
+            ? QT_TRANSLATE_NOOP("Wording", "No MICR line found on %1: no text there is in a MICR face. The page uses "
+                                           "no fonts.")
+            : QT_TRANSLATE_NOOP("Wording", "No MICR line found on %1: no text there is in a MICR face. The page uses "
+                                           "the fonts %2.");
+        const QString sentence = SayAsScriptsRead(audience, text).arg(
+            SayAsScriptsRead(audience, ChequeOnSheetSource(check.layout.cheque)));
+        return fonts.isEmpty() ? sentence : sentence.arg(fonts);
+    }
+    case ChequeFindingKind::MixedFaces:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "The line mixes faces: %1 and %2."))
+            .arg(finding.face, finding.otherFace);
+    case ChequeFindingKind::OtherFace:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "The line is in %1, but this printer is calibrated for %2 "
+                                                          "(Line %3)."))
+            .arg(finding.face, finding.otherFace)
+            .arg(check.model.line);
+    case ChequeFindingKind::WrongSize:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "The line prints at %1 pt; it must print at 10 pt (within "
+                                                          "%2 pt). A page zoomed or fitted to the paper changes the "
+                                                          "size: print at 100 %."))
+            .arg(Figure(audience, finding.points, 2), Figure(audience, MicrPointsTolerance, 2));
+    case ChequeFindingKind::SharedPosition:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "Two characters fall in position %1: they stand closer "
+                                                          "than %2 in (another size or face), or the line is printed "
+                                                          "twice."))
+            .arg(finding.position)
+            .arg(Figure(audience, PositionPitchInches, 3));
+    case ChequeFindingKind::LineOffset: {
+        const int shift = finding.position - finding.belongs;
+        const char *text = nullptr;
+        if (std::abs(shift) == 1)
+            text = shift > 0 ? QT_TRANSLATE_NOOP("Wording", "The line's last character stands in position %1; it "
+                                                            "belongs in position %2: the line is 1 position too far "
+                                                            "left.")
+                             : QT_TRANSLATE_NOOP("Wording", "The line's last character stands in position %1; it "
+                                                            "belongs in position %2: the line is 1 position too far "
+                                                            "right.");
+        else
+            text = shift > 0 ? QT_TRANSLATE_NOOP("Wording", "The line's last character stands in position %1; it "
+                                                            "belongs in position %2: the line is %3 positions too far "
+                                                            "left.")
+                             : QT_TRANSLATE_NOOP("Wording", "The line's last character stands in position %1; it "
+                                                            "belongs in position %2: the line is %3 positions too far "
+                                                            "right.");
+        QString sentence = Say(audience, text).arg(finding.position).arg(finding.belongs);
+        return std::abs(shift) == 1 ? sentence : sentence.arg(std::abs(shift));
+    }
+    case ChequeFindingKind::LineFault:
+        // The MICR line's own fault, as its section words it.
+        return check.checked.faults.value(finding.index);
+    case ChequeFindingKind::TextInClearBand: {
+        const ClearBandMark &mark = check.clearBand.at(std::size_t(finding.index));
+        return SayAsScriptsRead(audience, QT_TRANSLATE_NOOP("Wording", "Text in the clear band: \"%1\", %2."))
+            .arg(mark.text, WhereOnCheque(audience, mark.paper, check));
+    }
+    case ChequeFindingKind::DrawingInClearBand: {
+        const ClearBandMark &mark = check.clearBand.at(std::size_t(finding.index));
+        return SayAsScriptsRead(audience, QT_TRANSLATE_NOOP("Wording", "A drawing in the clear band, %1."))
+            .arg(WhereOnCheque(audience, mark.paper, check));
+    }
+    }
+    return {};
+}
+
+QStringList Wording::ChequeCheckLines(For audience, const ChequeCheck &check)
+{
+    QStringList lines;
+    lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Printer: %1 (%2 at 10 pt); page scale %3 % across, %4 % "
+                                                        "down."))
+                 .arg(PrinterModelSource(audience, check.model), check.model.Face(),
+                      Figure(audience, check.model.sx * 100, 2), Figure(audience, check.model.sy * 100, 2));
+    static const char *const cheques[] = {QT_TRANSLATE_NOOP("Wording", "Check: the top one, %1."),
+                                          QT_TRANSLATE_NOOP("Wording", "Check: the middle one, %1."),
+                                          QT_TRANSLATE_NOOP("Wording", "Check: the bottom one, %1.")};
+    lines << Say(audience, cheques[int(check.layout.cheque)]).arg(ChequeStockName(audience, check.layout.stock));
+    if (check.found) {
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "MICR line: %1 at %2 pt."))
+                     .arg(check.face, Figure(audience, check.points, 2));
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Text: \"%1\", positions %2 to %3."))
+                     .arg(check.text)
+                     .arg(check.firstPosition)
+                     .arg(check.lastPosition);
+        // The fields by the names the line's JSON gives them, in columns.
+        for (const MicrField &field : check.checked.fields)
+            lines << QStringLiteral("  %1 %2-%3  %4").arg(field.name, -26).arg(field.first).arg(field.last).arg(field.text);
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Position 1 ends %1 in from the check's right edge (the "
+                                                            "standard puts it at %2 in); the baseline is %3 in above "
+                                                            "its bottom edge (%4 in)."))
+                     .arg(Figure(audience, check.rightInches, 3), Figure(audience, FirstPositionRightInches, 3),
+                          Figure(audience, check.baselineInches, 3), Figure(audience, PrintBandBottomInches, 3));
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Move the MICR line in the program that made the file: "
+                                                            "%1."))
+                     .arg(ChequeFileMoves(audience, check.moveRight, check.moveUp));
+    }
+    if (check.findings.empty())
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "No faults."));
+    for (const ChequeFinding &finding : check.findings)
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Fault: %1")).arg(ChequeFault(audience, check, finding));
+    if (check.found)
+        lines << (check.movesFine() ? Say(audience, QT_TRANSLATE_NOOP("Wording", "Both moves are within 1/32 in."))
+                                    : Say(audience, QT_TRANSLATE_NOOP("Wording", "A move is more than 1/32 in: move "
+                                                                                 "the line, print the check to a file "
+                                                                                 "again and check it.")));
+    return lines;
+}
+
+QString Wording::ChequeFileUnread(For audience, const ChequeFileProblem &problem)
+{
+    using Kind = ChequeFileProblem::Kind;
+    const QString file = QDir::toNativeSeparators(problem.path);
+    switch (problem.kind) {
+    case Kind::Missing:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1: no such file")).arg(file);
+    case Kind::CannotOpen:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 cannot be opened: %2")).arg(file, problem.detail);
+    case Kind::Empty:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is empty")).arg(file);
+    case Kind::NeitherPdfNorPostScript:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is neither a PDF nor a PostScript file")).arg(file);
+    case Kind::CutShortPdf:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is cut short: it does not end as a PDF file does"))
+            .arg(file);
+    case Kind::CutShortPostScript:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is cut short: it does not end as a PostScript file "
+                                                          "does"))
+            .arg(file);
+    case Kind::Damaged:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 cannot be read: it is damaged, or not a PDF file"))
+            .arg(file);
+    case Kind::Encrypted:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is encrypted with a password: print the check to a "
+                                                          "file without one"))
+            .arg(file);
+    case Kind::NoPage:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 has no page")).arg(file);
+    case Kind::PageUnreadable:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1: its first page cannot be read")).arg(file);
+    case Kind::NoGhostscript:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is PostScript, and reading PostScript needs "
+                                                          "Ghostscript (gs), which is not installed: install the "
+                                                          "ghostscript package, or print the check to a PDF file"))
+            .arg(file);
+    case Kind::GhostscriptTimedOut:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1: Ghostscript could not read it in %2 s"))
+            .arg(file)
+            .arg(problem.seconds);
+    case Kind::NotPostScript:
+        return problem.detail.isEmpty()
+            ? Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 cannot be read as PostScript")).arg(file)
+            : Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 cannot be read as PostScript (Ghostscript: %2)"))
+                  .arg(file, problem.detail);
+    case Kind::NoTemporaryFolder:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1: no temporary folder for Ghostscript's PDF")).arg(file);
+    }
+    return {};
+}

@@ -6,7 +6,6 @@
 #include <poppler-page-renderer.h>
 #include <poppler-page.h>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -49,9 +48,14 @@ constexpr int GhostscriptMilliseconds = 30000;
 
 void QuietPoppler(const std::string & /*message*/, void * /*closure*/) {}
 
-QString Name(const QString &path)
+// No page, for this reason (said by the wording unit).
+std::optional<ChequeFilePage> Unread(ChequeFileProblem *problem, ChequeFileProblem::Kind kind, const QString &path,
+                                     const QString &detail = QString())
 {
-    return QDir::toNativeSeparators(path);
+    problem->kind = kind;
+    problem->path = path;
+    problem->detail = detail;
+    return std::nullopt;
 }
 
 QRectF Inches(const poppler::rectf &points)
@@ -198,27 +202,20 @@ std::vector<QRectF> Drawings(const poppler::page &page, const std::vector<Cheque
     return boxes;
 }
 
-std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, QString *error)
+std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, ChequeFileProblem *problem)
 {
     poppler::set_debug_error_function(QuietPoppler, nullptr);
     const std::unique_ptr<poppler::document> document(poppler::document::load_from_file(QFile::encodeName(pdf).toStdString()));
-    if (!document) {
-        *error = QStringLiteral("%1 cannot be read: it is damaged, or not a PDF file").arg(Name(path));
-        return std::nullopt;
-    }
-    if (document->is_locked()) {
-        *error = QStringLiteral("%1 is encrypted with a password: print the cheque to a file without one").arg(Name(path));
-        return std::nullopt;
-    }
-    if (document->pages() < 1) {
-        *error = QStringLiteral("%1 has no page").arg(Name(path));
-        return std::nullopt;
-    }
+    using Kind = ChequeFileProblem::Kind;
+    if (!document)
+        return Unread(problem, Kind::Damaged, path);
+    if (document->is_locked())
+        return Unread(problem, Kind::Encrypted, path);
+    if (document->pages() < 1)
+        return Unread(problem, Kind::NoPage, path);
     const std::unique_ptr<poppler::page> page(document->create_page(0));
-    if (!page) {
-        *error = QStringLiteral("%1: its first page cannot be read").arg(Name(path));
-        return std::nullopt;
-    }
+    if (!page)
+        return Unread(problem, Kind::PageUnreadable, path);
     ChequeFilePage read;
     const QRectF media = Inches(page->page_rect(poppler::media_box));
     read.pageInches = media.size();
@@ -255,13 +252,12 @@ std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, Q
 }
 
 // Ghostscript's PDF of a PostScript file, in `folder`.
-std::optional<QString> PostScriptToPdf(const QString &path, const QString &folder, QString *error)
+std::optional<QString> PostScriptToPdf(const QString &path, const QString &folder, ChequeFileProblem *problem)
 {
+    using Kind = ChequeFileProblem::Kind;
     const QString gs = GhostscriptProgram();
     if (gs.isEmpty()) {
-        *error = QStringLiteral("%1 is PostScript, and reading PostScript needs Ghostscript (gs), which is not "
-                                "installed: install the ghostscript package, or print the cheque to a PDF file")
-                     .arg(Name(path));
+        Unread(problem, Kind::NoGhostscript, path);
         return std::nullopt;
     }
     const QString pdf = folder + QStringLiteral("/cheque.pdf");
@@ -273,15 +269,15 @@ std::optional<QString> PostScriptToPdf(const QString &path, const QString &folde
     if (!process.waitForFinished(GhostscriptMilliseconds)) {
         process.kill();
         process.waitForFinished();
-        *error = QStringLiteral("%1: Ghostscript could not read it in %2 s").arg(Name(path)).arg(GhostscriptMilliseconds / 1000);
+        Unread(problem, Kind::GhostscriptTimedOut, path);
+        problem->seconds = GhostscriptMilliseconds / 1000;
         return std::nullopt;
     }
     const QString complaint = QString::fromLocal8Bit(process.readAllStandardError() + process.readAllStandardOutput())
                                   .section(QLatin1Char('\n'), 0, 0)
                                   .trimmed();
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || !QFileInfo(pdf).size()) {
-        *error = QStringLiteral("%1 cannot be read as PostScript%2")
-                     .arg(Name(path), complaint.isEmpty() ? QString() : QStringLiteral(" (Ghostscript: %1)").arg(complaint));
+        Unread(problem, Kind::NotPostScript, path, complaint);
         return std::nullopt;
     }
     return pdf;
@@ -294,43 +290,35 @@ QString GhostscriptProgram()
     return QStandardPaths::findExecutable(QStringLiteral("gs"));
 }
 
-std::optional<ChequeFilePage> ReadChequeFile(const QString &path, QString *error)
+std::optional<ChequeFilePage> ReadChequeFile(const QString &path, ChequeFileProblem *problem)
 {
+    using Kind = ChequeFileProblem::Kind;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        *error = QFileInfo::exists(path) ? QStringLiteral("%1 cannot be opened: %2").arg(Name(path), file.errorString())
-                                         : QStringLiteral("%1: no such file").arg(Name(path));
-        return std::nullopt;
+        return QFileInfo::exists(path) ? Unread(problem, Kind::CannotOpen, path, file.errorString())
+                                       : Unread(problem, Kind::Missing, path);
     }
     const qint64 size = file.size();
-    if (size == 0) {
-        *error = QStringLiteral("%1 is empty").arg(Name(path));
-        return std::nullopt;
-    }
+    if (size == 0)
+        return Unread(problem, Kind::Empty, path);
     const QByteArray head = file.read(HeaderWindow);
     file.seek(std::max<qint64>(0, size - TrailerWindow));
     const QByteArray tail = file.read(TrailerWindow);
     file.close();
     const bool postScript = head.startsWith("%!") || head.startsWith("\x04%!");
-    if (!postScript && !head.contains("%PDF-")) {
-        *error = QStringLiteral("%1 is neither a PDF nor a PostScript file").arg(Name(path));
-        return std::nullopt;
-    }
+    if (!postScript && !head.contains("%PDF-"))
+        return Unread(problem, Kind::NeitherPdfNorPostScript, path);
     // Both end in an end-of-file marker; one cut short has none (a PDF
     // reader would mend the rest and read a page with parts missing).
-    if ((!postScript || head.startsWith("%!PS-Adobe")) && !tail.contains("%%EOF")) {
-        *error = QStringLiteral("%1 is cut short: it does not end as a %2 file does").arg(Name(path), postScript ? QStringLiteral("PostScript") : QStringLiteral("PDF"));
-        return std::nullopt;
-    }
+    if ((!postScript || head.startsWith("%!PS-Adobe")) && !tail.contains("%%EOF"))
+        return Unread(problem, postScript ? Kind::CutShortPostScript : Kind::CutShortPdf, path);
     if (!postScript)
-        return ReadPdf(path, path, error);
+        return ReadPdf(path, path, problem);
     const QTemporaryDir folder;
-    if (!folder.isValid()) {
-        *error = QStringLiteral("%1: no temporary folder for Ghostscript's PDF").arg(Name(path));
-        return std::nullopt;
-    }
-    const std::optional<QString> pdf = PostScriptToPdf(path, folder.path(), error);
+    if (!folder.isValid())
+        return Unread(problem, Kind::NoTemporaryFolder, path);
+    const std::optional<QString> pdf = PostScriptToPdf(path, folder.path(), problem);
     if (!pdf)
         return std::nullopt;
-    return ReadPdf(*pdf, path, error);
+    return ReadPdf(*pdf, path, problem);
 }

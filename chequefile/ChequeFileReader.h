@@ -12,7 +12,7 @@
 // Ghostscript's program, where it is installed; empty otherwise.
 QString GhostscriptProgram();
 
-// The page, or none with *error naming the file and what is wrong with it:
+// The page, or none with *problem saying what is wrong with the file:
 // missing, empty, cut short, encrypted, PostScript without Ghostscript, or
-// neither PDF nor PostScript.
-std::optional<ChequeFilePage> ReadChequeFile(const QString &path, QString *error);
+// neither PDF nor PostScript (Wording::ChequeFileUnread words it).
+std::optional<ChequeFilePage> ReadChequeFile(const QString &path, ChequeFileProblem *problem);

@@ -1,6 +1,7 @@
 #include "ChequeFile.h"
 
 #include "calibration/Readings.h"
+#include "calibration/Wording.h"
 #include "chequefile/ChequeFileReader.h"
 #include "platform/ErrorBox.h"
 #include "platform/FormLayout.h"
@@ -43,10 +44,11 @@ public:
     explicit ChequeDrawing(QWidget *parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("ChequeDrawing"));
-        setAccessibleName(QStringLiteral("The cheque, with the MICR line where it lands"));
-        setToolTip(QStringLiteral("The cheque with its clear band (grey): the standard's cells along the baseline "
-                                  "in green, the file's MICR line where it lands on this printer in blue, "
-                                  "anything out of place in red"));
+        setAccessibleName(QCoreApplication::translate("TChequeFile", "The check, with the MICR line where it lands"));
+        setToolTip(QCoreApplication::translate("TChequeFile", "The check with its clear band (grey): the standard's "
+                                                              "cells along the baseline in green, the file's MICR "
+                                                              "line where it lands on this printer in blue, anything "
+                                                              "out of place in red"));
         setMinimumSize(int(8.5 * MinimumPixelsPerInch) + 2, int(3.5 * MinimumPixelsPerInch) + 2);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
@@ -112,7 +114,7 @@ private:
 
 QString TChequeFile::Caption()
 {
-    return QLocale().territory() == QLocale::UnitedStates ? QStringLiteral("Check &File") : QStringLiteral("Cheque &File");
+    return tr("Check &File");
 }
 
 TChequeFile::TChequeFile(QWidget *owner) : QDialog(owner), drawing_(new ChequeDrawing(this))
@@ -145,19 +147,19 @@ void TChequeFile::Ask(CalibrationLine line, FontWeightChoice weight, const QStri
     profiles_ = profiles;
     const QSignalBlocker blocker(PrinterChoice);
     PrinterChoice->clear();
-    PrinterChoice->addItem(QStringLiteral("No remembered printer: Line %1's face, %2, at 100 %")
+    PrinterChoice->addItem(tr("No remembered printer: Line %1's face, %2, at 100 %")
                                .arg(line)
                                .arg(QString::fromLatin1(MicrFaceName(line, weight))),
                            QString());
     for (const PrinterProfile &profile : profiles) {
-        PrinterChoice->addItem(QStringLiteral("%1: Line %2, %3%4")
-                                   .arg(profile.queue)
-                                   .arg(profile.line)
-                                   .arg(profile.Face(),
-                                        profile.placement ? QStringLiteral(", placement measured %1")
-                                                                .arg(ShortDate(profile.placement->taken))
-                                                          : QString()),
-                               profile.queue);
+        const QString item = profile.placement
+            ? tr("%1: Line %2, %3, placement measured %4")
+                  .arg(profile.queue)
+                  .arg(profile.line)
+                  .arg(profile.Face(), QLocale().toString(profile.placement->taken.toLocalTime().date(),
+                                                          QStringLiteral("d MMM yyyy")))
+            : tr("%1: Line %2, %3").arg(profile.queue).arg(profile.line).arg(profile.Face());
+        PrinterChoice->addItem(item, profile.queue);
         if (profile.queue == queue)
             PrinterChoice->setCurrentIndex(PrinterChoice->count() - 1);
     }
@@ -168,8 +170,8 @@ void TChequeFile::Ask(CalibrationLine line, FontWeightChoice weight, const QStri
 
 void TChequeFile::Browse()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Cheque File"), FileField->text(),
-                                                      QStringLiteral("Cheque files (*.pdf *.ps);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, Caption().remove(QLatin1Char('&')), FileField->text(),
+                                                      tr("Check files (*.pdf *.ps);;All files (*)"));
     if (!path.isEmpty())
         Open(path);
 }
@@ -183,11 +185,14 @@ void TChequeFile::Open(const QString &path)
 void TChequeFile::Read()
 {
     page_.reset();
-    readProblem_.clear();
+    readProblem_.reset();
     const QString path = FileField->text().trimmed();
     if (!path.isEmpty()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        page_ = ReadChequeFile(path, &readProblem_);
+        ChequeFileProblem problem;
+        page_ = ReadChequeFile(path, &problem);
+        if (!page_)
+            readProblem_ = problem;
         QApplication::restoreOverrideCursor();
     }
     Recheck();
@@ -205,7 +210,7 @@ void TChequeFile::Recheck()
         stock = CustomStock(HeightField->text(), paperHeight, &problem);
         if (!stock) {
             heightPalette.setColor(QPalette::Base, FaultyFieldTint);
-            lines << QStringLiteral("Cheque height: %1").arg(problem);
+            lines << tr("Check height: %1").arg(problem);
         }
     }
     HeightField->setPalette(heightPalette);
@@ -222,17 +227,18 @@ void TChequeFile::Recheck()
     if (queue.isEmpty())
         model = ModelForLine(line_, weight_);
     if (!model)
-        lines << QStringLiteral("The printer's face is not installed, so its scale is unknown: install the MICR "
-                                "fonts (see the help page \"When fonts are missing\").");
+        lines << tr("The printer's face is not installed, so its scale is unknown: install the MICR fonts (see the "
+                    "help page \"When fonts are missing\").");
 
-    if (!readProblem_.isEmpty())
-        lines << readProblem_ + QLatin1Char('.');
+    if (readProblem_)
+        lines << tr("%1.", "a cheque file that cannot be read: why")
+                     .arg(Wording::ChequeFileUnread(Wording::For::Reader, *readProblem_));
     else if (!page_)
-        lines << QStringLiteral("Choose the file your cheque-printing program printed one cheque to.");
+        lines << tr("Choose the file your check-printing program printed one check to.");
     else if (model && lines.isEmpty())
         check_ = CheckCheque(*page_, ChequePosition(ChequeChoice->currentIndex()), stock, *model);
     if (check_)
-        lines << DescribeChequeCheck(*check_);
+        lines << Wording::ChequeCheckLines(Wording::For::Reader, *check_);
     ResultText->setPlainText(lines.join(QLatin1Char('\n')));
     drawing_->Show(check_);
 
@@ -265,8 +271,8 @@ bool TChequeFile::SaveSettingsTo(const QString &path, QString *error) const
     const QByteArray text = settings_.text.toUtf8();
     QSaveFile file(path);
     if (!settings_.ok || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path, settings_.ok ? file.errorString()
-                                                                              : settings_.notes.join(QLatin1Char(' ')));
+        *error = tr("Cannot write %1: %2").arg(path, settings_.ok ? file.errorString()
+                                                                  : settings_.notes.join(QLatin1Char(' ')));
         return false;
     }
     return true;
@@ -276,9 +282,9 @@ void TChequeFile::SaveSettings()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save %1 Settings").arg(ProgramChoice->currentText()),
+        this, tr("Save %1 Settings").arg(ProgramChoice->currentText()),
         QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath(settings_.fileName),
-        QStringLiteral("*.%1;;All files (*)").arg(QFileInfo(settings_.fileName).suffix()));
+        tr("*.%1;;All files (*)").arg(QFileInfo(settings_.fileName).suffix()));
     QString error;
     if (!path.isEmpty() && !SaveSettingsTo(path, &error))
         QMessageBox::warning(this, Platform::ApplicationTitle(), error);

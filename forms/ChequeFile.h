@@ -24,8 +24,8 @@ class TChequeFile : public QDialog, private Ui::TChequeFile
 public:
     explicit TChequeFile(QWidget *owner = nullptr);
 
-    // "Cheque &File", or "Check &File" in US English: the button's caption
-    // and, without the mnemonic, the window's title.
+    // "Check &File" ("Cheque &File" in Canadian English): the button's
+    // caption and, without the mnemonic, the window's title.
     static QString Caption();
 
     // Runs the window for the wizard's face, its printer (`queue`, empty
@@ -54,7 +54,7 @@ private:
     FontWeightChoice weight_ = FontWeightChoice::Standard;
     QList<PrinterProfile> profiles_;
     std::optional<ChequeFilePage> page_;
-    QString readProblem_;
+    std::optional<ChequeFileProblem> readProblem_;
     std::optional<ChequeCheck> check_;
     ChequeProgramSettings settings_;
 };

@@ -5,6 +5,7 @@
 #include "PageMeasure.h"
 
 #include "calibration/ChequeCheck.h"
+#include "calibration/Wording.h"
 #include "chequefile/ChequeFileReader.h"
 
 #include <QElapsedTimer>
@@ -27,6 +28,32 @@ constexpr double BaselineFromBottom = 3.0 / 16;
 constexpr double Pitch = 0.125;
 constexpr double ClearBand = 5.0 / 8;
 constexpr double Tolerance = 0.002;
+
+// The findings' codes, in order, for comparing and for a failure's message.
+QStringList Codes(const ChequeCheck &check)
+{
+    QStringList codes;
+    for (const ChequeFinding &finding : check.findings)
+        codes << ChequeFindingCode(finding.kind);
+    return codes;
+}
+
+QString Said(const ChequeCheck &check)
+{
+    QStringList faults;
+    for (const ChequeFinding &finding : check.findings)
+        faults << Wording::ChequeFault(Wording::For::Script, check, finding);
+    return faults.join(QLatin1Char('\n'));
+}
+
+const ChequeFinding *FindingOf(const ChequeCheck &check, ChequeFindingKind kind)
+{
+    for (const ChequeFinding &finding : check.findings) {
+        if (finding.kind == kind)
+            return &finding;
+    }
+    return nullptr;
+}
 
 // Transit field at 43-33, on-us ending at 14: 30 characters.
 const QString UsLine = QStringLiteral("A021000021A         123456789C");
@@ -152,10 +179,10 @@ class ChequeFileTest : public QObject
 
     ChequeCheck Check(const QString &path, int cheque, const PrinterModel &model)
     {
-        QString error;
-        const std::optional<ChequeFilePage> page = ReadChequeFile(path, &error);
+        ChequeFileProblem problem;
+        const std::optional<ChequeFilePage> page = ReadChequeFile(path, &problem);
         if (!page)
-            qWarning("%s", qPrintable(error));
+            qWarning("%s", qPrintable(Wording::ChequeFileUnread(Wording::For::Script, problem)));
         return page ? CheckCheque(*page, ChequePosition(cheque), std::nullopt, model) : ChequeCheck{};
     }
 
@@ -227,7 +254,7 @@ private slots:
         // Shifted by less than half a position, every character keeps its own.
         QCOMPARE(check.lastPosition, UsLineLast);
         QCOMPARE(check.firstPosition, 43);
-        QVERIFY2(check.faults.isEmpty(), qPrintable(check.faults.join(QLatin1Char('\n'))));
+        QVERIFY2(check.findings.empty(), qPrintable(Said(check)));
         QCOMPARE(check.fine(), std::abs(dx) <= 1.0 / 32 && std::abs(dy) <= 1.0 / 32);
     }
 
@@ -241,19 +268,17 @@ private slots:
         QTest::addColumn<double>("points");
         QTest::addColumn<QString>("anchor"); // standard, centred, transit
         QTest::addColumn<int>("lastPosition"); // where its last character lands
-        QTest::addColumn<QStringList>("faults"); // words each fault says
+        QTest::addColumn<QStringList>("codes"); // of the findings, among others
 
-        QTest::newRow("zoomed 90 %") << 0.90 << 3 << 10.0 << "standard" << 0 << QStringList{"9.00 pt"};
-        QTest::newRow("zoomed 95 %") << 0.95 << 3 << 10.0 << "standard" << 0 << QStringList{"9.50 pt"};
+        QTest::newRow("zoomed 90 %") << 0.90 << 3 << 10.0 << "standard" << 0 << QStringList{"wrong-size"};
+        QTest::newRow("zoomed 95 %") << 0.95 << 3 << 10.0 << "standard" << 0 << QStringList{"wrong-size"};
         QTest::newRow("zoomed 99.5 %: 9.95 pt, at the limit") << 0.995 << 3 << 10.0 << "standard" << 0 << QStringList{};
-        QTest::newRow("zoomed 99.4 %: 9.94 pt") << 0.994 << 3 << 10.0 << "standard" << 0 << QStringList{"9.94 pt"};
-        QTest::newRow("zoomed 105 %") << 1.05 << 3 << 10.0 << "standard" << 0 << QStringList{"10.50 pt"};
-        QTest::newRow("12 pt as FreeCheck's sample") << 1.0 << 3 << 12.0 << "standard" << 0 << QStringList{"12.00 pt"};
+        QTest::newRow("zoomed 99.4 %: 9.94 pt") << 0.994 << 3 << 10.0 << "standard" << 0 << QStringList{"wrong-size"};
+        QTest::newRow("zoomed 105 %") << 1.05 << 3 << 10.0 << "standard" << 0 << QStringList{"wrong-size"};
+        QTest::newRow("12 pt as FreeCheck's sample") << 1.0 << 3 << 12.0 << "standard" << 0 << QStringList{"wrong-size"};
         QTest::newRow("10.05 pt, at the limit") << 1.0 << 3 << 10.05 << "standard" << 0 << QStringList{};
-        QTest::newRow("another line's face")
-            << 1.0 << 5 << 10.0 << "standard" << 0 << QStringList{"FerroWSample", "Ferro Sample (Line 3)"};
-        QTest::newRow("centred on the cheque")
-            << 1.0 << 3 << 10.0 << "centred" << 0 << QStringList{"position", "too far left"};
+        QTest::newRow("another line's face") << 1.0 << 5 << 10.0 << "standard" << 0 << QStringList{"other-face"};
+        QTest::newRow("centred on the cheque") << 1.0 << 3 << 10.0 << "centred" << 0 << QStringList{"line-offset"};
         QTest::newRow("started at the transit symbol") << 1.0 << 3 << 10.0 << "transit" << 0 << QStringList{};
     }
 
@@ -263,7 +288,7 @@ private slots:
         QFETCH(int, fileLine);
         QFETCH(double, points);
         QFETCH(QString, anchor);
-        QFETCH(QStringList, faults);
+        QFETCH(QStringList, codes);
         const QPageSize paper(QPageSize::Letter);
         const Printer printer = LinePrinter(3);
         ChequeText text = PlacedLine(paper, 0, 3, printer, UsLineLast, 0, 0);
@@ -292,11 +317,24 @@ private slots:
         const int landed = int(std::lround((8.5 - lastRightPaper - PositionOneFromRight) / Pitch)) + 1;
         QCOMPARE(check.lastPosition, landed);
         Compare(check, Expect(paper, 0, printer, text, zoom, UsLineLast));
-        for (const QString &words : faults)
-            QVERIFY2(check.faults.join(QLatin1Char(' ')).contains(words),
-                     qPrintable(words + QStringLiteral(" not in: ") + check.faults.join(QLatin1Char('\n'))));
-        if (faults.isEmpty())
-            QVERIFY2(check.faults.isEmpty(), qPrintable(check.faults.join(QLatin1Char('\n'))));
+        for (const QString &code : codes)
+            QVERIFY2(Codes(check).contains(code), qPrintable(code + QStringLiteral(" not in: ") + Said(check)));
+        if (codes.isEmpty())
+            QVERIFY2(check.findings.empty(), qPrintable(Said(check)));
+        // Each finding names the values it is about.
+        if (const ChequeFinding *size = FindingOf(check, ChequeFindingKind::WrongSize))
+            QVERIFY(std::abs(size->points - points * zoom) < 0.001);
+        if (const ChequeFinding *face = FindingOf(check, ChequeFindingKind::OtherFace)) {
+            QCOMPARE(face->face, QString(QLatin1String(Faces[fileLine - 1])).remove(u' '));
+            QCOMPARE(face->otherFace, QLatin1String(Faces[2]));
+        }
+        if (const ChequeFinding *offset = FindingOf(check, ChequeFindingKind::LineOffset)) {
+            QCOMPARE(offset->position, landed);
+            QCOMPARE(offset->belongs, UsLineLast);
+            // Centred is too far left: its last character in a higher position.
+            if (anchor == QLatin1String("centred"))
+                QVERIFY(offset->position > offset->belongs);
+        }
     }
 
     // Every other mark in the bottom 5/8 in is a fault; just above, none.
@@ -340,11 +378,13 @@ private slots:
         const ChequeCheck check = Check(path, 1, Model(printer, 3));
         QVERIFY(check.found);
         QCOMPARE(check.clearBand.size(), std::size_t(fault ? 1 : 0));
-        QCOMPARE(check.faults.size(), fault ? 1 : 0);
+        QCOMPARE(check.findings.size(), std::size_t(fault ? 1 : 0));
         if (!fault)
             return;
         QCOMPARE(check.clearBand.front().text, kind == QLatin1String("text") ? QStringLiteral("Memo") : QString());
-        QVERIFY(check.faults.front().contains(QLatin1String("clear band")));
+        QCOMPARE(check.findings.front().kind, kind == QLatin1String("text") ? ChequeFindingKind::TextInClearBand
+                                                                            : ChequeFindingKind::DrawingInClearBand);
+        QCOMPARE(check.findings.front().index, 0);
         // Where it is, to the resolution the page is searched at.
         QVERIFY(std::abs(check.clearBand.front().paper.left() - 0.6) < (kind == QLatin1String("text") ? 0.01 : 0.11));
         QVERIFY(std::abs(chequeBottom - check.clearBand.front().paper.bottom() - bottom) < 0.02);
@@ -399,20 +439,20 @@ private slots:
         QTest::addColumn<double>("right");     // position 1's end from the right edge; NaN: not known
         QTest::addColumn<double>("baseline");  // above the cheque's bottom edge; NaN: not known
         QTest::addColumn<int>("drawings");     // in the clear band
-        QTest::addColumn<QString>("fault");    // words of the first fault; empty: none
+        QTest::addColumn<QString>("fault");    // the first finding's code; empty: none
         const double unknown = std::nan("");
         // FreeCheck: the transit symbol's left edge 5.6875 in from the right
         // edge, 25 characters at 12 pt (0.15 in each), so the last ends
         // 1.9375 in from it, in position 14, and position 1 would end 13
         // characters on; baseline 0.25 in up; the cheque's outline drawn.
         QTest::newRow("FreeCheck PostScript, 12 pt")
-            << "freecheck.ps" << 3 << UsLine << 12.0 << 14 << 1.9375 - 13 * 0.15 << 0.25 << 1 << "12.00 pt";
+            << "freecheck.ps" << 3 << UsLine << 12.0 << 14 << 1.9375 - 13 * 0.15 << 0.25 << 1 << "wrong-size";
         // WeasyPrint keeps CSS inches: the page's own places.
         QTest::newRow("WeasyPrint, default zoom")
             << "weasyprint.pdf" << 3 << UsLine << 10.0 << 14 << PositionOneFromRight << BaselineFromBottom << 0 << "";
         // wkhtmltopdf shrinks the page.
         QTest::newRow("wkhtmltopdf, default zoom")
-            << "wkhtmltopdf.pdf" << 3 << UsLine << 7.49 << 0 << unknown << unknown << 0 << "7.49 pt";
+            << "wkhtmltopdf.pdf" << 3 << UsLine << 7.49 << 0 << unknown << unknown << 0 << "wrong-size";
         // GnuCash 4.13, from the check format written for Line 1's face,
         // the top cheque, cheque number 1001: the standard's own places.
         QTest::newRow("GnuCash, Line 1")
@@ -457,10 +497,10 @@ private slots:
             QCOMPARE(check.text, text);
         QCOMPARE(int(check.clearBand.size()), drawings);
         if (fault.isEmpty()) {
-            QVERIFY2(check.fine(), qPrintable(check.faults.join(QLatin1Char('\n'))));
+            QVERIFY2(check.fine(), qPrintable(Said(check)));
         } else {
             QVERIFY(!check.fine());
-            QVERIFY2(check.faults.value(0).contains(fault), qPrintable(check.faults.join(QLatin1Char('\n'))));
+            QVERIFY2(Codes(check).value(0) == fault, qPrintable(Said(check)));
         }
     }
 
@@ -469,22 +509,26 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("says"); // on stdout, or on stderr for status 2
+        // Status 2: a name on stderr; otherwise the JSON's first finding's
+        // code ("" for none) and the face calibrated for the printer.
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<QString>("calibrated");
         const QString data = QStringLiteral(MICR_SOURCE_DIR "/tests/data/");
-        QTest::newRow("in place") << QStringList{"cheque", data + "weasyprint.pdf"} << 0 << "No faults.";
-        QTest::newRow("old form") << QStringList{"--check-cheque", data + "weasyprint.pdf"} << 0 << "No faults.";
+        QTest::newRow("in place") << QStringList{"cheque", data + "weasyprint.pdf"} << 0 << "" << "Ferro Sample";
+        QTest::newRow("old form") << QStringList{"--check-cheque", data + "weasyprint.pdf"} << 0 << "" << "Ferro Sample";
         QTest::newRow("another line's printer")
-            << QStringList{"cheque", data + "weasyprint.pdf", "--line", "5"} << 1 << "calibrated for FerroW Sample (Line 5)";
+            << QStringList{"cheque", data + "weasyprint.pdf", "--line", "5"} << 1 << "other-face" << "FerroW Sample";
         QTest::newRow("bold printer")
-            << QStringList{"cheque", data + "weasyprint.pdf", "--line", "3", "--bold"} << 1 << "Ferrodark Sample";
-        QTest::newRow("12 pt PostScript") << QStringList{"cheque", data + "freecheck.ps"} << 1 << "12.00 pt";
+            << QStringList{"cheque", data + "weasyprint.pdf", "--line", "3", "--bold"} << 1 << "other-face"
+            << "Ferrodark Sample";
+        QTest::newRow("12 pt PostScript") << QStringList{"cheque", data + "freecheck.ps"} << 1 << "wrong-size" << "Ferro Sample";
         QTest::newRow("no line on the middle cheque")
-            << QStringList{"cheque", data + "weasyprint.pdf", "--cheque", "middle"} << 1 << "No MICR line found";
-        QTest::newRow("missing file") << QStringList{"cheque", data + "nothing.pdf"} << 2 << "nothing.pdf: no such file";
-        QTest::newRow("not a cheque file") << QStringList{"cheque", data + "cheque.html"} << 2 << "neither a PDF nor a PostScript";
-        QTest::newRow("unknown printer") << QStringList{"cheque", data + "weasyprint.pdf", "--printer", "Nowhere"} << 2 << "Nowhere";
-        QTest::newRow("printer and line") << QStringList{"cheque", data + "weasyprint.pdf", "--printer", "Office", "--line", "2"} << 2 << "--printer";
-        QTest::newRow("bad cheque") << QStringList{"cheque", data + "weasyprint.pdf", "--cheque", "fourth"} << 2 << "--cheque";
+            << QStringList{"cheque", data + "weasyprint.pdf", "--cheque", "middle"} << 1 << "no-line" << "Ferro Sample";
+        QTest::newRow("missing file") << QStringList{"cheque", data + "nothing.pdf"} << 2 << "nothing.pdf" << "";
+        QTest::newRow("not a cheque file") << QStringList{"cheque", data + "cheque.html"} << 2 << "cheque.html" << "";
+        QTest::newRow("unknown printer") << QStringList{"cheque", data + "weasyprint.pdf", "--printer", "Nowhere"} << 2 << "Nowhere" << "";
+        QTest::newRow("printer and line") << QStringList{"cheque", data + "weasyprint.pdf", "--printer", "Office", "--line", "2"} << 2 << "--printer" << "";
+        QTest::newRow("bad cheque") << QStringList{"cheque", data + "weasyprint.pdf", "--cheque", "fourth"} << 2 << "--cheque" << "";
     }
 
     void exporter()
@@ -492,15 +536,26 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, says);
+        QFETCH(QString, calibrated);
         const Run run = Exporter(arguments);
         QCOMPARE(run.status, status);
         if (status == 2) {
             QVERIFY2(run.errors.contains(says), qPrintable(run.errors));
             QCOMPARE(run.output, QString());
-        } else {
-            QVERIFY2(run.output.contains(says), qPrintable(run.output));
-            QCOMPARE(run.errors, QString());
+            return;
         }
+        QVERIFY(!run.output.isEmpty());
+        QCOMPARE(run.errors, QString());
+        // The same answer as JSON, with the same status.
+        const Run json = Exporter(arguments + QStringList{"--json"});
+        QCOMPARE(json.status, status);
+        const QJsonObject answer = QJsonDocument::fromJson(json.output.toUtf8()).object();
+        const QJsonArray findings = answer.value("findings").toArray();
+        QCOMPARE(findings.first().toObject().value("code").toString(), says);
+        QCOMPARE(findings.size(), answer.value("faults").toArray().size());
+        QCOMPARE(answer.value("calibrated_face").toString(), calibrated);
+        if (says == QLatin1String("other-face"))
+            QCOMPARE(findings.first().toObject().value("calibrated_face").toString(), calibrated);
     }
 
     void exporterJson()
@@ -516,6 +571,13 @@ private slots:
         QCOMPARE(answer.value("last_position").toInt(), 14);
         QCOMPARE(answer.value("fields").toArray().first().toObject().value("name").toString(), QString("transit"));
         QVERIFY(answer.value("faults").toArray().size() >= 2);
+        // A code beside each fault, with its values.
+        const QJsonArray findings = answer.value("findings").toArray();
+        QCOMPARE(findings.size(), answer.value("faults").toArray().size());
+        QCOMPARE(findings.first().toObject().value("code").toString(), QString("wrong-size"));
+        QCOMPARE(findings.first().toObject().value("size_pt").toDouble(), 12.0);
+        QCOMPARE(findings.last().toObject().value("code").toString(), QString("drawing-in-clear-band"));
+        QCOMPARE(findings.last().toObject().value("clear_band").toInt(), 0);
         // FreeCheck's outline of the cheque, its bottom edge in the band.
         QCOMPARE(answer.value("clear_band").toArray().size(), 1);
         QCOMPARE(answer.value("clear_band").toArray().first().toObject().value("kind").toString(), QString("drawing"));
@@ -573,9 +635,16 @@ private slots:
         environment.insert("PATH", bin.path());
         const Run run = Exporter({"cheque", MICR_SOURCE_DIR "/tests/data/freecheck.ps"}, environment);
         QCOMPARE(run.status, 2);
-        QVERIFY2(run.errors.contains("Ghostscript (gs), which is not installed"), qPrintable(run.errors));
         QVERIFY(run.errors.contains("freecheck.ps"));
         QCOMPARE(run.output, QString());
+        // Said as that: Ghostscript is missing.
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        ChequeFileProblem problem;
+        const bool read = ReadChequeFile(MICR_SOURCE_DIR "/tests/data/freecheck.ps", &problem).has_value();
+        qputenv("PATH", path);
+        QVERIFY(!read);
+        QCOMPARE(problem.kind, ChequeFileProblem::Kind::NoGhostscript);
     }
 
     // A poster-sized page and text far off the page: read at a lower
@@ -592,9 +661,9 @@ private slots:
         QVERIFY(WriteChequePdf(path, content));
         QElapsedTimer timer;
         timer.start();
-        QString error;
-        const std::optional<ChequeFilePage> page = ReadChequeFile(path, &error);
-        QVERIFY2(page, qPrintable(error));
+        ChequeFileProblem problem;
+        const std::optional<ChequeFilePage> page = ReadChequeFile(path, &problem);
+        QVERIFY2(page, qPrintable(Wording::ChequeFileUnread(Wording::For::Script, problem)));
         QVERIFY(timer.elapsed() < 20000);
         const ChequeCheck check = CheckCheque(*page, ChequePosition::Top, LetterStock(), Model(LinePrinter(3), 3));
         QVERIFY(check.found);
@@ -610,9 +679,12 @@ private slots:
         const ChequeCheck check = Check(path, 0, Model(LinePrinter(3), 3));
         QVERIFY(!check.found);
         QVERIFY(!check.fine());
-        QCOMPARE(check.faults.size(), 1);
-        QVERIFY(check.faults.front().startsWith(QLatin1String("No MICR line found on the top cheque")));
-        QVERIFY(check.faults.front().contains(QLatin1String("LiberationSans")));
+        QCOMPARE(Codes(check), QStringList{"no-line"});
+        QCOMPARE(check.layout.cheque, ChequePosition::Top);
+        // The fonts the page does use, named.
+        QCOMPARE(check.pageFonts.size(), 1);
+        QVERIFY(check.pageFonts.front().contains(QLatin1String("LiberationSans")));
+        QVERIFY(Said(check).contains(check.pageFonts.front()));
     }
 
     void fontNames_data()
@@ -647,22 +719,23 @@ private slots:
     void unreadableFiles_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("says");
-        QTest::newRow("missing") << "missing" << "no such file";
-        QTest::newRow("empty") << "empty" << "is empty";
-        QTest::newRow("cut short") << "cut" << "cut short";
-        QTest::newRow("PostScript cut short") << "cut-ps" << "cut short";
-        QTest::newRow("encrypted") << "encrypted" << "encrypted";
-        QTest::newRow("a picture") << "png" << "neither a PDF nor a PostScript file";
-        QTest::newRow("a folder") << "folder" << "cannot be opened";
-        QTest::newRow("PDF header, nonsense body") << "nonsense" << "cannot be read";
-        QTest::newRow("PostScript that fails") << "bad-ps" << "cannot be read as PostScript";
+        QTest::addColumn<ChequeFileProblem::Kind>("problem");
+        using Kind = ChequeFileProblem::Kind;
+        QTest::newRow("missing") << "missing" << Kind::Missing;
+        QTest::newRow("empty") << "empty" << Kind::Empty;
+        QTest::newRow("cut short") << "cut" << Kind::CutShortPdf;
+        QTest::newRow("PostScript cut short") << "cut-ps" << Kind::CutShortPostScript;
+        QTest::newRow("encrypted") << "encrypted" << Kind::Encrypted;
+        QTest::newRow("a picture") << "png" << Kind::NeitherPdfNorPostScript;
+        QTest::newRow("a folder") << "folder" << Kind::CannotOpen;
+        QTest::newRow("PDF header, nonsense body") << "nonsense" << Kind::Damaged;
+        QTest::newRow("PostScript that fails") << "bad-ps" << Kind::NotPostScript;
     }
 
     void unreadableFiles()
     {
         QFETCH(QString, kind);
-        QFETCH(QString, says);
+        QFETCH(ChequeFileProblem::Kind, problem);
         ChequeFileContent content;
         content.texts.push_back(PlacedLine(content.paper, 0, 3, LinePrinter(3), UsLineLast, 0, 0));
         const QString good = Path();
@@ -695,10 +768,12 @@ private slots:
                 file.write("%!\n/nosuchoperator-anywhere cvx exec showpage\n");
             file.close();
         }
-        QString error;
-        QVERIFY(!ReadChequeFile(path, &error));
-        QVERIFY2(error.contains(says), qPrintable(error));
-        QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+        ChequeFileProblem read;
+        QVERIFY(!ReadChequeFile(path, &read));
+        const QString said = Wording::ChequeFileUnread(Wording::For::Script, read);
+        QVERIFY2(read.kind == problem, qPrintable(said));
+        QCOMPARE(read.path, path);
+        QVERIFY2(said.contains(QDir::toNativeSeparators(path)), qPrintable(said));
     }
 };
 

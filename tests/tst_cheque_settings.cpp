@@ -252,10 +252,11 @@ private slots:
             const double baseline = bottom - (0.25 + v);
             QVERIFY2(std::abs(printer.Y(baseline) - (bottom - BaselineUp)) <= Tolerance,
                      qPrintable(QString::number(printer.Y(baseline))));
-            // Another width: the note's coefficient, for a cheque 6 in wide.
-            const QString note = settings.notes.filter(QStringLiteral("(R - 8.5) x ")).value(0);
-            QVERIFY(!note.isEmpty());
-            const double perInch = note.section(QStringLiteral("(R - 8.5) x "), 1).section(u' ', 0, 0).toDouble();
+            // Another width: the coefficient the file's comments give (the
+            // same in every locale), for a cheque 6 in wide.
+            const QString comments = QString(settings.text).replace(QStringLiteral("\n# "), QStringLiteral(" "));
+            QVERIFY(comments.contains(QStringLiteral("(R - 8.5) x ")));
+            const double perInch = comments.section(QStringLiteral("(R - 8.5) x "), 1).section(u' ', 0, 0).toDouble();
             const double narrowEnd = 6 - 5.6875 + h + (6 - 8.5) * perInch + 43 * advance;
             QVERIFY(std::abs(printer.X(narrowEnd) - (6 - PositionOneFromRight)) <= Tolerance);
         }
@@ -361,7 +362,8 @@ private slots:
         const ChequeProgramSettings noLine = SettingsFor(ChequeProgram::GnuCash, inputs);
         QVERIFY(!noLine.ok);
         QVERIFY(noLine.text.isEmpty());
-        QVERIFY(noLine.notes.join(' ').contains(QLatin1String("compose your MICR line")));
+        QCOMPARE(noLine.problem, SettingsProblem::NoMicrLine);
+        QVERIFY(!noLine.notes.isEmpty());
         // A remembered printer brings the MICR line last composed for it.
         PrinterProfile profile;
         profile.queue = QStringLiteral("laser");
@@ -379,7 +381,8 @@ private slots:
             const ChequeProgramSettings settings = SettingsFor(program, inputs);
             QVERIFY(!settings.ok);
             QVERIFY(settings.text.isEmpty());
-            QVERIFY(settings.notes.join(' ').contains(QLatin1String("No Such MICR Face is not installed")));
+            QCOMPARE(settings.problem, SettingsProblem::FaceNotInstalled);
+            QVERIFY(settings.notes.join(' ').contains(inputs.face));
         }
         QCOMPARE(ChequeProgramFromKey(QStringLiteral("GnuCash")), std::optional(ChequeProgram::GnuCash));
         QCOMPARE(ChequeProgramFromKey(QStringLiteral("quicken")), std::nullopt);

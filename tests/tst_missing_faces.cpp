@@ -59,7 +59,8 @@ private slots:
         });
         window.Ask(3, FontWeightChoice::Standard, QString(), {});
         QVERIFY(*seen);
-        QVERIFY2(shown.contains("Ferro Sample is not installed"), qPrintable(shown));
+        QCOMPARE(window.Settings().problem, SettingsProblem::FaceNotInstalled);
+        QVERIFY2(shown.contains("Ferro Sample"), qPrintable(shown));
         QVERIFY(!save);
         QVERIFY(!copy);
     }

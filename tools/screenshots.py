@@ -146,8 +146,8 @@ def main():
             time.sleep(0.3)
 
             # A cheque file FreeCheck-style PostScript at its sample's 12 pt.
-            desktop.click(wizard, *control(402, 250))  # Cheque File...
-            cheque = desktop.find_window("Cheque File")
+            desktop.click(wizard, *control(402, 250))  # Check File...
+            cheque = desktop.find_window("Check File")
             desktop.xdotool("mousemove", "--window", cheque, 20, 20)
             time.sleep(0.3)
             desktop.xdotool("type", "--delay", "5", os.path.join(ROOT, "tests", "data", "freecheck.ps"))

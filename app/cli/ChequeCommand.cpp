@@ -6,7 +6,10 @@
 
 #include "calibration/ChequeCheck.h"
 #include "calibration/PrinterProfiles.h"
+#include "calibration/Wording.h"
 #include "chequefile/ChequeFileReader.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -14,18 +17,20 @@ namespace {
 
 class ChequeCommand : public Command
 {
+    Q_DECLARE_TR_FUNCTIONS(ChequeCommand)
+
 public:
     ChequeCommand()
-        : Command(QStringLiteral("cheque"), QStringLiteral("Checks a cheque printed to a file by another program."),
-                  QStringLiteral("Reads the MICR line out of one cheque that a cheque-printing program printed to\n"
-                                 "a file (PDF, or PostScript through Ghostscript) and checks it against a printer:\n"
-                                 "its face and size, each character's position and the fields, where position 1\n"
-                                 "and the baseline land on the paper, how far to move the line in that program,\n"
-                                 "and every other mark in the clear band. Exits with 0 with no fault and both\n"
-                                 "moves within 1/32 in, 1 otherwise (also when no MICR line is found), and 2\n"
-                                 "for a file that cannot be read."))
+        : Command(QStringLiteral("cheque"), tr("Checks a check printed to a file by another program."),
+                  tr("Reads the MICR line out of one check that a check-printing program printed to\n"
+                     "a file (PDF, or PostScript through Ghostscript) and checks it against a printer:\n"
+                     "its face and size, each character's position and the fields, where position 1\n"
+                     "and the baseline land on the paper, how far to move the line in that program,\n"
+                     "and every other mark in the clear band. Exits with 0 with no fault and both\n"
+                     "moves within 1/32 in, 1 otherwise (also when no MICR line is found), and 2\n"
+                     "for a file that cannot be read."))
     {
-        TakeArgument(QStringLiteral("FILE"), QStringLiteral("The cheque file, PDF or PostScript."));
+        TakeArgument(QStringLiteral("FILE"), tr("The check file, PDF or PostScript."));
         // --cheque and --cheque-height as the placement page takes them; --line names a printer here.
         AddOptions(PlacementOptions().mid(0, 2));
         AddOptions({line_, printer_, bold_, json_});
@@ -40,23 +45,25 @@ protected:
                                         {QStringLiteral("top"), QStringLiteral("middle"), QStringLiteral("bottom")}))
             : ChequePosition::Top;
         const PrinterModel model = ReadModel();
-        QString error;
-        const std::optional<ChequeFilePage> page = ReadChequeFile(Given(), &error);
+        ChequeFileProblem problem;
+        const std::optional<ChequeFilePage> page = ReadChequeFile(Given(), &problem);
         if (!page) {
-            std::fprintf(stderr, "%s: %s\n", ProgramName, qPrintable(error));
+            std::fprintf(stderr, "%s: %s\n", ProgramName,
+                         qPrintable(Wording::ChequeFileUnread(Wording::For::Reader, problem)));
             return Refused;
         }
         std::optional<ChequeStock> stock;
         if (Parser().isSet(QStringLiteral("cheque-height"))) {
+            QString error;
             stock = CustomStock(Parser().value(QStringLiteral("cheque-height")), page->pageInches.height(), &error);
             if (!stock)
-                throw Refusal(QStringLiteral("--cheque-height: %1").arg(error.left(1).toLower() + error.mid(1)));
+                throw Refusal(tr("--cheque-height: %1").arg(error.left(1).toLower() + error.mid(1)));
         }
         const ChequeCheck check = CheckCheque(*page, cheque, stock, model);
         if (IsSet(json_))
             PrintJson(QJsonDocument(ChequeCheckJson(check)));
         else
-            PrintLines(DescribeChequeCheck(check));
+            PrintLines(Wording::ChequeCheckLines(Wording::For::Reader, check));
         return check.fine() ? Done : Failed;
     }
 
@@ -66,18 +73,17 @@ private:
     {
         if (IsSet(printer_)) {
             if (IsSet(line_) || IsSet(bold_))
-                throw Refusal(QStringLiteral("--printer takes the face from the printer's profile: give --printer, "
-                                             "or --line and --bold"));
+                throw Refusal(tr("--printer takes the face from the printer's profile: give --printer, or --line "
+                                 "and --bold"));
             QString problem;
             const std::optional<PrinterProfile> profile = PrinterProfiles().Find(Value(printer_), &problem);
             if (!problem.isEmpty())
                 std::fprintf(stderr, "%s: %s\n", ProgramName, qPrintable(problem));
             if (!profile)
-                throw Refusal(QStringLiteral("no printer \"%1\" is remembered: see the profiles command")
-                                  .arg(Value(printer_)));
+                throw Refusal(tr("no printer \"%1\" is remembered: see the profiles command").arg(Value(printer_)));
             if (const std::optional<PrinterModel> model = ModelForProfile(*profile))
                 return *model;
-            throw Refusal(QStringLiteral("printer \"%1\"'s face, %2, is not installed: see the fonts command")
+            throw Refusal(tr("printer \"%1\"'s face, %2, is not installed: see the fonts command")
                               .arg(profile->queue, profile->Face()));
         }
         const CalibrationLine line = IsSet(line_)
@@ -89,24 +95,23 @@ private:
         const FontWeightChoice weight = IsSet(bold_) ? FontWeightChoice::Bold : FontWeightChoice::Standard;
         if (const std::optional<PrinterModel> model = ModelForLine(line, weight))
             return *model;
-        throw Refusal(QStringLiteral("Line %1's face, %2, is not installed, so its printer's scale is unknown: see "
-                                     "the fonts command")
+        throw Refusal(tr("Line %1's face, %2, is not installed, so its printer's scale is unknown: see the fonts "
+                         "command")
                           .arg(line)
                           .arg(QLatin1String(MicrFaceName(line, weight))));
     }
 
     QCommandLineOption line_{QStringLiteral("line"),
-                             QStringLiteral("Without --printer: the printer on which calibration line N's face (1 to "
-                                            "5, default 3) prints the MICR line 7.000 in long, with no shift."),
+                             tr("Without --printer: the printer on which calibration line N's face (1 to 5, default "
+                                "3) prints the MICR line 7.000 in long, with no shift."),
                              QStringLiteral("N")};
     QCommandLineOption printer_{QStringLiteral("printer"),
-                                QStringLiteral("The printer the cheque will print on, by its CUPS queue: the face "
-                                               "calibrated there and the placement measured there (see the "
-                                               "profiles command). Without it, --line N."),
+                                tr("The printer the check will print on, by its CUPS queue: the face calibrated there "
+                                   "and the placement measured there (see the profiles command). Without it, --line "
+                                   "N."),
                                 QStringLiteral("QUEUE")};
-    QCommandLineOption bold_ = BoldOption(QStringLiteral("Without --printer: the printer is calibrated for --line's "
-                                                         "bold face."));
-    QCommandLineOption json_ = JsonOption(QStringLiteral("one JSON object"));
+    QCommandLineOption bold_ = BoldOption(tr("Without --printer: the printer is calibrated for --line's bold face."));
+    QCommandLineOption json_ = JsonOption(tr("one JSON object"));
 };
 
 } // namespace

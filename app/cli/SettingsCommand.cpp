@@ -6,6 +6,7 @@
 #include "calibration/ChequeSettings.h"
 #include "calibration/PrinterProfiles.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -19,19 +20,20 @@ void Say(const QString &message)
 
 class SettingsCommand : public Command
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsCommand)
+
 public:
     SettingsCommand()
-        : Command(QStringLiteral("settings"),
-                  QStringLiteral("Writes your cheque program's settings for the MICR line."),
-                  QStringLiteral("Writes what your cheque program needs, in its own keys and units, for the MICR\n"
-                                 "line to land 5/16 in from the cheque's right edge and 3/16 in above its bottom\n"
-                                 "edge on this printer: FreeCheck's [Global] keys, a GnuCash check format\n"
-                                 "(.chk) or Odoo's check margins. The face and correction are those the wizard\n"
-                                 "remembers for --printer, or the face of --line with no correction. Written to\n"
-                                 "stdout, or whole to -o FILE, with where it goes in its comments. Exits with 0\n"
-                                 "when written, 1 when it could not be (said on stderr)."))
+        : Command(QStringLiteral("settings"), tr("Writes your check program's settings for the MICR line."),
+                  tr("Writes what your check program needs, in its own keys and units, for the MICR\n"
+                     "line to land 5/16 in from the check's right edge and 3/16 in above its bottom\n"
+                     "edge on this printer: FreeCheck's [Global] keys, a GnuCash check format\n"
+                     "(.chk) or Odoo's check margins. The face and correction are those the wizard\n"
+                     "remembers for --printer, or the face of --line with no correction. Written to\n"
+                     "stdout, or whole to -o FILE, with where it goes in its comments. Exits with 0\n"
+                     "when written, 1 when it could not be (said on stderr)."))
     {
-        TakeArgument(QStringLiteral("PROGRAM"), QStringLiteral("freecheck, gnucash or odoo."));
+        TakeArgument(QStringLiteral("PROGRAM"), tr("freecheck, gnucash or odoo."));
         AddOptions(PlacementOptions());
         AddOptions({PaperOption(), bold_, printer_, micrLine_, output_});
     }
@@ -41,9 +43,9 @@ protected:
     {
         const std::optional<ChequeProgram> program = ChequeProgramFromKey(Given());
         if (!program)
-            throw Refusal(QStringLiteral("%1 is for freecheck, gnucash or odoo, not \"%2\"").arg(Name(), Given()));
+            throw Refusal(tr("%1 is for freecheck, gnucash or odoo, not \"%2\"").arg(Name(), Given()));
         if (IsSet(printer_) && (Parser().isSet(QStringLiteral("line")) || IsSet(bold_)))
-            throw Refusal(QStringLiteral("--printer brings its own face: give --printer or --line, not both"));
+            throw Refusal(tr("--printer brings its own face: give --printer or --line, not both"));
         PlacementLayout layout = ReadPlacementLayout(Parser(), ReadPaper(Parser()));
         if (IsSet(micrLine_))
             layout.userLine = ComposeMicrLine(ReadMicrFields(Value(micrLine_), QStringLiteral("--micr-line")));
@@ -55,8 +57,8 @@ protected:
             if (!problem.isEmpty())
                 Say(problem);
             if (!profile) {
-                Say(QStringLiteral("no printer \"%1\" is remembered: print a page on it from the wizard first, or "
-                                   "give --line N for the face alone (the profiles command lists the printers)")
+                Say(tr("no printer \"%1\" is remembered: print a page on it from the wizard first, or give "
+                       "--line N for the face alone (the profiles command lists the printers)")
                         .arg(Value(printer_)));
                 return Failed;
             }
@@ -85,23 +87,22 @@ private:
         QSaveFile file(Value(output_));
         if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
             return true;
-        Say(QStringLiteral("could not write %1: %2").arg(Value(output_), file.errorString()));
+        Say(tr("could not write %1: %2").arg(Value(output_), file.errorString()));
         return false;
     }
 
-    QCommandLineOption bold_ = BoldOption(QStringLiteral("With --line: its bold face."));
+    QCommandLineOption bold_ = BoldOption(tr("With --line: its bold face."));
     QCommandLineOption printer_{QStringLiteral("printer"),
-                                QStringLiteral("A printer the wizard remembers (its CUPS queue): its face and its "
-                                               "placement correction."),
+                                tr("A printer the wizard remembers (its CUPS queue): its face and its placement "
+                                   "correction."),
                                 QStringLiteral("QUEUE")};
     QCommandLineOption micrLine_{QStringLiteral("micr-line"),
-                                 QStringLiteral("Your MICR line, as the line command takes it (default: the one "
-                                                "last composed for --printer); GnuCash's format prints it character "
-                                                "by character, and it tells FreeCheck and Odoo where the transit "
-                                                "symbol and the line's left end stand."),
+                                 tr("Your MICR line, as the line command takes it (default: the one last composed for "
+                                    "--printer); GnuCash's format prints it character by character, and it tells "
+                                    "FreeCheck and Odoo where the transit symbol and the line's left end stand."),
                                  QStringLiteral("FIELDS")};
     QCommandLineOption output_{{QStringLiteral("o"), QStringLiteral("output")},
-                               QStringLiteral("Writes the settings to FILE, whole or not at all, instead of stdout."),
+                               tr("Writes the settings to FILE, whole or not at all, instead of stdout."),
                                QStringLiteral("FILE")};
 };
 
