@@ -2,6 +2,352 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_CA">
 <context>
+    <name>ChequeCommand</name>
+    <message>
+        <source>Checks a check printed to a file by another program.</source>
+        <translation>Checks a cheque printed to a file by another program.</translation>
+    </message>
+    <message>
+        <source>Reads the MICR line out of one check that a check-printing program printed to
+a file (PDF, or PostScript through Ghostscript) and checks it against a printer:
+its face and size, each character&apos;s position and the fields, where position 1
+and the baseline land on the paper, how far to move the line in that program,
+and every other mark in the clear band. Exits with 0 with no fault and both
+moves within 1/32 in, 1 otherwise (also when no MICR line is found), and 2
+for a file that cannot be read.</source>
+        <translation>Reads the MICR line out of one cheque that a cheque-printing program printed to
+a file (PDF, or PostScript through Ghostscript) and checks it against a printer:
+its face and size, each character&apos;s position and the fields, where position 1
+and the baseline land on the paper, how far to move the line in that program,
+and every other mark in the clear band. Exits with 0 with no fault and both
+moves within 1/32 in, 1 otherwise (also when no MICR line is found), and 2
+for a file that cannot be read.</translation>
+    </message>
+    <message>
+        <source>The check file, PDF or PostScript.</source>
+        <translation>The cheque file, PDF or PostScript.</translation>
+    </message>
+    <message>
+        <source>--cheque-height: %1</source>
+        <translation>--cheque-height: %1</translation>
+    </message>
+    <message>
+        <source>--printer takes the face from the printer&apos;s profile: give --printer, or --line and --bold</source>
+        <translation>--printer takes the face from the printer&apos;s profile: give --printer, or --line and --bold</translation>
+    </message>
+    <message>
+        <source>no printer &quot;%1&quot; is remembered: see the profiles command</source>
+        <translation>no printer &quot;%1&quot; is remembered: see the profiles command</translation>
+    </message>
+    <message>
+        <source>printer &quot;%1&quot;&apos;s face, %2, is not installed: see the fonts command</source>
+        <translation>printer &quot;%1&quot;&apos;s face, %2, is not installed: see the fonts command</translation>
+    </message>
+    <message>
+        <source>Line %1&apos;s face, %2, is not installed, so its printer&apos;s scale is unknown: see the fonts command</source>
+        <translation>Line %1&apos;s face, %2, is not installed, so its printer&apos;s scale is unknown: see the fonts command</translation>
+    </message>
+    <message>
+        <source>Without --printer: the printer on which calibration line N&apos;s face (1 to 5, default 3) prints the MICR line 7.000 in long, with no shift.</source>
+        <translation>Without --printer: the printer on which calibration line N&apos;s face (1 to 5, default 3) prints the MICR line 7.000 in long, with no shift.</translation>
+    </message>
+    <message>
+        <source>The printer the check will print on, by its CUPS queue: the face calibrated there and the placement measured there (see the profiles command). Without it, --line N.</source>
+        <translation>The printer the cheque will print on, by its CUPS queue: the face calibrated there and the placement measured there (see the profiles command). Without it, --line N.</translation>
+    </message>
+    <message>
+        <source>Without --printer: the printer is calibrated for --line&apos;s bold face.</source>
+        <translation>Without --printer: the printer is calibrated for --line&apos;s bold face.</translation>
+    </message>
+    <message>
+        <source>one JSON object</source>
+        <translation>one JSON object</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommand</name>
+    <message>
+        <source>Writes your check program&apos;s settings for the MICR line.</source>
+        <translation>Writes your cheque program&apos;s settings for the MICR line.</translation>
+    </message>
+    <message>
+        <source>Writes what your check program needs, in its own keys and units, for the MICR
+line to land 5/16 in from the check&apos;s right edge and 3/16 in above its bottom
+edge on this printer: FreeCheck&apos;s [Global] keys, a GnuCash check format
+(.chk) or Odoo&apos;s check margins. The face and correction are those the wizard
+remembers for --printer, or the face of --line with no correction. Written to
+stdout, or whole to -o FILE, with where it goes in its comments. Exits with 0
+when written, 1 when it could not be (said on stderr).</source>
+        <translation>Writes what your cheque program needs, in its own keys and units, for the MICR
+line to land 5/16 in from the cheque&apos;s right edge and 3/16 in above its bottom
+edge on this printer: FreeCheck&apos;s [Global] keys, a GnuCash check format
+(.chk) or Odoo&apos;s check margins. The face and correction are those the wizard
+remembers for --printer, or the face of --line with no correction. Written to
+stdout, or whole to -o FILE, with where it goes in its comments. Exits with 0
+when written, 1 when it could not be (said on stderr).</translation>
+    </message>
+    <message>
+        <source>freecheck, gnucash or odoo.</source>
+        <translation>freecheck, gnucash or odoo.</translation>
+    </message>
+    <message>
+        <source>%1 is for freecheck, gnucash or odoo, not &quot;%2&quot;</source>
+        <translation>%1 is for freecheck, gnucash or odoo, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--printer brings its own face: give --printer or --line, not both</source>
+        <translation>--printer brings its own face: give --printer or --line, not both</translation>
+    </message>
+    <message>
+        <source>no printer &quot;%1&quot; is remembered: print a page on it from the wizard first, or give --line N for the face alone (the profiles command lists the printers)</source>
+        <translation>no printer &quot;%1&quot; is remembered: print a page on it from the wizard first, or give --line N for the face alone (the profiles command lists the printers)</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>With --line: its bold face.</source>
+        <translation>With --line: its bold face.</translation>
+    </message>
+    <message>
+        <source>A printer the wizard remembers (its CUPS queue): its face and its placement correction.</source>
+        <translation>A printer the wizard remembers (its CUPS queue): its face and its placement correction.</translation>
+    </message>
+    <message>
+        <source>Your MICR line, as the line command takes it (default: the one last composed for --printer); GnuCash&apos;s format prints it character by character, and it tells FreeCheck and Odoo where the transit symbol and the line&apos;s left end stand.</source>
+        <translation>Your MICR line, as the line command takes it (default: the one last composed for --printer); GnuCash&apos;s format prints it character by character, and it tells FreeCheck and Odoo where the transit symbol and the line&apos;s left end stand.</translation>
+    </message>
+    <message>
+        <source>Writes the settings to FILE, whole or not at all, instead of stdout.</source>
+        <translation>Writes the settings to FILE, whole or not at all, instead of stdout.</translation>
+    </message>
+</context>
+<context>
+    <name>TChequeFile</name>
+    <message>
+        <source>Check File</source>
+        <translation>Cheque File</translation>
+    </message>
+    <message>
+        <source>Print one check from your check-printing program to a file (PDF, or PostScript), and choose it here: the MICR line is read from it and checked against this printer, where it will land and what else stands in the clear band. F1 opens the help.</source>
+        <translation>Print one cheque from your cheque-printing program to a file (PDF, or PostScript), and choose it here: the MICR line is read from it and checked against this printer, where it will land and what else stands in the clear band. F1 opens the help.</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;File:</translation>
+    </message>
+    <message>
+        <source>The check your check-printing program printed to a file: PDF, or PostScript (read with Ghostscript)</source>
+        <translation>The cheque your cheque-printing program printed to a file: PDF, or PostScript (read with Ghostscript)</translation>
+    </message>
+    <message>
+        <source>Check file</source>
+        <translation>Cheque file</translation>
+    </message>
+    <message>
+        <source>A PDF or PostScript file of one check</source>
+        <translation>A PDF or PostScript file of one cheque</translation>
+    </message>
+    <message>
+        <source>Choose the check file</source>
+        <translation>Choose the cheque file</translation>
+    </message>
+    <message>
+        <source>Browse for the check file</source>
+        <translation>Browse for the cheque file</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>&amp;Check:</source>
+        <translation>&amp;Cheque:</translation>
+    </message>
+    <message>
+        <source>Which check of 3-up stock the file prints: the MICR line is looked for on it</source>
+        <translation>Which cheque of 3-up stock the file prints: the MICR line is looked for on it</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Cheque</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Check &amp;height:</source>
+        <translation>Cheque &amp;height:</translation>
+    </message>
+    <message>
+        <source>The height of one check of the stock; empty for 3.5 in on Letter and 99 mm on A4</source>
+        <translation>The height of one cheque of the stock; empty for 3.5 in on Letter and 99 mm on A4</translation>
+    </message>
+    <message>
+        <source>Check height</source>
+        <translation>Cheque height</translation>
+    </message>
+    <message>
+        <source>3.5 in on Letter, 99 mm on A4</source>
+        <translation>3.5 in on Letter, 99 mm on A4</translation>
+    </message>
+    <message>
+        <source>P&amp;rinter:</source>
+        <translation>P&amp;rinter:</translation>
+    </message>
+    <message>
+        <source>The printer the check will be printed on: its calibrated face and its measured placement</source>
+        <translation>The printer the cheque will be printed on: its calibrated face and its measured placement</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>What was found: the face, the size, the line&apos;s positions, where it lands, how far to move it, and every fault</source>
+        <translation>What was found: the face, the size, the line&apos;s positions, where it lands, how far to move it, and every fault</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Settings for your check pro&amp;gram:</source>
+        <translation>Settings for your cheque pro&amp;gram:</translation>
+    </message>
+    <message>
+        <source>The program you print checks with: its settings for this printer&apos;s face and placement, the check chosen and the MICR line remembered with the printer</source>
+        <translation>The program you print cheques with: its settings for this printer&apos;s face and placement, the cheque chosen and the MICR line remembered with the printer</translation>
+    </message>
+    <message>
+        <source>Check program</source>
+        <translation>Cheque program</translation>
+    </message>
+    <message>
+        <source>Save these settings to a file, under the name the program expects</source>
+        <translation>Save these settings to a file, under the name the program expects</translation>
+    </message>
+    <message>
+        <source>Save the settings</source>
+        <translation>Save the settings</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <source>Copy these settings to the clipboard</source>
+        <translation>Copy these settings to the clipboard</translation>
+    </message>
+    <message>
+        <source>Copy the settings</source>
+        <translation>Copy the settings</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;py</translation>
+    </message>
+    <message>
+        <source>The settings for the chosen program, with where they go and what they assume</source>
+        <translation>The settings for the chosen program, with where they go and what they assume</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Read the file again, after printing the check to it once more</source>
+        <translation>Read the file again, after printing the cheque to it once more</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Check again</translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation>Check &amp;Again</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Close this window</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Cl&amp;ose</translation>
+    </message>
+    <message>
+        <source>The check, with the MICR line where it lands</source>
+        <translation>The cheque, with the MICR line where it lands</translation>
+    </message>
+    <message>
+        <source>The check with its clear band (grey): the standard&apos;s cells along the baseline in green, the file&apos;s MICR line where it lands on this printer in blue, anything out of place in red</source>
+        <translation>The cheque with its clear band (grey): the standard&apos;s cells along the baseline in green, the file&apos;s MICR line where it lands on this printer in blue, anything out of place in red</translation>
+    </message>
+    <message>
+        <source>Check &amp;File</source>
+        <translation>Cheque &amp;File</translation>
+    </message>
+    <message>
+        <source>No remembered printer: Line %1&apos;s face, %2, at 100 %</source>
+        <translation>No remembered printer: Line %1&apos;s face, %2, at 100 %</translation>
+    </message>
+    <message>
+        <source>%1: Line %2, %3, placement measured %4</source>
+        <translation>%1: Line %2, %3, placement measured %4</translation>
+    </message>
+    <message>
+        <source>%1: Line %2, %3</source>
+        <translation>%1: Line %2, %3</translation>
+    </message>
+    <message>
+        <source>Check files (*.pdf *.ps);;All files (*)</source>
+        <translation>Cheque files (*.pdf *.ps);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Check height: %1</source>
+        <translation>Cheque height: %1</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s face is not installed, so its scale is unknown: install the MICR fonts (see the help page &quot;When fonts are missing&quot;).</source>
+        <translation>The printer&apos;s face is not installed, so its scale is unknown: install the MICR fonts (see the help page &quot;When fonts are missing&quot;).</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>a cheque file that cannot be read: why</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Choose the file your check-printing program printed one check to.</source>
+        <translation>Choose the file your cheque-printing program printed one cheque to.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Save %1 Settings</source>
+        <translation>Save %1 Settings</translation>
+    </message>
+    <message>
+        <source>*.%1;;All files (*)</source>
+        <translation>*.%1;;All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>TConnect</name>
     <message>
         <source>How to order Tolvane MICR Font Set</source>
@@ -198,6 +544,18 @@
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>A check your check-printing program printed to a file, checked: where its MICR line will land on this printer, its face, size and fields, and the clear band</source>
+        <translation>A cheque your cheque-printing program printed to a file, checked: where its MICR line will land on this printer, its face, size and fields, and the clear band</translation>
+    </message>
+    <message>
+        <source>Check File</source>
+        <translation>Cheque File</translation>
+    </message>
+    <message>
+        <source>Check &amp;File...</source>
+        <translation>Cheque &amp;File...</translation>
     </message>
 </context>
 <context>
@@ -776,6 +1134,281 @@
     <message>
         <source>&amp;Export as Text...</source>
         <translation>&amp;Export as Text...</translation>
+    </message>
+</context>
+<context>
+    <name>Wording</name>
+    <message>
+        <source>Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.</source>
+        <translation>Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.</translation>
+    </message>
+    <message>
+        <source>The tweaks are for %1 of %2, a check 8.5 in wide at the paper&apos;s left edge (CheckWidth 8.5 inch, CheckHorOffset 0 inch), with FreeCheck&apos;s checks on the stock&apos;s (CheckHeight %3 inch, CheckVerOffset %4 inch), and a line whose transit symbol stands at position %5.</source>
+        <translation>The tweaks are for %1 of %2, a cheque 8.5 in wide at the paper&apos;s left edge (CheckWidth 8.5 inch, CheckHorOffset 0 inch), with FreeCheck&apos;s cheques on the stock&apos;s (CheckHeight %3 inch, CheckVerOffset %4 inch), and a line whose transit symbol stands at position %5.</translation>
+    </message>
+    <message>
+        <source>For a check of another width, or not at the paper&apos;s left edge, add (R - 8.5) x %1 inch to MICRHorTweak, R being the check&apos;s right edge in inches from the paper&apos;s left edge (CheckHorOffset + CheckWidth): %2 inch for each inch further right.</source>
+        <translation>For a cheque of another width, or not at the paper&apos;s left edge, add (R - 8.5) x %1 inch to MICRHorTweak, R being the cheque&apos;s right edge in inches from the paper&apos;s left edge (CheckHorOffset + CheckWidth): %2 inch for each inch further right.</translation>
+    </message>
+    <message>
+        <source>FreeCheck finds the face by its PostScript name, %1: your PostScript interpreter must know it (for Ghostscript, a line in its Fontmap).</source>
+        <translation>FreeCheck finds the face by its PostScript name, %1: your PostScript interpreter must know it (for Ghostscript, a line in its Fontmap).</translation>
+    </message>
+    <message>
+        <source>FreeCheck moves every check of the sheet by the same tweak: at this printer&apos;s scale down the others&apos; baselines land up to %1 in from where this one&apos;s does.</source>
+        <translation>FreeCheck moves every cheque of the sheet by the same tweak: at this printer&apos;s scale down the others&apos; baselines land up to %1 in from where this one&apos;s does.</translation>
+    </message>
+    <message>
+        <source>GnuCash prints the MICR line from its check format, character by character: compose your MICR line first (My MICR Line, or --micr-line).</source>
+        <translation>GnuCash prints the MICR line from its check format, character by character: compose your MICR line first (My MICR Line, or --micr-line).</translation>
+    </message>
+    <message>
+        <source>The check number is the transaction&apos;s Num, right-aligned in positions %1 to %2: give it %3 digits (with leading zeros) to fill them. GnuCash sets it at %4 pt a digit, not %5, so each digit stands up to %6 in from its cell.</source>
+        <translation>The cheque number is the transaction&apos;s Num, right-aligned in positions %1 to %2: give it %3 digits (with leading zeros) to fill them. GnuCash sets it at %4 pt a digit, not %5, so each digit stands up to %6 in from its cell.</translation>
+    </message>
+    <message>
+        <source>Copy %1 into ~/.local/share/gnucash/checks/ (make the folder if there is none) and restart GnuCash; in Print Checks choose &quot;%2&quot; and the check&apos;s position, Top, Middle or Bottom, with no custom translation.</source>
+        <translation>Copy %1 into ~/.local/share/gnucash/checks/ (make the folder if there is none) and restart GnuCash; in Print Checks choose &quot;%2&quot; and the cheque&apos;s position, Top, Middle or Bottom, with no custom translation.</translation>
+    </message>
+    <message>
+        <source>The format prints the MICR line only: to print it with your check&apos;s other items, copy its [Check Items] into your own format, numbering them on from yours.</source>
+        <translation>The format prints the MICR line only: to print it with your cheque&apos;s other items, copy its [Check Items] into your own format, numbering them on from yours.</translation>
+    </message>
+    <message>
+        <source>In Odoo, Accounting settings, Checks: add these to the Check Top Margin and Check Left Margin (inches); a negative figure takes that much off.</source>
+        <translation>In Odoo, Accounting settings, Checks: add these to the Check Top Margin and Check Left Margin (inches); a negative figure takes that much off.</translation>
+    </message>
+    <message>
+        <source>They are for %1 (%2) and a line whose leftmost character stands at position %3, in %4 at 10 points; print at 100 %, with no zoom in the PDF converter.</source>
+        <translation>They are for %1 (%2) and a line whose leftmost character stands at position %3, in %4 at 10 points; print at 100 %, with no zoom in the PDF converter.</translation>
+    </message>
+    <message>
+        <source>Your MICR line has faults (%1): mend them before printing checks.</source>
+        <translation>Your MICR line has faults (%1): mend them before printing cheques.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: its widths and names are read from the face itself. Install it, then write the settings again.</source>
+        <translation>%1 is not installed: its widths and names are read from the face itself. Install it, then write the settings again.</translation>
+    </message>
+    <message>
+        <source>%1-%2 in from the check&apos;s left edge, %3-%4 in above its bottom edge</source>
+        <translation>%1-%2 in from the cheque&apos;s left edge, %3-%4 in above its bottom edge</translation>
+    </message>
+    <message>
+        <source>the top check</source>
+        <translation>the top cheque</translation>
+    </message>
+    <message>
+        <source>the middle check</source>
+        <translation>the middle cheque</translation>
+    </message>
+    <message>
+        <source>the bottom check</source>
+        <translation>the bottom cheque</translation>
+    </message>
+    <message>
+        <source>3-up on Letter, 3.5 in a check</source>
+        <translation>3-up on Letter, 3.5 in a cheque</translation>
+    </message>
+    <message>
+        <source>3-up on A4, 99 mm a check</source>
+        <translation>3-up on A4, 99 mm a cheque</translation>
+    </message>
+    <message>
+        <source>3-up, %1 in (%2 mm) a check</source>
+        <translation>3-up, %1 in (%2 mm) a cheque</translation>
+    </message>
+    <message>
+        <source>a printer on which Line %1&apos;s face prints the MICR line %2 in long</source>
+        <translation>a printer on which Line %1&apos;s face prints the MICR line %2 in long</translation>
+    </message>
+    <message>
+        <source>printer %1, calibrated for Line %2</source>
+        <translation>printer %1, calibrated for Line %2</translation>
+    </message>
+    <message>
+        <source>no date</source>
+        <translation>no date</translation>
+    </message>
+    <message>
+        <source>printer %1, calibrated for Line %2, placement measured %3</source>
+        <translation>printer %1, calibrated for Line %2, placement measured %3</translation>
+    </message>
+    <message>
+        <source>left %1 in</source>
+        <translation>left %1 in</translation>
+    </message>
+    <message>
+        <source>right %1 in</source>
+        <translation>right %1 in</translation>
+    </message>
+    <message>
+        <source>down %1 in</source>
+        <translation>down %1 in</translation>
+    </message>
+    <message>
+        <source>up %1 in</source>
+        <translation>up %1 in</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>No MICR line found on %1: no text there is in a MICR face. The page uses no fonts.</source>
+        <translation>No MICR line found on %1: no text there is in a MICR face. The page uses no fonts.</translation>
+    </message>
+    <message>
+        <source>No MICR line found on %1: no text there is in a MICR face. The page uses the fonts %2.</source>
+        <translation>No MICR line found on %1: no text there is in a MICR face. The page uses the fonts %2.</translation>
+    </message>
+    <message>
+        <source>The line mixes faces: %1 and %2.</source>
+        <translation>The line mixes faces: %1 and %2.</translation>
+    </message>
+    <message>
+        <source>The line is in %1, but this printer is calibrated for %2 (Line %3).</source>
+        <translation>The line is in %1, but this printer is calibrated for %2 (Line %3).</translation>
+    </message>
+    <message>
+        <source>The line prints at %1 pt; it must print at 10 pt (within %2 pt). A page zoomed or fitted to the paper changes the size: print at 100 %.</source>
+        <translation>The line prints at %1 pt; it must print at 10 pt (within %2 pt). A page zoomed or fitted to the paper changes the size: print at 100 %.</translation>
+    </message>
+    <message>
+        <source>Two characters fall in position %1: they stand closer than %2 in (another size or face), or the line is printed twice.</source>
+        <translation>Two characters fall in position %1: they stand closer than %2 in (another size or face), or the line is printed twice.</translation>
+    </message>
+    <message>
+        <source>The line&apos;s last character stands in position %1; it belongs in position %2: the line is 1 position too far left.</source>
+        <translation>The line&apos;s last character stands in position %1; it belongs in position %2: the line is 1 position too far left.</translation>
+    </message>
+    <message>
+        <source>The line&apos;s last character stands in position %1; it belongs in position %2: the line is 1 position too far right.</source>
+        <translation>The line&apos;s last character stands in position %1; it belongs in position %2: the line is 1 position too far right.</translation>
+    </message>
+    <message>
+        <source>The line&apos;s last character stands in position %1; it belongs in position %2: the line is %3 positions too far left.</source>
+        <translation>The line&apos;s last character stands in position %1; it belongs in position %2: the line is %3 positions too far left.</translation>
+    </message>
+    <message>
+        <source>The line&apos;s last character stands in position %1; it belongs in position %2: the line is %3 positions too far right.</source>
+        <translation>The line&apos;s last character stands in position %1; it belongs in position %2: the line is %3 positions too far right.</translation>
+    </message>
+    <message>
+        <source>Text in the clear band: &quot;%1&quot;, %2.</source>
+        <translation>Text in the clear band: &quot;%1&quot;, %2.</translation>
+    </message>
+    <message>
+        <source>A drawing in the clear band, %1.</source>
+        <translation>A drawing in the clear band, %1.</translation>
+    </message>
+    <message>
+        <source>Printer: %1 (%2 at 10 pt); page scale %3 % across, %4 % down.</source>
+        <translation>Printer: %1 (%2 at 10 pt); page scale %3 % across, %4 % down.</translation>
+    </message>
+    <message>
+        <source>Check: the top one, %1.</source>
+        <translation>Cheque: the top one, %1.</translation>
+    </message>
+    <message>
+        <source>Check: the middle one, %1.</source>
+        <translation>Cheque: the middle one, %1.</translation>
+    </message>
+    <message>
+        <source>Check: the bottom one, %1.</source>
+        <translation>Cheque: the bottom one, %1.</translation>
+    </message>
+    <message>
+        <source>MICR line: %1 at %2 pt.</source>
+        <translation>MICR line: %1 at %2 pt.</translation>
+    </message>
+    <message>
+        <source>Text: &quot;%1&quot;, positions %2 to %3.</source>
+        <translation>Text: &quot;%1&quot;, positions %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Position 1 ends %1 in from the check&apos;s right edge (the standard puts it at %2 in); the baseline is %3 in above its bottom edge (%4 in).</source>
+        <translation>Position 1 ends %1 in from the cheque&apos;s right edge (the standard puts it at %2 in); the baseline is %3 in above its bottom edge (%4 in).</translation>
+    </message>
+    <message>
+        <source>Move the MICR line in the program that made the file: %1.</source>
+        <translation>Move the MICR line in the program that made the file: %1.</translation>
+    </message>
+    <message>
+        <source>No faults.</source>
+        <translation>No faults.</translation>
+    </message>
+    <message>
+        <source>Fault: %1</source>
+        <translation>Fault: %1</translation>
+    </message>
+    <message>
+        <source>Both moves are within 1/32 in.</source>
+        <translation>Both moves are within 1/32 in.</translation>
+    </message>
+    <message>
+        <source>A move is more than 1/32 in: move the line, print the check to a file again and check it.</source>
+        <translation>A move is more than 1/32 in: move the line, print the cheque to a file again and check it.</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: no such file</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 is empty</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PDF nor a PostScript file</source>
+        <translation>%1 is neither a PDF nor a PostScript file</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it does not end as a PDF file does</source>
+        <translation>%1 is cut short: it does not end as a PDF file does</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it does not end as a PostScript file does</source>
+        <translation>%1 is cut short: it does not end as a PostScript file does</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is damaged, or not a PDF file</source>
+        <translation>%1 cannot be read: it is damaged, or not a PDF file</translation>
+    </message>
+    <message>
+        <source>%1 is encrypted with a password: print the check to a file without one</source>
+        <translation>%1 is encrypted with a password: print the cheque to a file without one</translation>
+    </message>
+    <message>
+        <source>%1 has no page</source>
+        <translation>%1 has no page</translation>
+    </message>
+    <message>
+        <source>%1: its first page cannot be read</source>
+        <translation>%1: its first page cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 is PostScript, and reading PostScript needs Ghostscript (gs), which is not installed: install the ghostscript package, or print the check to a PDF file</source>
+        <translation>%1 is PostScript, and reading PostScript needs Ghostscript (gs), which is not installed: install the ghostscript package, or print the cheque to a PDF file</translation>
+    </message>
+    <message>
+        <source>%1: Ghostscript could not read it in %2 s</source>
+        <translation>%1: Ghostscript could not read it in %2 s</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as PostScript</source>
+        <translation>%1 cannot be read as PostScript</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as PostScript (Ghostscript: %2)</source>
+        <translation>%1 cannot be read as PostScript (Ghostscript: %2)</translation>
+    </message>
+    <message>
+        <source>%1: no temporary folder for Ghostscript&apos;s PDF</source>
+        <translation>%1: no temporary folder for Ghostscript&apos;s PDF</translation>
     </message>
 </context>
 </TS>

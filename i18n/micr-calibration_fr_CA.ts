@@ -2,6 +2,353 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA">
 <context>
+    <name>ChequeCommand</name>
+    <message>
+        <source>Checks a check printed to a file by another program.</source>
+        <translation>Vérifie un chèque imprimé dans un fichier par un autre logiciel.</translation>
+    </message>
+    <message>
+        <source>Reads the MICR line out of one check that a check-printing program printed to
+a file (PDF, or PostScript through Ghostscript) and checks it against a printer:
+its face and size, each character&apos;s position and the fields, where position 1
+and the baseline land on the paper, how far to move the line in that program,
+and every other mark in the clear band. Exits with 0 with no fault and both
+moves within 1/32 in, 1 otherwise (also when no MICR line is found), and 2
+for a file that cannot be read.</source>
+        <translation>Lit la ligne MICR d&apos;un chèque qu&apos;un logiciel de chèques a imprimé dans un
+fichier (PDF, ou PostScript par Ghostscript) et la vérifie pour une imprimante :
+sa police et sa taille, la position de chaque caractère et les champs, où la
+position 1 et la ligne de base tombent sur le papier, de combien déplacer la
+ligne dans ce logiciel, et toute autre marque dans la bande libre. Termine avec 0
+sans défaut et les deux déplacements à 1/32 po près, 1 sinon (aussi quand
+aucune ligne MICR n&apos;est trouvée), et 2 pour un fichier illisible.</translation>
+    </message>
+    <message>
+        <source>The check file, PDF or PostScript.</source>
+        <translation>Le fichier du chèque, PDF ou PostScript.</translation>
+    </message>
+    <message>
+        <source>--cheque-height: %1</source>
+        <translation>--cheque-height&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--printer takes the face from the printer&apos;s profile: give --printer, or --line and --bold</source>
+        <translation>--printer prend la police du profil de l&apos;imprimante&#xa0;: donnez --printer, ou --line et --bold</translation>
+    </message>
+    <message>
+        <source>no printer &quot;%1&quot; is remembered: see the profiles command</source>
+        <translation>aucune imprimante «&#xa0;%1&#xa0;» n&apos;est retenue&#xa0;: voir la commande profiles</translation>
+    </message>
+    <message>
+        <source>printer &quot;%1&quot;&apos;s face, %2, is not installed: see the fonts command</source>
+        <translation>la police de l&apos;imprimante «&#xa0;%1&#xa0;», %2, n&apos;est pas installée&#xa0;: voir la commande fonts</translation>
+    </message>
+    <message>
+        <source>Line %1&apos;s face, %2, is not installed, so its printer&apos;s scale is unknown: see the fonts command</source>
+        <translation>la police de la ligne %1, %2, n&apos;est pas installée, l&apos;échelle de son imprimante est donc inconnue&#xa0;: voir la commande fonts</translation>
+    </message>
+    <message>
+        <source>Without --printer: the printer on which calibration line N&apos;s face (1 to 5, default 3) prints the MICR line 7.000 in long, with no shift.</source>
+        <translation>Sans --printer&#xa0;: l&apos;imprimante sur laquelle la police de la ligne d&apos;étalonnage N (1 à 5, 3 par défaut) imprime la ligne MICR longue de 7,000&#xa0;po, sans décalage.</translation>
+    </message>
+    <message>
+        <source>The printer the check will print on, by its CUPS queue: the face calibrated there and the placement measured there (see the profiles command). Without it, --line N.</source>
+        <translation>L&apos;imprimante sur laquelle le chèque sera imprimé, par sa file CUPS&#xa0;: la police étalonnée et le placement mesuré sur elle (voir la commande profiles). Sans elle, --line N.</translation>
+    </message>
+    <message>
+        <source>Without --printer: the printer is calibrated for --line&apos;s bold face.</source>
+        <translation>Sans --printer&#xa0;: l&apos;imprimante est étalonnée pour la police grasse de --line.</translation>
+    </message>
+    <message>
+        <source>one JSON object</source>
+        <translation>un objet JSON</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommand</name>
+    <message>
+        <source>Writes your check program&apos;s settings for the MICR line.</source>
+        <translation>Écrit les réglages de votre logiciel de chèques pour la ligne MICR.</translation>
+    </message>
+    <message>
+        <source>Writes what your check program needs, in its own keys and units, for the MICR
+line to land 5/16 in from the check&apos;s right edge and 3/16 in above its bottom
+edge on this printer: FreeCheck&apos;s [Global] keys, a GnuCash check format
+(.chk) or Odoo&apos;s check margins. The face and correction are those the wizard
+remembers for --printer, or the face of --line with no correction. Written to
+stdout, or whole to -o FILE, with where it goes in its comments. Exits with 0
+when written, 1 when it could not be (said on stderr).</source>
+        <translation>Écrit ce qu&apos;il faut à votre logiciel de chèques, dans ses propres clés et
+unités, pour que la ligne MICR tombe à 5/16 po du bord droit du chèque et à
+3/16 po au-dessus de son bord inférieur sur cette imprimante : les clés
+[Global] de FreeCheck, un format de chèque GnuCash (.chk) ou les marges de
+chèque d&apos;Odoo. La police et la correction sont celles que l&apos;assistant retient
+pour --printer, ou la police de --line sans correction. Écrit sur la sortie
+standard, ou en entier dans -o FILE, avec sa destination en commentaire.
+Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</translation>
+    </message>
+    <message>
+        <source>freecheck, gnucash or odoo.</source>
+        <translation>freecheck, gnucash ou odoo.</translation>
+    </message>
+    <message>
+        <source>%1 is for freecheck, gnucash or odoo, not &quot;%2&quot;</source>
+        <translation>%1 est pour freecheck, gnucash ou odoo, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--printer brings its own face: give --printer or --line, not both</source>
+        <translation>--printer apporte sa propre police&#xa0;: donnez --printer ou --line, pas les deux</translation>
+    </message>
+    <message>
+        <source>no printer &quot;%1&quot; is remembered: print a page on it from the wizard first, or give --line N for the face alone (the profiles command lists the printers)</source>
+        <translation>aucune imprimante «&#xa0;%1&#xa0;» n&apos;est retenue&#xa0;: imprimez-y d&apos;abord une page depuis l&apos;assistant, ou donnez --line N pour la police seule (la commande profiles liste les imprimantes)</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>With --line: its bold face.</source>
+        <translation>Avec --line&#xa0;: sa police grasse.</translation>
+    </message>
+    <message>
+        <source>A printer the wizard remembers (its CUPS queue): its face and its placement correction.</source>
+        <translation>Une imprimante que l&apos;assistant retient (sa file CUPS)&#xa0;: sa police et sa correction de placement.</translation>
+    </message>
+    <message>
+        <source>Your MICR line, as the line command takes it (default: the one last composed for --printer); GnuCash&apos;s format prints it character by character, and it tells FreeCheck and Odoo where the transit symbol and the line&apos;s left end stand.</source>
+        <translation>Votre ligne MICR, comme la commande line la prend (par défaut&#xa0;: la dernière composée pour --printer)&#xa0;; le format de GnuCash l&apos;imprime caractère par caractère, et elle indique à FreeCheck et à Odoo où se trouvent le symbole de transit et le bout gauche de la ligne.</translation>
+    </message>
+    <message>
+        <source>Writes the settings to FILE, whole or not at all, instead of stdout.</source>
+        <translation>Écrit les réglages dans FILE, en entier ou pas du tout, au lieu de la sortie standard.</translation>
+    </message>
+</context>
+<context>
+    <name>TChequeFile</name>
+    <message>
+        <source>Check File</source>
+        <translation>Fichier de chèque</translation>
+    </message>
+    <message>
+        <source>Print one check from your check-printing program to a file (PDF, or PostScript), and choose it here: the MICR line is read from it and checked against this printer, where it will land and what else stands in the clear band. F1 opens the help.</source>
+        <translation>Imprimez un chèque dans un fichier (PDF ou PostScript) depuis votre logiciel de chèques, puis choisissez-le ici&#xa0;: la ligne MICR y est lue et vérifiée pour cette imprimante, où elle tombera et ce qui se trouve d&apos;autre dans la bande libre. F1 ouvre l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The check your check-printing program printed to a file: PDF, or PostScript (read with Ghostscript)</source>
+        <translation>Le chèque que votre logiciel de chèques a imprimé dans un fichier&#xa0;: PDF ou PostScript (lu avec Ghostscript)</translation>
+    </message>
+    <message>
+        <source>Check file</source>
+        <translation>Fichier de chèque</translation>
+    </message>
+    <message>
+        <source>A PDF or PostScript file of one check</source>
+        <translation>Un fichier PDF ou PostScript d&apos;un chèque</translation>
+    </message>
+    <message>
+        <source>Choose the check file</source>
+        <translation>Choisir le fichier de chèque</translation>
+    </message>
+    <message>
+        <source>Browse for the check file</source>
+        <translation>Chercher le fichier de chèque</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&amp;Check:</source>
+        <translation>&amp;Chèque&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Which check of 3-up stock the file prints: the MICR line is looked for on it</source>
+        <translation>Le chèque de la feuille de 3 que le fichier imprime&#xa0;: la ligne MICR y est cherchée</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Chèque</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Check &amp;height:</source>
+        <translation>&amp;Hauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The height of one check of the stock; empty for 3.5 in on Letter and 99 mm on A4</source>
+        <translation>La hauteur d&apos;un chèque de la formule&#xa0;; vide pour 3,5&#xa0;po sur Lettre et 99&#xa0;mm sur A4</translation>
+    </message>
+    <message>
+        <source>Check height</source>
+        <translation>Hauteur du chèque</translation>
+    </message>
+    <message>
+        <source>3.5 in on Letter, 99 mm on A4</source>
+        <translation>3,5&#xa0;po sur Lettre, 99&#xa0;mm sur A4</translation>
+    </message>
+    <message>
+        <source>P&amp;rinter:</source>
+        <translation>Imp&amp;rimante&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The printer the check will be printed on: its calibrated face and its measured placement</source>
+        <translation>L&apos;imprimante sur laquelle le chèque sera imprimé&#xa0;: sa police étalonnée et son placement mesuré</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>What was found: the face, the size, the line&apos;s positions, where it lands, how far to move it, and every fault</source>
+        <translation>Ce qui a été trouvé&#xa0;: la police, la taille, les positions de la ligne, où elle tombe, de combien la déplacer, et chaque défaut</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Settings for your check pro&amp;gram:</source>
+        <translation>Réglages pour votre lo&amp;giciel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The program you print checks with: its settings for this printer&apos;s face and placement, the check chosen and the MICR line remembered with the printer</source>
+        <translation>Le logiciel avec lequel vous imprimez vos chèques&#xa0;: ses réglages pour la police et le placement de cette imprimante, le chèque choisi et la ligne MICR retenue avec l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Check program</source>
+        <translation>Logiciel de chèques</translation>
+    </message>
+    <message>
+        <source>Save these settings to a file, under the name the program expects</source>
+        <translation>Enregistrer ces réglages dans un fichier, sous le nom que le logiciel attend</translation>
+    </message>
+    <message>
+        <source>Save the settings</source>
+        <translation>Enregistrer les réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>Copy these settings to the clipboard</source>
+        <translation>Copier ces réglages dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy the settings</source>
+        <translation>Copier les réglages</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Cop&amp;ier</translation>
+    </message>
+    <message>
+        <source>The settings for the chosen program, with where they go and what they assume</source>
+        <translation>Les réglages pour le logiciel choisi, avec où ils vont et ce qu&apos;ils supposent</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Read the file again, after printing the check to it once more</source>
+        <translation>Relire le fichier, après y avoir imprimé le chèque de nouveau</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Vérifier de nouveau</translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation>Vérifier de &amp;nouveau</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Fermer cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>The check, with the MICR line where it lands</source>
+        <translation>Le chèque, avec la ligne MICR là où elle tombe</translation>
+    </message>
+    <message>
+        <source>The check with its clear band (grey): the standard&apos;s cells along the baseline in green, the file&apos;s MICR line where it lands on this printer in blue, anything out of place in red</source>
+        <translation>Le chèque avec sa bande libre (en gris)&#xa0;: les cases de la norme le long de la ligne de base en vert, la ligne MICR du fichier là où elle tombe sur cette imprimante en bleu, tout ce qui est mal placé en rouge</translation>
+    </message>
+    <message>
+        <source>Check &amp;File</source>
+        <translation>&amp;Fichier de chèque</translation>
+    </message>
+    <message>
+        <source>No remembered printer: Line %1&apos;s face, %2, at 100 %</source>
+        <translation>Aucune imprimante retenue&#xa0;: la police de la ligne %1, %2, à 100&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1: Line %2, %3, placement measured %4</source>
+        <translation>%1&#xa0;: ligne %2, %3, placement mesuré le %4</translation>
+    </message>
+    <message>
+        <source>%1: Line %2, %3</source>
+        <translation>%1&#xa0;: ligne %2, %3</translation>
+    </message>
+    <message>
+        <source>Check files (*.pdf *.ps);;All files (*)</source>
+        <translation>Fichiers de chèque (*.pdf *.ps);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Check height: %1</source>
+        <translation>Hauteur du chèque&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s face is not installed, so its scale is unknown: install the MICR fonts (see the help page &quot;When fonts are missing&quot;).</source>
+        <translation>La police de l&apos;imprimante n&apos;est pas installée, son échelle est donc inconnue&#xa0;: installez les polices MICR (voir la page d&apos;aide «&#xa0;Quand des polices manquent&#xa0;»).</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>a cheque file that cannot be read: why</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Choose the file your check-printing program printed one check to.</source>
+        <translation>Choisissez le fichier dans lequel votre logiciel de chèques a imprimé un chèque.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Save %1 Settings</source>
+        <translation>Enregistrer les réglages de %1</translation>
+    </message>
+    <message>
+        <source>*.%1;;All files (*)</source>
+        <translation>*.%1;;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>TConnect</name>
     <message>
         <source>How to order Tolvane MICR Font Set</source>
@@ -198,6 +545,18 @@
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>A check your check-printing program printed to a file, checked: where its MICR line will land on this printer, its face, size and fields, and the clear band</source>
+        <translation>Un chèque que votre logiciel de chèques a imprimé dans un fichier, vérifié&#xa0;: où sa ligne MICR tombera sur cette imprimante, sa police, sa taille et ses champs, et la bande libre</translation>
+    </message>
+    <message>
+        <source>Check File</source>
+        <translation>Fichier de chèque</translation>
+    </message>
+    <message>
+        <source>Check &amp;File...</source>
+        <translation>&amp;Fichier de chèque...</translation>
     </message>
 </context>
 <context>
@@ -776,6 +1135,281 @@
     <message>
         <source>&amp;Export as Text...</source>
         <translation>&amp;Exporter en texte...</translation>
+    </message>
+</context>
+<context>
+    <name>Wording</name>
+    <message>
+        <source>Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.</source>
+        <translation>Mettez ces clés dans la section [Global] de freecheck.cfg, à la place de celles qui y sont.</translation>
+    </message>
+    <message>
+        <source>The tweaks are for %1 of %2, a check 8.5 in wide at the paper&apos;s left edge (CheckWidth 8.5 inch, CheckHorOffset 0 inch), with FreeCheck&apos;s checks on the stock&apos;s (CheckHeight %3 inch, CheckVerOffset %4 inch), and a line whose transit symbol stands at position %5.</source>
+        <translation>Les ajustements sont pour %1 de %2, un chèque de 8,5&#xa0;po de large au bord gauche du papier (CheckWidth 8.5 inch, CheckHorOffset 0 inch), avec les chèques de FreeCheck sur ceux de la formule (CheckHeight %3 inch, CheckVerOffset %4 inch), et une ligne dont le symbole de transit est en position %5.</translation>
+    </message>
+    <message>
+        <source>For a check of another width, or not at the paper&apos;s left edge, add (R - 8.5) x %1 inch to MICRHorTweak, R being the check&apos;s right edge in inches from the paper&apos;s left edge (CheckHorOffset + CheckWidth): %2 inch for each inch further right.</source>
+        <translation>Pour un chèque d&apos;une autre largeur, ou pas au bord gauche du papier, ajoutez (R - 8.5) x %1 inch à MICRHorTweak, R étant le bord droit du chèque en pouces depuis le bord gauche du papier (CheckHorOffset + CheckWidth)&#xa0;: %2 inch par pouce de plus vers la droite.</translation>
+    </message>
+    <message>
+        <source>FreeCheck finds the face by its PostScript name, %1: your PostScript interpreter must know it (for Ghostscript, a line in its Fontmap).</source>
+        <translation>FreeCheck trouve la police par son nom PostScript, %1&#xa0;: votre interpréteur PostScript doit le connaître (pour Ghostscript, une ligne dans son Fontmap).</translation>
+    </message>
+    <message>
+        <source>FreeCheck moves every check of the sheet by the same tweak: at this printer&apos;s scale down the others&apos; baselines land up to %1 in from where this one&apos;s does.</source>
+        <translation>FreeCheck déplace chaque chèque de la feuille du même ajustement&#xa0;: à l&apos;échelle verticale de cette imprimante, la ligne de base des autres tombe jusqu&apos;à %1&#xa0;po de celle de celui-ci.</translation>
+    </message>
+    <message>
+        <source>GnuCash prints the MICR line from its check format, character by character: compose your MICR line first (My MICR Line, or --micr-line).</source>
+        <translation>GnuCash imprime la ligne MICR depuis son format de chèque, caractère par caractère&#xa0;: composez d&apos;abord votre ligne MICR (Ma ligne MICR, ou --micr-line).</translation>
+    </message>
+    <message>
+        <source>The check number is the transaction&apos;s Num, right-aligned in positions %1 to %2: give it %3 digits (with leading zeros) to fill them. GnuCash sets it at %4 pt a digit, not %5, so each digit stands up to %6 in from its cell.</source>
+        <translation>Le numéro du chèque est le Num de l&apos;opération, aligné à droite dans les positions %1 à %2&#xa0;: donnez-lui %3 chiffres (avec des zéros en tête) pour les remplir. GnuCash le compose à %4&#xa0;pt par chiffre, pas %5, donc chaque chiffre se trouve jusqu&apos;à %6&#xa0;po de sa case.</translation>
+    </message>
+    <message>
+        <source>Copy %1 into ~/.local/share/gnucash/checks/ (make the folder if there is none) and restart GnuCash; in Print Checks choose &quot;%2&quot; and the check&apos;s position, Top, Middle or Bottom, with no custom translation.</source>
+        <translation>Copiez %1 dans ~/.local/share/gnucash/checks/ (créez le dossier s&apos;il n&apos;existe pas) et redémarrez GnuCash&#xa0;; dans Imprimer des chèques, choisissez «&#xa0;%2&#xa0;» et la position du chèque, Haut, Milieu ou Bas, sans translation personnalisée.</translation>
+    </message>
+    <message>
+        <source>The format prints the MICR line only: to print it with your check&apos;s other items, copy its [Check Items] into your own format, numbering them on from yours.</source>
+        <translation>Le format n&apos;imprime que la ligne MICR&#xa0;: pour l&apos;imprimer avec les autres éléments de votre chèque, copiez ses [Check Items] dans votre propre format, en les numérotant à la suite des vôtres.</translation>
+    </message>
+    <message>
+        <source>In Odoo, Accounting settings, Checks: add these to the Check Top Margin and Check Left Margin (inches); a negative figure takes that much off.</source>
+        <translation>Dans Odoo, paramètres de Comptabilité, Chèques&#xa0;: ajoutez-les à la marge supérieure et à la marge gauche du chèque (en pouces)&#xa0;; un nombre négatif retire autant.</translation>
+    </message>
+    <message>
+        <source>They are for %1 (%2) and a line whose leftmost character stands at position %3, in %4 at 10 points; print at 100 %, with no zoom in the PDF converter.</source>
+        <translation>Elles sont pour %1 (%2) et une ligne dont le caractère le plus à gauche est en position %3, en %4 à 10 points&#xa0;; imprimez à 100&#xa0;%, sans zoom dans le convertisseur PDF.</translation>
+    </message>
+    <message>
+        <source>Your MICR line has faults (%1): mend them before printing checks.</source>
+        <translation>Votre ligne MICR a des défauts (%1)&#xa0;: corrigez-les avant d&apos;imprimer des chèques.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: its widths and names are read from the face itself. Install it, then write the settings again.</source>
+        <translation>%1 n&apos;est pas installée&#xa0;: ses largeurs et ses noms sont lus dans la police elle-même. Installez-la, puis écrivez de nouveau les réglages.</translation>
+    </message>
+    <message>
+        <source>%1-%2 in from the check&apos;s left edge, %3-%4 in above its bottom edge</source>
+        <translation>de %1 à %2&#xa0;po du bord gauche du chèque, de %3 à %4&#xa0;po au-dessus de son bord inférieur</translation>
+    </message>
+    <message>
+        <source>the top check</source>
+        <translation>le chèque du haut</translation>
+    </message>
+    <message>
+        <source>the middle check</source>
+        <translation>le chèque du milieu</translation>
+    </message>
+    <message>
+        <source>the bottom check</source>
+        <translation>le chèque du bas</translation>
+    </message>
+    <message>
+        <source>3-up on Letter, 3.5 in a check</source>
+        <translation>3 par feuille Lettre, chèques de 3,5&#xa0;po</translation>
+    </message>
+    <message>
+        <source>3-up on A4, 99 mm a check</source>
+        <translation>3 par feuille A4, chèques de 99&#xa0;mm</translation>
+    </message>
+    <message>
+        <source>3-up, %1 in (%2 mm) a check</source>
+        <translation>3 par feuille, chèques de %1&#xa0;po (%2&#xa0;mm)</translation>
+    </message>
+    <message>
+        <source>a printer on which Line %1&apos;s face prints the MICR line %2 in long</source>
+        <translation>une imprimante sur laquelle la police de la ligne %1 imprime la ligne MICR longue de %2&#xa0;po</translation>
+    </message>
+    <message>
+        <source>printer %1, calibrated for Line %2</source>
+        <translation>l&apos;imprimante %1, étalonnée pour la ligne %2</translation>
+    </message>
+    <message>
+        <source>no date</source>
+        <translation>sans date</translation>
+    </message>
+    <message>
+        <source>printer %1, calibrated for Line %2, placement measured %3</source>
+        <translation>l&apos;imprimante %1, étalonnée pour la ligne %2, placement mesuré le %3</translation>
+    </message>
+    <message>
+        <source>left %1 in</source>
+        <translation>à gauche de %1&#xa0;po</translation>
+    </message>
+    <message>
+        <source>right %1 in</source>
+        <translation>à droite de %1&#xa0;po</translation>
+    </message>
+    <message>
+        <source>down %1 in</source>
+        <translation>vers le bas de %1&#xa0;po</translation>
+    </message>
+    <message>
+        <source>up %1 in</source>
+        <translation>vers le haut de %1&#xa0;po</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>No MICR line found on %1: no text there is in a MICR face. The page uses no fonts.</source>
+        <translation>Aucune ligne MICR sur %1&#xa0;: aucun texte n&apos;y est dans une police MICR. La page n&apos;utilise aucune police.</translation>
+    </message>
+    <message>
+        <source>No MICR line found on %1: no text there is in a MICR face. The page uses the fonts %2.</source>
+        <translation>Aucune ligne MICR sur %1&#xa0;: aucun texte n&apos;y est dans une police MICR. La page utilise les polices %2.</translation>
+    </message>
+    <message>
+        <source>The line mixes faces: %1 and %2.</source>
+        <translation>La ligne mêle des polices&#xa0;: %1 et %2.</translation>
+    </message>
+    <message>
+        <source>The line is in %1, but this printer is calibrated for %2 (Line %3).</source>
+        <translation>La ligne est en %1, mais cette imprimante est étalonnée pour %2 (ligne %3).</translation>
+    </message>
+    <message>
+        <source>The line prints at %1 pt; it must print at 10 pt (within %2 pt). A page zoomed or fitted to the paper changes the size: print at 100 %.</source>
+        <translation>La ligne s&apos;imprime à %1&#xa0;pt&#xa0;; elle doit s&apos;imprimer à 10&#xa0;pt (à %2&#xa0;pt près). Une page agrandie ou ajustée au papier change la taille&#xa0;: imprimez à 100&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Two characters fall in position %1: they stand closer than %2 in (another size or face), or the line is printed twice.</source>
+        <translation>Deux caractères tombent en position %1&#xa0;: ils sont à moins de %2&#xa0;po l&apos;un de l&apos;autre (autre taille ou autre police), ou la ligne est imprimée deux fois.</translation>
+    </message>
+    <message>
+        <source>The line&apos;s last character stands in position %1; it belongs in position %2: the line is 1 position too far left.</source>
+        <translation>Le dernier caractère de la ligne est en position %1&#xa0;; il va en position %2&#xa0;: la ligne est 1 position trop à gauche.</translation>
+    </message>
+    <message>
+        <source>The line&apos;s last character stands in position %1; it belongs in position %2: the line is 1 position too far right.</source>
+        <translation>Le dernier caractère de la ligne est en position %1&#xa0;; il va en position %2&#xa0;: la ligne est 1 position trop à droite.</translation>
+    </message>
+    <message>
+        <source>The line&apos;s last character stands in position %1; it belongs in position %2: the line is %3 positions too far left.</source>
+        <translation>Le dernier caractère de la ligne est en position %1&#xa0;; il va en position %2&#xa0;: la ligne est %3 positions trop à gauche.</translation>
+    </message>
+    <message>
+        <source>The line&apos;s last character stands in position %1; it belongs in position %2: the line is %3 positions too far right.</source>
+        <translation>Le dernier caractère de la ligne est en position %1&#xa0;; il va en position %2&#xa0;: la ligne est %3 positions trop à droite.</translation>
+    </message>
+    <message>
+        <source>Text in the clear band: &quot;%1&quot;, %2.</source>
+        <translation>Texte dans la bande libre&#xa0;: «&#xa0;%1&#xa0;», %2.</translation>
+    </message>
+    <message>
+        <source>A drawing in the clear band, %1.</source>
+        <translation>Un dessin dans la bande libre, %1.</translation>
+    </message>
+    <message>
+        <source>Printer: %1 (%2 at 10 pt); page scale %3 % across, %4 % down.</source>
+        <translation>Imprimante&#xa0;: %1 (%2 à 10&#xa0;pt)&#xa0;; échelle de la page %3&#xa0;% en largeur, %4&#xa0;% en hauteur.</translation>
+    </message>
+    <message>
+        <source>Check: the top one, %1.</source>
+        <translation>Chèque&#xa0;: celui du haut, %1.</translation>
+    </message>
+    <message>
+        <source>Check: the middle one, %1.</source>
+        <translation>Chèque&#xa0;: celui du milieu, %1.</translation>
+    </message>
+    <message>
+        <source>Check: the bottom one, %1.</source>
+        <translation>Chèque&#xa0;: celui du bas, %1.</translation>
+    </message>
+    <message>
+        <source>MICR line: %1 at %2 pt.</source>
+        <translation>Ligne MICR&#xa0;: %1 à %2&#xa0;pt.</translation>
+    </message>
+    <message>
+        <source>Text: &quot;%1&quot;, positions %2 to %3.</source>
+        <translation>Texte&#xa0;: «&#xa0;%1&#xa0;», positions %2 à %3.</translation>
+    </message>
+    <message>
+        <source>Position 1 ends %1 in from the check&apos;s right edge (the standard puts it at %2 in); the baseline is %3 in above its bottom edge (%4 in).</source>
+        <translation>La position 1 finit à %1&#xa0;po du bord droit du chèque (la norme la met à %2&#xa0;po)&#xa0;; la ligne de base est à %3&#xa0;po au-dessus de son bord inférieur (%4&#xa0;po).</translation>
+    </message>
+    <message>
+        <source>Move the MICR line in the program that made the file: %1.</source>
+        <translation>Déplacez la ligne MICR dans le logiciel qui a produit le fichier&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No faults.</source>
+        <translation>Aucun défaut.</translation>
+    </message>
+    <message>
+        <source>Fault: %1</source>
+        <translation>Défaut&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Both moves are within 1/32 in.</source>
+        <translation>Les deux déplacements sont à 1/32&#xa0;po près.</translation>
+    </message>
+    <message>
+        <source>A move is more than 1/32 in: move the line, print the check to a file again and check it.</source>
+        <translation>Un déplacement dépasse 1/32&#xa0;po&#xa0;: déplacez la ligne, imprimez de nouveau le chèque dans un fichier et vérifiez-le.</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1&#xa0;: fichier introuvable</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 ne peut pas être ouvert&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 est vide</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PDF nor a PostScript file</source>
+        <translation>%1 n&apos;est ni un fichier PDF ni un fichier PostScript</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it does not end as a PDF file does</source>
+        <translation>%1 est tronqué&#xa0;: il ne se termine pas comme un fichier PDF</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it does not end as a PostScript file does</source>
+        <translation>%1 est tronqué&#xa0;: il ne se termine pas comme un fichier PostScript</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is damaged, or not a PDF file</source>
+        <translation>%1 ne peut pas être lu&#xa0;: il est endommagé, ou ce n&apos;est pas un fichier PDF</translation>
+    </message>
+    <message>
+        <source>%1 is encrypted with a password: print the check to a file without one</source>
+        <translation>%1 est chiffré avec un mot de passe&#xa0;: imprimez le chèque dans un fichier sans mot de passe</translation>
+    </message>
+    <message>
+        <source>%1 has no page</source>
+        <translation>%1 n&apos;a aucune page</translation>
+    </message>
+    <message>
+        <source>%1: its first page cannot be read</source>
+        <translation>%1&#xa0;: sa première page ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>%1 is PostScript, and reading PostScript needs Ghostscript (gs), which is not installed: install the ghostscript package, or print the check to a PDF file</source>
+        <translation>%1 est en PostScript, et lire du PostScript demande Ghostscript (gs), qui n&apos;est pas installé&#xa0;: installez le paquet ghostscript, ou imprimez le chèque dans un fichier PDF</translation>
+    </message>
+    <message>
+        <source>%1: Ghostscript could not read it in %2 s</source>
+        <translation>%1&#xa0;: Ghostscript n&apos;a pas pu le lire en %2&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as PostScript</source>
+        <translation>%1 ne peut pas être lu comme PostScript</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as PostScript (Ghostscript: %2)</source>
+        <translation>%1 ne peut pas être lu comme PostScript (Ghostscript&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>%1: no temporary folder for Ghostscript&apos;s PDF</source>
+        <translation>%1&#xa0;: aucun dossier temporaire pour le PDF de Ghostscript</translation>
     </message>
 </context>
 </TS>
