@@ -7,6 +7,7 @@
 #include "calibration/ChequeCheck.h"
 #include "calibration/Wording.h"
 #include "chequefile/ChequeFileReader.h"
+#include "i18n/Translations.h"
 
 #include <QElapsedTimer>
 #include <QFontMetricsF>
@@ -14,6 +15,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
@@ -160,6 +162,17 @@ Run Exporter(const QStringList &arguments, const QProcessEnvironment &environmen
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardError()), QString::fromUtf8(process.readAllStandardOutput())};
+}
+
+// The environment of a user whose messages are in `lang`, nothing else
+// choosing them.
+QProcessEnvironment InLocale(const QString &lang)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), lang);
+    return environment;
 }
 
 } // namespace
@@ -583,6 +596,66 @@ private slots:
         QCOMPARE(answer.value("clear_band").toArray().first().toObject().value("kind").toString(), QString("drawing"));
         for (const char *key : {"text", "right_in", "move_right_in", "within_tolerance"})
             QVERIFY2(answer.contains(key), key);
+    }
+
+    // What scripts read (the JSON, the settings files) is the same bytes in
+    // French as in the C locale; what a person reads is French.
+    void scriptsReadTheSameInEveryLocale_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        const QString data = QStringLiteral(MICR_SOURCE_DIR "/tests/data/");
+        QTest::newRow("cheque, no fault") << QStringList{"cheque", data + "weasyprint.pdf", "--json"};
+        QTest::newRow("cheque, 12 pt, clear band") << QStringList{"cheque", data + "freecheck.ps", "--json"};
+        QTest::newRow("cheque, zoomed") << QStringList{"cheque", data + "wkhtmltopdf.pdf", "--json"};
+        QTest::newRow("cheque, no line") << QStringList{"cheque", data + "weasyprint.pdf", "--cheque", "middle", "--json"};
+        QTest::newRow("FreeCheck, scaled printer")
+            << QStringList{"settings", "freecheck", "--line", "5", "--cheque", "bottom"};
+        QTest::newRow("GnuCash, a business line")
+            << QStringList{"settings", "gnucash", "--micr-line", "layout=us,routing=021000021,onus=123456789C,aux=C1234C"};
+        QTest::newRow("Odoo, A4") << QStringList{"settings", "odoo", "--paper", "a4", "--cheque", "middle"};
+    }
+
+    void scriptsReadTheSameInEveryLocale()
+    {
+        QFETCH(QStringList, arguments);
+        const Run c = Exporter(arguments, InLocale(QStringLiteral("C")));
+        const Run french = Exporter(arguments, InLocale(QStringLiteral("fr_CA.UTF-8")));
+        QVERIFY(!c.output.isEmpty());
+        QCOMPARE(french.status, c.status);
+        QCOMPARE(french.output, c.output);
+    }
+
+    // `cheque FILE` in French: the wording unit's lines with the French
+    // catalogue and French numbers, never the C locale's.
+    void textIsInTheUsersLanguage()
+    {
+        const QString file = QStringLiteral(MICR_SOURCE_DIR "/tests/data/freecheck.ps");
+        if (GhostscriptProgram().isEmpty())
+            QSKIP("Ghostscript is not installed");
+        const Run c = Exporter({"cheque", file}, InLocale(QStringLiteral("C")));
+        const Run french = Exporter({"cheque", file}, InLocale(QStringLiteral("fr_CA.UTF-8")));
+        QCOMPARE(french.status, c.status);
+        // The exporter's own printer for Line 3: the words are under test here.
+        const ChequeCheck check = Check(file, 0, *ModelForLine(3, FontWeightChoice::Standard));
+        const QLocale before;
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(I18n::CatalogueResource(QStringLiteral("fr_CA"))));
+        QCoreApplication::installTranslator(&catalogue);
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::Canada));
+        const QStringList expected = Wording::ChequeCheckLines(Wording::For::Reader, check);
+        QCoreApplication::removeTranslator(&catalogue);
+        QLocale::setDefault(QLocale::c());
+        const QStringList source = Wording::ChequeCheckLines(Wording::For::Reader, check);
+        QLocale::setDefault(before);
+        QCOMPARE(french.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+        QCOMPARE(c.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts), source);
+        QVERIFY(french.output != c.output);
+        // A file that cannot be read is said in French too, naming it.
+        const Run missing = Exporter({"cheque", file + "-missing"}, InLocale(QStringLiteral("fr_CA.UTF-8")));
+        const Run missingC = Exporter({"cheque", file + "-missing"}, InLocale(QStringLiteral("C")));
+        QCOMPARE(missing.status, 2);
+        QVERIFY(missing.errors.contains(file + "-missing"));
+        QVERIFY(missing.errors != missingC.errors);
     }
 
     // A printer remembered with its placement: its face and its shift.
