@@ -112,15 +112,9 @@ private:
     std::optional<ChequeCheck> check_;
 };
 
-QString TChequeFile::Caption()
-{
-    return tr("Check &File");
-}
-
 TChequeFile::TChequeFile(QWidget *owner) : QDialog(owner), drawing_(new ChequeDrawing(this))
 {
     setupUi(this);
-    setWindowTitle(Caption().remove(QLatin1Char('&')));
     DrawingHolder->addWidget(drawing_);
     for (ChequeProgram program : {ChequeProgram::FreeCheck, ChequeProgram::GnuCash, ChequeProgram::Odoo})
         ProgramChoice->addItem(ChequeProgramName(program), int(program));
@@ -170,7 +164,7 @@ void TChequeFile::Ask(CalibrationLine line, FontWeightChoice weight, const QStri
 
 void TChequeFile::Browse()
 {
-    const QString path = QFileDialog::getOpenFileName(this, Caption().remove(QLatin1Char('&')), FileField->text(),
+    const QString path = QFileDialog::getOpenFileName(this, windowTitle(), FileField->text(),
                                                       tr("Check files (*.pdf *.ps);;All files (*)"));
     if (!path.isEmpty())
         Open(path);

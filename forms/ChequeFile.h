@@ -24,10 +24,6 @@ class TChequeFile : public QDialog, private Ui::TChequeFile
 public:
     explicit TChequeFile(QWidget *owner = nullptr);
 
-    // "Check &File" ("Cheque &File" in Canadian English): the button's
-    // caption and, without the mnemonic, the window's title.
-    static QString Caption();
-
     // Runs the window for the wizard's face, its printer (`queue`, empty
     // when it printed to a file) and the printers remembered.
     void Ask(CalibrationLine line, FontWeightChoice weight, const QString &queue, const QList<PrinterProfile> &profiles);

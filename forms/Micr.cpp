@@ -130,7 +130,6 @@ void TForm1::Startup()
     BuyNow->setVisible(true);
     BuyNow->setText(QStringLiteral("&Buy Now"));
     BuyNow->setToolTip(QStringLiteral("How to buy this software right now"));
-    ChequeFileButton->setText(TChequeFile::Caption() + QStringLiteral("..."));
     // A damaged profile file is set aside at start, and said once the
     // window is up.
     QMetaObject::invokeMethod(this, "ShowStoredProfilesProblem", Qt::QueuedConnection);

@@ -299,7 +299,7 @@ when written, 1 when it could not be (said on stderr).</translation>
     </message>
     <message>
         <source>Check &amp;File</source>
-        <translation>Cheque &amp;File</translation>
+        <translation type="vanished">Cheque &amp;File</translation>
     </message>
     <message>
         <source>No remembered printer: Line %1&apos;s face, %2, at 100 %</source>

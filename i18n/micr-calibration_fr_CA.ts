@@ -300,7 +300,7 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
     </message>
     <message>
         <source>Check &amp;File</source>
-        <translation>&amp;Fichier de chèque</translation>
+        <translation type="vanished">&amp;Fichier de chèque</translation>
     </message>
     <message>
         <source>No remembered printer: Line %1&apos;s face, %2, at 100 %</source>

@@ -510,6 +510,7 @@ private slots:
             Record(catalogue + " step 3", wizard, WizardClient);
             WalkModal(wizard, "PlacementButton", catalogue + " placement");
             WalkModal(wizard, "MicrLineButton", catalogue + " my MICR line");
+            WalkModal(wizard, "ChequeFileButton", catalogue + " check file");
         }
         for (const auto &translator : {translator_.get(), qtTranslator_.get()}) {
             if (translator)
