@@ -190,6 +190,7 @@ QJsonObject ChequeCheckJson(const ChequeCheck &check);
 // Why a cheque file could not be read, for the wording unit to say.
 struct ChequeFileProblem
 {
+    // Worded in this order by Wording::ChequeFileUnread.
     enum class Kind {
         Missing,
         CannotOpen,      // `detail`: the system's reason

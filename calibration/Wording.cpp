@@ -240,51 +240,33 @@ QStringList Wording::ChequeCheckLines(For audience, const ChequeCheck &check)
 
 QString Wording::ChequeFileUnread(For audience, const ChequeFileProblem &problem)
 {
+    // One a kind, in the kinds' order; %1 is the file.
+    static const char *const problems[] = {
+        QT_TRANSLATE_NOOP("Wording", "%1: no such file"),
+        QT_TRANSLATE_NOOP("Wording", "%1 cannot be opened: %2"),
+        QT_TRANSLATE_NOOP("Wording", "%1 is empty"),
+        QT_TRANSLATE_NOOP("Wording", "%1 is neither a PDF nor a PostScript file"),
+        QT_TRANSLATE_NOOP("Wording", "%1 is cut short: it does not end as a PDF file does"),
+        QT_TRANSLATE_NOOP("Wording", "%1 is cut short: it does not end as a PostScript file does"),
+        QT_TRANSLATE_NOOP("Wording", "%1 cannot be read: it is damaged, or not a PDF file"),
+        QT_TRANSLATE_NOOP("Wording", "%1 is encrypted with a password: print the check to a file without one"),
+        QT_TRANSLATE_NOOP("Wording", "%1 has no page"),
+        QT_TRANSLATE_NOOP("Wording", "%1: its first page cannot be read"),
+        QT_TRANSLATE_NOOP("Wording", "%1 is PostScript, and reading PostScript needs Ghostscript (gs), which is not "
+                                     "installed: install the ghostscript package, or print the check to a PDF file"),
+        QT_TRANSLATE_NOOP("Wording", "%1: Ghostscript could not read it in %2 s"),
+        QT_TRANSLATE_NOOP("Wording", "%1 cannot be read as PostScript"),
+        QT_TRANSLATE_NOOP("Wording", "%1: no temporary folder for Ghostscript's PDF"),
+    };
     using Kind = ChequeFileProblem::Kind;
     const QString file = QDir::toNativeSeparators(problem.path);
-    switch (problem.kind) {
-    case Kind::Missing:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1: no such file")).arg(file);
-    case Kind::CannotOpen:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 cannot be opened: %2")).arg(file, problem.detail);
-    case Kind::Empty:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is empty")).arg(file);
-    case Kind::NeitherPdfNorPostScript:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is neither a PDF nor a PostScript file")).arg(file);
-    case Kind::CutShortPdf:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is cut short: it does not end as a PDF file does"))
-            .arg(file);
-    case Kind::CutShortPostScript:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is cut short: it does not end as a PostScript file "
-                                                          "does"))
-            .arg(file);
-    case Kind::Damaged:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 cannot be read: it is damaged, or not a PDF file"))
-            .arg(file);
-    case Kind::Encrypted:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is encrypted with a password: print the check to a "
-                                                          "file without one"))
-            .arg(file);
-    case Kind::NoPage:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 has no page")).arg(file);
-    case Kind::PageUnreadable:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1: its first page cannot be read")).arg(file);
-    case Kind::NoGhostscript:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is PostScript, and reading PostScript needs "
-                                                          "Ghostscript (gs), which is not installed: install the "
-                                                          "ghostscript package, or print the check to a PDF file"))
-            .arg(file);
-    case Kind::GhostscriptTimedOut:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1: Ghostscript could not read it in %2 s"))
-            .arg(file)
-            .arg(problem.seconds);
-    case Kind::NotPostScript:
-        return problem.detail.isEmpty()
-            ? Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 cannot be read as PostScript")).arg(file)
-            : Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 cannot be read as PostScript (Ghostscript: %2)"))
-                  .arg(file, problem.detail);
-    case Kind::NoTemporaryFolder:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1: no temporary folder for Ghostscript's PDF")).arg(file);
-    }
-    return {};
+    if (problem.kind == Kind::NotPostScript && !problem.detail.isEmpty())
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 cannot be read as PostScript (Ghostscript: %2)"))
+            .arg(file, problem.detail);
+    const QString text = Say(audience, problems[int(problem.kind)]);
+    if (problem.kind == Kind::CannotOpen)
+        return text.arg(file, problem.detail);
+    if (problem.kind == Kind::GhostscriptTimedOut)
+        return text.arg(file).arg(problem.seconds);
+    return text.arg(file);
 }
