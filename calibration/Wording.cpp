@@ -252,6 +252,8 @@ QString Wording::ChequeFileUnread(For audience, const ChequeFileProblem &problem
         QT_TRANSLATE_NOOP("Wording", "%1 is encrypted with a password: print the check to a file without one"),
         QT_TRANSLATE_NOOP("Wording", "%1 has no page"),
         QT_TRANSLATE_NOOP("Wording", "%1: its first page cannot be read"),
+        // One sentence, too long for a line.
+        // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
         QT_TRANSLATE_NOOP("Wording", "%1 is PostScript, and reading PostScript needs Ghostscript (gs), which is not "
                                      "installed: install the ghostscript package, or print the check to a PDF file"),
         QT_TRANSLATE_NOOP("Wording", "%1: Ghostscript could not read it in %2 s"),
