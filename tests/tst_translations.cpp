@@ -5,6 +5,7 @@
 
 #include "app/MicrApplication.h"
 #include "forms/About.h"
+#include "forms/ChequeFile.h"
 #include "forms/Gauge.h"
 #include "forms/Internet.h"
 #include "forms/Micr.h"
@@ -510,7 +511,15 @@ private slots:
             Record(catalogue + " step 3", wizard, WizardClient);
             WalkModal(wizard, "PlacementButton", catalogue + " placement");
             WalkModal(wizard, "MicrLineButton", catalogue + " my MICR line");
-            WalkModal(wizard, "ChequeFileButton", catalogue + " check file");
+            // With a file read: the faults, the moves and the drawing shown.
+            auto chequeFile = AnswerNextModal([&](QWidget *modal) {
+                qobject_cast<TChequeFile *>(modal)->Open(QStringLiteral(MICR_SOURCE_DIR "/tests/data/weasyprint.pdf"));
+                modal->findChild<QComboBox *>("ProgramChoice")->setCurrentIndex(1);
+                Record(catalogue + " check file", modal);
+                static_cast<QDialog *>(modal)->reject();
+            });
+            wizard->findChild<QAbstractButton *>("ChequeFileButton")->click();
+            QVERIFY(*chequeFile);
         }
         for (const auto &translator : {translator_.get(), qtTranslator_.get()}) {
             if (translator)
