@@ -91,7 +91,10 @@ SettingsInputs Inputs(CalibrationLine line, const Printer &printer, ChequePositi
 {
     SettingsInputs inputs;
     inputs.face = QString::fromLatin1(MicrFaceName(line, FontWeightChoice::Standard));
-    inputs.model = {printer.sx, printer.sy, printer.ox, printer.oy};
+    inputs.model.sx = printer.sx;
+    inputs.model.sy = printer.sy;
+    inputs.model.ox = printer.ox;
+    inputs.model.oy = printer.oy;
     inputs.cheque = cheque;
     inputs.paperInches = a4 ? QSizeF(210 / 25.4, 297 / 25.4) : QSizeF(8.5, 11);
     inputs.stock = a4 ? A4Stock() : LetterStock();
