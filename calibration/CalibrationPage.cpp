@@ -14,10 +14,22 @@ const QChar TradeMark(0x2122);
 
 QString Latin1(const char *text) { return QString::fromLatin1(text); }
 
+// The page's right-hand column (the web address, the second column of
+// security samples) stands where it ends well inside A4's width, the
+// narrower paper, less the 0.1 in next to any edge that no printer prints:
+// A4 is 8.27 in wide and the page starts 0.25 in in, so nothing may reach
+// past 7.92 in from the page's origin. The web address ends flush with the
+// phone and fax numbers under it.
+constexpr int WebHostColumn = 51;
+// The second column of security samples: its labels and samples 4
+// columns further left than a Letter-only page would put them.
+constexpr int SecondLabelColumn = 37;
+constexpr int SecondSampleColumn = 50;
+
 void AddHeader(std::vector<PageRow> &rows)
 {
     rows.push_back({0, 4, Arial, 18, RowStyle::Bold, Latin1(Vendor::CompanyName)});
-    rows.push_back({55, 4, Arial, 18, RowStyle::Regular, Latin1(Vendor::WebHost)});
+    rows.push_back({WebHostColumn, 4, Arial, 18, RowStyle::Regular, Latin1(Vendor::WebHost)});
     rows.push_back({0, 7, Arial, 12, RowStyle::Regular, Latin1(Vendor::StreetAddress)});
     rows.push_back({59, 7, Arial, 12, RowStyle::Regular, QStringLiteral("Phone: ") + Latin1(Vendor::PhoneNumber)});
     rows.push_back({0, 9, Arial, 12, RowStyle::Regular, Latin1(Vendor::CityLine)});
@@ -92,13 +104,13 @@ struct SecuritySample
 
 const SecuritySample SecuritySamples[] = {
     {75, 0, "Warden1:", 13, "Warden1a Sample", 34, "[SAMPLE_CO]"},
-    {75, 41, "Warden2:", 54, "Warden2a Sample", 34, "(_$126.45)"},
+    {75, SecondLabelColumn, "Warden2:", SecondSampleColumn, "Warden2a Sample", 34, "(_$126.45)"},
     {80, 0, "Warden3:", 13, "Warden3a Sample", 34, "[SAMPLE_CO]"},
-    {80, 41, "Warden4:", 54, "Warden4a Sample", 34, "<=$678.75>"},
+    {80, SecondLabelColumn, "Warden4:", SecondSampleColumn, "Warden4a Sample", 34, "<=$678.75>"},
     {85, 0, "Warden5:", 13, "Warden5a Sample", 34, "[SAMPLE_CO]"},
-    {85, 41, "Warden6:", 54, "Warden6a Sample", 34, "[$200.50]"},
+    {85, SecondLabelColumn, "Warden6:", SecondSampleColumn, "Warden6a Sample", 34, "[$200.50]"},
     {90, 0, "Warden21:", 14, "Warden21a Sample", 30, "SAMPLE CO"},
-    {90, 41, "Warden22:", 55, "Warden22a Sample", 30, "1,000.75"},
+    {90, SecondLabelColumn, "Warden22:", SecondSampleColumn + 1, "Warden22a Sample", 30, "1,000.75"},
 };
 
 void AddSecuritySamples(std::vector<PageRow> &rows)
