@@ -1,5 +1,6 @@
 #include "PlacementPage.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -28,9 +29,18 @@ constexpr double EighthTick = 0.05;
 // position 1 ends reaches nearly to the cheque's bottom edge.
 constexpr double CellTick = 0.08;
 constexpr double PositionOneTickEnd = 0.02;
-// Nothing is drawn nearer the paper's side edges: no printer prints there,
-// and a rule cut short by the printer would look like the page's own.
+// Where the paper's edge cuts position 1's tick short, the cells' ticks
+// keep to this share of it, so that it still stands out as the long one.
+constexpr double ShortCellTickShare = 0.6;
+// The scale's numbers stand on this line above the cheque's bottom edge.
+constexpr double ScaleNumberLift = 0.03;
+// Nothing is drawn nearer the paper's edges: no printer prints there, and
+// a rule cut short by the printer would look like the page's own.
 constexpr double PaperEdgeClearance = 0.1;
+// Below the cheque: the fields' names reach this far under its bottom
+// edge, its label's descenders this far under the label's baseline.
+constexpr double FieldNamesDepth = 0.24;
+constexpr double SmallTextDescent = 0.03;
 // A field's bracket is kept this far inside its first and last cells.
 constexpr double FieldBracketInset = 0.01;
 
@@ -111,8 +121,8 @@ void AddBar(std::vector<PlacementItem> &items, bool horizontal, double line, dou
 
 // Each field of the user's line bracketed over its cells and named: under
 // the position scale, below the cheque's bottom edge, or above the print
-// band where the cheque ends at the paper's edge.
-void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &layout, bool bottomIsPaperEdge)
+// band where the paper leaves no room below the cheque.
+void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &layout, bool namesInBand)
 {
     const double width = layout.paperInches.width();
     const double bottom = ChequeTopInches(layout) + layout.stock.chequeInches;
@@ -120,7 +130,7 @@ void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &
     // band's rule where the cheque ends at the paper's edge.
     // (Two rows of 5-point names need 0.07 in apart to stay clear of each
     // other; the band's upper rule and the clear band's rule leave room.)
-    const FieldLabels labels = bottomIsPaperEdge ? FieldLabels{-1, bottom - PrintBandTopInches - 0.0225, 0.015, 0.03, 0.07, 5}
+    const FieldLabels labels = namesInBand ? FieldLabels{-1, bottom - PrintBandTopInches - 0.0225, 0.015, 0.03, 0.07, 5}
                                                  : FieldLabels{1, bottom + 0.05, 0.04, 0.1, 0.09, 6};
     const double tickEnd = labels.bracket - labels.away * labels.tick;
     int row = 0;
@@ -194,6 +204,13 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     const double lineBaseline = baseline - layout.applied.up;
     const double lineShift = layout.applied.right;
     const bool bottomIsPaperEdge = std::abs(bottom - layout.paperInches.height()) < SameEdgeInches;
+    // The lowest any mark reaches, and whether the paper leaves room below
+    // the cheque for the fields' names; if not, they go above the band.
+    const double lowest = layout.paperInches.height() - PaperEdgeClearance;
+    const bool namesInBand =
+        bottomIsPaperEdge || bottom + FieldNamesDepth + SmallTextDescent > lowest;
+    // Every fifth cell numbered under the cells, where the paper has room.
+    const bool scaleNumbered = bottom - ScaleNumberLift <= lowest;
     const QString face = QString::fromLatin1(MicrFaceName(layout.line, layout.weight));
     std::vector<PlacementItem> items;
     const auto text = [&items](double x, double baseline, TextAnchor anchor, int points, const QString &line,
@@ -207,11 +224,13 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
         items.push_back(Rule(PlacementItem::HorizontalRule, top, PaperEdgeClearance, width - PaperEdgeClearance));
         text(LabelLeft, top + 0.15, TextAnchor::Left, 7, QStringLiteral("top edge of the cheque"));
     }
-    if (!bottomIsPaperEdge) {
+    if (!bottomIsPaperEdge && bottom <= lowest) {
         items.push_back(Rule(PlacementItem::HorizontalRule, bottom, PaperEdgeClearance, width - PaperEdgeClearance));
         // Below the fields' names where the user's line has them.
-        text(LabelLeft, bottom + (layout.userLine ? 0.36 : 0.12), TextAnchor::Left, 7,
-             QStringLiteral("bottom edge of the %1 cheque (the perforation)").arg(ChequeName(layout.cheque)));
+        const double label = bottom + (layout.userLine && !namesInBand ? 0.36 : 0.12);
+        if (label + SmallTextDescent <= lowest)
+            text(LabelLeft, label, TextAnchor::Left, 7,
+                 QStringLiteral("bottom edge of the %1 cheque (the perforation)").arg(ChequeName(layout.cheque)));
     }
 
     text(LeftMargin, top + TitleBaseline, TextAnchor::Left, 14,
@@ -234,7 +253,10 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
         QStringLiteral("    On plain paper, top: from the paper's top edge down to the baseline rule (%1 in).")
             .arg(FormatShown(lineBaseline, 3)),
         QStringLiteral("4. Type the readings into the placement window of MICR calibration (step 3)."),
-        QStringLiteral("Each MICR character should stand in its numbered cell of the scale under the MICR line."),
+        scaleNumbered
+            ? QStringLiteral("Each MICR character should stand in its numbered cell of the scale under the MICR line.")
+            : QStringLiteral("Each MICR character should stand in its cell of the scale under the MICR line, counted "
+                             "from position 1 at the long tick."),
     };
     for (int i = 0; i < instructions.size(); ++i)
         text(LeftMargin, top + FirstInstructionBaseline + i * InstructionPitch, TextAnchor::Left, 8, instructions[i]);
@@ -277,26 +299,32 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
         items.push_back(Text(PositionRightEdge(width, layout.userLine->lastPosition) + lineShift, lineBaseline,
                              TextAnchor::Right,
                              face, 10, false, layout.userLine->letters));
-        AddFieldBrackets(items, layout, bottomIsPaperEdge);
+        AddFieldBrackets(items, layout, namesInBand);
     } else {
         items.push_back(Text(positionOne, lineBaseline, TextAnchor::Right, face, 10, false, SampleMicrLine()));
     }
-    if (!(layout.userLine && bottomIsPaperEdge)) // there the fields' names stand
+    if (!(layout.userLine && namesInBand)) // there the fields' names stand
         text(positionOne, bottom - PrintBandTopInches - 0.04, TextAnchor::Right, 7,
              QStringLiteral("position 1 ends at the long tick below the baseline"));
 
     // The position scale: the cells' edges, and every fifth cell numbered.
-    for (int edge = 0; edge <= PositionCount; ++edge) {
+    // Where the paper's edge cuts position 1's tick short, the others are
+    // shortened with it.
+    const double longTickEnd = std::min(bottom - PositionOneTickEnd, lowest);
+    double cellTickEnd = lineBaseline + CellTick;
+    if (longTickEnd < bottom - PositionOneTickEnd)
+        cellTickEnd = std::min(cellTickEnd, lineBaseline + ShortCellTickShare * (longTickEnd - lineBaseline));
+    for (int edge = 0; edge <= PositionCount && longTickEnd > lineBaseline; ++edge) {
         const double x = PositionRightEdge(width, edge + 1) + lineShift;
-        const double end = edge == 0 ? bottom - PositionOneTickEnd : lineBaseline + CellTick;
+        const double end = edge == 0 ? longTickEnd : cellTickEnd;
         if (x >= PaperEdgeClearance && x <= width - PaperEdgeClearance)
             items.push_back(Rule(PlacementItem::VerticalRule, x, lineBaseline, end));
     }
-    for (int position = 1; position <= PositionCount; ++position) {
+    for (int position = 1; position <= PositionCount && scaleNumbered; ++position) {
         const double centre = PositionRightEdge(width, position) + lineShift - PositionPitchInches / 2;
         if ((position == 1 || position % 5 == 0) && centre > PaperEdgeClearance + PositionPitchInches / 2
             && centre < width - PaperEdgeClearance)
-            text(centre, bottom - 0.03, TextAnchor::Centre, 6, QString::number(position));
+            text(centre, bottom - ScaleNumberLift, TextAnchor::Centre, 6, QString::number(position));
     }
     return items;
 }

@@ -1,5 +1,6 @@
 // The exporter's files, read back: rasters measured to a fraction of a
 // pixel and PDFs read with poppler, with test faces of known widths.
+#include "CupsOutput.h"
 #include "PageMeasure.h"
 
 #include "calibration/CalibrationPage.h"
@@ -357,6 +358,57 @@ private slots:
         const double height = paper == "a4" ? 99 / 25.4 : 3.5;
         const double chequeTop = (cheque == "top" ? 0 : cheque == "middle" ? 1 : 2) * height;
         CheckPlacementRaster(page, dpi, dpi, chequeTop, height, TestFaceAdvances[line - 1], 0.5);
+    }
+
+    // No mark of any page either program prints comes within 0.1 in of the
+    // paper's edges, where no printer prints: every page kind rasterised,
+    // its ink's bounds against the paper's own size (a raster pixel allowed
+    // for where a rule's end pixel falls).
+    void noMarkNearThePapersEdges_data()
+    {
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("calibration, Letter") << "letter" << QStringList();
+        QTest::newRow("calibration, A4") << "a4" << QStringList();
+        const QStringList users = {"--micr-line", "layout=us,routing=021000021,onus=123456789C,aux=C12345678C"};
+        // Down as well as up: a line moved down brings the scale to the edge.
+        const QStringList applied = {"--applied", "0.04,-0.05"};
+        for (const char *paper : {"letter", "a4"}) {
+            for (const char *cheque : {"top", "middle", "bottom"}) {
+                const QStringList placement = {"--page", "placement", "--cheque", cheque};
+                const QString name = QString("placement, %1, %2").arg(paper, cheque);
+                QTest::newRow(qPrintable(name)) << paper << placement;
+                QTest::newRow(qPrintable(name + ", own line")) << paper << placement + users;
+                QTest::newRow(qPrintable(name + ", moved")) << paper << placement + applied;
+                QTest::newRow(qPrintable(name + ", own line moved")) << paper << placement + users + applied;
+            }
+        }
+        // A cheque ending 0.06 in above the paper's edge: too close for its
+        // bottom rule and for the fields' names below it.
+        QTest::newRow("placement, Letter, 3.647 in, bottom, own line")
+            << "letter" << QStringList{"--page", "placement", "--cheque", "bottom", "--cheque-height", "3.647in"} + users;
+    }
+
+    void noMarkNearThePapersEdges()
+    {
+        QFETCH(QString, paper);
+        QFETCH(QStringList, options);
+        constexpr int dpi = 200;
+        const QString file = dir_.filePath("edges.png");
+        const Exported run = RunExporter(options + QStringList{"--paper", paper, "--dpi", QString::number(dpi), "-o", file});
+        QVERIFY2(run.status == 0 || (run.status == 1 && options.contains("--micr-line")), qPrintable(run.errors));
+        const QImage page(file);
+        const QSizeF inches = paper == "a4" ? QSizeF(210 / 25.4, 297 / 25.4) : QSizeF(8.5, 11);
+        QCOMPARE(page.size(), QSize(qRound(inches.width() * dpi), qRound(inches.height() * dpi)));
+        const QRect ink = InkBounds(page);
+        QVERIFY(ink.isValid());
+        const double distances[] = {ink.left() / double(dpi), ink.top() / double(dpi),
+                                    (page.width() - 1 - ink.right()) / double(dpi),
+                                    (page.height() - 1 - ink.bottom()) / double(dpi)};
+        qInfo("ink %.3f in from the left edge, %.3f from the top, %.3f from the right, %.3f from the bottom",
+              distances[0], distances[1], distances[2], distances[3]);
+        for (double distance : distances)
+            QVERIFY2(distance >= 0.1 - 1.0 / dpi, qPrintable(QString::number(distance, 'f', 3)));
     }
 
     void placementPdfLine()
