@@ -1,5 +1,9 @@
 #include "PlacementPage.h"
 
+#include "Wording.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -63,6 +67,19 @@ constexpr double E13BCharacterHeight = 0.117;
 constexpr double PrintBandLabelGap = 0.035;
 // Paper edges closer than this to a cheque's edge are that edge.
 constexpr double SameEdgeInches = 0.01;
+
+// The page's words in the user's language.
+QString Translated(const char *text)
+{
+    return QCoreApplication::translate("PlacementPage", text);
+}
+
+// A length on the page, to the thousandth of an inch, as the user writes
+// numbers.
+QString Thousandths(double inches)
+{
+    return Wording::Figure(Wording::For::Reader, ShownFigure(inches, 3), 3);
+}
 
 PlacementItem Rule(PlacementItem::Kind kind, double at, double from, double to)
 {
@@ -222,41 +239,62 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     // bottom where it ends at the paper's edge are the paper's own.
     if (top > 0) {
         items.push_back(Rule(PlacementItem::HorizontalRule, top, PaperEdgeClearance, width - PaperEdgeClearance));
-        text(LabelLeft, top + 0.15, TextAnchor::Left, 7, QStringLiteral("top edge of the cheque"));
+        text(LabelLeft, top + 0.15, TextAnchor::Left, 7,
+             QCoreApplication::translate("PlacementPage", "top edge of the check"));
     }
     if (!bottomIsPaperEdge && bottom <= lowest) {
         items.push_back(Rule(PlacementItem::HorizontalRule, bottom, PaperEdgeClearance, width - PaperEdgeClearance));
         // Below the fields' names where the user's line has them.
         const double label = bottom + (layout.userLine && !namesInBand ? 0.36 : 0.12);
+        static const char *const edges[] = {
+            QT_TRANSLATE_NOOP("PlacementPage", "bottom edge of the top check (the perforation)"),
+            QT_TRANSLATE_NOOP("PlacementPage", "bottom edge of the middle check (the perforation)"),
+            QT_TRANSLATE_NOOP("PlacementPage", "bottom edge of the bottom check (the perforation)"),
+        };
         if (label + SmallTextDescent <= lowest)
-            text(LabelLeft, label, TextAnchor::Left, 7,
-                 QStringLiteral("bottom edge of the %1 cheque (the perforation)").arg(ChequeName(layout.cheque)));
+            text(LabelLeft, label, TextAnchor::Left, 7, Translated(edges[int(layout.cheque)]));
     }
 
-    text(LeftMargin, top + TitleBaseline, TextAnchor::Left, 14,
-         QStringLiteral("MICR placement test page: %1 cheque of three").arg(ChequeName(layout.cheque)), true);
+    static const char *const titles[] = {
+        QT_TRANSLATE_NOOP("PlacementPage", "MICR placement test page: top check of three"),
+        QT_TRANSLATE_NOOP("PlacementPage", "MICR placement test page: middle check of three"),
+        QT_TRANSLATE_NOOP("PlacementPage", "MICR placement test page: bottom check of three"),
+    };
+    text(LeftMargin, top + TitleBaseline, TextAnchor::Left, 14, Translated(titles[int(layout.cheque)]), true);
     text(LeftMargin, top + SubtitleBaseline, TextAnchor::Left, 9,
-         QStringLiteral("Stock: %1. MICR line in %2 (Line %3) at 10 points.")
+         QCoreApplication::translate("PlacementPage", "Stock: %1. MICR line in %2 (Line %3) at 10 points.")
              .arg(layout.stock.Name(), face)
              .arg(layout.line));
-    const QString bottomEdge = bottomIsPaperEdge ? QStringLiteral("the paper's bottom edge (where the cheque ends)")
-                                                 : QStringLiteral("the cheque's bottom edge (the perforation)");
+    const QString bottomReading =
+        bottomIsPaperEdge
+            ? QCoreApplication::translate("PlacementPage",
+                                          "3. On check stock, bottom: from the paper's bottom edge (where the check "
+                                          "ends) up to the baseline rule under the MICR line (%1 in).")
+            : QCoreApplication::translate("PlacementPage",
+                                          "3. On check stock, bottom: from the check's bottom edge (the perforation) "
+                                          "up to the baseline rule under the MICR line (%1 in).");
     const QStringList instructions = {
-        QStringLiteral("Print at 100 % (no \"fit to page\") on your cheque stock, or on plain paper."),
-        QStringLiteral("1. bar: the reference bar from its first tick to its last (7.000 in); vertical bar: the bar "
-                       "at the left, top tick to bottom tick (2.000 in)."),
-        QStringLiteral("2. right: from the paper's right edge to the long tick where position 1 ends, at the MICR "
-                       "line's right end (%1 in).")
-            .arg(FirstPositionRightInches, 0, 'f', 3),
-        QStringLiteral("3. On cheque stock, bottom: from %1 up to the baseline rule under the MICR line (%2 in).")
-            .arg(bottomEdge, FormatShown(bottom - lineBaseline, 3)),
-        QStringLiteral("    On plain paper, top: from the paper's top edge down to the baseline rule (%1 in).")
-            .arg(FormatShown(lineBaseline, 3)),
-        QStringLiteral("4. Type the readings into the placement window of MICR calibration (step 3)."),
-        scaleNumbered
-            ? QStringLiteral("Each MICR character should stand in its numbered cell of the scale under the MICR line.")
-            : QStringLiteral("Each MICR character should stand in its cell of the scale under the MICR line, counted "
-                             "from position 1 at the long tick."),
+        QCoreApplication::translate("PlacementPage",
+                                    "Print at 100 % (no \"fit to page\") on your check stock, or on plain paper."),
+        QCoreApplication::translate("PlacementPage",
+                                    "1. bar: the reference bar from its first tick to its last (7.000 in); vertical "
+                                    "bar: the bar at the left, top tick to bottom tick (2.000 in)."),
+        QCoreApplication::translate("PlacementPage",
+                                    "2. right: from the paper's right edge to the long tick where position 1 ends, at "
+                                    "the MICR line's right end (%1 in).")
+            .arg(Thousandths(FirstPositionRightInches)),
+        bottomReading.arg(Thousandths(bottom - lineBaseline)),
+        QCoreApplication::translate("PlacementPage",
+                                    "    On plain paper, top: from the paper's top edge down to the baseline rule "
+                                    "(%1 in).")
+            .arg(Thousandths(lineBaseline)),
+        QCoreApplication::translate("PlacementPage",
+                                    "4. Type the readings into the placement window of MICR calibration (step 3)."),
+        scaleNumbered ? QCoreApplication::translate("PlacementPage", "Each MICR character should stand in its "
+                                                                     "numbered cell of the scale under the MICR line.")
+                      : QCoreApplication::translate("PlacementPage",
+                                                    "Each MICR character should stand in its cell of the scale under "
+                                                    "the MICR line, counted from position 1 at the long tick."),
     };
     for (int i = 0; i < instructions.size(); ++i)
         text(LeftMargin, top + FirstInstructionBaseline + i * InstructionPitch, TextAnchor::Left, 8, instructions[i]);
@@ -265,16 +303,19 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     const double barLeft = (width - ReferenceBarInches) / 2;
     const double barY = top + BarLine;
     text(barLeft, barY - 0.33, TextAnchor::Left, 7,
-         QStringLiteral("Reference bar: 7.000 in from the first tick to the last"));
+         QCoreApplication::translate("PlacementPage", "Reference bar: 7.000 in from the first tick to the last"));
     AddBar(items, true, barY, barLeft, ReferenceBarInches);
     AddBar(items, false, VerticalBarLeft, top + VerticalBarTop, VerticalBarInches);
     text(LeftMargin, top + VerticalBarTop + VerticalBarInches + 0.1, TextAnchor::Left, 7,
-         QStringLiteral("Vertical bar, at the left: 2.000 in from the top tick to the bottom tick"));
+         QCoreApplication::translate("PlacementPage",
+                                     "Vertical bar, at the left: 2.000 in from the top tick to the bottom tick"));
     // Across from the bar's label, at the bar's right end: clear of the
     // bands' labels on every cheque height.
     if (!layout.applied.none())
         text(barLeft + ReferenceBarInches, barY - 0.33, TextAnchor::Right, 7,
-             QStringLiteral("This page carries the correction %1").arg(CorrectionWords(layout.applied)), true);
+             QCoreApplication::translate("PlacementPage", "This page carries the correction %1")
+                 .arg(CorrectionWords(layout.applied)),
+             true);
 
     // The bands; the print band's lower rule is the baseline.
     items.push_back(
@@ -282,7 +323,8 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     // At the right: on the shortest cheques the vertical bar's label stands
     // at this height at the left.
     text(width - LabelLeft, bottom - ClearBandInches - 0.04, TextAnchor::Right, 7,
-         QStringLiteral("MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule"));
+         QCoreApplication::translate("PlacementPage",
+                                     "MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule"));
     items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandTopInches, PaperEdgeClearance,
                          width - PaperEdgeClearance));
     items.push_back(Rule(PlacementItem::HorizontalRule, lineBaseline, PaperEdgeClearance,
@@ -290,7 +332,7 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     // Inside the band, above the characters' tops and below its upper rule,
     // wherever the line's fields reach.
     text(LabelLeft, lineBaseline - E13BCharacterHeight - PrintBandLabelGap, TextAnchor::Left, 6,
-         QStringLiteral("MICR print band: its lower rule is the baseline"));
+         QCoreApplication::translate("PlacementPage", "MICR print band: its lower rule is the baseline"));
 
     // The MICR line, its last advance ending at its last position's right
     // edge (position 1 for the sample), on the baseline.
@@ -305,7 +347,7 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     }
     if (!(layout.userLine && namesInBand)) // there the fields' names stand
         text(positionOne, bottom - PrintBandTopInches - 0.04, TextAnchor::Right, 7,
-             QStringLiteral("position 1 ends at the long tick below the baseline"));
+             QCoreApplication::translate("PlacementPage", "position 1 ends at the long tick below the baseline"));
 
     // The position scale: the cells' edges, and every fifth cell numbered.
     // Where the paper's edge cuts position 1's tick short, the others are
