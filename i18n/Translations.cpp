@@ -63,6 +63,19 @@ QString CatalogueResource(const QString &catalogue)
     return QStringLiteral(":/i18n/micr-calibration_%1.qm").arg(catalogue);
 }
 
+QString HelpNameFor(const QString &name, const QString &catalogue)
+{
+    const QString language = catalogue.left(2);
+    if (language.isEmpty() || language == QLatin1String("en"))
+        return name;
+    if (name == QLatin1String("micr.chm"))
+        return QStringLiteral("micr-%1.chm").arg(language);
+    const QLatin1String folder("help/");
+    if (name.startsWith(folder) && name.indexOf(QLatin1Char('/'), folder.size()) < 0)
+        return folder + language + QLatin1Char('/') + name.mid(folder.size());
+    return name;
+}
+
 QString InstallTranslations(QCoreApplication &application)
 {
     // Read by hand rather than through QLocale::system().uiLanguages(): Qt
