@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
 // The message locale set for as long as it lives, as a user's session sets it.
@@ -56,45 +54,7 @@ class HelpLanguageTest : public QObject
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<WorkingDirectory> cwd_;
-
 private slots:
-    void init()
-    {
-        dir_ = std::make_unique<QTemporaryDir>();
-        CopyGlyphFiles(dir_->path());
-        cwd_ = std::make_unique<WorkingDirectory>(dir_->path());
-    }
-
-    void cleanup()
-    {
-        cwd_.reset();
-        dir_.reset();
-    }
-
-    void helpNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("catalogue");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("file, French") << "micr.chm" << "fr_CA" << "micr-fr.chm";
-        QTest::newRow("page, French") << "help/placement.html" << "fr_CA" << "help/fr/placement.html";
-        QTest::newRow("file, US English") << "micr.chm" << "" << "micr.chm";
-        QTest::newRow("page, Canadian English") << "help/verdicts.html" << "en_CA" << "help/verdicts.html";
-        QTest::newRow("a page already French") << "help/fr/index.html" << "fr_CA" << "help/fr/index.html";
-        QTest::newRow("no help at all") << "o-micr.pdf" << "fr_CA" << "o-micr.pdf";
-    }
-
-    void helpNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, catalogue);
-        QFETCH(QString, expected);
-        QCOMPARE(I18n::HelpNameFor(name, catalogue), expected);
-    }
-
     // The wizard's Help button and F1, and a window's F1: French only in
     // French and only where the French help is there.
     void opened_data()
@@ -118,11 +78,14 @@ private slots:
         QFETCH(QString, page);
         QFETCH(QString, file);
         QFETCH(QString, shown);
-        Touch(dir_->filePath("micr.chm"));
-        Touch(dir_->filePath("micr-fr.chm"));
+        const QTemporaryDir dir;
+        CopyGlyphFiles(dir.path());
+        const WorkingDirectory cwd(dir.path());
+        Touch(dir.filePath("micr.chm"));
+        Touch(dir.filePath("micr-fr.chm"));
         for (const QString &language : {QString(), QStringLiteral("fr/")})
             for (const char *name : {"placement", "verdicts"})
-                Touch(dir_->filePath(QStringLiteral("help/%1%2.html").arg(language, name)));
+                Touch(dir.filePath(QStringLiteral("help/%1%2.html").arg(language, name)));
         const MessageLocale locale(lang);
         LaunchRecorder recorder;
         TForm1 wizard;
@@ -139,6 +102,27 @@ private slots:
         QCOMPARE(recorder.launches[0].target, file);
         QCOMPARE(recorder.launches[1].target, file);
         QCOMPARE(recorder.launches[2].target, shown);
+    }
+
+    void helpNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("file, French") << "micr.chm" << "fr_CA" << "micr-fr.chm";
+        QTest::newRow("page, French") << "help/placement.html" << "fr_CA" << "help/fr/placement.html";
+        QTest::newRow("file, US English") << "micr.chm" << "" << "micr.chm";
+        QTest::newRow("page, Canadian English") << "help/verdicts.html" << "en_CA" << "help/verdicts.html";
+        QTest::newRow("a page already French") << "help/fr/index.html" << "fr_CA" << "help/fr/index.html";
+        QTest::newRow("no help at all") << "o-micr.pdf" << "fr_CA" << "o-micr.pdf";
+    }
+
+    void helpNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, catalogue);
+        QFETCH(QString, expected);
+        QCOMPARE(I18n::HelpNameFor(name, catalogue), expected);
     }
 };
 
