@@ -29,16 +29,16 @@ bool IsWebAddress(const QString &target)
 
 constexpr auto ChmType = "application/vnd.ms-htmlhelp";
 
-const QString WebBrowser = QStringLiteral("a web browser (for example firefox-esr or chromium)");
+const QString WebBrowser = QCoreApplication::translate("ShellLauncher", "a web browser (for example firefox-esr or chromium)");
 
 // What opens a type of file, for the message when nothing does.
 QString HandlerFor(const QString &mimeType)
 {
     if (mimeType == QLatin1String(ChmType))
-        return QStringLiteral("a CHM help viewer (for example xchm or kchmviewer)");
+        return QCoreApplication::translate("ShellLauncher", "a CHM help viewer (for example xchm or kchmviewer)");
     if (mimeType == QLatin1String("application/pdf"))
-        return QStringLiteral("a PDF viewer (for example evince, okular or atril)");
-    return QStringLiteral("an application that opens %1 files").arg(mimeType);
+        return QCoreApplication::translate("ShellLauncher", "a PDF viewer (for example evince, okular or atril)");
+    return QCoreApplication::translate("ShellLauncher", "an application that opens %1 files").arg(mimeType);
 }
 
 // Says that `shown` could not be opened and what to install; the name or
@@ -46,7 +46,7 @@ QString HandlerFor(const QString &mimeType)
 void ShowCannotOpen(QWidget *owner, const QString &shown, const QString &reason)
 {
     QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(),
-                    QStringLiteral("Cannot open %1").arg(shown), QMessageBox::Ok, owner);
+                    QCoreApplication::translate("ShellLauncher", "Cannot open %1").arg(shown), QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("CannotOpenBox"));
     box.setInformativeText(reason);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -90,7 +90,7 @@ void Launch(QWidget *owner, const QString &url, const QString &shown, const QStr
 {
     auto *opener = new QProcess(qApp);
     QPointer<QWidget> parent = owner;
-    const QString reason = QStringLiteral("Nothing on this desktop opened it. Install %1, or open it yourself:\n%2")
+    const QString reason = QCoreApplication::translate("ShellLauncher", "Nothing on this desktop opened it. Install %1, or open it yourself:\n%2")
                                .arg(handler, shown);
     QObject::connect(opener, &QProcess::finished, opener, [=](int exitCode, QProcess::ExitStatus status) {
         opener->deleteLater();
@@ -102,7 +102,7 @@ void Launch(QWidget *owner, const QString &url, const QString &shown, const QStr
             return;
         opener->deleteLater();
         ShowCannotOpen(parent, shown,
-                       QStringLiteral("xdg-open, which hands files and addresses to the desktop, is missing. "
+                       QCoreApplication::translate("ShellLauncher", "xdg-open, which hands files and addresses to the desktop, is missing. "
                                       "Install xdg-utils, or open it yourself:\n%1")
                            .arg(shown));
     });
@@ -141,9 +141,9 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
     const QString path = Platform::LocateDataFile(target);
     if (path.isEmpty()) {
         ShowCannotOpen(owner, target,
-                       QStringLiteral("It is neither in the working folder nor in the program's data folder (%1). "
+                       QCoreApplication::translate("ShellLauncher", "It is neither in the working folder nor in the program's data folder (%1). "
                                       "Reinstall the program.")
-                           .arg(Platform::DataFolders().value(0, QStringLiteral("none found"))));
+                           .arg(Platform::DataFolders().value(0, QCoreApplication::translate("ShellLauncher", "none found"))));
         return;
     }
     const QString mimeType = QMimeDatabase().mimeTypeForFile(path).name();
@@ -166,7 +166,7 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
             return;
         }
         ShowCannotOpen(parent, path,
-                       QStringLiteral("No application on this desktop opens %1 files. Install %2.")
+                       QCoreApplication::translate("ShellLauncher", "No application on this desktop opens %1 files. Install %2.")
                            .arg(QMimeDatabase().mimeTypeForName(mimeType).comment(), HandlerFor(mimeType)));
     });
 }
