@@ -144,8 +144,9 @@ QString ParseFault(const QCommandLineParser &parser, const QStringList &argument
         return QCoreApplication::translate("Exporter", "unknown argument \"%1\"").arg(Dashed(unknown.first()));
     // A switch given a value ("--bold=yes"), which Qt says in its own words,
     // in the user's language where Qt's catalogue has it.
-    QString said = QRegularExpression::escape(
-        QCoreApplication::translate("QCommandLineParser", "Unexpected value after '%1'."));
+    static const char *const qtContext = "QCommandLineParser"; // Qt's catalogue's, not this program's
+    QString said =
+        QRegularExpression::escape(QCoreApplication::translate(qtContext, "Unexpected value after '%1'."));
     said.replace(QRegularExpression::escape(QStringLiteral("%1")), QStringLiteral("(.*)"));
     const QRegularExpression unexpected(QLatin1Char('^') + said);
     const QRegularExpressionMatch match = unexpected.match(parser.errorText());

@@ -120,7 +120,7 @@ QString ProgramHelp(const CommandTable &table)
              Rows({{QStringLiteral("XDG_CONFIG_HOME"),
                     QCoreApplication::translate("Exporter", "The folder of printers.ini's folder, ~/.config by default.")},
                    {QStringLiteral("LANG"),
-                    QCoreApplication::translate("Exporter", "The locale; lengths are read and written the same way in each.")},
+                    QCoreApplication::translate("Exporter", "The language of the text; readings and --json are the same in each.")},
                    {QStringLiteral("CUPS_SERVER"),
                     QCoreApplication::translate("Exporter", "The print server whose printers the profiles are kept")},
                    {QString(), QCoreApplication::translate("Exporter", "for and the shell's completion offers.")}}),
