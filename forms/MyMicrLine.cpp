@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 
 namespace {
@@ -111,7 +112,7 @@ void TMyMicrLine::Recompose()
     const std::optional<double> width =
         WidthField->text().trimmed().isEmpty()
             ? std::optional<double>(DefaultChequeInches)
-            : ParseLength(WidthField->text(), ChequeWidthRange(), &widthProblem);
+            : Platform::ParseTypedLength(WidthField->text(), ChequeWidthRange(), QLocale(), &widthProblem);
     QPalette widthPalette = WidthField->parentWidget()->palette();
     if (!width)
         widthPalette.setColor(QPalette::Base, FaultyFieldTint);

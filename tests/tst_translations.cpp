@@ -12,6 +12,7 @@
 #include "i18n/Translations.h"
 #include "platform/ErrorBox.h"
 #include "platform/FaceSubstitutes.h"
+#include "platform/ReadingFields.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -462,6 +463,49 @@ private slots:
         QCOMPARE(text(&about, "StaticText7"), QString("www.micrgauge.example"));
         QVERIFY(text(&ordering, "Label11").endsWith(" 800-555-0149"));
         QCOMPARE(text(&ordering, "Label1"), QString("MICR Font Set"));
+    }
+
+    // A reading typed into a window, as each locale writes numbers: a
+    // decimal comma where the locale has one, the point everywhere, and a
+    // thousands separator before three digits refused (with the reading
+    // it could mean offered).
+    void typedLengths_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("inches"); // 0: refused
+        QTest::addColumn<QString>("offered");
+        const double mm = 1 / 25.4;
+        QTest::newRow("fr_CA comma") << "fr_CA" << "7,03" << 7.03 << "";
+        QTest::newRow("fr_CA point") << "fr_CA" << "7.03" << 7.03 << "";
+        QTest::newRow("fr_CA mm") << "fr_CA" << "179,3 mm" << 179.3 * mm << "";
+        QTest::newRow("fr_CA three decimals") << "fr_CA" << "7,062" << 7.062 << "";
+        QTest::newRow("fr_CA fraction") << "fr_CA" << "7 1/16" << 7.0625 << "";
+        QTest::newRow("fr_CA two commas") << "fr_CA" << "7,0,3" << 0.0 << "";
+        QTest::newRow("en_US point") << "en_US" << "7.03" << 7.03 << "";
+        QTest::newRow("en_US comma, two decimals") << "en_US" << "7,03" << 7.03 << "";
+        QTest::newRow("en_US thousands?") << "en_US" << "7,062" << 0.0 << "7.062";
+        QTest::newRow("en_US thousands? in mm") << "en_US" << "179,300 mm" << 0.0 << "179.300 mm";
+        QTest::newRow("en_US three decimals") << "en_US" << "7.062" << 7.062 << "";
+        QTest::newRow("de_DE thousands?") << "de_DE" << "7.062" << 0.0 << "7,062";
+        QTest::newRow("de_DE comma") << "de_DE" << "7,062" << 7.062 << "";
+        QTest::newRow("C thousands?") << "C" << "7,062" << 0.0 << "7.062";
+    }
+
+    void typedLengths()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(double, inches);
+        QFETCH(QString, offered);
+        QString error;
+        const std::optional<double> read =
+            Platform::ParseTypedLength(typed, SampleLineRange(), QLocale(locale), &error);
+        QCOMPARE(read.has_value(), inches > 0);
+        if (read)
+            QVERIFY2(std::abs(*read - inches) < 1e-9, qPrintable(QString::number(*read)));
+        else
+            QVERIFY2(!error.isEmpty() && error.contains(offered), qPrintable(error));
     }
 
     void layoutsHold_data()
