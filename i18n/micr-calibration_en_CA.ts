@@ -607,6 +607,13 @@ Older forms, still read as the command they became:
     </message>
 </context>
 <context>
+    <name>ReadingFields</name>
+    <message>
+        <source>&quot;%1&quot; could be read as thousands: type %2.</source>
+        <translation>&quot;%1&quot; could be read as thousands: type %2.</translation>
+    </message>
+</context>
+<context>
     <name>ShellLauncher</name>
     <message>
         <source>a web browser (for example firefox-esr or chromium)</source>

@@ -608,6 +608,13 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     </message>
 </context>
 <context>
+    <name>ReadingFields</name>
+    <message>
+        <source>&quot;%1&quot; could be read as thousands: type %2.</source>
+        <translation>«&#xa0;%1&#xa0;» pourrait se lire en milliers&#xa0;: tapez %2.</translation>
+    </message>
+</context>
+<context>
     <name>ShellLauncher</name>
     <message>
         <source>a web browser (for example firefox-esr or chromium)</source>
@@ -1134,7 +1141,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Terminé</translation>
+        <translation>Fini</translation>
     </message>
 </context>
 <context>
