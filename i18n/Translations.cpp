@@ -73,8 +73,12 @@ QString InstallTranslations(QCoreApplication &application)
         return catalogue;
     // One resource lookup for the program's own, one file for Qt's: no
     // search through locale fallbacks at start-up.
+    // A translator trying a catalogue out names the folder of its .qm files
+    // in MICR_CATALOGUE_DIR; they take the place of the built-in ones.
     auto *own = new QTranslator(&application);
-    if (own->load(CatalogueResource(catalogue)))
+    const QString trial = qEnvironmentVariable("MICR_CATALOGUE_DIR");
+    if ((!trial.isEmpty() && own->load(QStringLiteral("micr-calibration_") + catalogue, trial))
+        || own->load(CatalogueResource(catalogue)))
         QCoreApplication::installTranslator(own);
     const QString language = catalogue.left(2);
     if (language != QLatin1String("en")) {
