@@ -481,6 +481,50 @@ Older forms, still read as the command they became:
         <source>Try %1 --help.</source>
         <translation>Try %1 --help.</translation>
     </message>
+    <message>
+        <source>cannot start a PDF in %1</source>
+        <translation>cannot start a PDF in %1</translation>
+    </message>
+    <message>
+        <source>cannot finish the PDF %1: %2</source>
+        <translation>cannot finish the PDF %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: a %2 x %3 pixel image is too large; use a lower --dpi or a PDF</source>
+        <translation>%1: a %2 x %3 pixel image is too large; use a lower --dpi or a PDF</translation>
+    </message>
+    <message>
+        <source>%1: not enough memory for a %2 x %3 pixel image</source>
+        <translation>%1: not enough memory for a %2 x %3 pixel image</translation>
+    </message>
+    <message>
+        <source>cannot encode the image %1: %2</source>
+        <translation>cannot encode the image %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <translation>installed</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>missing</translation>
+    </message>
+    <message>
+        <source>MICR, standard</source>
+        <translation>MICR, standard</translation>
+    </message>
+    <message>
+        <source>MICR, bold</source>
+        <translation>MICR, bold</translation>
+    </message>
+    <message>
+        <source>security sample</source>
+        <translation>security sample</translation>
+    </message>
 </context>
 <context>
     <name>MicrApplication</name>

@@ -482,6 +482,50 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
         <source>Try %1 --help.</source>
         <translation>Essayez %1 --help.</translation>
     </message>
+    <message>
+        <source>cannot start a PDF in %1</source>
+        <translation>impossible de commencer un PDF dans %1</translation>
+    </message>
+    <message>
+        <source>cannot finish the PDF %1: %2</source>
+        <translation>impossible de terminer le PDF %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: a %2 x %3 pixel image is too large; use a lower --dpi or a PDF</source>
+        <translation>%1&#xa0;: une image de %2 x %3 pixels est trop grande; prenez un --dpi plus bas ou un PDF</translation>
+    </message>
+    <message>
+        <source>%1: not enough memory for a %2 x %3 pixel image</source>
+        <translation>%1&#xa0;: pas assez de mémoire pour une image de %2 x %3 pixels</translation>
+    </message>
+    <message>
+        <source>cannot encode the image %1: %2</source>
+        <translation>impossible d&apos;encoder l&apos;image %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <translation>installée</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>manquante</translation>
+    </message>
+    <message>
+        <source>MICR, standard</source>
+        <translation>MICR, standard</translation>
+    </message>
+    <message>
+        <source>MICR, bold</source>
+        <translation>MICR, grasse</translation>
+    </message>
+    <message>
+        <source>security sample</source>
+        <translation>exemple de sécurité</translation>
+    </message>
 </context>
 <context>
     <name>MicrApplication</name>
