@@ -10,6 +10,7 @@
 #include "forms/About.h"
 #include "forms/Gauge.h"
 #include "forms/Internet.h"
+#include "forms/Measurements.h"
 #include "forms/Micr.h"
 #include "forms/Signature.h"
 #include "i18n/Translations.h"
@@ -667,6 +668,39 @@ private slots:
             QVERIFY2(std::abs(*read - inches) < 1e-9, qPrintable(QString::number(*read)));
         else
             QVERIFY2(!error.isEmpty() && error.contains(offered), qPrintable(error));
+    }
+
+    // The same in the Measurements window, as the user's locale has it.
+    void measurementsWindowReadsTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("fr_CA comma") << "fr_CA" << "7,03" << true;
+        QTest::newRow("fr_CA mm") << "fr_CA" << "179,3 mm" << true;
+        QTest::newRow("en_US comma, two decimals") << "en_US" << "7,03" << true;
+        QTest::newRow("en_US thousands?") << "en_US" << "7,062" << false;
+    }
+
+    void measurementsWindowReadsTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        TMeasurements measurements;
+        QString refusal;
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            auto *field = modal->findChild<QLineEdit *>(QStringLiteral("LengthField3"));
+            QTest::keyClicks(field, typed);
+            refusal = field->accessibleDescription();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        measurements.Ask(FontWeightChoice::Standard);
+        QLocale::setDefault(before);
+        QVERIFY(*seen);
+        QVERIFY2(refusal.isEmpty() == accepted, qPrintable(refusal));
     }
 
     void layoutsHold_data()
