@@ -29,7 +29,11 @@ bool IsWebAddress(const QString &target)
 
 constexpr auto ChmType = "application/vnd.ms-htmlhelp";
 
-const QString WebBrowser = QCoreApplication::translate("ShellLauncher", "a web browser (for example firefox-esr or chromium)");
+// Translated when said, not when the program starts.
+QString WebBrowser()
+{
+    return QCoreApplication::translate("ShellLauncher", "a web browser (for example firefox-esr or chromium)");
+}
 
 // What opens a type of file, for the message when nothing does.
 QString HandlerFor(const QString &mimeType)
@@ -135,7 +139,7 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
 {
     // "open" and the default action are the same thing to a Linux desktop.
     if (IsWebAddress(target)) {
-        Launch(owner, target, target, WebBrowser);
+        Launch(owner, target, target, WebBrowser());
         return;
     }
     const QString path = Platform::LocateDataFile(target);
@@ -149,7 +153,7 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
     const QString mimeType = QMimeDatabase().mimeTypeForFile(path).name();
     if (mimeType == QLatin1String("text/html")) {
         // A help page: xdg-open finds a browser where no default is named.
-        Launch(owner, path, path, WebBrowser);
+        Launch(owner, path, path, WebBrowser());
         return;
     }
     QPointer<QWidget> parent = owner;
@@ -164,7 +168,7 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
                 ? Platform::LocateDataFile(Platform::HelpInUserLanguage(QStringLiteral("help/index.html")))
                 : QString();
         if (!htmlHelp.isEmpty()) {
-            Launch(parent, htmlHelp, htmlHelp, WebBrowser);
+            Launch(parent, htmlHelp, htmlHelp, WebBrowser());
             return;
         }
         ShowCannotOpen(parent, path,
