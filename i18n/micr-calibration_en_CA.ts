@@ -1986,7 +1986,7 @@ Examples:
   Write the calibration page to a file instead, for another computer:
     micr-calibration-page page -o page.pdf
 </source>
-        <translation>Usage: micr-calibration [Qt options]
+        <translation type="vanished">Usage: micr-calibration [Qt options]
 Finds the width of the E-13B MICR font that prints the MICR line at exactly
 0.125 inch a character on your laser printer. A three-step wizard prints a
 calibration page with five sample MICR lines, takes the lengths you measure on
@@ -2005,6 +2005,76 @@ Files:
                                            each printer.
   /usr/share/micr-calibration              The help file micr.chm, the
                                            order forms and the gauge manual.
+
+Environment:
+  XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.
+  LANG             The locale: the windows&apos; language, and a decimal comma in
+                   readings where it writes one.
+  CUPS_SERVER      The print server the wizard prints to and lists printers
+                   from.
+
+Examples:
+  Start the wizard in a Wayland session without XWayland:
+    micr-calibration -platform wayland
+  Write the calibration page to a file instead, for another computer:
+    micr-calibration-page page -o page.pdf
+</translation>
+    </message>
+    <message>
+        <source>Usage: micr-calibration [Qt options]
+Finds the width of the E-13B MICR font that prints the MICR line at exactly
+0.125 inch a character on your laser printer. A three-step wizard prints a
+calibration page with five sample MICR lines, takes the lengths you measure on
+it and names the face to use; it then prints a placement page that tells how
+far to move the MICR line in check-printing software, composes and checks
+your own MICR line, and remembers each printer. F1 opens the help of any of
+its windows.
+
+Options:
+  -h, --help         Displays this help.
+  -v, --version      Displays version information.
+  -platform NAME     Qt&apos;s window system: xcb, wayland or offscreen.
+
+Files:
+  ~/.config/micr-calibration/printers.ini  What the wizard remembers of
+                                           each printer.
+  /usr/share/micr-calibration              The help files micr.chm and
+                                           micr-fr.chm (French), the order
+                                           forms and the gauge manual.
+
+Environment:
+  XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.
+  LANG             The locale: the windows&apos; language, and a decimal comma in
+                   readings where it writes one.
+  CUPS_SERVER      The print server the wizard prints to and lists printers
+                   from.
+
+Examples:
+  Start the wizard in a Wayland session without XWayland:
+    micr-calibration -platform wayland
+  Write the calibration page to a file instead, for another computer:
+    micr-calibration-page page -o page.pdf
+</source>
+        <translation>Usage: micr-calibration [Qt options]
+Finds the width of the E-13B MICR font that prints the MICR line at exactly
+0.125 inch a character on your laser printer. A three-step wizard prints a
+calibration page with five sample MICR lines, takes the lengths you measure on
+it and names the face to use; it then prints a placement page that tells how
+far to move the MICR line in cheque-printing software, composes and checks
+your own MICR line, and remembers each printer. F1 opens the help of any of
+its windows.
+
+Options:
+  -h, --help         Displays this help.
+  -v, --version      Displays version information.
+  -platform NAME     Qt&apos;s window system: xcb, wayland or offscreen.
+
+Files:
+  ~/.config/micr-calibration/printers.ini  What the wizard remembers of
+                                           each printer.
+  /usr/share/micr-calibration              The help files micr.chm and
+                                           micr-fr.chm (French), the order
+                                           forms and the gauge manual.
 
 Environment:
   XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.

@@ -1988,7 +1988,7 @@ Examples:
   Write the calibration page to a file instead, for another computer:
     micr-calibration-page page -o page.pdf
 </source>
-        <translation>Utilisation&#xa0;: micr-calibration [options Qt]
+        <translation type="vanished">Utilisation&#xa0;: micr-calibration [options Qt]
 Trouve la largeur de la police MICR E-13B qui imprime la ligne MICR à
 exactement 0,125 pouce par caractère sur votre imprimante laser. Un assistant
 en trois étapes imprime une page de calibrage de cinq lignes MICR d&apos;essai,
@@ -2007,6 +2007,76 @@ Fichiers&#xa0;:
                                            chaque imprimante.
   /usr/share/micr-calibration              Le fichier d&apos;aide micr.chm, les bons
                                            de commande et le guide de la jauge.
+
+Environnement&#xa0;:
+  XDG_CONFIG_HOME  Le dossier du dossier de printers.ini, ~/.config par défaut.
+  LANG             La locale&#xa0;: la langue des fenêtres, et la virgule décimale
+                   des mesures là où elle en écrit une.
+  CUPS_SERVER      Le serveur d&apos;impression où l&apos;assistant imprime et dont il
+                   liste les imprimantes.
+
+Exemples&#xa0;:
+  Démarrer l&apos;assistant dans une session Wayland sans XWayland&#xa0;:
+    micr-calibration -platform wayland
+  Écrire plutôt la page de calibrage dans un fichier, pour un autre ordinateur&#xa0;:
+    micr-calibration-page page -o page.pdf
+</translation>
+    </message>
+    <message>
+        <source>Usage: micr-calibration [Qt options]
+Finds the width of the E-13B MICR font that prints the MICR line at exactly
+0.125 inch a character on your laser printer. A three-step wizard prints a
+calibration page with five sample MICR lines, takes the lengths you measure on
+it and names the face to use; it then prints a placement page that tells how
+far to move the MICR line in check-printing software, composes and checks
+your own MICR line, and remembers each printer. F1 opens the help of any of
+its windows.
+
+Options:
+  -h, --help         Displays this help.
+  -v, --version      Displays version information.
+  -platform NAME     Qt&apos;s window system: xcb, wayland or offscreen.
+
+Files:
+  ~/.config/micr-calibration/printers.ini  What the wizard remembers of
+                                           each printer.
+  /usr/share/micr-calibration              The help files micr.chm and
+                                           micr-fr.chm (French), the order
+                                           forms and the gauge manual.
+
+Environment:
+  XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.
+  LANG             The locale: the windows&apos; language, and a decimal comma in
+                   readings where it writes one.
+  CUPS_SERVER      The print server the wizard prints to and lists printers
+                   from.
+
+Examples:
+  Start the wizard in a Wayland session without XWayland:
+    micr-calibration -platform wayland
+  Write the calibration page to a file instead, for another computer:
+    micr-calibration-page page -o page.pdf
+</source>
+        <translation>Utilisation&#xa0;: micr-calibration [options Qt]
+Trouve la largeur de la police MICR E-13B qui imprime la ligne MICR à
+exactement 0,125 pouce par caractère sur votre imprimante laser. Un assistant
+en trois étapes imprime une page de calibrage de cinq lignes MICR d&apos;essai,
+prend les longueurs que vous y mesurez et nomme la police à utiliser; il
+imprime ensuite une page de placement qui indique de combien déplacer la ligne
+MICR dans le logiciel d&apos;impression de chèques, compose et vérifie votre ligne
+MICR, et retient chaque imprimante. F1 ouvre l&apos;aide de chacune de ses fenêtres.
+
+Options&#xa0;:
+  -h, --help         Affiche cette aide.
+  -v, --version      Affiche la version.
+  -platform NAME     Le système de fenêtres de Qt&#xa0;: xcb, wayland ou offscreen.
+
+Fichiers&#xa0;:
+  ~/.config/micr-calibration/printers.ini  Ce que l&apos;assistant retient de
+                                           chaque imprimante.
+  /usr/share/micr-calibration              Les fichiers d&apos;aide micr.chm et
+                                           micr-fr.chm (français), les bons de
+                                           commande et le guide de la jauge.
 
 Environnement&#xa0;:
   XDG_CONFIG_HOME  Le dossier du dossier de printers.ini, ~/.config par défaut.
