@@ -20,10 +20,8 @@ import sys
 
 
 def run_help(program, *arguments):
-    # The English manual is the programs' own words, whatever language the
-    # machine that builds it speaks.
     result = subprocess.run([program, *arguments, "--help"], capture_output=True, text=True,
-                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C", LANGUAGE=""))
+                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C"))
     if result.returncode != 0:
         sys.exit(f"manpage.py: {program} {' '.join(arguments)} --help failed: {result.stderr}")
     return result.stdout
