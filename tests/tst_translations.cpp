@@ -6,6 +6,7 @@
 #include "app/MicrApplication.h"
 #include "calibration/MicrFaceTable.h"
 #include "calibration/CalibrationPage.h"
+#include "calibration/ChequeSettings.h"
 #include "common/VendorDetails.h"
 #include "forms/About.h"
 #include "forms/ChequeFile.h"
@@ -319,6 +320,8 @@ QStringList Names()
                          QStringLiteral("Tolvane MICR Font Set"), QStringLiteral("MICR Font Set"),
                          QStringLiteral("micr-calibration-page"), QStringLiteral("micr-calibration")};
     names << SecurityFaces();
+    for (ChequeProgram program : {ChequeProgram::FreeCheck, ChequeProgram::GnuCash, ChequeProgram::Odoo})
+        names << ChequeProgramName(program);
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
         for (FontWeightChoice weight : {FontWeightChoice::Standard, FontWeightChoice::Bold})
             names << QLatin1String(MicrFaceName(line, weight));
