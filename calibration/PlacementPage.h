@@ -52,7 +52,7 @@ QString CorrectionWords(const Correction &correction);
 
 struct PlacementLayout
 {
-    QSizeF paperInches{8.5, 11};
+    QSizeF paperInches = LetterPaperInches();
     ChequePosition cheque = ChequePosition::Top;
     ChequeStock stock = LetterStock();
     CalibrationLine line = 3;

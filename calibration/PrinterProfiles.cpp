@@ -66,7 +66,9 @@ public:
             return std::nullopt;
         bool ok = false;
         const double value = settings_.value(key).toString().toDouble(&ok);
-        if (ok && std::isfinite(value) && value >= shortest && value <= longest)
+        // Judged as shown, as the value was when it was typed.
+        if (ok && std::isfinite(value) && ShownInches(value) >= ShownInches(shortest)
+            && ShownInches(value) <= ShownInches(longest))
             return value;
         Drop(key);
         return std::nullopt;
@@ -152,14 +154,10 @@ std::optional<PlacementRecord> ReadPlacement(GroupReader &read)
     record.readings.fromEdge = *edge;
     record.readings.verticalBar = read.Length(QStringLiteral("placement/vbar"), VerticalBarRange());
     record.cheque = ChequePosition(read.Choice(QStringLiteral("placement/cheque"), ChequeNames).value_or(0));
-    const std::optional<double> stock =
-        read.Length(QStringLiteral("placement/stock"), ShortestChequeInches, 297 / MillimetresPerInch + 1e-3);
-    if (stock) {
-        record.stock.chequeInches = *stock;
-        record.stock.custom = std::abs(*stock - LetterChequeInches) > 1e-4 && std::abs(*stock - A4ChequeInches) > 1e-4;
-        if (!record.stock.custom)
-            record.stock = *stock > LetterChequeInches + 0.1 ? A4Stock() : LetterStock();
-    }
+    // Any height 3-up stock can be, on the tallest paper.
+    if (const std::optional<double> stock = read.Length(QStringLiteral("placement/stock"), ShortestChequeInches,
+                                                        TallestChequeInches(A4HeightInches)))
+        record.stock = StockOfHeight(*stock);
     // A move that was dropped is worked out again from the readings kept,
     // never shown as no move at all.
     const std::optional<double> moveRight = read.Length(QStringLiteral("placement/move-right"), -LongestMove, LongestMove);

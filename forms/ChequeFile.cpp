@@ -47,7 +47,8 @@ public:
         setToolTip(QStringLiteral("The cheque with its clear band (grey): the standard's cells along the baseline "
                                   "in green, the file's MICR line where it lands on this printer in blue, "
                                   "anything out of place in red"));
-        setMinimumSize(int(8.5 * MinimumPixelsPerInch) + 2, int(3.5 * MinimumPixelsPerInch) + 2);
+        setMinimumSize(int(DefaultChequeWidthInches * MinimumPixelsPerInch) + 2,
+                       int(LetterChequeInches * MinimumPixelsPerInch) + 2);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
 

@@ -14,7 +14,6 @@
 namespace {
 // A field a fault names is tinted, as well as the fault listed.
 const QColor FaultyFieldTint(255, 220, 220);
-constexpr double DefaultChequeInches = 8.5;
 } // namespace
 
 TMyMicrLine::TMyMicrLine(PagePrinter print, QWidget *owner)
@@ -110,7 +109,7 @@ void TMyMicrLine::Recompose()
     QString widthProblem;
     const std::optional<double> width =
         WidthField->text().trimmed().isEmpty()
-            ? std::optional<double>(DefaultChequeInches)
+            ? std::optional<double>(DefaultChequeWidthInches)
             : ParseLength(WidthField->text(), ChequeWidthRange(), &widthProblem);
     QPalette widthPalette = WidthField->parentWidget()->palette();
     if (!width)
