@@ -56,6 +56,11 @@ QSizeF PaperForChequeHeight(double chequeInches)
                                                                                             : A4PaperInches();
 }
 
+double MovedInches(double inches, double move)
+{
+    return ShownInches(ShownInches(inches) + ShownInches(move));
+}
+
 MoveDirection DirectionOfMove(double inches)
 {
     const double shown = ShownInches(inches);

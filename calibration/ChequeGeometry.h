@@ -68,3 +68,6 @@ QSizeF PaperForChequeHeight(double chequeInches);
 // nor left, and carries no sign.
 enum class MoveDirection { None, Positive, Negative };
 MoveDirection DirectionOfMove(double inches);
+// Where a place `inches` lands once moved by `move` as it is entered: both
+// as shown, so the sum is the figure the user adds up.
+double MovedInches(double inches, double move);

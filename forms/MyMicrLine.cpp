@@ -129,8 +129,8 @@ void TMyMicrLine::Recompose()
                     .arg(FormatLength(left), FormatLength(MicrLineBaselineInches()));
         if (placement_)
             where += QStringLiteral(" With this printer's correction (%1): left end %2, baseline %3.")
-                         .arg(ShortDate(placement_->taken), FormatLength(left + placement_->moveRight),
-                              FormatLength(MicrLineBaselineInches() + placement_->moveUp));
+                         .arg(ShortDate(placement_->taken), FormatLength(MovedInches(left, placement_->moveRight)),
+                              FormatLength(MovedInches(MicrLineBaselineInches(), placement_->moveUp)));
     } else if (!width) {
         where = QStringLiteral("Cheque width: %1").arg(widthProblem);
     }

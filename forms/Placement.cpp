@@ -1,5 +1,7 @@
 #include "Placement.h"
 
+#include "calibration/Wording.h"
+
 #include "platform/FormLayout.h"
 #include "platform/ReadingFields.h"
 #include "platform/KeyStop.h"
@@ -159,7 +161,8 @@ void TPlacement::PrintPage(const Correction &applied)
 void TPlacement::ShowApplied()
 {
     AppliedText->setText(QStringLiteral("The readings are of the page printed with the correction %1.")
-                             .arg(CorrectionWords(layout_.applied)));
+                             .arg(Wording::Moves(Wording::For::Reader, layout_.applied.right, layout_.applied.up,
+                                                 Wording::Brief)));
     AppliedText->setVisible(!layout_.applied.none());
 }
 
@@ -206,6 +209,6 @@ void TPlacement::Reassess()
     readings.fromEdge = *lengths[3];
     readings_ = readings;
     result_ = AssessPlacement(layout_, readings, nominal_);
-    ResultText->setText(DescribePlacement(layout_, *result_).join(QLatin1Char('\n')));
+    ResultText->setText(Wording::Placement(Wording::For::Reader, layout_, *result_).join(QLatin1Char('\n')));
     PrintCorrectedButton->setEnabled(result_->correctionOffered());
 }

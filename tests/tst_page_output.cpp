@@ -453,7 +453,7 @@ private slots:
             << QStringList{"bar=7,right=0.3135,bottom=0.1875", "--applied", "0.04,-0.012"} << 0 << "fine"
             << "the placement is fine.";
         QTest::newRow("top cheque read, middle chosen") << QStringList{"bar=7,right=5/16,top=3.3", "--cheque", "middle"}
-                                                        << 1 << "other-cheque" << "of the middle cheque.";
+                                                        << 1 << "other-cheque" << "of the middle check.";
         QTest::newRow("vertical bar at 50 %") << QStringList{"bar=7,vbar=1,right=5/16,bottom=3/16"} << 1
                                               << "scales-disagree" << "each from its first tick to its last.";
         QTest::newRow("baseline on the bottom cheque's edge")

@@ -6,6 +6,7 @@
 
 #include "calibration/ChequeCheck.h"
 #include "calibration/PrinterProfiles.h"
+#include "calibration/Wording.h"
 #include "chequefile/ChequeFileReader.h"
 
 #include <cstdio>
@@ -68,8 +69,9 @@ private:
             if (IsSet(line_) || IsSet(bold_))
                 throw Refusal(QStringLiteral("--printer takes the face from the printer's profile: give --printer, "
                                              "or --line and --bold"));
-            QString problem;
-            const std::optional<PrinterProfile> profile = PrinterProfiles().Find(Value(printer_), &problem);
+            ProfilesProblem found;
+            const std::optional<PrinterProfile> profile = PrinterProfiles().Find(Value(printer_), &found);
+            const QString problem = Wording::ProfilesProblemOf(Wording::For::Reader, found);
             if (!problem.isEmpty())
                 std::fprintf(stderr, "%s: %s\n", ProgramName, qPrintable(problem));
             if (!profile)

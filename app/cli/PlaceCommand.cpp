@@ -4,6 +4,7 @@
 #include "CommonOptions.h"
 
 #include "calibration/PlacementCheck.h"
+#include "calibration/Wording.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ protected:
         if (IsSet(json_))
             PrintJson(QJsonDocument(PlacementAsJson(result)));
         else
-            PrintLines(DescribePlacement(layout, result));
+            PrintLines(Wording::Placement(Wording::For::Reader, layout, result));
         return result.fine() ? Done : Failed;
     }
 
