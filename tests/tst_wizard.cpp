@@ -998,9 +998,9 @@ private slots:
         });
         placement.Ask(3, FontWeightChoice::Standard);
         QVERIFY(*answered);
-        QVERIFY2(results[0].contains("3-up on Letter, 3.5 in a cheque"), qPrintable(results[0]));
+        QVERIFY2(results[0].contains("3-up on Letter, 3.5 in a check"), qPrintable(results[0]));
         QVERIFY2(results[1].isEmpty() && problems[1].contains("between 3 and 3.667 in"), qPrintable(problems[1]));
-        QVERIFY2(results[2].contains("3.667 in (93.1 mm) a cheque") && problems[2].isEmpty(), qPrintable(results[2]));
+        QVERIFY2(results[2].contains("3.667 in (93.1 mm) a check") && problems[2].isEmpty(), qPrintable(results[2]));
         QVERIFY2(results[3].contains("3.700 in") && problems[3].isEmpty(), qPrintable(problems[3]));
     }
 
@@ -1118,7 +1118,7 @@ private slots:
         QVERIFY(*answered);
         QVERIFY(openAfterReturn);
         QVERIFY2(face.contains("Ferro Sample"), qPrintable(face));
-        QVERIFY2(result.contains("3-up on A4, 99 mm a cheque"), qPrintable(result));
+        QVERIFY2(result.contains("3-up on A4, 99 mm a check"), qPrintable(result));
         QVERIFY2(result.contains("move the MICR line right 0.020 in (0.51 mm, 20/1000 in) and down 0.010 in"),
                  qPrintable(result));
         QVERIFY2(refused.startsWith("Cheque height: ") && refused.contains("between 3 and"), qPrintable(refused));
