@@ -251,7 +251,7 @@ QString Wording::Move(For audience, double inches, Axis axis, Length length)
 
 QString Wording::Moves(For audience, double right, double up, Length length)
 {
-    return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 and %2"), "right and up")
+    return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 and %2"))
         .arg(Move(audience, right, Axis::Across, length), Move(audience, up, Axis::Upright, length));
 }
 
