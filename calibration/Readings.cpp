@@ -192,15 +192,8 @@ ChequeStock A4Stock()
 
 QSizeF ChequeStock::PaperInches() const
 {
-    switch (Kind()) {
-    case StockKind::Letter:
-        return LetterPaperInches();
-    case StockKind::A4:
-        return A4PaperInches();
-    case StockKind::Custom:
-        break;
-    }
-    return PaperForChequeHeight(chequeInches);
+    // A4's own stock on A4; Letter's, and a typed height, where three fit.
+    return Kind() == StockKind::A4 ? A4PaperInches() : PaperForChequeHeight(chequeInches);
 }
 
 ChequeStock StockForPaper(double heightInches)
@@ -210,15 +203,10 @@ ChequeStock StockForPaper(double heightInches)
 
 ChequeStock StockOfHeight(double chequeInches)
 {
-    switch (StockKindOfHeight(chequeInches)) {
-    case StockKind::Letter:
-        return LetterStock();
-    case StockKind::A4:
-        return A4Stock();
-    case StockKind::Custom:
-        break;
-    }
-    return {chequeInches, true};
+    const StockKind kind = StockKindOfHeight(chequeInches);
+    if (kind == StockKind::Custom)
+        return {chequeInches, true};
+    return kind == StockKind::A4 ? A4Stock() : LetterStock();
 }
 
 LengthRange ChequeHeightRange(double paperHeightInches)

@@ -1,6 +1,7 @@
 // The papers, the stock's heights and a move's direction: the expected
 // figures are the papers' published sizes and the figures a user reads.
 #include "calibration/Readings.h"
+#include "calibration/Wording.h"
 
 #include <QtTest>
 
@@ -9,6 +10,14 @@ class ChequeGeometryTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Paper taller than Letter, as shown, carries A4's stock.
+    void stockForPaper()
+    {
+        QCOMPARE(int(StockForPaper(11).Kind()), int(StockKind::Letter));
+        QCOMPARE(int(StockForPaper(11.0004).Kind()), int(StockKind::Letter));
+        QCOMPARE(int(StockForPaper(297 / 25.4).Kind()), int(StockKind::A4));
+    }
+
     // Letter is 215.9 x 279.4 mm, A4 210 x 297 mm.
     void papersInMillimetres_data()
     {
@@ -85,14 +94,6 @@ private slots:
         QCOMPARE(StockOfHeight(height).PaperInches(), paper);
     }
 
-    // Paper taller than Letter, as shown, carries A4's stock.
-    void stockForPaper()
-    {
-        QCOMPARE(int(StockForPaper(11).Kind()), int(StockKind::Letter));
-        QCOMPARE(int(StockForPaper(11.0004).Kind()), int(StockKind::Letter));
-        QCOMPARE(int(StockForPaper(297 / 25.4).Kind()), int(StockKind::A4));
-    }
-
     // A move that shows as 0.000 has no direction.
     void moveDirection_data()
     {
@@ -111,6 +112,13 @@ private slots:
         QFETCH(double, inches);
         QFETCH(int, direction);
         QCOMPARE(int(DirectionOfMove(inches)), direction);
+        // Worded alike whichever its sign, where it has no direction.
+        const double mirror = direction == int(MoveDirection::None) ? -inches : inches;
+        for (auto axis : {Wording::Axis::Across, Wording::Axis::Upright})
+            QCOMPARE(Wording::Move(Wording::For::Script, inches, axis), Wording::Move(Wording::For::Script, mirror, axis));
+        QCOMPARE(Wording::Move(Wording::For::Script, inches, Wording::Axis::Across)
+                     == Wording::Move(Wording::For::Script, -inches, Wording::Axis::Across),
+                 direction == int(MoveDirection::None));
     }
 };
 

@@ -177,6 +177,8 @@ private slots:
         QTest::newRow("a move that is not a number") << "placement/move-up=up" << "value Office placement/move-up up"
                                                      << 2;
         QTest::newRow("the bar out of range") << "placement/bar=70" << "value Office placement/bar 70" << 2;
+        // The tallest cheque is a third of A4, not a whole sheet.
+        QTest::newRow("a cheque 5 in tall") << "placement/stock=5" << "value Office placement/stock 5" << 2;
     }
 
     void damagedFiles()
