@@ -45,6 +45,16 @@ QString ReadText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// The exporter's command lines a help page gives as examples, in order.
+QStringList HelpExamples(const QString &page)
+{
+    static const QRegularExpression code("<code>micr-calibration-page ([^<]+)</code>");
+    QStringList examples;
+    for (auto it = code.globalMatch(ReadText(page)); it.hasNext();)
+        examples << it.next().captured(1).replace("&quot;", "\"").replace("&amp;", "&");
+    return examples;
+}
+
 struct Word
 {
     double xMin, yMin, xMax, yMax;
@@ -539,10 +549,9 @@ private slots:
             {"line layout=us,routing=021000021,onus=123456789C --json", {0, "\"faults\": ["}},
         };
         QStringList found;
-        static const QRegularExpression code("<code>micr-calibration-page ([^<]+)</code>");
-        for (const QFileInfo &page : QDir(MICR_SOURCE_DIR "/docs/help").entryInfoList({"*.html"}))
-            for (auto it = code.globalMatch(ReadText(page.filePath())); it.hasNext();)
-                found << it.next().captured(1).replace("&quot;", "\"").replace("&amp;", "&");
+        for (const char *folder : {MICR_SOURCE_DIR "/docs/help", MICR_SOURCE_DIR "/docs/help/fr"})
+            for (const QFileInfo &page : QDir(folder).entryInfoList({"*.html"}))
+                found << HelpExamples(page.filePath());
         // The examples of the program's help.
         static const QRegularExpression helpExample("^\\s+micr-calibration-page (.+)$", QRegularExpression::MultilineOption);
         for (auto it = helpExample.globalMatch(RunExporter({"--help"}).output); it.hasNext();)
@@ -584,6 +593,17 @@ private slots:
         else
             QCOMPARE(run.status, status);
         QVERIFY2(run.output.contains(answer), qPrintable(run.output + run.errors));
+    }
+
+    // The French pages give the English pages' examples, command line for
+    // command line: what helpExamples runs answers for both.
+    void frenchHelpExamples()
+    {
+        const QDir english(MICR_SOURCE_DIR "/docs/help");
+        const QStringList pages = english.entryList({"*.html"});
+        QCOMPARE(QDir(MICR_SOURCE_DIR "/docs/help/fr").entryList({"*.html"}), pages);
+        for (const QString &page : pages)
+            QCOMPARE(HelpExamples(english.filePath("fr/" + page)), HelpExamples(english.filePath(page)));
     }
 
     // A face named but not installed is said beside the answer.
