@@ -905,7 +905,7 @@
     </message>
     <message>
         <source>right or left %1 in (%2 mm, %3/1000 in)</source>
-        <translation>ni à droite ni à gauche, %1 po (%2 mm, %3/1000 po)</translation>
+        <translation>de %1 po (%2 mm, %3/1000 po) vers la droite ou la gauche</translation>
     </message>
     <message>
         <source>right %1 in (%2 mm, %3/1000 in)</source>
@@ -917,7 +917,7 @@
     </message>
     <message>
         <source>up or down %1 in (%2 mm, %3/1000 in)</source>
-        <translation>ni vers le haut ni vers le bas, %1 po (%2 mm, %3/1000 po)</translation>
+        <translation>de %1 po (%2 mm, %3/1000 po) vers le haut ou le bas</translation>
     </message>
     <message>
         <source>up %1 in (%2 mm, %3/1000 in)</source>
@@ -929,7 +929,7 @@
     </message>
     <message>
         <source>right or left %1 in</source>
-        <translation>ni à droite ni à gauche, %1 po</translation>
+        <translation>de %1 po vers la droite ou la gauche</translation>
     </message>
     <message>
         <source>right %1 in</source>
@@ -941,7 +941,7 @@
     </message>
     <message>
         <source>up or down %1 in</source>
-        <translation>ni vers le haut ni vers le bas, %1 po</translation>
+        <translation>de %1 po vers le haut ou le bas</translation>
     </message>
     <message>
         <source>up %1 in</source>
