@@ -47,7 +47,7 @@ struct Correction
     bool none() const { return right == 0 && up == 0; }
 };
 
-// "right 0.040 in and down 0.012 in".
+// "right 0.040 in and down 0.012 in", in the reader's language (Wording::Moves).
 QString CorrectionWords(const Correction &correction);
 
 struct PlacementLayout

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 
 namespace {
@@ -110,7 +111,7 @@ void TMyMicrLine::Recompose()
     const std::optional<double> width =
         WidthField->text().trimmed().isEmpty()
             ? std::optional<double>(DefaultChequeWidthInches)
-            : ParseLength(WidthField->text(), ChequeWidthRange(), &widthProblem);
+            : Platform::ParseTypedLength(WidthField->text(), ChequeWidthRange(), QLocale(), &widthProblem);
     QPalette widthPalette = WidthField->parentWidget()->palette();
     if (!width)
         widthPalette.setColor(QPalette::Base, FaultyFieldTint);
@@ -118,24 +119,24 @@ void TMyMicrLine::Recompose()
 
     preview_->SetLine(line_, QString::fromLatin1(MicrFaceName(layout_.line, layout_.weight)));
     TypeText->setText(line_.empty() ? QString()
-                                    : QStringLiteral("Type, in %1: %2\nor with punctuation: %3")
+                                    : tr("Type, in %1: %2\nor with punctuation: %3")
                                           .arg(QString::fromLatin1(MicrFaceName(layout_.line, layout_.weight)),
                                                line_.letters, line_.punctuation));
     QString where;
     if (!line_.empty() && width) {
         const double left = MicrLineLeftInches(line_, *width);
-        where = QStringLiteral("In cheque-printing software: the line's left end %1 from the cheque's left edge, "
-                               "its baseline %2 above the bottom edge.")
+        where = tr("In check-printing software: the line's left end %1 from the check's left edge, "
+                   "its baseline %2 above the bottom edge.")
                     .arg(FormatLength(left), FormatLength(MicrLineBaselineInches()));
         if (placement_)
-            where += QStringLiteral(" With this printer's correction (%1): left end %2, baseline %3.")
+            where += QLatin1Char(' ') + tr("With this printer's correction (%1): left end %2, baseline %3.")
                          .arg(ShortDate(placement_->taken), FormatLength(MovedInches(left, placement_->moveRight)),
                               FormatLength(MovedInches(MicrLineBaselineInches(), placement_->moveUp)));
     } else if (!width) {
-        where = QStringLiteral("Cheque width: %1").arg(widthProblem);
+        where = tr("Check width: %1").arg(widthProblem);
     }
     WhereText->setText(where);
-    FaultText->setText(line_.faults.isEmpty() ? QStringLiteral("No faults: every field stands in its positions.")
+    FaultText->setText(line_.faults.isEmpty() ? tr("No faults: every field stands in its positions.")
                                               : line_.faults.join(QLatin1Char('\n')));
     CopyButton->setEnabled(!line_.empty());
     PrintButton->setEnabled(!line_.empty());
@@ -152,11 +153,12 @@ void TMyMicrLine::PrintPage()
     // A line a bank would reject is printed only when the user knows it.
     if (!line_.faults.isEmpty()) {
         QMessageBox question(QMessageBox::Warning, windowTitle(),
-                             QStringLiteral("A bank would reject this line: %1. Print the placement page with it "
-                                            "all the same?")
-                                 .arg(line_.faults.size() == 1 ? QStringLiteral("it has a fault")
-                                                               : QStringLiteral("it has %1 faults")
-                                                                     .arg(line_.faults.size())),
+                             line_.faults.size() == 1
+                                 ? tr("A bank would reject this line: it has a fault. Print the placement page "
+                                      "with it all the same?")
+                                 : tr("A bank would reject this line: it has %1 faults. Print the placement page "
+                                      "with it all the same?")
+                                       .arg(line_.faults.size()),
                              QMessageBox::Yes | QMessageBox::No, this);
         question.setObjectName(QStringLiteral("FaultyLineQuestion"));
         question.setInformativeText(line_.faults.join(QLatin1Char('\n')));
