@@ -23,12 +23,10 @@ QString Squeezed(const QString &name)
     return squeezed.toLower();
 }
 
-// The paper the placement page was printed on, from its stock: A4's 99 mm
-// cheques on A4, any other on Letter.
+// The paper the placement page was printed on, from its stock.
 QSizeF PaperOfStock(const ChequeStock &stock)
 {
-    return std::abs(stock.chequeInches - A4ChequeInches) < 1e-6 ? QSizeF(210 / MillimetresPerInch, 297 / MillimetresPerInch)
-                                                                : QSizeF(8.5, 11);
+    return stock.PaperInches();
 }
 
 // The paper a page is printed on: a page within a point of a known paper

@@ -145,66 +145,55 @@ Assessment AssessReadings(const LineLengths &nominal, const LineLengths &measure
     return result;
 }
 
-QString FormatResidual(double inches)
-{
-    // Rounded as shown, so that a residual that shows as zero has no sign.
-    const double shownInches = ShownFigure(inches, 3);
-    const double shownMillimetres = ShownFigure(inches * MillimetresPerInch, 2);
-    const auto sign = [](double value) { return value > 0 ? QStringLiteral("+") : QString(); };
-    return QStringLiteral("%1%2 in (%3%4 mm)")
-        .arg(sign(shownInches), FormatShown(shownInches, 3), sign(shownMillimetres), FormatShown(shownMillimetres, 2));
-}
-
-QString BetweenFacesText(CalibrationLine shorter, double shorterInches, CalibrationLine longer,
-                         double longerInches, FontWeightChoice weight)
-{
-    QStringList sides;
-    for (const auto &[line, inches] : {std::pair(shorter, shorterInches), std::pair(longer, longerInches)}) {
-        if (line != 0)
-            sides << QStringLiteral("Line %1 (%2) is %3")
-                         .arg(line)
-                         .arg(QString::fromLatin1(MicrFaceName(line, weight)), FormatResidual(inches - TargetLineInches));
-    }
-    return QStringLiteral("This printer falls between two faces: %1. Neither is within tolerance.")
-        .arg(sides.join(QStringLiteral("; ")));
-}
-
-QString VerdictText(Verdict verdict)
-{
-    switch (verdict) {
-    case Verdict::Good:
-        return QStringLiteral("good (within %1 in)").arg(GoodToleranceInches, 0, 'f', 3);
-    case Verdict::Marginal:
-        return QStringLiteral("marginal (within %1 in: check with a MICR gauge)").arg(MarginalToleranceInches, 0, 'f', 3);
-    case Verdict::Out:
-        break;
-    }
-    return QStringLiteral("out of tolerance (more than %1 in from 7 in)").arg(MarginalToleranceInches, 0, 'f', 3);
-}
-
-QString AssessmentVerdictText(const Assessment &assessment)
+AssessmentVerdict VerdictOfAssessment(const Assessment &assessment)
 {
     if (assessment.recommended == 0)
-        return QStringLiteral("no readings");
+        return AssessmentVerdict::NoReadings;
     if (assessment.inconsistent)
-        return QStringLiteral("readings inconsistent: measure again");
+        return AssessmentVerdict::Inconsistent;
     if (assessment.pageScaled)
-        return QStringLiteral("page printed scaled: print it at 100 %");
-    if (assessment.verdict == Verdict::Out)
-        return QStringLiteral("out of tolerance: the printer falls between two faces");
-    return VerdictText(assessment.verdict);
+        return AssessmentVerdict::Scaled;
+    if (assessment.verdict == Verdict::Good)
+        return AssessmentVerdict::Good;
+    if (assessment.verdict == Verdict::Marginal)
+        return AssessmentVerdict::Marginal;
+    return assessment.shorterLine != 0 && assessment.longerLine != 0 ? AssessmentVerdict::Between
+                                                                     : AssessmentVerdict::Out;
+}
+
+QString AssessmentVerdictKey(AssessmentVerdict verdict)
+{
+    switch (verdict) {
+    case AssessmentVerdict::Good:
+        return QStringLiteral("good");
+    case AssessmentVerdict::Marginal:
+        return QStringLiteral("marginal");
+    case AssessmentVerdict::Between:
+        return QStringLiteral("between");
+    case AssessmentVerdict::Scaled:
+        return QStringLiteral("scaled");
+    case AssessmentVerdict::Inconsistent:
+        return QStringLiteral("inconsistent");
+    case AssessmentVerdict::NoReadings:
+    case AssessmentVerdict::Out:
+        break;
+    }
+    return QStringLiteral("out");
 }
 
 QString AssessmentVerdictKey(const Assessment &assessment)
 {
-    if (assessment.inconsistent)
-        return QStringLiteral("inconsistent");
-    if (assessment.pageScaled)
-        return QStringLiteral("scaled");
-    if (assessment.verdict != Verdict::Out)
-        return assessment.verdict == Verdict::Good ? QStringLiteral("good") : QStringLiteral("marginal");
-    return assessment.shorterLine != 0 && assessment.longerLine != 0 ? QStringLiteral("between")
-                                                                     : QStringLiteral("out");
+    return AssessmentVerdictKey(VerdictOfAssessment(assessment));
+}
+
+QStringList AssessmentVerdictKeys()
+{
+    QStringList keys;
+    for (AssessmentVerdict verdict :
+         {AssessmentVerdict::Good, AssessmentVerdict::Marginal, AssessmentVerdict::Out, AssessmentVerdict::Between,
+          AssessmentVerdict::Scaled, AssessmentVerdict::Inconsistent})
+        keys << AssessmentVerdictKey(verdict);
+    return keys;
 }
 
 bool LineNotCalibrated(const Assessment &assessment, CalibrationLine line)
@@ -213,72 +202,6 @@ bool LineNotCalibrated(const Assessment &assessment, CalibrationLine line)
     return estimate.length
         && (assessment.inconsistent || assessment.pageScaled
             || JudgeResidual(*estimate.length - TargetLineInches) == Verdict::Out);
-}
-
-QString LineSummary(const Assessment &assessment, CalibrationLine line)
-{
-    const LineEstimate &estimate = assessment.lines.at(std::size_t(line - 1));
-    if (!estimate.length)
-        return QStringLiteral("Line %1 was not measured.").arg(line);
-    if (assessment.inconsistent || assessment.pageScaled)
-        return QStringLiteral("Not calibrated: %1.").arg(AssessmentVerdictText(assessment));
-    const double residual = *estimate.length - TargetLineInches;
-    const QString measured = QStringLiteral("Line %1 %2 %3 in, %4 in from 7 in")
-                                 .arg(line)
-                                 .arg(estimate.predicted ? QStringLiteral("should print") : QStringLiteral("measured"),
-                                      FormatShown(*estimate.length, 3),
-                                      FormatResidual(residual).section(QLatin1Char(' '), 0, 0));
-    switch (JudgeResidual(residual)) {
-    case Verdict::Good:
-        return measured + QStringLiteral(": good.");
-    case Verdict::Marginal:
-        return measured + QStringLiteral(": marginal, check with a MICR gauge.");
-    case Verdict::Out:
-        break;
-    }
-    QString instead;
-    if (assessment.usable())
-        instead = QStringLiteral(" Choose Line %1 on step 2.").arg(assessment.recommended);
-    return QStringLiteral("Not calibrated: %1, out of tolerance.%2").arg(measured, instead);
-}
-
-QStringList Advice(const Assessment &assessment, FontWeightChoice weight)
-{
-    QStringList advice;
-    if (assessment.recommended == 0) {
-        advice << QStringLiteral("Type the length of at least one sample line.");
-        return advice;
-    }
-    if (assessment.inconsistent) {
-        advice << QStringLiteral("The readings do not agree with each other: one printer scales every line alike, "
-                                 "but some reading is more than %1 in from what the others predict. Measure the "
-                                 "lines again, from the left edge of the first mark to the left edge of the last.")
-                      .arg(ConsistencyToleranceInches, 0, 'f', 2);
-        return advice;
-    }
-    if (assessment.pageScaled) {
-        advice << QStringLiteral("The page was probably printed scaled, at about %1 %: every line is %2 than any "
-                                 "MICR face could make it. Print the calibration page again at 100 %, with no "
-                                 "\"fit to page\" or \"shrink to fit\", before choosing a face.")
-                      .arg(FormatShown(ShownFigure(assessment.scale.value_or(1), 3) * 100, 1))
-                      .arg(assessment.residual > 0 ? QStringLiteral("longer") : QStringLiteral("shorter"));
-        return advice;
-    }
-    if (assessment.verdict == Verdict::Out) {
-        const auto lengthOf = [&assessment](CalibrationLine line) {
-            return line == 0 ? 0.0 : *assessment.lines[std::size_t(line - 1)].length;
-        };
-        advice << BetweenFacesText(assessment.shorterLine, lengthOf(assessment.shorterLine), assessment.longerLine,
-                                   lengthOf(assessment.longerLine), weight);
-        return advice;
-    }
-    if (assessment.recommendedIsPredicted())
-        advice << QStringLiteral("Line %1 was not measured: its length is predicted from the others. Measure it "
-                                 "to confirm.")
-                      .arg(assessment.recommended);
-    if (assessment.verdict == Verdict::Marginal)
-        advice << QStringLiteral("Print a test cheque and check its MICR line with a MICR gauge.");
-    return advice;
 }
 
 QJsonObject AssessmentAsJson(const Assessment &assessment, FontWeightChoice weight)

@@ -85,41 +85,21 @@ Verdict JudgeResidual(double residual);
 // Weighs the measured lengths against the nominal ones.
 Assessment AssessReadings(const LineLengths &nominal, const LineLengths &measured);
 
-// "+0.004 in (+0.10 mm)"
-QString FormatResidual(double inches);
+// The verdict on the whole set of readings: the recommended line's, or why
+// no face can be named from them (Wording says it).
+enum class AssessmentVerdict { NoReadings, Good, Marginal, Out, Between, Scaled, Inconsistent };
+AssessmentVerdict VerdictOfAssessment(const Assessment &assessment);
 
-// A printer that no face suits, between two faces' tolerance windows, in
-// the words every answer uses: "This printer falls between two faces: Line
-// 4 (FerroW2 Sample) is -0.011 in (-0.28 mm); Line 3 (Ferro Sample) is
-// +0.032 in (+0.81 mm). Neither is within tolerance." Each side is a line
-// and its length; a side of line 0 is left out.
-QString BetweenFacesText(CalibrationLine shorter, double shorterInches, CalibrationLine longer,
-                         double longerInches, FontWeightChoice weight);
-
-// "good", "marginal" or "out of tolerance", with the limit.
-QString VerdictText(Verdict verdict);
-
-// The verdict on the whole set of readings: the recommended line's verdict,
-// or why no face can be named from them.
-QString AssessmentVerdictText(const Assessment &assessment);
-
-// The same as a word for scripts: good, marginal, out, between, scaled or
-// inconsistent.
+// The same as a word for scripts and the printer profiles: good, marginal,
+// out, between, scaled or inconsistent (no readings are out).
+QString AssessmentVerdictKey(AssessmentVerdict verdict);
 QString AssessmentVerdictKey(const Assessment &assessment);
+// Every key AssessmentVerdictKey() gives.
+QStringList AssessmentVerdictKeys();
 
 // Whether `line` was measured or predicted, and either is out of tolerance
 // or the readings name no face: it is not calibrated.
 bool LineNotCalibrated(const Assessment &assessment, CalibrationLine line);
-
-// One line's length and verdict, short enough for the wizard's result:
-// "Line 3 measured 7.004 in, +0.004 in from 7 in: good."
-// A line out of tolerance, or readings that name no face, start "Not
-// calibrated: " and say which line would do.
-QString LineSummary(const Assessment &assessment, CalibrationLine line);
-
-// What the user is to do about it, in a few sentences: confirm a
-// predicted line, re-measure, print at 100 %, or choose between two.
-QStringList Advice(const Assessment &assessment, FontWeightChoice weight);
 
 // The assessment for scripts, as one JSON object: `line` and `face` (null
 // unless usable), `face_installed` (null unless usable), `residual_in`,

@@ -106,7 +106,7 @@ bool WritePng(const ExportOptions &options, QSaveFile &file, QString *error)
 QSizeF PaperInches(QPageSize::PageSizeId paper)
 {
     // Millimetres are exact for both papers; Qt rounds inches to hundredths.
-    return QPageSize(paper).size(QPageSize::Millimeter) / 25.4;
+    return QPageSize(paper).size(QPageSize::Millimeter) / MillimetresPerInch;
 }
 
 bool ExportCalibrationPage(const ExportOptions &options, QString *error)

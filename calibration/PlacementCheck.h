@@ -110,16 +110,13 @@ PlacementResult AssessPlacement(const PlacementLayout &layout, const PlacementRe
 
 // "fine", "other-face", "between-faces" or "print-path".
 QString ScaleVerdictKey(ScaleVerdict verdict);
+// Every key ScaleVerdictKey() gives, in the order of the verdicts.
+QStringList ScaleVerdictKeys();
 
 // "scales-disagree", "other-cheque" or "far-from-band"; empty for none.
 QString ReadingProblemKey(ReadingProblem problem);
 
-// The scales with their verdict, where the line landed and the correction
-// to enter into cheque-printing software, in words. The last line says what
-// the exit status says: fine, or what to do next.
-QStringList DescribePlacement(const PlacementLayout &layout, const PlacementResult &result);
-
-// The same answer for scripts, every number the figure the text shows:
+// The answer for scripts, every number the figure Wording shows:
 // scale, scale_y, scale_verdict, line_for_scale, between_lines, problem,
 // move_right_in, move_up_in (null where no move is offered),
 // applied_right_in, applied_up_in, total_right_in, total_up_in and

@@ -170,11 +170,7 @@ void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &
 
 QString CorrectionWords(const Correction &correction)
 {
-    const auto move = [](double inches, const char *positive, const char *negative) {
-        return QStringLiteral("%1 %2 in")
-            .arg(QLatin1String(ShownInches(inches) < 0 ? negative : positive), FormatShown(std::abs(inches), 3));
-    };
-    return QStringLiteral("%1 and %2").arg(move(correction.right, "right", "left"), move(correction.up, "up", "down"));
+    return Wording::Moves(Wording::For::Reader, correction.right, correction.up, Wording::Brief);
 }
 
 QString ChequeName(ChequePosition position)

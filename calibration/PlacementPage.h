@@ -47,12 +47,12 @@ struct Correction
     bool none() const { return right == 0 && up == 0; }
 };
 
-// "right 0.040 in and down 0.012 in".
+// "right 0.040 in and down 0.012 in", in the reader's language (Wording::Moves).
 QString CorrectionWords(const Correction &correction);
 
 struct PlacementLayout
 {
-    QSizeF paperInches{8.5, 11};
+    QSizeF paperInches = LetterPaperInches();
     ChequePosition cheque = ChequePosition::Top;
     ChequeStock stock = LetterStock();
     CalibrationLine line = 3;

@@ -1,5 +1,7 @@
 #include "PrinterProfiles.h"
 
+#include "Wording.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,11 +33,8 @@ QString QueueOfGroup(const QString &group)
 // A correction further than this is a reading of something else.
 constexpr double LongestMove = 1.5;
 
-const QStringList MeasurementVerdicts = {QStringLiteral("good"),  QStringLiteral("marginal"),
-                                         QStringLiteral("out"),   QStringLiteral("between"),
-                                         QStringLiteral("scaled"), QStringLiteral("inconsistent")};
-const QStringList ScaleVerdicts = {QStringLiteral("fine"), QStringLiteral("other-face"),
-                                   QStringLiteral("between-faces"), QStringLiteral("print-path")};
+const QStringList MeasurementVerdicts = AssessmentVerdictKeys();
+const QStringList ScaleVerdicts = ScaleVerdictKeys();
 const QStringList ChequeNames = {ChequeName(ChequePosition::Top), ChequeName(ChequePosition::Middle),
                                  ChequeName(ChequePosition::Bottom)};
 
@@ -54,7 +53,7 @@ QString Number(double inches)
 class GroupReader
 {
 public:
-    GroupReader(QSettings &settings, QString queue, QStringList &dropped)
+    GroupReader(QSettings &settings, QString queue, QList<ProfilesProblem::Dropped> &dropped)
         : settings_(settings), queue_(std::move(queue)), dropped_(dropped)
     {
     }
@@ -66,7 +65,9 @@ public:
             return std::nullopt;
         bool ok = false;
         const double value = settings_.value(key).toString().toDouble(&ok);
-        if (ok && std::isfinite(value) && value >= shortest && value <= longest)
+        // Judged as shown, as the value was when it was typed.
+        if (ok && std::isfinite(value) && ShownInches(value) >= ShownInches(shortest)
+            && ShownInches(value) <= ShownInches(longest))
             return value;
         Drop(key);
         return std::nullopt;
@@ -102,13 +103,13 @@ public:
 private:
     void Drop(const QString &key)
     {
-        dropped_ << QStringLiteral("printer \"%1\": the value %2 (\"%3\") is out of range and was dropped")
-                        .arg(queue_, key, settings_.value(key).toString());
+        dropped_ << ProfilesProblem::Dropped{ProfilesProblem::Dropped::What::Value, queue_, key,
+                                             settings_.value(key).toString()};
     }
 
     QSettings &settings_;
     QString queue_;
-    QStringList &dropped_;
+    QList<ProfilesProblem::Dropped> &dropped_;
 };
 
 std::optional<MeasurementRecord> ReadMeasurement(GroupReader &read)
@@ -152,14 +153,10 @@ std::optional<PlacementRecord> ReadPlacement(GroupReader &read)
     record.readings.fromEdge = *edge;
     record.readings.verticalBar = read.Length(QStringLiteral("placement/vbar"), VerticalBarRange());
     record.cheque = ChequePosition(read.Choice(QStringLiteral("placement/cheque"), ChequeNames).value_or(0));
-    const std::optional<double> stock =
-        read.Length(QStringLiteral("placement/stock"), ShortestChequeInches, 297 / MillimetresPerInch + 1e-3);
-    if (stock) {
-        record.stock.chequeInches = *stock;
-        record.stock.custom = std::abs(*stock - LetterChequeInches) > 1e-4 && std::abs(*stock - A4ChequeInches) > 1e-4;
-        if (!record.stock.custom)
-            record.stock = *stock > LetterChequeInches + 0.1 ? A4Stock() : LetterStock();
-    }
+    // Any height 3-up stock can be, on the tallest paper.
+    if (const std::optional<double> stock = read.Length(QStringLiteral("placement/stock"), ShortestChequeInches,
+                                                        TallestChequeInches(A4HeightInches)))
+        record.stock = StockOfHeight(*stock);
     // A move that was dropped is worked out again from the readings kept,
     // never shown as no move at all.
     const std::optional<double> moveRight = read.Length(QStringLiteral("placement/move-right"), -LongestMove, LongestMove);
@@ -181,17 +178,15 @@ std::optional<PlacementRecord> ReadPlacement(GroupReader &read)
 
 // Moves a damaged file out of the way, or copies it byte for byte where
 // what was good in it stays: PATH.damaged-YYYYMMDD-HHMMSS.
-QString SetAside(const QString &path, bool copy, QString *error)
+QString SetAside(const QString &path, bool copy)
 {
     const QString stem = path + QStringLiteral(".damaged-")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = stem;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = stem + QStringLiteral("-%1").arg(n);
-    if (copy ? !QFile::copy(path, aside) : !QFile::rename(path, aside)) {
-        *error = copy ? QStringLiteral("it could not be copied aside") : QStringLiteral("it could not be moved aside");
+    if (copy ? !QFile::copy(path, aside) : !QFile::rename(path, aside))
         return {};
-    }
     return aside;
 }
 
@@ -265,25 +260,25 @@ void WriteProfile(QSettings &settings, const PrinterProfile &profile)
 struct FileReading
 {
     QList<PrinterProfile> profiles;
-    QString unusable;      // the whole file, why
-    QStringList dropped;   // values and profiles left out, each said
-    bool damaged() const { return !unusable.isEmpty() || !dropped.isEmpty(); }
+    // The whole file, why.
+    std::optional<ProfilesProblem::Why> unusable;
+    QString version;
+    QList<ProfilesProblem::Dropped> dropped; // values and profiles left out
+    bool damaged() const { return unusable || !dropped.isEmpty(); }
 };
 
 // One printer's group; what is missing or wrong in it is said in `dropped`.
-std::optional<PrinterProfile> ReadGroup(QSettings &settings, const QString &group, bool cutShort, QStringList &dropped)
+std::optional<PrinterProfile> ReadGroup(QSettings &settings, const QString &group, bool cutShort, QList<ProfilesProblem::Dropped> &dropped)
 {
     settings.beginGroup(group);
     const QString queue = settings.value(QStringLiteral("queue")).toString();
     // Named by the printer it is for, where the group says.
     const QString printer = queue.isEmpty() && group.startsWith(GroupPrefix) ? QueueOfGroup(group) : queue;
-    const QString named = printer.isEmpty() ? QStringLiteral("an entry that names no printer")
-                                            : QStringLiteral("the profile of printer \"%1\"").arg(printer);
     // Every profile has its queue and its weight; a file cut short loses
     // the last group's weight, which comes last in it.
     if (!group.startsWith(GroupPrefix) || queue.isEmpty() || QueueOfGroup(group) != queue
         || !settings.contains(QStringLiteral("weight")) || cutShort) {
-        dropped << QStringLiteral("%1 was cut short or is not this program's, and was left out").arg(named);
+        dropped << ProfilesProblem::Dropped{ProfilesProblem::Dropped::What::Profile, printer, {}, {}};
         settings.endGroup();
         return std::nullopt;
     }
@@ -317,7 +312,7 @@ FileReading ReadFile(const QString &path)
         return reading;
     QFile raw(path);
     if (file.isDir() || !raw.open(QIODevice::ReadOnly)) {
-        reading.unusable = QStringLiteral("it cannot be read");
+        reading.unusable = ProfilesProblem::Why::CannotRead;
         return reading;
     }
     const QByteArray bytes = raw.readAll();
@@ -334,13 +329,14 @@ FileReading ReadFile(const QString &path)
             && !(text.startsWith('[') && text.endsWith(']'));
     });
     if (version.isEmpty())
-        reading.unusable = QStringLiteral("it has no version: it is not a settings file this program wrote");
+        reading.unusable = ProfilesProblem::Why::NoVersion;
     else if (version != QString::number(FileVersion))
-        reading.unusable = QStringLiteral("it is of another version (%1)").arg(version);
-    if (!reading.unusable.isEmpty())
+        reading.unusable = ProfilesProblem::Why::OtherVersion;
+    reading.version = version;
+    if (reading.unusable)
         return reading;
     if (partlyUnreadable)
-        reading.dropped << QStringLiteral("a line that is not a setting was left out");
+        reading.dropped << ProfilesProblem::Dropped{ProfilesProblem::Dropped::What::Line, {}, {}, {}};
     const QStringList groups = settings.childGroups();
     for (const QString &group : groups) {
         // Its groups come in this order; a last line without its end was
@@ -368,18 +364,30 @@ QString PrinterProfiles::DefaultPath()
         .filePath(QStringLiteral("micr-calibration/printers.ini"));
 }
 
+namespace {
+
+// What was wrong with the file at `path`, of kind `kind` where it was.
+ProfilesProblem ProblemOf(const FileReading &reading, const QString &path, ProfilesProblem::Kind kind)
+{
+    ProfilesProblem problem;
+    if (!reading.damaged())
+        return problem;
+    problem.kind = kind;
+    problem.path = path;
+    problem.why = reading.unusable.value_or(ProfilesProblem::Why::CannotRead);
+    problem.version = reading.version;
+    problem.dropped = reading.dropped;
+    return problem;
+}
+
+} // namespace
+
 LoadedProfiles PrinterProfiles::Read() const
 {
     const FileReading reading = ReadFile(path_);
-    LoadedProfiles loaded{reading.profiles, {}};
-    if (!reading.unusable.isEmpty())
-        loaded.problem = QStringLiteral("The printer profiles in %1 cannot be used: %2. The file was left as it is.")
-                             .arg(path_, reading.unusable);
-    else if (!reading.dropped.isEmpty())
-        loaded.problem = QStringLiteral("The printer profiles in %1 are damaged: %2. The rest can be read; the file "
-                                        "was left as it is.")
-                             .arg(path_, reading.dropped.join(QStringLiteral("; ")));
-    return loaded;
+    return {reading.profiles, ProblemOf(reading, path_,
+                                        reading.unusable ? ProfilesProblem::Kind::Unusable
+                                                         : ProfilesProblem::Kind::Damaged)};
 }
 
 LoadedProfiles PrinterProfiles::Load() const
@@ -388,21 +396,17 @@ LoadedProfiles PrinterProfiles::Load() const
     LoadedProfiles loaded{reading.profiles, {}};
     if (!reading.damaged())
         return loaded;
-    QString why;
-    if (!reading.unusable.isEmpty()) {
-        const QString aside = SetAside(path_, false, &why);
-        loaded.problem = aside.isEmpty()
-            ? QStringLiteral("The printer profiles in %1 cannot be used: %2, and %3. The program goes on without "
-                             "printer profiles.")
-                  .arg(path_, reading.unusable, why)
-            : QStringLiteral("The printer profiles in %1 cannot be used: %2. The file was set aside as %3; the "
-                             "program starts with no printer profiles.")
-                  .arg(path_, reading.unusable, aside);
+    if (reading.unusable) {
+        const QString aside = SetAside(path_, false);
+        loaded.problem = ProblemOf(reading, path_,
+                                   aside.isEmpty() ? ProfilesProblem::Kind::UnusableStuck
+                                                   : ProfilesProblem::Kind::UnusableSetAside);
+        loaded.problem.aside = aside;
         return loaded;
     }
     // The original kept whole beside it; the file then holds what was good
     // in it, so that what was dropped is said once.
-    const QString aside = SetAside(path_, true, &why);
+    const QString aside = SetAside(path_, true);
     if (!aside.isEmpty()) {
         QFile::remove(path_);
         QSettings settings(path_, QSettings::IniFormat);
@@ -411,14 +415,14 @@ LoadedProfiles PrinterProfiles::Load() const
             WriteProfile(settings, profile);
         settings.sync();
     }
-    loaded.problem = QStringLiteral("In the printer profiles in %1, %2. The other printers and values were kept; %3.")
-                         .arg(path_, reading.dropped.join(QStringLiteral("; ")),
-                              aside.isEmpty() ? QStringLiteral("the file was left as it is, as %1").arg(why)
-                                              : QStringLiteral("the file as it was is kept as %1").arg(aside));
+    loaded.problem = ProblemOf(reading, path_,
+                               aside.isEmpty() ? ProfilesProblem::Kind::DamagedStuck
+                                               : ProfilesProblem::Kind::DamagedCopied);
+    loaded.problem.aside = aside;
     return loaded;
 }
 
-std::optional<PrinterProfile> PrinterProfiles::Find(const QString &queue, QString *problem) const
+std::optional<PrinterProfile> PrinterProfiles::Find(const QString &queue, ProfilesProblem *problem) const
 {
     const LoadedProfiles loaded = Load();
     if (problem)
@@ -466,15 +470,6 @@ QString ShortDate(const QDateTime &when)
     return when.isValid() ? when.toLocalTime().toString(QStringLiteral("d MMM yyyy")) : QStringLiteral("no date");
 }
 
-QString CorrectionText(const PlacementRecord &placed)
-{
-    return QStringLiteral("%1 %2 in and %3 %4 in")
-        .arg(placed.moveRight < 0 ? QStringLiteral("left") : QStringLiteral("right"))
-        .arg(std::abs(placed.moveRight), 0, 'f', 3)
-        .arg(placed.moveUp < 0 ? QStringLiteral("down") : QStringLiteral("up"))
-        .arg(std::abs(placed.moveUp), 0, 'f', 3);
-}
-
 QString ProfilesAsText(const QList<PrinterProfile> &profiles)
 {
     QStringList paragraphs;
@@ -499,7 +494,8 @@ QString ProfilesAsText(const QList<PrinterProfile> &profiles)
         if (const auto &placed = profile.placement) {
             lines << QStringLiteral("  Placement %1, %2 cheque, %3: move the MICR line %4")
                          .arg(ShortDate(placed->taken), ChequeName(placed->cheque), placed->stock.Name(),
-                              CorrectionText(*placed));
+                              Wording::Moves(Wording::For::Script, placed->moveRight, placed->moveUp,
+                                             Wording::Brief));
         } else {
             lines << QStringLiteral("  Placement not measured");
         }

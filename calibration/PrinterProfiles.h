@@ -52,12 +52,46 @@ struct PrinterProfile
     QString Face() const;
 };
 
+// What was wrong with the file, as data (Wording says it).
+struct ProfilesProblem
+{
+    enum class Kind {
+        None,
+        Unusable,         // nothing was read from it, and it was left as it is
+        UnusableSetAside, // nothing was read from it; moved aside as `aside`
+        UnusableStuck,    // nothing was read from it, nor could it be moved aside
+        Damaged,          // parts were dropped, and it was left as it is
+        DamagedCopied,    // parts were dropped; the file as it was copied as `aside`
+        DamagedStuck,     // parts were dropped; it could not be copied aside
+    };
+    // Why nothing could be read from it.
+    enum class Why { CannotRead, NoVersion, OtherVersion };
+    // One part left out.
+    struct Dropped
+    {
+        enum class What { Value, Profile, Line };
+        What what = What::Value;
+        QString printer; // empty for a profile that names none
+        QString key;     // a value's key and its text as it was
+        QString value;
+    };
+
+    Kind kind = Kind::None;
+    QString path;
+    Why why = Why::CannotRead;
+    QString version; // for OtherVersion
+    QList<Dropped> dropped;
+    QString aside;
+
+    bool none() const { return kind == Kind::None; }
+};
+
 // What was read back: the profiles, and what the user is to be told: a
 // damaged file set aside, values out of range dropped.
 struct LoadedProfiles
 {
     QList<PrinterProfile> profiles;
-    QString problem;
+    ProfilesProblem problem;
 };
 
 class PrinterProfiles
@@ -83,7 +117,7 @@ public:
     LoadedProfiles Load() const;
 
     // The profile of `queue`, if there is one (and what Load said).
-    std::optional<PrinterProfile> Find(const QString &queue, QString *problem = nullptr) const;
+    std::optional<PrinterProfile> Find(const QString &queue, ProfilesProblem *problem = nullptr) const;
 
     // Writes one printer's profile, whole, beside the others (another
     // instance may be writing its own). False with *error on a failure.
@@ -100,6 +134,3 @@ QJsonArray ProfilesAsJson(const QList<PrinterProfile> &profiles);
 
 // "7 Dec 2026"
 QString ShortDate(const QDateTime &when);
-
-// "right 0.091 in and down 0.006 in": how far to move the MICR line.
-QString CorrectionText(const PlacementRecord &placed);

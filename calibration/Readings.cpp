@@ -37,7 +37,7 @@ LengthRange BottomEdgeRange()
 
 LengthRange TopEdgeRange()
 {
-    return TopEdgeRange(297 / MillimetresPerInch);
+    return TopEdgeRange(A4HeightInches);
 }
 
 LengthRange TopEdgeRange(double paperHeightInches)
@@ -52,18 +52,6 @@ QString FormatLimit(double inches)
     return QString::number(ShownInches(inches), 'g', 4);
 }
 
-double ShownFigure(double value, int decimals)
-{
-    // std::round goes half away from zero. A figure typed in decimals lies a
-    // hair off its binary value (7.0305 - 7 is 0.030499...), so it is nudged
-    // away from zero by far less than any reading means: a half as typed
-    // rounds away from zero, in the text and the JSON alike.
-    constexpr double Nudge = 1e-12;
-    const double scale = std::pow(10.0, decimals);
-    const double shown = std::round(value * scale * (1 + Nudge)) / scale;
-    return shown == 0 ? 0.0 : shown; // no "-0.000"
-}
-
 QString FormatShown(double value, int decimals)
 {
     return QString::number(ShownFigure(value, decimals), 'f', decimals);
@@ -72,11 +60,6 @@ QString FormatShown(double value, int decimals)
 QString FormatLength(double inches)
 {
     return QStringLiteral("%1 in (%2 mm)").arg(FormatShown(inches, 3), FormatShown(inches * MillimetresPerInch, 2));
-}
-
-double ShownInches(double inches)
-{
-    return ShownFigure(inches, 3);
 }
 
 std::optional<double> ParseLength(const QString &text, const LengthRange &range, QString *error)
@@ -188,9 +171,9 @@ std::optional<QMap<QString, double>> ParseReadingList(const QString &text, const
 
 QString ChequeStock::Name() const
 {
-    if (!custom && chequeInches == LetterChequeInches)
+    if (Kind() == StockKind::Letter)
         return QStringLiteral("3-up on Letter, 3.5 in a cheque");
-    if (!custom && chequeInches == A4ChequeInches)
+    if (Kind() == StockKind::A4)
         return QStringLiteral("3-up on A4, 99 mm a cheque");
     return QStringLiteral("3-up, %1 in (%2 mm) a cheque")
         .arg(chequeInches, 0, 'f', 3)
@@ -207,17 +190,29 @@ ChequeStock A4Stock()
     return {A4ChequeInches};
 }
 
+QSizeF ChequeStock::PaperInches() const
+{
+    // A4's own stock on A4; Letter's, and a typed height, where three fit.
+    return Kind() == StockKind::A4 ? A4PaperInches() : PaperForChequeHeight(chequeInches);
+}
+
 ChequeStock StockForPaper(double heightInches)
 {
-    // Letter is 11 in tall, A4 11.69 in.
-    constexpr double LetterHeightInches = 11;
-    return heightInches > LetterHeightInches + 0.1 ? A4Stock() : LetterStock();
+    return ShownInches(heightInches) > ShownInches(LetterHeightInches) ? A4Stock() : LetterStock();
+}
+
+ChequeStock StockOfHeight(double chequeInches)
+{
+    const StockKind kind = StockKindOfHeight(chequeInches);
+    if (kind == StockKind::Custom)
+        return {chequeInches, true};
+    return kind == StockKind::A4 ? A4Stock() : LetterStock();
 }
 
 LengthRange ChequeHeightRange(double paperHeightInches)
 {
     // Three to a sheet; A4's own 99 mm cheques fill it exactly.
-    return {ShortestChequeInches, paperHeightInches / 3,
+    return {ShortestChequeInches, TallestChequeInches(paperHeightInches),
             QStringLiteral("Measure one cheque from its top edge to its bottom edge.")};
 }
 

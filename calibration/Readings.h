@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChequeGeometry.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -9,9 +11,6 @@
 // What a ruler says, as people type it, for both measuring windows and the
 // exporter: lengths in inches, fractions, millimetres or centimetres, lists
 // of named readings, and the cheque stock the placement page is laid out for.
-
-inline constexpr double MillimetresPerInch = 25.4;
-inline constexpr double MillimetresPerCentimetre = 10;
 
 // Where a reading of one kind can fall, and how it is taken: a value outside
 // is of something else, and the message says how to measure it.
@@ -51,16 +50,8 @@ QString FormatLimit(double inches);
 // "7.062 in (179.37 mm)"
 QString FormatLength(double inches);
 
-// A figure rounded as it is shown, to `decimals` places, half away from
-// zero: every text and every JSON number goes through this one rounding, so
-// 7.0305 is 7.031 in both.
-double ShownFigure(double value, int decimals);
 // ShownFigure() written out with its `decimals` places.
 QString FormatShown(double value, int decimals);
-
-// A length rounded as it is shown, to the thousandth of an inch: verdicts
-// are judged on the figure the user sees.
-double ShownInches(double inches);
 
 // One named reading of a list such as "bar=7,right=5/16": its name and range.
 struct ReadingField
@@ -86,19 +77,19 @@ struct ChequeStock
     // "3-up on Letter, 3.5 in a cheque", "3-up on A4, 99 mm a cheque", "3-up,
     // 3.667 in a cheque".
     QString Name() const;
+    // Letter's or A4's own stock, or a height typed.
+    StockKind Kind() const { return custom ? StockKind::Custom : StockKindOfHeight(chequeInches); }
+    // The paper it is laid out on.
+    QSizeF PaperInches() const;
 };
-
-inline constexpr double LetterChequeInches = 3.5;
-inline constexpr double A4ChequeInches = 99 / MillimetresPerInch;
-// A custom cheque is at least this tall: the page's bars and texts fit
-// above its clear band.
-inline constexpr double ShortestChequeInches = 3.0;
 
 ChequeStock LetterStock();
 ChequeStock A4Stock();
 // The usual stock for a paper `heightInches` tall: A4's 99 mm cheques on
-// paper taller than Letter, Letter's 3.5 in otherwise.
+// paper taller than Letter, as shown, Letter's 3.5 in otherwise.
 ChequeStock StockForPaper(double heightInches);
+// The stock a cheque `chequeInches` tall is (StockKindOfHeight()).
+ChequeStock StockOfHeight(double chequeInches);
 // What a cheque of 3-up stock may measure on paper `paperHeightInches` tall:
 // from 3 in to a third of the paper, as shown (3.667 in on Letter). The
 // window and the exporter both judge a typed height by it.

@@ -34,6 +34,463 @@ QString Wording::Figure(For audience, double value, int decimals)
 
 // ---- Measurements, placement and profiles --------------------------------
 
+namespace {
+
+// A figure as shown, rounded once (ShownFigure), in the audience's numbers.
+QString Shown(Wording::For audience, double value, int decimals)
+{
+    return Wording::Figure(audience, ShownFigure(value, decimals), decimals);
+}
+
+// "+0.004": a figure that shows as zero has no sign.
+QString Signed(Wording::For audience, double value, int decimals)
+{
+    const double shown = ShownFigure(value, decimals);
+    return (shown > 0 ? QStringLiteral("+") : QString()) + Wording::Figure(audience, shown, decimals);
+}
+
+// "0.25", "7", "2.5": a limit as people write it.
+QString Limit(Wording::For audience, double inches)
+{
+    QLocale numbers = Wording::Numbers(audience);
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    return numbers.toString(ShownInches(inches), 'g', 4);
+}
+
+QString FaceName(CalibrationLine line, FontWeightChoice weight)
+{
+    return QString::fromLatin1(MicrFaceName(line, weight));
+}
+
+// "top", "middle" or "bottom", as a sentence names the check.
+QString ChequeWord(Wording::For audience, ChequePosition position)
+{
+    static const struct
+    {
+        const char *source;
+        const char *comment;
+    } names[] = {QT_TRANSLATE_NOOP3("Wording", "top", "which check of three"),
+                 QT_TRANSLATE_NOOP3("Wording", "middle", "which check of three"),
+                 QT_TRANSLATE_NOOP3("Wording", "bottom", "which check of three")};
+    return Wording::Say(audience, names[int(position)].source, names[int(position)].comment);
+}
+
+// "3-up on Letter, 3.5 in a check".
+QString StockWords(Wording::For audience, const ChequeStock &stock)
+{
+    switch (stock.Kind()) {
+    case StockKind::Letter:
+        return Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "3-up on Letter, 3.5 in a check"));
+    case StockKind::A4:
+        return Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "3-up on A4, 99 mm a check"));
+    case StockKind::Custom:
+        break;
+    }
+    return Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "3-up, %1 in (%2 mm) a check"))
+        .arg(Wording::Figure(audience, stock.chequeInches, 3),
+             Wording::Figure(audience, MillimetresFromInches(stock.chequeInches), 1));
+}
+
+} // namespace
+
+QString Wording::Residual(For audience, double inches)
+{
+    return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 in (%2 mm)"))
+        .arg(Signed(audience, inches, 3), Signed(audience, MillimetresFromInches(inches), 2));
+}
+
+QString Wording::VerdictOf(For audience, Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Good:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "good (within %1 in)"))
+            .arg(Figure(audience, GoodToleranceInches, 3));
+    case Verdict::Marginal:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "marginal (within %1 in: check with a MICR gauge)"))
+            .arg(Figure(audience, MarginalToleranceInches, 3));
+    case Verdict::Out:
+        break;
+    }
+    return Say(audience, QT_TRANSLATE_NOOP("Wording", "out of tolerance (more than %1 in from 7 in)"))
+        .arg(Figure(audience, MarginalToleranceInches, 3));
+}
+
+QString Wording::AssessmentVerdictOf(For audience, const Assessment &assessment)
+{
+    switch (VerdictOfAssessment(assessment)) {
+    case AssessmentVerdict::NoReadings:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "no readings"));
+    case AssessmentVerdict::Inconsistent:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "readings inconsistent: measure again"));
+    case AssessmentVerdict::Scaled:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "page printed scaled: print it at 100 %"));
+    case AssessmentVerdict::Out:
+    case AssessmentVerdict::Between:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "out of tolerance: the printer falls between two faces"));
+    case AssessmentVerdict::Good:
+    case AssessmentVerdict::Marginal:
+        break;
+    }
+    return VerdictOf(audience, assessment.verdict);
+}
+
+QString Wording::BetweenFaces(For audience, CalibrationLine shorter, double shorterInches, CalibrationLine longer,
+                              double longerInches, FontWeightChoice weight)
+{
+    QStringList sides;
+    for (const auto &[line, inches] : {std::pair(shorter, shorterInches), std::pair(longer, longerInches)}) {
+        if (line != 0)
+            sides << Say(audience, QT_TRANSLATE_NOOP("Wording", "Line %1 (%2) is %3"))
+                         .arg(line)
+                         .arg(FaceName(line, weight), Residual(audience, inches - TargetLineInches));
+    }
+    return Say(audience, QT_TRANSLATE_NOOP("Wording", "This printer falls between two faces: %1. Neither is within "
+                                                      "tolerance."))
+        .arg(sides.join(QStringLiteral("; ")));
+}
+
+QString Wording::LineSummary(For audience, const Assessment &assessment, CalibrationLine line)
+{
+    const LineEstimate &estimate = assessment.lines.at(std::size_t(line - 1));
+    if (!estimate.length)
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "Line %1 was not measured.")).arg(line);
+    if (assessment.inconsistent || assessment.pageScaled)
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "Not calibrated: %1."))
+            .arg(AssessmentVerdictOf(audience, assessment));
+    const double residual = *estimate.length - TargetLineInches;
+    const QString measured =
+        (estimate.predicted ? Say(audience, QT_TRANSLATE_NOOP("Wording", "Line %1 should print %2 in, %3 in from 7 in"))
+                            : Say(audience, QT_TRANSLATE_NOOP("Wording", "Line %1 measured %2 in, %3 in from 7 in")))
+            .arg(line)
+            .arg(Shown(audience, *estimate.length, 3), Signed(audience, residual, 3));
+    switch (JudgeResidual(residual)) {
+    case Verdict::Good:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1: good.")).arg(measured);
+    case Verdict::Marginal:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1: marginal, check with a MICR gauge.")).arg(measured);
+    case Verdict::Out:
+        break;
+    }
+    if (assessment.usable())
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "Not calibrated: %1, out of tolerance. Choose Line %2 on "
+                                                          "step 2."))
+            .arg(measured)
+            .arg(assessment.recommended);
+    return Say(audience, QT_TRANSLATE_NOOP("Wording", "Not calibrated: %1, out of tolerance.")).arg(measured);
+}
+
+QStringList Wording::Advice(For audience, const Assessment &assessment, FontWeightChoice weight)
+{
+    QStringList advice;
+    if (assessment.recommended == 0) {
+        advice << Say(audience, QT_TRANSLATE_NOOP("Wording", "Type the length of at least one sample line."));
+        return advice;
+    }
+    if (assessment.inconsistent) {
+        advice << Say(audience, QT_TRANSLATE_NOOP("Wording",
+                                                  "The readings do not agree with each other: one printer scales "
+                                                  "every line alike, but some reading is more than %1 in from what "
+                                                  "the others predict. Measure the lines again, from the left edge "
+                                                  "of the first mark to the left edge of the last."))
+                      .arg(Figure(audience, ConsistencyToleranceInches, 2));
+        return advice;
+    }
+    if (assessment.pageScaled) {
+        const QString percent = Shown(audience, ShownFigure(assessment.scale.value_or(1), 3) * 100, 1);
+        advice << (assessment.residual > 0
+                       ? Say(audience, QT_TRANSLATE_NOOP("Wording",
+                                                         "The page was probably printed scaled, at about %1 %: every "
+                                                         "line is longer than any MICR face could make it. Print the "
+                                                         "calibration page again at 100 %, with no \"fit to page\" or "
+                                                         "\"shrink to fit\", before choosing a face."))
+                       : Say(audience, QT_TRANSLATE_NOOP("Wording",
+                                                         "The page was probably printed scaled, at about %1 %: every "
+                                                         "line is shorter than any MICR face could make it. Print the "
+                                                         "calibration page again at 100 %, with no \"fit to page\" or "
+                                                         "\"shrink to fit\", before choosing a face.")))
+                      .arg(percent);
+        return advice;
+    }
+    if (assessment.verdict == Verdict::Out) {
+        const auto lengthOf = [&assessment](CalibrationLine line) {
+            return line == 0 ? 0.0 : *assessment.lines[std::size_t(line - 1)].length;
+        };
+        advice << BetweenFaces(audience, assessment.shorterLine, lengthOf(assessment.shorterLine),
+                               assessment.longerLine, lengthOf(assessment.longerLine), weight);
+        return advice;
+    }
+    if (assessment.recommendedIsPredicted())
+        advice << Say(audience, QT_TRANSLATE_NOOP("Wording", "Line %1 was not measured: its length is predicted "
+                                                             "from the others. Measure it to confirm."))
+                      .arg(assessment.recommended);
+    if (assessment.verdict == Verdict::Marginal)
+        advice << Say(audience,
+                      QT_TRANSLATE_NOOP("Wording", "Print a test check and check its MICR line with a MICR gauge."));
+    return advice;
+}
+
+QString Wording::Move(For audience, double inches, Axis axis, Length length)
+{
+    const double size = std::abs(ShownInches(inches));
+    const char *const full[2][3] = {
+        {QT_TRANSLATE_NOOP("Wording", "right or left %1 in (%2 mm, %3/1000 in)"),
+         QT_TRANSLATE_NOOP("Wording", "right %1 in (%2 mm, %3/1000 in)"),
+         QT_TRANSLATE_NOOP("Wording", "left %1 in (%2 mm, %3/1000 in)")},
+        {QT_TRANSLATE_NOOP("Wording", "up or down %1 in (%2 mm, %3/1000 in)"),
+         QT_TRANSLATE_NOOP("Wording", "up %1 in (%2 mm, %3/1000 in)"),
+         QT_TRANSLATE_NOOP("Wording", "down %1 in (%2 mm, %3/1000 in)")}};
+    const char *const brief[2][3] = {{QT_TRANSLATE_NOOP("Wording", "right or left %1 in"),
+                                      QT_TRANSLATE_NOOP("Wording", "right %1 in"),
+                                      QT_TRANSLATE_NOOP("Wording", "left %1 in")},
+                                     {QT_TRANSLATE_NOOP("Wording", "up or down %1 in"),
+                                      QT_TRANSLATE_NOOP("Wording", "up %1 in"),
+                                      QT_TRANSLATE_NOOP("Wording", "down %1 in")}};
+    const int way = int(DirectionOfMove(inches));
+    const int along = axis == Axis::Across ? 0 : 1;
+    if (length == Brief)
+        return Say(audience, brief[along][way]).arg(Figure(audience, size, 3));
+    return Say(audience, full[along][way])
+        .arg(Figure(audience, size, 3), Shown(audience, MillimetresFromInches(size), 2))
+        .arg(std::lround(size * 1000));
+}
+
+QString Wording::Moves(For audience, double right, double up, Length length)
+{
+    return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 and %2"))
+        .arg(Move(audience, right, Axis::Across, length), Move(audience, up, Axis::Upright, length));
+}
+
+namespace {
+
+// "Line 3's face, Ferro Sample".
+QString FaceOf(Wording::For audience, const PlacementLayout &layout, CalibrationLine line)
+{
+    return Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "Line %1's face, %2"))
+        .arg(line)
+        .arg(FaceName(line, layout.weight));
+}
+
+QString ScaleSentence(Wording::For audience, const PlacementLayout &layout, const PlacementResult &result)
+{
+    using W = Wording;
+    const QString across = W::Say(audience, QT_TRANSLATE_NOOP("Wording", "Page scale across: %1 % (the bar is %2 in)."))
+                               .arg(Shown(audience, ShownFigure(result.scaleX, 3) * 100, 1),
+                                    Shown(audience, result.scaleX * ReferenceBarInches, 3));
+    const QString chosen = result.chosenLineInches
+        ? W::Say(audience, QT_TRANSLATE_NOOP("Wording", "%1, prints the MICR line %2 in long"))
+              .arg(FaceOf(audience, layout, layout.line), Shown(audience, *result.chosenLineInches, 3))
+        : W::Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 is not installed")).arg(FaceOf(audience, layout, layout.line));
+    const QString tolerance = Shown(audience, MarginalToleranceInches, 3);
+    switch (result.scaleVerdict) {
+    case ScaleVerdict::Fine:
+        return W::Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 At this scale %2: fine, the face makes up for the "
+                                                             "printer's scale."))
+            .arg(across, chosen);
+    case ScaleVerdict::OtherFace:
+        return W::Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 At this scale %2: out of tolerance. %3 would print "
+                                                             "it within %4 in of 7 in."))
+            .arg(across, chosen, FaceOf(audience, layout, result.lineForScale), tolerance);
+    case ScaleVerdict::BetweenFaces:
+        return W::Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 At this scale %2: out of tolerance, and no face "
+                                                             "prints it within %3 in of 7 in. %4"))
+            .arg(across, chosen, tolerance,
+                 W::BetweenFaces(audience, result.shorterLine, result.shorterInches, result.longerLine,
+                                 result.longerInches, layout.weight));
+    case ScaleVerdict::PrintPath:
+        break;
+    }
+    return W::Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 No face prints the MICR line within %2 in of 7 in at "
+                                                         "this scale, nor comes near: the page was scaled on its way "
+                                                         "to the printer."))
+        .arg(across, tolerance);
+}
+
+// Why no move is offered from readings that cannot be right, and what to
+// measure again.
+QString ProblemSentence(Wording::For audience, const PlacementLayout &layout, const PlacementResult &result)
+{
+    using W = Wording;
+    const QString chosen = ChequeWord(audience, layout.cheque);
+    switch (result.problem) {
+    case ReadingProblem::ScalesDisagree:
+        return W::Say(audience, QT_TRANSLATE_NOOP("Wording",
+                                                  "No correction from these readings: the page's scales across and "
+                                                  "down differ by more than %1 %, which no printer does, so a bar was "
+                                                  "misread. Measure the reference bar (%2 in) and the vertical bar "
+                                                  "(%3 in) again, each from its first tick to its last."))
+            .arg(Limit(audience, MostScaleDifferencePercent), Shown(audience, ReferenceBarInches, 3),
+                 Shown(audience, VerticalBarInches, 3));
+    case ReadingProblem::OtherCheque:
+        return W::Say(audience, QT_TRANSLATE_NOOP("Wording",
+                                                  "No correction from these readings: the baseline lies on the %1 "
+                                                  "check, but the page was printed for the %2 check. Choose the check "
+                                                  "the page was printed for, or measure again from the paper's top "
+                                                  "edge down to the baseline rule under the MICR line of the %2 "
+                                                  "check."))
+            .arg(ChequeWord(audience, result.baselineCheque), chosen);
+    case ReadingProblem::FarFromBand:
+        return W::Say(audience, QT_TRANSLATE_NOOP("Wording",
+                                                  "No correction from these readings: the baseline is %1 in above the "
+                                                  "%2 check's bottom edge, more than 1/2 in outside its MICR print "
+                                                  "band (%3 to %4 in). Measure again, from the check's bottom edge up "
+                                                  "to the baseline rule under the MICR line, or from the paper's top "
+                                                  "edge down to it."))
+            .arg(Shown(audience, result.baselineInches, 3), chosen, Shown(audience, PrintBandBottomInches, 3),
+                 Shown(audience, PrintBandTopInches, 3));
+    case ReadingProblem::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList Wording::Placement(For audience, const PlacementLayout &layout, const PlacementResult &result)
+{
+    QStringList lines;
+    lines << ScaleSentence(audience, layout, result);
+    lines << (result.scaleY
+                  ? Say(audience, QT_TRANSLATE_NOOP("Wording", "Page scale down: %1 % (the vertical bar is %2 in)."))
+                        .arg(Shown(audience, ShownFigure(*result.scaleY, 3) * 100, 1),
+                             Shown(audience, *result.scaleY * VerticalBarInches, 3))
+                  : Say(audience, QT_TRANSLATE_NOOP("Wording", "Page scale down: not measured, taken as 100 %.")));
+    if (!result.applied.none())
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "This page carries the correction %1."))
+                     .arg(Moves(audience, result.applied.right, result.applied.up, Brief));
+    if (result.problem != ReadingProblem::None) {
+        lines << ProblemSentence(audience, layout, result);
+        return lines;
+    }
+    if (result.scaleVerdict == ScaleVerdict::PrintPath) {
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "No correction from a scaled page: print it at 100 %, "
+                                                            "with no \"fit to page\", then measure the page again."));
+        return lines;
+    }
+    lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "On the %1 check (%2), position 1 ends %3 in from the "
+                                                        "check's right edge (the standard puts it at %4 in) and the "
+                                                        "baseline is %5 in above its bottom edge (%6 in)."))
+                 .arg(ChequeWord(audience, layout.cheque), StockWords(audience, layout.stock),
+                      Shown(audience, result.rightEndInches, 3), Shown(audience, FirstPositionRightInches, 3),
+                      Shown(audience, result.baselineInches, 3), Shown(audience, PrintBandBottomInches, 3));
+    if (result.applied.none()) {
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Correction for your check-printing software: move the "
+                                                            "MICR line %1."))
+                     .arg(Moves(audience, result.moveRight, result.moveUp));
+    } else {
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Still to move from the page's correction: %1."))
+                     .arg(Moves(audience, result.moveRight, result.moveUp));
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Total correction for your check-printing software, in "
+                                                            "place of the page's: move the MICR line %1."))
+                     .arg(Moves(audience, result.totalRight(), result.totalUp()));
+    }
+    const bool movesFine = result.offsetsFine();
+    switch (result.scaleVerdict) {
+    case ScaleVerdict::Fine:
+        lines << (movesFine ? Say(audience, QT_TRANSLATE_NOOP("Wording", "Both moves are within 1/32 in: the "
+                                                                         "placement is fine."))
+                            : Say(audience, QT_TRANSLATE_NOOP("Wording", "A move is more than 1/32 in: print the page "
+                                                                         "again with the total correction, then "
+                                                                         "measure it again.")));
+        break;
+    case ScaleVerdict::OtherFace:
+        lines << (movesFine ? Say(audience, QT_TRANSLATE_NOOP("Wording", "Not placed yet: choose Line %1 on step 2, "
+                                                                         "then print the page again and measure it."))
+                            : Say(audience, QT_TRANSLATE_NOOP("Wording", "Not placed yet: choose Line %1 on step 2, "
+                                                                         "then print the page again with the total "
+                                                                         "correction and measure it.")))
+                     .arg(result.lineForScale);
+        break;
+    case ScaleVerdict::BetweenFaces:
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Not calibrated: no face makes up for this printer's "
+                                                            "scale, so its MICR line is out of tolerance wherever it "
+                                                            "is placed."));
+        break;
+    case ScaleVerdict::PrintPath:
+        break;
+    }
+    return lines;
+}
+
+namespace {
+
+QString DroppedWords(Wording::For audience, const ProfilesProblem::Dropped &dropped)
+{
+    using What = ProfilesProblem::Dropped::What;
+    switch (dropped.what) {
+    case What::Value:
+        return Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "printer \"%1\": the value %2 (\"%3\") is out of "
+                                                                   "range and was dropped"))
+            .arg(dropped.printer, dropped.key, dropped.value);
+    case What::Profile:
+        if (dropped.printer.isEmpty())
+            return Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "an entry that names no printer was cut short "
+                                                                       "or is not this program's, and was left out"));
+        return Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "the profile of printer \"%1\" was cut short or "
+                                                                   "is not this program's, and was left out"))
+            .arg(dropped.printer);
+    case What::Line:
+        break;
+    }
+    return Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "a line that is not a setting was left out"));
+}
+
+QString WhyWords(Wording::For audience, const ProfilesProblem &problem)
+{
+    switch (problem.why) {
+    case ProfilesProblem::Why::CannotRead:
+        break;
+    case ProfilesProblem::Why::NoVersion:
+        return Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "it has no version: it is not a settings file "
+                                                                   "this program wrote"));
+    case ProfilesProblem::Why::OtherVersion:
+        return Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "it is of another version (%1)"))
+            .arg(problem.version);
+    }
+    return Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "it cannot be read"));
+}
+
+} // namespace
+
+QString Wording::ProfilesProblemOf(For audience, const ProfilesProblem &problem)
+{
+    QStringList dropped;
+    for (const ProfilesProblem::Dropped &part : problem.dropped)
+        dropped << DroppedWords(audience, part);
+    const QString parts = dropped.join(QStringLiteral("; "));
+    switch (problem.kind) {
+    case ProfilesProblem::Kind::None:
+        break;
+    case ProfilesProblem::Kind::Unusable:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "The printer profiles in %1 cannot be used: %2. The file "
+                                                          "was left as it is."))
+            .arg(problem.path, WhyWords(audience, problem));
+    case ProfilesProblem::Kind::UnusableSetAside:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "The printer profiles in %1 cannot be used: %2. The file "
+                                                          "was set aside as %3; the program starts with no printer "
+                                                          "profiles."))
+            .arg(problem.path, WhyWords(audience, problem), problem.aside);
+    case ProfilesProblem::Kind::UnusableStuck:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "The printer profiles in %1 cannot be used: %2, and it "
+                                                          "could not be moved aside. The program goes on without "
+                                                          "printer profiles."))
+            .arg(problem.path, WhyWords(audience, problem));
+    case ProfilesProblem::Kind::Damaged:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "The printer profiles in %1 are damaged: %2. The rest can "
+                                                          "be read; the file was left as it is."))
+            .arg(problem.path, parts);
+    case ProfilesProblem::Kind::DamagedCopied:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "In the printer profiles in %1, %2. The other printers and "
+                                                          "values were kept; the file as it was is kept as %3."))
+            .arg(problem.path, parts, problem.aside);
+    case ProfilesProblem::Kind::DamagedStuck:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "In the printer profiles in %1, %2. The other printers and "
+                                                          "values were kept; the file was left as it is, as it could "
+                                                          "not be copied aside."))
+            .arg(problem.path, parts);
+    }
+    return {};
+}
+
 // ---- The cheque file's findings --------------------------------------------
 
 namespace {
@@ -47,12 +504,6 @@ QString SayAsScriptsRead(Wording::For audience, const char *sourceText)
     if (audience == Wording::For::Script)
         text.replace(QLatin1String("check"), QLatin1String("cheque"));
     return text;
-}
-
-// Inches to the thousandth, as the answer shows them.
-QString InchFigure(Wording::For audience, double inches)
-{
-    return Wording::Figure(audience, ShownInches(inches), 3);
 }
 
 // "1.250-2.000 in from the check's left edge, 0.100-0.300 in above its
@@ -84,12 +535,7 @@ QString Wording::ChequeOnSheet(For audience, ChequePosition cheque)
 
 QString Wording::ChequeStockName(For audience, const ChequeStock &stock)
 {
-    if (!stock.custom && stock.chequeInches == LetterChequeInches)
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "3-up on Letter, 3.5 in a check"));
-    if (!stock.custom && stock.chequeInches == A4ChequeInches)
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "3-up on A4, 99 mm a check"));
-    return Say(audience, QT_TRANSLATE_NOOP("Wording", "3-up, %1 in (%2 mm) a check"))
-        .arg(Figure(audience, stock.chequeInches, 3), Figure(audience, stock.chequeInches * MillimetresPerInch, 1));
+    return StockWords(audience, stock);
 }
 
 QString Wording::PrinterModelSource(For audience, const PrinterModel &model)
@@ -111,19 +557,6 @@ QString Wording::PrinterModelSource(For audience, const PrinterModel &model)
         .arg(model.queue)
         .arg(model.line)
         .arg(date);
-}
-
-// The one place a cheque file's moves are worded; the placement page's
-// moves have their own wording above, with millimetres.
-QString Wording::ChequeFileMoves(For audience, double right, double up)
-{
-    const QString across = Say(audience, ShownInches(right) < 0 ? QT_TRANSLATE_NOOP("Wording", "left %1 in")
-                                                                : QT_TRANSLATE_NOOP("Wording", "right %1 in"))
-                               .arg(InchFigure(audience, std::abs(right)));
-    const QString down = Say(audience, ShownInches(up) < 0 ? QT_TRANSLATE_NOOP("Wording", "down %1 in")
-                                                           : QT_TRANSLATE_NOOP("Wording", "up %1 in"))
-                             .arg(InchFigure(audience, std::abs(up)));
-    return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 and %2")).arg(across, down);
 }
 
 QString Wording::ChequeFault(For audience, const ChequeCheck &check, const ChequeFinding &finding)
@@ -224,7 +657,7 @@ QStringList Wording::ChequeCheckLines(For audience, const ChequeCheck &check)
                           Figure(audience, check.baselineInches, 3), Figure(audience, PrintBandBottomInches, 3));
         lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Move the MICR line in the program that made the file: "
                                                             "%1."))
-                     .arg(ChequeFileMoves(audience, check.moveRight, check.moveUp));
+                     .arg(Moves(audience, check.moveRight, check.moveUp, Brief));
     }
     if (check.findings.empty())
         lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "No faults."));

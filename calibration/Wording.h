@@ -1,5 +1,9 @@
 #pragma once
 
+#include "Measurement.h"
+#include "PlacementCheck.h"
+#include "PrinterProfiles.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
@@ -8,9 +12,7 @@
 struct ChequeCheck;
 struct ChequeFinding;
 struct ChequeFileProblem;
-struct ChequeStock;
 struct PrinterModel;
-enum class ChequePosition;
 
 // Every answer of this layer is data; this is the one place that words it.
 // The windows, step 3 and the exporter's text all show these sentences, so
@@ -36,6 +38,40 @@ public:
 
     // ---- Measurements, placement and profiles --------------------------
 
+    // A residual from 7 in: "+0.004 in (+0.10 mm)"; one that shows as zero
+    // has no sign.
+    static QString Residual(For audience, double inches);
+    // A line's verdict with its limit: "good (within 0.015 in)".
+    static QString VerdictOf(For audience, Verdict verdict);
+    // The verdict on the whole set of readings, or why no face is named.
+    static QString AssessmentVerdictOf(For audience, const Assessment &assessment);
+    // A printer that no face suits, between two faces' tolerance windows:
+    // each side is a line and its length; a side of line 0 is left out.
+    static QString BetweenFaces(For audience, CalibrationLine shorter, double shorterInches, CalibrationLine longer,
+                                double longerInches, FontWeightChoice weight);
+    // One line's length and verdict, short enough for the wizard's step 3:
+    // a line out of tolerance, or readings that name no face, start "Not
+    // calibrated: " and say which line would do.
+    static QString LineSummary(For audience, const Assessment &assessment, CalibrationLine line);
+    // What the user is to do about it: confirm a predicted line, measure
+    // again, print at 100 %, or choose between two faces.
+    static QStringList Advice(For audience, const Assessment &assessment, FontWeightChoice weight);
+
+    // A move of the MICR line in check-printing software, right (up) when
+    // positive: "right 0.020 in (0.51 mm, 20/1000 in)", or with Brief
+    // "right 0.020 in". A move that shows as 0.000 has no direction.
+    enum class Axis { Across, Upright };
+    enum Length { Full, Brief };
+    static QString Move(For audience, double inches, Axis axis, Length length = Full);
+    // "right 0.020 in (...) and down 0.010 in (...)".
+    static QString Moves(For audience, double right, double up, Length length = Full);
+    // The placement page's readings: the scales with their verdict, where
+    // the line landed and the correction to enter; the last line says what
+    // the exit status says: fine, or what to do next.
+    static QStringList Placement(For audience, const PlacementLayout &layout, const PlacementResult &result);
+    // What was wrong with the printer profiles' file; empty for nothing.
+    static QString ProfilesProblemOf(For audience, const ProfilesProblem &problem);
+
     // ---- The cheque file's findings ------------------------------------
 
     // The answer to a cheque file, a line each, as `cheque FILE` prints it
@@ -50,9 +86,6 @@ public:
     static QString PrinterModelSource(For audience, const PrinterModel &model);
     // "the top check"
     static QString ChequeOnSheet(For audience, ChequePosition cheque);
-    // "3-up on Letter, 3.5 in a check"
+    // "3-up on Letter, 3.5 in a check", as the placement's answer says it.
     static QString ChequeStockName(For audience, const ChequeStock &stock);
-    // How far to move the MICR line in the program that made a cheque
-    // file: "right 0.031 in and down 0.016 in".
-    static QString ChequeFileMoves(For audience, double right, double up);
 };

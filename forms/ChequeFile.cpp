@@ -49,7 +49,8 @@ public:
                                                               "cells along the baseline in green, the file's MICR "
                                                               "line where it lands on this printer in blue, anything "
                                                               "out of place in red"));
-        setMinimumSize(int(8.5 * MinimumPixelsPerInch) + 2, int(3.5 * MinimumPixelsPerInch) + 2);
+        setMinimumSize(int(DefaultChequeWidthInches * MinimumPixelsPerInch) + 2,
+                       int(LetterChequeInches * MinimumPixelsPerInch) + 2);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
 

@@ -1,5 +1,7 @@
 #include "Measurements.h"
 
+#include "calibration/Wording.h"
+
 #include "platform/FormLayout.h"
 #include "platform/ReadingFields.h"
 #include "platform/KeyStop.h"
@@ -103,8 +105,9 @@ void TMeasurements::Reassess()
                               ? QString()
                               : QStringLiteral("Line %1 is %2 from 7 inches: %3")
                                     .arg(assessment_.recommended)
-                                    .arg(FormatResidual(assessment_.residual), AssessmentVerdictText(assessment_)));
-    AdviceText->setText(Advice(assessment_, weight_).join(QLatin1Char(' ')));
+                                    .arg(Wording::Residual(Wording::For::Reader, assessment_.residual),
+                                         Wording::AssessmentVerdictOf(Wording::For::Reader, assessment_)));
+    AdviceText->setText(Wording::Advice(Wording::For::Reader, assessment_, weight_).join(QLatin1Char(' ')));
     // OK checks the line on step 2: only for a face within tolerance.
     ok->setEnabled(assessment_.usable());
 }

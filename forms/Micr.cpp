@@ -11,6 +11,7 @@
 #include "Printers.h"
 #include "Signature.h"
 #include "calibration/Readings.h"
+#include "calibration/Wording.h"
 #include "common/VendorDetails.h"
 #include "platform/CharHeights.h"
 #include "platform/DataFiles.h"
@@ -242,9 +243,9 @@ std::optional<PrinterProfile> TForm1::ProfileOf(const QString &queue)
 {
     if (queue.isEmpty())
         return std::nullopt;
-    QString problem;
+    ProfilesProblem problem;
     std::optional<PrinterProfile> profile = profiles_.Find(queue, &problem);
-    ShowProfileProblem(problem);
+    ShowProfileProblem(Wording::ProfilesProblemOf(Wording::For::Reader, problem));
     return profile;
 }
 
@@ -345,14 +346,14 @@ void TForm1::ChequeFileButtonClick()
     if (!chequeFile_)
         chequeFile_ = std::make_unique<TChequeFile>(this);
     const LoadedProfiles loaded = profiles_.Load();
-    ShowProfileProblem(loaded.problem);
+    ShowProfileProblem(Wording::ProfilesProblemOf(Wording::For::Reader, loaded.problem));
     chequeFile_->Ask(ChosenLine(), ChosenWeight(), PrinterQueue(), loaded.profiles);
     ChequeFileButton->setFocus();
 }
 
 void TForm1::ShowStoredProfilesProblem()
 {
-    ShowProfileProblem(profiles_.Load().problem);
+    ShowProfileProblem(Wording::ProfilesProblemOf(Wording::For::Reader, profiles_.Load().problem));
 }
 
 void TForm1::PrintersButtonClick()
@@ -434,7 +435,7 @@ void TForm1::ShowMeasuredResult()
         MeasuredResult->setVisible(false);
         return;
     }
-    const QString summary = LineSummary(*measured_, ChosenLine());
+    const QString summary = Wording::LineSummary(Wording::For::Reader, *measured_, ChosenLine());
     MeasuredResult->setText(record ? QStringLiteral("%1, %2: %3").arg(profile->queue, ShortDate(record->taken), summary)
                                    : summary);
     MeasuredResult->setVisible(true);

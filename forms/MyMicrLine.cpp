@@ -15,7 +15,6 @@
 namespace {
 // A field a fault names is tinted, as well as the fault listed.
 const QColor FaultyFieldTint(255, 220, 220);
-constexpr double DefaultChequeInches = 8.5;
 } // namespace
 
 TMyMicrLine::TMyMicrLine(PagePrinter print, QWidget *owner)
@@ -111,7 +110,7 @@ void TMyMicrLine::Recompose()
     QString widthProblem;
     const std::optional<double> width =
         WidthField->text().trimmed().isEmpty()
-            ? std::optional<double>(DefaultChequeInches)
+            ? std::optional<double>(DefaultChequeWidthInches)
             : Platform::ParseTypedLength(WidthField->text(), ChequeWidthRange(), QLocale(), &widthProblem);
     QPalette widthPalette = WidthField->parentWidget()->palette();
     if (!width)
@@ -131,8 +130,8 @@ void TMyMicrLine::Recompose()
                     .arg(FormatLength(left), FormatLength(MicrLineBaselineInches()));
         if (placement_)
             where += QLatin1Char(' ') + tr("With this printer's correction (%1): left end %2, baseline %3.")
-                         .arg(ShortDate(placement_->taken), FormatLength(left + placement_->moveRight),
-                              FormatLength(MicrLineBaselineInches() + placement_->moveUp));
+                         .arg(ShortDate(placement_->taken), FormatLength(MovedInches(left, placement_->moveRight)),
+                              FormatLength(MovedInches(MicrLineBaselineInches(), placement_->moveUp)));
     } else if (!width) {
         where = tr("Check width: %1").arg(widthProblem);
     }

@@ -1,5 +1,7 @@
 #include "Placement.h"
 
+#include "calibration/Wording.h"
+
 #include "platform/FormLayout.h"
 #include "platform/ReadingFields.h"
 #include "platform/KeyStop.h"
@@ -9,9 +11,7 @@
 namespace {
 // The stock choices, as the combo box's item data: a typed height is on
 // one of the two papers, and three must fit on it.
-enum class StockKind { Letter, A4, CustomLetter, CustomA4 };
-const QSizeF LetterPaperInches(8.5, 11);
-const QSizeF A4PaperInches = QSizeF(210, 297) / MillimetresPerInch;
+enum class StockChoiceKind { Letter, A4, CustomLetter, CustomA4 };
 } // namespace
 
 TPlacement::TPlacement(PagePrinter print, QWidget *owner) : QDialog(owner), print_(std::move(print))
@@ -20,10 +20,10 @@ TPlacement::TPlacement(PagePrinter print, QWidget *owner) : QDialog(owner), prin
     Platform::OpenHelpOnF1(this, QStringLiteral("help/placement.html"));
     for (ChequePosition position : {ChequePosition::Top, ChequePosition::Middle, ChequePosition::Bottom})
         ChequeChoice->setItemData(int(position), int(position));
-    StockChoice->setItemData(0, int(StockKind::Letter));
-    StockChoice->setItemData(1, int(StockKind::A4));
-    StockChoice->setItemData(2, int(StockKind::CustomLetter));
-    StockChoice->setItemData(3, int(StockKind::CustomA4));
+    StockChoice->setItemData(0, int(StockChoiceKind::Letter));
+    StockChoice->setItemData(1, int(StockChoiceKind::A4));
+    StockChoice->setItemData(2, int(StockChoiceKind::CustomLetter));
+    StockChoice->setItemData(3, int(StockChoiceKind::CustomA4));
     BaselineFromChoice->setItemData(0, int(VerticalReading::FromChequeBottom));
     BaselineFromChoice->setItemData(1, int(VerticalReading::FromPaperTop));
     connect(PrintButton, &QPushButton::clicked, this, [this] { PrintPage({}); });
@@ -68,11 +68,12 @@ void TPlacement::Ask(CalibrationLine line, FontWeightChoice weight)
 
 void TPlacement::SetStock(const ChequeStock &stock)
 {
-    // A typed height is on Letter when three fit on it, as shown.
-    const bool onLetter = ShownInches(stock.chequeInches) <= ShownInches(LetterPaperInches.height() / 3);
-    const StockKind kind = stock.custom ? (onLetter ? StockKind::CustomLetter : StockKind::CustomA4)
-                           : stock.chequeInches == A4ChequeInches ? StockKind::A4
-                                                                  : StockKind::Letter;
+    // A typed height is on the paper it is laid out on.
+    const bool onLetter = stock.PaperInches() == LetterPaperInches();
+    const StockChoiceKind kind = stock.Kind() == StockKind::Custom
+        ? (onLetter ? StockChoiceKind::CustomLetter : StockChoiceKind::CustomA4)
+        : stock.Kind() == StockKind::A4 ? StockChoiceKind::A4
+                                        : StockChoiceKind::Letter;
     StockChoice->setCurrentIndex(StockChoice->findData(int(kind)));
     if (stock.custom)
         ChequeHeightField->setText(QString::number(stock.chequeInches, 'f', 3));
@@ -117,14 +118,14 @@ std::optional<PlacementRecord> TPlacement::Record() const
 bool TPlacement::ReadLayout(QString *problem)
 {
     layout_.cheque = ChequePosition(ChequeChoice->currentData().toInt());
-    const auto kind = StockKind(StockChoice->currentData().toInt());
-    const bool custom = kind == StockKind::CustomLetter || kind == StockKind::CustomA4;
+    const auto kind = StockChoiceKind(StockChoice->currentData().toInt());
+    const bool custom = kind == StockChoiceKind::CustomLetter || kind == StockChoiceKind::CustomA4;
     ChequeHeightField->setEnabled(custom);
     // The page is laid out on the stock's own paper.
-    layout_.paperInches = kind == StockKind::A4 || kind == StockKind::CustomA4 ? A4PaperInches : LetterPaperInches;
-    if (kind == StockKind::Letter) {
+    layout_.paperInches = kind == StockChoiceKind::A4 || kind == StockChoiceKind::CustomA4 ? A4PaperInches() : LetterPaperInches();
+    if (kind == StockChoiceKind::Letter) {
         layout_.stock = LetterStock();
-    } else if (kind == StockKind::A4) {
+    } else if (kind == StockChoiceKind::A4) {
         layout_.stock = A4Stock();
     } else {
         const std::optional<ChequeStock> typed =
@@ -160,7 +161,8 @@ void TPlacement::PrintPage(const Correction &applied)
 void TPlacement::ShowApplied()
 {
     AppliedText->setText(tr("The readings are of the page printed with the correction %1.")
-                             .arg(CorrectionWords(layout_.applied)));
+                             .arg(Wording::Moves(Wording::For::Reader, layout_.applied.right, layout_.applied.up,
+                                                 Wording::Brief)));
     AppliedText->setVisible(!layout_.applied.none());
 }
 
@@ -207,6 +209,6 @@ void TPlacement::Reassess()
     readings.fromEdge = *lengths[3];
     readings_ = readings;
     result_ = AssessPlacement(layout_, readings, nominal_);
-    ResultText->setText(DescribePlacement(layout_, *result_).join(QLatin1Char('\n')));
+    ResultText->setText(Wording::Placement(Wording::For::Reader, layout_, *result_).join(QLatin1Char('\n')));
     PrintCorrectedButton->setEnabled(result_->correctionOffered());
 }

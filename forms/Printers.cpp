@@ -1,5 +1,7 @@
 #include "Printers.h"
 
+#include "calibration/Wording.h"
+
 #include "platform/ErrorBox.h"
 #include "platform/KeyStop.h"
 
@@ -41,8 +43,8 @@ void TPrinters::Refresh()
 {
     const LoadedProfiles loaded = profiles_.Load();
     shown_ = loaded.profiles;
-    ProblemText->setText(loaded.problem);
-    ProblemText->setVisible(!loaded.problem.isEmpty());
+    ProblemText->setText(Wording::ProfilesProblemOf(Wording::For::Reader, loaded.problem));
+    ProblemText->setVisible(!loaded.problem.none());
     PrinterList->clear();
     for (const PrinterProfile &profile : shown_) {
         QString calibrated = tr("not measured");
@@ -54,7 +56,9 @@ void TPrinters::Refresh()
         }
         QString correction = tr("not measured");
         if (const auto &placed = profile.placement)
-            correction = QStringLiteral("%1 (%2)").arg(CorrectionText(*placed), ShortDate(placed->taken));
+            correction = QStringLiteral("%1 (%2)").arg(Wording::Moves(Wording::For::Reader, placed->moveRight, placed->moveUp,
+                                                                   Wording::Brief),
+                                                    ShortDate(placed->taken));
         auto *item = new QTreeWidgetItem(PrinterList, {profile.queue, profile.Face(), calibrated, correction});
         item->setToolTip(0, profile.makeAndModel.isEmpty() ? profile.queue : profile.makeAndModel);
     }

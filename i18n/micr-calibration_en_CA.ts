@@ -2391,6 +2391,329 @@ Examples:
 <context>
     <name>Wording</name>
     <message>
+        <source>top</source>
+        <comment>which check of three</comment>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <comment>which check of three</comment>
+        <translation>middle</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <comment>which check of three</comment>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>3-up on Letter, 3.5 in a check</source>
+        <translation>3-up on Letter, 3.5 in a cheque</translation>
+    </message>
+    <message>
+        <source>3-up on A4, 99 mm a check</source>
+        <translation>3-up on A4, 99 mm a cheque</translation>
+    </message>
+    <message>
+        <source>3-up, %1 in (%2 mm) a check</source>
+        <translation>3-up, %1 in (%2 mm) a cheque</translation>
+    </message>
+    <message>
+        <source>%1 in (%2 mm)</source>
+        <translation>%1 in (%2 mm)</translation>
+    </message>
+    <message>
+        <source>good (within %1 in)</source>
+        <translation>good (within %1 in)</translation>
+    </message>
+    <message>
+        <source>marginal (within %1 in: check with a MICR gauge)</source>
+        <translation>marginal (within %1 in: check with a MICR gauge)</translation>
+    </message>
+    <message>
+        <source>out of tolerance (more than %1 in from 7 in)</source>
+        <translation>out of tolerance (more than %1 in from 7 in)</translation>
+    </message>
+    <message>
+        <source>no readings</source>
+        <translation>no readings</translation>
+    </message>
+    <message>
+        <source>readings inconsistent: measure again</source>
+        <translation>readings inconsistent: measure again</translation>
+    </message>
+    <message>
+        <source>page printed scaled: print it at 100 %</source>
+        <translation>page printed scaled: print it at 100 %</translation>
+    </message>
+    <message>
+        <source>out of tolerance: the printer falls between two faces</source>
+        <translation>out of tolerance: the printer falls between two faces</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2) is %3</source>
+        <translation>Line %1 (%2) is %3</translation>
+    </message>
+    <message>
+        <source>This printer falls between two faces: %1. Neither is within tolerance.</source>
+        <translation>This printer falls between two faces: %1. Neither is within tolerance.</translation>
+    </message>
+    <message>
+        <source>Line %1 was not measured.</source>
+        <translation>Line %1 was not measured.</translation>
+    </message>
+    <message>
+        <source>Not calibrated: %1.</source>
+        <translation>Not calibrated: %1.</translation>
+    </message>
+    <message>
+        <source>Line %1 should print %2 in, %3 in from 7 in</source>
+        <translation>Line %1 should print %2 in, %3 in from 7 in</translation>
+    </message>
+    <message>
+        <source>Line %1 measured %2 in, %3 in from 7 in</source>
+        <translation>Line %1 measured %2 in, %3 in from 7 in</translation>
+    </message>
+    <message>
+        <source>%1: good.</source>
+        <translation>%1: good.</translation>
+    </message>
+    <message>
+        <source>%1: marginal, check with a MICR gauge.</source>
+        <translation>%1: marginal, check with a MICR gauge.</translation>
+    </message>
+    <message>
+        <source>Not calibrated: %1, out of tolerance. Choose Line %2 on step 2.</source>
+        <translation>Not calibrated: %1, out of tolerance. Choose Line %2 on step 2.</translation>
+    </message>
+    <message>
+        <source>Not calibrated: %1, out of tolerance.</source>
+        <translation>Not calibrated: %1, out of tolerance.</translation>
+    </message>
+    <message>
+        <source>Type the length of at least one sample line.</source>
+        <translation>Type the length of at least one sample line.</translation>
+    </message>
+    <message>
+        <source>The readings do not agree with each other: one printer scales every line alike, but some reading is more than %1 in from what the others predict. Measure the lines again, from the left edge of the first mark to the left edge of the last.</source>
+        <translation>The readings do not agree with each other: one printer scales every line alike, but some reading is more than %1 in from what the others predict. Measure the lines again, from the left edge of the first mark to the left edge of the last.</translation>
+    </message>
+    <message>
+        <source>The page was probably printed scaled, at about %1 %: every line is longer than any MICR face could make it. Print the calibration page again at 100 %, with no &quot;fit to page&quot; or &quot;shrink to fit&quot;, before choosing a face.</source>
+        <translation>The page was probably printed scaled, at about %1 %: every line is longer than any MICR face could make it. Print the calibration page again at 100 %, with no &quot;fit to page&quot; or &quot;shrink to fit&quot;, before choosing a face.</translation>
+    </message>
+    <message>
+        <source>The page was probably printed scaled, at about %1 %: every line is shorter than any MICR face could make it. Print the calibration page again at 100 %, with no &quot;fit to page&quot; or &quot;shrink to fit&quot;, before choosing a face.</source>
+        <translation>The page was probably printed scaled, at about %1 %: every line is shorter than any MICR face could make it. Print the calibration page again at 100 %, with no &quot;fit to page&quot; or &quot;shrink to fit&quot;, before choosing a face.</translation>
+    </message>
+    <message>
+        <source>Line %1 was not measured: its length is predicted from the others. Measure it to confirm.</source>
+        <translation>Line %1 was not measured: its length is predicted from the others. Measure it to confirm.</translation>
+    </message>
+    <message>
+        <source>Print a test check and check its MICR line with a MICR gauge.</source>
+        <translation>Print a test cheque and check its MICR line with a MICR gauge.</translation>
+    </message>
+    <message>
+        <source>right or left %1 in (%2 mm, %3/1000 in)</source>
+        <translation>right or left %1 in (%2 mm, %3/1000 in)</translation>
+    </message>
+    <message>
+        <source>right %1 in (%2 mm, %3/1000 in)</source>
+        <translation>right %1 in (%2 mm, %3/1000 in)</translation>
+    </message>
+    <message>
+        <source>left %1 in (%2 mm, %3/1000 in)</source>
+        <translation>left %1 in (%2 mm, %3/1000 in)</translation>
+    </message>
+    <message>
+        <source>up or down %1 in (%2 mm, %3/1000 in)</source>
+        <translation>up or down %1 in (%2 mm, %3/1000 in)</translation>
+    </message>
+    <message>
+        <source>up %1 in (%2 mm, %3/1000 in)</source>
+        <translation>up %1 in (%2 mm, %3/1000 in)</translation>
+    </message>
+    <message>
+        <source>down %1 in (%2 mm, %3/1000 in)</source>
+        <translation>down %1 in (%2 mm, %3/1000 in)</translation>
+    </message>
+    <message>
+        <source>right or left %1 in</source>
+        <translation>right or left %1 in</translation>
+    </message>
+    <message>
+        <source>right %1 in</source>
+        <translation>right %1 in</translation>
+    </message>
+    <message>
+        <source>left %1 in</source>
+        <translation>left %1 in</translation>
+    </message>
+    <message>
+        <source>up or down %1 in</source>
+        <translation>up or down %1 in</translation>
+    </message>
+    <message>
+        <source>up %1 in</source>
+        <translation>up %1 in</translation>
+    </message>
+    <message>
+        <source>down %1 in</source>
+        <translation>down %1 in</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>Line %1&apos;s face, %2</source>
+        <translation>Line %1&apos;s face, %2</translation>
+    </message>
+    <message>
+        <source>Page scale across: %1 % (the bar is %2 in).</source>
+        <translation>Page scale across: %1 % (the bar is %2 in).</translation>
+    </message>
+    <message>
+        <source>%1, prints the MICR line %2 in long</source>
+        <translation>%1, prints the MICR line %2 in long</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 is not installed</translation>
+    </message>
+    <message>
+        <source>%1 At this scale %2: fine, the face makes up for the printer&apos;s scale.</source>
+        <translation>%1 At this scale %2: fine, the face makes up for the printer&apos;s scale.</translation>
+    </message>
+    <message>
+        <source>%1 At this scale %2: out of tolerance. %3 would print it within %4 in of 7 in.</source>
+        <translation>%1 At this scale %2: out of tolerance. %3 would print it within %4 in of 7 in.</translation>
+    </message>
+    <message>
+        <source>%1 At this scale %2: out of tolerance, and no face prints it within %3 in of 7 in. %4</source>
+        <translation>%1 At this scale %2: out of tolerance, and no face prints it within %3 in of 7 in. %4</translation>
+    </message>
+    <message>
+        <source>%1 No face prints the MICR line within %2 in of 7 in at this scale, nor comes near: the page was scaled on its way to the printer.</source>
+        <translation>%1 No face prints the MICR line within %2 in of 7 in at this scale, nor comes near: the page was scaled on its way to the printer.</translation>
+    </message>
+    <message>
+        <source>No correction from these readings: the page&apos;s scales across and down differ by more than %1 %, which no printer does, so a bar was misread. Measure the reference bar (%2 in) and the vertical bar (%3 in) again, each from its first tick to its last.</source>
+        <translation>No correction from these readings: the page&apos;s scales across and down differ by more than %1 %, which no printer does, so a bar was misread. Measure the reference bar (%2 in) and the vertical bar (%3 in) again, each from its first tick to its last.</translation>
+    </message>
+    <message>
+        <source>No correction from these readings: the baseline lies on the %1 check, but the page was printed for the %2 check. Choose the check the page was printed for, or measure again from the paper&apos;s top edge down to the baseline rule under the MICR line of the %2 check.</source>
+        <translation>No correction from these readings: the baseline lies on the %1 cheque, but the page was printed for the %2 cheque. Choose the cheque the page was printed for, or measure again from the paper&apos;s top edge down to the baseline rule under the MICR line of the %2 cheque.</translation>
+    </message>
+    <message>
+        <source>No correction from these readings: the baseline is %1 in above the %2 check&apos;s bottom edge, more than 1/2 in outside its MICR print band (%3 to %4 in). Measure again, from the check&apos;s bottom edge up to the baseline rule under the MICR line, or from the paper&apos;s top edge down to it.</source>
+        <translation>No correction from these readings: the baseline is %1 in above the %2 cheque&apos;s bottom edge, more than 1/2 in outside its MICR print band (%3 to %4 in). Measure again, from the cheque&apos;s bottom edge up to the baseline rule under the MICR line, or from the paper&apos;s top edge down to it.</translation>
+    </message>
+    <message>
+        <source>Page scale down: %1 % (the vertical bar is %2 in).</source>
+        <translation>Page scale down: %1 % (the vertical bar is %2 in).</translation>
+    </message>
+    <message>
+        <source>Page scale down: not measured, taken as 100 %.</source>
+        <translation>Page scale down: not measured, taken as 100 %.</translation>
+    </message>
+    <message>
+        <source>This page carries the correction %1.</source>
+        <translation>This page carries the correction %1.</translation>
+    </message>
+    <message>
+        <source>No correction from a scaled page: print it at 100 %, with no &quot;fit to page&quot;, then measure the page again.</source>
+        <translation>No correction from a scaled page: print it at 100 %, with no &quot;fit to page&quot;, then measure the page again.</translation>
+    </message>
+    <message>
+        <source>On the %1 check (%2), position 1 ends %3 in from the check&apos;s right edge (the standard puts it at %4 in) and the baseline is %5 in above its bottom edge (%6 in).</source>
+        <translation>On the %1 cheque (%2), position 1 ends %3 in from the cheque&apos;s right edge (the standard puts it at %4 in) and the baseline is %5 in above its bottom edge (%6 in).</translation>
+    </message>
+    <message>
+        <source>Correction for your check-printing software: move the MICR line %1.</source>
+        <translation>Correction for your cheque-printing software: move the MICR line %1.</translation>
+    </message>
+    <message>
+        <source>Still to move from the page&apos;s correction: %1.</source>
+        <translation>Still to move from the page&apos;s correction: %1.</translation>
+    </message>
+    <message>
+        <source>Total correction for your check-printing software, in place of the page&apos;s: move the MICR line %1.</source>
+        <translation>Total correction for your cheque-printing software, in place of the page&apos;s: move the MICR line %1.</translation>
+    </message>
+    <message>
+        <source>Both moves are within 1/32 in: the placement is fine.</source>
+        <translation>Both moves are within 1/32 in: the placement is fine.</translation>
+    </message>
+    <message>
+        <source>A move is more than 1/32 in: print the page again with the total correction, then measure it again.</source>
+        <translation>A move is more than 1/32 in: print the page again with the total correction, then measure it again.</translation>
+    </message>
+    <message>
+        <source>Not placed yet: choose Line %1 on step 2, then print the page again and measure it.</source>
+        <translation>Not placed yet: choose Line %1 on step 2, then print the page again and measure it.</translation>
+    </message>
+    <message>
+        <source>Not placed yet: choose Line %1 on step 2, then print the page again with the total correction and measure it.</source>
+        <translation>Not placed yet: choose Line %1 on step 2, then print the page again with the total correction and measure it.</translation>
+    </message>
+    <message>
+        <source>Not calibrated: no face makes up for this printer&apos;s scale, so its MICR line is out of tolerance wherever it is placed.</source>
+        <translation>Not calibrated: no face makes up for this printer&apos;s scale, so its MICR line is out of tolerance wherever it is placed.</translation>
+    </message>
+    <message>
+        <source>printer &quot;%1&quot;: the value %2 (&quot;%3&quot;) is out of range and was dropped</source>
+        <translation>printer &quot;%1&quot;: the value %2 (&quot;%3&quot;) is out of range and was dropped</translation>
+    </message>
+    <message>
+        <source>an entry that names no printer was cut short or is not this program&apos;s, and was left out</source>
+        <translation>an entry that names no printer was cut short or is not this program&apos;s, and was left out</translation>
+    </message>
+    <message>
+        <source>the profile of printer &quot;%1&quot; was cut short or is not this program&apos;s, and was left out</source>
+        <translation>the profile of printer &quot;%1&quot; was cut short or is not this program&apos;s, and was left out</translation>
+    </message>
+    <message>
+        <source>a line that is not a setting was left out</source>
+        <translation>a line that is not a setting was left out</translation>
+    </message>
+    <message>
+        <source>it has no version: it is not a settings file this program wrote</source>
+        <translation>it has no version: it is not a settings file this program wrote</translation>
+    </message>
+    <message>
+        <source>it is of another version (%1)</source>
+        <translation>it is of another version (%1)</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>it cannot be read</translation>
+    </message>
+    <message>
+        <source>The printer profiles in %1 cannot be used: %2. The file was left as it is.</source>
+        <translation>The printer profiles in %1 cannot be used: %2. The file was left as it is.</translation>
+    </message>
+    <message>
+        <source>The printer profiles in %1 cannot be used: %2. The file was set aside as %3; the program starts with no printer profiles.</source>
+        <translation>The printer profiles in %1 cannot be used: %2. The file was set aside as %3; the program starts with no printer profiles.</translation>
+    </message>
+    <message>
+        <source>The printer profiles in %1 cannot be used: %2, and it could not be moved aside. The program goes on without printer profiles.</source>
+        <translation>The printer profiles in %1 cannot be used: %2, and it could not be moved aside. The program goes on without printer profiles.</translation>
+    </message>
+    <message>
+        <source>The printer profiles in %1 are damaged: %2. The rest can be read; the file was left as it is.</source>
+        <translation>The printer profiles in %1 are damaged: %2. The rest can be read; the file was left as it is.</translation>
+    </message>
+    <message>
+        <source>In the printer profiles in %1, %2. The other printers and values were kept; the file as it was is kept as %3.</source>
+        <translation>In the printer profiles in %1, %2. The other printers and values were kept; the file as it was is kept as %3.</translation>
+    </message>
+    <message>
+        <source>In the printer profiles in %1, %2. The other printers and values were kept; the file was left as it is, as it could not be copied aside.</source>
+        <translation>In the printer profiles in %1, %2. The other printers and values were kept; the file was left as it is, as it could not be copied aside.</translation>
+    </message>
+    <message>
         <source>Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.</source>
         <translation>Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.</translation>
     </message>
@@ -2459,18 +2782,6 @@ Examples:
         <translation>the bottom cheque</translation>
     </message>
     <message>
-        <source>3-up on Letter, 3.5 in a check</source>
-        <translation>3-up on Letter, 3.5 in a cheque</translation>
-    </message>
-    <message>
-        <source>3-up on A4, 99 mm a check</source>
-        <translation>3-up on A4, 99 mm a cheque</translation>
-    </message>
-    <message>
-        <source>3-up, %1 in (%2 mm) a check</source>
-        <translation>3-up, %1 in (%2 mm) a cheque</translation>
-    </message>
-    <message>
         <source>a printer on which Line %1&apos;s face prints the MICR line %2 in long</source>
         <translation>a printer on which Line %1&apos;s face prints the MICR line %2 in long</translation>
     </message>
@@ -2485,26 +2796,6 @@ Examples:
     <message>
         <source>printer %1, calibrated for Line %2, placement measured %3</source>
         <translation>printer %1, calibrated for Line %2, placement measured %3</translation>
-    </message>
-    <message>
-        <source>left %1 in</source>
-        <translation>left %1 in</translation>
-    </message>
-    <message>
-        <source>right %1 in</source>
-        <translation>right %1 in</translation>
-    </message>
-    <message>
-        <source>down %1 in</source>
-        <translation>down %1 in</translation>
-    </message>
-    <message>
-        <source>up %1 in</source>
-        <translation>up %1 in</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 and %2</translation>
     </message>
     <message>
         <source>No MICR line found on %1: no text there is in a MICR face. The page uses no fonts.</source>

@@ -2394,6 +2394,329 @@ Exemples&#xa0;:
 <context>
     <name>Wording</name>
     <message>
+        <source>top</source>
+        <comment>which check of three</comment>
+        <translation>haut</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <comment>which check of three</comment>
+        <translation>milieu</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <comment>which check of three</comment>
+        <translation>bas</translation>
+    </message>
+    <message>
+        <source>3-up on Letter, 3.5 in a check</source>
+        <translation>3 par feuille sur Lettre, 3,5 po par chèque</translation>
+    </message>
+    <message>
+        <source>3-up on A4, 99 mm a check</source>
+        <translation>3 par feuille sur A4, 99 mm par chèque</translation>
+    </message>
+    <message>
+        <source>3-up, %1 in (%2 mm) a check</source>
+        <translation>3 par feuille, %1 po (%2 mm) par chèque</translation>
+    </message>
+    <message>
+        <source>%1 in (%2 mm)</source>
+        <translation>%1 po (%2 mm)</translation>
+    </message>
+    <message>
+        <source>good (within %1 in)</source>
+        <translation>bon (à %1 po près)</translation>
+    </message>
+    <message>
+        <source>marginal (within %1 in: check with a MICR gauge)</source>
+        <translation>limite (à %1 po près : vérifiez avec une jauge MICR)</translation>
+    </message>
+    <message>
+        <source>out of tolerance (more than %1 in from 7 in)</source>
+        <translation>hors tolérance (à plus de %1 po de 7 po)</translation>
+    </message>
+    <message>
+        <source>no readings</source>
+        <translation>aucune mesure</translation>
+    </message>
+    <message>
+        <source>readings inconsistent: measure again</source>
+        <translation>mesures incohérentes : mesurez de nouveau</translation>
+    </message>
+    <message>
+        <source>page printed scaled: print it at 100 %</source>
+        <translation>page imprimée à l&apos;échelle : imprimez-la à 100 %</translation>
+    </message>
+    <message>
+        <source>out of tolerance: the printer falls between two faces</source>
+        <translation>hors tolérance : l&apos;imprimante tombe entre deux polices</translation>
+    </message>
+    <message>
+        <source>Line %1 (%2) is %3</source>
+        <translation>la ligne %1 (%2) est à %3</translation>
+    </message>
+    <message>
+        <source>This printer falls between two faces: %1. Neither is within tolerance.</source>
+        <translation>Cette imprimante tombe entre deux polices : %1. Aucune n&apos;est dans la tolérance.</translation>
+    </message>
+    <message>
+        <source>Line %1 was not measured.</source>
+        <translation>La ligne %1 n&apos;a pas été mesurée.</translation>
+    </message>
+    <message>
+        <source>Not calibrated: %1.</source>
+        <translation>Non étalonné : %1.</translation>
+    </message>
+    <message>
+        <source>Line %1 should print %2 in, %3 in from 7 in</source>
+        <translation>La ligne %1 devrait mesurer %2 po, à %3 po de 7 po</translation>
+    </message>
+    <message>
+        <source>Line %1 measured %2 in, %3 in from 7 in</source>
+        <translation>La ligne %1 mesure %2 po, à %3 po de 7 po</translation>
+    </message>
+    <message>
+        <source>%1: good.</source>
+        <translation>%1 : bon.</translation>
+    </message>
+    <message>
+        <source>%1: marginal, check with a MICR gauge.</source>
+        <translation>%1 : limite, vérifiez avec une jauge MICR.</translation>
+    </message>
+    <message>
+        <source>Not calibrated: %1, out of tolerance. Choose Line %2 on step 2.</source>
+        <translation>Non étalonné : %1, hors tolérance. Choisissez la ligne %2 à l&apos;étape 2.</translation>
+    </message>
+    <message>
+        <source>Not calibrated: %1, out of tolerance.</source>
+        <translation>Non étalonné : %1, hors tolérance.</translation>
+    </message>
+    <message>
+        <source>Type the length of at least one sample line.</source>
+        <translation>Tapez la longueur d&apos;au moins une ligne d&apos;essai.</translation>
+    </message>
+    <message>
+        <source>The readings do not agree with each other: one printer scales every line alike, but some reading is more than %1 in from what the others predict. Measure the lines again, from the left edge of the first mark to the left edge of the last.</source>
+        <translation>Les mesures ne concordent pas : une imprimante met toutes les lignes à la même échelle, mais une mesure s&apos;écarte de plus de %1 po de ce que prédisent les autres. Mesurez de nouveau les lignes, du bord gauche du premier signe au bord gauche du dernier.</translation>
+    </message>
+    <message>
+        <source>The page was probably printed scaled, at about %1 %: every line is longer than any MICR face could make it. Print the calibration page again at 100 %, with no &quot;fit to page&quot; or &quot;shrink to fit&quot;, before choosing a face.</source>
+        <translation>La page a sans doute été imprimée à l&apos;échelle, à environ %1 % : chaque ligne est plus longue qu&apos;aucune police MICR ne pourrait la faire. Imprimez de nouveau la page d&apos;étalonnage à 100 %, sans « ajuster à la page » ni « réduire pour ajuster », avant de choisir une police.</translation>
+    </message>
+    <message>
+        <source>The page was probably printed scaled, at about %1 %: every line is shorter than any MICR face could make it. Print the calibration page again at 100 %, with no &quot;fit to page&quot; or &quot;shrink to fit&quot;, before choosing a face.</source>
+        <translation>La page a sans doute été imprimée à l&apos;échelle, à environ %1 % : chaque ligne est plus courte qu&apos;aucune police MICR ne pourrait la faire. Imprimez de nouveau la page d&apos;étalonnage à 100 %, sans « ajuster à la page » ni « réduire pour ajuster », avant de choisir une police.</translation>
+    </message>
+    <message>
+        <source>Line %1 was not measured: its length is predicted from the others. Measure it to confirm.</source>
+        <translation>La ligne %1 n&apos;a pas été mesurée : sa longueur est prédite d&apos;après les autres. Mesurez-la pour confirmer.</translation>
+    </message>
+    <message>
+        <source>Print a test check and check its MICR line with a MICR gauge.</source>
+        <translation>Imprimez un chèque d&apos;essai et vérifiez sa ligne MICR avec une jauge MICR.</translation>
+    </message>
+    <message>
+        <source>right or left %1 in (%2 mm, %3/1000 in)</source>
+        <translation>de %1 po (%2 mm, %3/1000 po) vers la droite ou la gauche</translation>
+    </message>
+    <message>
+        <source>right %1 in (%2 mm, %3/1000 in)</source>
+        <translation>vers la droite de %1 po (%2 mm, %3/1000 po)</translation>
+    </message>
+    <message>
+        <source>left %1 in (%2 mm, %3/1000 in)</source>
+        <translation>vers la gauche de %1 po (%2 mm, %3/1000 po)</translation>
+    </message>
+    <message>
+        <source>up or down %1 in (%2 mm, %3/1000 in)</source>
+        <translation>de %1 po (%2 mm, %3/1000 po) vers le haut ou le bas</translation>
+    </message>
+    <message>
+        <source>up %1 in (%2 mm, %3/1000 in)</source>
+        <translation>vers le haut de %1 po (%2 mm, %3/1000 po)</translation>
+    </message>
+    <message>
+        <source>down %1 in (%2 mm, %3/1000 in)</source>
+        <translation>vers le bas de %1 po (%2 mm, %3/1000 po)</translation>
+    </message>
+    <message>
+        <source>right or left %1 in</source>
+        <translation>de %1 po vers la droite ou la gauche</translation>
+    </message>
+    <message>
+        <source>right %1 in</source>
+        <translation>vers la droite de %1 po</translation>
+    </message>
+    <message>
+        <source>left %1 in</source>
+        <translation>vers la gauche de %1 po</translation>
+    </message>
+    <message>
+        <source>up or down %1 in</source>
+        <translation>de %1 po vers le haut ou le bas</translation>
+    </message>
+    <message>
+        <source>up %1 in</source>
+        <translation>vers le haut de %1 po</translation>
+    </message>
+    <message>
+        <source>down %1 in</source>
+        <translation>vers le bas de %1 po</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Line %1&apos;s face, %2</source>
+        <translation>la police de la ligne %1, %2</translation>
+    </message>
+    <message>
+        <source>Page scale across: %1 % (the bar is %2 in).</source>
+        <translation>Échelle horizontale de la page : %1 % (la barre mesure %2 po).</translation>
+    </message>
+    <message>
+        <source>%1, prints the MICR line %2 in long</source>
+        <translation>%1, imprime la ligne MICR sur %2 po</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1, n&apos;est pas installée</translation>
+    </message>
+    <message>
+        <source>%1 At this scale %2: fine, the face makes up for the printer&apos;s scale.</source>
+        <translation>%1 À cette échelle, %2 : bien, la police compense l&apos;échelle de l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>%1 At this scale %2: out of tolerance. %3 would print it within %4 in of 7 in.</source>
+        <translation>%1 À cette échelle, %2 : hors tolérance. %3, l&apos;imprimerait à %4 po près de 7 po.</translation>
+    </message>
+    <message>
+        <source>%1 At this scale %2: out of tolerance, and no face prints it within %3 in of 7 in. %4</source>
+        <translation>%1 À cette échelle, %2 : hors tolérance, et aucune police ne l&apos;imprime à %3 po près de 7 po. %4</translation>
+    </message>
+    <message>
+        <source>%1 No face prints the MICR line within %2 in of 7 in at this scale, nor comes near: the page was scaled on its way to the printer.</source>
+        <translation>%1 À cette échelle, aucune police n&apos;imprime la ligne MICR à %2 po près de 7 po, ni n&apos;en approche : la page a été mise à l&apos;échelle en route vers l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>No correction from these readings: the page&apos;s scales across and down differ by more than %1 %, which no printer does, so a bar was misread. Measure the reference bar (%2 in) and the vertical bar (%3 in) again, each from its first tick to its last.</source>
+        <translation>Aucune correction d&apos;après ces mesures : les échelles horizontale et verticale de la page diffèrent de plus de %1 %, ce qu&apos;aucune imprimante ne fait; une barre a donc été mal lue. Mesurez de nouveau la barre de référence (%2 po) et la barre verticale (%3 po), chacune de son premier trait à son dernier.</translation>
+    </message>
+    <message>
+        <source>No correction from these readings: the baseline lies on the %1 check, but the page was printed for the %2 check. Choose the check the page was printed for, or measure again from the paper&apos;s top edge down to the baseline rule under the MICR line of the %2 check.</source>
+        <translation>Aucune correction d&apos;après ces mesures : la ligne de base est sur le chèque du %1, mais la page a été imprimée pour le chèque du %2. Choisissez le chèque pour lequel la page a été imprimée, ou mesurez de nouveau du bord supérieur du papier jusqu&apos;au trait de base sous la ligne MICR du chèque du %2.</translation>
+    </message>
+    <message>
+        <source>No correction from these readings: the baseline is %1 in above the %2 check&apos;s bottom edge, more than 1/2 in outside its MICR print band (%3 to %4 in). Measure again, from the check&apos;s bottom edge up to the baseline rule under the MICR line, or from the paper&apos;s top edge down to it.</source>
+        <translation>Aucune correction d&apos;après ces mesures : la ligne de base est à %1 po au-dessus du bord inférieur du chèque du %2, à plus de 1/2 po hors de sa bande d&apos;impression MICR (%3 à %4 po). Mesurez de nouveau, du bord inférieur du chèque jusqu&apos;au trait de base sous la ligne MICR, ou du bord supérieur du papier jusqu&apos;à ce trait.</translation>
+    </message>
+    <message>
+        <source>Page scale down: %1 % (the vertical bar is %2 in).</source>
+        <translation>Échelle verticale de la page : %1 % (la barre verticale mesure %2 po).</translation>
+    </message>
+    <message>
+        <source>Page scale down: not measured, taken as 100 %.</source>
+        <translation>Échelle verticale de la page : non mesurée, prise à 100 %.</translation>
+    </message>
+    <message>
+        <source>This page carries the correction %1.</source>
+        <translation>Cette page porte la correction %1.</translation>
+    </message>
+    <message>
+        <source>No correction from a scaled page: print it at 100 %, with no &quot;fit to page&quot;, then measure the page again.</source>
+        <translation>Aucune correction d&apos;une page mise à l&apos;échelle : imprimez-la à 100 %, sans « ajuster à la page », puis mesurez-la de nouveau.</translation>
+    </message>
+    <message>
+        <source>On the %1 check (%2), position 1 ends %3 in from the check&apos;s right edge (the standard puts it at %4 in) and the baseline is %5 in above its bottom edge (%6 in).</source>
+        <translation>Sur le chèque du %1 (%2), la position 1 finit à %3 po du bord droit du chèque (la norme la met à %4 po) et la ligne de base est à %5 po au-dessus de son bord inférieur (%6 po).</translation>
+    </message>
+    <message>
+        <source>Correction for your check-printing software: move the MICR line %1.</source>
+        <translation>Correction pour votre logiciel d&apos;impression de chèques : déplacez la ligne MICR %1.</translation>
+    </message>
+    <message>
+        <source>Still to move from the page&apos;s correction: %1.</source>
+        <translation>Reste à déplacer depuis la correction de la page : %1.</translation>
+    </message>
+    <message>
+        <source>Total correction for your check-printing software, in place of the page&apos;s: move the MICR line %1.</source>
+        <translation>Correction totale pour votre logiciel d&apos;impression de chèques, au lieu de celle de la page : déplacez la ligne MICR %1.</translation>
+    </message>
+    <message>
+        <source>Both moves are within 1/32 in: the placement is fine.</source>
+        <translation>Les deux déplacements sont inférieurs à 1/32 po : le placement est bon.</translation>
+    </message>
+    <message>
+        <source>A move is more than 1/32 in: print the page again with the total correction, then measure it again.</source>
+        <translation>Un déplacement dépasse 1/32 po : imprimez de nouveau la page avec la correction totale, puis mesurez-la de nouveau.</translation>
+    </message>
+    <message>
+        <source>Not placed yet: choose Line %1 on step 2, then print the page again and measure it.</source>
+        <translation>Pas encore placé : choisissez la ligne %1 à l&apos;étape 2, puis imprimez de nouveau la page et mesurez-la.</translation>
+    </message>
+    <message>
+        <source>Not placed yet: choose Line %1 on step 2, then print the page again with the total correction and measure it.</source>
+        <translation>Pas encore placé : choisissez la ligne %1 à l&apos;étape 2, puis imprimez de nouveau la page avec la correction totale et mesurez-la.</translation>
+    </message>
+    <message>
+        <source>Not calibrated: no face makes up for this printer&apos;s scale, so its MICR line is out of tolerance wherever it is placed.</source>
+        <translation>Non étalonné : aucune police ne compense l&apos;échelle de cette imprimante; sa ligne MICR est donc hors tolérance où qu&apos;elle soit placée.</translation>
+    </message>
+    <message>
+        <source>printer &quot;%1&quot;: the value %2 (&quot;%3&quot;) is out of range and was dropped</source>
+        <translation>imprimante « %1 » : la valeur %2 (« %3 ») est hors limites et a été retirée</translation>
+    </message>
+    <message>
+        <source>an entry that names no printer was cut short or is not this program&apos;s, and was left out</source>
+        <translation>une entrée qui ne nomme aucune imprimante était tronquée ou ne vient pas de ce programme, et a été écartée</translation>
+    </message>
+    <message>
+        <source>the profile of printer &quot;%1&quot; was cut short or is not this program&apos;s, and was left out</source>
+        <translation>le profil de l&apos;imprimante « %1 » était tronqué ou ne vient pas de ce programme, et a été écarté</translation>
+    </message>
+    <message>
+        <source>a line that is not a setting was left out</source>
+        <translation>une ligne qui n&apos;est pas un réglage a été écartée</translation>
+    </message>
+    <message>
+        <source>it has no version: it is not a settings file this program wrote</source>
+        <translation>il n&apos;a pas de version : ce n&apos;est pas un fichier de réglages écrit par ce programme</translation>
+    </message>
+    <message>
+        <source>it is of another version (%1)</source>
+        <translation>il est d&apos;une autre version (%1)</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il est illisible</translation>
+    </message>
+    <message>
+        <source>The printer profiles in %1 cannot be used: %2. The file was left as it is.</source>
+        <translation>Les profils d&apos;imprimante de %1 sont inutilisables : %2. Le fichier a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The printer profiles in %1 cannot be used: %2. The file was set aside as %3; the program starts with no printer profiles.</source>
+        <translation>Les profils d&apos;imprimante de %1 sont inutilisables : %2. Le fichier a été mis de côté sous %3; le programme démarre sans profil d&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>The printer profiles in %1 cannot be used: %2, and it could not be moved aside. The program goes on without printer profiles.</source>
+        <translation>Les profils d&apos;imprimante de %1 sont inutilisables : %2, et le fichier n&apos;a pas pu être mis de côté. Le programme continue sans profil d&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>The printer profiles in %1 are damaged: %2. The rest can be read; the file was left as it is.</source>
+        <translation>Les profils d&apos;imprimante de %1 sont endommagés : %2. Le reste est lisible; le fichier a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>In the printer profiles in %1, %2. The other printers and values were kept; the file as it was is kept as %3.</source>
+        <translation>Dans les profils d&apos;imprimante de %1 : %2. Les autres imprimantes et valeurs ont été gardées; le fichier d&apos;origine est conservé sous %3.</translation>
+    </message>
+    <message>
+        <source>In the printer profiles in %1, %2. The other printers and values were kept; the file was left as it is, as it could not be copied aside.</source>
+        <translation>Dans les profils d&apos;imprimante de %1 : %2. Les autres imprimantes et valeurs ont été gardées; le fichier a été laissé tel quel, faute d&apos;avoir pu être copié à côté.</translation>
+    </message>
+    <message>
         <source>Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.</source>
         <translation>Mettez ces clés dans la section [Global] de freecheck.cfg, à la place de celles qui y sont.</translation>
     </message>
@@ -2462,18 +2785,6 @@ Exemples&#xa0;:
         <translation>le chèque du bas</translation>
     </message>
     <message>
-        <source>3-up on Letter, 3.5 in a check</source>
-        <translation>3 par feuille Lettre, chèques de 3,5&#xa0;po</translation>
-    </message>
-    <message>
-        <source>3-up on A4, 99 mm a check</source>
-        <translation>3 par feuille A4, chèques de 99&#xa0;mm</translation>
-    </message>
-    <message>
-        <source>3-up, %1 in (%2 mm) a check</source>
-        <translation>3 par feuille, chèques de %1&#xa0;po (%2&#xa0;mm)</translation>
-    </message>
-    <message>
         <source>a printer on which Line %1&apos;s face prints the MICR line %2 in long</source>
         <translation>une imprimante sur laquelle la police de la ligne %1 imprime la ligne MICR longue de %2&#xa0;po</translation>
     </message>
@@ -2488,26 +2799,6 @@ Exemples&#xa0;:
     <message>
         <source>printer %1, calibrated for Line %2, placement measured %3</source>
         <translation>l&apos;imprimante %1, étalonnée pour la ligne %2, placement mesuré le %3</translation>
-    </message>
-    <message>
-        <source>left %1 in</source>
-        <translation>à gauche de %1&#xa0;po</translation>
-    </message>
-    <message>
-        <source>right %1 in</source>
-        <translation>à droite de %1&#xa0;po</translation>
-    </message>
-    <message>
-        <source>down %1 in</source>
-        <translation>vers le bas de %1&#xa0;po</translation>
-    </message>
-    <message>
-        <source>up %1 in</source>
-        <translation>vers le haut de %1&#xa0;po</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>No MICR line found on %1: no text there is in a MICR face. The page uses no fonts.</source>

@@ -142,8 +142,9 @@ namespace {
 QPageSize StockPaper(const PlacementLayout &layout)
 {
     if (!layout.stock.custom)
-        return QPageSize(layout.stock.chequeInches == A4ChequeInches ? QPageSize::A4 : QPageSize::Letter);
-    return QPageSize(layout.paperInches.height() > 11.1 ? QPageSize::A4 : QPageSize::Letter);
+        return QPageSize(layout.stock.Kind() == StockKind::A4 ? QPageSize::A4 : QPageSize::Letter);
+    return QPageSize(ShownInches(layout.paperInches.height()) > ShownInches(LetterHeightInches) ? QPageSize::A4
+                                                                                               : QPageSize::Letter);
 }
 
 // "Letter" and "A4", as the stocks are named; Qt says "US Letter".
@@ -207,7 +208,7 @@ void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout)
     printer.setDocName(QCoreApplication::translate("PrintRun", "MICR placement page"));
     // Millimetres, which Qt keeps exact for both papers; its points and
     // inches are rounded.
-    layout.paperInches = printer.pageLayout().fullRect(QPageLayout::Millimeter).size() / 25.4;
+    layout.paperInches = printer.pageLayout().fullRect(QPageLayout::Millimeter).size() / MillimetresPerInch;
     const int dpiX = printer.logicalDpiX();
     const int dpiY = printer.logicalDpiY();
     PrintPage(printer, QCoreApplication::translate("PrintRun", "placement page"), [&](QPainter &painter) {

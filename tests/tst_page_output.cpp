@@ -530,7 +530,7 @@ private slots:
             << QStringList{"bar=7,right=0.3135,bottom=0.1875", "--applied", "0.04,-0.012"} << 0 << "fine"
             << "the placement is fine.";
         QTest::newRow("top cheque read, middle chosen") << QStringList{"bar=7,right=5/16,top=3.3", "--cheque", "middle"}
-                                                        << 1 << "other-cheque" << "of the middle cheque.";
+                                                        << 1 << "other-cheque" << "of the middle check.";
         QTest::newRow("vertical bar at 50 %") << QStringList{"bar=7,vbar=1,right=5/16,bottom=3/16"} << 1
                                               << "scales-disagree" << "each from its first tick to its last.";
         QTest::newRow("baseline on the bottom cheque's edge")
@@ -700,6 +700,41 @@ private slots:
         QCOMPARE(result["face_installed"].toBool(true), false);
         const Exported standard = RunExporter({"--measured", "3=7"}, environment);
         QVERIFY2(standard.output.startsWith("Line 3: Ferro Sample\n"), qPrintable(standard.output));
+    }
+
+    // Scripts read the same bytes in every locale; a person reads the
+    // answer in their own numbers.
+    void jsonTheSameInEveryLocale_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("measured, good") << QStringList{"measure", "3=7.004"};
+        QTest::newRow("measured, between faces") << QStringList{"measure", "1=6.95,3=7.031,5=7.1"};
+        QTest::newRow("placed, moves") << QStringList{"place", "bar=7,right=0.3525,bottom=0.1775"};
+        QTest::newRow("placed, between faces") << QStringList{"place", "bar=7.031,right=5/16,bottom=3/16"};
+        QTest::newRow("placed, other cheque")
+            << QStringList{"place", "bar=7,right=5/16,top=3.3", "--cheque", "middle"};
+    }
+
+    void jsonTheSameInEveryLocale()
+    {
+        QFETCH(QStringList, arguments);
+        QProcessEnvironment c = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC"})
+            c.remove(name);
+        QProcessEnvironment french = c;
+        c.insert("LANG", "C");
+        french.insert("LANG", "fr_CA.UTF-8");
+        const Exported scriptC = RunExporter(arguments + QStringList{"--json"}, c);
+        const Exported scriptFrench = RunExporter(arguments + QStringList{"--json"}, french);
+        QVERIFY(!scriptC.output.isEmpty());
+        QCOMPARE(scriptFrench.status, scriptC.status);
+        QCOMPARE(scriptFrench.output.toUtf8(), scriptC.output.toUtf8());
+        const Exported readerC = RunExporter(arguments, c);
+        const Exported readerFrench = RunExporter(arguments, french);
+        QCOMPARE(readerFrench.status, readerC.status);
+        static const QRegularExpression decimalComma("\\d,\\d{1,3}\\b");
+        QVERIFY2(readerFrench.output.contains(decimalComma), qPrintable(readerFrench.output));
+        QVERIFY2(!readerC.output.contains(decimalComma), qPrintable(readerC.output));
     }
 
     // One rounding: 7.0305 is 7.031 in the text and the JSON.

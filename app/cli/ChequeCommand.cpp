@@ -75,8 +75,9 @@ private:
             if (IsSet(line_) || IsSet(bold_))
                 throw Refusal(tr("--printer takes the face from the printer's profile: give --printer, or --line "
                                  "and --bold"));
-            QString problem;
-            const std::optional<PrinterProfile> profile = PrinterProfiles().Find(Value(printer_), &problem);
+            ProfilesProblem found;
+            const std::optional<PrinterProfile> profile = PrinterProfiles().Find(Value(printer_), &found);
+            const QString problem = Wording::ProfilesProblemOf(Wording::For::Reader, found);
             if (!problem.isEmpty())
                 std::fprintf(stderr, "%s: %s\n", ProgramName, qPrintable(problem));
             if (!profile)

@@ -130,7 +130,7 @@ PlacementLayout ReadPlacementLayout(const QCommandLineParser &parser, QPageSize:
 double ReadChequeWidth(const QCommandLineParser &parser)
 {
     if (!parser.isSet(QStringLiteral("cheque-width")))
-        return 8.5;
+        return DefaultChequeWidthInches;
     QString error;
     const std::optional<double> width =
         ParseLength(parser.value(QStringLiteral("cheque-width")), ChequeWidthRange(), &error);

@@ -4,6 +4,7 @@
 #include "CommonOptions.h"
 
 #include "calibration/Measurement.h"
+#include "calibration/Wording.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -56,7 +57,7 @@ protected:
                               "fonts command)");
         }
         else
-            std::printf("Not calibrated: %s\n", qPrintable(AssessmentVerdictText(assessment)));
+            std::printf("Not calibrated: %s\n", qPrintable(Wording::AssessmentVerdictOf(Wording::For::Reader, assessment)));
         for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
             const LineEstimate &estimate = assessment.lines[std::size_t(line - 1)];
             std::printf("  line %d  %-26s %s\n", line, MicrFaceName(line, weight),
@@ -68,10 +69,10 @@ protected:
         if (assessment.scale)
             std::printf("Scale: %s %% of the faces' own widths\n",
                         qPrintable(FormatShown(ShownFigure(*assessment.scale, 3) * 100, 1)));
-        std::printf("Residual: %s from 7 in (Line %d)\n", qPrintable(FormatResidual(assessment.residual)),
+        std::printf("Residual: %s from 7 in (Line %d)\n", qPrintable(Wording::Residual(Wording::For::Reader, assessment.residual)),
                     assessment.recommended);
-        std::printf("Verdict: %s\n", qPrintable(AssessmentVerdictText(assessment)));
-        PrintLines(Advice(assessment, weight));
+        std::printf("Verdict: %s\n", qPrintable(Wording::AssessmentVerdictOf(Wording::For::Reader, assessment)));
+        PrintLines(Wording::Advice(Wording::For::Reader, assessment, weight));
         return status;
     }
 

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include "calibration/PlacementCheck.h"
+#include "calibration/Wording.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ protected:
         if (IsSet(json_))
             PrintJson(QJsonDocument(PlacementAsJson(result)));
         else
-            PrintLines(DescribePlacement(layout, result));
+            PrintLines(Wording::Placement(Wording::For::Reader, layout, result));
         return result.fine() ? Done : Failed;
     }
 

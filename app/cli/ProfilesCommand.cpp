@@ -3,6 +3,7 @@
 #include "CommonOptions.h"
 
 #include "calibration/PrinterProfiles.h"
+#include "calibration/Wording.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
@@ -30,16 +31,18 @@ protected:
     {
         // Listing moves nothing: the file stays for the wizard to set aside.
         const LoadedProfiles loaded = PrinterProfiles().Read();
-        if (!loaded.problem.isEmpty())
-            std::fprintf(stderr, "micr-calibration-page: %s\n", qPrintable(loaded.problem));
-        if (IsSet(json_) && loaded.problem.isEmpty())
+        if (!loaded.problem.none())
+            std::fprintf(stderr, "micr-calibration-page: %s\n",
+                         qPrintable(Wording::ProfilesProblemOf(Wording::For::Reader, loaded.problem)));
+        if (IsSet(json_) && loaded.problem.none())
             PrintJson(QJsonDocument(ProfilesAsJson(loaded.profiles)));
         else if (IsSet(json_))
-            PrintJson(QJsonDocument(QJsonObject{{QStringLiteral("problem"), loaded.problem},
+            PrintJson(QJsonDocument(QJsonObject{{QStringLiteral("problem"),
+                                                 Wording::ProfilesProblemOf(Wording::For::Script, loaded.problem)},
                                                 {QStringLiteral("printers"), ProfilesAsJson(loaded.profiles)}}));
         else
             std::printf("%s", qPrintable(ProfilesAsText(loaded.profiles)));
-        return loaded.problem.isEmpty() ? Done : Failed;
+        return loaded.problem.none() ? Done : Failed;
     }
 
 private:

@@ -5,6 +5,7 @@
 
 #include "calibration/ChequeSettings.h"
 #include "calibration/PrinterProfiles.h"
+#include "calibration/Wording.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -52,8 +53,9 @@ protected:
 
         SettingsInputs inputs;
         if (IsSet(printer_)) {
-            QString problem;
-            const std::optional<PrinterProfile> profile = PrinterProfiles().Find(Value(printer_), &problem);
+            ProfilesProblem found;
+            const std::optional<PrinterProfile> profile = PrinterProfiles().Find(Value(printer_), &found);
+            const QString problem = Wording::ProfilesProblemOf(Wording::For::Reader, found);
             if (!problem.isEmpty())
                 Say(problem);
             if (!profile) {
