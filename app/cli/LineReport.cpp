@@ -3,6 +3,7 @@
 #include "Command.h"
 
 #include "calibration/Readings.h"
+#include "calibration/Wording.h"
 
 #include <cstdio>
 
@@ -21,11 +22,11 @@ int ReportMicrLine(const MicrLine &composed, double chequeWidth, bool json)
                     "bottom edge\n",
                     qPrintable(FormatLength(MicrLineLeftInches(composed, chequeWidth))), chequeWidth,
                     qPrintable(FormatLength(MicrLineBaselineInches())));
-        if (composed.faults.isEmpty())
+        if (composed.faults.empty())
             std::printf("No faults.\n");
-        for (const QString &fault : composed.faults)
+        for (const QString &fault : Wording::LineFaults(Wording::For::Reader, composed.faults))
             std::printf("Fault: %s\n", qPrintable(fault));
     }
-    return composed.faults.isEmpty() ? Done : Failed;
+    return composed.faults.empty() ? Done : Failed;
 }
 
