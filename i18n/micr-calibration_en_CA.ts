@@ -2,6 +2,173 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_CA">
 <context>
+    <name>TChequeFile</name>
+    <message>
+        <source>Cheque File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print one cheque from your cheque-printing program to a file (PDF, or PostScript), and choose it here: the MICR line is read from it and checked against this printer, where it will land and what else stands in the clear band. F1 opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cheque your cheque-printing program printed to a file: PDF, or PostScript (read with Ghostscript)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A PDF or PostScript file of one cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse for the cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cheque:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which cheque of 3-up stock the file prints: the MICR line is looked for on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished">Top</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation type="unfinished">Middle</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished">Bottom</translation>
+    </message>
+    <message>
+        <source>Cheque &amp;height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The height of one cheque of the stock; empty for 3.5 in on Letter and 99 mm on A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.5 in on Letter, 99 mm on A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rinter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer the cheque will be printed on: its calibrated face and its measured placement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation type="unfinished">Printer</translation>
+    </message>
+    <message>
+        <source>What was found: the face, the size, the line&apos;s positions, where it lands, how far to move it, and every fault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings for your cheque pro&amp;gram:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program you print cheques with: its settings for this printer&apos;s face and placement, the cheque chosen and the MICR line remembered with the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save these settings to a file, under the name the program expects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy these settings to the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings for the chosen program, with where they go and what they assume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the file again, after printing the cheque to it once more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TConnect</name>
     <message>
         <source>How to order Tolvane MICR Font Set</source>
@@ -198,6 +365,18 @@
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Check a cheque your cheque-printing program printed to a file: where its MICR line will land on this printer, its face, size and fields, and the clear band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque &amp;File...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -555,6 +734,18 @@
         <source>&amp;Print on Placement Page...</source>
         <translation>&amp;Print on Placement Page...</translation>
     </message>
+    <message>
+        <source>No faults: every field stands in its positions.</source>
+        <translation>No faults: every field stands in its positions.</translation>
+    </message>
+    <message>
+        <source>A bank would reject this line: it has a fault. Print the placement page with it all the same?</source>
+        <translation>A bank would reject this line: it has a fault. Print the placement page with it all the same?</translation>
+    </message>
+    <message>
+        <source>A bank would reject this line: it has %1 faults. Print the placement page with it all the same?</source>
+        <translation>A bank would reject this line: it has %1 faults. Print the placement page with it all the same?</translation>
+    </message>
 </context>
 <context>
     <name>TPlacement</name>
@@ -776,6 +967,157 @@
     <message>
         <source>&amp;Export as Text...</source>
         <translation>&amp;Export as Text...</translation>
+    </message>
+</context>
+<context>
+    <name>Wording</name>
+    <message>
+        <source>The line is empty.</source>
+        <translation>The line is empty.</translation>
+    </message>
+    <message>
+        <source>The line has &quot;%1&quot;, which the MICR font cannot print: the dash symbol is D or =.</source>
+        <translation>The line has &quot;%1&quot;, which the MICR font cannot print: the dash symbol is D or =.</translation>
+    </message>
+    <message>
+        <source>The line has &quot;%1&quot;, which the MICR font cannot print: it prints the digits, spaces and the symbols A, B, C and D (or : ; &lt; =).</source>
+        <translation>The line has &quot;%1&quot;, which the MICR font cannot print: it prints the digits, spaces and the symbols A, B, C and D (or : ; &lt; =).</translation>
+    </message>
+    <message>
+        <source>The line needs two transit symbols (A or :), around the routing number, at positions %1 and %2; it has %3.</source>
+        <translation>The line needs two transit symbols (A or :), around the routing number, at positions %1 and %2; it has %3.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the on-us field after it takes %5 positions; it has room for %6 (positions %7 to %8).</source>
+        <translation>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the on-us field after it takes %5 positions; it has room for %6 (positions %7 to %8).</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted left, with too many spaces after it.</source>
+        <translation>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted left, with too many spaces after it.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the bank&apos;s number in it is not as long as it should be.</source>
+        <translation>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the bank&apos;s number in it is not as long as it should be.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted right, short of spaces after it.</source>
+        <translation>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted right, short of spaces after it.</translation>
+    </message>
+    <message>
+        <source>The branch number is missing: the transit field holds the %1-digit branch number, the dash symbol (D or =) and the %2-digit institution number.</source>
+        <translation>The branch number is missing: the transit field holds the %1-digit branch number, the dash symbol (D or =) and the %2-digit institution number.</translation>
+    </message>
+    <message>
+        <source>The branch number %1 has %2 digits: it is the whole transit number. Split it: branch number %3, institution number %4.</source>
+        <translation>The branch number %1 has %2 digits: it is the whole transit number. Split it: branch number %3, institution number %4.</translation>
+    </message>
+    <message>
+        <source>The branch number &quot;%1&quot; is not %2 digits.</source>
+        <translation>The branch number &quot;%1&quot; is not %2 digits.</translation>
+    </message>
+    <message>
+        <source>The institution number is missing: it is the %1 digits after the dash symbol (D or =).</source>
+        <translation>The institution number is missing: it is the %1 digits after the dash symbol (D or =).</translation>
+    </message>
+    <message>
+        <source>The institution number &quot;%1&quot; is not %2 digits.</source>
+        <translation>The institution number &quot;%1&quot; is not %2 digits.</translation>
+    </message>
+    <message>
+        <source>The institution number &quot;%1&quot; is not %2 digits: the transit field has one dash symbol (D or =).</source>
+        <translation>The institution number &quot;%1&quot; is not %2 digits: the transit field has one dash symbol (D or =).</translation>
+    </message>
+    <message>
+        <source>The routing number is missing: type its %1 digits; the line puts the transit symbols around it.</source>
+        <translation>The routing number is missing: type its %1 digits; the line puts the transit symbols around it.</translation>
+    </message>
+    <message>
+        <source>The routing number &quot;%1&quot; is not all digits.</source>
+        <translation>The routing number &quot;%1&quot; is not all digits.</translation>
+    </message>
+    <message>
+        <source>The routing number has %1 digits; a routing number has %2. A Canadian transit number (%3-digit branch, %4-digit institution) is typed in the Canadian layout: branch number %5, institution number %6.</source>
+        <translation>The routing number has %1 digits; a routing number has %2. A Canadian transit number (%3-digit branch, %4-digit institution) is typed in the Canadian layout: branch number %5, institution number %6.</translation>
+    </message>
+    <message>
+        <source>The routing number has %1 digits; a routing number needs %2.</source>
+        <translation>The routing number has %1 digits; a routing number needs %2.</translation>
+    </message>
+    <message>
+        <source>The routing number starts with %1: prefixes 61 to 72 are for electronic payments only and never stand on a check.</source>
+        <translation>The routing number starts with %1: prefixes 61 to 72 are for electronic payments only and never stand on a cheque.</translation>
+    </message>
+    <message>
+        <source>The routing number starts with %1, which no Federal Reserve routing symbol on a check does (00-12, 21-32, 80).</source>
+        <translation>The routing number starts with %1, which no Federal Reserve routing symbol on a cheque does (00-12, 21-32, 80).</translation>
+    </message>
+    <message>
+        <source>The routing number&apos;s check digit is %1, but its other digits make it %2: a digit was mistyped.</source>
+        <translation>The routing number&apos;s check digit is %1, but its other digits make it %2: a digit was mistyped.</translation>
+    </message>
+    <message>
+        <source>The external processing code &quot;%1&quot; is not one digit: it is one digit at position %2, or none.</source>
+        <translation>The external processing code &quot;%1&quot; is not one digit: it is one digit at position %2, or none.</translation>
+    </message>
+    <message>
+        <source>Position %1, the external processing code&apos;s, holds a symbol: the auxiliary on-us field (a business check&apos;s serial number between on-us symbols) ends at %2, with %1 blank or the code&apos;s digit.</source>
+        <translation>Position %1, the external processing code&apos;s, holds a symbol: the auxiliary on-us field (a business cheque&apos;s serial number between on-us symbols) ends at %2, with %1 blank or the code&apos;s digit.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field runs to position %1, past %2, the last on a check: it has room for %3 (positions %2 to %4).</source>
+        <translation>The auxiliary on-us field runs to position %1, past %2, the last on a cheque: it has room for %3 (positions %2 to %4).</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field &quot;%1&quot; is not between on-us symbols (C or &lt;): it starts and ends with one.</source>
+        <translation>The auxiliary on-us field &quot;%1&quot; is not between on-us symbols (C or &lt;): it starts and ends with one.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field ends at position %1; it ends at %2, next to position %3.</source>
+        <translation>The auxiliary on-us field ends at position %1; it ends at %2, next to position %3.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</source>
+        <translation>The auxiliary on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</translation>
+    </message>
+    <message>
+        <source>The on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</source>
+        <translation>The on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field has the transit symbol (A or :), which marks only the routing number.</source>
+        <translation>The auxiliary on-us field has the transit symbol (A or :), which marks only the routing number.</translation>
+    </message>
+    <message>
+        <source>The on-us field has the transit symbol (A or :), which marks only the routing number.</source>
+        <translation>The on-us field has the transit symbol (A or :), which marks only the routing number.</translation>
+    </message>
+    <message>
+        <source>The line runs to position %1; a check has %2.</source>
+        <translation>The line runs to position %1; a cheque has %2.</translation>
+    </message>
+    <message>
+        <source>The on-us field is missing: type it as your bank prints it (the account number and the on-us symbol, C or &lt;).</source>
+        <translation>The on-us field is missing: type it as your bank prints it (the account number and the on-us symbol, C or &lt;).</translation>
+    </message>
+    <message>
+        <source>The on-us field &quot;%1&quot; has no on-us symbol (C or &lt;): the bank&apos;s checks show one after the account number.</source>
+        <translation>The on-us field &quot;%1&quot; has no on-us symbol (C or &lt;): the bank&apos;s cheques show one after the account number.</translation>
+    </message>
+    <message>
+        <source>The on-us field repeats the routing number %1: the account number goes there.</source>
+        <translation>The on-us field repeats the routing number %1: the account number goes there.</translation>
+    </message>
+    <message>
+        <source>Position %1, between the amount and the on-us field, is not blank.</source>
+        <translation>Position %1, between the amount and the on-us field, is not blank.</translation>
+    </message>
+    <message>
+        <source>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the check is deposited.</source>
+        <translation>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the cheque is deposited.</translation>
+    </message>
+    <message>
+        <source>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the check is deposited. If the last symbol marks the account number, it is the on-us symbol, C or &lt;.</source>
+        <translation>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the cheque is deposited. If the last symbol marks the account number, it is the on-us symbol, C or &lt;.</translation>
     </message>
 </context>
 </TS>

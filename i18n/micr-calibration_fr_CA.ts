@@ -2,6 +2,173 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA">
 <context>
+    <name>TChequeFile</name>
+    <message>
+        <source>Cheque File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print one cheque from your cheque-printing program to a file (PDF, or PostScript), and choose it here: the MICR line is read from it and checked against this printer, where it will land and what else stands in the clear band. F1 opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cheque your cheque-printing program printed to a file: PDF, or PostScript (read with Ghostscript)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A PDF or PostScript file of one cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse for the cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cheque:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which cheque of 3-up stock the file prints: the MICR line is looked for on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished">Haut</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation type="unfinished">Milieu</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished">Bas</translation>
+    </message>
+    <message>
+        <source>Cheque &amp;height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The height of one cheque of the stock; empty for 3.5 in on Letter and 99 mm on A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.5 in on Letter, 99 mm on A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rinter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer the cheque will be printed on: its calibrated face and its measured placement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation type="unfinished">Imprimante</translation>
+    </message>
+    <message>
+        <source>What was found: the face, the size, the line&apos;s positions, where it lands, how far to move it, and every fault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings for your cheque pro&amp;gram:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program you print cheques with: its settings for this printer&apos;s face and placement, the cheque chosen and the MICR line remembered with the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save these settings to a file, under the name the program expects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy these settings to the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings for the chosen program, with where they go and what they assume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the file again, after printing the cheque to it once more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TConnect</name>
     <message>
         <source>How to order Tolvane MICR Font Set</source>
@@ -198,6 +365,18 @@
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Check a cheque your cheque-printing program printed to a file: where its MICR line will land on this printer, its face, size and fields, and the clear band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque &amp;File...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -555,6 +734,18 @@
         <source>&amp;Print on Placement Page...</source>
         <translation>Im&amp;primer sur la page de placement...</translation>
     </message>
+    <message>
+        <source>No faults: every field stands in its positions.</source>
+        <translation>Aucune erreur&#xa0;: chaque champ occupe ses positions.</translation>
+    </message>
+    <message>
+        <source>A bank would reject this line: it has a fault. Print the placement page with it all the same?</source>
+        <translation>Une banque refuserait cette ligne&#xa0;: elle a une erreur. Imprimer quand même la page de placement avec elle?</translation>
+    </message>
+    <message>
+        <source>A bank would reject this line: it has %1 faults. Print the placement page with it all the same?</source>
+        <translation>Une banque refuserait cette ligne&#xa0;: elle a %1 erreurs. Imprimer quand même la page de placement avec elle?</translation>
+    </message>
 </context>
 <context>
     <name>TPlacement</name>
@@ -776,6 +967,157 @@
     <message>
         <source>&amp;Export as Text...</source>
         <translation>&amp;Exporter en texte...</translation>
+    </message>
+</context>
+<context>
+    <name>Wording</name>
+    <message>
+        <source>The line is empty.</source>
+        <translation>La ligne est vide.</translation>
+    </message>
+    <message>
+        <source>The line has &quot;%1&quot;, which the MICR font cannot print: the dash symbol is D or =.</source>
+        <translation>La ligne contient «&#xa0;%1&#xa0;», que la police MICR ne peut pas imprimer&#xa0;: le symbole de tiret est D ou =.</translation>
+    </message>
+    <message>
+        <source>The line has &quot;%1&quot;, which the MICR font cannot print: it prints the digits, spaces and the symbols A, B, C and D (or : ; &lt; =).</source>
+        <translation>La ligne contient «&#xa0;%1&#xa0;», que la police MICR ne peut pas imprimer&#xa0;: elle imprime les chiffres, les espaces et les symboles A, B, C et D (ou&#xa0;: ; &lt; =).</translation>
+    </message>
+    <message>
+        <source>The line needs two transit symbols (A or :), around the routing number, at positions %1 and %2; it has %3.</source>
+        <translation>La ligne doit avoir deux symboles de transit (A ou :) autour du numéro de domiciliation, aux positions %1 et %2; elle en a %3.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the on-us field after it takes %5 positions; it has room for %6 (positions %7 to %8).</source>
+        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: le champ «&#xa0;sur nous&#xa0;» qui le suit prend %5 positions; il n’a de place que pour %6 (positions %7 à %8).</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted left, with too many spaces after it.</source>
+        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: la ligne est décalée vers la gauche, avec trop d’espaces après lui.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the bank&apos;s number in it is not as long as it should be.</source>
+        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: le numéro de la banque qu’il contient n’a pas la bonne longueur.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted right, short of spaces after it.</source>
+        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: la ligne est décalée vers la droite, faute d’espaces après lui.</translation>
+    </message>
+    <message>
+        <source>The branch number is missing: the transit field holds the %1-digit branch number, the dash symbol (D or =) and the %2-digit institution number.</source>
+        <translation>Le numéro de succursale manque&#xa0;: le champ de transit contient le numéro de succursale de %1 chiffres, le symbole de tiret (D ou =) et le numéro d’institution de %2 chiffres.</translation>
+    </message>
+    <message>
+        <source>The branch number %1 has %2 digits: it is the whole transit number. Split it: branch number %3, institution number %4.</source>
+        <translation>Le numéro de succursale %1 a %2 chiffres&#xa0;: c’est le numéro de transit complet. Séparez-le&#xa0;: numéro de succursale %3, numéro d’institution %4.</translation>
+    </message>
+    <message>
+        <source>The branch number &quot;%1&quot; is not %2 digits.</source>
+        <translation>Le numéro de succursale «&#xa0;%1&#xa0;» n’a pas %2 chiffres.</translation>
+    </message>
+    <message>
+        <source>The institution number is missing: it is the %1 digits after the dash symbol (D or =).</source>
+        <translation>Le numéro d’institution manque&#xa0;: ce sont les %1 chiffres après le symbole de tiret (D ou =).</translation>
+    </message>
+    <message>
+        <source>The institution number &quot;%1&quot; is not %2 digits.</source>
+        <translation>Le numéro d’institution «&#xa0;%1&#xa0;» n’a pas %2 chiffres.</translation>
+    </message>
+    <message>
+        <source>The institution number &quot;%1&quot; is not %2 digits: the transit field has one dash symbol (D or =).</source>
+        <translation>Le numéro d’institution «&#xa0;%1&#xa0;» n’a pas %2 chiffres&#xa0;: le champ de transit a un seul symbole de tiret (D ou =).</translation>
+    </message>
+    <message>
+        <source>The routing number is missing: type its %1 digits; the line puts the transit symbols around it.</source>
+        <translation>Le numéro de domiciliation manque&#xa0;: tapez ses %1 chiffres; la ligne l’entoure elle-même des symboles de transit.</translation>
+    </message>
+    <message>
+        <source>The routing number &quot;%1&quot; is not all digits.</source>
+        <translation>Le numéro de domiciliation «&#xa0;%1&#xa0;» ne contient pas que des chiffres.</translation>
+    </message>
+    <message>
+        <source>The routing number has %1 digits; a routing number has %2. A Canadian transit number (%3-digit branch, %4-digit institution) is typed in the Canadian layout: branch number %5, institution number %6.</source>
+        <translation>Le numéro de domiciliation a %1 chiffres; il en faut %2. Un numéro de transit canadien (succursale de %3 chiffres, institution de %4 chiffres) se tape dans la disposition canadienne&#xa0;: numéro de succursale %5, numéro d’institution %6.</translation>
+    </message>
+    <message>
+        <source>The routing number has %1 digits; a routing number needs %2.</source>
+        <translation>Le numéro de domiciliation a %1 chiffres; il en faut %2.</translation>
+    </message>
+    <message>
+        <source>The routing number starts with %1: prefixes 61 to 72 are for electronic payments only and never stand on a check.</source>
+        <translation>Le numéro de domiciliation commence par %1&#xa0;: les préfixes 61 à 72 servent aux seuls paiements électroniques et ne figurent jamais sur un chèque.</translation>
+    </message>
+    <message>
+        <source>The routing number starts with %1, which no Federal Reserve routing symbol on a check does (00-12, 21-32, 80).</source>
+        <translation>Le numéro de domiciliation commence par %1, ce que ne fait aucun symbole d’acheminement de la Réserve fédérale sur un chèque (00-12, 21-32, 80).</translation>
+    </message>
+    <message>
+        <source>The routing number&apos;s check digit is %1, but its other digits make it %2: a digit was mistyped.</source>
+        <translation>Le chiffre de contrôle du numéro de domiciliation est %1, mais ses autres chiffres donnent %2&#xa0;: un chiffre a été mal tapé.</translation>
+    </message>
+    <message>
+        <source>The external processing code &quot;%1&quot; is not one digit: it is one digit at position %2, or none.</source>
+        <translation>Le code de traitement externe «&#xa0;%1&#xa0;» n’est pas un seul chiffre&#xa0;: c’est un chiffre à la position %2, ou rien.</translation>
+    </message>
+    <message>
+        <source>Position %1, the external processing code&apos;s, holds a symbol: the auxiliary on-us field (a business check&apos;s serial number between on-us symbols) ends at %2, with %1 blank or the code&apos;s digit.</source>
+        <translation>La position %1, celle du code de traitement externe, contient un symbole&#xa0;: le champ «&#xa0;sur nous&#xa0;» auxiliaire (le numéro de série d’un chèque d’entreprise entre symboles «&#xa0;sur nous&#xa0;») se termine à %2, la position %1 restant vide ou portant le chiffre du code.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field runs to position %1, past %2, the last on a check: it has room for %3 (positions %2 to %4).</source>
+        <translation>Le champ «&#xa0;sur nous&#xa0;» auxiliaire va jusqu’à la position %1, au-delà de %2, la dernière d’un chèque&#xa0;: il a de la place pour %3 (positions %2 à %4).</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field &quot;%1&quot; is not between on-us symbols (C or &lt;): it starts and ends with one.</source>
+        <translation>Le champ «&#xa0;sur nous&#xa0;» auxiliaire «&#xa0;%1&#xa0;» n’est pas entre symboles «&#xa0;sur nous&#xa0;» (C ou &lt;)&#xa0;: il commence et finit par l’un d’eux.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field ends at position %1; it ends at %2, next to position %3.</source>
+        <translation>Le champ «&#xa0;sur nous&#xa0;» auxiliaire se termine à la position %1; il doit se terminer à %2, à côté de la position %3.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</source>
+        <translation>Le champ «&#xa0;sur nous&#xa0;» auxiliaire contient le symbole de montant (B ou ;), qui ne marque que le montant&#xa0;: le symbole «&#xa0;sur nous&#xa0;» est C ou &lt;.</translation>
+    </message>
+    <message>
+        <source>The on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</source>
+        <translation>Le champ «&#xa0;sur nous&#xa0;» contient le symbole de montant (B ou ;), qui ne marque que le montant&#xa0;: le symbole «&#xa0;sur nous&#xa0;» est C ou &lt;.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field has the transit symbol (A or :), which marks only the routing number.</source>
+        <translation>Le champ «&#xa0;sur nous&#xa0;» auxiliaire contient le symbole de transit (A ou :), qui ne marque que le numéro de domiciliation.</translation>
+    </message>
+    <message>
+        <source>The on-us field has the transit symbol (A or :), which marks only the routing number.</source>
+        <translation>Le champ «&#xa0;sur nous&#xa0;» contient le symbole de transit (A ou :), qui ne marque que le numéro de domiciliation.</translation>
+    </message>
+    <message>
+        <source>The line runs to position %1; a check has %2.</source>
+        <translation>La ligne va jusqu’à la position %1; un chèque en a %2.</translation>
+    </message>
+    <message>
+        <source>The on-us field is missing: type it as your bank prints it (the account number and the on-us symbol, C or &lt;).</source>
+        <translation>Le champ «&#xa0;sur nous&#xa0;» manque&#xa0;: tapez-le comme votre banque l’imprime (le numéro de compte et le symbole «&#xa0;sur nous&#xa0;», C ou &lt;).</translation>
+    </message>
+    <message>
+        <source>The on-us field &quot;%1&quot; has no on-us symbol (C or &lt;): the bank&apos;s checks show one after the account number.</source>
+        <translation>Le champ «&#xa0;sur nous&#xa0;» «&#xa0;%1&#xa0;» n’a pas de symbole «&#xa0;sur nous&#xa0;» (C ou &lt;)&#xa0;: les chèques de la banque en montrent un après le numéro de compte.</translation>
+    </message>
+    <message>
+        <source>The on-us field repeats the routing number %1: the account number goes there.</source>
+        <translation>Le champ «&#xa0;sur nous&#xa0;» répète le numéro de domiciliation %1&#xa0;: c’est le numéro de compte qui va là.</translation>
+    </message>
+    <message>
+        <source>Position %1, between the amount and the on-us field, is not blank.</source>
+        <translation>La position %1, entre le montant et le champ «&#xa0;sur nous&#xa0;», n’est pas vide.</translation>
+    </message>
+    <message>
+        <source>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the check is deposited.</source>
+        <translation>Les positions %1 à %2, la zone du montant, contiennent «&#xa0;%3&#xa0;»&#xa0;: laissez-les vides, la banque encode le montant quand le chèque est déposé.</translation>
+    </message>
+    <message>
+        <source>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the check is deposited. If the last symbol marks the account number, it is the on-us symbol, C or &lt;.</source>
+        <translation>Les positions %1 à %2, la zone du montant, contiennent «&#xa0;%3&#xa0;»&#xa0;: laissez-les vides, la banque encode le montant quand le chèque est déposé. Si le dernier symbole marque le numéro de compte, c’est le symbole «&#xa0;sur nous&#xa0;», C ou &lt;.</translation>
     </message>
 </context>
 </TS>
