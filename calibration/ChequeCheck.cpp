@@ -391,7 +391,7 @@ QJsonObject ChequeCheckJson(const ChequeCheck &check)
     QJsonArray codes;
     for (qsizetype i = 0; i < check.lineFaultsAt; ++i)
         codes.append(QJsonValue());
-    for (const QJsonValue &code : MicrFaultCodesAsJson(check.checked.faults))
+    for (const auto &code : MicrFaultCodesAsJson(check.checked.faults))
         codes.append(code);
     for (qsizetype i = check.lineFaultsAt; i < check.faults.size(); ++i)
         codes.append(QJsonValue());

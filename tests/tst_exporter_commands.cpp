@@ -225,14 +225,14 @@ private slots:
         QCOMPARE(french.out, english.out);
         const QJsonObject answer = QJsonDocument::fromJson(english.out.toUtf8()).object();
         QStringList found;
-        for (const QJsonValue &fault : answer["fault_codes"].toArray())
-            found << fault["code"].toString();
+        for (const auto &fault : answer["fault_codes"].toArray())
+            found << fault.toObject().value("code").toString();
         QCOMPARE(found, codes);
         QCOMPARE(answer["faults"].toArray().size(), codes.size());
         // The same faults, in French for a person.
         const Run text = Exporter(arguments, "config", "fr_CA.UTF-8");
         QCOMPARE(text.status, 1);
-        for (const QJsonValue &fault : answer["faults"].toArray())
+        for (const auto &fault : answer["faults"].toArray())
             QVERIFY2(!text.out.contains(fault.toString()), qPrintable(text.out));
     }
 
