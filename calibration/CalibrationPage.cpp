@@ -3,6 +3,7 @@
 #include "PageCanvas.h"
 #include "common/VendorDetails.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -14,29 +15,49 @@ const QChar TradeMark(0x2122);
 
 QString Latin1(const char *text) { return QString::fromLatin1(text); }
 
+// The page's words in the user's language. The paragraphs are set line by
+// line, as rows of the page: each line is translated on its own, to about
+// its English length, so that the page's geometry holds in every language.
+QString Translated(const char *text)
+{
+    return QCoreApplication::translate("CalibrationPage", text);
+}
+
+// The page's right-hand column (the web address, the second column of
+// security samples) stands where it ends well inside A4's width, the
+// narrower paper, less the 0.1 in next to any edge that no printer prints:
+// A4 is 8.27 in wide and the page starts 0.25 in in, so nothing may reach
+// past 7.92 in from the page's origin. The web address ends flush with the
+// phone and fax numbers under it.
+constexpr int WebHostColumn = 51;
+// The second column of security samples: its labels and samples 4
+// columns further left than a Letter-only page would put them.
+constexpr int SecondLabelColumn = 37;
+constexpr int SecondSampleColumn = 50;
+
 void AddHeader(std::vector<PageRow> &rows)
 {
     rows.push_back({0, 4, Arial, 18, RowStyle::Bold, Latin1(Vendor::CompanyName)});
-    rows.push_back({55, 4, Arial, 18, RowStyle::Regular, Latin1(Vendor::WebHost)});
+    rows.push_back({WebHostColumn, 4, Arial, 18, RowStyle::Regular, Latin1(Vendor::WebHost)});
     rows.push_back({0, 7, Arial, 12, RowStyle::Regular, Latin1(Vendor::StreetAddress)});
-    rows.push_back({59, 7, Arial, 12, RowStyle::Regular, QStringLiteral("Phone: ") + Latin1(Vendor::PhoneNumber)});
+    rows.push_back({59, 7, Arial, 12, RowStyle::Regular, QCoreApplication::translate("CalibrationPage", "Phone: %1").arg(Latin1(Vendor::PhoneNumber))});
     rows.push_back({0, 9, Arial, 12, RowStyle::Regular, Latin1(Vendor::CityLine)});
-    rows.push_back({61, 9, Arial, 12, RowStyle::Regular, QStringLiteral("Fax: ") + Latin1(Vendor::FaxNumber)});
+    rows.push_back({61, 9, Arial, 12, RowStyle::Regular, QCoreApplication::translate("CalibrationPage", "Fax: %1").arg(Latin1(Vendor::FaxNumber))});
 }
 
 void AddInstructions(std::vector<PageRow> &rows)
 {
     static const char *const lines[] = {
-        "This MICR calibration page helps you select the correct MICR font for your printer and operating system. Once",
-        "this page is cool, measure the length of each of the five sample MICR lines below using the marks below each",
-        "MICR line. Select the line that is closest to 7 inches and enter that line number into the calibration program. This",
-        "will display the name of the MICR font to use on your system. If your printer shows two lines of the same length,",
-        "pick the line nearest to Line 3. Using a MICR Check Gauge, align the left side of position #62 with the first mark",
-        "below each MICR line. The last mark below that same MICR line should match the left side of position #6.",
+        QT_TRANSLATE_NOOP("CalibrationPage", "This MICR calibration page helps you select the correct MICR font for your printer and operating system. Once"),
+        QT_TRANSLATE_NOOP("CalibrationPage", "this page is cool, measure the length of each of the five sample MICR lines below using the marks below each"),
+        QT_TRANSLATE_NOOP("CalibrationPage", "MICR line. Select the line that is closest to 7 inches and enter that line number into the calibration program. This"),
+        QT_TRANSLATE_NOOP("CalibrationPage", "will display the name of the MICR font to use on your system. If your printer shows two lines of the same length,"),
+        QT_TRANSLATE_NOOP("CalibrationPage", "pick the line nearest to Line 3. Using a MICR Check Gauge, align the left side of position #62 with the first mark"),
+        QT_TRANSLATE_NOOP("CalibrationPage", "below each MICR line. The last mark below that same MICR line should match the left side of position #6."),
     };
     int halfLines = 17;
     for (const char *line : lines) {
-        rows.push_back({0, halfLines, Arial, 11, RowStyle::Regular, Latin1(line)});
+        rows.push_back({0, halfLines, Arial, 11, RowStyle::Regular, Translated(line)});
         halfLines += 2;
     }
 }
@@ -49,7 +70,7 @@ void AddCalibrationLines(std::vector<PageRow> &rows)
         const int b = 30 + 7 * (line - 1);
         const QString face = Latin1(MicrFaceName(line, FontWeightChoice::Standard));
         rows.push_back({0, b, Arial, 12, RowStyle::Bold,
-                        QStringLiteral("Line %1,  typeface name:  ").arg(line), line});
+                        QCoreApplication::translate("CalibrationPage", "Line %1,  typeface name:  ").arg(line), line});
         rows.push_back({0, b + 2, face, 10, RowStyle::Regular, digits});
         rows.push_back({0, b + 4, face, 10, RowStyle::Regular, marks});
     }
@@ -58,8 +79,9 @@ void AddCalibrationLines(std::vector<PageRow> &rows)
 void AddSymbolLegend(std::vector<PageRow> &rows)
 {
     rows.push_back({0, 65, Arial, 11, RowStyle::Regular,
-                    QStringLiteral("The four special symbols needed in MICR encoding are accessed by using the "
-                                   "characters shown below:")});
+                    QCoreApplication::translate("CalibrationPage",
+                                                "The four special symbols needed in MICR encoding are accessed by "
+                                                "using the characters shown below:")});
     struct Symbol
     {
         int column;
@@ -68,14 +90,14 @@ void AddSymbolLegend(std::vector<PageRow> &rows)
         const char *explanation;
     };
     static const Symbol symbols[] = {
-        {0, 67, "A", "Transit,   use \"A\" or \":\" "},
-        {35, 67, "B", "Amount,   use \"B\" or \";\" "},
-        {0, 69, "C", "On-Us,   use \"C\" or \"<\" "},
-        {35, 69, "D", "Dash,   use \"D\" or \"=\" "},
+        {0, 67, "A", QT_TRANSLATE_NOOP("CalibrationPage", "Transit,   use \"A\" or \":\" ")},
+        {35, 67, "B", QT_TRANSLATE_NOOP("CalibrationPage", "Amount,   use \"B\" or \";\" ")},
+        {0, 69, "C", QT_TRANSLATE_NOOP("CalibrationPage", "On-Us,   use \"C\" or \"<\" ")},
+        {35, 69, "D", QT_TRANSLATE_NOOP("CalibrationPage", "Dash,   use \"D\" or \"=\" ")},
     };
     for (const Symbol &symbol : symbols) {
         rows.push_back({symbol.column, symbol.halfLines, StandardMicrFace, 10, RowStyle::Regular, Latin1(symbol.letter)});
-        rows.push_back({symbol.column + 2, symbol.halfLines, Arial, 11, RowStyle::Regular, Latin1(symbol.explanation)});
+        rows.push_back({symbol.column + 2, symbol.halfLines, Arial, 11, RowStyle::Regular, Translated(symbol.explanation)});
     }
 }
 
@@ -92,20 +114,22 @@ struct SecuritySample
 
 const SecuritySample SecuritySamples[] = {
     {75, 0, "Warden1:", 13, "Warden1a Sample", 34, "[SAMPLE_CO]"},
-    {75, 41, "Warden2:", 54, "Warden2a Sample", 34, "(_$126.45)"},
+    {75, SecondLabelColumn, "Warden2:", SecondSampleColumn, "Warden2a Sample", 34, "(_$126.45)"},
     {80, 0, "Warden3:", 13, "Warden3a Sample", 34, "[SAMPLE_CO]"},
-    {80, 41, "Warden4:", 54, "Warden4a Sample", 34, "<=$678.75>"},
+    {80, SecondLabelColumn, "Warden4:", SecondSampleColumn, "Warden4a Sample", 34, "<=$678.75>"},
     {85, 0, "Warden5:", 13, "Warden5a Sample", 34, "[SAMPLE_CO]"},
-    {85, 41, "Warden6:", 54, "Warden6a Sample", 34, "[$200.50]"},
+    {85, SecondLabelColumn, "Warden6:", SecondSampleColumn, "Warden6a Sample", 34, "[$200.50]"},
     {90, 0, "Warden21:", 14, "Warden21a Sample", 30, "SAMPLE CO"},
-    {90, 41, "Warden22:", 55, "Warden22a Sample", 30, "1,000.75"},
+    {90, SecondLabelColumn, "Warden22:", SecondSampleColumn + 1, "Warden22a Sample", 30, "1,000.75"},
 };
 
 void AddSecuritySamples(std::vector<PageRow> &rows)
 {
     rows.push_back({0, 72, Arial, 11, RowStyle::Regular,
-                    QStringLiteral("This package also includes eight Warden Fonts") + TradeMark +
-                        QStringLiteral(". These font styles include:")});
+                    QCoreApplication::translate("CalibrationPage",
+                                                "This package also includes eight Warden Fonts%1. These font styles "
+                                                "include:")
+                        .arg(TradeMark)});
     for (const SecuritySample &sample : SecuritySamples) {
         rows.push_back({sample.labelColumn, sample.halfLines, Arial, 22, RowStyle::Regular, Latin1(sample.label)});
         rows.push_back({sample.sampleColumn, sample.halfLines, Latin1(sample.face), sample.points,
@@ -116,17 +140,21 @@ void AddSecuritySamples(std::vector<PageRow> &rows)
 void AddClosingParagraphs(std::vector<PageRow> &rows)
 {
     rows.push_back({0, 95, Arial, 11, RowStyle::Regular,
-                    QStringLiteral("A much larger set of 26 Warden Fonts") + TradeMark +
-                        QStringLiteral(", some of which support upper and lower case letters plus international")});
+                    QCoreApplication::translate("CalibrationPage",
+                                                "A much larger set of 26 Warden Fonts%1, some of which support upper "
+                                                "and lower case letters plus international")
+                        .arg(TradeMark)});
     rows.push_back({0, 97, Arial, 11, RowStyle::Regular,
-                    QStringLiteral("character sets, is available at our web site. Call us (") +
-                        Latin1(Vendor::PhoneNumber) +
-                        QStringLiteral(") or visit our web site for more information")});
+                    QCoreApplication::translate("CalibrationPage",
+                                                "character sets, is available at our web site. Call us (%1) or visit "
+                                                "our web site for more information")
+                        .arg(Latin1(Vendor::PhoneNumber))});
     rows.push_back({0, 99, Arial, 11, RowStyle::Regular,
-                    QStringLiteral("and samples: ") + Latin1(Vendor::WebHost) + QLatin1Char('.')});
+                    QCoreApplication::translate("CalibrationPage", "and samples: %1.").arg(Latin1(Vendor::WebHost))});
     rows.push_back({0, 102, Arial, 11, RowStyle::Italic,
-                    QStringLiteral("We can also convert your signature or company logo into a font, for check "
-                                   "printing or use anywhere in Windows.")});
+                    QCoreApplication::translate("CalibrationPage",
+                                                "We can also convert your signature or company logo into a font, for "
+                                                "check printing or use anywhere in Windows.")});
 }
 
 std::vector<PageRow> BuildRows()
@@ -162,10 +190,10 @@ QString SampleLineText()
     return QStringLiteral("01245781").repeated(7);
 }
 
-const std::vector<PageRow> &CalibrationPageRows()
+std::vector<PageRow> CalibrationPageRows()
 {
-    static const std::vector<PageRow> rows = BuildRows();
-    return rows;
+    // Built each time: the texts are in the language of the moment.
+    return BuildRows();
 }
 
 int RowX(const PageRow &row, const PageUnits &units)

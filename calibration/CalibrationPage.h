@@ -31,8 +31,8 @@ struct PageRow
 // positions, 7 inches at 0.125 inch.
 QString SampleLineText();
 
-// Every row of the page, in drawing order.
-const std::vector<PageRow> &CalibrationPageRows();
+// Every row of the page, in drawing order, its texts in the user's language.
+std::vector<PageRow> CalibrationPageRows();
 
 // The device pixel where a row's cell has its top-left corner.
 int RowX(const PageRow &row, const PageUnits &units);

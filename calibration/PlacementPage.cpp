@@ -1,5 +1,10 @@
 #include "PlacementPage.h"
 
+#include "Wording.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -28,9 +33,18 @@ constexpr double EighthTick = 0.05;
 // position 1 ends reaches nearly to the cheque's bottom edge.
 constexpr double CellTick = 0.08;
 constexpr double PositionOneTickEnd = 0.02;
-// Nothing is drawn nearer the paper's side edges: no printer prints there,
-// and a rule cut short by the printer would look like the page's own.
+// Where the paper's edge cuts position 1's tick short, the cells' ticks
+// keep to this share of it, so that it still stands out as the long one.
+constexpr double ShortCellTickShare = 0.6;
+// The scale's numbers stand on this line above the cheque's bottom edge.
+constexpr double ScaleNumberLift = 0.03;
+// Nothing is drawn nearer the paper's edges: no printer prints there, and
+// a rule cut short by the printer would look like the page's own.
 constexpr double PaperEdgeClearance = 0.1;
+// Below the cheque: the fields' names reach this far under its bottom
+// edge, its label's descenders this far under the label's baseline.
+constexpr double FieldNamesDepth = 0.24;
+constexpr double SmallTextDescent = 0.03;
 // A field's bracket is kept this far inside its first and last cells.
 constexpr double FieldBracketInset = 0.01;
 
@@ -53,6 +67,19 @@ constexpr double E13BCharacterHeight = 0.117;
 constexpr double PrintBandLabelGap = 0.035;
 // Paper edges closer than this to a cheque's edge are that edge.
 constexpr double SameEdgeInches = 0.01;
+
+// The page's words in the user's language.
+QString Translated(const char *text)
+{
+    return QCoreApplication::translate("PlacementPage", text);
+}
+
+// A length on the page, to the thousandth of an inch, as the user writes
+// numbers.
+QString Thousandths(double inches)
+{
+    return Wording::Figure(Wording::For::Reader, ShownFigure(inches, 3), 3);
+}
 
 PlacementItem Rule(PlacementItem::Kind kind, double at, double from, double to)
 {
@@ -111,8 +138,8 @@ void AddBar(std::vector<PlacementItem> &items, bool horizontal, double line, dou
 
 // Each field of the user's line bracketed over its cells and named: under
 // the position scale, below the cheque's bottom edge, or above the print
-// band where the cheque ends at the paper's edge.
-void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &layout, bool bottomIsPaperEdge)
+// band where the paper leaves no room below the cheque.
+void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &layout, bool namesInBand)
 {
     const double width = layout.paperInches.width();
     const double bottom = ChequeTopInches(layout) + layout.stock.chequeInches;
@@ -120,7 +147,7 @@ void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &
     // band's rule where the cheque ends at the paper's edge.
     // (Two rows of 5-point names need 0.07 in apart to stay clear of each
     // other; the band's upper rule and the clear band's rule leave room.)
-    const FieldLabels labels = bottomIsPaperEdge ? FieldLabels{-1, bottom - PrintBandTopInches - 0.0225, 0.015, 0.03, 0.07, 5}
+    const FieldLabels labels = namesInBand ? FieldLabels{-1, bottom - PrintBandTopInches - 0.0225, 0.015, 0.03, 0.07, 5}
                                                  : FieldLabels{1, bottom + 0.05, 0.04, 0.1, 0.09, 6};
     const double tickEnd = labels.bracket - labels.away * labels.tick;
     int row = 0;
@@ -194,6 +221,13 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     const double lineBaseline = baseline - layout.applied.up;
     const double lineShift = layout.applied.right;
     const bool bottomIsPaperEdge = std::abs(bottom - layout.paperInches.height()) < SameEdgeInches;
+    // The lowest any mark reaches, and whether the paper leaves room below
+    // the cheque for the fields' names; if not, they go above the band.
+    const double lowest = layout.paperInches.height() - PaperEdgeClearance;
+    const bool namesInBand =
+        bottomIsPaperEdge || bottom + FieldNamesDepth + SmallTextDescent > lowest;
+    // Every fifth cell numbered under the cells, where the paper has room.
+    const bool scaleNumbered = bottom - ScaleNumberLift <= lowest;
     const QString face = QString::fromLatin1(MicrFaceName(layout.line, layout.weight));
     std::vector<PlacementItem> items;
     const auto text = [&items](double x, double baseline, TextAnchor anchor, int points, const QString &line,
@@ -205,36 +239,62 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     // bottom where it ends at the paper's edge are the paper's own.
     if (top > 0) {
         items.push_back(Rule(PlacementItem::HorizontalRule, top, PaperEdgeClearance, width - PaperEdgeClearance));
-        text(LabelLeft, top + 0.15, TextAnchor::Left, 7, QStringLiteral("top edge of the cheque"));
+        text(LabelLeft, top + 0.15, TextAnchor::Left, 7,
+             QCoreApplication::translate("PlacementPage", "top edge of the check"));
     }
-    if (!bottomIsPaperEdge) {
+    if (!bottomIsPaperEdge && bottom <= lowest) {
         items.push_back(Rule(PlacementItem::HorizontalRule, bottom, PaperEdgeClearance, width - PaperEdgeClearance));
         // Below the fields' names where the user's line has them.
-        text(LabelLeft, bottom + (layout.userLine ? 0.36 : 0.12), TextAnchor::Left, 7,
-             QStringLiteral("bottom edge of the %1 cheque (the perforation)").arg(ChequeName(layout.cheque)));
+        const double label = bottom + (layout.userLine && !namesInBand ? 0.36 : 0.12);
+        static const char *const edges[] = {
+            QT_TRANSLATE_NOOP("PlacementPage", "bottom edge of the top check (the perforation)"),
+            QT_TRANSLATE_NOOP("PlacementPage", "bottom edge of the middle check (the perforation)"),
+            QT_TRANSLATE_NOOP("PlacementPage", "bottom edge of the bottom check (the perforation)"),
+        };
+        if (label + SmallTextDescent <= lowest)
+            text(LabelLeft, label, TextAnchor::Left, 7, Translated(edges[int(layout.cheque)]));
     }
 
-    text(LeftMargin, top + TitleBaseline, TextAnchor::Left, 14,
-         QStringLiteral("MICR placement test page: %1 cheque of three").arg(ChequeName(layout.cheque)), true);
+    static const char *const titles[] = {
+        QT_TRANSLATE_NOOP("PlacementPage", "MICR placement test page: top check of three"),
+        QT_TRANSLATE_NOOP("PlacementPage", "MICR placement test page: middle check of three"),
+        QT_TRANSLATE_NOOP("PlacementPage", "MICR placement test page: bottom check of three"),
+    };
+    text(LeftMargin, top + TitleBaseline, TextAnchor::Left, 14, Translated(titles[int(layout.cheque)]), true);
     text(LeftMargin, top + SubtitleBaseline, TextAnchor::Left, 9,
-         QStringLiteral("Stock: %1. MICR line in %2 (Line %3) at 10 points.")
+         QCoreApplication::translate("PlacementPage", "Stock: %1. MICR line in %2 (Line %3) at 10 points.")
              .arg(layout.stock.Name(), face)
              .arg(layout.line));
-    const QString bottomEdge = bottomIsPaperEdge ? QStringLiteral("the paper's bottom edge (where the cheque ends)")
-                                                 : QStringLiteral("the cheque's bottom edge (the perforation)");
+    const QString bottomReading =
+        bottomIsPaperEdge
+            ? QCoreApplication::translate("PlacementPage",
+                                          "3. On check stock, bottom: from the paper's bottom edge (where the check "
+                                          "ends) up to the baseline rule under the MICR line (%1 in).")
+            : QCoreApplication::translate("PlacementPage",
+                                          "3. On check stock, bottom: from the check's bottom edge (the perforation) "
+                                          "up to the baseline rule under the MICR line (%1 in).");
     const QStringList instructions = {
-        QStringLiteral("Print at 100 % (no \"fit to page\") on your cheque stock, or on plain paper."),
-        QStringLiteral("1. bar: the reference bar from its first tick to its last (7.000 in); vertical bar: the bar "
-                       "at the left, top tick to bottom tick (2.000 in)."),
-        QStringLiteral("2. right: from the paper's right edge to the long tick where position 1 ends, at the MICR "
-                       "line's right end (%1 in).")
-            .arg(FirstPositionRightInches, 0, 'f', 3),
-        QStringLiteral("3. On cheque stock, bottom: from %1 up to the baseline rule under the MICR line (%2 in).")
-            .arg(bottomEdge, FormatShown(bottom - lineBaseline, 3)),
-        QStringLiteral("    On plain paper, top: from the paper's top edge down to the baseline rule (%1 in).")
-            .arg(FormatShown(lineBaseline, 3)),
-        QStringLiteral("4. Type the readings into the placement window of MICR calibration (step 3)."),
-        QStringLiteral("Each MICR character should stand in its numbered cell of the scale under the MICR line."),
+        QCoreApplication::translate("PlacementPage",
+                                    "Print at 100 % (no \"fit to page\") on your check stock, or on plain paper."),
+        QCoreApplication::translate("PlacementPage",
+                                    "1. bar: the reference bar from its first tick to its last (7.000 in); vertical "
+                                    "bar: the bar at the left, top tick to bottom tick (2.000 in)."),
+        QCoreApplication::translate("PlacementPage",
+                                    "2. right: from the paper's right edge to the long tick where position 1 ends, at "
+                                    "the MICR line's right end (%1 in).")
+            .arg(Thousandths(FirstPositionRightInches)),
+        bottomReading.arg(Thousandths(bottom - lineBaseline)),
+        QCoreApplication::translate("PlacementPage",
+                                    "    On plain paper, top: from the paper's top edge down to the baseline rule "
+                                    "(%1 in).")
+            .arg(Thousandths(lineBaseline)),
+        QCoreApplication::translate("PlacementPage",
+                                    "4. Type the readings into the placement window of MICR calibration (step 3)."),
+        scaleNumbered ? QCoreApplication::translate("PlacementPage", "Each MICR character should stand in its "
+                                                                     "numbered cell of the scale under the MICR line.")
+                      : QCoreApplication::translate("PlacementPage",
+                                                    "Each MICR character should stand in its cell of the scale under "
+                                                    "the MICR line, counted from position 1 at the long tick."),
     };
     for (int i = 0; i < instructions.size(); ++i)
         text(LeftMargin, top + FirstInstructionBaseline + i * InstructionPitch, TextAnchor::Left, 8, instructions[i]);
@@ -243,16 +303,19 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     const double barLeft = (width - ReferenceBarInches) / 2;
     const double barY = top + BarLine;
     text(barLeft, barY - 0.33, TextAnchor::Left, 7,
-         QStringLiteral("Reference bar: 7.000 in from the first tick to the last"));
+         QCoreApplication::translate("PlacementPage", "Reference bar: 7.000 in from the first tick to the last"));
     AddBar(items, true, barY, barLeft, ReferenceBarInches);
     AddBar(items, false, VerticalBarLeft, top + VerticalBarTop, VerticalBarInches);
     text(LeftMargin, top + VerticalBarTop + VerticalBarInches + 0.1, TextAnchor::Left, 7,
-         QStringLiteral("Vertical bar, at the left: 2.000 in from the top tick to the bottom tick"));
+         QCoreApplication::translate("PlacementPage",
+                                     "Vertical bar, at the left: 2.000 in from the top tick to the bottom tick"));
     // Across from the bar's label, at the bar's right end: clear of the
     // bands' labels on every cheque height.
     if (!layout.applied.none())
         text(barLeft + ReferenceBarInches, barY - 0.33, TextAnchor::Right, 7,
-             QStringLiteral("This page carries the correction %1").arg(CorrectionWords(layout.applied)), true);
+             QCoreApplication::translate("PlacementPage", "This page carries the correction %1")
+                 .arg(CorrectionWords(layout.applied)),
+             true);
 
     // The bands; the print band's lower rule is the baseline.
     items.push_back(
@@ -260,7 +323,8 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     // At the right: on the shortest cheques the vertical bar's label stands
     // at this height at the left.
     text(width - LabelLeft, bottom - ClearBandInches - 0.04, TextAnchor::Right, 7,
-         QStringLiteral("MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule"));
+         QCoreApplication::translate("PlacementPage",
+                                     "MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule"));
     items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandTopInches, PaperEdgeClearance,
                          width - PaperEdgeClearance));
     items.push_back(Rule(PlacementItem::HorizontalRule, lineBaseline, PaperEdgeClearance,
@@ -268,7 +332,7 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     // Inside the band, above the characters' tops and below its upper rule,
     // wherever the line's fields reach.
     text(LabelLeft, lineBaseline - E13BCharacterHeight - PrintBandLabelGap, TextAnchor::Left, 6,
-         QStringLiteral("MICR print band: its lower rule is the baseline"));
+         QCoreApplication::translate("PlacementPage", "MICR print band: its lower rule is the baseline"));
 
     // The MICR line, its last advance ending at its last position's right
     // edge (position 1 for the sample), on the baseline.
@@ -277,26 +341,32 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
         items.push_back(Text(PositionRightEdge(width, layout.userLine->lastPosition) + lineShift, lineBaseline,
                              TextAnchor::Right,
                              face, 10, false, layout.userLine->letters));
-        AddFieldBrackets(items, layout, bottomIsPaperEdge);
+        AddFieldBrackets(items, layout, namesInBand);
     } else {
         items.push_back(Text(positionOne, lineBaseline, TextAnchor::Right, face, 10, false, SampleMicrLine()));
     }
-    if (!(layout.userLine && bottomIsPaperEdge)) // there the fields' names stand
+    if (!(layout.userLine && namesInBand)) // there the fields' names stand
         text(positionOne, bottom - PrintBandTopInches - 0.04, TextAnchor::Right, 7,
-             QStringLiteral("position 1 ends at the long tick below the baseline"));
+             QCoreApplication::translate("PlacementPage", "position 1 ends at the long tick below the baseline"));
 
     // The position scale: the cells' edges, and every fifth cell numbered.
-    for (int edge = 0; edge <= PositionCount; ++edge) {
+    // Where the paper's edge cuts position 1's tick short, the others are
+    // shortened with it.
+    const double longTickEnd = std::min(bottom - PositionOneTickEnd, lowest);
+    double cellTickEnd = lineBaseline + CellTick;
+    if (longTickEnd < bottom - PositionOneTickEnd)
+        cellTickEnd = std::min(cellTickEnd, lineBaseline + ShortCellTickShare * (longTickEnd - lineBaseline));
+    for (int edge = 0; edge <= PositionCount && longTickEnd > lineBaseline; ++edge) {
         const double x = PositionRightEdge(width, edge + 1) + lineShift;
-        const double end = edge == 0 ? bottom - PositionOneTickEnd : lineBaseline + CellTick;
+        const double end = edge == 0 ? longTickEnd : cellTickEnd;
         if (x >= PaperEdgeClearance && x <= width - PaperEdgeClearance)
             items.push_back(Rule(PlacementItem::VerticalRule, x, lineBaseline, end));
     }
-    for (int position = 1; position <= PositionCount; ++position) {
+    for (int position = 1; position <= PositionCount && scaleNumbered; ++position) {
         const double centre = PositionRightEdge(width, position) + lineShift - PositionPitchInches / 2;
         if ((position == 1 || position % 5 == 0) && centre > PaperEdgeClearance + PositionPitchInches / 2
             && centre < width - PaperEdgeClearance)
-            text(centre, bottom - 0.03, TextAnchor::Centre, 6, QString::number(position));
+            text(centre, bottom - ScaleNumberLift, TextAnchor::Centre, 6, QString::number(position));
     }
     return items;
 }

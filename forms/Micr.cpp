@@ -467,7 +467,7 @@ void TForm1::PreviousButtonClickClick()
 
 void TForm1::HelpButtonClickClick()
 {
-    OpenWithShell(OwnerWindow(this), QStringLiteral("open"), QStringLiteral("micr.chm"));
+    OpenWithShell(OwnerWindow(this), QStringLiteral("open"), Platform::HelpInUserLanguage(QStringLiteral("micr.chm")));
 }
 
 void TForm1::FormKeyDown(QObject * /*sender*/, int key, Qt::KeyboardModifiers /*shift*/)

@@ -63,6 +63,19 @@ QString CatalogueResource(const QString &catalogue)
     return QStringLiteral(":/i18n/micr-calibration_%1.qm").arg(catalogue);
 }
 
+QString HelpNameFor(const QString &name, const QString &catalogue)
+{
+    const QString language = catalogue.left(2);
+    if (language.isEmpty() || language == QLatin1String("en"))
+        return name;
+    if (name == QLatin1String("micr.chm"))
+        return QStringLiteral("micr-%1.chm").arg(language);
+    const QLatin1String folder("help/");
+    if (name.startsWith(folder) && name.indexOf(QLatin1Char('/'), folder.size()) < 0)
+        return folder + language + QLatin1Char('/') + name.mid(folder.size());
+    return name;
+}
+
 QString InstallTranslations(QCoreApplication &application)
 {
     // Read by hand rather than through QLocale::system().uiLanguages(): Qt
@@ -72,16 +85,18 @@ QString InstallTranslations(QCoreApplication &application)
     if (catalogue.isEmpty())
         return catalogue;
     // One resource lookup for the program's own, one file for Qt's: no
-    // search through locale fallbacks at start-up.
-    auto *own = new QTranslator(&application);
-    if (own->load(CatalogueResource(catalogue)))
-        QCoreApplication::installTranslator(own);
+    // search through locale fallbacks at start-up. Qt's goes in first: the
+    // last installed is searched first, and nearly every text the windows
+    // ask for at start-up is the program's own.
     const QString language = catalogue.left(2);
     if (language != QLatin1String("en")) {
         auto *qt = new QTranslator(&application);
         if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
     }
+    auto *own = new QTranslator(&application);
+    if (own->load(CatalogueResource(catalogue)))
+        QCoreApplication::installTranslator(own);
     return catalogue;
 }
 

@@ -30,6 +30,12 @@ QString CatalogueFor(const MessageLocale &locale);
 // The catalogue's file among the program's resources.
 QString CatalogueResource(const QString &catalogue);
 
+// The help in a catalogue's language: beside the English help file
+// "micr.chm" and pages "help/NAME.html", a language's own are
+// "micr-LL.chm" and "help/LL/NAME.html". Returns `name` itself for US and
+// Canadian English (one help serves both) and for any other file.
+QString HelpNameFor(const QString &name, const QString &catalogue);
+
 // Installs the catalogue the environment asks for, and Qt's own catalogue in
 // the same language so that the print and file dialogs match. Returns the
 // catalogue installed (empty for US English). Call before any window is made.

@@ -2,6 +2,180 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_CA">
 <context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Phone: %1</translation>
+    </message>
+    <message>
+        <source>Fax: %1</source>
+        <translation>Fax: %1</translation>
+    </message>
+    <message>
+        <source>This MICR calibration page helps you select the correct MICR font for your printer and operating system. Once</source>
+        <translation>This MICR calibration page helps you select the correct MICR font for your printer and operating system. Once</translation>
+    </message>
+    <message>
+        <source>this page is cool, measure the length of each of the five sample MICR lines below using the marks below each</source>
+        <translation>this page is cool, measure the length of each of the five sample MICR lines below using the marks below each</translation>
+    </message>
+    <message>
+        <source>MICR line. Select the line that is closest to 7 inches and enter that line number into the calibration program. This</source>
+        <translation>MICR line. Select the line that is closest to 7 inches and enter that line number into the calibration program. This</translation>
+    </message>
+    <message>
+        <source>will display the name of the MICR font to use on your system. If your printer shows two lines of the same length,</source>
+        <translation>will display the name of the MICR font to use on your system. If your printer shows two lines of the same length,</translation>
+    </message>
+    <message>
+        <source>pick the line nearest to Line 3. Using a MICR Check Gauge, align the left side of position #62 with the first mark</source>
+        <translation>pick the line nearest to Line 3. Using a MICR Check Gauge, align the left side of position #62 with the first mark</translation>
+    </message>
+    <message>
+        <source>below each MICR line. The last mark below that same MICR line should match the left side of position #6.</source>
+        <translation>below each MICR line. The last mark below that same MICR line should match the left side of position #6.</translation>
+    </message>
+    <message>
+        <source>Line %1,  typeface name:  </source>
+        <translation>Line %1,  typeface name:  </translation>
+    </message>
+    <message>
+        <source>The four special symbols needed in MICR encoding are accessed by using the characters shown below:</source>
+        <translation>The four special symbols needed in MICR encoding are accessed by using the characters shown below:</translation>
+    </message>
+    <message>
+        <source>Transit,   use &quot;A&quot; or &quot;:&quot; </source>
+        <translation>Transit,   use &quot;A&quot; or &quot;:&quot; </translation>
+    </message>
+    <message>
+        <source>Amount,   use &quot;B&quot; or &quot;;&quot; </source>
+        <translation>Amount,   use &quot;B&quot; or &quot;;&quot; </translation>
+    </message>
+    <message>
+        <source>On-Us,   use &quot;C&quot; or &quot;&lt;&quot; </source>
+        <translation>On-Us,   use &quot;C&quot; or &quot;&lt;&quot; </translation>
+    </message>
+    <message>
+        <source>Dash,   use &quot;D&quot; or &quot;=&quot; </source>
+        <translation>Dash,   use &quot;D&quot; or &quot;=&quot; </translation>
+    </message>
+    <message>
+        <source>This package also includes eight Warden Fonts%1. These font styles include:</source>
+        <translation>This package also includes eight Warden Fonts%1. These font styles include:</translation>
+    </message>
+    <message>
+        <source>A much larger set of 26 Warden Fonts%1, some of which support upper and lower case letters plus international</source>
+        <translation>A much larger set of 26 Warden Fonts%1, some of which support upper and lower case letters plus international</translation>
+    </message>
+    <message>
+        <source>character sets, is available at our web site. Call us (%1) or visit our web site for more information</source>
+        <translation>character sets, is available at our web site. Call us (%1) or visit our web site for more information</translation>
+    </message>
+    <message>
+        <source>and samples: %1.</source>
+        <translation>and samples: %1.</translation>
+    </message>
+    <message>
+        <source>We can also convert your signature or company logo into a font, for check printing or use anywhere in Windows.</source>
+        <translation>We can also convert your signature or company logo into a font, for cheque printing or use anywhere in Windows.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacementPage</name>
+    <message>
+        <source>top edge of the check</source>
+        <translation>top edge of the cheque</translation>
+    </message>
+    <message>
+        <source>bottom edge of the top check (the perforation)</source>
+        <translation>bottom edge of the top cheque (the perforation)</translation>
+    </message>
+    <message>
+        <source>bottom edge of the middle check (the perforation)</source>
+        <translation>bottom edge of the middle cheque (the perforation)</translation>
+    </message>
+    <message>
+        <source>bottom edge of the bottom check (the perforation)</source>
+        <translation>bottom edge of the bottom cheque (the perforation)</translation>
+    </message>
+    <message>
+        <source>MICR placement test page: top check of three</source>
+        <translation>MICR placement test page: top cheque of three</translation>
+    </message>
+    <message>
+        <source>MICR placement test page: middle check of three</source>
+        <translation>MICR placement test page: middle cheque of three</translation>
+    </message>
+    <message>
+        <source>MICR placement test page: bottom check of three</source>
+        <translation>MICR placement test page: bottom cheque of three</translation>
+    </message>
+    <message>
+        <source>Stock: %1. MICR line in %2 (Line %3) at 10 points.</source>
+        <translation>Stock: %1. MICR line in %2 (Line %3) at 10 points.</translation>
+    </message>
+    <message>
+        <source>3. On check stock, bottom: from the paper&apos;s bottom edge (where the check ends) up to the baseline rule under the MICR line (%1 in).</source>
+        <translation>3. On cheque stock, bottom: from the paper&apos;s bottom edge (where the cheque ends) up to the baseline rule under the MICR line (%1 in).</translation>
+    </message>
+    <message>
+        <source>3. On check stock, bottom: from the check&apos;s bottom edge (the perforation) up to the baseline rule under the MICR line (%1 in).</source>
+        <translation>3. On cheque stock, bottom: from the cheque&apos;s bottom edge (the perforation) up to the baseline rule under the MICR line (%1 in).</translation>
+    </message>
+    <message>
+        <source>Print at 100 % (no &quot;fit to page&quot;) on your check stock, or on plain paper.</source>
+        <translation>Print at 100 % (no &quot;fit to page&quot;) on your cheque stock, or on plain paper.</translation>
+    </message>
+    <message>
+        <source>1. bar: the reference bar from its first tick to its last (7.000 in); vertical bar: the bar at the left, top tick to bottom tick (2.000 in).</source>
+        <translation>1. bar: the reference bar from its first tick to its last (7.000 in); vertical bar: the bar at the left, top tick to bottom tick (2.000 in).</translation>
+    </message>
+    <message>
+        <source>2. right: from the paper&apos;s right edge to the long tick where position 1 ends, at the MICR line&apos;s right end (%1 in).</source>
+        <translation>2. right: from the paper&apos;s right edge to the long tick where position 1 ends, at the MICR line&apos;s right end (%1 in).</translation>
+    </message>
+    <message>
+        <source>    On plain paper, top: from the paper&apos;s top edge down to the baseline rule (%1 in).</source>
+        <translation>    On plain paper, top: from the paper&apos;s top edge down to the baseline rule (%1 in).</translation>
+    </message>
+    <message>
+        <source>4. Type the readings into the placement window of MICR calibration (step 3).</source>
+        <translation>4. Type the readings into the placement window of MICR calibration (step 3).</translation>
+    </message>
+    <message>
+        <source>Each MICR character should stand in its numbered cell of the scale under the MICR line.</source>
+        <translation>Each MICR character should stand in its numbered cell of the scale under the MICR line.</translation>
+    </message>
+    <message>
+        <source>Each MICR character should stand in its cell of the scale under the MICR line, counted from position 1 at the long tick.</source>
+        <translation>Each MICR character should stand in its cell of the scale under the MICR line, counted from position 1 at the long tick.</translation>
+    </message>
+    <message>
+        <source>Reference bar: 7.000 in from the first tick to the last</source>
+        <translation>Reference bar: 7.000 in from the first tick to the last</translation>
+    </message>
+    <message>
+        <source>Vertical bar, at the left: 2.000 in from the top tick to the bottom tick</source>
+        <translation>Vertical bar, at the left: 2.000 in from the top tick to the bottom tick</translation>
+    </message>
+    <message>
+        <source>This page carries the correction %1</source>
+        <translation>This page carries the correction %1</translation>
+    </message>
+    <message>
+        <source>MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule</source>
+        <translation>MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule</translation>
+    </message>
+    <message>
+        <source>MICR print band: its lower rule is the baseline</source>
+        <translation>MICR print band: its lower rule is the baseline</translation>
+    </message>
+    <message>
+        <source>position 1 ends at the long tick below the baseline</source>
+        <translation>position 1 ends at the long tick below the baseline</translation>
+    </message>
+</context>
+<context>
     <name>TConnect</name>
     <message>
         <source>How to order Tolvane MICR Font Set</source>

@@ -2,6 +2,180 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA">
 <context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Tél.&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Fax: %1</source>
+        <translation>Fax&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>This MICR calibration page helps you select the correct MICR font for your printer and operating system. Once</source>
+        <translation>Cette page de calibrage vous aide à choisir la police MICR qui convient à votre imprimante et à votre système.</translation>
+    </message>
+    <message>
+        <source>this page is cool, measure the length of each of the five sample MICR lines below using the marks below each</source>
+        <translation>Une fois la page refroidie, mesurez les cinq lignes MICR d&apos;essai ci-dessous d&apos;après les marques sous chaque</translation>
+    </message>
+    <message>
+        <source>MICR line. Select the line that is closest to 7 inches and enter that line number into the calibration program. This</source>
+        <translation>ligne. Choisissez la ligne la plus proche de 7 pouces et tapez son numéro dans le programme de calibrage,</translation>
+    </message>
+    <message>
+        <source>will display the name of the MICR font to use on your system. If your printer shows two lines of the same length,</source>
+        <translation>qui affichera le nom de la police MICR à utiliser. Si deux lignes ont la même longueur, prenez la plus proche de</translation>
+    </message>
+    <message>
+        <source>pick the line nearest to Line 3. Using a MICR Check Gauge, align the left side of position #62 with the first mark</source>
+        <translation>la ligne 3. Avec une jauge MICR, alignez le côté gauche de la position 62 sur la première marque sous chaque</translation>
+    </message>
+    <message>
+        <source>below each MICR line. The last mark below that same MICR line should match the left side of position #6.</source>
+        <translation>ligne MICR. La dernière marque sous cette même ligne doit tomber sur le côté gauche de la position 6.</translation>
+    </message>
+    <message>
+        <source>Line %1,  typeface name:  </source>
+        <translation>Ligne %1,  nom de la police&#xa0;:  </translation>
+    </message>
+    <message>
+        <source>The four special symbols needed in MICR encoding are accessed by using the characters shown below:</source>
+        <translation>Les quatre symboles spéciaux du codage MICR s&apos;obtiennent avec les caractères ci-dessous&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Transit,   use &quot;A&quot; or &quot;:&quot; </source>
+        <translation>Transit,   tapez &quot;A&quot; ou &quot;:&quot; </translation>
+    </message>
+    <message>
+        <source>Amount,   use &quot;B&quot; or &quot;;&quot; </source>
+        <translation>Montant,   tapez &quot;B&quot; ou &quot;;&quot; </translation>
+    </message>
+    <message>
+        <source>On-Us,   use &quot;C&quot; or &quot;&lt;&quot; </source>
+        <translation>On-us,   tapez &quot;C&quot; ou &quot;&lt;&quot; </translation>
+    </message>
+    <message>
+        <source>Dash,   use &quot;D&quot; or &quot;=&quot; </source>
+        <translation>Tiret,   tapez &quot;D&quot; ou &quot;=&quot; </translation>
+    </message>
+    <message>
+        <source>This package also includes eight Warden Fonts%1. These font styles include:</source>
+        <translation>Ce produit comprend aussi huit polices Warden Fonts%1. Les voici&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A much larger set of 26 Warden Fonts%1, some of which support upper and lower case letters plus international</source>
+        <translation>Un ensemble de 26 polices Warden Fonts%1, dont certaines ont majuscules, minuscules et jeux de caractères</translation>
+    </message>
+    <message>
+        <source>character sets, is available at our web site. Call us (%1) or visit our web site for more information</source>
+        <translation>internationaux, est offert sur notre site Web. Appelez-nous (%1) ou visitez notre site</translation>
+    </message>
+    <message>
+        <source>and samples: %1.</source>
+        <translation>pour en savoir plus et voir des exemples&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>We can also convert your signature or company logo into a font, for check printing or use anywhere in Windows.</source>
+        <translation>Nous pouvons aussi faire une police de votre signature ou de votre logo, pour vos chèques ou tout autre usage.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacementPage</name>
+    <message>
+        <source>top edge of the check</source>
+        <translation>bord supérieur du chèque</translation>
+    </message>
+    <message>
+        <source>bottom edge of the top check (the perforation)</source>
+        <translation>bord inférieur du chèque du haut (la perforation)</translation>
+    </message>
+    <message>
+        <source>bottom edge of the middle check (the perforation)</source>
+        <translation>bord inférieur du chèque du milieu (la perforation)</translation>
+    </message>
+    <message>
+        <source>bottom edge of the bottom check (the perforation)</source>
+        <translation>bord inférieur du chèque du bas (la perforation)</translation>
+    </message>
+    <message>
+        <source>MICR placement test page: top check of three</source>
+        <translation>Page d&apos;essai du placement MICR&#xa0;: chèque du haut sur trois</translation>
+    </message>
+    <message>
+        <source>MICR placement test page: middle check of three</source>
+        <translation>Page d&apos;essai du placement MICR&#xa0;: chèque du milieu sur trois</translation>
+    </message>
+    <message>
+        <source>MICR placement test page: bottom check of three</source>
+        <translation>Page d&apos;essai du placement MICR&#xa0;: chèque du bas sur trois</translation>
+    </message>
+    <message>
+        <source>Stock: %1. MICR line in %2 (Line %3) at 10 points.</source>
+        <translation>Formules&#xa0;: %1. Ligne MICR en %2 (ligne %3) à 10 points.</translation>
+    </message>
+    <message>
+        <source>3. On check stock, bottom: from the paper&apos;s bottom edge (where the check ends) up to the baseline rule under the MICR line (%1 in).</source>
+        <translation>3. Sur formule de chèque, bas&#xa0;: du bord inférieur du papier (où finit le chèque) jusqu&apos;au trait de base sous la ligne MICR (%1&#xa0;po).</translation>
+    </message>
+    <message>
+        <source>3. On check stock, bottom: from the check&apos;s bottom edge (the perforation) up to the baseline rule under the MICR line (%1 in).</source>
+        <translation>3. Sur formule de chèque, bas&#xa0;: du bord inférieur du chèque (la perforation) jusqu&apos;au trait de base sous la ligne MICR (%1&#xa0;po).</translation>
+    </message>
+    <message>
+        <source>Print at 100 % (no &quot;fit to page&quot;) on your check stock, or on plain paper.</source>
+        <translation>Imprimez à 100&#xa0;% (sans «&#xa0;ajuster à la page&#xa0;») sur vos formules de chèques, ou sur du papier ordinaire.</translation>
+    </message>
+    <message>
+        <source>1. bar: the reference bar from its first tick to its last (7.000 in); vertical bar: the bar at the left, top tick to bottom tick (2.000 in).</source>
+        <translation>1. barre&#xa0;: la barre de référence, du premier trait au dernier (7,000&#xa0;po); barre verticale&#xa0;: à gauche, du trait du haut au trait du bas (2,000&#xa0;po).</translation>
+    </message>
+    <message>
+        <source>2. right: from the paper&apos;s right edge to the long tick where position 1 ends, at the MICR line&apos;s right end (%1 in).</source>
+        <translation>2. droite&#xa0;: du bord droit du papier au long trait où finit la position 1, au bout droit de la ligne MICR (%1&#xa0;po).</translation>
+    </message>
+    <message>
+        <source>    On plain paper, top: from the paper&apos;s top edge down to the baseline rule (%1 in).</source>
+        <translation>    Sur papier ordinaire, haut&#xa0;: du bord supérieur du papier jusqu&apos;au trait de base (%1&#xa0;po).</translation>
+    </message>
+    <message>
+        <source>4. Type the readings into the placement window of MICR calibration (step 3).</source>
+        <translation>4. Tapez les mesures dans la fenêtre de placement du calibrage MICR (étape 3).</translation>
+    </message>
+    <message>
+        <source>Each MICR character should stand in its numbered cell of the scale under the MICR line.</source>
+        <translation>Chaque caractère MICR doit se trouver dans sa case numérotée de l&apos;échelle, sous la ligne MICR.</translation>
+    </message>
+    <message>
+        <source>Each MICR character should stand in its cell of the scale under the MICR line, counted from position 1 at the long tick.</source>
+        <translation>Chaque caractère MICR doit se trouver dans sa case de l&apos;échelle, sous la ligne MICR, comptée depuis la position 1 au long trait.</translation>
+    </message>
+    <message>
+        <source>Reference bar: 7.000 in from the first tick to the last</source>
+        <translation>Barre de référence&#xa0;: 7,000&#xa0;po du premier trait au dernier</translation>
+    </message>
+    <message>
+        <source>Vertical bar, at the left: 2.000 in from the top tick to the bottom tick</source>
+        <translation>Barre verticale, à gauche&#xa0;: 2,000&#xa0;po du trait du haut à celui du bas</translation>
+    </message>
+    <message>
+        <source>This page carries the correction %1</source>
+        <translation>Cette page porte la correction %1</translation>
+    </message>
+    <message>
+        <source>MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule</source>
+        <translation>Bande libre MICR (les 5/8&#xa0;po du bas)&#xa0;: rien d&apos;autre que la ligne MICR sous ce trait</translation>
+    </message>
+    <message>
+        <source>MICR print band: its lower rule is the baseline</source>
+        <translation>Bande d&apos;impression MICR (trait du bas&#xa0;: ligne de base)</translation>
+    </message>
+    <message>
+        <source>position 1 ends at the long tick below the baseline</source>
+        <translation>la position 1 finit au long trait sous la ligne de base</translation>
+    </message>
+</context>
+<context>
     <name>TConnect</name>
     <message>
         <source>How to order Tolvane MICR Font Set</source>

@@ -1,5 +1,7 @@
 #include "DataFiles.h"
 
+#include "i18n/Translations.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -36,6 +38,13 @@ QString LocateDataFile(const QString &name)
             return there.absoluteFilePath();
     }
     return {};
+}
+
+QString HelpInUserLanguage(const QString &name)
+{
+    const QString own =
+        I18n::HelpNameFor(name, I18n::CatalogueFor(I18n::MessageLocale::FromEnvironment()));
+    return own != name && !LocateDataFile(own).isEmpty() ? own : name;
 }
 
 } // namespace Platform

@@ -17,4 +17,9 @@ QStringList DataFolders();
 // Empty when no folder has it.
 QString LocateDataFile(const QString &name);
 
+// The help file or page `name` ("micr.chm", "help/placement.html") in the
+// language the user reads messages in, when that language's is there;
+// otherwise `name`, the English help.
+QString HelpInUserLanguage(const QString &name);
+
 } // namespace Platform

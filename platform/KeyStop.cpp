@@ -1,5 +1,6 @@
 #include "KeyStop.h"
 
+#include "DataFiles.h"
 #include "ShellLauncher.h"
 
 #include <QKeyEvent>
@@ -33,7 +34,7 @@ protected:
     {
         if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1)
             return false;
-        OpenWithShell(window_, QStringLiteral("open"), page_);
+        OpenWithShell(window_, QStringLiteral("open"), HelpInUserLanguage(page_));
         return true;
     }
 

@@ -21,8 +21,8 @@ private:
     int key_;
 };
 
-// F1 anywhere in `window` opens the help page `page` (help/NAME.html)
-// through OpenWithShell.
+// F1 anywhere in `window` opens the help page `page` (help/NAME.html), in
+// the user's language where it is there, through OpenWithShell.
 void OpenHelpOnF1(QWidget *window, const QString &page);
 
 } // namespace Platform

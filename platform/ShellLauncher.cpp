@@ -160,7 +160,9 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
         }
         // The same help as web pages, where no CHM viewer is installed.
         const QString htmlHelp =
-            mimeType == QLatin1String(ChmType) ? Platform::LocateDataFile(QStringLiteral("help/index.html")) : QString();
+            mimeType == QLatin1String(ChmType)
+                ? Platform::LocateDataFile(Platform::HelpInUserLanguage(QStringLiteral("help/index.html")))
+                : QString();
         if (!htmlHelp.isEmpty()) {
             Launch(parent, htmlHelp, htmlHelp, WebBrowser);
             return;

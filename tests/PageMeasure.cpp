@@ -148,12 +148,16 @@ void CheckPlacementRaster(const QImage &page, double dpiX, double dpiY, double c
     QVERIFY(near(inches.back() - inches.front(), px(2.0, dpiY), "vertical bar"));
 
     // Where position 1 ends: the one tick that reaches below the others.
-    const std::vector<double> end = InkRunCentres(page, true, int(px(bottom - 0.1, dpiY)), 0, page.width() - 1);
+    // Where the paper's edge is the cheque's, every tick stops short of the
+    // 0.1 in next to it, and the cells' well above position 1's.
+    const double longTickRow = bottomIsPaperEdge ? bottom - 0.115 : bottom - 0.1;
+    const double cellRow = bottomIsPaperEdge ? bottom - 0.16 : bottom - 0.14;
+    const std::vector<double> end = InkRunCentres(page, true, int(px(longTickRow, dpiY)), 0, page.width() - 1);
     QVERIFY2(end.size() == 1, qPrintable(QStringLiteral("%1 long ticks").arg(end.size())));
     QVERIFY(near(end[0], px(width - 0.3125, dpiX), "position 1's end"));
 
     // The cells' edges, in a row between the baseline and the numbers.
-    const std::vector<double> cells = InkRunCentres(page, true, int(px(bottom - 0.14, dpiY)), 0, page.width() - 1);
+    const std::vector<double> cells = InkRunCentres(page, true, int(px(cellRow, dpiY)), 0, page.width() - 1);
     std::vector<double> expectedCells;
     for (int edge = 0; edge <= 65; ++edge) {
         const double x = width - 0.3125 - edge * 0.125;

@@ -13,7 +13,7 @@ import time
 
 BUILD_DIR = os.path.abspath(sys.argv[1])
 APP_ID = "example.tolvane.MicrCalibration"
-DATA_FILES = ["print24.bmp", "next24.bmp", "micr.chm", "o-micr.pdf", "o-sigtt.pdf",
+DATA_FILES = ["print24.bmp", "next24.bmp", "micr.chm", "micr-fr.chm", "o-micr.pdf", "o-sigtt.pdf",
               "MICR-Gauge-Instructions.pdf", "MICR-Gauge-Order-Form.pdf"]
 
 failures = []
@@ -116,6 +116,7 @@ def main():
         check(ok, "started in another folder, it finds its glyphs in its data folder: " + errors[-300:])
         for page in ("index.html", "verdicts.html", "placement.html", "placement-page.png"):
             check(os.path.isfile(root + f"{prefix}/share/micr-calibration/help/{page}"), f"installs the HTML help {page}")
+            check(os.path.isfile(root + f"{prefix}/share/micr-calibration/help/fr/{page}"), f"installs the French HTML help {page}")
 
         for program in ("micr-calibration", "micr-calibration-page"):
             page = root + f"{prefix}/share/man/man1/{program}.1.gz"

@@ -1,9 +1,11 @@
 // The exporter's files, read back: rasters measured to a fraction of a
 // pixel and PDFs read with poppler, with test faces of known widths.
+#include "CupsOutput.h"
 #include "PageMeasure.h"
 
 #include "calibration/CalibrationPage.h"
 #include "calibration/PlacementPage.h"
+#include "i18n/Translations.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -17,7 +19,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -43,6 +47,16 @@ QString ReadText(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The exporter's command lines a help page gives as examples, in order.
+QStringList HelpExamples(const QString &page)
+{
+    static const QRegularExpression code("<code>micr-calibration-page ([^<]+)</code>");
+    QStringList examples;
+    for (auto it = code.globalMatch(ReadText(page)); it.hasNext();)
+        examples << it.next().captured(1).replace("&quot;", "\"").replace("&amp;", "&");
+    return examples;
 }
 
 struct Word
@@ -171,7 +185,7 @@ private slots:
 
         // Columns, in points from the quarter-inch origin.
         QCOMPARE(FindWord(words, "Tolvane").xMin, 18.0);
-        QVERIFY(std::abs(FindWord(words, "www.tolvane.example").xMin - (18 + 55 * tenth)) < 0.01);
+        QVERIFY(std::abs(FindWord(words, "www.tolvane.example").xMin - (18 + 51 * tenth)) < 0.01);
         QVERIFY(std::abs(FindWord(words, "Phone:").xMin - (18 + 59 * tenth)) < 0.01);
         QVERIFY(std::abs(FindWord(words, "Fax:").xMin - (18 + 61 * tenth)) < 0.01);
         QVERIFY(std::abs(FindWord(words, "Amount,").xMin - (18 + 37 * tenth)) < 0.01);
@@ -199,7 +213,7 @@ private slots:
         QVERIFY(std::abs((sample34.yMax - sample34.yMin) - 34.0) < 0.01);
         const Word &sample30 = FindWord(words, "1,000.75");
         QVERIFY(std::abs((sample30.yMax - sample30.yMin) - 30.0) < 0.01);
-        QVERIFY(std::abs(sample30.xMin - (18 + 55 * tenth)) < 0.01);
+        QVERIFY(std::abs(sample30.xMin - (18 + 51 * tenth)) < 0.01);
         // The trademark sign is one character, and the italic row comes last.
         QCOMPARE(FindWord(words, QString("Fonts") + QChar(0x2122) + ".").text.size(), 7);
         QCOMPARE(words.back().text, QString("Windows."));
@@ -357,6 +371,69 @@ private slots:
         const double height = paper == "a4" ? 99 / 25.4 : 3.5;
         const double chequeTop = (cheque == "top" ? 0 : cheque == "middle" ? 1 : 2) * height;
         CheckPlacementRaster(page, dpi, dpi, chequeTop, height, TestFaceAdvances[line - 1], 0.5);
+    }
+
+    // No mark of any page either program prints comes within 0.1 in of the
+    // paper's edges, where no printer prints: every page kind rasterised,
+    // its ink's bounds against the paper's own size (a raster pixel allowed
+    // for where a rule's end pixel falls), in English and in French.
+    void noMarkNearThePapersEdges_data()
+    {
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("calibration, Letter") << "letter" << QStringList() << "C";
+        QTest::newRow("calibration, A4") << "a4" << QStringList() << "C";
+        QTest::newRow("calibration, Letter, French") << "letter" << QStringList() << "fr_CA.UTF-8";
+        QTest::newRow("calibration, A4, French") << "a4" << QStringList() << "fr_CA.UTF-8";
+        const QStringList users = {"--micr-line", "layout=us,routing=021000021,onus=123456789C,aux=C12345678C"};
+        // Down as well as up: a line moved down brings the scale to the edge.
+        const QStringList applied = {"--applied", "0.04,-0.05"};
+        for (const char *paper : {"letter", "a4"}) {
+            for (const char *cheque : {"top", "middle", "bottom"}) {
+                const QStringList placement = {"--page", "placement", "--cheque", cheque};
+                const QString name = QString("placement, %1, %2").arg(paper, cheque);
+                QTest::newRow(qPrintable(name)) << paper << placement << "C";
+                QTest::newRow(qPrintable(name + ", own line")) << paper << placement + users << "C";
+                QTest::newRow(qPrintable(name + ", moved")) << paper << placement + applied << "C";
+                QTest::newRow(qPrintable(name + ", own line moved")) << paper << placement + users + applied << "C";
+                QTest::newRow(qPrintable(name + ", own line moved, French"))
+                    << paper << placement + users + applied << "fr_CA.UTF-8";
+            }
+        }
+        // A cheque ending 0.06 in above the paper's edge: too close for its
+        // bottom rule and for the fields' names below it.
+        QTest::newRow("placement, Letter, 3.647 in, bottom, own line")
+            << "letter" << QStringList{"--page", "placement", "--cheque", "bottom", "--cheque-height", "3.647in"} + users
+            << "C";
+    }
+
+    void noMarkNearThePapersEdges()
+    {
+        QFETCH(QString, paper);
+        QFETCH(QStringList, options);
+        QFETCH(QString, lang);
+        constexpr int dpi = 200;
+        const QString file = dir_.filePath("edges.png");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(name);
+        environment.insert("LANG", lang);
+        const Exported run =
+            RunExporter(options + QStringList{"--paper", paper, "--dpi", QString::number(dpi), "-o", file}, environment);
+        QVERIFY2(run.status == 0 || (run.status == 1 && options.contains("--micr-line")), qPrintable(run.errors));
+        const QImage page(file);
+        const QSizeF inches = paper == "a4" ? QSizeF(210 / 25.4, 297 / 25.4) : QSizeF(8.5, 11);
+        QCOMPARE(page.size(), QSize(qRound(inches.width() * dpi), qRound(inches.height() * dpi)));
+        const QRect ink = InkBounds(page);
+        QVERIFY(ink.isValid());
+        const double distances[] = {ink.left() / double(dpi), ink.top() / double(dpi),
+                                    (page.width() - 1 - ink.right()) / double(dpi),
+                                    (page.height() - 1 - ink.bottom()) / double(dpi)};
+        qInfo("ink %.3f in from the left edge, %.3f from the top, %.3f from the right, %.3f from the bottom",
+              distances[0], distances[1], distances[2], distances[3]);
+        for (double distance : distances)
+            QVERIFY2(distance >= 0.1 - 1.0 / dpi, qPrintable(QString::number(distance, 'f', 3)));
     }
 
     void placementPdfLine()
@@ -539,10 +616,9 @@ private slots:
             {"line layout=us,routing=021000021,onus=123456789C --json", {0, "\"faults\": ["}},
         };
         QStringList found;
-        static const QRegularExpression code("<code>micr-calibration-page ([^<]+)</code>");
-        for (const QFileInfo &page : QDir(MICR_SOURCE_DIR "/docs/help").entryInfoList({"*.html"}))
-            for (auto it = code.globalMatch(ReadText(page.filePath())); it.hasNext();)
-                found << it.next().captured(1).replace("&quot;", "\"").replace("&amp;", "&");
+        for (const char *folder : {MICR_SOURCE_DIR "/docs/help", MICR_SOURCE_DIR "/docs/help/fr"})
+            for (const QFileInfo &page : QDir(folder).entryInfoList({"*.html"}))
+                found << HelpExamples(page.filePath());
         // The examples of the program's help.
         static const QRegularExpression helpExample("^\\s+micr-calibration-page (.+)$", QRegularExpression::MultilineOption);
         for (auto it = helpExample.globalMatch(RunExporter({"--help"}).output); it.hasNext();)
@@ -584,6 +660,17 @@ private slots:
         else
             QCOMPARE(run.status, status);
         QVERIFY2(run.output.contains(answer), qPrintable(run.output + run.errors));
+    }
+
+    // The French pages give the English pages' examples, command line for
+    // command line: what helpExamples runs answers for both.
+    void frenchHelpExamples()
+    {
+        const QDir english(MICR_SOURCE_DIR "/docs/help");
+        const QStringList pages = english.entryList({"*.html"});
+        QCOMPARE(QDir(MICR_SOURCE_DIR "/docs/help/fr").entryList({"*.html"}), pages);
+        for (const QString &page : pages)
+            QCOMPARE(HelpExamples(english.filePath("fr/" + page)), HelpExamples(english.filePath(page)));
     }
 
     // A face named but not installed is said beside the answer.
@@ -663,18 +750,38 @@ private slots:
     void placementLabelsClearOfTheLine_data()
     {
         QTest::addColumn<QString>("line"); // typed; empty: the page's sample line
-        QTest::newRow("sample") << "";
-        QTest::newRow("personal") << "A021000021A         123456789C";
-        QTest::newRow("business, aux to 52") << "C001234C5A121000248A        4567890123C";
-        QTest::newRow("aux to 65") << "C1234567890123456789C A021000021A         123456789C";
-        QTest::newRow("aux past 65") << "C123456789012345678901C A021000021A         123456789C";
-        QTest::newRow("amount filled") << "A021000021A         123456789C B0000012345B";
-        QTest::newRow("on-us pushing the transit") << "C12345678C A021000021A12345678901234567890C";
+        QTest::addColumn<QString>("catalogue"); // the labels' language; empty: the source's English
+        const std::pair<const char *, const char *> lines[] = {
+            {"sample", ""},
+            {"personal", "A021000021A         123456789C"},
+            {"business, aux to 52", "C001234C5A121000248A        4567890123C"},
+            {"aux to 65", "C1234567890123456789C A021000021A         123456789C"},
+            {"aux past 65", "C123456789012345678901C A021000021A         123456789C"},
+            {"amount filled", "A021000021A         123456789C B0000012345B"},
+            {"on-us pushing the transit", "C12345678C A021000021A12345678901234567890C"},
+        };
+        // French runs about a quarter longer than English.
+        for (const auto &[name, line] : lines) {
+            QTest::newRow(name) << line << "";
+            QTest::newRow(qPrintable(QString(name) + ", French")) << line << "fr_CA";
+        }
     }
 
     void placementLabelsClearOfTheLine()
     {
         QFETCH(QString, line);
+        QFETCH(QString, catalogue);
+        QTranslator translator;
+        const QLocale before;
+        if (!catalogue.isEmpty()) {
+            QVERIFY(translator.load(I18n::CatalogueResource(catalogue)));
+            QCoreApplication::installTranslator(&translator);
+            QLocale::setDefault(QLocale(catalogue));
+        }
+        const auto restore = qScopeGuard([&translator, &before] {
+            QCoreApplication::removeTranslator(&translator);
+            QLocale::setDefault(before);
+        });
         QImage device(8, 8, QImage::Format_Grayscale8);
         device.setDotsPerMeterX(qRound(1200 / 0.0254));
         device.setDotsPerMeterY(qRound(1200 / 0.0254));
