@@ -3,6 +3,7 @@
 #include "platform/ErrorBox.h"
 #include "platform/KeyboardNavigation.h"
 
+#include <QCoreApplication>
 #include <exception>
 
 MicrApplication::MicrApplication(int &argc, char **argv) : QApplication(argc, argv)
@@ -23,7 +24,7 @@ bool MicrApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &error) {
         Platform::ShowErrorBox(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        Platform::ShowErrorBox(QStringLiteral("An unexpected error occurred"));
+        Platform::ShowErrorBox(QCoreApplication::translate("MicrApplication", "An unexpected error occurred"));
     }
     return false;
 }

@@ -1,6 +1,9 @@
 #include "WizardHelp.h"
 
 #include "common/VendorDetails.h"
+#include "i18n/Translations.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -9,13 +12,14 @@ namespace {
 
 // The same form as micr-calibration-page's help, so that one tool makes
 // both manual pages from them (tools/manpage.py).
-constexpr char Help[] =
+constexpr char Help[] = QT_TRANSLATE_NOOP(
+    "WizardHelp",
     "Usage: micr-calibration [Qt options]\n"
     "Finds the width of the E-13B MICR font that prints the MICR line at exactly\n"
     "0.125 inch a character on your laser printer. A three-step wizard prints a\n"
     "calibration page with five sample MICR lines, takes the lengths you measure on\n"
     "it and names the face to use; it then prints a placement page that tells how\n"
-    "far to move the MICR line in cheque-printing software, composes and checks\n"
+    "far to move the MICR line in check-printing software, composes and checks\n"
     "your own MICR line, and remembers each printer. F1 opens the help of any of\n"
     "its windows.\n"
     "\n"
@@ -33,8 +37,8 @@ constexpr char Help[] =
     "\n"
     "Environment:\n"
     "  XDG_CONFIG_HOME  The folder of printers.ini's folder, ~/.config by default.\n"
-    "  LANG             The locale; lengths are read and written the same way in\n"
-    "                   each.\n"
+    "  LANG             The locale: the windows' language, and a decimal comma in\n"
+    "                   readings where it writes one.\n"
     "  CUPS_SERVER      The print server the wizard prints to and lists printers\n"
     "                   from.\n"
     "\n"
@@ -42,7 +46,7 @@ constexpr char Help[] =
     "  Start the wizard in a Wayland session without XWayland:\n"
     "    micr-calibration -platform wayland\n"
     "  Write the calibration page to a file instead, for another computer:\n"
-    "    micr-calibration-page page -o page.pdf\n";
+    "    micr-calibration-page page -o page.pdf\n");
 
 } // namespace
 
@@ -51,7 +55,11 @@ std::optional<int> AnswerHelpOrVersion(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         const char *argument = argv[i];
         if (std::strcmp(argument, "-h") == 0 || std::strcmp(argument, "--help") == 0) {
-            std::fputs(Help, stdout);
+            // In the user's language: the catalogues need an application,
+            // but no window system.
+            QCoreApplication application(argc, argv);
+            I18n::InstallTranslations(application);
+            std::fputs(QCoreApplication::translate("WizardHelp", Help).toLocal8Bit().constData(), stdout);
             return 0;
         }
         if (std::strcmp(argument, "-v") == 0 || std::strcmp(argument, "--version") == 0) {

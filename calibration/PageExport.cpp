@@ -3,12 +3,15 @@
 #include "CalibrationPage.h"
 #include "PainterCanvas.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -49,14 +52,14 @@ bool WritePdf(const ExportOptions &options, QSaveFile &file, QString *error)
     writer.setCreator(QStringLiteral("micr-calibration-page"));
     QPainter painter;
     if (!painter.begin(&writer)) {
-        *error = QStringLiteral("cannot start a PDF in %1").arg(options.output);
+        *error = QCoreApplication::translate("Exporter", "cannot start a PDF in %1").arg(options.output);
         return false;
     }
     // Page pixels at dpiX x dpiY onto the writer's square resolution.
     painter.scale(double(resolution) / options.dpiX, double(resolution) / options.dpiY);
     DrawPage(painter, options);
     if (!painter.end()) {
-        *error = QStringLiteral("cannot finish the PDF %1: %2").arg(options.output, file.errorString());
+        *error = QCoreApplication::translate("Exporter", "cannot finish the PDF %1: %2").arg(options.output, file.errorString());
         return false;
     }
     return true;
@@ -68,7 +71,7 @@ bool WritePng(const ExportOptions &options, QSaveFile &file, QString *error)
     const qint64 width = std::llround(inches.width() * options.dpiX);
     const qint64 height = std::llround(inches.height() * options.dpiY);
     if (width * height > MaximumRasterPixels) {
-        *error = QStringLiteral("%1: a %2 x %3 pixel image is too large; use a lower --dpi or a PDF")
+        *error = QCoreApplication::translate("Exporter", "%1: a %2 x %3 pixel image is too large; use a lower --dpi or a PDF")
                      .arg(options.output)
                      .arg(width)
                      .arg(height);
@@ -76,7 +79,7 @@ bool WritePng(const ExportOptions &options, QSaveFile &file, QString *error)
     }
     QImage image(int(width), int(height), QImage::Format_RGB32);
     if (image.isNull()) {
-        *error = QStringLiteral("%1: not enough memory for a %2 x %3 pixel image")
+        *error = QCoreApplication::translate("Exporter", "%1: not enough memory for a %2 x %3 pixel image")
                      .arg(options.output)
                      .arg(width)
                      .arg(height);
@@ -92,7 +95,7 @@ bool WritePng(const ExportOptions &options, QSaveFile &file, QString *error)
     }
     const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
     if (!gray.save(&file, "PNG")) {
-        *error = QStringLiteral("cannot encode the image %1: %2").arg(options.output, file.errorString());
+        *error = QCoreApplication::translate("Exporter", "cannot encode the image %1: %2").arg(options.output, file.errorString());
         return false;
     }
     return true;
@@ -123,7 +126,7 @@ bool ExportCalibrationPage(const ExportOptions &options, QString *error)
         return false;
     }
     if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(options.output, file.errorString());
+        *error = QCoreApplication::translate("Exporter", "cannot write %1: %2").arg(options.output, file.errorString());
         return false;
     }
     const bool pdf = QFileInfo(options.output).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
@@ -133,7 +136,7 @@ bool ExportCalibrationPage(const ExportOptions &options, QString *error)
         return false;
     }
     if (!file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(options.output, file.errorString());
+        *error = QCoreApplication::translate("Exporter", "cannot write %1: %2").arg(options.output, file.errorString());
         return false;
     }
     return true;
@@ -142,17 +145,21 @@ bool ExportCalibrationPage(const ExportOptions &options, QString *error)
 QStringList FaceReport()
 {
     QStringList lines;
-    auto report = [&lines](const QString &face, const char *role) {
+    // The two words in one column, however long each is in the language.
+    const QString installed = QCoreApplication::translate("Exporter", "installed");
+    const QString missing = QCoreApplication::translate("Exporter", "missing");
+    const qsizetype column = std::max(installed.size(), missing.size());
+    auto report = [&](const QString &face, const QString &role) {
         lines << QStringLiteral("%1  %2  (%3)")
-                     .arg(QFontDatabase::hasFamily(face) ? QStringLiteral("installed")
-                                                        : QStringLiteral("missing  "),
-                          face, QLatin1String(role));
+                     .arg((QFontDatabase::hasFamily(face) ? installed : missing).leftJustified(column), face, role);
     };
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line)
-        report(QString::fromLatin1(MicrFaceName(line, FontWeightChoice::Standard)), "MICR, standard");
+        report(QString::fromLatin1(MicrFaceName(line, FontWeightChoice::Standard)),
+               QCoreApplication::translate("Exporter", "MICR, standard"));
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line)
-        report(QString::fromLatin1(MicrFaceName(line, FontWeightChoice::Bold)), "MICR, bold");
+        report(QString::fromLatin1(MicrFaceName(line, FontWeightChoice::Bold)),
+               QCoreApplication::translate("Exporter", "MICR, bold"));
     for (const QString &face : SecurityFaces())
-        report(face, "security sample");
+        report(face, QCoreApplication::translate("Exporter", "security sample"));
     return lines;
 }

@@ -67,7 +67,7 @@ void TMeasurements::Reassess()
 {
     std::vector<Platform::LengthField> checks;
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line)
-        checks.push_back({Field(line), QStringLiteral("Line %1").arg(line), SampleLineRange()});
+        checks.push_back({Field(line), tr("Line %1").arg(line), SampleLineRange()});
     const auto typed = Platform::CheckLengthFields(checks, ProblemText);
     QPushButton *ok = ButtonBox->button(QDialogButtonBox::Ok);
     if (!typed) {

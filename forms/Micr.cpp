@@ -128,8 +128,8 @@ void TForm1::Startup()
     if (Form3)
         Form3->CurVersion->setText(QStringLiteral("V") + QLatin1String(Vendor::Version));
     BuyNow->setVisible(true);
-    BuyNow->setText(QStringLiteral("&Buy Now"));
-    BuyNow->setToolTip(QStringLiteral("How to buy this software right now"));
+    BuyNow->setText(tr("&Buy Now"));
+    BuyNow->setToolTip(tr("How to buy this software right now"));
     ChequeFileButton->setText(TChequeFile::Caption() + QStringLiteral("..."));
     // A damaged profile file is set aside at start, and said once the
     // window is up.
@@ -148,8 +148,9 @@ void TForm1::ApplyStepLayout(const StepLayout &step)
 
     QLabel *const lines[] = {StaticText1, StaticText2, StaticText3, StaticText4,
                              StaticText5, StaticText6, StaticText7, StaticText8};
-    for (std::size_t i = 0; i < step.lines.size(); ++i)
-        Platform::SetStaticText(lines[i], QString::fromLatin1(step.lines[i]));
+    const QStringList texts = tr(step.lines).split(QLatin1Char('\n'));
+    for (std::size_t i = 0; i < std::size(lines); ++i)
+        Platform::SetStaticText(lines[i], texts.value(qsizetype(i)));
 
     StaticText9->setVisible(step.resultShown);
     MeasureButton->setVisible(step.measureButtonShown);
@@ -164,11 +165,11 @@ void TForm1::ApplyStepLayout(const StepLayout &step)
     if (step.nextGlyphFile)
         LoadNextButtonGlyph(step.nextGlyphFile);
     if (step.nextHint)
-        NextButton->setToolTip(QString::fromLatin1(step.nextHint));
+        NextButton->setToolTip(tr(step.nextHint));
     if (step.previousHint)
-        PreviousButton->setToolTip(QString::fromLatin1(step.previousHint));
-    CancelButtonClick->setToolTip(QString::fromLatin1(step.exitHint));
-    CancelButtonClick->setText(QString::fromLatin1(step.exitCaption));
+        PreviousButton->setToolTip(tr(step.previousHint));
+    CancelButtonClick->setToolTip(tr(step.exitHint));
+    CancelButtonClick->setText(tr(step.exitCaption));
 
     Platform::EncloseControls(this, ClientArea, DesignedClientSize, InnerBorder);
 }
@@ -262,7 +263,7 @@ void TForm1::Remember(const QString &queue, const std::function<void(PrinterProf
     QString error;
     if (!profiles_.Save(profile, &error))
         QMessageBox::warning(this, Platform::ApplicationTitle(),
-                             QStringLiteral("The printer's face and readings were not remembered: %1.").arg(error));
+                             tr("The printer's face and readings were not remembered: %1.").arg(error));
 }
 
 void TForm1::FollowPrinter()
@@ -441,17 +442,15 @@ void TForm1::ShowMeasuredResult()
     if (CurrentStep == 3 && LineNotCalibrated(*measured_, ChosenLine())) {
         // Step 3 never congratulates on a line measured out of tolerance,
         // nor names its face as the one to use.
-        static const char *const notCalibrated[] = {
-            "Your computer and printer system is not calibrated yet: the line",
-            "chosen on step 2 measured out of tolerance (see above). Go back",
-            "with Previous and choose the line the measurements name, or print",
-            "the calibration page again and measure it; F1 says what to do.",
-            "",
-            "",
-        };
+        const QStringList notCalibrated =
+            tr("Your computer and printer system is not calibrated yet: the line\n"
+               "chosen on step 2 measured out of tolerance (see above). Go back\n"
+               "with Previous and choose the line the measurements name, or print\n"
+               "the calibration page again and measure it; F1 says what to do.")
+                .split(QLatin1Char('\n'));
         QLabel *const lines[] = {StaticText3, StaticText4, StaticText5, StaticText6, StaticText7, StaticText8};
         for (std::size_t i = 0; i < std::size(lines); ++i)
-            Platform::SetStaticText(lines[i], QString::fromLatin1(notCalibrated[i]));
+            Platform::SetStaticText(lines[i], notCalibrated.value(qsizetype(i)));
         StaticText9->setVisible(false);
     }
 }

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 
 namespace {
@@ -111,7 +112,7 @@ void TMyMicrLine::Recompose()
     const std::optional<double> width =
         WidthField->text().trimmed().isEmpty()
             ? std::optional<double>(DefaultChequeInches)
-            : ParseLength(WidthField->text(), ChequeWidthRange(), &widthProblem);
+            : Platform::ParseTypedLength(WidthField->text(), ChequeWidthRange(), QLocale(), &widthProblem);
     QPalette widthPalette = WidthField->parentWidget()->palette();
     if (!width)
         widthPalette.setColor(QPalette::Base, FaultyFieldTint);
@@ -119,21 +120,21 @@ void TMyMicrLine::Recompose()
 
     preview_->SetLine(line_, QString::fromLatin1(MicrFaceName(layout_.line, layout_.weight)));
     TypeText->setText(line_.empty() ? QString()
-                                    : QStringLiteral("Type, in %1: %2\nor with punctuation: %3")
+                                    : tr("Type, in %1: %2\nor with punctuation: %3")
                                           .arg(QString::fromLatin1(MicrFaceName(layout_.line, layout_.weight)),
                                                line_.letters, line_.punctuation));
     QString where;
     if (!line_.empty() && width) {
         const double left = MicrLineLeftInches(line_, *width);
-        where = QStringLiteral("In cheque-printing software: the line's left end %1 from the cheque's left edge, "
-                               "its baseline %2 above the bottom edge.")
+        where = tr("In check-printing software: the line's left end %1 from the check's left edge, "
+                   "its baseline %2 above the bottom edge.")
                     .arg(FormatLength(left), FormatLength(MicrLineBaselineInches()));
         if (placement_)
-            where += QStringLiteral(" With this printer's correction (%1): left end %2, baseline %3.")
+            where += QLatin1Char(' ') + tr("With this printer's correction (%1): left end %2, baseline %3.")
                          .arg(ShortDate(placement_->taken), FormatLength(left + placement_->moveRight),
                               FormatLength(MicrLineBaselineInches() + placement_->moveUp));
     } else if (!width) {
-        where = QStringLiteral("Cheque width: %1").arg(widthProblem);
+        where = tr("Check width: %1").arg(widthProblem);
     }
     WhereText->setText(where);
     FaultText->setText(line_.faults.empty() ? tr("No faults: every field stands in its positions.")
@@ -154,11 +155,11 @@ void TMyMicrLine::PrintPage()
     if (!line_.faults.empty()) {
         QMessageBox question(QMessageBox::Warning, windowTitle(),
                              line_.faults.size() == 1
-                                 ? tr("A bank would reject this line: it has a fault. Print the placement page with "
-                                      "it all the same?")
+                                 ? tr("A bank would reject this line: it has a fault. Print the placement page "
+                                      "with it all the same?")
                                  : tr("A bank would reject this line: it has %1 faults. Print the placement page "
                                       "with it all the same?")
-                                       .arg(QLocale().toString(int(line_.faults.size()))),
+                                       .arg(line_.faults.size()),
                              QMessageBox::Yes | QMessageBox::No, this);
         question.setObjectName(QStringLiteral("FaultyLineQuestion"));
         question.setInformativeText(Wording::LineFaults(Wording::For::Reader, line_.faults).join(QLatin1Char('\n')));

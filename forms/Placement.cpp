@@ -57,7 +57,7 @@ void TPlacement::Ask(CalibrationLine line, FontWeightChoice weight)
     layout_.weight = weight;
     // Read when asked: the faces may have been installed since start-up.
     nominal_ = NominalLineLengths();
-    FaceText->setText(QStringLiteral("The page's MICR line is set in %1, the face of Line %2 chosen on step 2.")
+    FaceText->setText(tr("The page's MICR line is set in %1, the face of Line %2 chosen on step 2.")
                           .arg(QString::fromLatin1(MicrFaceName(line, weight)))
                           .arg(line));
     Reassess();
@@ -159,7 +159,7 @@ void TPlacement::PrintPage(const Correction &applied)
 
 void TPlacement::ShowApplied()
 {
-    AppliedText->setText(QStringLiteral("The readings are of the page printed with the correction %1.")
+    AppliedText->setText(tr("The readings are of the page printed with the correction %1.")
                              .arg(CorrectionWords(layout_.applied)));
     AppliedText->setVisible(!layout_.applied.none());
 }
@@ -171,10 +171,10 @@ void TPlacement::Reassess()
     const bool stockRead = ReadLayout(&stockProblem);
     layout_.applied = applied;
     const auto typed = Platform::CheckLengthFields(
-        {{BarField, QStringLiteral("Reference bar"), ReferenceBarRange()},
-         {VerticalBarField, QStringLiteral("Vertical bar"), VerticalBarRange()},
-         {RightField, QStringLiteral("Right edge"), RightEdgeRange()},
-         {BaselineField, QStringLiteral("Baseline"),
+        {{BarField, tr("Reference bar"), ReferenceBarRange()},
+         {VerticalBarField, tr("Vertical bar"), VerticalBarRange()},
+         {RightField, tr("Right edge"), RightEdgeRange()},
+         {BaselineField, tr("Baseline"),
           BaselineFromChoice->currentData().toInt() == int(VerticalReading::FromPaperTop)
               ? TopEdgeRange(layout_.paperInches.height())
               : BottomEdgeRange()}},
@@ -182,7 +182,7 @@ void TPlacement::Reassess()
     PrintButton->setEnabled(stockRead);
     PrintCorrectedButton->setEnabled(false);
     if (!stockRead) {
-        ProblemText->setText(QStringLiteral("Cheque height: %1").arg(stockProblem)
+        ProblemText->setText(tr("Check height: %1").arg(stockProblem)
                              + (ProblemText->text().isEmpty() ? QString() : QLatin1Char('\n') + ProblemText->text()));
         ProblemText->setVisible(true);
         // No answer for a stock that is not there.
@@ -195,8 +195,8 @@ void TPlacement::Reassess()
     const std::vector<std::optional<double>> &lengths = *typed;
     if (!lengths[0] || !lengths[2] || !lengths[3]) {
         result_.reset();
-        ResultText->setText(QStringLiteral("Type the bar, the right edge and the baseline readings to see the "
-                                           "scale, where the MICR line landed and the correction."));
+        ResultText->setText(tr("Type the bar, the right edge and the baseline readings to see the "
+                                "scale, where the MICR line landed and the correction."));
         return;
     }
     PlacementReadings readings;

@@ -45,14 +45,14 @@ void TPrinters::Refresh()
     ProblemText->setVisible(!loaded.problem.isEmpty());
     PrinterList->clear();
     for (const PrinterProfile &profile : shown_) {
-        QString calibrated = QStringLiteral("not measured");
+        QString calibrated = tr("not measured");
         if (const auto &measured = profile.measurement) {
             QStringList parts = {ShortDate(measured->taken)};
             if (!measured->verdict.isEmpty())
                 parts << measured->verdict;
             calibrated = parts.join(QStringLiteral(", "));
         }
-        QString correction = QStringLiteral("not measured");
+        QString correction = tr("not measured");
         if (const auto &placed = profile.placement)
             correction = QStringLiteral("%1 (%2)").arg(CorrectionText(*placed), ShortDate(placed->taken));
         auto *item = new QTreeWidgetItem(PrinterList, {profile.queue, profile.Face(), calibrated, correction});
@@ -92,10 +92,10 @@ void TPrinters::ForgetSelected()
         return;
     const QString queue = item->text(0);
     QMessageBox question(QMessageBox::Question, Platform::ApplicationTitle(),
-                         QStringLiteral("Forget the printer \"%1\"?").arg(queue), QMessageBox::NoButton, this);
+                         tr("Forget the printer \"%1\"?").arg(queue), QMessageBox::NoButton, this);
     question.setObjectName(QStringLiteral("ForgetBox"));
-    question.setInformativeText(QStringLiteral("Its face, readings and correction will no longer be remembered."));
-    QPushButton *forget = question.addButton(QStringLiteral("&Forget"), QMessageBox::DestructiveRole);
+    question.setInformativeText(tr("Its face, readings and correction will no longer be remembered."));
+    QPushButton *forget = question.addButton(tr("&Forget"), QMessageBox::DestructiveRole);
     question.addButton(QMessageBox::Cancel);
     question.setDefaultButton(QMessageBox::Cancel);
     question.exec();
@@ -108,7 +108,7 @@ bool TPrinters::ExportTo(const QString &path, QString *error) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(ProfilesAsText(shown_).toUtf8()) < 0
         || !file.commit()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        *error = tr("Cannot write %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;
@@ -118,9 +118,9 @@ void TPrinters::ExportAll()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export Printer Profiles"),
+        this, tr("Export Printer Profiles"),
         QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath(QStringLiteral("printer-profiles.txt")),
-        QStringLiteral("Text files (*.txt)"));
+        tr("Text files (*.txt)"));
     QString error;
     if (!path.isEmpty() && !ExportTo(path, &error))
         QMessageBox::warning(this, Platform::ApplicationTitle(), error);

@@ -94,8 +94,12 @@ QString InstallTranslations(QCoreApplication &application)
         if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
     }
+    // A translator trying a catalogue out names the folder of its .qm files
+    // in MICR_CATALOGUE_DIR; they take the place of the built-in ones.
     auto *own = new QTranslator(&application);
-    if (own->load(CatalogueResource(catalogue)))
+    const QString trial = qEnvironmentVariable("MICR_CATALOGUE_DIR");
+    if ((!trial.isEmpty() && own->load(QStringLiteral("micr-calibration_") + catalogue, trial))
+        || own->load(CatalogueResource(catalogue)))
         QCoreApplication::installTranslator(own);
     return catalogue;
 }

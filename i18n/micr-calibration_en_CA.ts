@@ -81,6 +81,549 @@
     </message>
 </context>
 <context>
+    <name>Exporter</name>
+    <message>
+        <source>Checks a MICR line as typed.</source>
+        <translation>Checks a MICR line as typed.</translation>
+    </message>
+    <message>
+        <source>Checks a MICR line as typed against the standard&apos;s fields, its last character
+at position 14 (at 1 when it ends in an amount field), and prints it as the
+line command does. Exits with 0 with no fault, 1 with one.</source>
+        <translation>Checks a MICR line as typed against the standard&apos;s fields, its last character
+at position 14 (at 1 when it ends in an amount field), and prints it as the
+line command does. Exits with 0 with no fault, 1 with one.</translation>
+    </message>
+    <message>
+        <source>The line as typed, symbols as A B C D or : ; &lt; =.</source>
+        <translation>The line as typed, symbols as A B C D or : ; &lt; =.</translation>
+    </message>
+    <message>
+        <source>one JSON object</source>
+        <translation>one JSON object</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Displays this help.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2 [options]%3</source>
+        <translation>Usage: %1 %2 [options]%3</translation>
+    </message>
+    <message>
+        <source>%1 writes a page or file (for %2); %3 writes no file</source>
+        <translation>%1 writes a page or file (for %2); %3 writes no file</translation>
+    </message>
+    <message>
+        <source>%1 is for %2; %3 takes no %1</source>
+        <translation>%1 is for %2; %3 takes no %1</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 needs %2</translation>
+    </message>
+    <message>
+        <source>unknown argument &quot;%1&quot;</source>
+        <translation>unknown argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 takes no value</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>Prints %1 instead of text.</source>
+        <translation>Prints %1 instead of text.</translation>
+    </message>
+    <message>
+        <source>letter (default) or a4. The calibration page starts a quarter inch in from the paper&apos;s top and left edges; the placement page is measured from the paper&apos;s own edges, on 3-up stock of the paper.</source>
+        <translation>letter (default) or a4. The calibration page starts a quarter inch in from the paper&apos;s top and left edges; the placement page is measured from the paper&apos;s own edges, on 3-up stock of the paper.</translation>
+    </message>
+    <message>
+        <source>The check&apos;s width (default 8.5 in), for where the line&apos;s left end goes.</source>
+        <translation>The cheque&apos;s width (default 8.5 in), for where the line&apos;s left end goes.</translation>
+    </message>
+    <message>
+        <source>The top (default), middle or bottom check of 3-up stock.</source>
+        <translation>The top (default), middle or bottom cheque of 3-up stock.</translation>
+    </message>
+    <message>
+        <source>The height of one check of 3-up stock, from 3 in to a third of the paper (default 3.5 in on Letter, 99 mm on A4).</source>
+        <translation>The height of one cheque of 3-up stock, from 3 in to a third of the paper (default 3.5 in on Letter, 99 mm on A4).</translation>
+    </message>
+    <message>
+        <source>The page&apos;s MICR line is in the face of calibration line N (1 to 5, default 3); with --bold, its bold face.</source>
+        <translation>The page&apos;s MICR line is in the face of calibration line N (1 to 5, default 3); with --bold, its bold face.</translation>
+    </message>
+    <message>
+        <source>The correction the page carries, as check-printing software applies it: its MICR line, position 1&apos;s tick and the baseline rule moved RIGHT and UP inches (negative: left and down), for example 0.04,-0.012. Readings of such a page give the move still to make and the total.</source>
+        <translation>The correction the page carries, as cheque-printing software applies it: its MICR line, position 1&apos;s tick and the baseline rule moved RIGHT and UP inches (negative: left and down), for example 0.04,-0.012. Readings of such a page give the move still to make and the total.</translation>
+    </message>
+    <message>
+        <source>--paper is letter or a4, not &quot;%1&quot;</source>
+        <translation>--paper is letter or a4, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--%1 is %2 or %3, not &quot;%4&quot;</source>
+        <translation>--%1 is %2 or %3, not &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>Give the total correction the placement readings showed, as RIGHT,UP in inches: 0.04,-0.012.</source>
+        <translation>Give the total correction the placement readings showed, as RIGHT,UP in inches: 0.04,-0.012.</translation>
+    </message>
+    <message>
+        <source>--applied takes RIGHT,UP in inches (negative: left and down), not &quot;%1&quot;</source>
+        <translation>--applied takes RIGHT,UP in inches (negative: left and down), not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--applied: %1</source>
+        <translation>--applied: %1</translation>
+    </message>
+    <message>
+        <source>--cheque-height: %1</source>
+        <translation>--cheque-height: %1</translation>
+    </message>
+    <message>
+        <source>--cheque-width: %1</source>
+        <translation>--cheque-width: %1</translation>
+    </message>
+    <message>
+        <source>%1 takes KEY=VALUE pairs, each once, not &quot;%2&quot;</source>
+        <translation>%1 takes KEY=VALUE pairs, each once, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 needs layout=us or layout=ca</source>
+        <translation>%1 needs layout=us or layout=ca</translation>
+    </message>
+    <message>
+        <source>%1 with layout=%2 takes no &quot;%3&quot;</source>
+        <translation>%1 with layout=%2 takes no &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>%1 with layout=%2 needs %3=</source>
+        <translation>%1 with layout=%2 needs %3=</translation>
+    </message>
+    <message>
+        <source>Checks that the MICR and security faces are installed.</source>
+        <translation>Checks that the MICR and security faces are installed.</translation>
+    </message>
+    <message>
+        <source>Lists each MICR and security face as installed or missing. Exits with 1 when a
+standard MICR face is missing.</source>
+        <translation>Lists each MICR and security face as installed or missing. Exits with 1 when a
+standard MICR face is missing.</translation>
+    </message>
+    <message>
+        <source>-o FILE [page options]</source>
+        <translation>-o FILE [page options]</translation>
+    </message>
+    <message>
+        <source>page -o FILE [page options]</source>
+        <translation>page -o FILE [page options]</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 are different commands (%3 and %4): give one</source>
+        <translation>--%1 and --%2 are different commands (%3 and %4): give one</translation>
+    </message>
+    <message>
+        <source>--micr-line with -o prints on the placement page: add --page placement</source>
+        <translation>--micr-line with -o prints on the placement page: add --page placement</translation>
+    </message>
+    <message>
+        <source>Composes your own MICR line from your bank&apos;s details.</source>
+        <translation>Composes your own MICR line from your bank&apos;s details.</translation>
+    </message>
+    <message>
+        <source>Composes your own MICR line from your bank&apos;s details: prints the text to type,
+each field&apos;s positions, every fault, and where the line goes on the check.
+Exits with 0 with no fault, 1 with one. The page command&apos;s --micr-line prints
+it on the placement page.</source>
+        <translation>Composes your own MICR line from your bank&apos;s details: prints the text to type,
+each field&apos;s positions, every fault, and where the line goes on the cheque.
+Exits with 0 with no fault, 1 with one. The page command&apos;s --micr-line prints
+it on the placement page.</translation>
+    </message>
+    <message>
+        <source>KEY=VALUE pairs joined by commas: layout=us with routing=NUMBER, onus=FIELD and, where the bank prints them, aux=FIELD and epc=DIGIT; or layout=ca with branch=NUMBER, institution=NUMBER, onus=FIELD and aux=FIELD. The on-us fields as your bank prints them, symbols as A B C D or : ; &lt; =. For example layout=us,routing=021000021,onus=123456789C.</source>
+        <translation>KEY=VALUE pairs joined by commas: layout=us with routing=NUMBER, onus=FIELD and, where the bank prints them, aux=FIELD and epc=DIGIT; or layout=ca with branch=NUMBER, institution=NUMBER, onus=FIELD and aux=FIELD. The on-us fields as your bank prints them, symbols as A B C D or : ; &lt; =. For example layout=us,routing=021000021,onus=123456789C.</translation>
+    </message>
+    <message>
+        <source>Type (letters):     %1</source>
+        <translation>Type (letters):     %1</translation>
+    </message>
+    <message>
+        <source>Type (punctuation): %1</source>
+        <translation>Type (punctuation): %1</translation>
+    </message>
+    <message>
+        <source>Positions %1 to %2</source>
+        <translation>Positions %1 to %2</translation>
+    </message>
+    <message>
+        <source>Left end: %1 from the check&apos;s left edge (a check %2 in wide); baseline: %3 above its bottom edge</source>
+        <translation>Left end: %1 from the cheque&apos;s left edge (a cheque %2 in wide); baseline: %3 above its bottom edge</translation>
+    </message>
+    <message>
+        <source>No faults.</source>
+        <translation>No faults.</translation>
+    </message>
+    <message>
+        <source>Fault: %1</source>
+        <translation>Fault: %1</translation>
+    </message>
+    <message>
+        <source>Judges the lengths measured on a printed calibration page.</source>
+        <translation>Judges the lengths measured on a printed calibration page.</translation>
+    </message>
+    <message>
+        <source>Weighs the lengths measured on a printed calibration page and names the line
+whose face prints the MICR line at 7 inches. Prints &quot;Line N: FACE&quot; when a
+face is within tolerance, otherwise &quot;Not calibrated: REASON&quot;, then every
+line&apos;s length, the residual and the verdict. Exits with 0 for good or
+marginal, 1 when not calibrated.</source>
+        <translation>Weighs the lengths measured on a printed calibration page and names the line
+whose face prints the MICR line at 7 inches. Prints &quot;Line N: FACE&quot; when a
+face is within tolerance, otherwise &quot;Not calibrated: REASON&quot;, then every
+line&apos;s length, the residual and the verdict. Exits with 0 for good or
+marginal, 1 when not calibrated.</translation>
+    </message>
+    <message>
+        <source>LINE=LENGTH[,LINE=LENGTH...], for example &quot;3=7 1/16,5=183.4 mm&quot; (inches, fractions, mm or cm).</source>
+        <translation>LINE=LENGTH[,LINE=LENGTH...], for example &quot;3=7 1/16,5=183.4 mm&quot; (inches, fractions, mm or cm).</translation>
+    </message>
+    <message>
+        <source>the MICR faces are not installed, so no line can be predicted; see the fonts command</source>
+        <translation>the MICR faces are not installed, so no line can be predicted; see the fonts command</translation>
+    </message>
+    <message>
+        <source>there is no line %1 on the page: lines are 1 to 5</source>
+        <translation>there is no line %1 on the page: lines are 1 to 5</translation>
+    </message>
+    <message>
+        <source>line </source>
+        <translation>line </translation>
+    </message>
+    <message>
+        <source>Name the bold face of the line instead.</source>
+        <translation>Name the bold face of the line instead.</translation>
+    </message>
+    <message>
+        <source>Writes the calibration page or the placement page to a PDF or PNG file.</source>
+        <translation>Writes the calibration page or the placement page to a PDF or PNG file.</translation>
+    </message>
+    <message>
+        <source>Writes the MICR calibration page or the placement page, exactly as the wizard
+prints them: a PDF (FILE.pdf) or a raster image (FILE.png). Print the file at
+100 % (no &quot;fit to page&quot;): measure the calibration page&apos;s sample lines, or the
+placement page&apos;s bars and where its MICR line lands, and give the readings
+back with the measure or place command.</source>
+        <translation>Writes the MICR calibration page or the placement page, exactly as the wizard
+prints them: a PDF (FILE.pdf) or a raster image (FILE.png). Print the file at
+100 % (no &quot;fit to page&quot;): measure the calibration page&apos;s sample lines, or the
+placement page&apos;s bars and where its MICR line lands, and give the readings
+back with the measure or place command.</translation>
+    </message>
+    <message>
+        <source>warning: not installed, their sample lines cannot be measured: %1</source>
+        <translation>warning: not installed, their sample lines cannot be measured: %1</translation>
+    </message>
+    <message>
+        <source>the page was written, but its MICR line has faults a bank would reject:</source>
+        <translation>the page was written, but its MICR line has faults a bank would reject:</translation>
+    </message>
+    <message>
+        <source>--%1 is for the placement page: add --page placement</source>
+        <translation>--%1 is for the placement page: add --page placement</translation>
+    </message>
+    <message>
+        <source>--micr-line prints on the placement page: add --page placement</source>
+        <translation>--micr-line prints on the placement page: add --page placement</translation>
+    </message>
+    <message>
+        <source>no output file: give one with -o FILE</source>
+        <translation>no output file: give one with -o FILE</translation>
+    </message>
+    <message>
+        <source>the output file must end in .pdf or .png, not &quot;%1&quot;</source>
+        <translation>the output file must end in .pdf or .png, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--dpi takes N or XxY in dots per inch, not &quot;%1&quot;</source>
+        <translation>--dpi takes N or XxY in dots per inch, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--dpi must be between %1 and %2, not %3</source>
+        <translation>--dpi must be between %1 and %2, not %3</translation>
+    </message>
+    <message>
+        <source>The file to write, FILE.pdf or FILE.png; it is written whole or not at all.</source>
+        <translation>The file to write, FILE.pdf or FILE.png; it is written whole or not at all.</translation>
+    </message>
+    <message>
+        <source>calibration (default): the page with five sample lines; placement: where the MICR line lands on a check, measured from the paper&apos;s edges.</source>
+        <translation>calibration (default): the page with five sample lines; placement: where the MICR line lands on a cheque, measured from the paper&apos;s edges.</translation>
+    </message>
+    <message>
+        <source>The bold MICR faces: the calibration page&apos;s labels, the placement page&apos;s MICR line.</source>
+        <translation>The bold MICR faces: the calibration page&apos;s labels, the placement page&apos;s MICR line.</translation>
+    </message>
+    <message>
+        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 600).</source>
+        <translation>Device resolution the page is laid out for: N or XxY dots per inch (default 600).</translation>
+    </message>
+    <message>
+        <source>The placement page prints your own MICR line instead of the sample, composed from FIELDS as the line command takes them. A line with faults is printed all the same, its faults said on stderr and the status 1.</source>
+        <translation>The placement page prints your own MICR line instead of the sample, composed from FIELDS as the line command takes them. A line with faults is printed all the same, its faults said on stderr and the status 1.</translation>
+    </message>
+    <message>
+        <source>Judges what was measured on a printed placement page.</source>
+        <translation>Judges what was measured on a printed placement page.</translation>
+    </message>
+    <message>
+        <source>Weighs what was measured on a printed placement page: prints the scale with its
+verdict, where the MICR line landed and how far to move it in check-printing
+software. Exits with 0 when the scale is fine and both moves are within
+1/32 in, 1 otherwise (no move from a scaled page, nor from readings that
+cannot be right), 2 for readings refused as typed (past the paper&apos;s edge).
+The options describe the page as it was printed, --applied its correction.</source>
+        <translation>Weighs what was measured on a printed placement page: prints the scale with its
+verdict, where the MICR line landed and how far to move it in cheque-printing
+software. Exits with 0 when the scale is fine and both moves are within
+1/32 in, 1 otherwise (no move from a scaled page, nor from readings that
+cannot be right), 2 for readings refused as typed (past the paper&apos;s edge).
+The options describe the page as it was printed, --applied its correction.</translation>
+    </message>
+    <message>
+        <source>bar=LENGTH,right=LENGTH,bottom=LENGTH or top=LENGTH instead of bottom, and optionally vbar=LENGTH: the reference bar, the distance from the paper&apos;s right edge to where position 1 ends, the baseline from the check&apos;s bottom edge (check stock) or from the paper&apos;s top edge (plain paper), and the vertical bar.</source>
+        <translation>bar=LENGTH,right=LENGTH,bottom=LENGTH or top=LENGTH instead of bottom, and optionally vbar=LENGTH: the reference bar, the distance from the paper&apos;s right edge to where position 1 ends, the baseline from the cheque&apos;s bottom edge (cheque stock) or from the paper&apos;s top edge (plain paper), and the vertical bar.</translation>
+    </message>
+    <message>
+        <source>bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]</source>
+        <translation>bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]</translation>
+    </message>
+    <message>
+        <source>%1 needs bar, right and one of bottom or top, as %2</source>
+        <translation>%1 needs bar, right and one of bottom or top, as %2</translation>
+    </message>
+    <message>
+        <source>The page&apos;s MICR line was in the bold face of --line.</source>
+        <translation>The page&apos;s MICR line was in the bold face of --line.</translation>
+    </message>
+    <message>
+        <source>Lists the printers the wizard remembers.</source>
+        <translation>Lists the printers the wizard remembers.</translation>
+    </message>
+    <message>
+        <source>Lists what the wizard remembers of each printer: its face, its last calibration
+and its placement correction, from
+~/.config/micr-calibration/printers.ini. It only reads: a damaged file is
+said on stderr (with what could be read from it listed) and left where it
+is, and the status is 1; the wizard sets it aside when it starts.</source>
+        <translation>Lists what the wizard remembers of each printer: its face, its last calibration
+and its placement correction, from
+~/.config/micr-calibration/printers.ini. It only reads: a damaged file is
+said on stderr (with what could be read from it listed) and left where it
+is, and the status is 1; the wizard sets it aside when it starts.</translation>
+    </message>
+    <message>
+        <source>one JSON array, an object for each printer (for a damaged file, an object: its problem and the printers that could be read),</source>
+        <translation>one JSON array, an object for each printer (for a damaged file, an object: its problem and the printers that could be read),</translation>
+    </message>
+    <message>
+        <source>no command &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>no command &quot;%1&quot;; did you mean &quot;%2&quot;?</translation>
+    </message>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+Writes the MICR calibration page and the placement page exactly as the wizard
+prints them, weighs what was measured on them, composes and checks MICR lines
+and lists the printers the wizard remembers.
+
+Commands:
+%2
+Options:
+%3
+Each command has its own options: %1 COMMAND --help.
+
+Exit status:
+%4
+Files:
+%5
+Environment:
+%6
+Examples:
+%7
+Older forms, still read as the command they became:
+%8</source>
+        <translation>Usage: %1 COMMAND [options]
+Writes the MICR calibration page and the placement page exactly as the wizard
+prints them, weighs what was measured on them, composes and checks MICR lines
+and lists the printers the wizard remembers.
+
+Commands:
+%2
+Options:
+%3
+Each command has its own options: %1 COMMAND --help.
+
+Exit status:
+%4
+Files:
+%5
+Environment:
+%6
+Examples:
+%7
+Older forms, still read as the command they became:
+%8</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Displays version information.</translation>
+    </message>
+    <message>
+        <source>Done: the page written, the readings within tolerance,</source>
+        <translation>Done: the page written, the readings within tolerance,</translation>
+    </message>
+    <message>
+        <source>no fault found, the faces installed.</source>
+        <translation>no fault found, the faces installed.</translation>
+    </message>
+    <message>
+        <source>The page could not be written, or the answer is no: out</source>
+        <translation>The page could not be written, or the answer is no: out</translation>
+    </message>
+    <message>
+        <source>of tolerance, a fault, a face missing.</source>
+        <translation>of tolerance, a fault, a face missing.</translation>
+    </message>
+    <message>
+        <source>The command line was refused.</source>
+        <translation>The command line was refused.</translation>
+    </message>
+    <message>
+        <source>The printers the wizard</source>
+        <translation>The printers the wizard</translation>
+    </message>
+    <message>
+        <source>remembers, read by profiles.</source>
+        <translation>remembers, read by profiles.</translation>
+    </message>
+    <message>
+        <source>The folder of printers.ini&apos;s folder, ~/.config by default.</source>
+        <translation>The folder of printers.ini&apos;s folder, ~/.config by default.</translation>
+    </message>
+    <message>
+        <source>The language of the text; readings and --json are the same in each.</source>
+        <translation>The language of the text; readings and --json are the same in each.</translation>
+    </message>
+    <message>
+        <source>The print server whose printers the profiles are kept</source>
+        <translation>The print server whose printers the profiles are kept</translation>
+    </message>
+    <message>
+        <source>for and the shell&apos;s completion offers.</source>
+        <translation>for and the shell&apos;s completion offers.</translation>
+    </message>
+    <message>
+        <source>  Write the calibration page for a 1200-dpi printer, on A4:
+    %1 page --dpi 1200 --paper a4 -o page.pdf
+  Judge the lengths of lines 3 and 5 as measured:
+    %1 measure &quot;3=7 1/64,5=182.2 mm&quot;
+  Write the placement page for the middle check in Line 4&apos;s face:
+    %1 page --page placement --cheque middle --line 4 -o place.pdf
+  Judge what was measured on it:
+    %1 place bar=7,right=0.32,bottom=0.19 --cheque middle --line 4
+  Compose a US MICR line, as JSON:
+    %1 line layout=us,routing=021000021,onus=123456789C --json
+</source>
+        <translation>  Write the calibration page for a 1200-dpi printer, on A4:
+    %1 page --dpi 1200 --paper a4 -o page.pdf
+  Judge the lengths of lines 3 and 5 as measured:
+    %1 measure &quot;3=7 1/64,5=182.2 mm&quot;
+  Write the placement page for the middle cheque in Line 4&apos;s face:
+    %1 page --page placement --cheque middle --line 4 -o place.pdf
+  Judge what was measured on it:
+    %1 place bar=7,right=0.32,bottom=0.19 --cheque middle --line 4
+  Compose a US MICR line, as JSON:
+    %1 line layout=us,routing=021000021,onus=123456789C --json
+</translation>
+    </message>
+    <message>
+        <source>Try %1 --help.</source>
+        <translation>Try %1 --help.</translation>
+    </message>
+    <message>
+        <source>cannot start a PDF in %1</source>
+        <translation>cannot start a PDF in %1</translation>
+    </message>
+    <message>
+        <source>cannot finish the PDF %1: %2</source>
+        <translation>cannot finish the PDF %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: a %2 x %3 pixel image is too large; use a lower --dpi or a PDF</source>
+        <translation>%1: a %2 x %3 pixel image is too large; use a lower --dpi or a PDF</translation>
+    </message>
+    <message>
+        <source>%1: not enough memory for a %2 x %3 pixel image</source>
+        <translation>%1: not enough memory for a %2 x %3 pixel image</translation>
+    </message>
+    <message>
+        <source>cannot encode the image %1: %2</source>
+        <translation>cannot encode the image %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <translation>installed</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>missing</translation>
+    </message>
+    <message>
+        <source>MICR, standard</source>
+        <translation>MICR, standard</translation>
+    </message>
+    <message>
+        <source>MICR, bold</source>
+        <translation>MICR, bold</translation>
+    </message>
+    <message>
+        <source>security sample</source>
+        <translation>security sample</translation>
+    </message>
+</context>
+<context>
+    <name>MicrApplication</name>
+    <message>
+        <source>An unexpected error occurred</source>
+        <translation>An unexpected error occurred</translation>
+    </message>
+</context>
+<context>
+    <name>MicrLinePreview</name>
+    <message>
+        <source>The MICR line on the position scale</source>
+        <translation>The MICR line on the position scale</translation>
+    </message>
+    <message>
+        <source>%1 at positions %2 to %3</source>
+        <translation>%1 at positions %2 to %3</translation>
+    </message>
+</context>
+<context>
     <name>PlacementPage</name>
     <message>
         <source>top edge of the check</source>
@@ -176,6 +719,333 @@
     </message>
 </context>
 <context>
+    <name>PrintJob</name>
+    <message>
+        <source>Pages per sheet: %1. The page is printed one to a sheet, at its own size.</source>
+        <translation>Pages per sheet: %1. The page is printed one to a sheet, at its own size.</translation>
+    </message>
+    <message>
+        <source>Page set: %1. The page is printed whatever the page set.</source>
+        <translation>Page set: %1. The page is printed whatever the page set.</translation>
+    </message>
+    <message>
+        <source>Mirror: %1. The page is printed unmirrored, so that it reads as drawn.</source>
+        <translation>Mirror: %1. The page is printed unmirrored, so that it reads as drawn.</translation>
+    </message>
+    <message>
+        <source>Orientation: %1. The page is printed upright (portrait).</source>
+        <translation>Orientation: %1. The page is printed upright (portrait).</translation>
+    </message>
+    <message>
+        <source>Fit to page: %1. The page is printed at 100 %.</source>
+        <translation>Fit to page: %1. The page is printed at 100 %.</translation>
+    </message>
+    <message>
+        <source>Scaling: %1. The page is printed at 100 %.</source>
+        <translation>Scaling: %1. The page is printed at 100 %.</translation>
+    </message>
+    <message>
+        <source>The page is measured with a ruler, so it must print exactly as drawn.</source>
+        <translation>The page is measured with a ruler, so it must print exactly as drawn.</translation>
+    </message>
+    <message>
+        <source>Pages: %1 to %2. The document is one page, printed whole.</source>
+        <translation>Pages: %1 to %2. The document is one page, printed whole.</translation>
+    </message>
+    <message>
+        <source>Orientation: landscape. The page is printed upright (portrait).</source>
+        <translation>Orientation: landscape. The page is printed upright (portrait).</translation>
+    </message>
+    <message>
+        <source>Paper: %1. The page is laid out on the printer&apos;s own paper, %2, so that nothing scales it.</source>
+        <translation>Paper: %1. The page is laid out on the printer&apos;s own paper, %2, so that nothing scales it.</translation>
+    </message>
+    <message>
+        <source>The print system (CUPS) cannot be reached at %1. Start it, then print the calibration page again</source>
+        <translation>The print system (CUPS) cannot be reached at %1. Start it, then print the calibration page again</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; does not exist any more. Choose another printer</source>
+        <translation>The printer &quot;%1&quot; does not exist any more. Choose another printer</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting jobs. Ask whoever runs it to let it accept jobs, or choose another printer</source>
+        <translation>The printer &quot;%1&quot; is not accepting jobs. Ask whoever runs it to let it accept jobs, or choose another printer</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped, so the page would wait in its queue. Resume the printer, or choose another one</source>
+        <translation>The printer &quot;%1&quot; is stopped, so the page would wait in its queue. Resume the printer, or choose another one</translation>
+    </message>
+</context>
+<context>
+    <name>PrintRun</name>
+    <message>
+        <source>These MICR fonts are not installed: %1.</source>
+        <translation>These MICR fonts are not installed: %1.</translation>
+    </message>
+    <message>
+        <source>Print Anyway</source>
+        <translation>Print Anyway</translation>
+    </message>
+    <message>
+        <source>The page is printed exactly as drawn, so these print dialog choices are not used:</source>
+        <translation>The page is printed exactly as drawn, so these print dialog choices are not used:</translation>
+    </message>
+    <message>
+        <source>Cannot print the %1 on &quot;%2&quot;: the printer did not accept the job</source>
+        <translation>Cannot print the %1 on &quot;%2&quot;: the printer did not accept the job</translation>
+    </message>
+    <message>
+        <source>The %1 could not be sent to the printer</source>
+        <translation>The %1 could not be sent to the printer</translation>
+    </message>
+    <message>
+        <source>The page is laid out for the stock: print it on %1 paper, or cancel and choose the stock that is on the printer&apos;s paper.</source>
+        <translation>The page is laid out for the stock: print it on %1 paper, or cancel and choose the stock that is on the printer&apos;s paper.</translation>
+    </message>
+    <message>
+        <source>Print on %1</source>
+        <translation>Print on %1</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s paper is %1, but the stock chosen (%2) is on %3 paper.</source>
+        <translation>The printer&apos;s paper is %1, but the stock chosen (%2) is on %3 paper.</translation>
+    </message>
+    <message>
+        <source>MICR placement page</source>
+        <translation>MICR placement page</translation>
+    </message>
+    <message>
+        <source>placement page</source>
+        <translation>placement page</translation>
+    </message>
+    <message>
+        <source>calibration page</source>
+        <translation>calibration page</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingFields</name>
+    <message>
+        <source>&quot;%1&quot; could be read as thousands: type %2.</source>
+        <translation>&quot;%1&quot; could be read as thousands: type %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ShellLauncher</name>
+    <message>
+        <source>a web browser (for example firefox-esr or chromium)</source>
+        <translation>a web browser (for example firefox-esr or chromium)</translation>
+    </message>
+    <message>
+        <source>a CHM help viewer (for example xchm or kchmviewer)</source>
+        <translation>a CHM help viewer (for example xchm or kchmviewer)</translation>
+    </message>
+    <message>
+        <source>a PDF viewer (for example evince, okular or atril)</source>
+        <translation>a PDF viewer (for example evince, okular or atril)</translation>
+    </message>
+    <message>
+        <source>an application that opens %1 files</source>
+        <translation>an application that opens %1 files</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Cannot open %1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opened it. Install %1, or open it yourself:
+%2</source>
+        <translation>Nothing on this desktop opened it. Install %1, or open it yourself:
+%2</translation>
+    </message>
+    <message>
+        <source>xdg-open, which hands files and addresses to the desktop, is missing. Install xdg-utils, or open it yourself:
+%1</source>
+        <translation>xdg-open, which hands files and addresses to the desktop, is missing. Install xdg-utils, or open it yourself:
+%1</translation>
+    </message>
+    <message>
+        <source>It is neither in the working folder nor in the program&apos;s data folder (%1). Reinstall the program.</source>
+        <translation>It is neither in the working folder nor in the program&apos;s data folder (%1). Reinstall the program.</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>none found</translation>
+    </message>
+    <message>
+        <source>No application on this desktop opens %1 files. Install %2.</source>
+        <translation>No application on this desktop opens %1 files. Install %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TChequeFile</name>
+    <message>
+        <source>Cheque File</source>
+        <translation type="unfinished">Cheque File</translation>
+    </message>
+    <message>
+        <source>Print one cheque from your cheque-printing program to a file (PDF, or PostScript), and choose it here: the MICR line is read from it and checked against this printer, where it will land and what else stands in the clear band. F1 opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cheque your cheque-printing program printed to a file: PDF, or PostScript (read with Ghostscript)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A PDF or PostScript file of one cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse for the cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cheque:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which cheque of 3-up stock the file prints: the MICR line is looked for on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished">Top</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation type="unfinished">Middle</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished">Bottom</translation>
+    </message>
+    <message>
+        <source>Cheque &amp;height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The height of one cheque of the stock; empty for 3.5 in on Letter and 99 mm on A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.5 in on Letter, 99 mm on A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rinter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer the cheque will be printed on: its calibrated face and its measured placement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation type="unfinished">Printer</translation>
+    </message>
+    <message>
+        <source>What was found: the face, the size, the line&apos;s positions, where it lands, how far to move it, and every fault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings for your cheque pro&amp;gram:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program you print cheques with: its settings for this printer&apos;s face and placement, the cheque chosen and the MICR line remembered with the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save these settings to a file, under the name the program expects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy these settings to the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings for the chosen program, with where they go and what they assume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the file again, after printing the cheque to it once more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TConnect</name>
     <message>
         <source>How to order Tolvane MICR Font Set</source>
@@ -247,7 +1117,7 @@
     <name>TForm1</name>
     <message>
         <source>A hand writing a cheque</source>
-        <translation>A hand writing a cheque</translation>
+        <translation type="vanished">A hand writing a cheque</translation>
     </message>
     <message>
         <source>About this program (Alt+A)</source>
@@ -323,7 +1193,7 @@
     </message>
     <message>
         <source>Print a page that shows where the MICR line lands on your cheques, and work out the offsets for your cheque-printing software</source>
-        <translation>Print a page that shows where the MICR line lands on your cheques, and work out the offsets for your cheque-printing software</translation>
+        <translation type="vanished">Print a page that shows where the MICR line lands on your cheques, and work out the offsets for your cheque-printing software</translation>
     </message>
     <message>
         <source>Check P&amp;lacement...</source>
@@ -372,6 +1242,122 @@
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>A hand writing a check</source>
+        <translation>A hand writing a cheque</translation>
+    </message>
+    <message>
+        <source>Print a page that shows where the MICR line lands on your checks, and work out the offsets for your check-printing software</source>
+        <translation>Print a page that shows where the MICR line lands on your cheques, and work out the offsets for your cheque-printing software</translation>
+    </message>
+    <message>
+        <source>Check a cheque your cheque-printing program printed to a file: where its MICR line will land on this printer, its face, size and fields, and the clear band</source>
+        <translation>Check a cheque your cheque-printing program printed to a file: where its MICR line will land on this printer, its face, size and fields, and the clear band</translation>
+    </message>
+    <message>
+        <source>Cheque File</source>
+        <translation>Cheque File</translation>
+    </message>
+    <message>
+        <source>Cheque &amp;File...</source>
+        <translation>Cheque &amp;File...</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s face and readings were not remembered: %1.</source>
+        <translation>The printer&apos;s face and readings were not remembered: %1.</translation>
+    </message>
+    <message>
+        <source>Your computer and printer system is not calibrated yet: the line
+chosen on step 2 measured out of tolerance (see above). Go back
+with Previous and choose the line the measurements name, or print
+the calibration page again and measure it; F1 says what to do.</source>
+        <translation>Your computer and printer system is not calibrated yet: the line
+chosen on step 2 measured out of tolerance (see above). Go back
+with Previous and choose the line the measurements name, or print
+the calibration page again and measure it; F1 says what to do.</translation>
+    </message>
+    <message>
+        <source>This utility will print a sample of each MICR font in this package.
+You will then be guided through the process of selecting the right
+MICR font for your printer and operating system.
+
+Turn your laser printer on. Make sure this printer has blank paper
+loaded in it. Leave the font selection set to standard unless you
+need bold fonts to increase signal strength. Click Next to select a
+printer and print the calibration page.</source>
+        <translation>This utility will print a sample of each MICR font in this package.
+You will then be guided through the process of selecting the right
+MICR font for your printer and operating system.
+
+Turn your laser printer on. Make sure this printer has blank paper
+loaded in it. Leave the font selection set to standard unless you
+need bold fonts to increase signal strength. Click Next to select a
+printer and print the calibration page.</translation>
+    </message>
+    <message>
+        <source>Print a calibration page and move to the next step</source>
+        <translation>Print a calibration page and move to the next step</translation>
+    </message>
+    <message>
+        <source>Exit the program immediately</source>
+        <translation>Exit the program immediately</translation>
+    </message>
+    <message>
+        <source>
+Now printing a test sheet . . .
+
+Wait until page that is now printing is cool, then measure the
+length of each printed MICR line. Select the line that is nearest to
+7 inches in length. If two lines are the same length, pick the one
+closest to Line 3. Select the line number below that corresponds
+to this 7 inch long MICR line.</source>
+        <translation>
+Now printing a test sheet . . .
+
+Wait until page that is now printing is cool, then measure the
+length of each printed MICR line. Select the line that is nearest to
+7 inches in length. If two lines are the same length, pick the one
+closest to Line 3. Select the line number below that corresponds
+to this 7 inch long MICR line.</translation>
+    </message>
+    <message>
+        <source>Move to the next step which will tell you what font to use</source>
+        <translation>Move to the next step which will tell you what font to use</translation>
+    </message>
+    <message>
+        <source>Return to the print a calibration page step</source>
+        <translation>Return to the print a calibration page step</translation>
+    </message>
+    <message>
+        <source>
+
+Congratulations, your computer and printer system is now
+calibrated. Note that if you change printers or operating systems
+you should run this calibration program again.
+
+You must use the following MICR font name, printing at 10 points,
+in your check printing program:</source>
+        <translation>
+
+Congratulations, your computer and printer system is now
+calibrated. Note that if you change printers or operating systems
+you should run this calibration program again.
+
+You must use the following MICR font name, printing at 10 points,
+in your cheque printing program:</translation>
+    </message>
+    <message>
+        <source>Return to the line length selection step</source>
+        <translation>Return to the line length selection step</translation>
+    </message>
+    <message>
+        <source>All done, exit now</source>
+        <translation>All done, exit now</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
     </message>
 </context>
 <context>
@@ -574,6 +1560,10 @@
         <source>Measured length of line 5</source>
         <translation>Measured length of line 5</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Line %1</translation>
+    </message>
 </context>
 <context>
     <name>TMyMicrLine</name>
@@ -583,7 +1573,7 @@
     </message>
     <message>
         <source>Type your bank&apos;s details as they stand on a cheque the bank printed. The line is laid out in the standard&apos;s positions and checked as you type; compare it with the bank&apos;s cheque. F1 opens the help.</source>
-        <translation>Type your bank&apos;s details as they stand on a cheque the bank printed. The line is laid out in the standard&apos;s positions and checked as you type; compare it with the bank&apos;s cheque. F1 opens the help.</translation>
+        <translation type="vanished">Type your bank&apos;s details as they stand on a cheque the bank printed. The line is laid out in the standard&apos;s positions and checked as you type; compare it with the bank&apos;s cheque. F1 opens the help.</translation>
     </message>
     <message>
         <source>&amp;Layout:</source>
@@ -591,7 +1581,7 @@
     </message>
     <message>
         <source>The country whose layout the bank&apos;s cheques follow</source>
-        <translation>The country whose layout the bank&apos;s cheques follow</translation>
+        <translation type="vanished">The country whose layout the bank&apos;s cheques follow</translation>
     </message>
     <message>
         <source>Layout</source>
@@ -611,7 +1601,7 @@
     </message>
     <message>
         <source>The bank&apos;s 9-digit routing number, between the transit symbols on its cheques</source>
-        <translation>The bank&apos;s 9-digit routing number, between the transit symbols on its cheques</translation>
+        <translation type="vanished">The bank&apos;s 9-digit routing number, between the transit symbols on its cheques</translation>
     </message>
     <message>
         <source>Routing number</source>
@@ -627,7 +1617,7 @@
     </message>
     <message>
         <source>The 5-digit branch (transit) number, before the dash symbol on the bank&apos;s cheques</source>
-        <translation>The 5-digit branch (transit) number, before the dash symbol on the bank&apos;s cheques</translation>
+        <translation type="vanished">The 5-digit branch (transit) number, before the dash symbol on the bank&apos;s cheques</translation>
     </message>
     <message>
         <source>Branch number</source>
@@ -643,7 +1633,7 @@
     </message>
     <message>
         <source>The 3-digit institution number, after the dash symbol on the bank&apos;s cheques</source>
-        <translation>The 3-digit institution number, after the dash symbol on the bank&apos;s cheques</translation>
+        <translation type="vanished">The 3-digit institution number, after the dash symbol on the bank&apos;s cheques</translation>
     </message>
     <message>
         <source>Institution number</source>
@@ -659,7 +1649,7 @@
     </message>
     <message>
         <source>The on-us field as the bank prints it: the account number, the on-us symbol (C or &lt;) and for personal cheques the cheque number</source>
-        <translation>The on-us field as the bank prints it: the account number, the on-us symbol (C or &lt;) and for personal cheques the cheque number</translation>
+        <translation type="vanished">The on-us field as the bank prints it: the account number, the on-us symbol (C or &lt;) and for personal cheques the cheque number</translation>
     </message>
     <message>
         <source>On-us field</source>
@@ -671,7 +1661,7 @@
     </message>
     <message>
         <source>Business cheques: the serial number between on-us symbols, left of the transit field; leave it empty otherwise</source>
-        <translation>Business cheques: the serial number between on-us symbols, left of the transit field; leave it empty otherwise</translation>
+        <translation type="vanished">Business cheques: the serial number between on-us symbols, left of the transit field; leave it empty otherwise</translation>
     </message>
     <message>
         <source>Auxiliary on-us field</source>
@@ -699,15 +1689,15 @@
     </message>
     <message>
         <source>Cheque &amp;width:</source>
-        <translation>Cheque &amp;width:</translation>
+        <translation type="vanished">Cheque &amp;width:</translation>
     </message>
     <message>
         <source>The cheque&apos;s width, for where the line&apos;s left end goes</source>
-        <translation>The cheque&apos;s width, for where the line&apos;s left end goes</translation>
+        <translation type="vanished">The cheque&apos;s width, for where the line&apos;s left end goes</translation>
     </message>
     <message>
         <source>Cheque width</source>
-        <translation>Cheque width</translation>
+        <translation type="vanished">Cheque width</translation>
     </message>
     <message>
         <source>8.5 in</source>
@@ -730,6 +1720,64 @@
         <translation>&amp;Print on Placement Page...</translation>
     </message>
     <message>
+        <source>Type your bank&apos;s details as they stand on a check the bank printed. The line is laid out in the standard&apos;s positions and checked as you type; compare it with the bank&apos;s check. F1 opens the help.</source>
+        <translation>Type your bank&apos;s details as they stand on a cheque the bank printed. The line is laid out in the standard&apos;s positions and checked as you type; compare it with the bank&apos;s cheque. F1 opens the help.</translation>
+    </message>
+    <message>
+        <source>The country whose layout the bank&apos;s checks follow</source>
+        <translation>The country whose layout the bank&apos;s cheques follow</translation>
+    </message>
+    <message>
+        <source>The bank&apos;s 9-digit routing number, between the transit symbols on its checks</source>
+        <translation>The bank&apos;s 9-digit routing number, between the transit symbols on its cheques</translation>
+    </message>
+    <message>
+        <source>The 5-digit branch (transit) number, before the dash symbol on the bank&apos;s checks</source>
+        <translation>The 5-digit branch (transit) number, before the dash symbol on the bank&apos;s cheques</translation>
+    </message>
+    <message>
+        <source>The 3-digit institution number, after the dash symbol on the bank&apos;s checks</source>
+        <translation>The 3-digit institution number, after the dash symbol on the bank&apos;s cheques</translation>
+    </message>
+    <message>
+        <source>The on-us field as the bank prints it: the account number, the on-us symbol (C or &lt;) and for personal checks the check number</source>
+        <translation>The on-us field as the bank prints it: the account number, the on-us symbol (C or &lt;) and for personal cheques the cheque number</translation>
+    </message>
+    <message>
+        <source>Business checks: the serial number between on-us symbols, left of the transit field; leave it empty otherwise</source>
+        <translation>Business cheques: the serial number between on-us symbols, left of the transit field; leave it empty otherwise</translation>
+    </message>
+    <message>
+        <source>Check &amp;width:</source>
+        <translation>Cheque &amp;width:</translation>
+    </message>
+    <message>
+        <source>The check&apos;s width, for where the line&apos;s left end goes</source>
+        <translation>The cheque&apos;s width, for where the line&apos;s left end goes</translation>
+    </message>
+    <message>
+        <source>Check width</source>
+        <translation>Cheque width</translation>
+    </message>
+    <message>
+        <source>Type, in %1: %2
+or with punctuation: %3</source>
+        <translation>Type, in %1: %2
+or with punctuation: %3</translation>
+    </message>
+    <message>
+        <source>In check-printing software: the line&apos;s left end %1 from the check&apos;s left edge, its baseline %2 above the bottom edge.</source>
+        <translation>In cheque-printing software: the line&apos;s left end %1 from the cheque&apos;s left edge, its baseline %2 above the bottom edge.</translation>
+    </message>
+    <message>
+        <source>With this printer&apos;s correction (%1): left end %2, baseline %3.</source>
+        <translation>With this printer&apos;s correction (%1): left end %2, baseline %3.</translation>
+    </message>
+    <message>
+        <source>Check width: %1</source>
+        <translation>Cheque width: %1</translation>
+    </message>
+    <message>
         <source>No faults: every field stands in its positions.</source>
         <translation>No faults: every field stands in its positions.</translation>
     </message>
@@ -750,19 +1798,19 @@
     </message>
     <message>
         <source>Print the placement page on your cheque stock, or on plain paper, and measure where its MICR line lands with a ruler, from the edges the page names. Type what you read: the program tells whether the chosen face makes up for the printer&apos;s scale and how far to move the MICR line in your cheque-printing software. F1 opens the help.</source>
-        <translation>Print the placement page on your cheque stock, or on plain paper, and measure where its MICR line lands with a ruler, from the edges the page names. Type what you read: the program tells whether the chosen face makes up for the printer&apos;s scale and how far to move the MICR line in your cheque-printing software. F1 opens the help.</translation>
+        <translation type="vanished">Print the placement page on your cheque stock, or on plain paper, and measure where its MICR line lands with a ruler, from the edges the page names. Type what you read: the program tells whether the chosen face makes up for the printer&apos;s scale and how far to move the MICR line in your cheque-printing software. F1 opens the help.</translation>
     </message>
     <message>
         <source>Cheque on the &amp;sheet:</source>
-        <translation>Cheque on the &amp;sheet:</translation>
+        <translation type="vanished">Cheque on the &amp;sheet:</translation>
     </message>
     <message>
         <source>Which cheque of 3-up stock the page is laid out for</source>
-        <translation>Which cheque of 3-up stock the page is laid out for</translation>
+        <translation type="vanished">Which cheque of 3-up stock the page is laid out for</translation>
     </message>
     <message>
         <source>Cheque on the sheet</source>
-        <translation>Cheque on the sheet</translation>
+        <translation type="vanished">Cheque on the sheet</translation>
     </message>
     <message>
         <source>Top</source>
@@ -778,7 +1826,7 @@
     </message>
     <message>
         <source>Choose a printer and print the placement page for this cheque and stock, in the face of the line chosen on step 2</source>
-        <translation>Choose a printer and print the placement page for this cheque and stock, in the face of the line chosen on step 2</translation>
+        <translation type="vanished">Choose a printer and print the placement page for this cheque and stock, in the face of the line chosen on step 2</translation>
     </message>
     <message>
         <source>&amp;Print Placement Page</source>
@@ -786,15 +1834,15 @@
     </message>
     <message>
         <source>Cheque s&amp;tock:</source>
-        <translation>Cheque s&amp;tock:</translation>
+        <translation type="vanished">Cheque s&amp;tock:</translation>
     </message>
     <message>
         <source>The cheque stock: three cheques to a sheet, stacked from the paper&apos;s top edge</source>
-        <translation>The cheque stock: three cheques to a sheet, stacked from the paper&apos;s top edge</translation>
+        <translation type="vanished">The cheque stock: three cheques to a sheet, stacked from the paper&apos;s top edge</translation>
     </message>
     <message>
         <source>Cheque stock</source>
-        <translation>Cheque stock</translation>
+        <translation type="vanished">Cheque stock</translation>
     </message>
     <message>
         <source>3-up on Letter, 3.5 in a cheque</source>
@@ -806,11 +1854,11 @@
     </message>
     <message>
         <source>The height of one cheque of your stock, from its top edge to its perforation</source>
-        <translation>The height of one cheque of your stock, from its top edge to its perforation</translation>
+        <translation type="vanished">The height of one cheque of your stock, from its top edge to its perforation</translation>
     </message>
     <message>
         <source>Height of one cheque</source>
-        <translation>Height of one cheque</translation>
+        <translation type="vanished">Height of one cheque</translation>
     </message>
     <message>
         <source>3.667 in</source>
@@ -866,7 +1914,7 @@
     </message>
     <message>
         <source>Cheque stock: measure from the cheque&apos;s bottom edge (the perforation) up to the baseline rule. Plain paper: measure from the paper&apos;s top edge down to it</source>
-        <translation>Cheque stock: measure from the cheque&apos;s bottom edge (the perforation) up to the baseline rule. Plain paper: measure from the paper&apos;s top edge down to it</translation>
+        <translation type="vanished">Cheque stock: measure from the cheque&apos;s bottom edge (the perforation) up to the baseline rule. Plain paper: measure from the paper&apos;s top edge down to it</translation>
     </message>
     <message>
         <source>Baseline measured from</source>
@@ -874,7 +1922,7 @@
     </message>
     <message>
         <source>Cheque&apos;s bottom edge to the baseline:</source>
-        <translation>Cheque&apos;s bottom edge to the baseline:</translation>
+        <translation type="vanished">Cheque&apos;s bottom edge to the baseline:</translation>
     </message>
     <message>
         <source>Paper&apos;s top edge to the baseline:</source>
@@ -902,7 +1950,7 @@
     </message>
     <message>
         <source>Print the placement page again with the total correction applied, as your cheque-printing software will apply it; then measure it again to check the correction</source>
-        <translation>Print the placement page again with the total correction applied, as your cheque-printing software will apply it; then measure it again to check the correction</translation>
+        <translation type="vanished">Print the placement page again with the total correction applied, as your cheque-printing software will apply it; then measure it again to check the correction</translation>
     </message>
     <message>
         <source>Print the placement page with this correction</source>
@@ -911,6 +1959,90 @@
     <message>
         <source>Print With This &amp;Correction</source>
         <translation>Print With This &amp;Correction</translation>
+    </message>
+    <message>
+        <source>Print the placement page on your check stock, or on plain paper, and measure where its MICR line lands with a ruler, from the edges the page names. Type what you read: the program tells whether the chosen face makes up for the printer&apos;s scale and how far to move the MICR line in your check-printing software. F1 opens the help.</source>
+        <translation>Print the placement page on your cheque stock, or on plain paper, and measure where its MICR line lands with a ruler, from the edges the page names. Type what you read: the program tells whether the chosen face makes up for the printer&apos;s scale and how far to move the MICR line in your cheque-printing software. F1 opens the help.</translation>
+    </message>
+    <message>
+        <source>Check on the &amp;sheet:</source>
+        <translation>Cheque on the &amp;sheet:</translation>
+    </message>
+    <message>
+        <source>Which check of 3-up stock the page is laid out for</source>
+        <translation>Which cheque of 3-up stock the page is laid out for</translation>
+    </message>
+    <message>
+        <source>Check on the sheet</source>
+        <translation>Cheque on the sheet</translation>
+    </message>
+    <message>
+        <source>Choose a printer and print the placement page for this check and stock, in the face of the line chosen on step 2</source>
+        <translation>Choose a printer and print the placement page for this cheque and stock, in the face of the line chosen on step 2</translation>
+    </message>
+    <message>
+        <source>Check s&amp;tock:</source>
+        <translation>Cheque s&amp;tock:</translation>
+    </message>
+    <message>
+        <source>The check stock: three checks to a sheet, stacked from the paper&apos;s top edge</source>
+        <translation>The cheque stock: three cheques to a sheet, stacked from the paper&apos;s top edge</translation>
+    </message>
+    <message>
+        <source>Check stock</source>
+        <translation>Cheque stock</translation>
+    </message>
+    <message>
+        <source>The height of one check of your stock, from its top edge to its perforation</source>
+        <translation>The height of one cheque of your stock, from its top edge to its perforation</translation>
+    </message>
+    <message>
+        <source>Height of one check</source>
+        <translation>Height of one cheque</translation>
+    </message>
+    <message>
+        <source>Check stock: measure from the check&apos;s bottom edge (the perforation) up to the baseline rule. Plain paper: measure from the paper&apos;s top edge down to it</source>
+        <translation>Cheque stock: measure from the cheque&apos;s bottom edge (the perforation) up to the baseline rule. Plain paper: measure from the paper&apos;s top edge down to it</translation>
+    </message>
+    <message>
+        <source>Check&apos;s bottom edge to the baseline:</source>
+        <translation>Cheque&apos;s bottom edge to the baseline:</translation>
+    </message>
+    <message>
+        <source>Print the placement page again with the total correction applied, as your check-printing software will apply it; then measure it again to check the correction</source>
+        <translation>Print the placement page again with the total correction applied, as your cheque-printing software will apply it; then measure it again to check the correction</translation>
+    </message>
+    <message>
+        <source>The page&apos;s MICR line is set in %1, the face of Line %2 chosen on step 2.</source>
+        <translation>The page&apos;s MICR line is set in %1, the face of Line %2 chosen on step 2.</translation>
+    </message>
+    <message>
+        <source>The readings are of the page printed with the correction %1.</source>
+        <translation>The readings are of the page printed with the correction %1.</translation>
+    </message>
+    <message>
+        <source>Reference bar</source>
+        <translation>Reference bar</translation>
+    </message>
+    <message>
+        <source>Vertical bar</source>
+        <translation>Vertical bar</translation>
+    </message>
+    <message>
+        <source>Right edge</source>
+        <translation>Right edge</translation>
+    </message>
+    <message>
+        <source>Baseline</source>
+        <translation>Baseline</translation>
+    </message>
+    <message>
+        <source>Check height: %1</source>
+        <translation>Cheque height: %1</translation>
+    </message>
+    <message>
+        <source>Type the bar, the right edge and the baseline readings to see the scale, where the MICR line landed and the correction.</source>
+        <translation>Type the bar, the right edge and the baseline readings to see the scale, where the MICR line landed and the correction.</translation>
     </message>
 </context>
 <context>
@@ -921,7 +2053,7 @@
     </message>
     <message>
         <source>Each printer the calibration page was printed on, with the face to use on it, its last calibration and the correction for your cheque-printing software. Calibrate again after a toner change or on new cheque stock.</source>
-        <translation>Each printer the calibration page was printed on, with the face to use on it, its last calibration and the correction for your cheque-printing software. Calibrate again after a toner change or on new cheque stock.</translation>
+        <translation type="vanished">Each printer the calibration page was printed on, with the face to use on it, its last calibration and the correction for your cheque-printing software. Calibrate again after a toner change or on new cheque stock.</translation>
     </message>
     <message>
         <source>The printers the program remembers</source>
@@ -962,6 +2094,107 @@
     <message>
         <source>&amp;Export as Text...</source>
         <translation>&amp;Export as Text...</translation>
+    </message>
+    <message>
+        <source>Each printer the calibration page was printed on, with the face to use on it, its last calibration and the correction for your check-printing software. Calibrate again after a toner change or on new check stock.</source>
+        <translation>Each printer the calibration page was printed on, with the face to use on it, its last calibration and the correction for your cheque-printing software. Calibrate again after a toner change or on new cheque stock.</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>not measured</translation>
+    </message>
+    <message>
+        <source>Forget the printer &quot;%1&quot;?</source>
+        <translation>Forget the printer &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Its face, readings and correction will no longer be remembered.</source>
+        <translation>Its face, readings and correction will no longer be remembered.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Export Printer Profiles</source>
+        <translation>Export Printer Profiles</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>WizardHelp</name>
+    <message>
+        <source>Usage: micr-calibration [Qt options]
+Finds the width of the E-13B MICR font that prints the MICR line at exactly
+0.125 inch a character on your laser printer. A three-step wizard prints a
+calibration page with five sample MICR lines, takes the lengths you measure on
+it and names the face to use; it then prints a placement page that tells how
+far to move the MICR line in check-printing software, composes and checks
+your own MICR line, and remembers each printer. F1 opens the help of any of
+its windows.
+
+Options:
+  -h, --help         Displays this help.
+  -v, --version      Displays version information.
+  -platform NAME     Qt&apos;s window system: xcb, wayland or offscreen.
+
+Files:
+  ~/.config/micr-calibration/printers.ini  What the wizard remembers of
+                                           each printer.
+  /usr/share/micr-calibration              The help files micr.chm and
+                                           micr-fr.chm (French), the order
+                                           forms and the gauge manual.
+
+Environment:
+  XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.
+  LANG             The locale: the windows&apos; language, and a decimal comma in
+                   readings where it writes one.
+  CUPS_SERVER      The print server the wizard prints to and lists printers
+                   from.
+
+Examples:
+  Start the wizard in a Wayland session without XWayland:
+    micr-calibration -platform wayland
+  Write the calibration page to a file instead, for another computer:
+    micr-calibration-page page -o page.pdf
+</source>
+        <translation>Usage: micr-calibration [Qt options]
+Finds the width of the E-13B MICR font that prints the MICR line at exactly
+0.125 inch a character on your laser printer. A three-step wizard prints a
+calibration page with five sample MICR lines, takes the lengths you measure on
+it and names the face to use; it then prints a placement page that tells how
+far to move the MICR line in cheque-printing software, composes and checks
+your own MICR line, and remembers each printer. F1 opens the help of any of
+its windows.
+
+Options:
+  -h, --help         Displays this help.
+  -v, --version      Displays version information.
+  -platform NAME     Qt&apos;s window system: xcb, wayland or offscreen.
+
+Files:
+  ~/.config/micr-calibration/printers.ini  What the wizard remembers of
+                                           each printer.
+  /usr/share/micr-calibration              The help files micr.chm and
+                                           micr-fr.chm (French), the order
+                                           forms and the gauge manual.
+
+Environment:
+  XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.
+  LANG             The locale: the windows&apos; language, and a decimal comma in
+                   readings where it writes one.
+  CUPS_SERVER      The print server the wizard prints to and lists printers
+                   from.
+
+Examples:
+  Start the wizard in a Wayland session without XWayland:
+    micr-calibration -platform wayland
+  Write the calibration page to a file instead, for another computer:
+    micr-calibration-page page -o page.pdf
+</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,550 @@
     </message>
 </context>
 <context>
+    <name>Exporter</name>
+    <message>
+        <source>Checks a MICR line as typed.</source>
+        <translation>Vérifie une ligne MICR telle que saisie.</translation>
+    </message>
+    <message>
+        <source>Checks a MICR line as typed against the standard&apos;s fields, its last character
+at position 14 (at 1 when it ends in an amount field), and prints it as the
+line command does. Exits with 0 with no fault, 1 with one.</source>
+        <translation>Vérifie une ligne MICR telle que saisie par rapport aux champs de la norme, son
+dernier caractère en position 14 (en 1 si elle finit par un champ de montant),
+et l&apos;affiche comme la commande line. Sort avec 0 sans faute, 1 avec une faute.</translation>
+    </message>
+    <message>
+        <source>The line as typed, symbols as A B C D or : ; &lt; =.</source>
+        <translation>La ligne telle que saisie, les symboles en A B C D ou : ; &lt; =.</translation>
+    </message>
+    <message>
+        <source>one JSON object</source>
+        <translation>un objet JSON</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2 [options]%3</source>
+        <translation>Utilisation&#xa0;: %1 %2 [options]%3</translation>
+    </message>
+    <message>
+        <source>%1 writes a page or file (for %2); %3 writes no file</source>
+        <translation>%1 écrit une page ou un fichier (pour %2); %3 n&apos;écrit aucun fichier</translation>
+    </message>
+    <message>
+        <source>%1 is for %2; %3 takes no %1</source>
+        <translation>%1 est pour %2; %3 ne prend pas %1</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 demande %2</translation>
+    </message>
+    <message>
+        <source>unknown argument &quot;%1&quot;</source>
+        <translation>argument inconnu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>Prints %1 instead of text.</source>
+        <translation>Affiche %1 au lieu du texte.</translation>
+    </message>
+    <message>
+        <source>letter (default) or a4. The calibration page starts a quarter inch in from the paper&apos;s top and left edges; the placement page is measured from the paper&apos;s own edges, on 3-up stock of the paper.</source>
+        <translation>letter (par défaut) ou a4. La page de calibrage commence à un quart de pouce des bords supérieur et gauche du papier; la page de placement se mesure depuis les bords du papier, sur des formules de 3 chèques par feuille de ce papier.</translation>
+    </message>
+    <message>
+        <source>The check&apos;s width (default 8.5 in), for where the line&apos;s left end goes.</source>
+        <translation>La largeur du chèque (8,5 po par défaut), pour placer l&apos;extrémité gauche de la ligne.</translation>
+    </message>
+    <message>
+        <source>The top (default), middle or bottom check of 3-up stock.</source>
+        <translation>Le chèque du haut (par défaut), du milieu ou du bas d&apos;une feuille de 3 chèques.</translation>
+    </message>
+    <message>
+        <source>The height of one check of 3-up stock, from 3 in to a third of the paper (default 3.5 in on Letter, 99 mm on A4).</source>
+        <translation>La hauteur d&apos;un chèque d&apos;une feuille de 3, de 3 po au tiers du papier (par défaut 3,5 po sur Lettre, 99 mm sur A4).</translation>
+    </message>
+    <message>
+        <source>The page&apos;s MICR line is in the face of calibration line N (1 to 5, default 3); with --bold, its bold face.</source>
+        <translation>La ligne MICR de la page est dans la police de la ligne de calibrage N (1 à 5, 3 par défaut); avec --bold, dans sa police grasse.</translation>
+    </message>
+    <message>
+        <source>The correction the page carries, as check-printing software applies it: its MICR line, position 1&apos;s tick and the baseline rule moved RIGHT and UP inches (negative: left and down), for example 0.04,-0.012. Readings of such a page give the move still to make and the total.</source>
+        <translation>La correction que porte la page, appliquée comme le fait un logiciel d&apos;impression de chèques&#xa0;: sa ligne MICR, le trait de la position 1 et le filet de la ligne de base déplacés de RIGHT po vers la droite et UP po vers le haut (négatif&#xa0;: vers la gauche et le bas), par exemple 0.04,-0.012. Les mesures d&apos;une telle page donnent le déplacement qui reste à faire et le total.</translation>
+    </message>
+    <message>
+        <source>--paper is letter or a4, not &quot;%1&quot;</source>
+        <translation>--paper vaut letter ou a4, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--%1 is %2 or %3, not &quot;%4&quot;</source>
+        <translation>--%1 vaut %2 ou %3, pas «&#xa0;%4&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Give the total correction the placement readings showed, as RIGHT,UP in inches: 0.04,-0.012.</source>
+        <translation>Donnez la correction totale que les mesures de placement ont indiquée, en RIGHT,UP en pouces&#xa0;: 0.04,-0.012.</translation>
+    </message>
+    <message>
+        <source>--applied takes RIGHT,UP in inches (negative: left and down), not &quot;%1&quot;</source>
+        <translation>--applied prend RIGHT,UP en pouces (négatif&#xa0;: vers la gauche et le bas), pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--applied: %1</source>
+        <translation>--applied&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--cheque-height: %1</source>
+        <translation>--cheque-height&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--cheque-width: %1</source>
+        <translation>--cheque-width&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 takes KEY=VALUE pairs, each once, not &quot;%2&quot;</source>
+        <translation>%1 prend des paires KEY=VALUE, chacune une fois, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 needs layout=us or layout=ca</source>
+        <translation>%1 demande layout=us ou layout=ca</translation>
+    </message>
+    <message>
+        <source>%1 with layout=%2 takes no &quot;%3&quot;</source>
+        <translation>%1 avec layout=%2 ne prend pas «&#xa0;%3&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 with layout=%2 needs %3=</source>
+        <translation>%1 avec layout=%2 demande %3=</translation>
+    </message>
+    <message>
+        <source>Checks that the MICR and security faces are installed.</source>
+        <translation>Vérifie que les polices MICR et de sécurité sont installées.</translation>
+    </message>
+    <message>
+        <source>Lists each MICR and security face as installed or missing. Exits with 1 when a
+standard MICR face is missing.</source>
+        <translation>Liste chaque police MICR et de sécurité comme installée ou manquante. Sort avec 1
+quand une police MICR standard manque.</translation>
+    </message>
+    <message>
+        <source>-o FILE [page options]</source>
+        <translation>-o FILE [options de page]</translation>
+    </message>
+    <message>
+        <source>page -o FILE [page options]</source>
+        <translation>page -o FILE [options de page]</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 are different commands (%3 and %4): give one</source>
+        <translation>--%1 et --%2 sont des commandes différentes (%3 et %4)&#xa0;: donnez-en une</translation>
+    </message>
+    <message>
+        <source>--micr-line with -o prints on the placement page: add --page placement</source>
+        <translation>--micr-line avec -o imprime sur la page de placement&#xa0;: ajoutez --page placement</translation>
+    </message>
+    <message>
+        <source>Composes your own MICR line from your bank&apos;s details.</source>
+        <translation>Compose votre ligne MICR à partir des coordonnées de votre banque.</translation>
+    </message>
+    <message>
+        <source>Composes your own MICR line from your bank&apos;s details: prints the text to type,
+each field&apos;s positions, every fault, and where the line goes on the check.
+Exits with 0 with no fault, 1 with one. The page command&apos;s --micr-line prints
+it on the placement page.</source>
+        <translation>Compose votre ligne MICR à partir des coordonnées de votre banque&#xa0;: affiche le
+texte à taper, les positions de chaque champ, chaque faute et où la ligne va sur
+le chèque. Sort avec 0 sans faute, 1 avec une faute. L&apos;option --micr-line de la
+commande page l&apos;imprime sur la page de placement.</translation>
+    </message>
+    <message>
+        <source>KEY=VALUE pairs joined by commas: layout=us with routing=NUMBER, onus=FIELD and, where the bank prints them, aux=FIELD and epc=DIGIT; or layout=ca with branch=NUMBER, institution=NUMBER, onus=FIELD and aux=FIELD. The on-us fields as your bank prints them, symbols as A B C D or : ; &lt; =. For example layout=us,routing=021000021,onus=123456789C.</source>
+        <translation>Paires KEY=VALUE séparées par des virgules : layout=us avec routing=NUMÉRO, onus=CHAMP et, si la banque les imprime, aux=CHAMP et epc=CHIFFRE; ou layout=ca avec branch=NUMÉRO, institution=NUMÉRO, onus=CHAMP et aux=CHAMP. Les champs on-us tels que votre banque les imprime, les symboles en A B C D ou : ; &lt; =. Par exemple layout=us,routing=021000021,onus=123456789C.</translation>
+    </message>
+    <message>
+        <source>Type (letters):     %1</source>
+        <translation>À taper (lettres)&#xa0;:      %1</translation>
+    </message>
+    <message>
+        <source>Type (punctuation): %1</source>
+        <translation>À taper (ponctuation)&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Positions %1 to %2</source>
+        <translation>Positions %1 à %2</translation>
+    </message>
+    <message>
+        <source>Left end: %1 from the check&apos;s left edge (a check %2 in wide); baseline: %3 above its bottom edge</source>
+        <translation>Extrémité gauche&#xa0;: %1 du bord gauche du chèque (un chèque de %2 po de large); ligne de base&#xa0;: %3 au-dessus de son bord inférieur</translation>
+    </message>
+    <message>
+        <source>No faults.</source>
+        <translation>Aucune faute.</translation>
+    </message>
+    <message>
+        <source>Fault: %1</source>
+        <translation>Faute&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Judges the lengths measured on a printed calibration page.</source>
+        <translation>Évalue les longueurs mesurées sur une page de calibrage imprimée.</translation>
+    </message>
+    <message>
+        <source>Weighs the lengths measured on a printed calibration page and names the line
+whose face prints the MICR line at 7 inches. Prints &quot;Line N: FACE&quot; when a
+face is within tolerance, otherwise &quot;Not calibrated: REASON&quot;, then every
+line&apos;s length, the residual and the verdict. Exits with 0 for good or
+marginal, 1 when not calibrated.</source>
+        <translation>Évalue les longueurs mesurées sur une page de calibrage imprimée et nomme la
+ligne dont la police imprime la ligne MICR à 7 pouces. Affiche «&#xa0;Line N: FACE&#xa0;»
+quand une police est dans la tolérance, sinon «&#xa0;Not calibrated: REASON&#xa0;», puis la
+longueur de chaque ligne, l&apos;écart et le verdict. Sort avec 0 pour bon ou
+limite, 1 quand rien n&apos;est calibré.</translation>
+    </message>
+    <message>
+        <source>LINE=LENGTH[,LINE=LENGTH...], for example &quot;3=7 1/16,5=183.4 mm&quot; (inches, fractions, mm or cm).</source>
+        <translation>LINE=LENGTH[,LINE=LENGTH...], par exemple «&#xa0;3=7 1/16,5=183.4 mm&#xa0;» (pouces, fractions, mm ou cm).</translation>
+    </message>
+    <message>
+        <source>the MICR faces are not installed, so no line can be predicted; see the fonts command</source>
+        <translation>les polices MICR ne sont pas installées, aucune ligne ne peut donc être prédite; voir la commande fonts</translation>
+    </message>
+    <message>
+        <source>there is no line %1 on the page: lines are 1 to 5</source>
+        <translation>la page n&apos;a pas de ligne %1&#xa0;: les lignes vont de 1 à 5</translation>
+    </message>
+    <message>
+        <source>line </source>
+        <translation>ligne </translation>
+    </message>
+    <message>
+        <source>Name the bold face of the line instead.</source>
+        <translation>Nommer plutôt la police grasse de la ligne.</translation>
+    </message>
+    <message>
+        <source>Writes the calibration page or the placement page to a PDF or PNG file.</source>
+        <translation>Écrit la page de calibrage ou la page de placement dans un fichier PDF ou PNG.</translation>
+    </message>
+    <message>
+        <source>Writes the MICR calibration page or the placement page, exactly as the wizard
+prints them: a PDF (FILE.pdf) or a raster image (FILE.png). Print the file at
+100 % (no &quot;fit to page&quot;): measure the calibration page&apos;s sample lines, or the
+placement page&apos;s bars and where its MICR line lands, and give the readings
+back with the measure or place command.</source>
+        <translation>Écrit la page de calibrage MICR ou la page de placement, exactement comme
+l&apos;assistant les imprime&#xa0;: un PDF (FILE.pdf) ou une image matricielle (FILE.png).
+Imprimez le fichier à 100 % (sans «&#xa0;ajuster à la page&#xa0;»)&#xa0;: mesurez les lignes
+d&apos;essai de la page de calibrage, ou les barres de la page de placement et où sa
+ligne MICR tombe, et donnez les mesures aux commandes measure ou place.</translation>
+    </message>
+    <message>
+        <source>warning: not installed, their sample lines cannot be measured: %1</source>
+        <translation>avertissement&#xa0;: non installées, leurs lignes d&apos;essai ne peuvent être mesurées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the page was written, but its MICR line has faults a bank would reject:</source>
+        <translation>la page a été écrite, mais sa ligne MICR a des fautes qu&apos;une banque refuserait&#xa0;:</translation>
+    </message>
+    <message>
+        <source>--%1 is for the placement page: add --page placement</source>
+        <translation>--%1 est pour la page de placement&#xa0;: ajoutez --page placement</translation>
+    </message>
+    <message>
+        <source>--micr-line prints on the placement page: add --page placement</source>
+        <translation>--micr-line imprime sur la page de placement&#xa0;: ajoutez --page placement</translation>
+    </message>
+    <message>
+        <source>no output file: give one with -o FILE</source>
+        <translation>aucun fichier de sortie&#xa0;: donnez-en un avec -o FILE</translation>
+    </message>
+    <message>
+        <source>the output file must end in .pdf or .png, not &quot;%1&quot;</source>
+        <translation>le fichier de sortie doit finir par .pdf ou .png, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--dpi takes N or XxY in dots per inch, not &quot;%1&quot;</source>
+        <translation>--dpi prend N ou XxY en points par pouce, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--dpi must be between %1 and %2, not %3</source>
+        <translation>--dpi doit être entre %1 et %2, pas %3</translation>
+    </message>
+    <message>
+        <source>The file to write, FILE.pdf or FILE.png; it is written whole or not at all.</source>
+        <translation>Le fichier à écrire, FILE.pdf ou FILE.png; il est écrit en entier ou pas du tout.</translation>
+    </message>
+    <message>
+        <source>calibration (default): the page with five sample lines; placement: where the MICR line lands on a check, measured from the paper&apos;s edges.</source>
+        <translation>calibration (par défaut)&#xa0;: la page aux cinq lignes d&apos;essai; placement&#xa0;: où la ligne MICR tombe sur un chèque, mesurée depuis les bords du papier.</translation>
+    </message>
+    <message>
+        <source>The bold MICR faces: the calibration page&apos;s labels, the placement page&apos;s MICR line.</source>
+        <translation>Les polices MICR grasses&#xa0;: les étiquettes de la page de calibrage, la ligne MICR de la page de placement.</translation>
+    </message>
+    <message>
+        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 600).</source>
+        <translation>Résolution de l&apos;appareil pour laquelle la page est disposée&#xa0;: N ou XxY points par pouce (600 par défaut).</translation>
+    </message>
+    <message>
+        <source>The placement page prints your own MICR line instead of the sample, composed from FIELDS as the line command takes them. A line with faults is printed all the same, its faults said on stderr and the status 1.</source>
+        <translation>La page de placement imprime votre propre ligne MICR au lieu de l&apos;exemple, composée à partir de FIELDS comme la commande line les prend. Une ligne avec des fautes est imprimée quand même, ses fautes dites sur stderr et l&apos;état de sortie 1.</translation>
+    </message>
+    <message>
+        <source>Judges what was measured on a printed placement page.</source>
+        <translation>Évalue ce qui a été mesuré sur une page de placement imprimée.</translation>
+    </message>
+    <message>
+        <source>Weighs what was measured on a printed placement page: prints the scale with its
+verdict, where the MICR line landed and how far to move it in check-printing
+software. Exits with 0 when the scale is fine and both moves are within
+1/32 in, 1 otherwise (no move from a scaled page, nor from readings that
+cannot be right), 2 for readings refused as typed (past the paper&apos;s edge).
+The options describe the page as it was printed, --applied its correction.</source>
+        <translation>Évalue ce qui a été mesuré sur une page de placement imprimée&#xa0;: affiche
+l&apos;échelle avec son verdict, où la ligne MICR est tombée et de combien la
+déplacer dans le logiciel d&apos;impression de chèques. Sort avec 0 quand l&apos;échelle
+est bonne et que les deux déplacements sont à moins de 1/32 po, 1 sinon (aucun
+déplacement pour une page mise à l&apos;échelle, ni pour des mesures impossibles),
+2 pour des mesures refusées telles que saisies (au-delà du bord du papier).
+Les options décrivent la page telle qu&apos;imprimée, --applied sa correction.</translation>
+    </message>
+    <message>
+        <source>bar=LENGTH,right=LENGTH,bottom=LENGTH or top=LENGTH instead of bottom, and optionally vbar=LENGTH: the reference bar, the distance from the paper&apos;s right edge to where position 1 ends, the baseline from the check&apos;s bottom edge (check stock) or from the paper&apos;s top edge (plain paper), and the vertical bar.</source>
+        <translation>bar=LENGTH,right=LENGTH,bottom=LENGTH ou top=LENGTH au lieu de bottom, et au besoin vbar=LENGTH&#xa0;: la barre de référence, la distance du bord droit du papier à la fin de la position 1, la ligne de base depuis le bord inférieur du chèque (formules de chèques) ou depuis le bord supérieur du papier (papier ordinaire), et la barre verticale.</translation>
+    </message>
+    <message>
+        <source>bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]</source>
+        <translation>bar=LENGTH,right=LENGTH,bottom=LENGTH (ou top=LENGTH)[,vbar=LENGTH]</translation>
+    </message>
+    <message>
+        <source>%1 needs bar, right and one of bottom or top, as %2</source>
+        <translation>%1 demande bar, right et l&apos;un de bottom ou top, comme %2</translation>
+    </message>
+    <message>
+        <source>The page&apos;s MICR line was in the bold face of --line.</source>
+        <translation>La ligne MICR de la page était dans la police grasse de --line.</translation>
+    </message>
+    <message>
+        <source>Lists the printers the wizard remembers.</source>
+        <translation>Liste les imprimantes que l&apos;assistant a retenues.</translation>
+    </message>
+    <message>
+        <source>Lists what the wizard remembers of each printer: its face, its last calibration
+and its placement correction, from
+~/.config/micr-calibration/printers.ini. It only reads: a damaged file is
+said on stderr (with what could be read from it listed) and left where it
+is, and the status is 1; the wizard sets it aside when it starts.</source>
+        <translation>Liste ce que l&apos;assistant a retenu de chaque imprimante&#xa0;: sa police, son dernier
+calibrage et sa correction de placement, depuis
+~/.config/micr-calibration/printers.ini. Elle ne fait que lire&#xa0;: un fichier
+endommagé est signalé sur stderr (avec ce qui a pu en être lu) et laissé en
+place, et l&apos;état de sortie est 1; l&apos;assistant le met de côté au démarrage.</translation>
+    </message>
+    <message>
+        <source>one JSON array, an object for each printer (for a damaged file, an object: its problem and the printers that could be read),</source>
+        <translation>un tableau JSON, un objet par imprimante (pour un fichier endommagé, un objet&#xa0;: son problème et les imprimantes qui ont pu être lues),</translation>
+    </message>
+    <message>
+        <source>no command &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
+        <translation>aucune commande «&#xa0;%1&#xa0;»; vouliez-vous dire «&#xa0;%2&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+Writes the MICR calibration page and the placement page exactly as the wizard
+prints them, weighs what was measured on them, composes and checks MICR lines
+and lists the printers the wizard remembers.
+
+Commands:
+%2
+Options:
+%3
+Each command has its own options: %1 COMMAND --help.
+
+Exit status:
+%4
+Files:
+%5
+Environment:
+%6
+Examples:
+%7
+Older forms, still read as the command they became:
+%8</source>
+        <translation>Utilisation&#xa0;: %1 COMMAND [options]
+Écrit la page de calibrage MICR et la page de placement exactement comme
+l&apos;assistant les imprime, évalue ce qui y a été mesuré, compose et vérifie des
+lignes MICR et liste les imprimantes que l&apos;assistant a retenues.
+
+Commandes&#xa0;:
+%2
+Options&#xa0;:
+%3
+Chaque commande a ses propres options&#xa0;: %1 COMMAND --help.
+
+État de sortie&#xa0;:
+%4
+Fichiers&#xa0;:
+%5
+Environnement&#xa0;:
+%6
+Exemples&#xa0;:
+%7
+Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#xa0;:
+%8</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <source>Done: the page written, the readings within tolerance,</source>
+        <translation>Fait&#xa0;: la page écrite, les mesures dans la tolérance,</translation>
+    </message>
+    <message>
+        <source>no fault found, the faces installed.</source>
+        <translation>aucune faute trouvée, les polices installées.</translation>
+    </message>
+    <message>
+        <source>The page could not be written, or the answer is no: out</source>
+        <translation>La page n&apos;a pu être écrite, ou la réponse est non&#xa0;: hors</translation>
+    </message>
+    <message>
+        <source>of tolerance, a fault, a face missing.</source>
+        <translation>tolérance, une faute, une police manquante.</translation>
+    </message>
+    <message>
+        <source>The command line was refused.</source>
+        <translation>La ligne de commande a été refusée.</translation>
+    </message>
+    <message>
+        <source>The printers the wizard</source>
+        <translation>Les imprimantes que l&apos;assistant</translation>
+    </message>
+    <message>
+        <source>remembers, read by profiles.</source>
+        <translation>a retenues, lues par profiles.</translation>
+    </message>
+    <message>
+        <source>The folder of printers.ini&apos;s folder, ~/.config by default.</source>
+        <translation>Le dossier du dossier de printers.ini, ~/.config par défaut.</translation>
+    </message>
+    <message>
+        <source>The language of the text; readings and --json are the same in each.</source>
+        <translation>La langue du texte; les mesures et --json sont les mêmes dans chacune.</translation>
+    </message>
+    <message>
+        <source>The print server whose printers the profiles are kept</source>
+        <translation>Le serveur d&apos;impression dont les imprimantes ont des profils</translation>
+    </message>
+    <message>
+        <source>for and the shell&apos;s completion offers.</source>
+        <translation>et que propose la complétion du shell.</translation>
+    </message>
+    <message>
+        <source>  Write the calibration page for a 1200-dpi printer, on A4:
+    %1 page --dpi 1200 --paper a4 -o page.pdf
+  Judge the lengths of lines 3 and 5 as measured:
+    %1 measure &quot;3=7 1/64,5=182.2 mm&quot;
+  Write the placement page for the middle check in Line 4&apos;s face:
+    %1 page --page placement --cheque middle --line 4 -o place.pdf
+  Judge what was measured on it:
+    %1 place bar=7,right=0.32,bottom=0.19 --cheque middle --line 4
+  Compose a US MICR line, as JSON:
+    %1 line layout=us,routing=021000021,onus=123456789C --json
+</source>
+        <translation>  Écrire la page de calibrage pour une imprimante de 1200 ppp, sur A4&#xa0;:
+    %1 page --dpi 1200 --paper a4 -o page.pdf
+  Évaluer les longueurs des lignes 3 et 5 telles que mesurées&#xa0;:
+    %1 measure &quot;3=7 1/64,5=182.2 mm&quot;
+  Écrire la page de placement pour le chèque du milieu dans la police de la ligne 4&#xa0;:
+    %1 page --page placement --cheque middle --line 4 -o place.pdf
+  Évaluer ce qui y a été mesuré&#xa0;:
+    %1 place bar=7,right=0.32,bottom=0.19 --cheque middle --line 4
+  Composer une ligne MICR américaine, en JSON&#xa0;:
+    %1 line layout=us,routing=021000021,onus=123456789C --json
+</translation>
+    </message>
+    <message>
+        <source>Try %1 --help.</source>
+        <translation>Essayez %1 --help.</translation>
+    </message>
+    <message>
+        <source>cannot start a PDF in %1</source>
+        <translation>impossible de commencer un PDF dans %1</translation>
+    </message>
+    <message>
+        <source>cannot finish the PDF %1: %2</source>
+        <translation>impossible de terminer le PDF %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: a %2 x %3 pixel image is too large; use a lower --dpi or a PDF</source>
+        <translation>%1&#xa0;: une image de %2 x %3 pixels est trop grande; prenez un --dpi plus bas ou un PDF</translation>
+    </message>
+    <message>
+        <source>%1: not enough memory for a %2 x %3 pixel image</source>
+        <translation>%1&#xa0;: pas assez de mémoire pour une image de %2 x %3 pixels</translation>
+    </message>
+    <message>
+        <source>cannot encode the image %1: %2</source>
+        <translation>impossible d&apos;encoder l&apos;image %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <translation>installée</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>manquante</translation>
+    </message>
+    <message>
+        <source>MICR, standard</source>
+        <translation>MICR, standard</translation>
+    </message>
+    <message>
+        <source>MICR, bold</source>
+        <translation>MICR, grasse</translation>
+    </message>
+    <message>
+        <source>security sample</source>
+        <translation>exemple de sécurité</translation>
+    </message>
+</context>
+<context>
+    <name>MicrApplication</name>
+    <message>
+        <source>An unexpected error occurred</source>
+        <translation>Une erreur inattendue est survenue</translation>
+    </message>
+</context>
+<context>
+    <name>MicrLinePreview</name>
+    <message>
+        <source>The MICR line on the position scale</source>
+        <translation>La ligne MICR sur l&apos;échelle des positions</translation>
+    </message>
+    <message>
+        <source>%1 at positions %2 to %3</source>
+        <translation>%1 aux positions %2 à %3</translation>
+    </message>
+</context>
+<context>
     <name>PlacementPage</name>
     <message>
         <source>top edge of the check</source>
@@ -176,6 +720,333 @@
     </message>
 </context>
 <context>
+    <name>PrintJob</name>
+    <message>
+        <source>Pages per sheet: %1. The page is printed one to a sheet, at its own size.</source>
+        <translation>Pages par feuille&#xa0;: %1. La page est imprimée seule sur la feuille, à sa propre taille.</translation>
+    </message>
+    <message>
+        <source>Page set: %1. The page is printed whatever the page set.</source>
+        <translation>Jeu de pages&#xa0;: %1. La page est imprimée quel que soit le jeu de pages.</translation>
+    </message>
+    <message>
+        <source>Mirror: %1. The page is printed unmirrored, so that it reads as drawn.</source>
+        <translation>Miroir&#xa0;: %1. La page est imprimée sans miroir, pour se lire comme dessinée.</translation>
+    </message>
+    <message>
+        <source>Orientation: %1. The page is printed upright (portrait).</source>
+        <translation>Orientation&#xa0;: %1. La page est imprimée à la verticale (portrait).</translation>
+    </message>
+    <message>
+        <source>Fit to page: %1. The page is printed at 100 %.</source>
+        <translation>Ajuster à la page&#xa0;: %1. La page est imprimée à 100 %.</translation>
+    </message>
+    <message>
+        <source>Scaling: %1. The page is printed at 100 %.</source>
+        <translation>Mise à l&apos;échelle&#xa0;: %1. La page est imprimée à 100 %.</translation>
+    </message>
+    <message>
+        <source>The page is measured with a ruler, so it must print exactly as drawn.</source>
+        <translation>La page se mesure à la règle&#xa0;: elle doit s&apos;imprimer exactement comme dessinée.</translation>
+    </message>
+    <message>
+        <source>Pages: %1 to %2. The document is one page, printed whole.</source>
+        <translation>Pages&#xa0;: %1 à %2. Le document n&apos;a qu&apos;une page, imprimée en entier.</translation>
+    </message>
+    <message>
+        <source>Orientation: landscape. The page is printed upright (portrait).</source>
+        <translation>Orientation&#xa0;: paysage. La page est imprimée à la verticale (portrait).</translation>
+    </message>
+    <message>
+        <source>Paper: %1. The page is laid out on the printer&apos;s own paper, %2, so that nothing scales it.</source>
+        <translation>Papier&#xa0;: %1. La page est disposée sur le papier de l&apos;imprimante, %2, pour que rien ne la mette à l&apos;échelle.</translation>
+    </message>
+    <message>
+        <source>The print system (CUPS) cannot be reached at %1. Start it, then print the calibration page again</source>
+        <translation>Le système d&apos;impression (CUPS) est injoignable à %1. Démarrez-le, puis réimprimez la page de calibrage</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; does not exist any more. Choose another printer</source>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;existe plus. Choisissez-en une autre</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting jobs. Ask whoever runs it to let it accept jobs, or choose another printer</source>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;accepte pas de travaux. Demandez à son responsable de lui faire accepter des travaux, ou choisissez une autre imprimante</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped, so the page would wait in its queue. Resume the printer, or choose another one</source>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» est arrêtée&#xa0;: la page attendrait dans sa file. Relancez l&apos;imprimante, ou choisissez-en une autre</translation>
+    </message>
+</context>
+<context>
+    <name>PrintRun</name>
+    <message>
+        <source>These MICR fonts are not installed: %1.</source>
+        <translation>Ces polices MICR ne sont pas installées&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Print Anyway</source>
+        <translation>Imprimer quand même</translation>
+    </message>
+    <message>
+        <source>The page is printed exactly as drawn, so these print dialog choices are not used:</source>
+        <translation>La page est imprimée exactement comme dessinée&#xa0;: ces choix de la boîte d&apos;impression ne servent donc pas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cannot print the %1 on &quot;%2&quot;: the printer did not accept the job</source>
+        <translation>Impossible d&apos;imprimer la %1 sur «&#xa0;%2&#xa0;»&#xa0;: l&apos;imprimante n&apos;a pas accepté le travail</translation>
+    </message>
+    <message>
+        <source>The %1 could not be sent to the printer</source>
+        <translation>La %1 n&apos;a pu être envoyée à l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>The page is laid out for the stock: print it on %1 paper, or cancel and choose the stock that is on the printer&apos;s paper.</source>
+        <translation>La page est disposée pour les formules&#xa0;: imprimez-la sur du papier %1, ou annulez et choisissez les formules qui vont sur le papier de l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>Print on %1</source>
+        <translation>Imprimer sur %1</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s paper is %1, but the stock chosen (%2) is on %3 paper.</source>
+        <translation>Le papier de l&apos;imprimante est %1, mais les formules choisies (%2) sont sur du papier %3.</translation>
+    </message>
+    <message>
+        <source>MICR placement page</source>
+        <translation>Page de placement MICR</translation>
+    </message>
+    <message>
+        <source>placement page</source>
+        <translation>page de placement</translation>
+    </message>
+    <message>
+        <source>calibration page</source>
+        <translation>page de calibrage</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingFields</name>
+    <message>
+        <source>&quot;%1&quot; could be read as thousands: type %2.</source>
+        <translation>«&#xa0;%1&#xa0;» pourrait se lire en milliers&#xa0;: tapez %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ShellLauncher</name>
+    <message>
+        <source>a web browser (for example firefox-esr or chromium)</source>
+        <translation>un navigateur Web (par exemple firefox-esr ou chromium)</translation>
+    </message>
+    <message>
+        <source>a CHM help viewer (for example xchm or kchmviewer)</source>
+        <translation>un visionneur d&apos;aide CHM (par exemple xchm ou kchmviewer)</translation>
+    </message>
+    <message>
+        <source>a PDF viewer (for example evince, okular or atril)</source>
+        <translation>un visionneur PDF (par exemple evince, okular ou atril)</translation>
+    </message>
+    <message>
+        <source>an application that opens %1 files</source>
+        <translation>une application qui ouvre les fichiers %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Impossible d&apos;ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opened it. Install %1, or open it yourself:
+%2</source>
+        <translation>Rien sur ce bureau ne l&apos;a ouvert. Installez %1, ou ouvrez-le vous-même&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>xdg-open, which hands files and addresses to the desktop, is missing. Install xdg-utils, or open it yourself:
+%1</source>
+        <translation>xdg-open, qui confie fichiers et adresses au bureau, est absent. Installez xdg-utils, ou ouvrez-le vous-même&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>It is neither in the working folder nor in the program&apos;s data folder (%1). Reinstall the program.</source>
+        <translation>Il n&apos;est ni dans le dossier de travail ni dans le dossier de données du programme (%1). Réinstallez le programme.</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>aucun trouvé</translation>
+    </message>
+    <message>
+        <source>No application on this desktop opens %1 files. Install %2.</source>
+        <translation>Aucune application de ce bureau n&apos;ouvre les fichiers %1. Installez %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TChequeFile</name>
+    <message>
+        <source>Cheque File</source>
+        <translation type="unfinished">Fichier de chèque</translation>
+    </message>
+    <message>
+        <source>Print one cheque from your cheque-printing program to a file (PDF, or PostScript), and choose it here: the MICR line is read from it and checked against this printer, where it will land and what else stands in the clear band. F1 opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cheque your cheque-printing program printed to a file: PDF, or PostScript (read with Ghostscript)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A PDF or PostScript file of one cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse for the cheque file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cheque:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which cheque of 3-up stock the file prints: the MICR line is looked for on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished">Haut</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation type="unfinished">Milieu</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished">Bas</translation>
+    </message>
+    <message>
+        <source>Cheque &amp;height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The height of one cheque of the stock; empty for 3.5 in on Letter and 99 mm on A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.5 in on Letter, 99 mm on A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rinter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer the cheque will be printed on: its calibrated face and its measured placement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation type="unfinished">Imprimante</translation>
+    </message>
+    <message>
+        <source>What was found: the face, the size, the line&apos;s positions, where it lands, how far to move it, and every fault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings for your cheque pro&amp;gram:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program you print cheques with: its settings for this printer&apos;s face and placement, the cheque chosen and the MICR line remembered with the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save these settings to a file, under the name the program expects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy these settings to the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings for the chosen program, with where they go and what they assume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the file again, after printing the cheque to it once more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TConnect</name>
     <message>
         <source>How to order Tolvane MICR Font Set</source>
@@ -247,7 +1118,7 @@
     <name>TForm1</name>
     <message>
         <source>A hand writing a cheque</source>
-        <translation>Une main qui remplit un chèque</translation>
+        <translation type="vanished">Une main qui remplit un chèque</translation>
     </message>
     <message>
         <source>About this program (Alt+A)</source>
@@ -323,7 +1194,7 @@
     </message>
     <message>
         <source>Print a page that shows where the MICR line lands on your cheques, and work out the offsets for your cheque-printing software</source>
-        <translation>Imprimer une page qui montre où la ligne MICR tombe sur vos chèques, et calculer les décalages pour votre logiciel d&apos;impression de chèques</translation>
+        <translation type="vanished">Imprimer une page qui montre où la ligne MICR tombe sur vos chèques, et calculer les décalages pour votre logiciel d&apos;impression de chèques</translation>
     </message>
     <message>
         <source>Check P&amp;lacement...</source>
@@ -372,6 +1243,123 @@
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>A hand writing a check</source>
+        <translation>Une main qui remplit un chèque</translation>
+    </message>
+    <message>
+        <source>Print a page that shows where the MICR line lands on your checks, and work out the offsets for your check-printing software</source>
+        <translation>Imprimer une page qui montre où la ligne MICR tombe sur vos chèques, et calculer les décalages pour votre logiciel d&apos;impression de chèques</translation>
+    </message>
+    <message>
+        <source>Check a cheque your cheque-printing program printed to a file: where its MICR line will land on this printer, its face, size and fields, and the clear band</source>
+        <translation>Vérifier un chèque que votre logiciel d&apos;impression de chèques a imprimé dans un fichier&#xa0;: où sa ligne MICR tombera sur cette imprimante, sa police, sa taille, ses champs, et la bande réservée</translation>
+    </message>
+    <message>
+        <source>Cheque File</source>
+        <translation>Fichier de chèque</translation>
+    </message>
+    <message>
+        <source>Cheque &amp;File...</source>
+        <translation>&amp;Fichier de chèque...</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s face and readings were not remembered: %1.</source>
+        <translation>La police et les mesures de l&apos;imprimante n&apos;ont pas été retenues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Your computer and printer system is not calibrated yet: the line
+chosen on step 2 measured out of tolerance (see above). Go back
+with Previous and choose the line the measurements name, or print
+the calibration page again and measure it; F1 says what to do.</source>
+        <translation>Votre ordinateur et votre imprimante ne sont pas encore calibrés&#xa0;:
+la ligne choisie à l&apos;étape 2 est hors tolérance (voir plus haut).
+Revenez avec Précédent et choisissez la ligne que nomment les
+mesures, ou réimprimez la page de calibrage et mesurez-la; F1 dit
+quoi faire.</translation>
+    </message>
+    <message>
+        <source>This utility will print a sample of each MICR font in this package.
+You will then be guided through the process of selecting the right
+MICR font for your printer and operating system.
+
+Turn your laser printer on. Make sure this printer has blank paper
+loaded in it. Leave the font selection set to standard unless you
+need bold fonts to increase signal strength. Click Next to select a
+printer and print the calibration page.</source>
+        <translation>Cet utilitaire imprime un échantillon de chaque police MICR de cet
+ensemble, puis vous guide dans le choix de la police MICR qui
+convient à votre imprimante et à votre système d&apos;exploitation.
+
+Allumez votre imprimante laser et chargez-y du papier vierge.
+Gardez les polices standard, sauf s&apos;il faut du gras pour renforcer
+le signal. Cliquez sur Suite pour choisir une imprimante et
+imprimer la page de calibrage.</translation>
+    </message>
+    <message>
+        <source>Print a calibration page and move to the next step</source>
+        <translation>Imprimer une page de calibrage et passer à l&apos;étape suivante</translation>
+    </message>
+    <message>
+        <source>Exit the program immediately</source>
+        <translation>Quitter le programme immédiatement</translation>
+    </message>
+    <message>
+        <source>
+Now printing a test sheet . . .
+
+Wait until page that is now printing is cool, then measure the
+length of each printed MICR line. Select the line that is nearest to
+7 inches in length. If two lines are the same length, pick the one
+closest to Line 3. Select the line number below that corresponds
+to this 7 inch long MICR line.</source>
+        <translation>
+Impression d&apos;une page d&apos;essai en cours . . .
+
+Attendez que la page imprimée ait refroidi, puis mesurez chaque
+ligne MICR imprimée. Choisissez la ligne la plus proche de 7 pouces.
+Si deux lignes ont la même longueur, prenez la plus proche de la
+ligne 3. Choisissez ci-dessous le numéro de cette ligne MICR
+de 7 pouces.</translation>
+    </message>
+    <message>
+        <source>Move to the next step which will tell you what font to use</source>
+        <translation>Passer à l&apos;étape suivante, qui vous dira quelle police utiliser</translation>
+    </message>
+    <message>
+        <source>Return to the print a calibration page step</source>
+        <translation>Revenir à l&apos;étape d&apos;impression de la page de calibrage</translation>
+    </message>
+    <message>
+        <source>
+
+Congratulations, your computer and printer system is now
+calibrated. Note that if you change printers or operating systems
+you should run this calibration program again.
+
+You must use the following MICR font name, printing at 10 points,
+in your check printing program:</source>
+        <translation>
+
+Félicitations, votre ordinateur et votre imprimante sont
+maintenant calibrés. Si vous changez d&apos;imprimante ou de système
+d&apos;exploitation, relancez ce programme de calibrage.
+
+Utilisez le nom de police MICR suivant, à 10 points, dans votre
+logiciel d&apos;impression de chèques&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Return to the line length selection step</source>
+        <translation>Revenir à l&apos;étape du choix de la ligne</translation>
+    </message>
+    <message>
+        <source>All done, exit now</source>
+        <translation>Tout est fait, quitter maintenant</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fini</translation>
     </message>
 </context>
 <context>
@@ -574,6 +1562,10 @@
         <source>Measured length of line 5</source>
         <translation>Longueur mesurée de la ligne 5</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Ligne %1</translation>
+    </message>
 </context>
 <context>
     <name>TMyMicrLine</name>
@@ -583,7 +1575,7 @@
     </message>
     <message>
         <source>Type your bank&apos;s details as they stand on a cheque the bank printed. The line is laid out in the standard&apos;s positions and checked as you type; compare it with the bank&apos;s cheque. F1 opens the help.</source>
-        <translation>Tapez les données de votre banque telles qu&apos;elles figurent sur un chèque imprimé par la banque. La ligne est disposée selon les positions de la norme et vérifiée pendant la saisie; comparez-la au chèque de la banque. F1 ouvre l&apos;aide.</translation>
+        <translation type="vanished">Tapez les données de votre banque telles qu&apos;elles figurent sur un chèque imprimé par la banque. La ligne est disposée selon les positions de la norme et vérifiée pendant la saisie; comparez-la au chèque de la banque. F1 ouvre l&apos;aide.</translation>
     </message>
     <message>
         <source>&amp;Layout:</source>
@@ -591,7 +1583,7 @@
     </message>
     <message>
         <source>The country whose layout the bank&apos;s cheques follow</source>
-        <translation>Le pays dont les chèques de la banque suivent la disposition</translation>
+        <translation type="vanished">Le pays dont les chèques de la banque suivent la disposition</translation>
     </message>
     <message>
         <source>Layout</source>
@@ -611,7 +1603,7 @@
     </message>
     <message>
         <source>The bank&apos;s 9-digit routing number, between the transit symbols on its cheques</source>
-        <translation>Le numéro d&apos;acheminement de la banque, à 9 chiffres, entre les symboles de transit de ses chèques</translation>
+        <translation type="vanished">Le numéro d&apos;acheminement de la banque, à 9 chiffres, entre les symboles de transit de ses chèques</translation>
     </message>
     <message>
         <source>Routing number</source>
@@ -627,7 +1619,7 @@
     </message>
     <message>
         <source>The 5-digit branch (transit) number, before the dash symbol on the bank&apos;s cheques</source>
-        <translation>Le numéro de succursale (transit) à 5 chiffres, avant le symbole de tiret sur les chèques de la banque</translation>
+        <translation type="vanished">Le numéro de succursale (transit) à 5 chiffres, avant le symbole de tiret sur les chèques de la banque</translation>
     </message>
     <message>
         <source>Branch number</source>
@@ -643,7 +1635,7 @@
     </message>
     <message>
         <source>The 3-digit institution number, after the dash symbol on the bank&apos;s cheques</source>
-        <translation>Le numéro d&apos;institution à 3 chiffres, après le symbole de tiret sur les chèques de la banque</translation>
+        <translation type="vanished">Le numéro d&apos;institution à 3 chiffres, après le symbole de tiret sur les chèques de la banque</translation>
     </message>
     <message>
         <source>Institution number</source>
@@ -659,7 +1651,7 @@
     </message>
     <message>
         <source>The on-us field as the bank prints it: the account number, the on-us symbol (C or &lt;) and for personal cheques the cheque number</source>
-        <translation>Le champ on-us tel que la banque l&apos;imprime&#xa0;: le numéro de compte, le symbole on-us (C ou &lt;) et, pour les chèques personnels, le numéro du chèque</translation>
+        <translation type="vanished">Le champ on-us tel que la banque l&apos;imprime&#xa0;: le numéro de compte, le symbole on-us (C ou &lt;) et, pour les chèques personnels, le numéro du chèque</translation>
     </message>
     <message>
         <source>On-us field</source>
@@ -671,7 +1663,7 @@
     </message>
     <message>
         <source>Business cheques: the serial number between on-us symbols, left of the transit field; leave it empty otherwise</source>
-        <translation>Chèques d&apos;entreprise&#xa0;: le numéro de série entre symboles on-us, à gauche du champ de transit; sinon, laissez-le vide</translation>
+        <translation type="vanished">Chèques d&apos;entreprise&#xa0;: le numéro de série entre symboles on-us, à gauche du champ de transit; sinon, laissez-le vide</translation>
     </message>
     <message>
         <source>Auxiliary on-us field</source>
@@ -699,15 +1691,15 @@
     </message>
     <message>
         <source>Cheque &amp;width:</source>
-        <translation>&amp;Largeur du chèque&#xa0;:</translation>
+        <translation type="vanished">&amp;Largeur du chèque&#xa0;:</translation>
     </message>
     <message>
         <source>The cheque&apos;s width, for where the line&apos;s left end goes</source>
-        <translation>La largeur du chèque, pour placer l&apos;extrémité gauche de la ligne</translation>
+        <translation type="vanished">La largeur du chèque, pour placer l&apos;extrémité gauche de la ligne</translation>
     </message>
     <message>
         <source>Cheque width</source>
-        <translation>Largeur du chèque</translation>
+        <translation type="vanished">Largeur du chèque</translation>
     </message>
     <message>
         <source>8.5 in</source>
@@ -730,16 +1722,74 @@
         <translation>Im&amp;primer sur la page de placement...</translation>
     </message>
     <message>
+        <source>Type your bank&apos;s details as they stand on a check the bank printed. The line is laid out in the standard&apos;s positions and checked as you type; compare it with the bank&apos;s check. F1 opens the help.</source>
+        <translation>Tapez les données de votre banque telles qu&apos;elles figurent sur un chèque imprimé par la banque. La ligne est disposée selon les positions de la norme et vérifiée pendant la saisie; comparez-la au chèque de la banque. F1 ouvre l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>The country whose layout the bank&apos;s checks follow</source>
+        <translation>Le pays dont les chèques de la banque suivent la disposition</translation>
+    </message>
+    <message>
+        <source>The bank&apos;s 9-digit routing number, between the transit symbols on its checks</source>
+        <translation>Le numéro d&apos;acheminement de la banque, à 9 chiffres, entre les symboles de transit de ses chèques</translation>
+    </message>
+    <message>
+        <source>The 5-digit branch (transit) number, before the dash symbol on the bank&apos;s checks</source>
+        <translation>Le numéro de succursale (transit) à 5 chiffres, avant le symbole de tiret sur les chèques de la banque</translation>
+    </message>
+    <message>
+        <source>The 3-digit institution number, after the dash symbol on the bank&apos;s checks</source>
+        <translation>Le numéro d&apos;institution à 3 chiffres, après le symbole de tiret sur les chèques de la banque</translation>
+    </message>
+    <message>
+        <source>The on-us field as the bank prints it: the account number, the on-us symbol (C or &lt;) and for personal checks the check number</source>
+        <translation>Le champ on-us tel que la banque l&apos;imprime&#xa0;: le numéro de compte, le symbole on-us (C ou &lt;) et, pour les chèques personnels, le numéro du chèque</translation>
+    </message>
+    <message>
+        <source>Business checks: the serial number between on-us symbols, left of the transit field; leave it empty otherwise</source>
+        <translation>Chèques d&apos;entreprise&#xa0;: le numéro de série entre symboles on-us, à gauche du champ de transit; sinon, laissez-le vide</translation>
+    </message>
+    <message>
+        <source>Check &amp;width:</source>
+        <translation>&amp;Largeur du chèque&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The check&apos;s width, for where the line&apos;s left end goes</source>
+        <translation>La largeur du chèque, pour placer l&apos;extrémité gauche de la ligne</translation>
+    </message>
+    <message>
+        <source>Check width</source>
+        <translation>Largeur du chèque</translation>
+    </message>
+    <message>
+        <source>Type, in %1: %2
+or with punctuation: %3</source>
+        <translation>Tapez, en %1&#xa0;: %2
+ou en ponctuation&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>In check-printing software: the line&apos;s left end %1 from the check&apos;s left edge, its baseline %2 above the bottom edge.</source>
+        <translation>Dans le logiciel d&apos;impression de chèques&#xa0;: extrémité gauche de la ligne à %1 du bord gauche du chèque, ligne de base à %2 au-dessus du bord inférieur.</translation>
+    </message>
+    <message>
+        <source>With this printer&apos;s correction (%1): left end %2, baseline %3.</source>
+        <translation>Avec la correction de cette imprimante (%1)&#xa0;: extrémité gauche %2, ligne de base %3.</translation>
+    </message>
+    <message>
+        <source>Check width: %1</source>
+        <translation>Largeur du chèque&#xa0;: %1</translation>
+    </message>
+    <message>
         <source>No faults: every field stands in its positions.</source>
-        <translation>Aucune erreur&#xa0;: chaque champ occupe ses positions.</translation>
+        <translation>Aucune faute&#xa0;: chaque champ est dans ses positions.</translation>
     </message>
     <message>
         <source>A bank would reject this line: it has a fault. Print the placement page with it all the same?</source>
-        <translation>Une banque refuserait cette ligne&#xa0;: elle a une erreur. Imprimer quand même la page de placement avec elle?</translation>
+        <translation>Une banque refuserait cette ligne&#xa0;: elle a une faute. Imprimer quand même la page de placement avec elle&#xa0;?</translation>
     </message>
     <message>
         <source>A bank would reject this line: it has %1 faults. Print the placement page with it all the same?</source>
-        <translation>Une banque refuserait cette ligne&#xa0;: elle a %1 erreurs. Imprimer quand même la page de placement avec elle?</translation>
+        <translation>Une banque refuserait cette ligne&#xa0;: elle a %1 fautes. Imprimer quand même la page de placement avec elle&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -750,19 +1800,19 @@
     </message>
     <message>
         <source>Print the placement page on your cheque stock, or on plain paper, and measure where its MICR line lands with a ruler, from the edges the page names. Type what you read: the program tells whether the chosen face makes up for the printer&apos;s scale and how far to move the MICR line in your cheque-printing software. F1 opens the help.</source>
-        <translation>Imprimez la page de placement sur vos formules de chèques, ou sur du papier ordinaire, et mesurez à la règle où tombe sa ligne MICR, depuis les bords que la page nomme. Tapez ce que vous lisez&#xa0;: le programme dit si la police choisie compense l&apos;échelle de l&apos;imprimante et de combien déplacer la ligne MICR dans votre logiciel d&apos;impression de chèques. F1 ouvre l&apos;aide.</translation>
+        <translation type="vanished">Imprimez la page de placement sur vos formules de chèques, ou sur du papier ordinaire, et mesurez à la règle où tombe sa ligne MICR, depuis les bords que la page nomme. Tapez ce que vous lisez&#xa0;: le programme dit si la police choisie compense l&apos;échelle de l&apos;imprimante et de combien déplacer la ligne MICR dans votre logiciel d&apos;impression de chèques. F1 ouvre l&apos;aide.</translation>
     </message>
     <message>
         <source>Cheque on the &amp;sheet:</source>
-        <translation>Chèque sur la &amp;feuille&#xa0;:</translation>
+        <translation type="vanished">Chèque sur la &amp;feuille&#xa0;:</translation>
     </message>
     <message>
         <source>Which cheque of 3-up stock the page is laid out for</source>
-        <translation>Le chèque de la feuille de 3 pour lequel la page est disposée</translation>
+        <translation type="vanished">Le chèque de la feuille de 3 pour lequel la page est disposée</translation>
     </message>
     <message>
         <source>Cheque on the sheet</source>
-        <translation>Chèque sur la feuille</translation>
+        <translation type="vanished">Chèque sur la feuille</translation>
     </message>
     <message>
         <source>Top</source>
@@ -778,7 +1828,7 @@
     </message>
     <message>
         <source>Choose a printer and print the placement page for this cheque and stock, in the face of the line chosen on step 2</source>
-        <translation>Choisir une imprimante et imprimer la page de placement pour ce chèque et ces formules, dans la police de la ligne choisie à l&apos;étape 2</translation>
+        <translation type="vanished">Choisir une imprimante et imprimer la page de placement pour ce chèque et ces formules, dans la police de la ligne choisie à l&apos;étape 2</translation>
     </message>
     <message>
         <source>&amp;Print Placement Page</source>
@@ -786,15 +1836,15 @@
     </message>
     <message>
         <source>Cheque s&amp;tock:</source>
-        <translation>F&amp;ormules de chèques&#xa0;:</translation>
+        <translation type="vanished">F&amp;ormules de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>The cheque stock: three cheques to a sheet, stacked from the paper&apos;s top edge</source>
-        <translation>Les formules de chèques&#xa0;: trois chèques par feuille, empilés depuis le bord supérieur du papier</translation>
+        <translation type="vanished">Les formules de chèques&#xa0;: trois chèques par feuille, empilés depuis le bord supérieur du papier</translation>
     </message>
     <message>
         <source>Cheque stock</source>
-        <translation>Formules de chèques</translation>
+        <translation type="vanished">Formules de chèques</translation>
     </message>
     <message>
         <source>3-up on Letter, 3.5 in a cheque</source>
@@ -806,11 +1856,11 @@
     </message>
     <message>
         <source>The height of one cheque of your stock, from its top edge to its perforation</source>
-        <translation>La hauteur d&apos;un chèque de vos formules, de son bord supérieur à sa perforation</translation>
+        <translation type="vanished">La hauteur d&apos;un chèque de vos formules, de son bord supérieur à sa perforation</translation>
     </message>
     <message>
         <source>Height of one cheque</source>
-        <translation>Hauteur d&apos;un chèque</translation>
+        <translation type="vanished">Hauteur d&apos;un chèque</translation>
     </message>
     <message>
         <source>3.667 in</source>
@@ -866,7 +1916,7 @@
     </message>
     <message>
         <source>Cheque stock: measure from the cheque&apos;s bottom edge (the perforation) up to the baseline rule. Plain paper: measure from the paper&apos;s top edge down to it</source>
-        <translation>Formules de chèques&#xa0;: mesurez du bord inférieur du chèque (la perforation) jusqu&apos;à la ligne de base. Papier ordinaire&#xa0;: mesurez du bord supérieur du papier jusqu&apos;à elle</translation>
+        <translation type="vanished">Formules de chèques&#xa0;: mesurez du bord inférieur du chèque (la perforation) jusqu&apos;à la ligne de base. Papier ordinaire&#xa0;: mesurez du bord supérieur du papier jusqu&apos;à elle</translation>
     </message>
     <message>
         <source>Baseline measured from</source>
@@ -874,7 +1924,7 @@
     </message>
     <message>
         <source>Cheque&apos;s bottom edge to the baseline:</source>
-        <translation>Bord inférieur du chèque à la ligne de base&#xa0;:</translation>
+        <translation type="vanished">Bord inférieur du chèque à la ligne de base&#xa0;:</translation>
     </message>
     <message>
         <source>Paper&apos;s top edge to the baseline:</source>
@@ -902,7 +1952,7 @@
     </message>
     <message>
         <source>Print the placement page again with the total correction applied, as your cheque-printing software will apply it; then measure it again to check the correction</source>
-        <translation>Imprimer de nouveau la page de placement avec la correction totale appliquée, comme votre logiciel d&apos;impression de chèques l&apos;appliquera&#xa0;; puis la mesurer de nouveau pour vérifier la correction</translation>
+        <translation type="vanished">Imprimer de nouveau la page de placement avec la correction totale appliquée, comme votre logiciel d&apos;impression de chèques l&apos;appliquera&#xa0;; puis la mesurer de nouveau pour vérifier la correction</translation>
     </message>
     <message>
         <source>Print the placement page with this correction</source>
@@ -911,6 +1961,90 @@
     <message>
         <source>Print With This &amp;Correction</source>
         <translation>Imprimer avec cette &amp;correction</translation>
+    </message>
+    <message>
+        <source>Print the placement page on your check stock, or on plain paper, and measure where its MICR line lands with a ruler, from the edges the page names. Type what you read: the program tells whether the chosen face makes up for the printer&apos;s scale and how far to move the MICR line in your check-printing software. F1 opens the help.</source>
+        <translation>Imprimez la page de placement sur vos formules de chèques, ou sur du papier ordinaire, et mesurez à la règle où tombe sa ligne MICR, depuis les bords que la page nomme. Tapez ce que vous lisez&#xa0;: le programme dit si la police choisie compense l&apos;échelle de l&apos;imprimante et de combien déplacer la ligne MICR dans votre logiciel d&apos;impression de chèques. F1 ouvre l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>Check on the &amp;sheet:</source>
+        <translation>Chèque sur la &amp;feuille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Which check of 3-up stock the page is laid out for</source>
+        <translation>Le chèque de la feuille de 3 pour lequel la page est disposée</translation>
+    </message>
+    <message>
+        <source>Check on the sheet</source>
+        <translation>Chèque sur la feuille</translation>
+    </message>
+    <message>
+        <source>Choose a printer and print the placement page for this check and stock, in the face of the line chosen on step 2</source>
+        <translation>Choisir une imprimante et imprimer la page de placement pour ce chèque et ces formules, dans la police de la ligne choisie à l&apos;étape 2</translation>
+    </message>
+    <message>
+        <source>Check s&amp;tock:</source>
+        <translation>F&amp;ormules de chèques&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The check stock: three checks to a sheet, stacked from the paper&apos;s top edge</source>
+        <translation>Les formules de chèques&#xa0;: trois chèques par feuille, empilés depuis le bord supérieur du papier</translation>
+    </message>
+    <message>
+        <source>Check stock</source>
+        <translation>Formules de chèques</translation>
+    </message>
+    <message>
+        <source>The height of one check of your stock, from its top edge to its perforation</source>
+        <translation>La hauteur d&apos;un chèque de vos formules, de son bord supérieur à sa perforation</translation>
+    </message>
+    <message>
+        <source>Height of one check</source>
+        <translation>Hauteur d&apos;un chèque</translation>
+    </message>
+    <message>
+        <source>Check stock: measure from the check&apos;s bottom edge (the perforation) up to the baseline rule. Plain paper: measure from the paper&apos;s top edge down to it</source>
+        <translation>Formules de chèques&#xa0;: mesurez du bord inférieur du chèque (la perforation) jusqu&apos;à la ligne de base. Papier ordinaire&#xa0;: mesurez du bord supérieur du papier jusqu&apos;à elle</translation>
+    </message>
+    <message>
+        <source>Check&apos;s bottom edge to the baseline:</source>
+        <translation>Bord inférieur du chèque à la ligne de base&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Print the placement page again with the total correction applied, as your check-printing software will apply it; then measure it again to check the correction</source>
+        <translation>Réimprimer la page de placement avec la correction totale appliquée, comme votre logiciel d&apos;impression de chèques l&apos;appliquera; puis la mesurer de nouveau pour vérifier la correction</translation>
+    </message>
+    <message>
+        <source>The page&apos;s MICR line is set in %1, the face of Line %2 chosen on step 2.</source>
+        <translation>La ligne MICR de la page est en %1, la police de la ligne %2 choisie à l&apos;étape 2.</translation>
+    </message>
+    <message>
+        <source>The readings are of the page printed with the correction %1.</source>
+        <translation>Les mesures sont celles de la page imprimée avec la correction %1.</translation>
+    </message>
+    <message>
+        <source>Reference bar</source>
+        <translation>Barre de référence</translation>
+    </message>
+    <message>
+        <source>Vertical bar</source>
+        <translation>Barre verticale</translation>
+    </message>
+    <message>
+        <source>Right edge</source>
+        <translation>Bord droit</translation>
+    </message>
+    <message>
+        <source>Baseline</source>
+        <translation>Ligne de base</translation>
+    </message>
+    <message>
+        <source>Check height: %1</source>
+        <translation>Hauteur du chèque&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Type the bar, the right edge and the baseline readings to see the scale, where the MICR line landed and the correction.</source>
+        <translation>Tapez les mesures de la barre, du bord droit et de la ligne de base pour voir l&apos;échelle, où la ligne MICR est tombée et la correction.</translation>
     </message>
 </context>
 <context>
@@ -921,7 +2055,7 @@
     </message>
     <message>
         <source>Each printer the calibration page was printed on, with the face to use on it, its last calibration and the correction for your cheque-printing software. Calibrate again after a toner change or on new cheque stock.</source>
-        <translation>Chaque imprimante sur laquelle la page de calibrage a été imprimée, avec la police à y utiliser, son dernier calibrage et la correction pour votre logiciel d&apos;impression de chèques. Recalibrez après un changement de toner ou de formules de chèques.</translation>
+        <translation type="vanished">Chaque imprimante sur laquelle la page de calibrage a été imprimée, avec la police à y utiliser, son dernier calibrage et la correction pour votre logiciel d&apos;impression de chèques. Recalibrez après un changement de toner ou de formules de chèques.</translation>
     </message>
     <message>
         <source>The printers the program remembers</source>
@@ -962,6 +2096,107 @@
     <message>
         <source>&amp;Export as Text...</source>
         <translation>&amp;Exporter en texte...</translation>
+    </message>
+    <message>
+        <source>Each printer the calibration page was printed on, with the face to use on it, its last calibration and the correction for your check-printing software. Calibrate again after a toner change or on new check stock.</source>
+        <translation>Chaque imprimante sur laquelle la page de calibrage a été imprimée, avec la police à y utiliser, son dernier calibrage et la correction pour votre logiciel d&apos;impression de chèques. Recalibrez après un changement de toner ou de formules de chèques.</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>non mesurée</translation>
+    </message>
+    <message>
+        <source>Forget the printer &quot;%1&quot;?</source>
+        <translation>Oublier l&apos;imprimante «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Its face, readings and correction will no longer be remembered.</source>
+        <translation>Sa police, ses mesures et sa correction ne seront plus retenues.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Export Printer Profiles</source>
+        <translation>Exporter les profils d&apos;imprimantes</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>WizardHelp</name>
+    <message>
+        <source>Usage: micr-calibration [Qt options]
+Finds the width of the E-13B MICR font that prints the MICR line at exactly
+0.125 inch a character on your laser printer. A three-step wizard prints a
+calibration page with five sample MICR lines, takes the lengths you measure on
+it and names the face to use; it then prints a placement page that tells how
+far to move the MICR line in check-printing software, composes and checks
+your own MICR line, and remembers each printer. F1 opens the help of any of
+its windows.
+
+Options:
+  -h, --help         Displays this help.
+  -v, --version      Displays version information.
+  -platform NAME     Qt&apos;s window system: xcb, wayland or offscreen.
+
+Files:
+  ~/.config/micr-calibration/printers.ini  What the wizard remembers of
+                                           each printer.
+  /usr/share/micr-calibration              The help files micr.chm and
+                                           micr-fr.chm (French), the order
+                                           forms and the gauge manual.
+
+Environment:
+  XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.
+  LANG             The locale: the windows&apos; language, and a decimal comma in
+                   readings where it writes one.
+  CUPS_SERVER      The print server the wizard prints to and lists printers
+                   from.
+
+Examples:
+  Start the wizard in a Wayland session without XWayland:
+    micr-calibration -platform wayland
+  Write the calibration page to a file instead, for another computer:
+    micr-calibration-page page -o page.pdf
+</source>
+        <translation>Utilisation&#xa0;: micr-calibration [options Qt]
+Trouve la largeur de la police MICR E-13B qui imprime la ligne MICR à
+exactement 0,125 pouce par caractère sur votre imprimante laser. Un assistant
+en trois étapes imprime une page de calibrage de cinq lignes MICR d&apos;essai,
+prend les longueurs que vous y mesurez et nomme la police à utiliser; il
+imprime ensuite une page de placement qui indique de combien déplacer la ligne
+MICR dans le logiciel d&apos;impression de chèques, compose et vérifie votre ligne
+MICR, et retient chaque imprimante. F1 ouvre l&apos;aide de chacune de ses fenêtres.
+
+Options&#xa0;:
+  -h, --help         Affiche cette aide.
+  -v, --version      Affiche la version.
+  -platform NAME     Le système de fenêtres de Qt&#xa0;: xcb, wayland ou offscreen.
+
+Fichiers&#xa0;:
+  ~/.config/micr-calibration/printers.ini  Ce que l&apos;assistant retient de
+                                           chaque imprimante.
+  /usr/share/micr-calibration              Les fichiers d&apos;aide micr.chm et
+                                           micr-fr.chm (français), les bons de
+                                           commande et le guide de la jauge.
+
+Environnement&#xa0;:
+  XDG_CONFIG_HOME  Le dossier du dossier de printers.ini, ~/.config par défaut.
+  LANG             La locale&#xa0;: la langue des fenêtres, et la virgule décimale
+                   des mesures là où elle en écrit une.
+  CUPS_SERVER      Le serveur d&apos;impression où l&apos;assistant imprime et dont il
+                   liste les imprimantes.
+
+Exemples&#xa0;:
+  Démarrer l&apos;assistant dans une session Wayland sans XWayland&#xa0;:
+    micr-calibration -platform wayland
+  Écrire plutôt la page de calibrage dans un fichier, pour un autre ordinateur&#xa0;:
+    micr-calibration-page page -o page.pdf
+</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "calibration/PlacementPage.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace Platform {
@@ -17,7 +18,7 @@ constexpr int BracketRow = 26;
 MicrLinePreview::MicrLinePreview(QWidget *parent) : QWidget(parent)
 {
     setMinimumHeight(CharacterRow + NumberRow + BracketRow + 2 * Margin);
-    setAccessibleName(QStringLiteral("The MICR line on the position scale"));
+    setAccessibleName(QCoreApplication::translate("MicrLinePreview", "The MICR line on the position scale"));
 }
 
 void MicrLinePreview::SetLine(const MicrLine &line, const QString &face)
@@ -26,7 +27,7 @@ void MicrLinePreview::SetLine(const MicrLine &line, const QString &face)
     face_ = face;
     QStringList fields;
     for (const MicrField &field : line.fields)
-        fields << QStringLiteral("%1 at positions %2 to %3").arg(field.name).arg(field.first).arg(field.last);
+        fields << QCoreApplication::translate("MicrLinePreview", "%1 at positions %2 to %3").arg(field.name).arg(field.first).arg(field.last);
     setAccessibleDescription(fields.join(QStringLiteral("; ")));
     update();
 }

@@ -1,5 +1,6 @@
 #include "PrintJob.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLibrary>
 #include <QPrintDialog>
@@ -123,15 +124,20 @@ struct PinnedOption
 };
 
 const PinnedOption PinnedOptions[] = {
-    {"number-up", "1", "Pages per sheet: %1. The page is printed one to a sheet, at its own size."},
-    {"page-set", "all", "Page set: %1. The page is printed whatever the page set."},
-    {"mirror", "false", "Mirror: %1. The page is printed unmirrored, so that it reads as drawn."},
-    {"orientation-requested", "3", "Orientation: %1. The page is printed upright (portrait)."},
-    {"fit-to-page", "false", "Fit to page: %1. The page is printed at 100 %."},
-    {"print-scaling", "none", "Scaling: %1. The page is printed at 100 %."},
+    {"number-up", "1", QT_TRANSLATE_NOOP("PrintJob", "Pages per sheet: %1. The page is printed one to a sheet, at its own size.")},
+    {"page-set", "all", QT_TRANSLATE_NOOP("PrintJob", "Page set: %1. The page is printed whatever the page set.")},
+    {"mirror", "false", QT_TRANSLATE_NOOP("PrintJob", "Mirror: %1. The page is printed unmirrored, so that it reads as drawn.")},
+    {"orientation-requested", "3", QT_TRANSLATE_NOOP("PrintJob", "Orientation: %1. The page is printed upright (portrait).")},
+    {"fit-to-page", "false", QT_TRANSLATE_NOOP("PrintJob", "Fit to page: %1. The page is printed at 100 %.")},
+    {"print-scaling", "none", QT_TRANSLATE_NOOP("PrintJob", "Scaling: %1. The page is printed at 100 %.")},
 };
 
-const QString WhyPinned = QStringLiteral(" The page is measured with a ruler, so it must print exactly as drawn.");
+// Translated when said, not when the program starts.
+QString WhyPinned()
+{
+    return QLatin1Char(' ')
+        + QCoreApplication::translate("PrintJob", "The page is measured with a ruler, so it must print exactly as drawn.");
+}
 
 } // namespace
 
@@ -150,31 +156,31 @@ QStringList PinPageGeometry(QPrinter &printer)
         const QString name = QLatin1String(pinned.name);
         const QString chosen = options.Value(name);
         if (!chosen.isEmpty() && chosen != QLatin1String(pinned.value))
-            overridden << QString::fromLatin1(pinned.told).arg(chosen) + WhyPinned;
+            overridden << QCoreApplication::translate("PrintJob", pinned.told).arg(chosen) + WhyPinned();
         options.Set(name, QLatin1String(pinned.value));
     }
     // A range is the document's pages to print: the page is the document.
     if (!options.Value(QStringLiteral("page-ranges")).isEmpty() || printer.printRange() != QPrinter::AllPages) {
         if (printer.printRange() != QPrinter::AllPages && !(printer.fromPage() <= 1 && printer.toPage() >= 1))
-            overridden << QStringLiteral("Pages: %1 to %2. The document is one page, printed whole.")
+            overridden << QCoreApplication::translate("PrintJob", "Pages: %1 to %2. The document is one page, printed whole.")
                                   .arg(printer.fromPage())
                                   .arg(printer.toPage())
-                    + WhyPinned;
+                    + WhyPinned();
         printer.setPrintRange(QPrinter::AllPages);
         printer.setFromTo(0, 0);
         options.Remove(QStringLiteral("page-ranges"));
     }
     options.Remove(QStringLiteral("landscape"));
     if (printer.pageLayout().orientation() != QPageLayout::Portrait) {
-        overridden << QStringLiteral("Orientation: landscape. The page is printed upright (portrait).") + WhyPinned;
+        overridden << QCoreApplication::translate("PrintJob", "Orientation: landscape. The page is printed upright (portrait).") + WhyPinned();
         printer.setPageOrientation(QPageLayout::Portrait);
     }
     const QPageSize media = QPrinterInfo(printer).defaultPageSize();
     if (media.isValid() && !printer.pageLayout().pageSize().isEquivalentTo(media)) {
-        overridden << QStringLiteral("Paper: %1. The page is laid out on the printer's own paper, %2, so that "
+        overridden << QCoreApplication::translate("PrintJob", "Paper: %1. The page is laid out on the printer's own paper, %2, so that "
                                      "nothing scales it.")
                           .arg(printer.pageLayout().pageSize().name(), media.name())
-                    + WhyPinned;
+                    + WhyPinned();
         printer.setPageSize(media);
     }
     options.Apply();
@@ -205,22 +211,22 @@ QString PrinterProblem(const QPrinter &printer)
         http_t *scheduler = cups->connect(cups->server(), cups->port(), nullptr, AF_UNSPEC, cups->encryption(), 1,
                                           5000, nullptr);
         if (!scheduler)
-            return QStringLiteral("The print system (CUPS) cannot be reached at %1. Start it, then print "
+            return QCoreApplication::translate("PrintJob", "The print system (CUPS) cannot be reached at %1. Start it, then print "
                                   "the calibration page again")
                 .arg(QString::fromLocal8Bit(cups->server()));
         cups->close(scheduler);
-        return QStringLiteral("The printer \"%1\" does not exist any more. Choose another printer")
+        return QCoreApplication::translate("PrintJob", "The printer \"%1\" does not exist any more. Choose another printer")
             .arg(printer.printerName());
     }
     QString problem;
     const char *accepting = cups->getOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const char *state = cups->getOption("printer-state", dest->num_options, dest->options);
     if (accepting && qstrcmp(accepting, "false") == 0)
-        problem = QStringLiteral("The printer \"%1\" is not accepting jobs. Ask whoever runs it to let it "
+        problem = QCoreApplication::translate("PrintJob", "The printer \"%1\" is not accepting jobs. Ask whoever runs it to let it "
                                  "accept jobs, or choose another printer")
                       .arg(printer.printerName());
     else if (state && qstrcmp(state, "5") == 0)
-        problem = QStringLiteral("The printer \"%1\" is stopped, so the page would wait in its queue. "
+        problem = QCoreApplication::translate("PrintJob", "The printer \"%1\" is stopped, so the page would wait in its queue. "
                                  "Resume the printer, or choose another one")
                       .arg(printer.printerName());
     cups->freeDests(1, dest);

@@ -7,6 +7,7 @@
 #include "calibration/PainterCanvas.h"
 #include "calibration/PlacementPage.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -33,14 +34,14 @@ bool ConfirmMissingMicrFaces(QWidget *parent)
     if (missing.isEmpty())
         return true;
     QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(),
-                    QStringLiteral("These MICR fonts are not installed: %1.")
+                    QCoreApplication::translate("PrintRun", "These MICR fonts are not installed: %1.")
                         .arg(missing.join(QStringLiteral(", "))),
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("MissingFacesBox"));
     box.setInformativeText(QStringLiteral(
         "Their sample lines would be printed in another font and cannot be measured. "
         "Install the MICR fonts, then print the calibration page again."));
-    QPushButton *printAnyway = box.addButton(QStringLiteral("Print Anyway"), QMessageBox::AcceptRole);
+    QPushButton *printAnyway = box.addButton(QCoreApplication::translate("PrintRun", "Print Anyway"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
@@ -52,7 +53,7 @@ bool ConfirmMissingMicrFaces(QWidget *parent)
 bool ConfirmOverrides(QWidget *parent, const QStringList &overridden)
 {
     QMessageBox box(QMessageBox::Information, Platform::ApplicationTitle(),
-                    QStringLiteral("The page is printed exactly as drawn, so these print dialog choices are not "
+                    QCoreApplication::translate("PrintRun", "The page is printed exactly as drawn, so these print dialog choices are not "
                                    "used:"),
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("OverriddenChoicesBox"));
@@ -110,7 +111,7 @@ template <class Draw> void PrintPage(QPrinter &printer, const QString &pageName,
     if (!painter.begin(&printer)) {
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
                                                                   : printer.outputFileName();
-        throw PrintFailure(QStringLiteral("Cannot print the %1 on \"%2\": the printer did not accept the job")
+        throw PrintFailure(QCoreApplication::translate("PrintRun", "Cannot print the %1 on \"%2\": the printer did not accept the job")
                                .arg(pageName, where)
                                .toStdString());
     }
@@ -123,7 +124,7 @@ template <class Draw> void PrintPage(QPrinter &printer, const QString &pageName,
         throw;
     }
     if (!painter.end())
-        throw PrintFailure(QStringLiteral("The %1 could not be sent to the printer").arg(pageName).toStdString());
+        throw PrintFailure(QCoreApplication::translate("PrintRun", "The %1 could not be sent to the printer").arg(pageName).toStdString());
 }
 
 } // namespace
@@ -161,11 +162,11 @@ bool UseStockPaper(QPrinter &printer, const PlacementLayout &layout, QWidget *pa
     const QPageSize paper = StockPaper(layout);
     QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(), mismatch, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("PaperMismatchBox"));
-    box.setInformativeText(QStringLiteral("The page is laid out for the stock: print it on %1 paper, or cancel and "
+    box.setInformativeText(QCoreApplication::translate("PrintRun", "The page is laid out for the stock: print it on %1 paper, or cancel and "
                                           "choose the stock that is on the printer's paper.")
                                .arg(PaperName(paper)));
     QPushButton *onStockPaper =
-        box.addButton(QStringLiteral("Print on %1").arg(PaperName(paper)), QMessageBox::AcceptRole);
+        box.addButton(QCoreApplication::translate("PrintRun", "Print on %1").arg(PaperName(paper)), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
@@ -186,7 +187,7 @@ QString PlacementPaperMismatch(const QPrinter &printer, const PlacementLayout &l
     if (std::abs(stockMillimetres.width() - printerMillimetres.width()) < 1
         && std::abs(stockMillimetres.height() - printerMillimetres.height()) < 1)
         return {};
-    return QStringLiteral("The printer's paper is %1, but the stock chosen (%2) is on %3 paper.")
+    return QCoreApplication::translate("PrintRun", "The printer's paper is %1, but the stock chosen (%2) is on %3 paper.")
         .arg(PaperName(printer.pageLayout().pageSize()), layout.stock.Name(), PaperName(paper));
 }
 
@@ -203,13 +204,13 @@ bool PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout)
 void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout)
 {
     // Named in the queue, unlike the calibration page.
-    printer.setDocName(QStringLiteral("MICR placement page"));
+    printer.setDocName(QCoreApplication::translate("PrintRun", "MICR placement page"));
     // Millimetres, which Qt keeps exact for both papers; its points and
     // inches are rounded.
     layout.paperInches = printer.pageLayout().fullRect(QPageLayout::Millimeter).size() / 25.4;
     const int dpiX = printer.logicalDpiX();
     const int dpiY = printer.logicalDpiY();
-    PrintPage(printer, QStringLiteral("placement page"), [&](QPainter &painter) {
+    PrintPage(printer, QCoreApplication::translate("PrintRun", "placement page"), [&](QPainter &painter) {
         PainterCanvas canvas(painter, dpiX, dpiY, PrinterCanvasFont());
         DrawPlacementPage(canvas, layout, dpiX, dpiY);
     });
@@ -221,7 +222,7 @@ void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight)
     const int dpiY = printer.logicalDpiY();
     const PageUnits units = ComputePageUnits(dpiX, dpiY);
     printer.setDocName(QString());
-    PrintPage(printer, QStringLiteral("calibration page"), [&](QPainter &painter) {
+    PrintPage(printer, QCoreApplication::translate("PrintRun", "calibration page"), [&](QPainter &painter) {
         painter.translate(ExportOriginInches * dpiX, ExportOriginInches * dpiY);
         PainterCanvas canvas(painter, dpiX, dpiY, PrinterCanvasFont());
         DrawCalibrationPage(canvas, units, [weight] { return weight; });

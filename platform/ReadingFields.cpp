@@ -1,11 +1,14 @@
 #include "ReadingFields.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace Platform {
 
@@ -102,6 +105,28 @@ private:
 
 } // namespace
 
+std::optional<double> ParseTypedLength(const QString &text, const LengthRange &range, const QLocale &locale,
+                                       QString *error)
+{
+    const QString typed = text.simplified();
+    const QString group = locale.groupSeparator();
+    const QString decimal = locale.decimalPoint();
+    // Only a separator that could also be a decimal one makes a number
+    // ambiguous: a French space never does.
+    if ((group == QLatin1String(",") || group == QLatin1String(".")) && group != decimal) {
+        static const QRegularExpression grouped(QStringLiteral("^[-+\\x{2212}]?\\d{1,3}([.,])\\d{3}(\\s*[^\\d\\s.,/].*)?$"));
+        const QRegularExpressionMatch match = grouped.match(typed);
+        if (match.hasMatch() && match.captured(1) == group) {
+            QString meant = typed;
+            meant.replace(match.capturedStart(1), 1, decimal);
+            *error = QCoreApplication::translate("ReadingFields", "\"%1\" could be read as thousands: type %2.")
+                         .arg(typed, meant);
+            return std::nullopt;
+        }
+    }
+    return ParseLength(typed, range, error);
+}
+
 std::optional<std::vector<std::optional<double>>> CheckLengthFields(const std::vector<LengthField> &fields,
                                                                     QLabel *problems)
 {
@@ -111,7 +136,7 @@ std::optional<std::vector<std::optional<double>>> CheckLengthFields(const std::v
         QString error;
         std::optional<double> length;
         if (!entry.field->text().trimmed().isEmpty()) {
-            length = ParseLength(entry.field->text(), entry.range, &error);
+            length = ParseTypedLength(entry.field->text(), entry.range, QLocale(), &error);
             if (!length)
                 refused << QStringLiteral("%1: %2").arg(entry.name, error);
         }

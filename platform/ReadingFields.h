@@ -6,6 +6,7 @@
 #include <vector>
 
 class QLabel;
+class QLocale;
 class QLineEdit;
 class QWidget;
 
@@ -19,6 +20,15 @@ struct LengthField
     QString name;
     LengthRange range;
 };
+
+// A length typed into a window, as `locale` writes numbers: its decimal
+// comma as well as the point ("7,03", "179,3 mm"). A number whose only
+// separator is the locale's thousands separator before three digits
+// ("7,062" in English, "7.062" in German) is refused: it could be either.
+// The command line reads lengths with ParseLength alone: there a comma
+// separates readings.
+std::optional<double> ParseTypedLength(const QString &text, const LengthRange &range, const QLocale &locale,
+                                       QString *error);
 
 // The lengths typed into `fields`, in their order (none where a field is
 // empty), or none when any is refused. A refused field is tinted, its

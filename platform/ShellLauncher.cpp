@@ -29,16 +29,20 @@ bool IsWebAddress(const QString &target)
 
 constexpr auto ChmType = "application/vnd.ms-htmlhelp";
 
-const QString WebBrowser = QStringLiteral("a web browser (for example firefox-esr or chromium)");
+// Translated when said, not when the program starts.
+QString WebBrowser()
+{
+    return QCoreApplication::translate("ShellLauncher", "a web browser (for example firefox-esr or chromium)");
+}
 
 // What opens a type of file, for the message when nothing does.
 QString HandlerFor(const QString &mimeType)
 {
     if (mimeType == QLatin1String(ChmType))
-        return QStringLiteral("a CHM help viewer (for example xchm or kchmviewer)");
+        return QCoreApplication::translate("ShellLauncher", "a CHM help viewer (for example xchm or kchmviewer)");
     if (mimeType == QLatin1String("application/pdf"))
-        return QStringLiteral("a PDF viewer (for example evince, okular or atril)");
-    return QStringLiteral("an application that opens %1 files").arg(mimeType);
+        return QCoreApplication::translate("ShellLauncher", "a PDF viewer (for example evince, okular or atril)");
+    return QCoreApplication::translate("ShellLauncher", "an application that opens %1 files").arg(mimeType);
 }
 
 // Says that `shown` could not be opened and what to install; the name or
@@ -46,7 +50,7 @@ QString HandlerFor(const QString &mimeType)
 void ShowCannotOpen(QWidget *owner, const QString &shown, const QString &reason)
 {
     QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(),
-                    QStringLiteral("Cannot open %1").arg(shown), QMessageBox::Ok, owner);
+                    QCoreApplication::translate("ShellLauncher", "Cannot open %1").arg(shown), QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("CannotOpenBox"));
     box.setInformativeText(reason);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -90,7 +94,7 @@ void Launch(QWidget *owner, const QString &url, const QString &shown, const QStr
 {
     auto *opener = new QProcess(qApp);
     QPointer<QWidget> parent = owner;
-    const QString reason = QStringLiteral("Nothing on this desktop opened it. Install %1, or open it yourself:\n%2")
+    const QString reason = QCoreApplication::translate("ShellLauncher", "Nothing on this desktop opened it. Install %1, or open it yourself:\n%2")
                                .arg(handler, shown);
     QObject::connect(opener, &QProcess::finished, opener, [=](int exitCode, QProcess::ExitStatus status) {
         opener->deleteLater();
@@ -102,7 +106,7 @@ void Launch(QWidget *owner, const QString &url, const QString &shown, const QStr
             return;
         opener->deleteLater();
         ShowCannotOpen(parent, shown,
-                       QStringLiteral("xdg-open, which hands files and addresses to the desktop, is missing. "
+                       QCoreApplication::translate("ShellLauncher", "xdg-open, which hands files and addresses to the desktop, is missing. "
                                       "Install xdg-utils, or open it yourself:\n%1")
                            .arg(shown));
     });
@@ -135,21 +139,21 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
 {
     // "open" and the default action are the same thing to a Linux desktop.
     if (IsWebAddress(target)) {
-        Launch(owner, target, target, WebBrowser);
+        Launch(owner, target, target, WebBrowser());
         return;
     }
     const QString path = Platform::LocateDataFile(target);
     if (path.isEmpty()) {
         ShowCannotOpen(owner, target,
-                       QStringLiteral("It is neither in the working folder nor in the program's data folder (%1). "
+                       QCoreApplication::translate("ShellLauncher", "It is neither in the working folder nor in the program's data folder (%1). "
                                       "Reinstall the program.")
-                           .arg(Platform::DataFolders().value(0, QStringLiteral("none found"))));
+                           .arg(Platform::DataFolders().value(0, QCoreApplication::translate("ShellLauncher", "none found"))));
         return;
     }
     const QString mimeType = QMimeDatabase().mimeTypeForFile(path).name();
     if (mimeType == QLatin1String("text/html")) {
         // A help page: xdg-open finds a browser where no default is named.
-        Launch(owner, path, path, WebBrowser);
+        Launch(owner, path, path, WebBrowser());
         return;
     }
     QPointer<QWidget> parent = owner;
@@ -164,11 +168,11 @@ void OpenWithDesktop(QWidget *owner, const QString & /*verb*/, const QString &ta
                 ? Platform::LocateDataFile(Platform::HelpInUserLanguage(QStringLiteral("help/index.html")))
                 : QString();
         if (!htmlHelp.isEmpty()) {
-            Launch(parent, htmlHelp, htmlHelp, WebBrowser);
+            Launch(parent, htmlHelp, htmlHelp, WebBrowser());
             return;
         }
         ShowCannotOpen(parent, path,
-                       QStringLiteral("No application on this desktop opens %1 files. Install %2.")
+                       QCoreApplication::translate("ShellLauncher", "No application on this desktop opens %1 files. Install %2.")
                            .arg(QMimeDatabase().mimeTypeForName(mimeType).comment(), HandlerFor(mimeType)));
     });
 }

@@ -4,14 +4,19 @@
 #include "TestSupport.h"
 
 #include "app/MicrApplication.h"
+#include "calibration/MicrFaceTable.h"
+#include "calibration/CalibrationPage.h"
+#include "common/VendorDetails.h"
 #include "forms/About.h"
 #include "forms/Gauge.h"
 #include "forms/Internet.h"
+#include "forms/Measurements.h"
 #include "forms/Micr.h"
 #include "forms/Signature.h"
 #include "i18n/Translations.h"
 #include "platform/ErrorBox.h"
 #include "platform/FaceSubstitutes.h"
+#include "platform/ReadingFields.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -20,14 +25,17 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QProcess>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTextDocument>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 #include <QtTest>
 
 #include <cmath>
@@ -268,6 +276,132 @@ struct WindowSet
 
 const QRect WizardClient(0, 0, 457, 324);
 
+// Every text `window` shows or says: captions, labels, tooltips, titles,
+// list entries and placeholders of its visible controls.
+QStringList VisibleTexts(QWidget *window)
+{
+    QStringList texts = {window->windowTitle(), window->toolTip()};
+    const auto controls = window->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (!control->isVisible() || control->window() != window)
+            continue;
+        texts << control->toolTip() << control->accessibleName();
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            QTextDocument document;
+            document.setHtml(label->text());
+            texts << (Qt::mightBeRichText(label->text()) ? document.toPlainText() : label->text());
+        } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+            texts << button->text();
+        } else if (auto *box = qobject_cast<QGroupBox *>(control)) {
+            texts << box->title();
+        } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        } else if (auto *field = qobject_cast<QLineEdit *>(control)) {
+            texts << field->placeholderText();
+        } else if (auto *tree = qobject_cast<QTreeWidget *>(control)) {
+            for (int i = 0; i < tree->columnCount(); ++i)
+                texts << tree->headerItem()->text(i);
+        }
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+// The names a text may carry untranslated: the vendor's, the faces', the
+// product's. Taken from where the program takes them.
+QStringList Names()
+{
+    QStringList names = {QLatin1String(Vendor::CompanyName), QLatin1String(Vendor::StreetAddress),
+                         QLatin1String(Vendor::CityLine),    QLatin1String(Vendor::WebHost),
+                         QLatin1String(Vendor::GaugeWebHost), QStringLiteral("Tolvane MICR Fonts"),
+                         QStringLiteral("Tolvane MICR Font Set"), QStringLiteral("MICR Font Set"),
+                         QStringLiteral("micr-calibration-page"), QStringLiteral("micr-calibration")};
+    names << SecurityFaces();
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        for (FontWeightChoice weight : {FontWeightChoice::Standard, FontWeightChoice::Bold})
+            names << QLatin1String(MicrFaceName(line, weight));
+    }
+    // Longest first, so that no name is cut by a shorter one inside it.
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    return names;
+}
+
+// The words of `text` that no translation went through. Under the pseudo
+// catalogue a translated word has its a, c, e, i, n, o, u and y accented
+// (but for a mnemonic's letter), so a word with one of them plain and none
+// accented was never looked up. Names, file names, paths, addresses,
+// options and capitals (MICR, FILE, CUPS) stay as they are in every
+// language.
+QStringList UntranslatedWords(QString text, const QStringList &commands = {})
+{
+    static const QStringList names = Names();
+    for (const QString &name : names)
+        text.replace(name, QStringLiteral(" "));
+    text = Shown(text);
+    // What the user typed, said back in quotes.
+    static const QRegularExpression quoted(QStringLiteral("\"[^\"]*\"|«[^»]*»"));
+    text.replace(quoted, QStringLiteral(" "));
+    static const QRegularExpression plain(QStringLiteral("[aceinouyACEINOUY]"));
+    static const QRegularExpression accented(QStringLiteral("[áéíóúýÁÉÍÓÚçÇñÑ]"));
+    static const QRegularExpression edges(QStringLiteral("^[(\"«'“]+|[.,;:!?)\"»'”]+$"));
+    QStringList found;
+    for (QString token : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        token.remove(edges);
+        if (token.startsWith(QLatin1Char('-')) || token.contains(QRegularExpression(QStringLiteral("[./=@~_<>|]")))
+            || commands.contains(token))
+            continue;
+        for (const QString &word : token.split(QRegularExpression(QStringLiteral("[^\\p{L}]+")), Qt::SkipEmptyParts)) {
+            if (word.size() > 1 && word != word.toUpper() && word.contains(plain) && !word.contains(accented))
+                found << word;
+        }
+    }
+    return found;
+}
+
+// The French catalogue's sources with the pseudo-language's translations,
+// compiled as micr-calibration_fr_CA.qm into a folder of its own; empty
+// where that fails.
+QString PseudoCatalogueDir()
+{
+    static QTemporaryDir dir;
+    QFile french(QStringLiteral(MICR_SOURCE_DIR "/i18n/micr-calibration_fr_CA.ts"));
+    QFile pseudo(dir.filePath(QStringLiteral("pseudo.ts")));
+    if (!french.open(QIODevice::ReadOnly) || !pseudo.open(QIODevice::WriteOnly))
+        return {};
+    const PseudoTranslator translator;
+    QXmlStreamReader reader(&french);
+    QXmlStreamWriter writer(&pseudo);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("TS"));
+    writer.writeAttribute(QStringLiteral("version"), QStringLiteral("2.1"));
+    writer.writeAttribute(QStringLiteral("language"), QStringLiteral("fr_CA"));
+    QByteArray context;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (reader.name() == QLatin1String("name")) {
+            context = reader.readElementText().toUtf8();
+        } else if (reader.name() == QLatin1String("source")) {
+            const QString source = reader.readElementText();
+            writer.writeStartElement(QStringLiteral("context"));
+            writer.writeTextElement(QStringLiteral("name"), QString::fromUtf8(context));
+            writer.writeStartElement(QStringLiteral("message"));
+            writer.writeTextElement(QStringLiteral("source"), source);
+            writer.writeTextElement(QStringLiteral("translation"),
+                                    translator.translate(context.constData(), source.toUtf8().constData(), nullptr, -1));
+            writer.writeEndElement();
+            writer.writeEndElement();
+        }
+    }
+    writer.writeEndDocument();
+    pseudo.close();
+    const int compiled = QProcess::execute(QStringLiteral(MICR_LRELEASE),
+                                           {QStringLiteral("-silent"), pseudo.fileName(), QStringLiteral("-qm"),
+                                            dir.filePath(QStringLiteral("micr-calibration_fr_CA.qm"))});
+    return compiled == 0 ? dir.path() : QString();
+}
+
 } // namespace
 
 class TranslationsTest : public QObject
@@ -279,9 +413,38 @@ class TranslationsTest : public QObject
     std::unique_ptr<QTranslator> qtTranslator_;
     QStringList faults_;
     bool pseudo_ = false;
+    QStringList *collected_ = nullptr; // every visible text, where it is asked for
+
+    // Every window and every step, as the user reaches them.
+    void WalkWindows(const QString &catalogue)
+    {
+        WindowSet windows;
+        TForm1 *wizard = windows.wizard.get();
+        wizard->show();
+        QVERIFY(QTest::qWaitForWindowExposed(wizard));
+        Record(catalogue + " step 1", wizard, WizardClient);
+        WalkModal(wizard, "BuyNow", catalogue + " ordering");
+        WalkModal(wizard, "BitBtn1", catalogue + " signature");
+        WalkModal(wizard, "SpeedButton1", catalogue + " about");
+        WalkModal(wizard, "Gauge", catalogue + " gauge");
+        WalkModal(wizard, "PrintersButton", catalogue + " printers");
+        auto printDialog = AnswerNextModal([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
+        wizard->findChild<QAbstractButton *>("NextButton")->click();
+        QVERIFY(*printDialog);
+        Record(catalogue + " step 2", wizard, WizardClient);
+        WalkModal(wizard, "MeasureButton", catalogue + " measurements");
+        wizard->findChild<QAbstractButton *>("NextButton")->click();
+        Record(catalogue + " step 3", wizard, WizardClient);
+        WalkModal(wizard, "PlacementButton", catalogue + " placement");
+        WalkModal(wizard, "MicrLineButton", catalogue + " my MICR line");
+    }
 
     void Record(const QString &where, QWidget *window, QRect client = {})
     {
+        if (collected_) {
+            for (const QString &text : VisibleTexts(window))
+                collected_->append(where + QStringLiteral(": ") + text);
+        }
         const QString shots = qEnvironmentVariable("MICR_TRANSLATION_SHOTS");
         if (!shots.isEmpty())
             window->grab().save(QStringLiteral("%1/%2.png").arg(shots, QString(where).replace(' ', '-')));
@@ -464,6 +627,82 @@ private slots:
         QCOMPARE(text(&ordering, "Label1"), QString("MICR Font Set"));
     }
 
+    // A reading typed into a window, as each locale writes numbers: a
+    // decimal comma where the locale has one, the point everywhere, and a
+    // thousands separator before three digits refused (with the reading
+    // it could mean offered).
+    void typedLengths_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("inches"); // 0: refused
+        QTest::addColumn<QString>("offered");
+        const double mm = 1 / 25.4;
+        QTest::newRow("fr_CA comma") << "fr_CA" << "7,03" << 7.03 << "";
+        QTest::newRow("fr_CA point") << "fr_CA" << "7.03" << 7.03 << "";
+        QTest::newRow("fr_CA mm") << "fr_CA" << "179,3 mm" << 179.3 * mm << "";
+        QTest::newRow("fr_CA three decimals") << "fr_CA" << "7,062" << 7.062 << "";
+        QTest::newRow("fr_CA fraction") << "fr_CA" << "7 1/16" << 7.0625 << "";
+        QTest::newRow("fr_CA two commas") << "fr_CA" << "7,0,3" << 0.0 << "";
+        QTest::newRow("en_US point") << "en_US" << "7.03" << 7.03 << "";
+        QTest::newRow("en_US comma, two decimals") << "en_US" << "7,03" << 7.03 << "";
+        QTest::newRow("en_US thousands?") << "en_US" << "7,062" << 0.0 << "7.062";
+        QTest::newRow("en_US thousands? in mm") << "en_US" << "179,300 mm" << 0.0 << "179.300 mm";
+        QTest::newRow("en_US three decimals") << "en_US" << "7.062" << 7.062 << "";
+        QTest::newRow("de_DE thousands?") << "de_DE" << "7.062" << 0.0 << "7,062";
+        QTest::newRow("de_DE comma") << "de_DE" << "7,062" << 7.062 << "";
+        QTest::newRow("C thousands?") << "C" << "7,062" << 0.0 << "7.062";
+    }
+
+    void typedLengths()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(double, inches);
+        QFETCH(QString, offered);
+        QString error;
+        const std::optional<double> read =
+            Platform::ParseTypedLength(typed, SampleLineRange(), QLocale(locale), &error);
+        QCOMPARE(read.has_value(), inches > 0);
+        if (read)
+            QVERIFY2(std::abs(*read - inches) < 1e-9, qPrintable(QString::number(*read)));
+        else
+            QVERIFY2(!error.isEmpty() && error.contains(offered), qPrintable(error));
+    }
+
+    // The same in the Measurements window, as the user's locale has it.
+    void measurementsWindowReadsTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("fr_CA comma") << "fr_CA" << "7,03" << true;
+        QTest::newRow("fr_CA mm") << "fr_CA" << "179,3 mm" << true;
+        QTest::newRow("en_US comma, two decimals") << "en_US" << "7,03" << true;
+        QTest::newRow("en_US thousands?") << "en_US" << "7,062" << false;
+    }
+
+    void measurementsWindowReadsTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        TMeasurements measurements;
+        QString refusal;
+        auto seen = AnswerNextModal([&](QWidget *modal) {
+            auto *field = modal->findChild<QLineEdit *>(QStringLiteral("LengthField3"));
+            QTest::keyClicks(field, typed);
+            refusal = field->accessibleDescription();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        measurements.Ask(FontWeightChoice::Standard);
+        QLocale::setDefault(before);
+        QVERIFY(*seen);
+        QVERIFY2(refusal.isEmpty() == accepted, qPrintable(refusal));
+    }
+
     void layoutsHold_data()
     {
         QTest::addColumn<QString>("catalogue");
@@ -490,27 +729,7 @@ private slots:
         if (translator_)
             QCoreApplication::installTranslator(translator_.get());
         faults_.clear();
-        {
-            WindowSet windows;
-            TForm1 *wizard = windows.wizard.get();
-            wizard->show();
-            QVERIFY(QTest::qWaitForWindowExposed(wizard));
-            Record(catalogue + " step 1", wizard, WizardClient);
-            WalkModal(wizard, "BuyNow", catalogue + " ordering");
-            WalkModal(wizard, "BitBtn1", catalogue + " signature");
-            WalkModal(wizard, "SpeedButton1", catalogue + " about");
-            WalkModal(wizard, "Gauge", catalogue + " gauge");
-            WalkModal(wizard, "PrintersButton", catalogue + " printers");
-            auto printDialog = AnswerNextModal([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
-            wizard->findChild<QAbstractButton *>("NextButton")->click();
-            QVERIFY(*printDialog);
-            Record(catalogue + " step 2", wizard, WizardClient);
-            WalkModal(wizard, "MeasureButton", catalogue + " measurements");
-            wizard->findChild<QAbstractButton *>("NextButton")->click();
-            Record(catalogue + " step 3", wizard, WizardClient);
-            WalkModal(wizard, "PlacementButton", catalogue + " placement");
-            WalkModal(wizard, "MicrLineButton", catalogue + " my MICR line");
-        }
+        WalkWindows(catalogue);
         for (const auto &translator : {translator_.get(), qtTranslator_.get()}) {
             if (translator)
                 QCoreApplication::removeTranslator(translator);
@@ -520,6 +739,88 @@ private slots:
         for (const QString &fault : std::as_const(faults_))
             qWarning("%s", qPrintable(fault));
         QVERIFY2(faults_.isEmpty(), "texts that do not fit, listed above");
+    }
+
+    // Under the pseudo catalogue, every text a window or step shows went
+    // through a translation: one that did not names itself here.
+    void windowsLeaveNothingUntranslated()
+    {
+        PseudoTranslator pseudo;
+        QCoreApplication::installTranslator(&pseudo);
+        pseudo_ = true;
+        QStringList texts;
+        collected_ = &texts;
+        WalkWindows(QStringLiteral("pseudo"));
+        collected_ = nullptr;
+        faults_.clear();
+        QCoreApplication::removeTranslator(&pseudo);
+        QVERIFY(texts.size() > 100);
+        QStringList untranslated;
+        for (const QString &text : std::as_const(texts)) {
+            const qsizetype colon = text.indexOf(QLatin1String(": "));
+            const QStringList words = UntranslatedWords(text.mid(colon + 2));
+            if (!words.isEmpty())
+                untranslated << QStringLiteral("%1 (%2)").arg(text, words.join(QLatin1Char(' ')));
+        }
+        untranslated.removeDuplicates();
+        for (const QString &text : std::as_const(untranslated))
+            qWarning("untranslated: %s", qPrintable(text));
+        QVERIFY2(untranslated.isEmpty(), "texts that reach the screen untranslated, listed above");
+    }
+
+    // The exporter's text and help under the pseudo catalogue, compiled by
+    // lrelease from the French catalogue's sources and tried through
+    // MICR_CATALOGUE_DIR: a line with a word no translation went through
+    // names itself.
+    void exporterLeavesNothingUntranslated_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        const QStringList commands = {"page", "measure", "place", "line", "check-line", "cheque", "profiles", "fonts",
+                                      "settings"};
+        QTest::newRow("--help") << QStringList{"--help"};
+        for (const QString &command : commands)
+            QTest::newRow(qPrintable(command + " --help")) << QStringList{command, "--help"};
+        QTest::newRow("measure") << QStringList{"measure", "3=7.01,5=7.1"};
+        QTest::newRow("place") << QStringList{"place", "bar=7,right=0.32,bottom=0.19"};
+        QTest::newRow("line") << QStringList{"line", "layout=us,routing=021000021,onus=123456789C"};
+        QTest::newRow("line with faults") << QStringList{"line", "layout=ca,branch=1234,institution=001,onus=12C"};
+        QTest::newRow("check-line") << QStringList{"check-line", "C123456789C A021000021A"};
+        QTest::newRow("fonts") << QStringList{"fonts"};
+        QTest::newRow("refused") << QStringList{"fonts", "--bold"};
+        QTest::newRow("no such command") << QStringList{"mesure"};
+        QTest::newRow("bad reading") << QStringList{"measure", "3=70"};
+    }
+
+    void exporterLeavesNothingUntranslated()
+    {
+        QFETCH(QStringList, arguments);
+        static const QString catalogues = PseudoCatalogueDir();
+        QVERIFY(!catalogues.isEmpty());
+        QProcess exporter;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QLatin1String(name));
+        environment.insert("LANG", "fr_CA.UTF-8");
+        environment.insert("MICR_CATALOGUE_DIR", catalogues);
+        exporter.setProcessEnvironment(environment);
+        exporter.start(QStringLiteral(MICR_PAGE_EXPORTER), arguments);
+        QVERIFY(exporter.waitForFinished(60000));
+        const QString output =
+            QString::fromUtf8(exporter.readAllStandardOutput()) + QString::fromUtf8(exporter.readAllStandardError());
+        QVERIFY(!output.trimmed().isEmpty());
+        // The commands' names, a value's name, and the headings of Qt's own
+        // help, which its French catalogue words as English does.
+        static const QStringList commands = {"page",  "measure",  "place", "line", "check-line", "cheque",  "profiles",
+                                             "fonts", "settings", "help",  "XxY",  "Options",    "Arguments"};
+        QStringList untranslated;
+        for (const QString &line : output.split(QLatin1Char('\n'))) {
+            const QStringList words = UntranslatedWords(line, commands);
+            if (!words.isEmpty())
+                untranslated << QStringLiteral("%1 (%2)").arg(line, words.join(QLatin1Char(' ')));
+        }
+        for (const QString &line : std::as_const(untranslated))
+            qWarning("untranslated: %s", qPrintable(line));
+        QVERIFY2(untranslated.isEmpty(), "lines that reach the terminal untranslated, listed above");
     }
 };
 

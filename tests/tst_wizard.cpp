@@ -1127,7 +1127,7 @@ private slots:
         QVERIFY2(result.contains("3-up on A4, 99 mm a cheque"), qPrintable(result));
         QVERIFY2(result.contains("move the MICR line right 0.020 in (0.51 mm, 20/1000 in) and down 0.010 in"),
                  qPrintable(result));
-        QVERIFY2(refused.startsWith("Cheque height: ") && refused.contains("between 3 and"), qPrintable(refused));
+        QVERIFY2(refused.startsWith("Check height: ") && refused.contains("between 3 and"), qPrintable(refused));
         QVERIFY(!printable);
     }
 

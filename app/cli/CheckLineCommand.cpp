@@ -4,19 +4,21 @@
 #include "CommonOptions.h"
 #include "LineReport.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 class CheckLineCommand : public Command
 {
 public:
     CheckLineCommand()
-        : Command(QStringLiteral("check-line"), QStringLiteral("Checks a MICR line as typed."),
-                  QStringLiteral("Checks a MICR line as typed against the standard's fields, its last character\n"
+        : Command(QStringLiteral("check-line"), QCoreApplication::translate("Exporter", "Checks a MICR line as typed."),
+                  QCoreApplication::translate("Exporter", "Checks a MICR line as typed against the standard's fields, its last character\n"
                                  "at position 14 (at 1 when it ends in an amount field), and prints it as the\n"
                                  "line command does. Exits with 0 with no fault, 1 with one."))
     {
         TakeArgument(QStringLiteral("TEXT"),
-                     QStringLiteral("The line as typed, symbols as A B C D or : ; < =."));
+                     QCoreApplication::translate("Exporter", "The line as typed, symbols as A B C D or : ; < =."));
         AddOptions({ChequeWidthOption(), json_});
     }
 
@@ -27,7 +29,7 @@ protected:
     }
 
 private:
-    QCommandLineOption json_ = JsonOption(QStringLiteral("one JSON object"));
+    QCommandLineOption json_ = JsonOption(QCoreApplication::translate("Exporter", "one JSON object"));
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "Command.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -17,7 +18,7 @@ QString Listed(const QStringList &names)
 {
     if (names.size() < 2)
         return names.join(QString());
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QCoreApplication::translate("Exporter", " and ") + names.last();
 }
 
 qsizetype EditDistance(const QString &a, const QString &b)
@@ -42,7 +43,7 @@ qsizetype EditDistance(const QString &a, const QString &b)
 
 Command::Command(QString name, QString summary, const QString &description)
     : name_(std::move(name)), summary_(std::move(summary)),
-      help_({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."))
+      help_({QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("Exporter", "Displays this help."))
 {
     parser_.setApplicationDescription(description);
     parser_.addOption(help_);
@@ -71,7 +72,7 @@ QString Command::HelpText() const
     // Qt's usage line names the program as it was called, and not the
     // command.
     QString text = parser_.helpText();
-    const QString usage = QStringLiteral("Usage: %1 %2 [options]%3")
+    const QString usage = QCoreApplication::translate("Exporter", "Usage: %1 %2 [options]%3")
                               .arg(QLatin1String(ProgramName), name_,
                                    argument_.isEmpty() ? QString() : QLatin1Char(' ') + argument_);
     return usage + text.mid(text.indexOf(QLatin1Char('\n')));
@@ -102,10 +103,10 @@ void Command::Parse(const QStringList &arguments, const CommandTable &table)
             }
             const QString option = Dashed(unknown.first());
             if (!owners.isEmpty() && (option == QLatin1String("-o") || option == QLatin1String("--output")))
-                throw Refusal(QStringLiteral("%1 writes a page or file (for %2); %3 writes no file")
+                throw Refusal(QCoreApplication::translate("Exporter", "%1 writes a page or file (for %2); %3 writes no file")
                                   .arg(option, Listed(owners), name_));
             if (!owners.isEmpty())
-                throw Refusal(QStringLiteral("%1 is for %2; %3 takes no %1").arg(option, Listed(owners), name_));
+                throw Refusal(QCoreApplication::translate("Exporter", "%1 is for %2; %3 takes no %1").arg(option, Listed(owners), name_));
         }
         throw Refusal(ParseFault(parser_, full));
     }
@@ -114,11 +115,11 @@ void Command::Parse(const QStringList &arguments, const CommandTable &table)
     QStringList positional = parser_.positionalArguments();
     if (!argument_.isEmpty()) {
         if (positional.isEmpty())
-            throw Refusal(QStringLiteral("%1 needs %2").arg(name_, argument_));
+            throw Refusal(QCoreApplication::translate("Exporter", "%1 needs %2").arg(name_, argument_));
         given_ = positional.takeFirst();
     }
     if (!positional.isEmpty())
-        throw Refusal(QStringLiteral("unknown argument \"%1\"").arg(positional.first()));
+        throw Refusal(QCoreApplication::translate("Exporter", "unknown argument \"%1\"").arg(positional.first()));
 }
 
 QString NearestCommand(const QString &name, const CommandTable &table)
@@ -140,14 +141,19 @@ QString ParseFault(const QCommandLineParser &parser, const QStringList &argument
 {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
-        return QStringLiteral("unknown argument \"%1\"").arg(Dashed(unknown.first()));
-    // A switch given a value ("--bold=yes"), which Qt says in its own words.
-    static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'"));
+        return QCoreApplication::translate("Exporter", "unknown argument \"%1\"").arg(Dashed(unknown.first()));
+    // A switch given a value ("--bold=yes"), which Qt says in its own words,
+    // in the user's language where Qt's catalogue has it.
+    static const char *const qtContext = "QCommandLineParser"; // Qt's catalogue's, not this program's
+    QString said =
+        QRegularExpression::escape(QCoreApplication::translate(qtContext, "Unexpected value after '%1'."));
+    said.replace(QRegularExpression::escape(QStringLiteral("%1")), QStringLiteral("(.*)"));
+    const QRegularExpression unexpected(QLatin1Char('^') + said);
     const QRegularExpressionMatch match = unexpected.match(parser.errorText());
     if (match.hasMatch())
-        return QStringLiteral("%1 takes no value").arg(match.captured(1));
+        return QCoreApplication::translate("Exporter", "%1 takes no value").arg(match.captured(1));
     // The only other fault: an option that takes a value came last.
-    return QStringLiteral("%1 needs a value").arg(arguments.last());
+    return QCoreApplication::translate("Exporter", "%1 needs a value").arg(arguments.last());
 }
 
 void PrintJson(const QJsonDocument &document)

@@ -5,6 +5,7 @@
 #include "calibration/PageExport.h"
 #include "calibration/Readings.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 QCommandLineOption BoldOption(const QString &help)
@@ -14,13 +15,13 @@ QCommandLineOption BoldOption(const QString &help)
 
 QCommandLineOption JsonOption(const QString &what)
 {
-    return {QStringLiteral("json"), QStringLiteral("Prints %1 instead of text.").arg(what)};
+    return {QStringLiteral("json"), QCoreApplication::translate("Exporter", "Prints %1 instead of text.").arg(what)};
 }
 
 QCommandLineOption PaperOption()
 {
     return {QStringLiteral("paper"),
-            QStringLiteral("letter (default) or a4. The calibration page starts a quarter inch in from the paper's "
+            QCoreApplication::translate("Exporter", "letter (default) or a4. The calibration page starts a quarter inch in from the paper's "
                            "top and left edges; the placement page is measured from the paper's own edges, on 3-up "
                            "stock of the paper."),
             QStringLiteral("NAME")};
@@ -29,24 +30,24 @@ QCommandLineOption PaperOption()
 QCommandLineOption ChequeWidthOption()
 {
     return {QStringLiteral("cheque-width"),
-            QStringLiteral("The cheque's width (default 8.5 in), for where the line's left end goes."),
+            QCoreApplication::translate("Exporter", "The check's width (default 8.5 in), for where the line's left end goes."),
             QStringLiteral("LENGTH")};
 }
 
 QList<QCommandLineOption> PlacementOptions()
 {
-    return {{QStringLiteral("cheque"), QStringLiteral("The top (default), middle or bottom cheque of 3-up stock."),
+    return {{QStringLiteral("cheque"), QCoreApplication::translate("Exporter", "The top (default), middle or bottom check of 3-up stock."),
              QStringLiteral("WHICH")},
             {QStringLiteral("cheque-height"),
-             QStringLiteral("The height of one cheque of 3-up stock, from 3 in to a third of the paper (default "
+             QCoreApplication::translate("Exporter", "The height of one check of 3-up stock, from 3 in to a third of the paper (default "
                             "3.5 in on Letter, 99 mm on A4)."),
              QStringLiteral("LENGTH")},
             {QStringLiteral("line"),
-             QStringLiteral("The page's MICR line is in the face of calibration line N (1 to 5, default 3); with "
+             QCoreApplication::translate("Exporter", "The page's MICR line is in the face of calibration line N (1 to 5, default 3); with "
                             "--bold, its bold face."),
              QStringLiteral("N")},
             {QStringLiteral("applied"),
-             QStringLiteral("The correction the page carries, as cheque-printing software applies it: its MICR "
+             QCoreApplication::translate("Exporter", "The correction the page carries, as check-printing software applies it: its MICR "
                             "line, position 1's tick and the baseline rule moved RIGHT and UP inches (negative: "
                             "left and down), for example 0.04,-0.012. Readings of such a page give the move still "
                             "to make and the total."),
@@ -62,14 +63,14 @@ QPageSize::PageSizeId ReadPaper(const QCommandLineParser &parser)
         return QPageSize::Letter;
     if (text.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
         return QPageSize::A4;
-    throw Refusal(QStringLiteral("--paper is letter or a4, not \"%1\"").arg(text));
+    throw Refusal(QCoreApplication::translate("Exporter", "--paper is letter or a4, not \"%1\"").arg(text));
 }
 
 int ReadChoice(const QString &option, const QString &text, const QStringList &names)
 {
     const qsizetype index = names.indexOf(text.toLower());
     if (index < 0)
-        throw Refusal(QStringLiteral("--%1 is %2 or %3, not \"%4\"")
+        throw Refusal(QCoreApplication::translate("Exporter", "--%1 is %2 or %3, not \"%4\"")
                           .arg(option, names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last(), text));
     return int(index);
 }
@@ -78,11 +79,11 @@ Correction ReadCorrection(const QString &text)
 {
     // As far as a correction the profiles keep goes.
     const LengthRange range{0, 1.5,
-                            QStringLiteral("Give the total correction the placement readings showed, as "
+                            QCoreApplication::translate("Exporter", "Give the total correction the placement readings showed, as "
                                            "RIGHT,UP in inches: 0.04,-0.012.")};
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 2)
-        throw Refusal(QStringLiteral("--applied takes RIGHT,UP in inches (negative: left and down), not \"%1\"")
+        throw Refusal(QCoreApplication::translate("Exporter", "--applied takes RIGHT,UP in inches (negative: left and down), not \"%1\"")
                           .arg(text));
     double moves[2] = {};
     for (int i = 0; i < 2; ++i) {
@@ -93,7 +94,7 @@ Correction ReadCorrection(const QString &text)
         QString error;
         const std::optional<double> inches = ParseLength(part, range, &error);
         if (!inches)
-            throw Refusal(QStringLiteral("--applied: %1").arg(error.left(1).toLower() + error.mid(1)));
+            throw Refusal(QCoreApplication::translate("Exporter", "--applied: %1").arg(error.left(1).toLower() + error.mid(1)));
         moves[i] = negative ? -*inches : *inches;
     }
     return {moves[0], moves[1]};
@@ -113,7 +114,7 @@ PlacementLayout ReadPlacementLayout(const QCommandLineParser &parser, QPageSize:
         const std::optional<ChequeStock> stock =
             CustomStock(parser.value(QStringLiteral("cheque-height")), layout.paperInches.height(), &error);
         if (!stock)
-            throw Refusal(QStringLiteral("--cheque-height: %1").arg(error.left(1).toLower() + error.mid(1)));
+            throw Refusal(QCoreApplication::translate("Exporter", "--cheque-height: %1").arg(error.left(1).toLower() + error.mid(1)));
         layout.stock = *stock;
     }
     if (parser.isSet(QStringLiteral("line")))
@@ -135,7 +136,7 @@ double ReadChequeWidth(const QCommandLineParser &parser)
     const std::optional<double> width =
         ParseLength(parser.value(QStringLiteral("cheque-width")), ChequeWidthRange(), &error);
     if (!width)
-        throw Refusal(QStringLiteral("--cheque-width: %1").arg(error.left(1).toLower() + error.mid(1)));
+        throw Refusal(QCoreApplication::translate("Exporter", "--cheque-width: %1").arg(error.left(1).toLower() + error.mid(1)));
     return *width;
 }
 
@@ -144,7 +145,8 @@ MicrFields ReadMicrFields(const QString &text, const QString &label)
     QMap<QString, QString> given;
     for (const NamedItem &item : SplitNamedList(text)) {
         if (item.name.isEmpty() || given.contains(item.name))
-            throw Refusal(QStringLiteral("%1 takes KEY=VALUE pairs, each once, not \"%2\"").arg(label, item.typed));
+            throw Refusal(QCoreApplication::translate("Exporter", "%1 takes KEY=VALUE pairs, each once, not \"%2\"")
+                              .arg(label, item.typed));
         // A number given empty is one not given, as "needs routing=" says.
         given.insert(item.name, item.value.isEmpty() ? QString() : item.value);
     }
@@ -162,20 +164,20 @@ MicrFields ReadMicrFields(const QString &text, const QString &label)
         fields.institution = given.take(QStringLiteral("institution"));
         needed = {QStringLiteral("branch"), QStringLiteral("institution"), QStringLiteral("onus")};
     } else {
-        throw Refusal(QStringLiteral("%1 needs layout=us or layout=ca").arg(label));
+        throw Refusal(QCoreApplication::translate("Exporter", "%1 needs layout=us or layout=ca").arg(label));
     }
     const bool hasOnUs = given.contains(QStringLiteral("onus"));
     fields.onUs = given.take(QStringLiteral("onus"));
     fields.auxOnUs = given.take(QStringLiteral("aux"));
     if (!given.isEmpty())
-        throw Refusal(QStringLiteral("%1 with layout=%2 takes no \"%3\"").arg(label, layout, given.firstKey()));
+        throw Refusal(QCoreApplication::translate("Exporter", "%1 with layout=%2 takes no \"%3\"").arg(label, layout, given.firstKey()));
     for (const QString &key : needed) {
         const bool present = key == QLatin1String("onus") ? hasOnUs
             : key == QLatin1String("routing")             ? !fields.routing.isNull()
             : key == QLatin1String("branch")              ? !fields.branch.isNull()
                                                           : !fields.institution.isNull();
         if (!present)
-            throw Refusal(QStringLiteral("%1 with layout=%2 needs %3=").arg(label, layout, key));
+            throw Refusal(QCoreApplication::translate("Exporter", "%1 with layout=%2 needs %3=").arg(label, layout, key));
     }
     return fields;
 }

@@ -1,6 +1,8 @@
 // fonts: whether the faces the pages are set in are installed.
 #include "Command.h"
 
+#include <QCoreApplication>
+
 #include "calibration/CalibrationPage.h"
 #include "calibration/PageExport.h"
 
@@ -10,8 +12,8 @@ class FontsCommand : public Command
 {
 public:
     FontsCommand()
-        : Command(QStringLiteral("fonts"), QStringLiteral("Checks that the MICR and security faces are installed."),
-                  QStringLiteral("Lists each MICR and security face as installed or missing. Exits with 1 when a\n"
+        : Command(QStringLiteral("fonts"), QCoreApplication::translate("Exporter", "Checks that the MICR and security faces are installed."),
+                  QCoreApplication::translate("Exporter", "Lists each MICR and security face as installed or missing. Exits with 1 when a\n"
                                  "standard MICR face is missing."))
     {
     }

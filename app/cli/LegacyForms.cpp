@@ -1,5 +1,6 @@
 #include "LegacyForms.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -45,7 +46,8 @@ QList<QPair<QString, QString>> OldForms()
         forms.append({QStringLiteral("--%1%2").arg(QLatin1String(form.option), argument),
                       QLatin1String(form.command) + argument});
     }
-    forms.append({QStringLiteral("-o FILE [page options]"), QStringLiteral("page -o FILE [page options]")});
+    forms.append({QCoreApplication::translate("Exporter", "-o FILE [page options]"),
+                  QCoreApplication::translate("Exporter", "page -o FILE [page options]")});
     return forms;
 }
 
@@ -82,7 +84,7 @@ QStringList CommandForOldForm(const QStringList &arguments, const CommandTable &
     if (!parser.parse(full))
         throw Refusal(ParseFault(parser, full));
     if (!parser.positionalArguments().isEmpty())
-        throw Refusal(QStringLiteral("unknown argument \"%1\"").arg(parser.positionalArguments().first()));
+        throw Refusal(QCoreApplication::translate("Exporter", "unknown argument \"%1\"").arg(parser.positionalArguments().first()));
     if (parser.isSet(help))
         return {QStringLiteral("--help")};
     if (parser.isSet(version))
@@ -100,7 +102,7 @@ QStringList CommandForOldForm(const QStringList &arguments, const CommandTable &
         if (!parser.isSet(option) || (option == QLatin1String("micr-line") && lineForOther))
             continue;
         if (chosen)
-            throw Refusal(QStringLiteral("--%1 and --%2 are different commands (%3 and %4): give one")
+            throw Refusal(QCoreApplication::translate("Exporter", "--%1 and --%2 are different commands (%3 and %4): give one")
                               .arg(QLatin1String(chosen->option), option, QLatin1String(chosen->command),
                                    QLatin1String(form.command)));
         chosen = &form;
@@ -108,7 +110,7 @@ QStringList CommandForOldForm(const QStringList &arguments, const CommandTable &
     const bool micrLineOnPage = !chosen && parser.isSet(QStringLiteral("micr-line"));
     if (micrLineOnPage
         && parser.value(QStringLiteral("page")).compare(QLatin1String("placement"), Qt::CaseInsensitive) != 0)
-        throw Refusal(QStringLiteral("--micr-line with -o prints on the placement page: add --page placement"));
+        throw Refusal(QCoreApplication::translate("Exporter", "--micr-line with -o prints on the placement page: add --page placement"));
 
     const QString name = chosen ? QLatin1String(chosen->command) : QStringLiteral("page");
     const auto command = std::find_if(commands.begin(), commands.end(),

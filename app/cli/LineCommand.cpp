@@ -3,6 +3,8 @@
 #include "Command.h"
 #include "CommonOptions.h"
 
+#include <QCoreApplication>
+
 #include "LineReport.h"
 
 namespace {
@@ -11,14 +13,14 @@ class LineCommand : public Command
 {
 public:
     LineCommand()
-        : Command(QStringLiteral("line"), QStringLiteral("Composes your own MICR line from your bank's details."),
-                  QStringLiteral("Composes your own MICR line from your bank's details: prints the text to type,\n"
-                                 "each field's positions, every fault, and where the line goes on the cheque.\n"
+        : Command(QStringLiteral("line"), QCoreApplication::translate("Exporter", "Composes your own MICR line from your bank's details."),
+                  QCoreApplication::translate("Exporter", "Composes your own MICR line from your bank's details: prints the text to type,\n"
+                                 "each field's positions, every fault, and where the line goes on the check.\n"
                                  "Exits with 0 with no fault, 1 with one. The page command's --micr-line prints\n"
                                  "it on the placement page."))
     {
         TakeArgument(QStringLiteral("FIELDS"),
-                     QStringLiteral("KEY=VALUE pairs joined by commas: layout=us with routing=NUMBER, "
+                     QCoreApplication::translate("Exporter", "KEY=VALUE pairs joined by commas: layout=us with routing=NUMBER, "
                                     "onus=FIELD and, where the bank prints them, aux=FIELD and epc=DIGIT; or "
                                     "layout=ca with branch=NUMBER, institution=NUMBER, onus=FIELD and aux=FIELD. "
                                     "The on-us fields as your bank prints them, symbols as A B C D or : ; < =. "
@@ -34,7 +36,7 @@ protected:
     }
 
 private:
-    QCommandLineOption json_ = JsonOption(QStringLiteral("one JSON object"));
+    QCommandLineOption json_ = JsonOption(QCoreApplication::translate("Exporter", "one JSON object"));
 };
 
 } // namespace

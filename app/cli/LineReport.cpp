@@ -5,6 +5,9 @@
 #include "calibration/Readings.h"
 #include "calibration/Wording.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <cstdio>
 
 int ReportMicrLine(const MicrLine &composed, double chequeWidth, bool json)
@@ -12,20 +15,21 @@ int ReportMicrLine(const MicrLine &composed, double chequeWidth, bool json)
     if (json) {
         PrintJson(QJsonDocument(MicrLineAsJson(composed, chequeWidth)));
     } else {
-        std::printf("Type (letters):     %s\n", qPrintable(composed.letters));
-        std::printf("Type (punctuation): %s\n", qPrintable(composed.punctuation));
-        std::printf("Positions %d to %d\n", composed.FirstPosition(), composed.lastPosition);
+        const auto say = [](const QString &line) { std::printf("%s\n", qPrintable(line)); };
+        say(QCoreApplication::translate("Exporter", "Type (letters):     %1").arg(composed.letters));
+        say(QCoreApplication::translate("Exporter", "Type (punctuation): %1").arg(composed.punctuation));
+        say(QCoreApplication::translate("Exporter", "Positions %1 to %2").arg(composed.FirstPosition()).arg(composed.lastPosition));
         for (const MicrField &field : composed.fields)
             std::printf("  %-26s %2d-%-2d  %s\n", qPrintable(field.name), field.first, field.last,
                         qPrintable(field.text));
-        std::printf("Left end: %s from the cheque's left edge (a cheque %.3f in wide); baseline: %s above its "
-                    "bottom edge\n",
-                    qPrintable(FormatLength(MicrLineLeftInches(composed, chequeWidth))), chequeWidth,
-                    qPrintable(FormatLength(MicrLineBaselineInches())));
+        say(QCoreApplication::translate("Exporter", "Left end: %1 from the check's left edge (a check %2 in wide); "
+                                                    "baseline: %3 above its bottom edge")
+                .arg(FormatLength(MicrLineLeftInches(composed, chequeWidth)),
+                     QLocale().toString(chequeWidth, 'f', 3), FormatLength(MicrLineBaselineInches())));
         if (composed.faults.empty())
-            std::printf("No faults.\n");
+            say(QCoreApplication::translate("Exporter", "No faults."));
         for (const QString &fault : Wording::LineFaults(Wording::For::Reader, composed.faults))
-            std::printf("Fault: %s\n", qPrintable(fault));
+            say(QCoreApplication::translate("Exporter", "Fault: %1").arg(fault));
     }
     return composed.faults.empty() ? Done : Failed;
 }

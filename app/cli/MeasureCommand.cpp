@@ -5,6 +5,7 @@
 
 #include "calibration/Measurement.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -16,15 +17,15 @@ class MeasureCommand : public Command
 public:
     MeasureCommand()
         : Command(QStringLiteral("measure"),
-                  QStringLiteral("Judges the lengths measured on a printed calibration page."),
-                  QStringLiteral("Weighs the lengths measured on a printed calibration page and names the line\n"
+                  QCoreApplication::translate("Exporter", "Judges the lengths measured on a printed calibration page."),
+                  QCoreApplication::translate("Exporter", "Weighs the lengths measured on a printed calibration page and names the line\n"
                                  "whose face prints the MICR line at 7 inches. Prints \"Line N: FACE\" when a\n"
                                  "face is within tolerance, otherwise \"Not calibrated: REASON\", then every\n"
                                  "line's length, the residual and the verdict. Exits with 0 for good or\n"
                                  "marginal, 1 when not calibrated."))
     {
         TakeArgument(QStringLiteral("READINGS"),
-                     QStringLiteral("LINE=LENGTH[,LINE=LENGTH...], for example \"3=7 1/16,5=183.4 mm\" (inches, "
+                     QCoreApplication::translate("Exporter", "LINE=LENGTH[,LINE=LENGTH...], for example \"3=7 1/16,5=183.4 mm\" (inches, "
                                     "fractions, mm or cm)."));
         AddOptions({bold_, json_});
     }
@@ -35,8 +36,9 @@ protected:
         const FontWeightChoice weight = IsSet(bold_) ? FontWeightChoice::Bold : FontWeightChoice::Standard;
         const Assessment assessment = AssessReadings(NominalLineLengths(), ReadLengths(Given()));
         if (assessment.recommended == 0) {
-            std::fprintf(stderr, "micr-calibration-page: the MICR faces are not installed, so no line can be "
-                                 "predicted; see the fonts command\n");
+            std::fprintf(stderr, "micr-calibration-page: %s\n",
+                         qPrintable(QCoreApplication::translate("Exporter", "the MICR faces are not installed, so no "
+                                                                            "line can be predicted; see the fonts command")));
             return Failed;
         }
         const int status = assessment.usable() ? Done : Failed;
@@ -85,22 +87,22 @@ private:
             const int number = match.captured(1).toInt();
             if (match.hasMatch() && (number < FirstCalibrationLine || number > LastCalibrationLine))
                 throw Refusal(
-                    QStringLiteral("there is no line %1 on the page: lines are 1 to 5").arg(match.captured(1)));
+                    QCoreApplication::translate("Exporter", "there is no line %1 on the page: lines are 1 to 5").arg(match.captured(1)));
         }
         QString error;
         const std::optional<QMap<QString, double>> lengths =
             ParseReadingList(text, fields, QStringLiteral("LINE=LENGTH[,LINE=LENGTH...]"), &error);
         if (!lengths)
             throw Refusal(error.startsWith(QLatin1String("takes")) ? Name() + QLatin1Char(' ') + error
-                                                                    : QStringLiteral("line ") + error);
+                                                                    : QCoreApplication::translate("Exporter", "line ") + error);
         LineLengths measured;
         for (auto it = lengths->begin(); it != lengths->end(); ++it)
             measured[std::size_t(it.key().toInt() - 1)] = it.value();
         return measured;
     }
 
-    QCommandLineOption bold_ = BoldOption(QStringLiteral("Name the bold face of the line instead."));
-    QCommandLineOption json_ = JsonOption(QStringLiteral("one JSON object"));
+    QCommandLineOption bold_ = BoldOption(QCoreApplication::translate("Exporter", "Name the bold face of the line instead."));
+    QCommandLineOption json_ = JsonOption(QCoreApplication::translate("Exporter", "one JSON object"));
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "calibration/PageExport.h"
 #include "calibration/Wording.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -18,8 +19,8 @@ class PageCommand : public Command
 public:
     PageCommand()
         : Command(QStringLiteral("page"),
-                  QStringLiteral("Writes the calibration page or the placement page to a PDF or PNG file."),
-                  QStringLiteral("Writes the MICR calibration page or the placement page, exactly as the wizard\n"
+                  QCoreApplication::translate("Exporter", "Writes the calibration page or the placement page to a PDF or PNG file."),
+                  QCoreApplication::translate("Exporter", "Writes the MICR calibration page or the placement page, exactly as the wizard\n"
                                  "prints them: a PDF (FILE.pdf) or a raster image (FILE.png). Print the file at\n"
                                  "100 % (no \"fit to page\"): measure the calibration page's sample lines, or the\n"
                                  "placement page's bars and where its MICR line lands, and give the readings\n"
@@ -36,10 +37,10 @@ protected:
         const ExportOptions options = ReadOptions();
         const QStringList missing = MissingMicrFaces();
         if (!missing.isEmpty())
-            std::fprintf(stderr,
-                         "micr-calibration-page: warning: not installed, their sample lines cannot be "
-                         "measured: %s\n",
-                         qPrintable(missing.join(QStringLiteral(", "))));
+            std::fprintf(stderr, "micr-calibration-page: %s\n",
+                         qPrintable(QCoreApplication::translate(
+                                        "Exporter", "warning: not installed, their sample lines cannot be measured: %1")
+                                        .arg(missing.join(QStringLiteral(", ")))));
         QString error;
         if (!ExportCalibrationPage(options, &error)) {
             std::fprintf(stderr, "micr-calibration-page: %s\n", qPrintable(error));
@@ -48,8 +49,9 @@ protected:
         // The page holds the line asked for, but a script must not take it
         // for a line a bank would read.
         if (options.userLine && !options.userLine->faults.empty()) {
-            std::fprintf(stderr, "micr-calibration-page: the page was written, but its MICR line has faults a bank "
-                                 "would reject:\n");
+            std::fprintf(stderr, "micr-calibration-page: %s\n",
+                         qPrintable(QCoreApplication::translate(
+                             "Exporter", "the page was written, but its MICR line has faults a bank would reject:")));
             for (const QString &fault : Wording::LineFaults(Wording::For::Reader, options.userLine->faults))
                 std::fprintf(stderr, "micr-calibration-page:   %s\n", qPrintable(fault));
             return Failed;
@@ -67,11 +69,11 @@ private:
         if (options.page != ExportedPage::Placement) {
             for (const QCommandLineOption &option : PlacementOptions()) {
                 if (IsSet(option))
-                    throw Refusal(QStringLiteral("--%1 is for the placement page: add --page placement")
+                    throw Refusal(QCoreApplication::translate("Exporter", "--%1 is for the placement page: add --page placement")
                                       .arg(option.names().first()));
             }
             if (IsSet(micrLine_))
-                throw Refusal(QStringLiteral("--micr-line prints on the placement page: add --page placement"));
+                throw Refusal(QCoreApplication::translate("Exporter", "--micr-line prints on the placement page: add --page placement"));
         }
         options.bold = IsSet(bold_);
         if (IsSet(dpi_))
@@ -88,11 +90,11 @@ private:
         }
         options.output = Value(output_);
         if (options.output.isEmpty())
-            throw Refusal(QStringLiteral("no output file: give one with -o FILE"));
+            throw Refusal(QCoreApplication::translate("Exporter", "no output file: give one with -o FILE"));
         const QString suffix = QFileInfo(options.output).suffix().toLower();
         if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
             throw Refusal(
-                QStringLiteral("the output file must end in .pdf or .png, not \"%1\"").arg(options.output));
+                QCoreApplication::translate("Exporter", "the output file must end in .pdf or .png, not \"%1\"").arg(options.output));
         return options;
     }
 
@@ -101,12 +103,12 @@ private:
         static const QRegularExpression pattern(QStringLiteral("^(\\d{1,6})(?:[xX](\\d{1,6}))?$"));
         const QRegularExpressionMatch match = pattern.match(text);
         if (!match.hasMatch())
-            throw Refusal(QStringLiteral("--dpi takes N or XxY in dots per inch, not \"%1\"").arg(text));
+            throw Refusal(QCoreApplication::translate("Exporter", "--dpi takes N or XxY in dots per inch, not \"%1\"").arg(text));
         options.dpiX = match.captured(1).toInt();
         options.dpiY = match.captured(2).isEmpty() ? options.dpiX : match.captured(2).toInt();
         for (int dpi : {options.dpiX, options.dpiY}) {
             if (dpi < MinimumExportDpi || dpi > MaximumExportDpi)
-                throw Refusal(QStringLiteral("--dpi must be between %1 and %2, not %3")
+                throw Refusal(QCoreApplication::translate("Exporter", "--dpi must be between %1 and %2, not %3")
                                   .arg(MinimumExportDpi)
                                   .arg(MaximumExportDpi)
                                   .arg(dpi));
@@ -114,22 +116,22 @@ private:
     }
 
     QCommandLineOption output_{{QStringLiteral("o"), QStringLiteral("output")},
-                               QStringLiteral("The file to write, FILE.pdf or FILE.png; it is written whole or not "
+                               QCoreApplication::translate("Exporter", "The file to write, FILE.pdf or FILE.png; it is written whole or not "
                                               "at all."),
                                QStringLiteral("FILE")};
     QCommandLineOption page_{QStringLiteral("page"),
-                             QStringLiteral("calibration (default): the page with five sample lines; placement: "
-                                            "where the MICR line lands on a cheque, measured from the paper's "
+                             QCoreApplication::translate("Exporter", "calibration (default): the page with five sample lines; placement: "
+                                            "where the MICR line lands on a check, measured from the paper's "
                                             "edges."),
                              QStringLiteral("NAME")};
     QCommandLineOption bold_ = BoldOption(
-        QStringLiteral("The bold MICR faces: the calibration page's labels, the placement page's MICR line."));
+        QCoreApplication::translate("Exporter", "The bold MICR faces: the calibration page's labels, the placement page's MICR line."));
     QCommandLineOption dpi_{QStringLiteral("dpi"),
-                            QStringLiteral("Device resolution the page is laid out for: N or XxY dots per inch "
+                            QCoreApplication::translate("Exporter", "Device resolution the page is laid out for: N or XxY dots per inch "
                                            "(default 600)."),
                             QStringLiteral("N|XxY")};
     QCommandLineOption micrLine_{QStringLiteral("micr-line"),
-                                 QStringLiteral("The placement page prints your own MICR line instead of the "
+                                 QCoreApplication::translate("Exporter", "The placement page prints your own MICR line instead of the "
                                                 "sample, composed from FIELDS as the line command takes them. A "
                                                 "line with faults is printed all the same, its faults said on "
                                                 "stderr and the status 1."),

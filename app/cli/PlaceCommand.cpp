@@ -3,6 +3,8 @@
 #include "Command.h"
 #include "CommonOptions.h"
 
+#include <QCoreApplication>
+
 #include "calibration/PlacementCheck.h"
 
 namespace {
@@ -11,19 +13,19 @@ class PlaceCommand : public Command
 {
 public:
     PlaceCommand()
-        : Command(QStringLiteral("place"), QStringLiteral("Judges what was measured on a printed placement page."),
-                  QStringLiteral("Weighs what was measured on a printed placement page: prints the scale with its\n"
-                                 "verdict, where the MICR line landed and how far to move it in cheque-printing\n"
+        : Command(QStringLiteral("place"), QCoreApplication::translate("Exporter", "Judges what was measured on a printed placement page."),
+                  QCoreApplication::translate("Exporter", "Weighs what was measured on a printed placement page: prints the scale with its\n"
+                                 "verdict, where the MICR line landed and how far to move it in check-printing\n"
                                  "software. Exits with 0 when the scale is fine and both moves are within\n"
                                  "1/32 in, 1 otherwise (no move from a scaled page, nor from readings that\n"
                                  "cannot be right), 2 for readings refused as typed (past the paper's edge).\n"
                                  "The options describe the page as it was printed, --applied its correction."))
     {
         TakeArgument(QStringLiteral("READINGS"),
-                     QStringLiteral("bar=LENGTH,right=LENGTH,bottom=LENGTH or top=LENGTH instead of bottom, and "
+                     QCoreApplication::translate("Exporter", "bar=LENGTH,right=LENGTH,bottom=LENGTH or top=LENGTH instead of bottom, and "
                                     "optionally vbar=LENGTH: the reference bar, the distance from the paper's right "
-                                    "edge to where position 1 ends, the baseline from the cheque's bottom edge "
-                                    "(cheque stock) or from the paper's top edge (plain paper), and the vertical "
+                                    "edge to where position 1 ends, the baseline from the check's bottom edge "
+                                    "(check stock) or from the paper's top edge (plain paper), and the vertical "
                                     "bar."));
         AddOptions(PlacementOptions());
         AddOptions({PaperOption(), bold_, json_});
@@ -45,7 +47,7 @@ protected:
 private:
     PlacementReadings ReadReadings(const QString &text, double paperHeightInches) const
     {
-        const QString form = QStringLiteral("bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]");
+        const QString form = QCoreApplication::translate("Exporter", "bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]");
         QString error;
         const std::optional<QMap<QString, double>> lengths = ParseReadingList(
             text,
@@ -60,7 +62,7 @@ private:
             throw Refusal(error.startsWith(QLatin1String("takes")) ? Name() + QLatin1Char(' ') + error : error);
         if (!lengths->contains(QStringLiteral("bar")) || !lengths->contains(QStringLiteral("right"))
             || lengths->contains(QStringLiteral("bottom")) == lengths->contains(QStringLiteral("top")))
-            throw Refusal(QStringLiteral("%1 needs bar, right and one of bottom or top, as %2").arg(Name(), form));
+            throw Refusal(QCoreApplication::translate("Exporter", "%1 needs bar, right and one of bottom or top, as %2").arg(Name(), form));
         PlacementReadings readings;
         readings.bar = lengths->value(QStringLiteral("bar"));
         readings.right = lengths->value(QStringLiteral("right"));
@@ -74,8 +76,8 @@ private:
         return readings;
     }
 
-    QCommandLineOption bold_ = BoldOption(QStringLiteral("The page's MICR line was in the bold face of --line."));
-    QCommandLineOption json_ = JsonOption(QStringLiteral("one JSON object"));
+    QCommandLineOption bold_ = BoldOption(QCoreApplication::translate("Exporter", "The page's MICR line was in the bold face of --line."));
+    QCommandLineOption json_ = JsonOption(QCoreApplication::translate("Exporter", "one JSON object"));
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "calibration/PrinterProfiles.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 #include <cstdio>
@@ -14,8 +15,8 @@ class ProfilesCommand : public Command
 {
 public:
     ProfilesCommand()
-        : Command(QStringLiteral("profiles"), QStringLiteral("Lists the printers the wizard remembers."),
-                  QStringLiteral("Lists what the wizard remembers of each printer: its face, its last calibration\n"
+        : Command(QStringLiteral("profiles"), QCoreApplication::translate("Exporter", "Lists the printers the wizard remembers."),
+                  QCoreApplication::translate("Exporter", "Lists what the wizard remembers of each printer: its face, its last calibration\n"
                                  "and its placement correction, from\n"
                                  "~/.config/micr-calibration/printers.ini. It only reads: a damaged file is\n"
                                  "said on stderr (with what could be read from it listed) and left where it\n"
@@ -43,7 +44,7 @@ protected:
 
 private:
     QCommandLineOption json_ = JsonOption(
-        QStringLiteral("one JSON array, an object for each printer (for a damaged file, an object: its problem and "
+        QCoreApplication::translate("Exporter", "one JSON array, an object for each printer (for a damaged file, an object: its problem and "
                        "the printers that could be read),"));
 };
 

@@ -5,6 +5,7 @@
 #include "common/VendorDetails.h"
 #include "i18n/Translations.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -63,7 +64,7 @@ int Dispatch(QStringList arguments, const CommandTable &table)
         }
     }
     throw Refusal(
-        QStringLiteral("no command \"%1\"; did you mean \"%2\"?").arg(name, NearestCommand(name, table)));
+        QCoreApplication::translate("Exporter", "no command \"%1\"; did you mean \"%2\"?").arg(name, NearestCommand(name, table)));
 }
 
 } // namespace
@@ -78,7 +79,7 @@ QString ProgramHelp(const CommandTable &table)
         commands.append({(command->Name() + QLatin1Char(' ') + command->Argument()).trimmed(), command->Summary()});
     }
     const QString program = QLatin1String(ProgramName);
-    return QStringLiteral("Usage: %1 COMMAND [options]\n"
+    return QCoreApplication::translate("Exporter", "Usage: %1 COMMAND [options]\n"
                           "Writes the MICR calibration page and the placement page exactly as the wizard\n"
                           "prints them, weighs what was measured on them, composes and checks MICR lines\n"
                           "and lists the printers the wizard remembers.\n"
@@ -106,28 +107,28 @@ QString ProgramHelp(const CommandTable &table)
                           "Older forms, still read as the command they became:\n"
                           "%8")
         .arg(program, Rows(commands),
-             Rows({{QStringLiteral("-h, --help"), QStringLiteral("Displays this help.")},
-                   {QStringLiteral("-v, --version"), QStringLiteral("Displays version information.")}}),
-             Rows({{QStringLiteral("0"), QStringLiteral("Done: the page written, the readings within tolerance,")},
-                   {QString(), QStringLiteral("no fault found, the faces installed.")},
-                   {QStringLiteral("1"), QStringLiteral("The page could not be written, or the answer is no: out")},
-                   {QString(), QStringLiteral("of tolerance, a fault, a face missing.")},
-                   {QStringLiteral("2"), QStringLiteral("The command line was refused.")}}),
+             Rows({{QStringLiteral("-h, --help"), QCoreApplication::translate("Exporter", "Displays this help.")},
+                   {QStringLiteral("-v, --version"), QCoreApplication::translate("Exporter", "Displays version information.")}}),
+             Rows({{QStringLiteral("0"), QCoreApplication::translate("Exporter", "Done: the page written, the readings within tolerance,")},
+                   {QString(), QCoreApplication::translate("Exporter", "no fault found, the faces installed.")},
+                   {QStringLiteral("1"), QCoreApplication::translate("Exporter", "The page could not be written, or the answer is no: out")},
+                   {QString(), QCoreApplication::translate("Exporter", "of tolerance, a fault, a face missing.")},
+                   {QStringLiteral("2"), QCoreApplication::translate("Exporter", "The command line was refused.")}}),
              Rows({{QStringLiteral("~/.config/micr-calibration/printers.ini"),
-                    QStringLiteral("The printers the wizard")},
-                   {QString(), QStringLiteral("remembers, read by profiles.")}}),
+                    QCoreApplication::translate("Exporter", "The printers the wizard")},
+                   {QString(), QCoreApplication::translate("Exporter", "remembers, read by profiles.")}}),
              Rows({{QStringLiteral("XDG_CONFIG_HOME"),
-                    QStringLiteral("The folder of printers.ini's folder, ~/.config by default.")},
+                    QCoreApplication::translate("Exporter", "The folder of printers.ini's folder, ~/.config by default.")},
                    {QStringLiteral("LANG"),
-                    QStringLiteral("The locale; lengths are read and written the same way in each.")},
+                    QCoreApplication::translate("Exporter", "The language of the text; readings and --json are the same in each.")},
                    {QStringLiteral("CUPS_SERVER"),
-                    QStringLiteral("The print server whose printers the profiles are kept")},
-                   {QString(), QStringLiteral("for and the shell's completion offers.")}}),
-             QStringLiteral("  Write the calibration page for a 1200-dpi printer, on A4:\n"
+                    QCoreApplication::translate("Exporter", "The print server whose printers the profiles are kept")},
+                   {QString(), QCoreApplication::translate("Exporter", "for and the shell's completion offers.")}}),
+             QCoreApplication::translate("Exporter", "  Write the calibration page for a 1200-dpi printer, on A4:\n"
                             "    %1 page --dpi 1200 --paper a4 -o page.pdf\n"
                             "  Judge the lengths of lines 3 and 5 as measured:\n"
                             "    %1 measure \"3=7 1/64,5=182.2 mm\"\n"
-                            "  Write the placement page for the middle cheque in Line 4's face:\n"
+                            "  Write the placement page for the middle check in Line 4's face:\n"
                             "    %1 page --page placement --cheque middle --line 4 -o place.pdf\n"
                             "  Judge what was measured on it:\n"
                             "    %1 place bar=7,right=0.32,bottom=0.19 --cheque middle --line 4\n"
@@ -153,8 +154,8 @@ int RunExporter(int argc, char **argv, const CommandTable &table)
     } catch (const Refusal &refusal) {
         const QString help = QLatin1String(ProgramName)
             + (refusal.command().isEmpty() ? QString() : QLatin1Char(' ') + refusal.command());
-        std::fprintf(stderr, "%s: %s\nTry %s --help.\n", ProgramName, qPrintable(refusal.message()),
-                     qPrintable(help));
+        std::fprintf(stderr, "%s: %s\n%s\n", ProgramName, qPrintable(refusal.message()),
+                     qPrintable(QCoreApplication::translate("Exporter", "Try %1 --help.").arg(help)));
         return Refused;
     }
 }

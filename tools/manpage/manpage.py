@@ -21,7 +21,7 @@ import sys
 
 def run_help(program, *arguments):
     result = subprocess.run([program, *arguments, "--help"], capture_output=True, text=True,
-                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C"))
     if result.returncode != 0:
         sys.exit(f"manpage.py: {program} {' '.join(arguments)} --help failed: {result.stderr}")
     return result.stdout
