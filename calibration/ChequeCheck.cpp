@@ -123,7 +123,8 @@ void ReadPositions(ChequeCheck &check, const std::vector<const ChequeFileWord *>
                             .arg(std::abs(shift))
                             .arg(std::abs(shift) == 1 ? QString() : QStringLiteral("s"))
                             .arg(shift > 0 ? QStringLiteral("left") : QStringLiteral("right"));
-    check.faults << check.checked.faults;
+    check.faults.removeDuplicates();
+    check.lineFaultsAt = check.faults.size();
 
     // Position 1's end, counted from the last character at the line's own
     // pitch; the baseline, the median of the words'.
@@ -320,6 +321,14 @@ ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const
     return check;
 }
 
+QStringList ChequeFaults(const ChequeCheck &check, Wording::For audience)
+{
+    QStringList faults = check.faults.mid(0, check.lineFaultsAt);
+    faults << Wording::LineFaults(audience, check.checked.faults);
+    faults << check.faults.mid(check.lineFaultsAt);
+    return faults;
+}
+
 QStringList DescribeChequeCheck(const ChequeCheck &check)
 {
     QStringList lines;
@@ -345,9 +354,10 @@ QStringList DescribeChequeCheck(const ChequeCheck &check)
         lines << QStringLiteral("Move the MICR line in the program that made the file: %1 and %2.")
                      .arg(Move(check.moveRight, "right", "left"), Move(check.moveUp, "up", "down"));
     }
-    if (check.faults.isEmpty())
+    const QStringList faults = ChequeFaults(check, Wording::For::Reader);
+    if (faults.isEmpty())
         lines << QStringLiteral("No faults.");
-    for (const QString &fault : check.faults)
+    for (const QString &fault : faults)
         lines << QStringLiteral("Fault: ") + fault;
     if (check.found)
         lines << (check.movesFine() ? QStringLiteral("Both moves are within 1/32 in.")
@@ -375,6 +385,14 @@ QJsonObject ChequeCheckJson(const ChequeCheck &check)
                                 {QStringLiteral("bottom_in"), ShownInches(bottom - mark.paper.bottom())},
                                 {QStringLiteral("top_in"), ShownInches(bottom - mark.paper.top())}});
     }
+    // Beside each fault, its code: the MICR line's have theirs.
+    QJsonArray codes;
+    for (qsizetype i = 0; i < check.lineFaultsAt; ++i)
+        codes.append(QJsonValue());
+    for (const auto &code : MicrFaultCodesAsJson(check.checked.faults))
+        codes.append(code);
+    for (qsizetype i = check.lineFaultsAt; i < check.faults.size(); ++i)
+        codes.append(QJsonValue());
     const auto orNull = [&check](const QJsonValue &value) { return check.found ? value : QJsonValue(); };
     return {{QStringLiteral("found"), check.found},
             {QStringLiteral("face"), orNull(check.face)},
@@ -391,5 +409,6 @@ QJsonObject ChequeCheckJson(const ChequeCheck &check)
             {QStringLiteral("within_tolerance"), check.found && check.movesFine()},
             {QStringLiteral("clear_band"), band},
             {QStringLiteral("page_fonts"), QJsonArray::fromStringList(check.pageFonts)},
-            {QStringLiteral("faults"), QJsonArray::fromStringList(check.faults)}};
+            {QStringLiteral("faults"), QJsonArray::fromStringList(ChequeFaults(check, Wording::For::Script))},
+            {QStringLiteral("fault_codes"), codes}};
 }

@@ -4,6 +4,7 @@
 #include "MicrLine.h"
 #include "PlacementPage.h"
 #include "PrinterProfiles.h"
+#include "Wording.h"
 
 #include <QJsonObject>
 #include <QRectF>
@@ -131,15 +132,20 @@ struct ChequeCheck
     double moveUp = 0;
     std::vector<ClearBandMark> clearBand;
     QStringList faults;
+    // Where the MICR line's faults (`checked.faults`) stand among `faults`.
+    qsizetype lineFaultsAt = 0;
 
     bool movesFine() const;
-    bool fine() const { return found && faults.isEmpty() && movesFine(); }
+    bool fine() const { return found && faults.isEmpty() && checked.faults.empty() && movesFine(); }
 };
 
 // Finds and checks the MICR line on the `layout.cheque` cheque of the page
 // (its paper is the page's size), printed through `model`.
 ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const std::optional<ChequeStock> &stock,
                         const PrinterModel &model);
+
+// Every fault in its order, the MICR line's among the cheque's own.
+QStringList ChequeFaults(const ChequeCheck &check, Wording::For audience);
 
 // The answer in words, a line each; and as one JSON object.
 QStringList DescribeChequeCheck(const ChequeCheck &check);

@@ -1,5 +1,7 @@
 #include "ChequeSettings.h"
 
+#include "Wording.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QRawFont>
@@ -468,9 +470,9 @@ ChequeProgramSettings SettingsFor(ChequeProgram program, const SettingsInputs &i
         break;
     }
     // Placed as it stands all the same: the faults are for the user to mend.
-    if (settings.ok && inputs.line && !inputs.line->faults.isEmpty())
+    if (settings.ok && inputs.line && !inputs.line->faults.empty())
         settings.notes << QStringLiteral("Your MICR line has faults (%1): mend them before printing cheques.")
-                              .arg(inputs.line->faults.join(QLatin1Char(' ')));
+                              .arg(Wording::LineFaults(Wording::For::Reader, inputs.line->faults).join(QLatin1Char(' ')));
     if (settings.ok)
         settings.text = WithNotes(program, settings.text, settings.notes);
     return settings;
