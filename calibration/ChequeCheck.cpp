@@ -382,9 +382,14 @@ QJsonObject ChequeCheckJson(const ChequeCheck &check)
     }
     QJsonArray faults;
     QJsonArray findings;
+    // Beside each fault its code: the MICR line's have the object
+    // `check-line` gives them; the file's own have theirs in `findings`.
+    QJsonArray codes;
+    const QJsonArray lineCodes = MicrFaultCodesAsJson(check.checked.faults);
     for (const ChequeFinding &finding : check.findings) {
         faults.append(Wording::ChequeFault(Wording::For::Script, check, finding));
         findings.append(ChequeFindingJson(check, finding));
+        codes.append(finding.kind == ChequeFindingKind::LineFault ? lineCodes.at(finding.index) : QJsonValue());
     }
     const auto orNull = [&check](const QJsonValue &value) { return check.found ? value : QJsonValue(); };
     return {{QStringLiteral("found"), check.found},
@@ -403,5 +408,6 @@ QJsonObject ChequeCheckJson(const ChequeCheck &check)
             {QStringLiteral("clear_band"), band},
             {QStringLiteral("page_fonts"), QJsonArray::fromStringList(check.pageFonts)},
             {QStringLiteral("faults"), faults},
+            {QStringLiteral("fault_codes"), codes},
             {QStringLiteral("findings"), findings}};
 }

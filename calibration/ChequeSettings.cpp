@@ -494,10 +494,10 @@ ChequeProgramSettings SettingsIn(For audience, ChequeProgram program, const Sett
         break;
     }
     // Placed as it stands all the same: the faults are for the user to mend.
-    if (settings.ok && inputs.line && !inputs.line->faults.isEmpty())
+    if (settings.ok && inputs.line && !inputs.line->faults.empty())
         settings.notes << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "Your MICR line has faults (%1): mend "
                                                                               "them before printing checks."))
-                              .arg(inputs.line->faults.join(QLatin1Char(' ')));
+                              .arg(Wording::LineFaults(audience, inputs.line->faults).join(QLatin1Char(' ')));
     return settings;
 }
 

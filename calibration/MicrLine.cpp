@@ -1,6 +1,7 @@
 #include "MicrLine.h"
 
 #include "PlacementPage.h"
+#include "Wording.h"
 
 #include <QJsonArray>
 #include <QMap>
@@ -16,7 +17,6 @@ enum Position : int {
 // The banks' numbers' lengths in digits.
 enum Digits : int { RoutingDigits = 9, BranchDigits = 5, InstitutionDigits = 3 };
 constexpr int OnUsRoom = OnUsFirst - OnUsLast + 1;
-constexpr int AuxOnUsRoom = LastUsablePosition - AuxOnUsLast + 1;
 
 constexpr QChar Transit = u'A';
 constexpr QChar Amount = u'B';
@@ -78,17 +78,21 @@ QString CleanNumber(const QString &typed)
     return digits;
 }
 
-// The characters of an on-us field: digits, spaces, the on-us and the dash
-// symbol. `name` starts the faults ("The on-us field").
-QStringList OnUsFaults(const QString &name, const QString &text)
+MicrLineFault Fault(MicrFaultKind kind, MicrPart part, const QStringList &texts = {}, const QList<int> &numbers = {})
 {
-    QStringList faults;
+    const MicrSpan span = StandardPositions(part);
+    return {kind, part, span.first, span.last, texts, numbers};
+}
+
+// The characters of an on-us field, or of the auxiliary one: digits,
+// spaces, the on-us and the dash symbol.
+MicrLineFaults OnUsFaults(MicrPart part, const QString &text)
+{
+    MicrLineFaults faults;
     if (text.contains(Amount))
-        faults << QStringLiteral("%1 has the amount symbol (B or ;), which marks only the amount: the on-us symbol "
-                                 "is C or <.")
-                      .arg(name);
+        faults.push_back(Fault(MicrFaultKind::AmountSymbolInOnUs, part));
     if (text.contains(Transit))
-        faults << QStringLiteral("%1 has the transit symbol (A or :), which marks only the routing number.").arg(name);
+        faults.push_back(Fault(MicrFaultKind::TransitSymbolInOnUs, part));
     return faults;
 }
 
@@ -139,12 +143,7 @@ private:
         for (QChar c : std::as_const(line_.letters)) {
             if (Printable(c))
                 continue;
-            line_.faults << (c == u'-' ? QStringLiteral("The line has \"-\", which the MICR font cannot print: the "
-                                                        "dash symbol is D or =.")
-                                       : QStringLiteral("The line has \"%1\", which the MICR font cannot print: it "
-                                                        "prints the digits, spaces and the symbols A, B, C and D (or "
-                                                        ": ; < =).")
-                                             .arg(c));
+            Add(c == u'-' ? MicrFaultKind::Hyphen : MicrFaultKind::Unprintable, MicrPart::Line, {QString(c)});
             break;
         }
     }
@@ -158,9 +157,7 @@ private:
                 positions << line_.PositionOf(i);
         }
         if (positions.size() != 2) {
-            line_.faults << QStringLiteral("The line needs two transit symbols (A or :), around the routing number, "
-                                           "at positions 43 and 33; it has %1.")
-                                .arg(positions.size());
+            Add(MicrFaultKind::TransitSymbolCount, MicrPart::Transit, {}, {int(positions.size())});
             return false;
         }
         transitFirst_ = positions[0];
@@ -168,20 +165,15 @@ private:
         const MicrField transit = *Field(QStringLiteral("transit"), transitFirst_, transitLast_);
         if (transitFirst_ != TransitFirst || transitLast_ != TransitLast) {
             const int onUs = transitLast_ - OnUsLast;
-            const QString why = transitLast_ > TransitLast && At(transitLast_ - 1) != u' '
-                ? QStringLiteral("the on-us field after it takes %1 positions; it has room for %2 (positions 32 to "
-                                 "14)")
-                      .arg(onUs)
-                      .arg(OnUsRoom)
-                : transitLast_ > TransitLast ? QStringLiteral("the line is shifted left, with too many spaces after it")
-                : transitFirst_ - transitLast_ != TransitFirst - TransitLast
-                    ? QStringLiteral("the bank's number in it is not as long as it should be")
-                    : QStringLiteral("the line is shifted right, short of spaces after it");
-            line_.faults << QStringLiteral("The transit field stands at positions %1 to %2; it belongs at 43 to 33: "
-                                           "%3.")
-                                .arg(transitFirst_)
-                                .arg(transitLast_)
-                                .arg(why);
+            const MicrFaultKind why = transitLast_ > TransitLast && At(transitLast_ - 1) != u' '
+                ? MicrFaultKind::TransitPushedByOnUs
+                : transitLast_ > TransitLast ? MicrFaultKind::TransitShiftedLeft
+                : transitFirst_ - transitLast_ != TransitFirst - TransitLast ? MicrFaultKind::TransitNumberLength
+                                                                             : MicrFaultKind::TransitShiftedRight;
+            QList<int> numbers{transitFirst_, transitLast_};
+            if (why == MicrFaultKind::TransitPushedByOnUs)
+                numbers << onUs;
+            Add(why, MicrPart::Transit, {}, numbers);
         }
         BankNumber(transit.text.mid(1).chopped(1));
         return true;
@@ -193,28 +185,21 @@ private:
             const QString branch = inside.section(Dash, 0, 0).trimmed();
             const QString institution = inside.section(Dash, 1).trimmed();
             if (branch.isEmpty())
-                line_.faults << QStringLiteral("The branch number is missing: the transit field holds the 5-digit "
-                                               "branch number, the dash symbol (D or =) and the 3-digit institution "
-                                               "number.");
+                Add(MicrFaultKind::BranchMissing, MicrPart::Branch);
             else if (AllDigits(branch) && branch.size() == BranchDigits + InstitutionDigits)
-                line_.faults << QStringLiteral("The branch number %1 has 8 digits: it is the whole transit number. "
-                                               "Split it: branch number %2, institution number %3.")
-                                    .arg(branch, branch.left(BranchDigits), branch.mid(BranchDigits));
+                Add(MicrFaultKind::BranchWholeTransitNumber, MicrPart::Branch,
+                    {branch, branch.left(BranchDigits), branch.mid(BranchDigits)});
             else if (!AllDigits(branch) || branch.size() != BranchDigits)
-                line_.faults << QStringLiteral("The branch number \"%1\" is not 5 digits.").arg(branch);
+                Add(MicrFaultKind::BranchLength, MicrPart::Branch, {branch});
             if (institution.isEmpty())
-                line_.faults << QStringLiteral("The institution number is missing: it is the 3 digits after the dash "
-                                               "symbol (D or =).");
+                Add(MicrFaultKind::InstitutionMissing, MicrPart::Institution);
             else if (!AllDigits(institution) || institution.size() != InstitutionDigits)
-                line_.faults << QStringLiteral("The institution number \"%1\" is not 3 digits%2.")
-                                    .arg(institution,
-                                         institution.contains(Dash)
-                                             ? QStringLiteral(": the transit field has one dash symbol (D or =)")
-                                             : QString());
+                Add(institution.contains(Dash) ? MicrFaultKind::InstitutionSecondDash : MicrFaultKind::InstitutionLength,
+                    MicrPart::Institution, {institution});
             return;
         }
         routing_ = inside.trimmed();
-        line_.faults << RoutingNumberFaults(routing_);
+        Add(RoutingNumberFaults(routing_));
     }
 
     // The fields around the transit field; their places are checked when
@@ -238,34 +223,21 @@ private:
         if (code.isDigit())
             Field(QStringLiteral("external processing code"), codeFirst, transitFirst + 1);
         if (codeFirst > transitFirst + 1) {
-            line_.faults << QStringLiteral("The external processing code \"%1\" is not one digit: it is one digit "
-                                           "at position 44, or none.")
-                                .arg(left);
+            Add(MicrFaultKind::ProcessingCodeLength, MicrPart::ProcessingCode, {left});
             return;
         }
         if (inPlace && codeIsSymbol)
-            line_.faults << QStringLiteral("Position 44, the external processing code's, holds a symbol: the "
-                                           "auxiliary on-us field (a business cheque's serial number between on-us "
-                                           "symbols) ends at 45, with 44 blank or the code's digit.");
+            Add(MicrFaultKind::ProcessingCodeSymbol, MicrPart::ProcessingCode);
         if (const auto aux = Field(QStringLiteral("auxiliary on-us"), first, transitFirst + (codeIsSymbol ? 1 : 2))) {
-            const QString name = QStringLiteral("The auxiliary on-us field");
             if (aux->first > LastUsablePosition)
-                line_.faults << QStringLiteral("%1 runs to position %2, past 65, the last on a cheque: it has room "
-                                               "for %3 (positions 65 to 45).")
-                                    .arg(name)
-                                    .arg(aux->first)
-                                    .arg(AuxOnUsRoom);
+                Add(MicrFaultKind::AuxOnUsTooLong, MicrPart::AuxOnUs, {}, {aux->first});
             if (!aux->text.startsWith(OnUs) || !aux->text.endsWith(OnUs))
-                line_.faults << QStringLiteral("%1 \"%2\" is not between on-us symbols (C or <): it starts and ends "
-                                               "with one.")
-                                    .arg(name, aux->text);
+                Add(MicrFaultKind::AuxOnUsNotBracketed, MicrPart::AuxOnUs, {aux->text});
             if (inPlace && aux->last != AuxOnUsLast && !codeIsSymbol)
-                line_.faults << QStringLiteral("%1 ends at position %2; it ends at 45, next to position 44.")
-                                    .arg(name)
-                                    .arg(aux->last);
-            line_.faults << OnUsFaults(name, aux->text);
+                Add(MicrFaultKind::AuxOnUsMisplaced, MicrPart::AuxOnUs, {}, {aux->last});
+            Add(OnUsFaults(MicrPart::AuxOnUs, aux->text));
         } else if (first > LastUsablePosition) {
-            line_.faults << QStringLiteral("The line runs to position %1; a cheque has 65.").arg(first);
+            Add(MicrFaultKind::LineTooLong, MicrPart::Line, {}, {first});
         }
     }
 
@@ -273,37 +245,33 @@ private:
     {
         // Right of it: the on-us field down to 14, and the amount field.
         const std::optional<MicrField> onUs = Field(QStringLiteral("on-us"), transitLast - 1, OnUsLast);
-        const QString name = QStringLiteral("The on-us field");
         if (!onUs) {
-            line_.faults << QStringLiteral("%1 is missing: type it as your bank prints it (the account number and "
-                                           "the on-us symbol, C or <).")
-                                .arg(name);
+            Add(MicrFaultKind::OnUsMissing, MicrPart::OnUs);
         } else {
             if (!onUs->text.contains(OnUs))
-                line_.faults << QStringLiteral("%1 \"%2\" has no on-us symbol (C or <): the bank's cheques show one "
-                                               "after the account number.")
-                                    .arg(name, onUs->text);
-            line_.faults << OnUsFaults(name, onUs->text);
+                Add(MicrFaultKind::OnUsSymbolMissing, MicrPart::OnUs, {onUs->text});
+            Add(OnUsFaults(MicrPart::OnUs, onUs->text));
             static const QRegularExpression notDigits(QStringLiteral("\\D+"));
             const QStringList runs = onUs->text.split(notDigits, Qt::SkipEmptyParts);
             if (routing_.size() == RoutingDigits && AllDigits(routing_)
                 && std::any_of(runs.begin(), runs.end(), [this](const QString &run) { return run.contains(routing_); }))
-                line_.faults << QStringLiteral("%1 repeats the routing number %2: the account number goes there.")
-                                    .arg(name, routing_);
+                Add(MicrFaultKind::OnUsRepeatsRouting, MicrPart::OnUs, {routing_});
         }
         if (At(BlankBetween) != u' ')
-            line_.faults << QStringLiteral("Position 13, between the amount and the on-us field, is not blank.");
+            Add(MicrFaultKind::BlankNotBlank, MicrPart::Blank);
         if (const auto amount = Field(QStringLiteral("amount"), AmountFirst, AmountLast)) {
             const bool encoded = amount->text.size() == AmountFirst && amount->text.startsWith(Amount)
                 && amount->text.endsWith(Amount) && AllDigits(amount->text.mid(1).chopped(1));
-            line_.faults << QStringLiteral("Positions 12 to 1, the amount field, hold \"%1\": leave them blank, the "
-                                           "bank encodes the amount when the cheque is deposited.%2")
-                                .arg(amount->text,
-                                     encoded ? QString()
-                                             : QStringLiteral(" If the last symbol marks the account number, it is "
-                                                              "the on-us symbol, C or <."));
+            Add(encoded ? MicrFaultKind::AmountFilled : MicrFaultKind::AmountFilledNotEncoded, MicrPart::Amount,
+                {amount->text});
         }
     }
+
+    void Add(MicrFaultKind kind, MicrPart part, const QStringList &texts = {}, const QList<int> &numbers = {})
+    {
+        line_.faults.push_back(Fault(kind, part, texts, numbers));
+    }
+    void Add(const MicrLineFaults &faults) { line_.faults.insert(line_.faults.end(), faults.begin(), faults.end()); }
 
     MicrLine &line_;
     int transitFirst_ = TransitFirst;
@@ -320,40 +288,110 @@ void SortFields(MicrLine &line)
 
 } // namespace
 
-QStringList RoutingNumberFaults(const QString &routing)
+QString MicrLineFault::Code() const
+{
+    switch (kind) {
+    case MicrFaultKind::LineEmpty: return QStringLiteral("line-empty");
+    case MicrFaultKind::Hyphen: return QStringLiteral("hyphen-for-dash");
+    case MicrFaultKind::Unprintable: return QStringLiteral("unprintable-character");
+    case MicrFaultKind::TransitSymbolCount: return QStringLiteral("transit-symbol-count");
+    case MicrFaultKind::TransitPushedByOnUs: return QStringLiteral("transit-field-pushed-by-on-us");
+    case MicrFaultKind::TransitShiftedLeft: return QStringLiteral("transit-field-shifted-left");
+    case MicrFaultKind::TransitNumberLength: return QStringLiteral("transit-field-length");
+    case MicrFaultKind::TransitShiftedRight: return QStringLiteral("transit-field-shifted-right");
+    case MicrFaultKind::BranchMissing: return QStringLiteral("branch-missing");
+    case MicrFaultKind::BranchWholeTransitNumber: return QStringLiteral("branch-whole-transit-number");
+    case MicrFaultKind::BranchLength: return QStringLiteral("branch-length");
+    case MicrFaultKind::InstitutionMissing: return QStringLiteral("institution-missing");
+    case MicrFaultKind::InstitutionLength: return QStringLiteral("institution-length");
+    case MicrFaultKind::InstitutionSecondDash: return QStringLiteral("institution-second-dash");
+    case MicrFaultKind::RoutingMissing: return QStringLiteral("routing-missing");
+    case MicrFaultKind::RoutingNotDigits: return QStringLiteral("routing-not-digits");
+    case MicrFaultKind::RoutingCanadianNumber: return QStringLiteral("routing-canadian-number");
+    case MicrFaultKind::RoutingLength: return QStringLiteral("routing-length");
+    case MicrFaultKind::RoutingElectronicPrefix: return QStringLiteral("routing-electronic-prefix");
+    case MicrFaultKind::RoutingPrefix: return QStringLiteral("routing-prefix");
+    case MicrFaultKind::RoutingCheckDigit: return QStringLiteral("routing-check-digit");
+    case MicrFaultKind::ProcessingCodeLength: return QStringLiteral("processing-code-length");
+    case MicrFaultKind::ProcessingCodeSymbol: return QStringLiteral("processing-code-symbol");
+    case MicrFaultKind::AuxOnUsTooLong: return QStringLiteral("aux-on-us-too-long");
+    case MicrFaultKind::AuxOnUsNotBracketed: return QStringLiteral("aux-on-us-not-bracketed");
+    case MicrFaultKind::AuxOnUsMisplaced: return QStringLiteral("aux-on-us-misplaced");
+    case MicrFaultKind::AmountSymbolInOnUs: return QStringLiteral("amount-symbol-in-on-us");
+    case MicrFaultKind::TransitSymbolInOnUs: return QStringLiteral("transit-symbol-in-on-us");
+    case MicrFaultKind::LineTooLong: return QStringLiteral("line-too-long");
+    case MicrFaultKind::OnUsMissing: return QStringLiteral("on-us-missing");
+    case MicrFaultKind::OnUsSymbolMissing: return QStringLiteral("on-us-symbol-missing");
+    case MicrFaultKind::OnUsRepeatsRouting: return QStringLiteral("on-us-repeats-routing");
+    case MicrFaultKind::BlankNotBlank: return QStringLiteral("position-13-not-blank");
+    case MicrFaultKind::AmountFilled: return QStringLiteral("amount-field-filled");
+    case MicrFaultKind::AmountFilledNotEncoded: return QStringLiteral("amount-field-not-encoded");
+    }
+    return {};
+}
+
+MicrSpan StandardPositions(MicrPart part)
+{
+    // Inside the transit field: a symbol at each end; the US routing number
+    // fills the nine between, the Canadian branch takes five, a dash, then
+    // the institution three.
+    constexpr int BranchLast = TransitFirst - BranchDigits;
+    switch (part) {
+    case MicrPart::Line: return {LastUsablePosition, AmountLast};
+    case MicrPart::Amount: return {AmountFirst, AmountLast};
+    case MicrPart::Blank: return {BlankBetween, BlankBetween};
+    case MicrPart::OnUs: return {OnUsFirst, OnUsLast};
+    case MicrPart::Transit: return {TransitFirst, TransitLast};
+    case MicrPart::Routing: return {TransitFirst - 1, TransitLast + 1};
+    case MicrPart::Branch: return {TransitFirst - 1, BranchLast};
+    case MicrPart::Institution: return {TransitLast + InstitutionDigits, TransitLast + 1};
+    case MicrPart::ProcessingCode: return {ProcessingCode, ProcessingCode};
+    case MicrPart::AuxOnUs: return {LastUsablePosition, AuxOnUsLast};
+    }
+    return {};
+}
+
+QString MicrPartCode(MicrPart part)
+{
+    switch (part) {
+    case MicrPart::Line: return QStringLiteral("line");
+    case MicrPart::Amount: return QStringLiteral("amount");
+    case MicrPart::Blank: return QStringLiteral("blank");
+    case MicrPart::OnUs: return QStringLiteral("on-us");
+    case MicrPart::Transit: return QStringLiteral("transit");
+    case MicrPart::Routing: return QStringLiteral("routing");
+    case MicrPart::Branch: return QStringLiteral("branch");
+    case MicrPart::Institution: return QStringLiteral("institution");
+    case MicrPart::ProcessingCode: return QStringLiteral("external processing code");
+    case MicrPart::AuxOnUs: return QStringLiteral("auxiliary on-us");
+    }
+    return {};
+}
+
+MicrLineFaults RoutingNumberFaults(const QString &routing)
 {
     if (routing.isEmpty())
-        return {QStringLiteral("The routing number is missing: type its 9 digits; the line puts the transit symbols "
-                               "around it.")};
+        return {Fault(MicrFaultKind::RoutingMissing, MicrPart::Routing)};
     if (!AllDigits(routing))
-        return {QStringLiteral("The routing number \"%1\" is not all digits.").arg(routing)};
+        return {Fault(MicrFaultKind::RoutingNotDigits, MicrPart::Routing, {routing})};
     if (routing.size() == BranchDigits + InstitutionDigits)
-        return {QStringLiteral("The routing number has 8 digits; a routing number has 9. A Canadian transit number "
-                               "(5-digit branch, 3-digit institution) is typed in the Canadian layout: branch number "
-                               "%1, institution number %2.")
-                    .arg(routing.left(BranchDigits), routing.mid(BranchDigits))};
+        return {Fault(MicrFaultKind::RoutingCanadianNumber, MicrPart::Routing,
+                      {routing.left(BranchDigits), routing.mid(BranchDigits)})};
     if (routing.size() != RoutingDigits)
-        return {QStringLiteral("The routing number has %1 digits; a routing number needs 9.").arg(routing.size())};
-    QStringList faults;
+        return {Fault(MicrFaultKind::RoutingLength, MicrPart::Routing, {}, {int(routing.size())})};
+    MicrLineFaults faults;
     const int prefix = routing.left(2).toInt();
     if (prefix >= 61 && prefix <= 72)
-        faults << QStringLiteral("The routing number starts with %1: prefixes 61 to 72 are for electronic payments "
-                                 "only and never stand on a cheque.")
-                      .arg(routing.left(2));
+        faults.push_back(Fault(MicrFaultKind::RoutingElectronicPrefix, MicrPart::Routing, {routing.left(2)}));
     else if (!((prefix <= 12) || (prefix >= 21 && prefix <= 32) || prefix == 80))
-        faults << QStringLiteral("The routing number starts with %1, which no Federal Reserve routing symbol on a "
-                                 "cheque does (00-12, 21-32, 80).")
-                      .arg(routing.left(2));
+        faults.push_back(Fault(MicrFaultKind::RoutingPrefix, MicrPart::Routing, {routing.left(2)}));
     int d[RoutingDigits] = {};
     for (int i = 0; i < RoutingDigits; ++i)
         d[i] = routing[i].digitValue();
     const int sum = 3 * (d[0] + d[3] + d[6]) + 7 * (d[1] + d[4] + d[7]) + (d[2] + d[5] + d[8]);
     if (sum % 10 != 0) {
         const int expected = (10 - (sum - d[8]) % 10) % 10;
-        faults << QStringLiteral("The routing number's check digit is %1, but its other digits make it %2: a digit "
-                                 "was mistyped.")
-                      .arg(d[8])
-                      .arg(expected);
+        faults.push_back(Fault(MicrFaultKind::RoutingCheckDigit, MicrPart::Routing, {}, {d[8], expected}));
     }
     return faults;
 }
@@ -386,7 +424,7 @@ MicrLine CheckMicrLine(const QString &typed)
     MicrLine line;
     line.letters = Normalised(typed.trimmed());
     if (line.letters.isEmpty()) {
-        line.faults << QStringLiteral("The line is empty.");
+        line.faults.push_back(Fault(MicrFaultKind::LineEmpty, MicrPart::Line));
         return line;
     }
     // It ends with the on-us field at 14, or with the amount field at 1;
@@ -398,7 +436,13 @@ MicrLine CheckMicrLine(const QString &typed)
         line.punctuation += Punctuation(c);
     Reader(line).Read();
     SortFields(line);
-    line.faults.removeDuplicates();
+    // One fault said once, though two rules find it.
+    MicrLineFaults unique;
+    for (const MicrLineFault &fault : line.faults) {
+        if (std::find(unique.begin(), unique.end(), fault) == unique.end())
+            unique.push_back(fault);
+    }
+    line.faults = unique;
     return line;
 }
 
@@ -412,6 +456,17 @@ double MicrLineBaselineInches()
     return PrintBandBottomInches;
 }
 
+QJsonArray MicrFaultCodesAsJson(const MicrLineFaults &faults)
+{
+    QJsonArray codes;
+    for (const MicrLineFault &fault : faults)
+        codes.append(QJsonObject{{QStringLiteral("code"), fault.Code()},
+                                 {QStringLiteral("field"), MicrPartCode(fault.part)},
+                                 {QStringLiteral("first"), fault.first},
+                                 {QStringLiteral("last"), fault.last}});
+    return codes;
+}
+
 QJsonObject MicrLineAsJson(const MicrLine &line, double chequeWidth)
 {
     QJsonArray fields;
@@ -423,7 +478,8 @@ QJsonObject MicrLineAsJson(const MicrLine &line, double chequeWidth)
     return {{QStringLiteral("text"), line.letters},
             {QStringLiteral("punctuation"), line.punctuation},
             {QStringLiteral("fields"), fields},
-            {QStringLiteral("faults"), QJsonArray::fromStringList(line.faults)},
+            {QStringLiteral("faults"), QJsonArray::fromStringList(Wording::LineFaults(Wording::For::Script, line.faults))},
+            {QStringLiteral("fault_codes"), MicrFaultCodesAsJson(line.faults)},
             {QStringLiteral("left_in"), ShownInches(MicrLineLeftInches(line, chequeWidth))},
             {QStringLiteral("baseline_in"), ShownInches(MicrLineBaselineInches())}};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -58,6 +59,85 @@ struct MicrField
     QString text;
 };
 
+// The parts of a line a fault can concern: its fields, the bank's numbers
+// inside the transit field, position 13 between amount and on-us, and the
+// line as a whole.
+enum class MicrPart {
+    Line, Amount, Blank, OnUs, Transit, Routing, Branch, Institution, ProcessingCode, AuxOnUs,
+};
+
+// Where the standard puts a part, as the positions a field has: the
+// leftmost (larger) and the rightmost. The line is 65 to 1.
+struct MicrSpan
+{
+    int first = 0;
+    int last = 0;
+};
+MicrSpan StandardPositions(MicrPart part);
+// The part's name for scripts: "transit", "routing", "on-us"...
+QString MicrPartCode(MicrPart part);
+
+// Every rule a line can break. `texts` and `numbers` of a fault hold the
+// values involved, in the order each kind lists them.
+enum class MicrFaultKind {
+    LineEmpty,
+    Hyphen,                     // texts: the character
+    Unprintable,                // texts: the character
+    TransitSymbolCount,         // numbers: how many there are
+    TransitPushedByOnUs,        // numbers: first, last where it stands; the on-us field's length
+    TransitShiftedLeft,         // numbers: first, last where it stands
+    TransitNumberLength,        // numbers: first, last where it stands
+    TransitShiftedRight,        // numbers: first, last where it stands
+    BranchMissing,
+    BranchWholeTransitNumber,   // texts: the number, its branch part, its institution part
+    BranchLength,               // texts: the branch number
+    InstitutionMissing,
+    InstitutionLength,          // texts: the institution number
+    InstitutionSecondDash,      // texts: the institution number, a dash symbol in it
+    RoutingMissing,
+    RoutingNotDigits,           // texts: the routing number
+    RoutingCanadianNumber,      // texts: its branch part, its institution part
+    RoutingLength,              // numbers: its digits
+    RoutingElectronicPrefix,    // texts: the prefix
+    RoutingPrefix,              // texts: the prefix
+    RoutingCheckDigit,          // numbers: the check digit, the one the others make
+    ProcessingCodeLength,       // texts: the code
+    ProcessingCodeSymbol,
+    AuxOnUsTooLong,             // numbers: the position it runs to
+    AuxOnUsNotBracketed,        // texts: the field
+    AuxOnUsMisplaced,           // numbers: the position it ends at
+    AmountSymbolInOnUs,         // in the on-us or the auxiliary on-us field
+    TransitSymbolInOnUs,        // in the on-us or the auxiliary on-us field
+    LineTooLong,                // numbers: the position it runs to
+    OnUsMissing,
+    OnUsSymbolMissing,          // texts: the field
+    OnUsRepeatsRouting,         // texts: the routing number
+    BlankNotBlank,
+    AmountFilled,               // texts: the field
+    AmountFilledNotEncoded,     // texts: the field, which is no encoded amount
+};
+
+// One fault: its kind, the part it concerns with that part's positions as
+// the standard sets them, and the values involved. Worded by Wording.
+struct MicrLineFault
+{
+    MicrFaultKind kind = MicrFaultKind::LineEmpty;
+    MicrPart part = MicrPart::Line;
+    int first = 0;
+    int last = 0;
+    QStringList texts;
+    QList<int> numbers;
+
+    // Stable for scripts: "routing-check-digit", "amount-field-filled"...
+    QString Code() const;
+    friend bool operator==(const MicrLineFault &a, const MicrLineFault &b)
+    {
+        return a.kind == b.kind && a.part == b.part && a.first == b.first && a.last == b.last && a.texts == b.texts
+            && a.numbers == b.numbers;
+    }
+};
+using MicrLineFaults = std::vector<MicrLineFault>;
+
 struct MicrLine
 {
     // From the leftmost character to the one at `lastPosition`, blanks as
@@ -66,8 +146,8 @@ struct MicrLine
     QString punctuation;
     int lastPosition = 0;
     std::vector<MicrField> fields;
-    // Every fault found, in words; none for a line that can be printed.
-    QStringList faults;
+    // Every fault found; none for a line that can be printed.
+    MicrLineFaults faults;
 
     bool empty() const { return letters.trimmed().isEmpty(); }
     // The position of letters[index].
@@ -101,10 +181,13 @@ double MicrLineBaselineInches();
 
 // The faults of a US routing number (9 digits, a Federal Reserve prefix
 // that stands on cheques, its check digit), none when it is good.
-QStringList RoutingNumberFaults(const QString &routing);
+MicrLineFaults RoutingNumberFaults(const QString &routing);
 
 // The line for scripts, as one JSON object: `text` (letters) and
 // `punctuation`, `fields` (each one's `name`, `first` and `last` position
-// and `text`), `faults`, and where it goes on a cheque `chequeWidth` inches
+// and `text`), `faults` in words, `fault_codes` beside them (one object a
+// fault, in the same order: `code`, `field`, `first`, `last`), and where it goes on a cheque `chequeWidth` inches
 // wide: `left_in` and `baseline_in`.
 QJsonObject MicrLineAsJson(const MicrLine &line, double chequeWidth);
+// The faults' `fault_codes`, for any answer that carries them.
+QJsonArray MicrFaultCodesAsJson(const MicrLineFaults &faults);

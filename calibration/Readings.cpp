@@ -137,21 +137,30 @@ std::optional<double> ParseLength(const QString &text, const LengthRange &range,
     return std::nullopt;
 }
 
-std::optional<QMap<QString, double>> ParseReadingList(const QString &text, const QList<ReadingField> &fields,
-                                                      const QString &form, QString *error)
+QList<NamedItem> SplitNamedList(const QString &text)
 {
     static const QRegularExpression separator(QStringLiteral(",(?=\\s*[a-z0-9]+\\s*=)"),
                                               QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression reading(QStringLiteral("^\\s*([a-z0-9]+)\\s*=(.*)$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    QMap<QString, double> lengths;
+    static const QRegularExpression named(QStringLiteral("^\\s*([a-z0-9]+)\\s*=(.*)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    QList<NamedItem> items;
     for (const QString &part : text.split(separator)) {
-        const QRegularExpressionMatch match = reading.match(part);
-        const QString name = match.captured(1).toLower();
+        const QRegularExpressionMatch match = named.match(part);
+        items.append({match.captured(1).toLower(), match.captured(2), part});
+    }
+    return items;
+}
+
+std::optional<QMap<QString, double>> ParseReadingList(const QString &text, const QList<ReadingField> &fields,
+                                                      const QString &form, QString *error)
+{
+    QMap<QString, double> lengths;
+    for (const NamedItem &item : SplitNamedList(text)) {
+        const QString &name = item.name;
         const auto field = std::find_if(fields.begin(), fields.end(),
                                         [&name](const ReadingField &f) { return f.name == name; });
-        if (!match.hasMatch() || field == fields.end()) {
-            *error = QStringLiteral("takes %1, not \"%2\"").arg(form, part.trimmed());
+        if (name.isEmpty() || field == fields.end()) {
+            *error = QStringLiteral("takes %1, not \"%2\"").arg(form, item.typed.trimmed());
             return std::nullopt;
         }
         if (lengths.contains(name)) {
@@ -159,7 +168,7 @@ std::optional<QMap<QString, double>> ParseReadingList(const QString &text, const
             return std::nullopt;
         }
         QString why;
-        const std::optional<double> length = ParseLength(match.captured(2), field->range, &why);
+        const std::optional<double> length = ParseLength(item.value, field->range, &why);
         if (!length) {
             *error = QStringLiteral("%1: %2").arg(name, why.left(1).toLower() + why.mid(1));
             return std::nullopt;

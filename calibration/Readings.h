@@ -60,8 +60,21 @@ struct ReadingField
     LengthRange range;
 };
 
-// Reads NAME=LENGTH[,NAME=LENGTH...]. A comma starts a new reading only
-// before "NAME=", so "179,3 mm" keeps its comma. Each name at most once.
+// One item of a NAME=VALUE[,NAME=VALUE...] list: its name lower-cased
+// (empty when the item has no "NAME="), its value, and the item as typed.
+struct NamedItem
+{
+    QString name;
+    QString value;
+    QString typed;
+};
+
+// The one grammar of every NAME=VALUE list the program reads: a comma
+// starts a new item only before "NAME=", so "179,3 mm" keeps its comma.
+QList<NamedItem> SplitNamedList(const QString &text);
+
+// Reads NAME=LENGTH[,NAME=LENGTH...] as SplitNamedList does. Each name at
+// most once.
 // Returns the lengths in inches by name, or none with *error saying what
 // is wrong (`form` is the list's form for that message).
 std::optional<QMap<QString, double>> ParseReadingList(const QString &text, const QList<ReadingField> &fields,

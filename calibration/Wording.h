@@ -3,6 +3,7 @@
 #include "Measurement.h"
 #include "PlacementCheck.h"
 #include "PrinterProfiles.h"
+#include "MicrLine.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -35,6 +36,11 @@ public:
     static QString Figure(For audience, double value, int decimals);
 
     // ---- The MICR line's faults ----------------------------------------
+
+    // A fault of the user's MICR line as one sentence; every fault, one a
+    // sentence, in their order.
+    static QString LineFault(For audience, const MicrLineFault &fault);
+    static QStringList LineFaults(For audience, const MicrLineFaults &faults);
 
     // ---- Measurements, placement and profiles --------------------------
 

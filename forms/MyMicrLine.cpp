@@ -1,6 +1,7 @@
 #include "MyMicrLine.h"
 
 #include "calibration/Readings.h"
+#include "calibration/Wording.h"
 #include "platform/FormLayout.h"
 #include "platform/KeyStop.h"
 #include "platform/MicrLinePreview.h"
@@ -85,20 +86,19 @@ void TMyMicrLine::Recompose()
         widget->setVisible(!us);
     line_ = ComposeMicrLine(fields);
 
-    // Each fault marks the field it is about, the one it starts by naming.
+    // Each fault marks the field it is about.
     const struct
     {
         QLineEdit *field;
-        const char *named;
-    } named[] = {{RoutingField, "The routing number"}, {BranchField, "The branch number"},
-                 {InstitutionField, "The institution number"}, {OnUsField, "The on-us field"},
-                 {AuxField, "The auxiliary on-us"}, {CodeField, "The external processing code"},
-                 {CodeField, "Position 44"}};
-    for (const auto &entry : named) {
+        MicrPart part;
+    } parts[] = {{RoutingField, MicrPart::Routing}, {BranchField, MicrPart::Branch},
+                 {InstitutionField, MicrPart::Institution}, {OnUsField, MicrPart::OnUs},
+                 {AuxField, MicrPart::AuxOnUs}, {CodeField, MicrPart::ProcessingCode}};
+    for (const auto &entry : parts) {
         QStringList faults;
-        for (const QString &fault : std::as_const(line_.faults)) {
-            if (fault.startsWith(QLatin1String(entry.named)))
-                faults << fault;
+        for (const MicrLineFault &fault : line_.faults) {
+            if (fault.part == entry.part)
+                faults << Wording::LineFault(Wording::For::Reader, fault);
         }
         QPalette palette = entry.field->parentWidget()->palette();
         if (!faults.isEmpty())
@@ -136,8 +136,8 @@ void TMyMicrLine::Recompose()
         where = tr("Check width: %1").arg(widthProblem);
     }
     WhereText->setText(where);
-    FaultText->setText(line_.faults.isEmpty() ? tr("No faults: every field stands in its positions.")
-                                              : line_.faults.join(QLatin1Char('\n')));
+    FaultText->setText(line_.faults.empty() ? tr("No faults: every field stands in its positions.")
+                                            : Wording::LineFaults(Wording::For::Reader, line_.faults).join(QLatin1Char('\n')));
     CopyButton->setEnabled(!line_.empty());
     PrintButton->setEnabled(!line_.empty());
     Platform::GrowToFitText(this);
@@ -151,7 +151,7 @@ void TMyMicrLine::Copy()
 void TMyMicrLine::PrintPage()
 {
     // A line a bank would reject is printed only when the user knows it.
-    if (!line_.faults.isEmpty()) {
+    if (!line_.faults.empty()) {
         QMessageBox question(QMessageBox::Warning, windowTitle(),
                              line_.faults.size() == 1
                                  ? tr("A bank would reject this line: it has a fault. Print the placement page "
@@ -161,7 +161,7 @@ void TMyMicrLine::PrintPage()
                                        .arg(line_.faults.size()),
                              QMessageBox::Yes | QMessageBox::No, this);
         question.setObjectName(QStringLiteral("FaultyLineQuestion"));
-        question.setInformativeText(line_.faults.join(QLatin1Char('\n')));
+        question.setInformativeText(Wording::LineFaults(Wording::For::Reader, line_.faults).join(QLatin1Char('\n')));
         question.setDefaultButton(QMessageBox::No);
         if (question.exec() != QMessageBox::Yes)
             return;

@@ -2714,6 +2714,154 @@ Examples:
         <translation>In the printer profiles in %1, %2. The other printers and values were kept; the file was left as it is, as it could not be copied aside.</translation>
     </message>
     <message>
+        <source>The line is empty.</source>
+        <translation>The line is empty.</translation>
+    </message>
+    <message>
+        <source>The line has &quot;%1&quot;, which the MICR font cannot print: the dash symbol is D or =.</source>
+        <translation>The line has &quot;%1&quot;, which the MICR font cannot print: the dash symbol is D or =.</translation>
+    </message>
+    <message>
+        <source>The line has &quot;%1&quot;, which the MICR font cannot print: it prints the digits, spaces and the symbols A, B, C and D (or : ; &lt; =).</source>
+        <translation>The line has &quot;%1&quot;, which the MICR font cannot print: it prints the digits, spaces and the symbols A, B, C and D (or : ; &lt; =).</translation>
+    </message>
+    <message>
+        <source>The line needs two transit symbols (A or :), around the routing number, at positions %1 and %2; it has %3.</source>
+        <translation>The line needs two transit symbols (A or :), around the routing number, at positions %1 and %2; it has %3.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the on-us field after it takes %5 positions; it has room for %6 (positions %7 to %8).</source>
+        <translation>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the on-us field after it takes %5 positions; it has room for %6 (positions %7 to %8).</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted left, with too many spaces after it.</source>
+        <translation>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted left, with too many spaces after it.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the bank&apos;s number in it is not as long as it should be.</source>
+        <translation>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the bank&apos;s number in it is not as long as it should be.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted right, short of spaces after it.</source>
+        <translation>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted right, short of spaces after it.</translation>
+    </message>
+    <message>
+        <source>The branch number is missing: the transit field holds the %1-digit branch number, the dash symbol (D or =) and the %2-digit institution number.</source>
+        <translation>The branch number is missing: the transit field holds the %1-digit branch number, the dash symbol (D or =) and the %2-digit institution number.</translation>
+    </message>
+    <message>
+        <source>The branch number %1 has %2 digits: it is the whole transit number. Split it: branch number %3, institution number %4.</source>
+        <translation>The branch number %1 has %2 digits: it is the whole transit number. Split it: branch number %3, institution number %4.</translation>
+    </message>
+    <message>
+        <source>The branch number &quot;%1&quot; is not %2 digits.</source>
+        <translation>The branch number &quot;%1&quot; is not %2 digits.</translation>
+    </message>
+    <message>
+        <source>The institution number is missing: it is the %1 digits after the dash symbol (D or =).</source>
+        <translation>The institution number is missing: it is the %1 digits after the dash symbol (D or =).</translation>
+    </message>
+    <message>
+        <source>The institution number &quot;%1&quot; is not %2 digits.</source>
+        <translation>The institution number &quot;%1&quot; is not %2 digits.</translation>
+    </message>
+    <message>
+        <source>The institution number &quot;%1&quot; is not %2 digits: the transit field has one dash symbol (D or =).</source>
+        <translation>The institution number &quot;%1&quot; is not %2 digits: the transit field has one dash symbol (D or =).</translation>
+    </message>
+    <message>
+        <source>The routing number is missing: type its %1 digits; the line puts the transit symbols around it.</source>
+        <translation>The routing number is missing: type its %1 digits; the line puts the transit symbols around it.</translation>
+    </message>
+    <message>
+        <source>The routing number &quot;%1&quot; is not all digits.</source>
+        <translation>The routing number &quot;%1&quot; is not all digits.</translation>
+    </message>
+    <message>
+        <source>The routing number has %1 digits; a routing number has %2. A Canadian transit number (%3-digit branch, %4-digit institution) is typed in the Canadian layout: branch number %5, institution number %6.</source>
+        <translation>The routing number has %1 digits; a routing number has %2. A Canadian transit number (%3-digit branch, %4-digit institution) is typed in the Canadian layout: branch number %5, institution number %6.</translation>
+    </message>
+    <message>
+        <source>The routing number has %1 digits; a routing number needs %2.</source>
+        <translation>The routing number has %1 digits; a routing number needs %2.</translation>
+    </message>
+    <message>
+        <source>The routing number starts with %1: prefixes 61 to 72 are for electronic payments only and never stand on a check.</source>
+        <translation>The routing number starts with %1: prefixes 61 to 72 are for electronic payments only and never stand on a cheque.</translation>
+    </message>
+    <message>
+        <source>The routing number starts with %1, which no Federal Reserve routing symbol on a check does (00-12, 21-32, 80).</source>
+        <translation>The routing number starts with %1, which no Federal Reserve routing symbol on a cheque does (00-12, 21-32, 80).</translation>
+    </message>
+    <message>
+        <source>The routing number&apos;s check digit is %1, but its other digits make it %2: a digit was mistyped.</source>
+        <translation>The routing number&apos;s check digit is %1, but its other digits make it %2: a digit was mistyped.</translation>
+    </message>
+    <message>
+        <source>The external processing code &quot;%1&quot; is not one digit: it is one digit at position %2, or none.</source>
+        <translation>The external processing code &quot;%1&quot; is not one digit: it is one digit at position %2, or none.</translation>
+    </message>
+    <message>
+        <source>Position %1, the external processing code&apos;s, holds a symbol: the auxiliary on-us field (a business check&apos;s serial number between on-us symbols) ends at %2, with %1 blank or the code&apos;s digit.</source>
+        <translation>Position %1, the external processing code&apos;s, holds a symbol: the auxiliary on-us field (a business cheque&apos;s serial number between on-us symbols) ends at %2, with %1 blank or the code&apos;s digit.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field runs to position %1, past %2, the last on a check: it has room for %3 (positions %2 to %4).</source>
+        <translation>The auxiliary on-us field runs to position %1, past %2, the last on a cheque: it has room for %3 (positions %2 to %4).</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field &quot;%1&quot; is not between on-us symbols (C or &lt;): it starts and ends with one.</source>
+        <translation>The auxiliary on-us field &quot;%1&quot; is not between on-us symbols (C or &lt;): it starts and ends with one.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field ends at position %1; it ends at %2, next to position %3.</source>
+        <translation>The auxiliary on-us field ends at position %1; it ends at %2, next to position %3.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</source>
+        <translation>The auxiliary on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</translation>
+    </message>
+    <message>
+        <source>The on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</source>
+        <translation>The on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field has the transit symbol (A or :), which marks only the routing number.</source>
+        <translation>The auxiliary on-us field has the transit symbol (A or :), which marks only the routing number.</translation>
+    </message>
+    <message>
+        <source>The on-us field has the transit symbol (A or :), which marks only the routing number.</source>
+        <translation>The on-us field has the transit symbol (A or :), which marks only the routing number.</translation>
+    </message>
+    <message>
+        <source>The line runs to position %1; a check has %2.</source>
+        <translation>The line runs to position %1; a cheque has %2.</translation>
+    </message>
+    <message>
+        <source>The on-us field is missing: type it as your bank prints it (the account number and the on-us symbol, C or &lt;).</source>
+        <translation>The on-us field is missing: type it as your bank prints it (the account number and the on-us symbol, C or &lt;).</translation>
+    </message>
+    <message>
+        <source>The on-us field &quot;%1&quot; has no on-us symbol (C or &lt;): the bank&apos;s checks show one after the account number.</source>
+        <translation>The on-us field &quot;%1&quot; has no on-us symbol (C or &lt;): the bank&apos;s cheques show one after the account number.</translation>
+    </message>
+    <message>
+        <source>The on-us field repeats the routing number %1: the account number goes there.</source>
+        <translation>The on-us field repeats the routing number %1: the account number goes there.</translation>
+    </message>
+    <message>
+        <source>Position %1, between the amount and the on-us field, is not blank.</source>
+        <translation>Position %1, between the amount and the on-us field, is not blank.</translation>
+    </message>
+    <message>
+        <source>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the check is deposited.</source>
+        <translation>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the cheque is deposited.</translation>
+    </message>
+    <message>
+        <source>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the check is deposited. If the last symbol marks the account number, it is the on-us symbol, C or &lt;.</source>
+        <translation>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the cheque is deposited. If the last symbol marks the account number, it is the on-us symbol, C or &lt;.</translation>
+    </message>
+    <message>
         <source>Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.</source>
         <translation>Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.</translation>
     </message>

@@ -2717,6 +2717,154 @@ Exemples&#xa0;:
         <translation>Dans les profils d&apos;imprimante de %1 : %2. Les autres imprimantes et valeurs ont été gardées; le fichier a été laissé tel quel, faute d&apos;avoir pu être copié à côté.</translation>
     </message>
     <message>
+        <source>The line is empty.</source>
+        <translation>La ligne est vide.</translation>
+    </message>
+    <message>
+        <source>The line has &quot;%1&quot;, which the MICR font cannot print: the dash symbol is D or =.</source>
+        <translation>La ligne contient «&#xa0;%1&#xa0;», que la police MICR ne peut pas imprimer&#xa0;: le symbole de tiret est D ou =.</translation>
+    </message>
+    <message>
+        <source>The line has &quot;%1&quot;, which the MICR font cannot print: it prints the digits, spaces and the symbols A, B, C and D (or : ; &lt; =).</source>
+        <translation>La ligne contient «&#xa0;%1&#xa0;», que la police MICR ne peut pas imprimer&#xa0;: elle imprime les chiffres, les espaces et les symboles A, B, C et D (ou&#xa0;: ; &lt; =).</translation>
+    </message>
+    <message>
+        <source>The line needs two transit symbols (A or :), around the routing number, at positions %1 and %2; it has %3.</source>
+        <translation>La ligne doit avoir deux symboles de transit (A ou :) autour du numéro d&apos;acheminement, aux positions %1 et %2; elle en a %3.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the on-us field after it takes %5 positions; it has room for %6 (positions %7 to %8).</source>
+        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: le champ on-us qui le suit prend %5 positions; il n&apos;a de place que pour %6 (positions %7 à %8).</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted left, with too many spaces after it.</source>
+        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: la ligne est décalée vers la gauche, avec trop d&apos;espaces après lui.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the bank&apos;s number in it is not as long as it should be.</source>
+        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: le numéro de la banque qu&apos;il contient n&apos;a pas la bonne longueur.</translation>
+    </message>
+    <message>
+        <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted right, short of spaces after it.</source>
+        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: la ligne est décalée vers la droite, faute d&apos;espaces après lui.</translation>
+    </message>
+    <message>
+        <source>The branch number is missing: the transit field holds the %1-digit branch number, the dash symbol (D or =) and the %2-digit institution number.</source>
+        <translation>Le numéro de succursale manque&#xa0;: le champ de transit contient le numéro de succursale de %1 chiffres, le symbole de tiret (D ou =) et le numéro d&apos;institution de %2 chiffres.</translation>
+    </message>
+    <message>
+        <source>The branch number %1 has %2 digits: it is the whole transit number. Split it: branch number %3, institution number %4.</source>
+        <translation>Le numéro de succursale %1 a %2 chiffres&#xa0;: c&apos;est le numéro de transit complet. Séparez-le&#xa0;: numéro de succursale %3, numéro d&apos;institution %4.</translation>
+    </message>
+    <message>
+        <source>The branch number &quot;%1&quot; is not %2 digits.</source>
+        <translation>Le numéro de succursale «&#xa0;%1&#xa0;» n&apos;a pas %2 chiffres.</translation>
+    </message>
+    <message>
+        <source>The institution number is missing: it is the %1 digits after the dash symbol (D or =).</source>
+        <translation>Le numéro d&apos;institution manque&#xa0;: ce sont les %1 chiffres après le symbole de tiret (D ou =).</translation>
+    </message>
+    <message>
+        <source>The institution number &quot;%1&quot; is not %2 digits.</source>
+        <translation>Le numéro d&apos;institution «&#xa0;%1&#xa0;» n&apos;a pas %2 chiffres.</translation>
+    </message>
+    <message>
+        <source>The institution number &quot;%1&quot; is not %2 digits: the transit field has one dash symbol (D or =).</source>
+        <translation>Le numéro d&apos;institution «&#xa0;%1&#xa0;» n&apos;a pas %2 chiffres&#xa0;: le champ de transit a un seul symbole de tiret (D ou =).</translation>
+    </message>
+    <message>
+        <source>The routing number is missing: type its %1 digits; the line puts the transit symbols around it.</source>
+        <translation>Le numéro d&apos;acheminement manque&#xa0;: tapez ses %1 chiffres; la ligne l&apos;entoure elle-même des symboles de transit.</translation>
+    </message>
+    <message>
+        <source>The routing number &quot;%1&quot; is not all digits.</source>
+        <translation>Le numéro d&apos;acheminement «&#xa0;%1&#xa0;» ne contient pas que des chiffres.</translation>
+    </message>
+    <message>
+        <source>The routing number has %1 digits; a routing number has %2. A Canadian transit number (%3-digit branch, %4-digit institution) is typed in the Canadian layout: branch number %5, institution number %6.</source>
+        <translation>Le numéro d&apos;acheminement a %1 chiffres; il en faut %2. Un numéro de transit canadien (succursale de %3 chiffres, institution de %4 chiffres) se tape dans la disposition canadienne&#xa0;: numéro de succursale %5, numéro d&apos;institution %6.</translation>
+    </message>
+    <message>
+        <source>The routing number has %1 digits; a routing number needs %2.</source>
+        <translation>Le numéro d&apos;acheminement a %1 chiffres; il en faut %2.</translation>
+    </message>
+    <message>
+        <source>The routing number starts with %1: prefixes 61 to 72 are for electronic payments only and never stand on a check.</source>
+        <translation>Le numéro d&apos;acheminement commence par %1&#xa0;: les préfixes 61 à 72 servent aux seuls paiements électroniques et ne figurent jamais sur un chèque.</translation>
+    </message>
+    <message>
+        <source>The routing number starts with %1, which no Federal Reserve routing symbol on a check does (00-12, 21-32, 80).</source>
+        <translation>Le numéro d&apos;acheminement commence par %1, ce que ne fait aucun symbole d&apos;acheminement de la Réserve fédérale sur un chèque (00-12, 21-32, 80).</translation>
+    </message>
+    <message>
+        <source>The routing number&apos;s check digit is %1, but its other digits make it %2: a digit was mistyped.</source>
+        <translation>Le chiffre de contrôle du numéro d&apos;acheminement est %1, mais ses autres chiffres donnent %2&#xa0;: un chiffre a été mal tapé.</translation>
+    </message>
+    <message>
+        <source>The external processing code &quot;%1&quot; is not one digit: it is one digit at position %2, or none.</source>
+        <translation>Le code de traitement externe «&#xa0;%1&#xa0;» n&apos;est pas un seul chiffre&#xa0;: c&apos;est un chiffre à la position %2, ou rien.</translation>
+    </message>
+    <message>
+        <source>Position %1, the external processing code&apos;s, holds a symbol: the auxiliary on-us field (a business check&apos;s serial number between on-us symbols) ends at %2, with %1 blank or the code&apos;s digit.</source>
+        <translation>La position %1, celle du code de traitement externe, contient un symbole&#xa0;: le champ on-us auxiliaire (le numéro de série d&apos;un chèque d&apos;entreprise entre symboles on-us) se termine à %2, la position %1 restant vide ou portant le chiffre du code.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field runs to position %1, past %2, the last on a check: it has room for %3 (positions %2 to %4).</source>
+        <translation>Le champ on-us auxiliaire va jusqu&apos;à la position %1, au-delà de %2, la dernière d&apos;un chèque&#xa0;: il a de la place pour %3 (positions %2 à %4).</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field &quot;%1&quot; is not between on-us symbols (C or &lt;): it starts and ends with one.</source>
+        <translation>Le champ on-us auxiliaire «&#xa0;%1&#xa0;» n&apos;est pas entre symboles on-us (C ou &lt;)&#xa0;: il commence et finit par l&apos;un d&apos;eux.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field ends at position %1; it ends at %2, next to position %3.</source>
+        <translation>Le champ on-us auxiliaire se termine à la position %1; il doit se terminer à %2, à côté de la position %3.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</source>
+        <translation>Le champ on-us auxiliaire contient le symbole de montant (B ou ;), qui ne marque que le montant&#xa0;: le symbole on-us est C ou &lt;.</translation>
+    </message>
+    <message>
+        <source>The on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</source>
+        <translation>Le champ on-us contient le symbole de montant (B ou ;), qui ne marque que le montant&#xa0;: le symbole on-us est C ou &lt;.</translation>
+    </message>
+    <message>
+        <source>The auxiliary on-us field has the transit symbol (A or :), which marks only the routing number.</source>
+        <translation>Le champ on-us auxiliaire contient le symbole de transit (A ou :), qui ne marque que le numéro d&apos;acheminement.</translation>
+    </message>
+    <message>
+        <source>The on-us field has the transit symbol (A or :), which marks only the routing number.</source>
+        <translation>Le champ on-us contient le symbole de transit (A ou :), qui ne marque que le numéro d&apos;acheminement.</translation>
+    </message>
+    <message>
+        <source>The line runs to position %1; a check has %2.</source>
+        <translation>La ligne va jusqu&apos;à la position %1; un chèque en a %2.</translation>
+    </message>
+    <message>
+        <source>The on-us field is missing: type it as your bank prints it (the account number and the on-us symbol, C or &lt;).</source>
+        <translation>Le champ on-us manque&#xa0;: tapez-le comme votre banque l&apos;imprime (le numéro de compte et le symbole on-us, C ou &lt;).</translation>
+    </message>
+    <message>
+        <source>The on-us field &quot;%1&quot; has no on-us symbol (C or &lt;): the bank&apos;s checks show one after the account number.</source>
+        <translation>Le champ on-us «&#xa0;%1&#xa0;» n&apos;a pas de symbole on-us (C ou &lt;)&#xa0;: les chèques de la banque en montrent un après le numéro de compte.</translation>
+    </message>
+    <message>
+        <source>The on-us field repeats the routing number %1: the account number goes there.</source>
+        <translation>Le champ on-us répète le numéro d&apos;acheminement %1&#xa0;: c&apos;est le numéro de compte qui va là.</translation>
+    </message>
+    <message>
+        <source>Position %1, between the amount and the on-us field, is not blank.</source>
+        <translation>La position %1, entre le montant et le champ on-us, n&apos;est pas vide.</translation>
+    </message>
+    <message>
+        <source>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the check is deposited.</source>
+        <translation>Les positions %1 à %2, la zone du montant, contiennent «&#xa0;%3&#xa0;»&#xa0;: laissez-les vides, la banque encode le montant quand le chèque est déposé.</translation>
+    </message>
+    <message>
+        <source>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the check is deposited. If the last symbol marks the account number, it is the on-us symbol, C or &lt;.</source>
+        <translation>Les positions %1 à %2, la zone du montant, contiennent «&#xa0;%3&#xa0;»&#xa0;: laissez-les vides, la banque encode le montant quand le chèque est déposé. Si le dernier symbole marque le numéro de compte, c&apos;est le symbole on-us, C ou &lt;.</translation>
+    </message>
+    <message>
         <source>Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.</source>
         <translation>Mettez ces clés dans la section [Global] de freecheck.cfg, à la place de celles qui y sont.</translation>
     </message>

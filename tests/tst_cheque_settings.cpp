@@ -228,7 +228,7 @@ private slots:
         SettingsInputs inputs = Inputs(line, printer, ChequePosition(cheque), a4);
         const MicrLine lines[] = {BusinessLine(), PersonalLine(), CanadianLine()};
         inputs.line = lines[micrLine];
-        QVERIFY(inputs.line->faults.isEmpty());
+        QVERIFY(inputs.line->faults.empty());
         const double chequeHeight = inputs.stock.chequeInches;
         const double bottom = (cheque + 1) * chequeHeight;
         const double advance = AdvancePoints(line) / 72;

@@ -34,11 +34,16 @@ class ExporterCommandsTest : public QObject
 
     QTemporaryDir dir_;
 
-    Run Exporter(const QStringList &arguments, const QString &config = "config") const
+    Run Exporter(const QStringList &arguments, const QString &config = "config", const QString &lang = {}) const
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", dir_.filePath(config));
+        if (!lang.isEmpty()) {
+            for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC"})
+                environment.remove(variable);
+            environment.insert("LANG", lang);
+        }
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(MICR_PAGE_EXPORTER), arguments);
         process.waitForFinished(120000);
@@ -196,6 +201,39 @@ private slots:
             at = run.errors.indexOf(fault, at);
             QVERIFY2(at >= 0, qPrintable(run.errors));
         }
+    }
+
+    // A line's faults for a script: the same bytes in every language, a
+    // code beside each fault; the text for a person is in theirs.
+    void lineJsonInEveryLanguage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("codes");
+        QTest::newRow("check-line") << QStringList{"check-line", "A021000022A         123456789C B0000012345B"}
+                                    << QStringList{"routing-check-digit", "amount-field-filled"};
+        QTest::newRow("line") << QStringList{"line", "layout=ca,branch=1234,institution=003,onus=123456789"}
+                              << QStringList{"transit-field-length", "branch-length", "on-us-symbol-missing"};
+    }
+
+    void lineJsonInEveryLanguage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, codes);
+        const Run english = Exporter(arguments + QStringList{"--json"}, "config", "C");
+        const Run french = Exporter(arguments + QStringList{"--json"}, "config", "fr_CA.UTF-8");
+        QCOMPARE(english.status, 1);
+        QCOMPARE(french.out, english.out);
+        const QJsonObject answer = QJsonDocument::fromJson(english.out.toUtf8()).object();
+        QStringList found;
+        for (const auto &fault : answer["fault_codes"].toArray())
+            found << fault.toObject().value("code").toString();
+        QCOMPARE(found, codes);
+        QCOMPARE(answer["faults"].toArray().size(), codes.size());
+        // The same faults, in French for a person.
+        const Run text = Exporter(arguments, "config", "fr_CA.UTF-8");
+        QCOMPARE(text.status, 1);
+        for (const auto &fault : answer["faults"].toArray())
+            QVERIFY2(!text.out.contains(fault.toString()), qPrintable(text.out));
     }
 
     // Listing the profiles of a damaged file changes nothing: the file is

@@ -18,9 +18,28 @@ QString At(const MicrLine &line, int first, int last)
     return chars;
 }
 
-bool Mentions(const QStringList &faults, const QString &part)
+// The fault with `code`, or none.
+const MicrLineFault *Find(const MicrLineFaults &faults, const QString &code)
 {
-    return std::any_of(faults.begin(), faults.end(), [&part](const QString &f) { return f.contains(part); });
+    const auto found = std::find_if(faults.begin(), faults.end(), [&code](const MicrLineFault &f) { return f.Code() == code; });
+    return found == faults.end() ? nullptr : &*found;
+}
+
+QString Codes(const MicrLineFaults &faults)
+{
+    QStringList codes;
+    for (const MicrLineFault &fault : faults)
+        codes << fault.Code();
+    return codes.join(' ');
+}
+
+// The values a fault carries, texts then numbers, joined by commas.
+QString Values(const MicrLineFault &fault)
+{
+    QStringList values = fault.texts;
+    for (int number : fault.numbers)
+        values << QString::number(number);
+    return values.join(',');
 }
 
 } // namespace
@@ -35,39 +54,41 @@ private slots:
     void routingNumbers_data()
     {
         QTest::addColumn<QString>("routing");
-        QTest::addColumn<QString>("fault"); // empty: none
-        QTest::newRow("Federal Reserve Bank of Boston") << "011000015" << "";
-        QTest::newRow("JPMorgan Chase, New York") << "021000021" << "";
-        QTest::newRow("Bank of America, New York") << "026009593" << "";
-        QTest::newRow("Wells Fargo, San Francisco") << "121000248" << "";
-        QTest::newRow("U.S. Bank, Minneapolis") << "091000022" << "";
-        QTest::newRow("one digit changed") << "021000022" << "check digit is 2, but its other digits make it 1";
-        QTest::newRow("two digits swapped") << "120000248" << "check digit";
-        QTest::newRow("prefix 13") << "131000018" << "starts with 13";
+        QTest::addColumn<QString>("fault");  // its code; empty: none
+        QTest::addColumn<QString>("values"); // the values it carries
+        QTest::newRow("Federal Reserve Bank of Boston") << "011000015" << "" << "";
+        QTest::newRow("JPMorgan Chase, New York") << "021000021" << "" << "";
+        QTest::newRow("Bank of America, New York") << "026009593" << "" << "";
+        QTest::newRow("Wells Fargo, San Francisco") << "121000248" << "" << "";
+        QTest::newRow("U.S. Bank, Minneapolis") << "091000022" << "" << "";
+        QTest::newRow("one digit changed") << "021000022" << "routing-check-digit" << "2,1";
+        QTest::newRow("two digits swapped") << "120000248" << "routing-check-digit" << "8,9";
+        QTest::newRow("prefix 13") << "131000018" << "routing-prefix" << "13";
         // The prefixes' boundaries: 12, 21, 32 and 80 stand on cheques;
         // 61 to 72 are electronic only.
-        QTest::newRow("prefix 12") << "121000002" << "";
-        QTest::newRow("prefix 21") << "211000006" << "";
-        QTest::newRow("prefix 32") << "321000006" << "";
-        QTest::newRow("prefix 80") << "801000005" << "";
-        QTest::newRow("prefix 60") << "601000001" << "starts with 60";
-        QTest::newRow("prefix 61") << "611000004" << "61 to 72 are for electronic payments only";
-        QTest::newRow("prefix 72") << "721000004" << "61 to 72 are for electronic payments only";
-        QTest::newRow("prefix 73") << "731000007" << "starts with 73";
-        QTest::newRow("empty") << "" << "routing number is missing";
-        QTest::newRow("ten digits") << "0210000210" << "has 10 digits";
-        QTest::newRow("eight digits") << "02100002" << "has 8 digits";
-        QTest::newRow("a letter") << "02100O021" << "not all digits";
+        QTest::newRow("prefix 12") << "121000002" << "" << "";
+        QTest::newRow("prefix 21") << "211000006" << "" << "";
+        QTest::newRow("prefix 32") << "321000006" << "" << "";
+        QTest::newRow("prefix 80") << "801000005" << "" << "";
+        QTest::newRow("prefix 60") << "601000001" << "routing-prefix" << "60";
+        QTest::newRow("prefix 61") << "611000004" << "routing-electronic-prefix" << "61";
+        QTest::newRow("prefix 72") << "721000004" << "routing-electronic-prefix" << "72";
+        QTest::newRow("prefix 73") << "731000007" << "routing-prefix" << "73";
+        QTest::newRow("empty") << "" << "routing-missing" << "";
+        QTest::newRow("ten digits") << "0210000210" << "routing-length" << "10";
+        QTest::newRow("eight digits") << "02100002" << "routing-canadian-number" << "02100,002";
+        QTest::newRow("a letter") << "02100O021" << "routing-not-digits" << "02100O021";
     }
 
     void routingNumbers()
     {
         QFETCH(QString, routing);
         QFETCH(QString, fault);
-        const QStringList faults = RoutingNumberFaults(routing);
-        QCOMPARE(faults.isEmpty(), fault.isEmpty());
+        QFETCH(QString, values);
+        const MicrLineFaults faults = RoutingNumberFaults(routing);
+        QCOMPARE(Codes(faults), fault);
         if (!fault.isEmpty())
-            QVERIFY2(Mentions(faults, fault), qPrintable(faults.join('\n')));
+            QCOMPARE(Values(faults.front()), values);
     }
 
     // Each field where the standard puts it, and refused past its bounds.
@@ -78,21 +99,21 @@ private slots:
         QTest::addColumn<QString>("onUs");
         QTest::addColumn<QString>("aux");
         QTest::addColumn<QString>("epc");
-        QTest::addColumn<QString>("fault"); // empty: none
+        QTest::addColumn<QString>("fault"); // a code it has; empty: none
         QTest::newRow("personal") << "us" << "021000021" << "123456789C 1234" << "" << "" << "";
         QTest::newRow("business") << "us" << "121000248" << "4567890123C" << "C001234C" << "5" << "";
         QTest::newRow("punctuation") << "us" << "121000248" << "4567890123<" << "<001234<" << "" << "";
         QTest::newRow("on-us of 19") << "us" << "021000021" << "123456789012345678C" << "" << "" << "";
-        QTest::newRow("on-us of 20") << "us" << "021000021" << "1234567890123456789C" << "" << "" << "room for 19";
+        QTest::newRow("on-us of 20") << "us" << "021000021" << "1234567890123456789C" << "" << "" << "transit-field-pushed-by-on-us";
         QTest::newRow("aux of 21") << "us" << "021000021" << "1C" << "C1234567890123456789C" << "" << "";
-        QTest::newRow("aux of 22") << "us" << "021000021" << "1C" << "C12345678901234567890C" << "" << "room for 21";
-        QTest::newRow("amount symbol in on-us") << "us" << "021000021" << "123456789B" << "" << "" << "on-us symbol, C or <";
-        QTest::newRow("a letter in on-us") << "us" << "021000021" << "12345X789C" << "" << "" << "cannot print";
-        QTest::newRow("no on-us") << "us" << "021000021" << "" << "" << "" << "on-us field is missing";
-        QTest::newRow("code of two") << "us" << "021000021" << "1C" << "" << "12" << "not one digit";
-        QTest::newRow("ten-digit routing") << "us" << "0210000210" << "1C" << "" << "" << "stands at positions 44 to 33";
+        QTest::newRow("aux of 22") << "us" << "021000021" << "1C" << "C12345678901234567890C" << "" << "aux-on-us-too-long";
+        QTest::newRow("amount symbol in on-us") << "us" << "021000021" << "123456789B" << "" << "" << "amount-field-not-encoded";
+        QTest::newRow("a letter in on-us") << "us" << "021000021" << "12345X789C" << "" << "" << "unprintable-character";
+        QTest::newRow("no on-us") << "us" << "021000021" << "" << "" << "" << "on-us-missing";
+        QTest::newRow("code of two") << "us" << "021000021" << "1C" << "" << "12" << "processing-code-length";
+        QTest::newRow("ten-digit routing") << "us" << "0210000210" << "1C" << "" << "" << "transit-field-length";
         QTest::newRow("Canada") << "ca" << "12345/003" << "1234567D890C" << "" << "" << "";
-        QTest::newRow("Canada, short branch") << "ca" << "1234/003" << "1C" << "" << "" << "not 5 digits";
+        QTest::newRow("Canada, short branch") << "ca" << "1234/003" << "1C" << "" << "" << "branch-length";
     }
 
     void composed()
@@ -112,9 +133,9 @@ private slots:
         fields.auxOnUs = aux;
         fields.processingCode = epc;
         const MicrLine line = ComposeMicrLine(fields);
-        QVERIFY2(line.faults.isEmpty() == fault.isEmpty(), qPrintable(line.faults.join('\n')));
+        QVERIFY2(line.faults.empty() == fault.isEmpty(), qPrintable(Codes(line.faults)));
         if (!fault.isEmpty()) {
-            QVERIFY2(Mentions(line.faults, fault), qPrintable(line.faults.join('\n')));
+            QVERIFY2(Find(line.faults, fault), qPrintable(Codes(line.faults)));
             return;
         }
         // Amount left blank: the line ends at 14, with the on-us field.
@@ -140,20 +161,20 @@ private slots:
     void checked_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("fault"); // empty: none
+        QTest::addColumn<QString>("fault"); // a code it has; empty: none
         QTest::newRow("personal, letters") << "A021000021A         123456789C" << "";
         QTest::newRow("personal, punctuation") << ":021000021:         123456789<" << "";
         QTest::newRow("E-13B characters") << "\u2446021000021\u2446         123456789\u2448" << "";
         QTest::newRow("business") << "C001234C A121000248A        4567890123C" << "";
-        QTest::newRow("amount encoded") << "A021000021A         123456789C B0000012345B" << "leave them blank";
+        QTest::newRow("amount encoded") << "A021000021A         123456789C B0000012345B" << "amount-field-filled";
         QTest::newRow("cheque number against the transit") << "C1234CA021000021A         123456789C"
-                                                            << "Position 44";
-        QTest::newRow("shifted left") << "A021000021A           123456789C" << "shifted left";
-        QTest::newRow("no padding") << "A021000021A 123456789C" << "short of spaces";
-        QTest::newRow("ten-digit routing") << "A0210000210A        123456789C" << "has 10 digits";
-        QTest::newRow("amount symbol for on-us") << "A021000021A         123456789B" << "amount field";
-        QTest::newRow("bad check digit") << "A021000022A         123456789C" << "check digit";
-        QTest::newRow("one transit symbol") << "021000021A         123456789C" << "needs two transit symbols";
+                                                            << "processing-code-symbol";
+        QTest::newRow("transit-field-shifted-left") << "A021000021A           123456789C" << "transit-field-shifted-left";
+        QTest::newRow("no padding") << "A021000021A 123456789C" << "transit-field-shifted-right";
+        QTest::newRow("ten-digit routing") << "A0210000210A        123456789C" << "routing-length";
+        QTest::newRow("amount symbol for on-us") << "A021000021A         123456789B" << "amount-field-not-encoded";
+        QTest::newRow("bad check digit") << "A021000022A         123456789C" << "routing-check-digit";
+        QTest::newRow("one transit symbol") << "021000021A         123456789C" << "transit-symbol-count";
         QTest::newRow("Canada") << "A12345D003A       1234567D890C" << "";
     }
 
@@ -162,9 +183,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, fault);
         const MicrLine line = CheckMicrLine(typed);
-        QVERIFY2(line.faults.isEmpty() == fault.isEmpty(), qPrintable(line.faults.join('\n')));
+        QVERIFY2(line.faults.empty() == fault.isEmpty(), qPrintable(Codes(line.faults)));
         if (!fault.isEmpty())
-            QVERIFY2(Mentions(line.faults, fault), qPrintable(line.faults.join('\n')));
+            QVERIFY2(Find(line.faults, fault), qPrintable(Codes(line.faults)));
         else
             QCOMPARE(At(line, 43, 33).front(), QChar('A'));
     }
@@ -175,33 +196,33 @@ private slots:
     void bankRules_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("fault"); // empty: none
+        QTest::addColumn<QString>("fault"); // a code it has; empty: none
         const QString personal = "A021000021A         123456789C";
-        QTest::newRow("amount filled") << personal + " B0000012345B" << "Positions 12 to 1";
+        QTest::newRow("amount filled") << personal + " B0000012345B" << "amount-field-filled";
         QTest::newRow("one digit at position 1") << "A021000021A        123456789C           5B"
-                                                 << "Positions 12 to 1";
-        QTest::newRow("on-us without its symbol") << "A021000021A          123456789" << "has no on-us symbol";
+                                                 << "amount-field-not-encoded";
+        QTest::newRow("on-us without its symbol") << "A021000021A          123456789" << "on-us-symbol-missing";
         QTest::newRow("on-us, the symbol first") << "A021000021A         C123456789" << "";
         QTest::newRow("aux bracketed, ends at 45") << "C1234C A021000021A         123456789C" << "";
         QTest::newRow("aux and code, ends at 45") << "C1234C5A021000021A         123456789C" << "";
-        QTest::newRow("aux ends at 46") << "C1234C  A021000021A         123456789C" << "ends at position 46";
+        QTest::newRow("aux ends at 46") << "C1234C  A021000021A         123456789C" << "aux-on-us-misplaced";
         QTest::newRow("aux without its symbols") << "1234   A021000021A         123456789C"
-                                                 << "not between on-us symbols";
+                                                 << "aux-on-us-not-bracketed";
         QTest::newRow("aux, the closing symbol missing") << "C1234  A021000021A         123456789C"
-                                                         << "not between on-us symbols";
+                                                         << "aux-on-us-not-bracketed";
         QTest::newRow("aux to 65") << "C1234567890123456789C A021000021A         123456789C" << "";
-        QTest::newRow("aux to 66") << "C12345678901234567890C A021000021A         123456789C" << "past 65";
-        QTest::newRow("routing in the on-us field") << "A021000021A       021000021C" << "repeats the routing number";
-        QTest::newRow("routing inside the account") << "A021000021A     1021000021C 12" << "repeats the routing number";
-        QTest::newRow("prefix 61") << "A611000004A         123456789C" << "electronic payments only";
-        QTest::newRow("no transit symbol") << "021000021         123456789C" << "needs two transit symbols";
-        QTest::newRow("three transit symbols") << "A0210A00021A        123456789C" << "needs two transit symbols";
-        QTest::newRow("transit only") << "A021000021A" << "on-us field is missing";
-        QTest::newRow("a hyphen") << "A021000021A         123-456C" << "dash symbol is D or =";
+        QTest::newRow("aux to 66") << "C12345678901234567890C A021000021A         123456789C" << "aux-on-us-too-long";
+        QTest::newRow("routing in the on-us field") << "A021000021A       021000021C" << "on-us-repeats-routing";
+        QTest::newRow("routing inside the account") << "A021000021A     1021000021C 12" << "on-us-repeats-routing";
+        QTest::newRow("prefix 61") << "A611000004A         123456789C" << "routing-electronic-prefix";
+        QTest::newRow("no transit symbol") << "021000021         123456789C" << "transit-symbol-count";
+        QTest::newRow("three transit symbols") << "A0210A00021A        123456789C" << "transit-symbol-count";
+        QTest::newRow("transit only") << "A021000021A" << "on-us-missing";
+        QTest::newRow("a hyphen") << "A021000021A         123-456C" << "hyphen-for-dash";
         QTest::newRow("Canada, dash symbol") << "A00011D004A         123456789C" << "";
-        QTest::newRow("Canada, no institution") << "A00011D   A         123456789C" << "institution number is missing";
+        QTest::newRow("Canada, no institution") << "A00011D   A         123456789C" << "institution-missing";
         QTest::newRow("Canada, whole number as branch") << "A00011004DA         123456789C"
-                                                        << "Split it: branch number 00011, institution number 004";
+                                                        << "branch-whole-transit-number";
     }
 
     void bankRules()
@@ -209,9 +230,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, fault);
         const MicrLine line = CheckMicrLine(typed);
-        QVERIFY2(line.faults.isEmpty() == fault.isEmpty(), qPrintable(line.faults.join('\n')));
+        QVERIFY2(line.faults.empty() == fault.isEmpty(), qPrintable(Codes(line.faults)));
         if (!fault.isEmpty())
-            QVERIFY2(Mentions(line.faults, fault), qPrintable(line.faults.join('\n')));
+            QVERIFY2(Find(line.faults, fault), qPrintable(Codes(line.faults)));
     }
 
     // What a user types into the fields, and what they are told.
@@ -221,25 +242,25 @@ private slots:
         QTest::addColumn<QString>("bank"); // routing, or branch/institution
         QTest::addColumn<QString>("onUs");
         QTest::addColumn<QString>("typedAsLine"); // the clean line it must equal; empty: none
-        QTest::addColumn<QString>("fault");       // empty: none
+        QTest::addColumn<QString>("fault");       // a code it has; empty: none
         const QString clean = "A021000021A         123456789C";
         QTest::newRow("routing with its symbols") << "us" << "A021000021A" << "123456789C" << clean << "";
         QTest::newRow("routing with punctuation") << "us" << ":021000021:" << "123456789C" << clean << "";
         QTest::newRow("routing with spaces") << "us" << " 0210 0002 1 " << "123456789C" << clean << "";
         QTest::newRow("routing with hyphens") << "us" << "021-000-021" << "123456789C" << clean << "";
-        QTest::newRow("routing empty") << "us" << "" << "123456789C" << "" << "The routing number is missing";
+        QTest::newRow("routing empty") << "us" << "" << "123456789C" << "" << "routing-missing";
         QTest::newRow("Canadian number as routing") << "us" << "00011-004" << "123456789C" << ""
-                                                    << "branch number 00011, institution number 004";
+                                                    << "routing-canadian-number";
         QTest::newRow("Canadian number as branch") << "ca" << "00011-004/" << "123456789C" << ""
-                                                   << "Split it: branch number 00011, institution number 004";
+                                                   << "branch-whole-transit-number";
         QTest::newRow("Canada, typed with its dash") << "ca" << "00011/=004" << "123456789C"
                                                      << "A00011D004A         123456789C" << "";
         QTest::newRow("Canada, branch missing") << "ca" << "/004" << "123456789C" << ""
-                                                << "The branch number is missing";
+                                                << "branch-missing";
         QTest::newRow("a hyphen in the on-us field") << "us" << "021000021" << "123-456C" << ""
-                                                     << "dash symbol is D or =";
+                                                     << "hyphen-for-dash";
         QTest::newRow("on-us of 20 overlaps the transit") << "us" << "021000021" << "12345678901234567890" << ""
-                                                          << "room for 19";
+                                                          << "transit-field-pushed-by-on-us";
     }
 
     void messages()
@@ -256,9 +277,9 @@ private slots:
         fields.institution = bank.section('/', 1);
         fields.onUs = onUs;
         const MicrLine line = ComposeMicrLine(fields);
-        QVERIFY2(line.faults.isEmpty() == fault.isEmpty(), qPrintable(line.faults.join('\n')));
+        QVERIFY2(line.faults.empty() == fault.isEmpty(), qPrintable(Codes(line.faults)));
         if (!fault.isEmpty())
-            QVERIFY2(Mentions(line.faults, fault), qPrintable(line.faults.join('\n')));
+            QVERIFY2(Find(line.faults, fault), qPrintable(Codes(line.faults)));
         if (!typedAsLine.isEmpty())
             QCOMPARE(line.letters, typedAsLine);
         // Every character typed in the on-us field is on the line, in one
@@ -317,7 +338,8 @@ private slots:
         const MicrLine checked = CheckMicrLine(composed.punctuation);
         QCOMPARE(checked.letters, composed.letters);
         QCOMPARE(checked.lastPosition, composed.lastPosition);
-        QCOMPARE(checked.faults, composed.faults);
+        QCOMPARE(Codes(checked.faults), Codes(composed.faults));
+        QVERIFY(checked.faults == composed.faults);
         QCOMPARE(checked.fields.size(), composed.fields.size());
         for (std::size_t i = 0; i < composed.fields.size(); ++i) {
             QCOMPARE(checked.fields[i].name, composed.fields[i].name);
@@ -341,6 +363,56 @@ private slots:
             QCOMPARE(onUsField->first, onUsFirst);
             QCOMPARE(onUsField->last, 14);
         }
+    }
+
+    // Each fault names the field it concerns, with that field's positions
+    // in the E-13B layout (amount 12-1, position 13 blank, on-us 32-14,
+    // transit 43-33 with the routing number or the branch, dash and
+    // institution between its symbols, the processing code at 44, the
+    // auxiliary on-us 65-45), and the values found.
+    void faultsNameTheirField_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QString>("values");
+        const QString onUs = "         123456789C";
+        QTest::newRow("amount") << "A021000021A" + onUs + " B0000012345B" << "amount-field-filled" << "amount" << 12 << 1
+                                << "B0000012345B";
+        QTest::newRow("position 13") << "A021000021A" + onUs + "5B0000012345B" << "position-13-not-blank" << "blank"
+                                     << 13 << 13 << "";
+        QTest::newRow("on-us") << "A021000021A" << "on-us-missing" << "on-us" << 32 << 14 << "";
+        QTest::newRow("transit") << "A021000021A        " + onUs << "transit-field-shifted-left" << "transit" << 43
+                                 << 33 << "51,41";
+        QTest::newRow("transit, a long number") << "A0210000210A" + onUs << "transit-field-length" << "transit"
+                                                << 43 << 33 << "44,33";
+        QTest::newRow("routing") << "A021000022A" + onUs << "routing-check-digit" << "routing" << 42 << 34 << "2,1";
+        QTest::newRow("branch") << "A1234D003A " + onUs << "branch-length" << "branch" << 42 << 38 << "1234";
+        QTest::newRow("institution") << "A00011D   A" + onUs << "institution-missing" << "institution" << 36 << 34
+                                     << "";
+        QTest::newRow("processing code") << "C1234CA021000021A" + onUs << "processing-code-symbol"
+                                         << "external processing code" << 44 << 44 << "";
+        QTest::newRow("auxiliary on-us") << "C1234C  A021000021A" + onUs << "aux-on-us-misplaced" << "auxiliary on-us"
+                                         << 65 << 45 << "46";
+    }
+
+    void faultsNameTheirField()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, code);
+        QFETCH(QString, field);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(QString, values);
+        const MicrLine line = CheckMicrLine(typed);
+        const MicrLineFault *fault = Find(line.faults, code);
+        QVERIFY2(fault, qPrintable(Codes(line.faults)));
+        QCOMPARE(MicrPartCode(fault->part), field);
+        QCOMPARE(fault->first, first);
+        QCOMPARE(fault->last, last);
+        QCOMPARE(Values(*fault), values);
     }
 
     // Where the line goes on an 8.5-in cheque: position 43's left edge is

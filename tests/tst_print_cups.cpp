@@ -688,7 +688,7 @@ private slots:
         fields.auxOnUs = "C001234C";
         PlacementLayout layout;
         layout.userLine = ComposeMicrLine(fields);
-        QVERIFY(layout.userLine->faults.isEmpty());
+        QVERIFY(layout.userLine->faults.empty());
         const QStringList before = CupsPdfFiles();
         PrintPlacementPageOn(printer, layout);
         const QString pdf = WaitForNewCupsPdf(before, 60000);

@@ -5,6 +5,7 @@
 #include "app/MicrApplication.h"
 #include "app/Startup.h"
 #include "calibration/PrinterProfiles.h"
+#include "calibration/Wording.h"
 #include "forms/Micr.h"
 #include "forms/MyMicrLine.h"
 #include "forms/ChequeFile.h"
@@ -633,12 +634,14 @@ private slots:
         NextCancellingPrint(window);
         Click(window, "NextButton");
         QString copied, faultsBad, markBad, markGood, canadian;
+        MicrLineFaults bad;
         auto seen = AnswerNextModal([&](QWidget *modal) {
             auto *routing = modal->findChild<QLineEdit *>("RoutingField");
             QTest::keyClicks(routing, "021000022"); // one digit off JPMorgan Chase's
             QTest::keyClicks(modal->findChild<QLineEdit *>("OnUsField"), "123456789< 1001");
             QTest::keyClick(routing, Qt::Key_Return);
             faultsBad = modal->findChild<QLabel *>("FaultText")->text();
+            bad = qobject_cast<TMyMicrLine *>(modal)->Line().faults;
             markBad = routing->accessibleDescription();
             routing->clear();
             QTest::keyClicks(routing, "021000021");
@@ -653,8 +656,11 @@ private slots:
         });
         Click(window, "MicrLineButton");
         QVERIFY(*seen);
-        QVERIFY2(faultsBad.contains("check digit"), qPrintable(faultsBad));
-        QVERIFY2(markBad.contains("check digit"), qPrintable(markBad));
+        // The one fault, on the routing number's field, shown as worded.
+        QCOMPARE(bad.size(), std::size_t(1));
+        QCOMPARE(bad.front().Code(), QString("routing-check-digit"));
+        QCOMPARE(faultsBad, Wording::LineFault(Wording::For::Reader, bad.front()));
+        QCOMPARE(markBad, faultsBad);
         QCOMPARE(markGood, QString());
         // Transit 43-33, four blanks, the on-us field ending at 14.
         QCOMPARE(copied, QString("A021000021A    123456789C 1001"));
@@ -810,7 +816,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(int, printed);
         int prints = 0;
-        QStringList printedFaults;
+        MicrLineFaults printedFaults;
         TMyMicrLine window([&](const PlacementLayout &layout) {
             ++prints;
             printedFaults = layout.userLine->faults;
@@ -824,7 +830,7 @@ private slots:
             // Printed within the click: no question stopped it.
             QTest::mouseClick(window.findChild<QPushButton *>("PrintButton"), Qt::LeftButton);
             QCOMPARE(prints, printed);
-            QVERIFY(window.Line().faults.isEmpty());
+            QVERIFY(window.Line().faults.empty());
             return;
         }
         auto seen = AnswerNextModal([&](QWidget *modal) {
@@ -840,9 +846,10 @@ private slots:
         QVERIFY(*seen);
         QCOMPARE(prints, printed);
         QVERIFY2(asked.contains("A bank would reject this line"), qPrintable(asked));
-        QCOMPARE(details, window.Line().faults.join('\n'));
+        QVERIFY(!window.Line().faults.empty());
+        QCOMPARE(details, Wording::LineFaults(Wording::For::Reader, window.Line().faults).join('\n'));
         if (printed)
-            QCOMPARE(printedFaults, window.Line().faults);
+            QVERIFY(printedFaults == window.Line().faults);
     }
 
     // The window opens with the printer's own line, and with empty fields

@@ -3,6 +3,7 @@
 #include "Command.h"
 
 #include "calibration/PageExport.h"
+#include "calibration/Readings.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -142,11 +143,12 @@ double ReadChequeWidth(const QCommandLineParser &parser)
 MicrFields ReadMicrFields(const QString &text, const QString &label)
 {
     QMap<QString, QString> given;
-    for (const QString &part : text.split(QLatin1Char(','))) {
-        const QString key = part.section(QLatin1Char('='), 0, 0).trimmed().toLower();
-        if (!part.contains(QLatin1Char('=')) || given.contains(key))
-            throw Refusal(QCoreApplication::translate("Exporter", "%1 takes KEY=VALUE pairs, each once, not \"%2\"").arg(label, part));
-        given.insert(key, part.section(QLatin1Char('='), 1));
+    for (const NamedItem &item : SplitNamedList(text)) {
+        if (item.name.isEmpty() || given.contains(item.name))
+            throw Refusal(QCoreApplication::translate("Exporter", "%1 takes KEY=VALUE pairs, each once, not \"%2\"")
+                              .arg(label, item.typed));
+        // A number given empty is one not given, as "needs routing=" says.
+        given.insert(item.name, item.value.isEmpty() ? QString() : item.value);
     }
     const QString layout = given.take(QStringLiteral("layout")).toLower();
     MicrFields fields;

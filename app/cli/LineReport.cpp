@@ -3,6 +3,7 @@
 #include "Command.h"
 
 #include "calibration/Readings.h"
+#include "calibration/Wording.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -25,11 +26,11 @@ int ReportMicrLine(const MicrLine &composed, double chequeWidth, bool json)
                                                     "baseline: %3 above its bottom edge")
                 .arg(FormatLength(MicrLineLeftInches(composed, chequeWidth)),
                      QLocale().toString(chequeWidth, 'f', 3), FormatLength(MicrLineBaselineInches())));
-        if (composed.faults.isEmpty())
+        if (composed.faults.empty())
             say(QCoreApplication::translate("Exporter", "No faults."));
-        for (const QString &fault : composed.faults)
+        for (const QString &fault : Wording::LineFaults(Wording::For::Reader, composed.faults))
             say(QCoreApplication::translate("Exporter", "Fault: %1").arg(fault));
     }
-    return composed.faults.isEmpty() ? Done : Failed;
+    return composed.faults.empty() ? Done : Failed;
 }
 

@@ -4,6 +4,7 @@
 
 #include "calibration/CalibrationPage.h"
 #include "calibration/PageExport.h"
+#include "calibration/Wording.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -47,11 +48,11 @@ protected:
         }
         // The page holds the line asked for, but a script must not take it
         // for a line a bank would read.
-        if (options.userLine && !options.userLine->faults.isEmpty()) {
+        if (options.userLine && !options.userLine->faults.empty()) {
             std::fprintf(stderr, "micr-calibration-page: %s\n",
                          qPrintable(QCoreApplication::translate(
                              "Exporter", "the page was written, but its MICR line has faults a bank would reject:")));
-            for (const QString &fault : std::as_const(options.userLine->faults))
+            for (const QString &fault : Wording::LineFaults(Wording::For::Reader, options.userLine->faults))
                 std::fprintf(stderr, "micr-calibration-page:   %s\n", qPrintable(fault));
             return Failed;
         }
