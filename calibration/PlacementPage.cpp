@@ -162,7 +162,7 @@ void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &
             items.push_back(Rule(PlacementItem::VerticalRule, end, std::min(labels.bracket, tickEnd),
                                  std::max(labels.bracket, tickEnd)));
         items.push_back(Text((left + right) / 2, name, TextAnchor::Centre, Arial, labels.points, false,
-                             QStringLiteral("%1 (%2-%3)").arg(field.name).arg(field.first).arg(field.last)));
+                             QStringLiteral("%1 (%2-%3)").arg(Wording::FieldName(Wording::For::Reader, field.name)).arg(field.first).arg(field.last)));
     }
 }
 
@@ -259,7 +259,7 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     text(LeftMargin, top + TitleBaseline, TextAnchor::Left, 14, Translated(titles[int(layout.cheque)]), true);
     text(LeftMargin, top + SubtitleBaseline, TextAnchor::Left, 9,
          QCoreApplication::translate("PlacementPage", "Stock: %1. MICR line in %2 (Line %3) at 10 points.")
-             .arg(layout.stock.Name(), face)
+             .arg(Wording::Stock(Wording::For::Reader, layout.stock), face)
              .arg(layout.line));
     const QString bottomReading =
         bottomIsPaperEdge

@@ -1,28 +1,33 @@
 #include "Readings.h"
 
+#include "Wording.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <cmath>
 
 LengthRange SampleLineRange()
 {
-    return {5, 9, QStringLiteral("Measure from the left edge of the first mark to the left edge of the last.")};
+    return {5, 9, QCoreApplication::translate("Readings", "Measure from the left edge of the first mark to the left edge of the last.")};
 }
 
 LengthRange ReferenceBarRange()
 {
-    return {5, 9, QStringLiteral("Measure the reference bar from its first tick to its last.")};
+    return {5, 9, QCoreApplication::translate("Readings", "Measure the reference bar from its first tick to its last.")};
 }
 
 LengthRange VerticalBarRange()
 {
-    return {1, 3, QStringLiteral("Measure the vertical bar from its top tick to its bottom tick.")};
+    return {1, 3, QCoreApplication::translate("Readings", "Measure the vertical bar from its top tick to its bottom tick.")};
 }
 
 LengthRange RightEdgeRange()
 {
     return {0.05, 1.5,
-            QStringLiteral("Measure from the paper's right edge to the line that marks where position 1 ends.")};
+            QCoreApplication::translate("Readings",
+                                        "Measure from the paper's right edge to the line that marks where position 1 ends.")};
 }
 
 LengthRange BottomEdgeRange()
@@ -30,9 +35,10 @@ LengthRange BottomEdgeRange()
     // A baseline on the cheque's very edge is a reading too; one below the
     // edge cannot be measured upwards from it.
     return {0, 1.5,
-            QStringLiteral("Measure from the cheque's bottom edge up to the MICR line's baseline rule; where the "
-                           "baseline lies below the cheque's bottom edge, measure from the paper's top edge down "
-                           "to it instead (the top reading).")};
+            QCoreApplication::translate("Readings",
+                                        "Measure from the check's bottom edge up to the MICR line's baseline rule; "
+                                        "where the baseline lies below the check's bottom edge, measure from the "
+                                        "paper's top edge down to it instead (the top reading).")};
 }
 
 LengthRange TopEdgeRange()
@@ -43,13 +49,14 @@ LengthRange TopEdgeRange()
 LengthRange TopEdgeRange(double paperHeightInches)
 {
     return {0.25, paperHeightInches,
-            QStringLiteral("Measure from the paper's top edge down to the MICR line's baseline rule; a reading "
-                           "past the paper's bottom edge was taken on something else.")};
+            QCoreApplication::translate("Readings",
+                                        "Measure from the paper's top edge down to the MICR line's baseline rule; a "
+                                        "reading past the paper's bottom edge was taken on something else.")};
 }
 
 QString FormatLimit(double inches)
 {
-    return QString::number(ShownInches(inches), 'g', 4);
+    return QLocale().toString(ShownInches(inches), 'g', 4);
 }
 
 QString FormatShown(double value, int decimals)
@@ -59,14 +66,14 @@ QString FormatShown(double value, int decimals)
 
 QString FormatLength(double inches)
 {
-    return QStringLiteral("%1 in (%2 mm)").arg(FormatShown(inches, 3), FormatShown(inches * MillimetresPerInch, 2));
+    return Wording::LengthOf(Wording::For::Reader, inches);
 }
 
 std::optional<double> ParseLength(const QString &text, const LengthRange &range, QString *error)
 {
     const QString typed = text.simplified();
     if (typed.isEmpty()) {
-        *error = QStringLiteral("Type the length you measured.");
+        *error = QCoreApplication::translate("Readings", "Type the length you measured.");
         return std::nullopt;
     }
     // A number with a decimal point or comma, or a whole number with a
@@ -78,7 +85,8 @@ std::optional<double> ParseLength(const QString &text, const LengthRange &range,
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(typed);
     const QString notALength =
-        QStringLiteral("\"%1\" is not a length: type inches (7.06, 7 1/16, 7.06 in) or millimetres (179.3 mm).")
+        QCoreApplication::translate("Readings",
+                                    "\"%1\" is not a length: type inches (7.06, 7 1/16, 7.06 in) or millimeters (179.3 mm).")
             .arg(typed);
     if (!match.hasMatch()) {
         *error = notALength;
@@ -96,8 +104,8 @@ std::optional<double> ParseLength(const QString &text, const LengthRange &range,
         }
         // 7 17/16 is a slip of the pen, not 8 1/16.
         if (mixed && numerator >= denominator) {
-            *error = QStringLiteral("\"%1\" is not a length: the fraction after a whole number is less than one "
-                                    "(7 1/16).")
+            *error = QCoreApplication::translate("Readings", "\"%1\" is not a length: the fraction after a whole "
+                                                             "number is less than one (7 1/16).")
                          .arg(typed);
             return std::nullopt;
         }
@@ -108,11 +116,11 @@ std::optional<double> ParseLength(const QString &text, const LengthRange &range,
         value = number.toDouble();
     }
     if (!match.captured(1).isEmpty() && match.captured(1) != QLatin1String("+") && value != 0) {
-        *error = QStringLiteral("A length cannot be negative. %1").arg(range.howToMeasure);
+        *error = QCoreApplication::translate("Readings", "A length cannot be negative. %1").arg(range.howToMeasure);
         return std::nullopt;
     }
     if (value == 0 && range.shortest > 0) {
-        *error = QStringLiteral("A length must be more than zero.");
+        *error = QCoreApplication::translate("Readings", "A length must be more than zero.");
         return std::nullopt;
     }
     const QString unit = match.captured(8).toLower();
@@ -130,8 +138,8 @@ std::optional<double> ParseLength(const QString &text, const LengthRange &range,
         return inches;
     QString hint;
     if (unit.isEmpty() && within(value / MillimetresPerInch))
-        hint = QStringLiteral(" Did you mean %1 mm?").arg(typed);
-    *error = QStringLiteral("%1 is %2: a reading here is between %3 and %4 in.%5 %6")
+        hint = QCoreApplication::translate("Readings", " Did you mean %1 mm?").arg(typed);
+    *error = QCoreApplication::translate("Readings", "%1 is %2: a reading here is between %3 and %4 in.%5 %6")
                  .arg(typed, FormatLength(inches), FormatLimit(range.shortest), FormatLimit(range.longest), hint,
                       range.howToMeasure);
     return std::nullopt;
@@ -222,7 +230,7 @@ LengthRange ChequeHeightRange(double paperHeightInches)
 {
     // Three to a sheet; A4's own 99 mm cheques fill it exactly.
     return {ShortestChequeInches, TallestChequeInches(paperHeightInches),
-            QStringLiteral("Measure one cheque from its top edge to its bottom edge.")};
+            QCoreApplication::translate("Readings", "Measure one check from its top edge to its bottom edge.")};
 }
 
 std::optional<ChequeStock> CustomStock(const QString &typed, double paperHeightInches, QString *error)
@@ -236,5 +244,5 @@ std::optional<ChequeStock> CustomStock(const QString &typed, double paperHeightI
 LengthRange ChequeWidthRange()
 {
     // Personal cheques are about 6 in wide, business cheques 8.5 in.
-    return {6, 9, QStringLiteral("Measure the cheque from its left edge to its right edge.")};
+    return {6, 9, QCoreApplication::translate("Readings", "Measure the check from its left edge to its right edge.")};
 }

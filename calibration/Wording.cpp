@@ -264,6 +264,38 @@ QString StockWords(Wording::For audience, const ChequeStock &stock)
 
 } // namespace
 
+QString Wording::LengthOf(For audience, double inches)
+{
+    return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 in (%2 mm)"))
+        .arg(Figure(audience, ShownFigure(inches, 3), 3),
+             Figure(audience, ShownFigure(MillimetresFromInches(inches), 2), 2));
+}
+
+QString Wording::Stock(For audience, const ChequeStock &stock)
+{
+    return StockWords(audience, stock);
+}
+
+QString Wording::FieldName(For audience, const QString &name)
+{
+    static const struct
+    {
+        const char *source;
+        const char *comment;
+    } names[] = {
+        QT_TRANSLATE_NOOP3("Wording", "amount", "a MICR line field"),
+        QT_TRANSLATE_NOOP3("Wording", "on-us", "a MICR line field"),
+        QT_TRANSLATE_NOOP3("Wording", "transit", "a MICR line field"),
+        QT_TRANSLATE_NOOP3("Wording", "auxiliary on-us", "a MICR line field"),
+        QT_TRANSLATE_NOOP3("Wording", "external processing code", "a MICR line field"),
+    };
+    for (const auto &known : names) {
+        if (name == QLatin1String(known.source))
+            return Say(audience, known.source, known.comment);
+    }
+    return name;
+}
+
 QString Wording::Residual(For audience, double inches)
 {
     return Say(audience, QT_TRANSLATE_NOOP("Wording", "%1 in (%2 mm)"))

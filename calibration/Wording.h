@@ -44,6 +44,14 @@ public:
 
     // ---- Measurements, placement and profiles --------------------------
 
+    // A length as shown everywhere: "7.010 in (178.05 mm)".
+    static QString LengthOf(For audience, double inches);
+    // A stock of 3-up cheques: "3-up on Letter, 3.5 in a check".
+    static QString Stock(For audience, const ChequeStock &stock);
+    // A MICR line field's name ("transit", "on-us") as a sentence or a
+    // table says it; JSON keeps the name itself.
+    static QString FieldName(For audience, const QString &name);
+
     // A residual from 7 in: "+0.004 in (+0.10 mm)"; one that shows as zero
     // has no sign.
     static QString Residual(For audience, double inches);

@@ -87,23 +87,24 @@ void TMeasurements::Reassess()
         const LineEstimate &estimate = assessment_.lines[std::size_t(line - 1)];
         QString text;
         if (estimate.length)
-            text = FormatLength(*estimate.length) + (estimate.predicted ? QStringLiteral(", predicted") : QString());
+            text = estimate.predicted ? tr("%1, predicted").arg(FormatLength(*estimate.length))
+                                      : FormatLength(*estimate.length);
         else if (!nominal_[std::size_t(line - 1)])
-            text = QStringLiteral("font not installed");
+            text = tr("font not installed");
         results_[std::size_t(line - 1)]->setText(text);
     }
     if (assessment_.usable())
         RecommendationText->setText(
-            QStringLiteral("Use Line %1: %2, at 10 points")
+            tr("Use Line %1: %2, at 10 points")
                 .arg(assessment_.recommended)
                 .arg(QString::fromLatin1(MicrFaceName(assessment_.recommended, weight_))));
     else if (assessment_.recommended != 0)
-        RecommendationText->setText(QStringLiteral("Not calibrated: no face can be named from these readings"));
+        RecommendationText->setText(tr("Not calibrated: no face can be named from these readings"));
     else
         RecommendationText->clear();
     VerdictLabel->setText(assessment_.recommended == 0
                               ? QString()
-                              : QStringLiteral("Line %1 is %2 from 7 inches: %3")
+                              : tr("Line %1 is %2 from 7 inches: %3")
                                     .arg(assessment_.recommended)
                                     .arg(Wording::Residual(Wording::For::Reader, assessment_.residual),
                                          Wording::AssessmentVerdictOf(Wording::For::Reader, assessment_)));

@@ -667,6 +667,46 @@ Older forms, still read as the command they became:
         <source>security sample</source>
         <translation>security sample</translation>
     </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 (not installed on this computer: install it before printing checks; see the fonts command)</source>
+        <translation>Line %1: %2 (not installed on this computer: install it before printing cheques; see the fonts command)</translation>
+    </message>
+    <message>
+        <source>Not calibrated: %1</source>
+        <translation>Not calibrated: %1</translation>
+    </message>
+    <message>
+        <source>no length: face not installed</source>
+        <translation>no length: face not installed</translation>
+    </message>
+    <message>
+        <source>%1  predicted</source>
+        <translation>%1  predicted</translation>
+    </message>
+    <message>
+        <source>%1  measured</source>
+        <translation>%1  measured</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>Scale: %1 % of the faces&apos; own widths</source>
+        <translation>Scale: %1 % of the faces&apos; own widths</translation>
+    </message>
+    <message>
+        <source>Residual: %1 from 7 in (Line %2)</source>
+        <translation>Residual: %1 from 7 in (Line %2)</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation>Verdict: %1</translation>
+    </message>
 </context>
 <context>
     <name>MicrApplication</name>
@@ -892,6 +932,69 @@ Older forms, still read as the command they became:
     <message>
         <source>&quot;%1&quot; could be read as thousands: type %2.</source>
         <translation>&quot;%1&quot; could be read as thousands: type %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Readings</name>
+    <message>
+        <source>Measure from the left edge of the first mark to the left edge of the last.</source>
+        <translation>Measure from the left edge of the first mark to the left edge of the last.</translation>
+    </message>
+    <message>
+        <source>Measure the reference bar from its first tick to its last.</source>
+        <translation>Measure the reference bar from its first tick to its last.</translation>
+    </message>
+    <message>
+        <source>Measure the vertical bar from its top tick to its bottom tick.</source>
+        <translation>Measure the vertical bar from its top tick to its bottom tick.</translation>
+    </message>
+    <message>
+        <source>Measure from the paper&apos;s right edge to the line that marks where position 1 ends.</source>
+        <translation>Measure from the paper&apos;s right edge to the line that marks where position 1 ends.</translation>
+    </message>
+    <message>
+        <source>Measure from the check&apos;s bottom edge up to the MICR line&apos;s baseline rule; where the baseline lies below the check&apos;s bottom edge, measure from the paper&apos;s top edge down to it instead (the top reading).</source>
+        <translation>Measure from the cheque&apos;s bottom edge up to the MICR line&apos;s baseline rule; where the baseline lies below the cheque&apos;s bottom edge, measure from the paper&apos;s top edge down to it instead (the top reading).</translation>
+    </message>
+    <message>
+        <source>Measure from the paper&apos;s top edge down to the MICR line&apos;s baseline rule; a reading past the paper&apos;s bottom edge was taken on something else.</source>
+        <translation>Measure from the paper&apos;s top edge down to the MICR line&apos;s baseline rule; a reading past the paper&apos;s bottom edge was taken on something else.</translation>
+    </message>
+    <message>
+        <source>Type the length you measured.</source>
+        <translation>Type the length you measured.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length: type inches (7.06, 7 1/16, 7.06 in) or millimeters (179.3 mm).</source>
+        <translation>&quot;%1&quot; is not a length: type inches (7.06, 7 1/16, 7.06 in) or millimetres (179.3 mm).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length: the fraction after a whole number is less than one (7 1/16).</source>
+        <translation>&quot;%1&quot; is not a length: the fraction after a whole number is less than one (7 1/16).</translation>
+    </message>
+    <message>
+        <source>A length cannot be negative. %1</source>
+        <translation>A length cannot be negative. %1</translation>
+    </message>
+    <message>
+        <source>A length must be more than zero.</source>
+        <translation>A length must be more than zero.</translation>
+    </message>
+    <message>
+        <source> Did you mean %1 mm?</source>
+        <translation> Did you mean %1 mm?</translation>
+    </message>
+    <message>
+        <source>%1 is %2: a reading here is between %3 and %4 in.%5 %6</source>
+        <translation>%1 is %2: a reading here is between %3 and %4 in.%5 %6</translation>
+    </message>
+    <message>
+        <source>Measure one check from its top edge to its bottom edge.</source>
+        <translation>Measure one cheque from its top edge to its bottom edge.</translation>
+    </message>
+    <message>
+        <source>Measure the check from its left edge to its right edge.</source>
+        <translation>Measure the cheque from its left edge to its right edge.</translation>
     </message>
 </context>
 <context>
@@ -1754,6 +1857,26 @@ in your cheque printing program:</translation>
     <message>
         <source>Line %1</source>
         <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>%1, predicted</source>
+        <translation>%1, predicted</translation>
+    </message>
+    <message>
+        <source>font not installed</source>
+        <translation>font not installed</translation>
+    </message>
+    <message>
+        <source>Use Line %1: %2, at 10 points</source>
+        <translation>Use Line %1: %2, at 10 points</translation>
+    </message>
+    <message>
+        <source>Not calibrated: no face can be named from these readings</source>
+        <translation>Not calibrated: no face can be named from these readings</translation>
+    </message>
+    <message>
+        <source>Line %1 is %2 from 7 inches: %3</source>
+        <translation>Line %1 is %2 from 7 inches: %3</translation>
     </message>
 </context>
 <context>
@@ -2860,6 +2983,31 @@ Examples:
     <message>
         <source>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the check is deposited. If the last symbol marks the account number, it is the on-us symbol, C or &lt;.</source>
         <translation>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the cheque is deposited. If the last symbol marks the account number, it is the on-us symbol, C or &lt;.</translation>
+    </message>
+    <message>
+        <source>amount</source>
+        <comment>a MICR line field</comment>
+        <translation>amount</translation>
+    </message>
+    <message>
+        <source>on-us</source>
+        <comment>a MICR line field</comment>
+        <translation>on-us</translation>
+    </message>
+    <message>
+        <source>transit</source>
+        <comment>a MICR line field</comment>
+        <translation>transit</translation>
+    </message>
+    <message>
+        <source>auxiliary on-us</source>
+        <comment>a MICR line field</comment>
+        <translation>auxiliary on-us</translation>
+    </message>
+    <message>
+        <source>external processing code</source>
+        <comment>a MICR line field</comment>
+        <translation>external processing code</translation>
     </message>
     <message>
         <source>Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.</source>

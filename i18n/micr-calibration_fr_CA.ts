@@ -668,6 +668,46 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
         <source>security sample</source>
         <translation>exemple de sécurité</translation>
     </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 (not installed on this computer: install it before printing checks; see the fonts command)</source>
+        <translation>Ligne %1 : %2 (pas installée sur cet ordinateur : installez-la avant d&apos;imprimer des chèques; voir la commande fonts)</translation>
+    </message>
+    <message>
+        <source>Not calibrated: %1</source>
+        <translation>Non étalonné : %1</translation>
+    </message>
+    <message>
+        <source>no length: face not installed</source>
+        <translation>aucune longueur : police non installée</translation>
+    </message>
+    <message>
+        <source>%1  predicted</source>
+        <translation>%1  prédite</translation>
+    </message>
+    <message>
+        <source>%1  measured</source>
+        <translation>%1  mesurée</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>Scale: %1 % of the faces&apos; own widths</source>
+        <translation>Échelle : %1 % des largeurs propres des polices</translation>
+    </message>
+    <message>
+        <source>Residual: %1 from 7 in (Line %2)</source>
+        <translation>Écart : %1 par rapport à 7 po (ligne %2)</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation>Verdict : %1</translation>
+    </message>
 </context>
 <context>
     <name>MicrApplication</name>
@@ -893,6 +933,69 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     <message>
         <source>&quot;%1&quot; could be read as thousands: type %2.</source>
         <translation>«&#xa0;%1&#xa0;» pourrait se lire en milliers&#xa0;: tapez %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Readings</name>
+    <message>
+        <source>Measure from the left edge of the first mark to the left edge of the last.</source>
+        <translation>Mesurez du bord gauche du premier trait au bord gauche du dernier.</translation>
+    </message>
+    <message>
+        <source>Measure the reference bar from its first tick to its last.</source>
+        <translation>Mesurez la barre de référence de son premier trait à son dernier.</translation>
+    </message>
+    <message>
+        <source>Measure the vertical bar from its top tick to its bottom tick.</source>
+        <translation>Mesurez la barre verticale du trait du haut au trait du bas.</translation>
+    </message>
+    <message>
+        <source>Measure from the paper&apos;s right edge to the line that marks where position 1 ends.</source>
+        <translation>Mesurez du bord droit du papier au trait qui marque la fin de la position 1.</translation>
+    </message>
+    <message>
+        <source>Measure from the check&apos;s bottom edge up to the MICR line&apos;s baseline rule; where the baseline lies below the check&apos;s bottom edge, measure from the paper&apos;s top edge down to it instead (the top reading).</source>
+        <translation>Mesurez du bord inférieur du chèque jusqu&apos;au trait de base de la ligne MICR; si la ligne de base se trouve sous le bord inférieur du chèque, mesurez plutôt du bord supérieur du papier jusqu&apos;à elle (la mesure du haut).</translation>
+    </message>
+    <message>
+        <source>Measure from the paper&apos;s top edge down to the MICR line&apos;s baseline rule; a reading past the paper&apos;s bottom edge was taken on something else.</source>
+        <translation>Mesurez du bord supérieur du papier jusqu&apos;au trait de base de la ligne MICR; une mesure au-delà du bord inférieur du papier a été prise sur autre chose.</translation>
+    </message>
+    <message>
+        <source>Type the length you measured.</source>
+        <translation>Tapez la longueur mesurée.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length: type inches (7.06, 7 1/16, 7.06 in) or millimeters (179.3 mm).</source>
+        <translation>« %1 » n&apos;est pas une longueur : tapez des pouces (7,06, 7 1/16, 7,06 po) ou des millimètres (179,3 mm).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length: the fraction after a whole number is less than one (7 1/16).</source>
+        <translation>« %1 » n&apos;est pas une longueur : la fraction après un nombre entier est inférieure à un (7 1/16).</translation>
+    </message>
+    <message>
+        <source>A length cannot be negative. %1</source>
+        <translation>Une longueur ne peut pas être négative. %1</translation>
+    </message>
+    <message>
+        <source>A length must be more than zero.</source>
+        <translation>Une longueur doit être plus grande que zéro.</translation>
+    </message>
+    <message>
+        <source> Did you mean %1 mm?</source>
+        <translation> Vouliez-vous dire %1 mm?</translation>
+    </message>
+    <message>
+        <source>%1 is %2: a reading here is between %3 and %4 in.%5 %6</source>
+        <translation>%1 donne %2 : une mesure ici est entre %3 et %4 po.%5 %6</translation>
+    </message>
+    <message>
+        <source>Measure one check from its top edge to its bottom edge.</source>
+        <translation>Mesurez un chèque de son bord supérieur à son bord inférieur.</translation>
+    </message>
+    <message>
+        <source>Measure the check from its left edge to its right edge.</source>
+        <translation>Mesurez le chèque de son bord gauche à son bord droit.</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1860,26 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     <message>
         <source>Line %1</source>
         <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>%1, predicted</source>
+        <translation>%1, prédite</translation>
+    </message>
+    <message>
+        <source>font not installed</source>
+        <translation>police non installée</translation>
+    </message>
+    <message>
+        <source>Use Line %1: %2, at 10 points</source>
+        <translation>Utilisez la ligne %1 : %2, à 10 points</translation>
+    </message>
+    <message>
+        <source>Not calibrated: no face can be named from these readings</source>
+        <translation>Non étalonné : ces mesures ne permettent de nommer aucune police</translation>
+    </message>
+    <message>
+        <source>Line %1 is %2 from 7 inches: %3</source>
+        <translation>La ligne %1 est à %2 de 7 pouces : %3</translation>
     </message>
 </context>
 <context>
@@ -2863,6 +2986,31 @@ Exemples&#xa0;:
     <message>
         <source>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the check is deposited. If the last symbol marks the account number, it is the on-us symbol, C or &lt;.</source>
         <translation>Les positions %1 à %2, la zone du montant, contiennent «&#xa0;%3&#xa0;»&#xa0;: laissez-les vides, la banque encode le montant quand le chèque est déposé. Si le dernier symbole marque le numéro de compte, c&apos;est le symbole on-us, C ou &lt;.</translation>
+    </message>
+    <message>
+        <source>amount</source>
+        <comment>a MICR line field</comment>
+        <translation>montant</translation>
+    </message>
+    <message>
+        <source>on-us</source>
+        <comment>a MICR line field</comment>
+        <translation>on-us</translation>
+    </message>
+    <message>
+        <source>transit</source>
+        <comment>a MICR line field</comment>
+        <translation>transit</translation>
+    </message>
+    <message>
+        <source>auxiliary on-us</source>
+        <comment>a MICR line field</comment>
+        <translation>on-us auxiliaire</translation>
+    </message>
+    <message>
+        <source>external processing code</source>
+        <comment>a MICR line field</comment>
+        <translation>code de traitement externe</translation>
     </message>
     <message>
         <source>Put these keys in the [Global] section of freecheck.cfg, in place of the ones there.</source>

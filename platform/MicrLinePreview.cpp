@@ -1,6 +1,7 @@
 #include "MicrLinePreview.h"
 
 #include "calibration/PlacementPage.h"
+#include "calibration/Wording.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -27,7 +28,7 @@ void MicrLinePreview::SetLine(const MicrLine &line, const QString &face)
     face_ = face;
     QStringList fields;
     for (const MicrField &field : line.fields)
-        fields << QCoreApplication::translate("MicrLinePreview", "%1 at positions %2 to %3").arg(field.name).arg(field.first).arg(field.last);
+        fields << QCoreApplication::translate("MicrLinePreview", "%1 at positions %2 to %3").arg(Wording::FieldName(Wording::For::Reader, field.name)).arg(field.first).arg(field.last);
     setAccessibleDescription(fields.join(QStringLiteral("; ")));
     update();
 }
@@ -75,7 +76,7 @@ void MicrLinePreview::paintEvent(QPaintEvent * /*event*/)
         painter.drawLine(QPointF(from, bracket), QPointF(to, bracket));
         painter.drawLine(QPointF(to, bracket - 3), QPointF(to, bracket));
         painter.drawText(QRectF(from - 20, bracket + 1, to - from + 40, BracketRow - 6), Qt::AlignHCenter | Qt::AlignTop,
-                         field.name);
+                         Wording::FieldName(Wording::For::Reader, field.name));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "calibration/PageExport.h"
 #include "calibration/PainterCanvas.h"
 #include "calibration/PlacementPage.h"
+#include "calibration/Wording.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -189,7 +190,7 @@ QString PlacementPaperMismatch(const QPrinter &printer, const PlacementLayout &l
         && std::abs(stockMillimetres.height() - printerMillimetres.height()) < 1)
         return {};
     return QCoreApplication::translate("PrintRun", "The printer's paper is %1, but the stock chosen (%2) is on %3 paper.")
-        .arg(PaperName(printer.pageLayout().pageSize()), layout.stock.Name(), PaperName(paper));
+        .arg(PaperName(printer.pageLayout().pageSize()), Wording::Stock(Wording::For::Reader, layout.stock), PaperName(paper));
 }
 
 bool PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout)

@@ -20,8 +20,9 @@ int ReportMicrLine(const MicrLine &composed, double chequeWidth, bool json)
         say(QCoreApplication::translate("Exporter", "Type (punctuation): %1").arg(composed.punctuation));
         say(QCoreApplication::translate("Exporter", "Positions %1 to %2").arg(composed.FirstPosition()).arg(composed.lastPosition));
         for (const MicrField &field : composed.fields)
-            std::printf("  %-26s %2d-%-2d  %s\n", qPrintable(field.name), field.first, field.last,
-                        qPrintable(field.text));
+            std::printf("  %s %2d-%-2d  %s\n",
+                        qPrintable(Wording::FieldName(Wording::For::Reader, field.name).leftJustified(26)), field.first,
+                        field.last, qPrintable(field.text));
         say(QCoreApplication::translate("Exporter", "Left end: %1 from the check's left edge (a check %2 in wide); "
                                                     "baseline: %3 above its bottom edge")
                 .arg(FormatLength(MicrLineLeftInches(composed, chequeWidth)),

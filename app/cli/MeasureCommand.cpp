@@ -50,28 +50,38 @@ protected:
         if (assessment.usable()) {
             const char *face = MicrFaceName(assessment.recommended, weight);
             // Named, but not there to print with.
-            std::printf("Line %d: %s%s\n", assessment.recommended, face,
-                        MicrFaceInstalled(QString::fromLatin1(face))
-                            ? ""
-                            : " (not installed on this computer: install it before printing cheques; see the "
-                              "fonts command)");
+            const QString installed = QString::fromLatin1(face);
+            std::printf("%s\n", qPrintable(MicrFaceInstalled(installed)
+                                               ? QCoreApplication::translate("Exporter", "Line %1: %2")
+                                                     .arg(assessment.recommended)
+                                                     .arg(installed)
+                                               : QCoreApplication::translate(
+                                                     "Exporter", "Line %1: %2 (not installed on this computer: install "
+                                                                 "it before printing checks; see the fonts command)")
+                                                     .arg(assessment.recommended)
+                                                     .arg(installed)));
         }
         else
-            std::printf("Not calibrated: %s\n", qPrintable(Wording::AssessmentVerdictOf(Wording::For::Reader, assessment)));
+            std::printf("%s\n", qPrintable(QCoreApplication::translate("Exporter", "Not calibrated: %1").arg(Wording::AssessmentVerdictOf(Wording::For::Reader, assessment))));
         for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
             const LineEstimate &estimate = assessment.lines[std::size_t(line - 1)];
-            std::printf("  line %d  %-26s %s\n", line, MicrFaceName(line, weight),
-                        estimate.length ? qPrintable(FormatLength(*estimate.length)
-                                                     + (estimate.predicted ? QStringLiteral("  predicted")
-                                                                           : QStringLiteral("  measured")))
-                                        : "no length: face not installed");
+            const QString length =
+                !estimate.length ? QCoreApplication::translate("Exporter", "no length: face not installed")
+                : estimate.predicted
+                    ? QCoreApplication::translate("Exporter", "%1  predicted").arg(FormatLength(*estimate.length))
+                    : QCoreApplication::translate("Exporter", "%1  measured").arg(FormatLength(*estimate.length));
+            std::printf("  %s %-26s %s\n", qPrintable(QCoreApplication::translate("Exporter", "line %1").arg(line)),
+                        MicrFaceName(line, weight), qPrintable(length));
         }
         if (assessment.scale)
-            std::printf("Scale: %s %% of the faces' own widths\n",
-                        qPrintable(FormatShown(ShownFigure(*assessment.scale, 3) * 100, 1)));
-        std::printf("Residual: %s from 7 in (Line %d)\n", qPrintable(Wording::Residual(Wording::For::Reader, assessment.residual)),
-                    assessment.recommended);
-        std::printf("Verdict: %s\n", qPrintable(Wording::AssessmentVerdictOf(Wording::For::Reader, assessment)));
+            std::printf("%s\n", qPrintable(QCoreApplication::translate("Exporter", "Scale: %1 % of the faces' own widths")
+                                               .arg(Wording::Figure(Wording::For::Reader,
+                                                                    ShownFigure(ShownFigure(*assessment.scale, 3) * 100, 1), 1))));
+        std::printf("%s\n", qPrintable(QCoreApplication::translate("Exporter", "Residual: %1 from 7 in (Line %2)")
+                                           .arg(Wording::Residual(Wording::For::Reader, assessment.residual))
+                                           .arg(assessment.recommended)));
+        std::printf("%s\n", qPrintable(QCoreApplication::translate("Exporter", "Verdict: %1")
+                                           .arg(Wording::AssessmentVerdictOf(Wording::For::Reader, assessment))));
         PrintLines(Wording::Advice(Wording::For::Reader, assessment, weight));
         return status;
     }
