@@ -768,7 +768,7 @@ private slots:
         const QStringList before = CupsPdfFiles();
         QCOMPARE(PrintPlacementPage(dialog, layout), printOnStockPaper);
         QVERIFY(*printed);
-        QVERIFY2(told == "The printer's paper is A4, but the stock chosen (3-up on Letter, 3.5 in a cheque) is on "
+        QVERIFY2(told == "The printer's paper is A4, but the stock chosen (3-up on Letter, 3.5 in a check) is on "
                          "Letter paper.",
                  qPrintable(told));
         if (!printOnStockPaper) {
