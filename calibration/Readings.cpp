@@ -77,11 +77,12 @@ std::optional<double> ParseLength(const QString &text, const LengthRange &range,
         return std::nullopt;
     }
     // A number with a decimal point or comma, or a whole number with a
-    // fraction after a space or a dash, or a fraction; then a unit or none.
+    // fraction after a space or a dash, or a fraction; then a unit or none
+    // (French writes inches "po", for pouces).
     static const QRegularExpression pattern(
         QStringLiteral("^([-+−]?)\\s*(?:(\\d+)(?:\\s+|\\s*-\\s*)(\\d+)\\s*/\\s*(\\d+)|(\\d+)\\s*/\\s*(\\d+)|"
                        "(\\d+(?:[.,]\\d*)?|[.,]\\d+))\\s*"
-                       "(in|inch|inches|\"|″|”|mm|millimetres?|millimeters?|cm|centimetres?|centimeters?)?$"),
+                       "(in|inch|inches|\"|″|”|po|pouces?|mm|millimetres?|millimeters?|cm|centimetres?|centimeters?)?$"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(typed);
     const QString notALength =

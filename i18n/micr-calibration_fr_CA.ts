@@ -2018,7 +2018,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>8.5 in</source>
-        <translation>8,5 in</translation>
+        <translation>8,5 po</translation>
     </message>
     <message>
         <source>Copy the line, in the MICR font&apos;s letters, to the clipboard</source>
@@ -2179,7 +2179,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>3.667 in</source>
-        <translation>3,667 in</translation>
+        <translation>3,667 po</translation>
     </message>
     <message>
         <source>Reference &amp;bar, first tick to last:</source>
@@ -2195,7 +2195,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>7.000 in</source>
-        <translation>7,000 in</translation>
+        <translation>7,000 po</translation>
     </message>
     <message>
         <source>&amp;Vertical bar, top tick to bottom:</source>
@@ -2211,7 +2211,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>2.000 in, optional</source>
-        <translation>2,000 in, facultatif</translation>
+        <translation>2,000 po, facultatif</translation>
     </message>
     <message>
         <source>&amp;Right edge to where position 1 ends:</source>
@@ -2227,7 +2227,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>0.313 in</source>
-        <translation>0,313 in</translation>
+        <translation>0,313 po</translation>
     </message>
     <message>
         <source>Cheque stock: measure from the cheque&apos;s bottom edge (the perforation) up to the baseline rule. Plain paper: measure from the paper&apos;s top edge down to it</source>
@@ -2255,7 +2255,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>0.188 in</source>
-        <translation>0,188 in</translation>
+        <translation>0,188 po</translation>
     </message>
     <message>
         <source>3-up on Letter, another height:</source>

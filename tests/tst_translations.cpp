@@ -656,6 +656,7 @@ private slots:
         QTest::newRow("fr_CA mm") << "fr_CA" << "179,3 mm" << 179.3 * mm << "";
         QTest::newRow("fr_CA three decimals") << "fr_CA" << "7,062" << 7.062 << "";
         QTest::newRow("fr_CA fraction") << "fr_CA" << "7 1/16" << 7.0625 << "";
+        QTest::newRow("fr_CA pouces") << "fr_CA" << "7,03 po" << 7.03 << "";
         QTest::newRow("fr_CA two commas") << "fr_CA" << "7,0,3" << 0.0 << "";
         QTest::newRow("en_US point") << "en_US" << "7.03" << 7.03 << "";
         QTest::newRow("en_US comma, two decimals") << "en_US" << "7,03" << 7.03 << "";
