@@ -12,8 +12,8 @@ class CheckLineCommand : public Command
 {
 public:
     CheckLineCommand()
-        : Command(QStringLiteral("check-line"), QCoreApplication::translate("Exporter", "Checks a MICR line as typed."),
-                  QCoreApplication::translate("Exporter", "Checks a MICR line as typed against the standard's fields, its last character\n"
+        : Command(QStringLiteral("check-line"), QT_TRANSLATE_NOOP("Exporter", "Checks a MICR line as typed."),
+                  QT_TRANSLATE_NOOP("Exporter", "Checks a MICR line as typed against the standard's fields, its last character\n"
                                  "at position 14 (at 1 when it ends in an amount field), and prints it as the\n"
                                  "line command does. Exits with 0 with no fault, 1 with one."))
     {

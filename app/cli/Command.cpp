@@ -49,6 +49,12 @@ Command::Command(QString name, QString summary, const QString &description)
     parser_.addOption(help_);
 }
 
+Command::Command(QString name, const char *summary, const char *description)
+    : Command(std::move(name), QCoreApplication::translate("Exporter", summary),
+              QCoreApplication::translate("Exporter", description))
+{
+}
+
 void Command::TakeArgument(const QString &argument, const QString &help)
 {
     argument_ = argument;

@@ -56,6 +56,9 @@ public:
     // `summary` is the command's line in the program's --help,
     // `description` opens its own --help.
     Command(QString name, QString summary, const QString &description);
+    // The same from the program's English, marked where it is written with
+    // QT_TRANSLATE_NOOP("Exporter", ...), in the user's language.
+    Command(QString name, const char *summary, const char *description);
     virtual ~Command() = default;
     Command(const Command &) = delete;
     Command &operator=(const Command &) = delete;

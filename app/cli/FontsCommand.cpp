@@ -12,8 +12,8 @@ class FontsCommand : public Command
 {
 public:
     FontsCommand()
-        : Command(QStringLiteral("fonts"), QCoreApplication::translate("Exporter", "Checks that the MICR and security faces are installed."),
-                  QCoreApplication::translate("Exporter", "Lists each MICR and security face as installed or missing. Exits with 1 when a\n"
+        : Command(QStringLiteral("fonts"), QT_TRANSLATE_NOOP("Exporter", "Checks that the MICR and security faces are installed."),
+                  QT_TRANSLATE_NOOP("Exporter", "Lists each MICR and security face as installed or missing. Exits with 1 when a\n"
                                  "standard MICR face is missing."))
     {
     }

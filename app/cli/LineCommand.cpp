@@ -13,8 +13,8 @@ class LineCommand : public Command
 {
 public:
     LineCommand()
-        : Command(QStringLiteral("line"), QCoreApplication::translate("Exporter", "Composes your own MICR line from your bank's details."),
-                  QCoreApplication::translate("Exporter", "Composes your own MICR line from your bank's details: prints the text to type,\n"
+        : Command(QStringLiteral("line"), QT_TRANSLATE_NOOP("Exporter", "Composes your own MICR line from your bank's details."),
+                  QT_TRANSLATE_NOOP("Exporter", "Composes your own MICR line from your bank's details: prints the text to type,\n"
                                  "each field's positions, every fault, and where the line goes on the check.\n"
                                  "Exits with 0 with no fault, 1 with one. The page command's --micr-line prints\n"
                                  "it on the placement page."))

@@ -18,8 +18,8 @@ class MeasureCommand : public Command
 public:
     MeasureCommand()
         : Command(QStringLiteral("measure"),
-                  QCoreApplication::translate("Exporter", "Judges the lengths measured on a printed calibration page."),
-                  QCoreApplication::translate("Exporter", "Weighs the lengths measured on a printed calibration page and names the line\n"
+                  QT_TRANSLATE_NOOP("Exporter", "Judges the lengths measured on a printed calibration page."),
+                  QT_TRANSLATE_NOOP("Exporter", "Weighs the lengths measured on a printed calibration page and names the line\n"
                                  "whose face prints the MICR line at 7 inches. Prints \"Line N: FACE\" when a\n"
                                  "face is within tolerance, otherwise \"Not calibrated: REASON\", then every\n"
                                  "line's length, the residual and the verdict. Exits with 0 for good or\n"

@@ -19,8 +19,8 @@ class PageCommand : public Command
 public:
     PageCommand()
         : Command(QStringLiteral("page"),
-                  QCoreApplication::translate("Exporter", "Writes the calibration page or the placement page to a PDF or PNG file."),
-                  QCoreApplication::translate("Exporter", "Writes the MICR calibration page or the placement page, exactly as the wizard\n"
+                  QT_TRANSLATE_NOOP("Exporter", "Writes the calibration page or the placement page to a PDF or PNG file."),
+                  QT_TRANSLATE_NOOP("Exporter", "Writes the MICR calibration page or the placement page, exactly as the wizard\n"
                                  "prints them: a PDF (FILE.pdf) or a raster image (FILE.png). Print the file at\n"
                                  "100 % (no \"fit to page\"): measure the calibration page's sample lines, or the\n"
                                  "placement page's bars and where its MICR line lands, and give the readings\n"

@@ -14,8 +14,8 @@ class PlaceCommand : public Command
 {
 public:
     PlaceCommand()
-        : Command(QStringLiteral("place"), QCoreApplication::translate("Exporter", "Judges what was measured on a printed placement page."),
-                  QCoreApplication::translate("Exporter", "Weighs what was measured on a printed placement page: prints the scale with its\n"
+        : Command(QStringLiteral("place"), QT_TRANSLATE_NOOP("Exporter", "Judges what was measured on a printed placement page."),
+                  QT_TRANSLATE_NOOP("Exporter", "Weighs what was measured on a printed placement page: prints the scale with its\n"
                                  "verdict, where the MICR line landed and how far to move it in check-printing\n"
                                  "software. Exits with 0 when the scale is fine and both moves are within\n"
                                  "1/32 in, 1 otherwise (no move from a scaled page, nor from readings that\n"

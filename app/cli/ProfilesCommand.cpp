@@ -16,8 +16,8 @@ class ProfilesCommand : public Command
 {
 public:
     ProfilesCommand()
-        : Command(QStringLiteral("profiles"), QCoreApplication::translate("Exporter", "Lists the printers the wizard remembers."),
-                  QCoreApplication::translate("Exporter", "Lists what the wizard remembers of each printer: its face, its last calibration\n"
+        : Command(QStringLiteral("profiles"), QT_TRANSLATE_NOOP("Exporter", "Lists the printers the wizard remembers."),
+                  QT_TRANSLATE_NOOP("Exporter", "Lists what the wizard remembers of each printer: its face, its last calibration\n"
                                  "and its placement correction, from\n"
                                  "~/.config/micr-calibration/printers.ini. It only reads: a damaged file is\n"
                                  "said on stderr (with what could be read from it listed) and left where it\n"
