@@ -2160,11 +2160,11 @@ or with punctuation: %3</translation>
     </message>
     <message>
         <source>3-up on Letter, 3.5 in a cheque</source>
-        <translation>3-up on Letter, 3.5 in a cheque</translation>
+        <translation type="vanished">3-up on Letter, 3.5 in a cheque</translation>
     </message>
     <message>
         <source>3-up on A4, 99 mm a cheque</source>
-        <translation>3-up on A4, 99 mm a cheque</translation>
+        <translation type="vanished">3-up on A4, 99 mm a cheque</translation>
     </message>
     <message>
         <source>The height of one cheque of your stock, from its top edge to its perforation</source>
@@ -2357,6 +2357,14 @@ or with punctuation: %3</translation>
     <message>
         <source>Type the bar, the right edge and the baseline readings to see the scale, where the MICR line landed and the correction.</source>
         <translation>Type the bar, the right edge and the baseline readings to see the scale, where the MICR line landed and the correction.</translation>
+    </message>
+    <message>
+        <source>3-up on Letter, 3.5 in a check</source>
+        <translation>3-up on Letter, 3.5 in a cheque</translation>
+    </message>
+    <message>
+        <source>3-up on A4, 99 mm a check</source>
+        <translation>3-up on A4, 99 mm a cheque</translation>
     </message>
 </context>
 <context>

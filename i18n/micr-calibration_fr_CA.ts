@@ -2163,11 +2163,11 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>3-up on Letter, 3.5 in a cheque</source>
-        <translation>3 par feuille Lettre, chèques de 3,5 po</translation>
+        <translation type="vanished">3 par feuille Lettre, chèques de 3,5 po</translation>
     </message>
     <message>
         <source>3-up on A4, 99 mm a cheque</source>
-        <translation>3 par feuille A4, chèques de 99 mm</translation>
+        <translation type="vanished">3 par feuille A4, chèques de 99 mm</translation>
     </message>
     <message>
         <source>The height of one cheque of your stock, from its top edge to its perforation</source>
@@ -2360,6 +2360,14 @@ ou en ponctuation&#xa0;: %3</translation>
     <message>
         <source>Type the bar, the right edge and the baseline readings to see the scale, where the MICR line landed and the correction.</source>
         <translation>Tapez les mesures de la barre, du bord droit et de la ligne de base pour voir l&apos;échelle, où la ligne MICR est tombée et la correction.</translation>
+    </message>
+    <message>
+        <source>3-up on Letter, 3.5 in a check</source>
+        <translation>3 par feuille sur Lettre, 3,5 po par chèque</translation>
+    </message>
+    <message>
+        <source>3-up on A4, 99 mm a check</source>
+        <translation>3 par feuille sur A4, 99 mm par chèque</translation>
     </message>
 </context>
 <context>
