@@ -1,7 +1,7 @@
 // The baseline for bench/page-benchmark.sh: the page's rows drawn into a
 // 600-dpi PDF the plain Qt way (point sizes, AlignTop), with none of the
 // exporter's exactness.
-#include "calibration/CalibrationPage.h"
+#include "pages/CalibrationPage.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calibration/ChequeCheck.h"
+#include "answers/ChequeCheck.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "ChequeFile.h"
 
-#include "calibration/Readings.h"
-#include "calibration/Wording.h"
+#include "answers/Readings.h"
+#include "wording/Wording.h"
 #include "chequefile/ChequeFileReader.h"
 #include "platform/ErrorBox.h"
 #include "platform/FormLayout.h"

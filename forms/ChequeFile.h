@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calibration/ChequeCheck.h"
-#include "calibration/ChequeSettings.h"
-#include "calibration/PrinterProfiles.h"
+#include "answers/ChequeCheck.h"
+#include "answers/ChequeSettings.h"
+#include "store/PrinterProfiles.h"
 #include "ui_ChequeFile.h"
 
 #include <QDialog>

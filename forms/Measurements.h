@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calibration/Measurement.h"
+#include "answers/Measurement.h"
 #include "ui_Measurements.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calibration/MicrFaceTable.h"
-#include "calibration/PrinterProfiles.h"
+#include "standard/MicrFaceTable.h"
+#include "store/PrinterProfiles.h"
 #include "ui_Micr.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "MyMicrLine.h"
 
-#include "calibration/Readings.h"
-#include "calibration/Wording.h"
+#include "answers/Readings.h"
+#include "wording/Wording.h"
 #include "platform/FormLayout.h"
 #include "platform/KeyStop.h"
 #include "platform/MicrLinePreview.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calibration/MicrLine.h"
-#include "calibration/PlacementPage.h"
-#include "calibration/PrinterProfiles.h"
+#include "answers/MicrLine.h"
+#include "pages/PlacementPage.h"
+#include "store/PrinterProfiles.h"
 #include "ui_MyMicrLine.h"
 
 #include <QDialog>

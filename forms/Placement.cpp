@@ -1,6 +1,6 @@
 #include "Placement.h"
 
-#include "calibration/Wording.h"
+#include "wording/Wording.h"
 
 #include "platform/FormLayout.h"
 #include "platform/ReadingFields.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calibration/PlacementCheck.h"
-#include "calibration/PrinterProfiles.h"
+#include "answers/PlacementCheck.h"
+#include "store/PrinterProfiles.h"
 #include "ui_Placement.h"
 
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "Printers.h"
 
-#include "calibration/Wording.h"
+#include "wording/Wording.h"
 
 #include "platform/ErrorBox.h"
 #include "platform/KeyStop.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calibration/PrinterProfiles.h"
+#include "store/PrinterProfiles.h"
 #include "ui_Printers.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "MicrLinePreview.h"
 
-#include "calibration/PlacementPage.h"
-#include "calibration/Wording.h"
+#include "pages/PlacementPage.h"
+#include "wording/Wording.h"
 
 #include <QCoreApplication>
 #include <QPainter>

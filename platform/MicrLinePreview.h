@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calibration/MicrLine.h"
+#include "answers/MicrLine.h"
 
 #include <QWidget>
 

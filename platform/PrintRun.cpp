@@ -2,11 +2,11 @@
 
 #include "ErrorBox.h"
 #include "PrintJob.h"
-#include "calibration/CalibrationPage.h"
-#include "calibration/PageExport.h"
-#include "calibration/PainterCanvas.h"
-#include "calibration/PlacementPage.h"
-#include "calibration/Wording.h"
+#include "pages/CalibrationPage.h"
+#include "pages/PageExport.h"
+#include "pages/PainterCanvas.h"
+#include "pages/PlacementPage.h"
+#include "wording/Wording.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

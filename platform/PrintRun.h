@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calibration/MicrFaceTable.h"
-#include "calibration/PlacementPage.h"
+#include "standard/MicrFaceTable.h"
+#include "pages/PlacementPage.h"
 
 class QPrintDialog;
 class QPrinter;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calibration/Readings.h"
+#include "answers/Readings.h"
 
 #include <optional>
 #include <vector>

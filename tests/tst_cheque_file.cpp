@@ -4,8 +4,8 @@
 #include "ChequeFiles.h"
 #include "PageMeasure.h"
 
-#include "calibration/ChequeCheck.h"
-#include "calibration/Wording.h"
+#include "answers/ChequeCheck.h"
+#include "wording/Wording.h"
 #include "chequefile/ChequeFileReader.h"
 #include "i18n/Translations.h"
 

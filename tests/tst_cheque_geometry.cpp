@@ -1,7 +1,7 @@
 // The papers, the stock's heights and a move's direction: the expected
 // figures are the papers' published sizes and the figures a user reads.
-#include "calibration/Readings.h"
-#include "calibration/Wording.h"
+#include "answers/Readings.h"
+#include "wording/Wording.h"
 
 #include <QtTest>
 

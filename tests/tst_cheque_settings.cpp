@@ -3,7 +3,7 @@
 // this test sets up, must put position 1's end 5/16 in from the cheque's
 // right edge and the baseline 3/16 in above its bottom edge. The faces are
 // the test faces, whose widths and descent are known (tests/fonts).
-#include "calibration/ChequeSettings.h"
+#include "answers/ChequeSettings.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // The exporter's commands: each old form against the command it became,
 // every command's help, names mistyped and options given to the wrong
 // command.
-#include "calibration/PrinterProfiles.h"
+#include "store/PrinterProfiles.h"
 
 #include <QDir>
 #include <QFileInfo>

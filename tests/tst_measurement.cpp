@@ -2,9 +2,9 @@
 // length comes from the faces' known advances, never from the code.
 #include "PageMeasure.h"
 
-#include "calibration/Measurement.h"
-#include "calibration/PlacementCheck.h"
-#include "calibration/Wording.h"
+#include "answers/Measurement.h"
+#include "answers/PlacementCheck.h"
+#include "wording/Wording.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // The user's own MICR line against the standard's fields: routing numbers
 // the banks publish, each field's bounds, both layouts, and the mistakes
 // people make typing the line.
-#include "calibration/MicrLine.h"
+#include "answers/MicrLine.h"
 
 #include <QtTest>
 

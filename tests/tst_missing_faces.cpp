@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 
 #include "app/MicrApplication.h"
-#include "calibration/CalibrationPage.h"
+#include "pages/CalibrationPage.h"
 #include "forms/ChequeFile.h"
 #include "forms/Micr.h"
 #include "platform/ErrorBox.h"

@@ -1,8 +1,8 @@
 // The calibration page's units and rows, checked on a recording canvas at
 // several resolutions: every position, text, face and font operation.
-#include "calibration/CalibrationPage.h"
-#include "calibration/PageCanvas.h"
-#include "calibration/PageUnits.h"
+#include "pages/CalibrationPage.h"
+#include "pages/PageCanvas.h"
+#include "pages/PageUnits.h"
 
 #include <QtTest>
 

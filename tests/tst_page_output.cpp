@@ -3,8 +3,8 @@
 #include "CupsOutput.h"
 #include "PageMeasure.h"
 
-#include "calibration/CalibrationPage.h"
-#include "calibration/PlacementPage.h"
+#include "pages/CalibrationPage.h"
+#include "pages/PlacementPage.h"
 #include "i18n/Translations.h"
 
 #include <QFile>

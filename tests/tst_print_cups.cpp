@@ -6,13 +6,13 @@
 #include "TestSupport.h"
 
 #include "app/MicrApplication.h"
-#include "calibration/PageExport.h"
+#include "pages/PageExport.h"
 #include "forms/Micr.h"
 #include "forms/Placement.h"
 #include "platform/ErrorBox.h"
 #include "platform/PrintJob.h"
 #include "platform/PrintRun.h"
-#include "calibration/PrinterProfiles.h"
+#include "store/PrinterProfiles.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

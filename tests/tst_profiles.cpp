@@ -1,7 +1,7 @@
 // What the program remembers of each printer: written, read back, forgotten,
 // exported; damaged files set aside with a message, values out of range
 // dropped; two writers at once.
-#include "calibration/PrinterProfiles.h"
+#include "store/PrinterProfiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,9 +4,9 @@
 #include "TestSupport.h"
 
 #include "app/MicrApplication.h"
-#include "calibration/MicrFaceTable.h"
-#include "calibration/CalibrationPage.h"
-#include "calibration/ChequeSettings.h"
+#include "standard/MicrFaceTable.h"
+#include "pages/CalibrationPage.h"
+#include "answers/ChequeSettings.h"
 #include "common/VendorDetails.h"
 #include "forms/About.h"
 #include "forms/ChequeFile.h"

@@ -4,8 +4,8 @@
 
 #include "app/MicrApplication.h"
 #include "app/Startup.h"
-#include "calibration/PrinterProfiles.h"
-#include "calibration/Wording.h"
+#include "store/PrinterProfiles.h"
+#include "wording/Wording.h"
 #include "forms/Micr.h"
 #include "forms/MyMicrLine.h"
 #include "forms/ChequeFile.h"

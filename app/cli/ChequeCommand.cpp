@@ -4,9 +4,9 @@
 #include "Command.h"
 #include "CommonOptions.h"
 
-#include "calibration/ChequeCheck.h"
-#include "calibration/PrinterProfiles.h"
-#include "calibration/Wording.h"
+#include "answers/ChequeCheck.h"
+#include "store/PrinterProfiles.h"
+#include "wording/Wording.h"
 #include "chequefile/ChequeFileReader.h"
 
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 
 #include "Command.h"
 
-#include "calibration/PageExport.h"
-#include "calibration/Readings.h"
+#include "pages/PageExport.h"
+#include "answers/Readings.h"
 
 #include <QCoreApplication>
 #include <QMap>

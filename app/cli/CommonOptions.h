@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calibration/MicrLine.h"
-#include "calibration/PlacementPage.h"
+#include "answers/MicrLine.h"
+#include "pages/PlacementPage.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -3,8 +3,8 @@
 
 #include <QCoreApplication>
 
-#include "calibration/CalibrationPage.h"
-#include "calibration/PageExport.h"
+#include "pages/CalibrationPage.h"
+#include "pages/PageExport.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "Command.h"
 
-#include "calibration/Readings.h"
-#include "calibration/Wording.h"
+#include "answers/Readings.h"
+#include "wording/Wording.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calibration/MicrLine.h"
+#include "answers/MicrLine.h"
 
 // The line to type, its fields, its faults and where it goes on a cheque
 // `chequeWidth` inches wide, as text or one JSON object; the exit status,

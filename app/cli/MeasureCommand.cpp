@@ -3,8 +3,8 @@
 #include "Command.h"
 #include "CommonOptions.h"
 
-#include "calibration/Measurement.h"
-#include "calibration/Wording.h"
+#include "answers/Measurement.h"
+#include "wording/Wording.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -2,9 +2,9 @@
 #include "Command.h"
 #include "CommonOptions.h"
 
-#include "calibration/CalibrationPage.h"
-#include "calibration/PageExport.h"
-#include "calibration/Wording.h"
+#include "pages/CalibrationPage.h"
+#include "pages/PageExport.h"
+#include "wording/Wording.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -5,8 +5,8 @@
 
 #include <QCoreApplication>
 
-#include "calibration/PlacementCheck.h"
-#include "calibration/Wording.h"
+#include "answers/PlacementCheck.h"
+#include "wording/Wording.h"
 
 namespace {
 

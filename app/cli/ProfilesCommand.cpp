@@ -2,8 +2,8 @@
 #include "Command.h"
 #include "CommonOptions.h"
 
-#include "calibration/PrinterProfiles.h"
-#include "calibration/Wording.h"
+#include "store/PrinterProfiles.h"
+#include "wording/Wording.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>

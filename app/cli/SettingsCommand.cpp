@@ -3,9 +3,9 @@
 #include "Command.h"
 #include "CommonOptions.h"
 
-#include "calibration/ChequeSettings.h"
-#include "calibration/PrinterProfiles.h"
-#include "calibration/Wording.h"
+#include "answers/ChequeSettings.h"
+#include "store/PrinterProfiles.h"
+#include "wording/Wording.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>

@@ -1,7 +1,7 @@
 // Writes one printer's profile again and again, as a running wizard would:
 //   profile_writer FILE QUEUE TIMES
 // Two of these at once must leave a file that reads back whole.
-#include "calibration/PrinterProfiles.h"
+#include "store/PrinterProfiles.h"
 
 #include <QCoreApplication>
 

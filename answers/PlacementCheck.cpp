@@ -1,4 +1,4 @@
-#include "PlacementCheck.h"
+#include "answers/PlacementCheck.h"
 
 #include <QJsonArray>
 

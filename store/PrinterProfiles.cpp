@@ -1,6 +1,6 @@
-#include "PrinterProfiles.h"
+#include "store/PrinterProfiles.h"
 
-#include "Wording.h"
+#include "wording/Wording.h"
 
 #include <QDir>
 #include <QFile>

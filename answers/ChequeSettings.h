@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ChequeCheck.h"
-#include "MicrLine.h"
-#include "PlacementPage.h"
+#include "answers/ChequeCheck.h"
+#include "answers/MicrLine.h"
+#include "pages/PlacementPage.h"
 
 #include <QSizeF>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "Measurement.h"
+#include "answers/Measurement.h"
 
-#include "CalibrationPage.h"
+#include "pages/CalibrationPage.h"
 
 #include <QFont>
 #include <QFontDatabase>

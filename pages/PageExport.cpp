@@ -1,7 +1,7 @@
-#include "PageExport.h"
+#include "pages/PageExport.h"
 
-#include "CalibrationPage.h"
-#include "PainterCanvas.h"
+#include "pages/CalibrationPage.h"
+#include "pages/PainterCanvas.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

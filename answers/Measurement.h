@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MicrFaceTable.h"
-#include "Readings.h"
+#include "standard/MicrFaceTable.h"
+#include "answers/Readings.h"
 
 #include <QJsonObject>
 #include <QString>

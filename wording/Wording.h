@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Measurement.h"
-#include "PlacementCheck.h"
-#include "PrinterProfiles.h"
-#include "MicrLine.h"
+#include "answers/Measurement.h"
+#include "answers/PlacementCheck.h"
+#include "store/PrinterProfiles.h"
+#include "answers/MicrLine.h"
 
 #include <QCoreApplication>
 #include <QLocale>

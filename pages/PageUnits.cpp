@@ -1,4 +1,4 @@
-#include "PageUnits.h"
+#include "pages/PageUnits.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MicrFaceTable.h"
-#include "PageUnits.h"
+#include "standard/MicrFaceTable.h"
+#include "pages/PageUnits.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "Wording.h"
+#include "wording/Wording.h"
 
-#include "ChequeCheck.h"
+#include "answers/ChequeCheck.h"
 
 #include <QDir>
 

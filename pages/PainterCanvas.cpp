@@ -1,4 +1,4 @@
-#include "PainterCanvas.h"
+#include "pages/PainterCanvas.h"
 
 #include <QFont>
 #include <QFontMetricsF>

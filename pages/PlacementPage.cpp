@@ -1,6 +1,6 @@
-#include "PlacementPage.h"
+#include "pages/PlacementPage.h"
 
-#include "Wording.h"
+#include "wording/Wording.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "Readings.h"
+#include "answers/Readings.h"
 
-#include "Wording.h"
+#include "wording/Wording.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "ChequeSettings.h"
+#include "answers/ChequeSettings.h"
 
-#include "Wording.h"
+#include "wording/Wording.h"
 
 #include <QFont>
 #include <QFontDatabase>

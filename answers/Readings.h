@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChequeGeometry.h"
+#include "standard/ChequeGeometry.h"
 
 #include <QList>
 #include <QMap>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Measurement.h"
-#include "PlacementCheck.h"
+#include "answers/Measurement.h"
+#include "answers/PlacementCheck.h"
 
 #include <QDateTime>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Measurement.h"
-#include "PlacementPage.h"
+#include "answers/Measurement.h"
+#include "pages/PlacementPage.h"
 
 #include <QJsonObject>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "CalibrationPage.h"
+#include "pages/CalibrationPage.h"
 
-#include "PageCanvas.h"
+#include "pages/PageCanvas.h"
 #include "common/VendorDetails.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageCanvas.h"
+#include "pages/PageCanvas.h"
 
 class QFont;
 class QPainter;

@@ -1,7 +1,7 @@
-#include "MicrLine.h"
+#include "answers/MicrLine.h"
 
-#include "PlacementPage.h"
-#include "Wording.h"
+#include "pages/PlacementPage.h"
+#include "wording/Wording.h"
 
 #include <QJsonArray>
 #include <QMap>

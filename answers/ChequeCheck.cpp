@@ -1,6 +1,6 @@
-#include "ChequeCheck.h"
+#include "answers/ChequeCheck.h"
 
-#include "Wording.h"
+#include "wording/Wording.h"
 
 #include <QJsonArray>
 #include <QMap>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MicrFaceTable.h"
-#include "MicrLine.h"
-#include "PageCanvas.h"
-#include "Readings.h"
+#include "standard/MicrFaceTable.h"
+#include "answers/MicrLine.h"
+#include "pages/PageCanvas.h"
+#include "answers/Readings.h"
 
 #include <QSizeF>
 #include <QString>

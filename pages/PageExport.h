@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlacementPage.h"
+#include "pages/PlacementPage.h"
 
 #include <QPageSize>
 #include <QString>

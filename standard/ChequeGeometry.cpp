@@ -1,4 +1,4 @@
-#include "ChequeGeometry.h"
+#include "standard/ChequeGeometry.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Measurement.h"
-#include "MicrLine.h"
-#include "PlacementPage.h"
-#include "PrinterProfiles.h"
+#include "answers/Measurement.h"
+#include "answers/MicrLine.h"
+#include "pages/PlacementPage.h"
+#include "store/PrinterProfiles.h"
 
 #include <QDateTime>
 #include <QJsonObject>
