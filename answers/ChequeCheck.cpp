@@ -1,6 +1,5 @@
 #include "answers/ChequeCheck.h"
 
-#include "wording/Wording.h"
 
 #include <QJsonArray>
 #include <QMap>
@@ -75,7 +74,7 @@ void ReadPositions(ChequeCheck &check, const std::vector<const ChequeFileWord *>
             paper.setBottom(baseline);
             paper.setTop(baseline - (PrintBandTopInches - PrintBandBottomInches));
             const double fromRight = paperWidth - paper.right();
-            const int position = int(std::lround((fromRight - FirstPositionRightInches) / PositionPitchInches)) + 1;
+            const int position = NearestPosition(paperWidth, paper.right());
             pitches.push_back(paper.width());
             if (letter.isSpace())
                 continue;
@@ -319,95 +318,3 @@ QString ChequeFindingCode(ChequeFindingKind kind)
     return QLatin1String(codes[int(kind)]);
 }
 
-namespace {
-
-// A finding's code and the values it names, for scripts.
-QJsonObject ChequeFindingJson(const ChequeCheck &check, const ChequeFinding &finding)
-{
-    QJsonObject json{{QStringLiteral("code"), ChequeFindingCode(finding.kind)}};
-    switch (finding.kind) {
-    case ChequeFindingKind::NoLine:
-        json.insert(QStringLiteral("cheque"), ChequeName(check.layout.cheque));
-        break;
-    case ChequeFindingKind::MixedFaces:
-        json.insert(QStringLiteral("face"), finding.face);
-        json.insert(QStringLiteral("other_face"), finding.otherFace);
-        break;
-    case ChequeFindingKind::OtherFace:
-        json.insert(QStringLiteral("face"), finding.face);
-        json.insert(QStringLiteral("calibrated_face"), finding.otherFace);
-        json.insert(QStringLiteral("calibrated_line"), check.model.line);
-        break;
-    case ChequeFindingKind::WrongSize:
-        json.insert(QStringLiteral("size_pt"), std::round(finding.points * 100) / 100);
-        break;
-    case ChequeFindingKind::SharedPosition:
-        json.insert(QStringLiteral("position"), finding.position);
-        break;
-    case ChequeFindingKind::LineOffset:
-        json.insert(QStringLiteral("position"), finding.position);
-        json.insert(QStringLiteral("belongs_in"), finding.belongs);
-        break;
-    case ChequeFindingKind::LineFault:
-        json.insert(QStringLiteral("line_fault"), finding.index);
-        break;
-    case ChequeFindingKind::TextInClearBand:
-    case ChequeFindingKind::DrawingInClearBand:
-        json.insert(QStringLiteral("clear_band"), finding.index);
-        break;
-    }
-    return json;
-}
-
-} // namespace
-
-QJsonObject ChequeCheckJson(const ChequeCheck &check)
-{
-    QJsonArray fields;
-    for (const MicrField &field : check.checked.fields)
-        fields.append(QJsonObject{{QStringLiteral("name"), field.name},
-                                  {QStringLiteral("first"), field.first},
-                                  {QStringLiteral("last"), field.last},
-                                  {QStringLiteral("text"), field.text}});
-    QJsonArray band;
-    for (const ClearBandMark &mark : check.clearBand) {
-        const double bottom = ChequeBottomInches(check.layout);
-        band.append(QJsonObject{{QStringLiteral("kind"), mark.text.isEmpty() ? QStringLiteral("drawing")
-                                                                             : QStringLiteral("text")},
-                                {QStringLiteral("text"), mark.text},
-                                {QStringLiteral("left_in"), ShownInches(mark.paper.left())},
-                                {QStringLiteral("right_in"), ShownInches(mark.paper.right())},
-                                {QStringLiteral("bottom_in"), ShownInches(bottom - mark.paper.bottom())},
-                                {QStringLiteral("top_in"), ShownInches(bottom - mark.paper.top())}});
-    }
-    QJsonArray faults;
-    QJsonArray findings;
-    // Beside each fault its code: the MICR line's have the object
-    // `check-line` gives them; the file's own have theirs in `findings`.
-    QJsonArray codes;
-    const QJsonArray lineCodes = MicrFaultCodesAsJson(check.checked.faults);
-    for (const ChequeFinding &finding : check.findings) {
-        faults.append(Wording::ChequeFault(Wording::For::Script, check, finding));
-        findings.append(ChequeFindingJson(check, finding));
-        codes.append(finding.kind == ChequeFindingKind::LineFault ? lineCodes.at(finding.index) : QJsonValue());
-    }
-    const auto orNull = [&check](const QJsonValue &value) { return check.found ? value : QJsonValue(); };
-    return {{QStringLiteral("found"), check.found},
-            {QStringLiteral("face"), orNull(check.face)},
-            {QStringLiteral("calibrated_face"), check.model.Face()},
-            {QStringLiteral("size_pt"), orNull(std::round(check.points * 100) / 100)},
-            {QStringLiteral("text"), orNull(check.text)},
-            {QStringLiteral("first_position"), orNull(check.firstPosition)},
-            {QStringLiteral("last_position"), orNull(check.lastPosition)},
-            {QStringLiteral("fields"), fields},
-            {QStringLiteral("right_in"), orNull(ShownInches(check.rightInches))},
-            {QStringLiteral("baseline_in"), orNull(ShownInches(check.baselineInches))},
-            {QStringLiteral("move_right_in"), orNull(ShownInches(check.moveRight))},
-            {QStringLiteral("move_up_in"), orNull(ShownInches(check.moveUp))},
-            {QStringLiteral("within_tolerance"), check.found && check.movesFine()},
-            {QStringLiteral("clear_band"), band},
-            {QStringLiteral("page_fonts"), QJsonArray::fromStringList(check.pageFonts)},
-            {QStringLiteral("faults"), faults},
-            {QStringLiteral("fault_codes"), codes},
-            {QStringLiteral("findings"), findings}};
-}

@@ -2,8 +2,8 @@
 
 #include "answers/Measurement.h"
 #include "answers/MicrLine.h"
-#include "pages/PlacementPage.h"
-#include "store/PrinterProfiles.h"
+#include "answers/PlacementLayout.h"
+#include "answers/PrinterProfile.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -181,11 +181,6 @@ struct ChequeCheck
 // (its paper is the page's size), printed through `model`.
 ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const std::optional<ChequeStock> &stock,
                         const PrinterModel &model);
-
-// The answer as one JSON object, the same in every locale: `faults` in the
-// words scripts have always read, and `findings` beside them, a code each.
-// Wording::ChequeCheckLines words it for a person.
-QJsonObject ChequeCheckJson(const ChequeCheck &check);
 
 // Why a cheque file could not be read, for the wording unit to say.
 struct ChequeFileProblem

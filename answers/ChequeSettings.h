@@ -2,13 +2,14 @@
 
 #include "answers/ChequeCheck.h"
 #include "answers/MicrLine.h"
-#include "pages/PlacementPage.h"
+#include "answers/PlacementLayout.h"
 
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 // What the user's own cheque program needs, in its own keys and units, for
 // the MICR line to land where the standard puts it on this printer:
@@ -60,23 +61,67 @@ enum class SettingsProblem {
     NoMicrLine,       // GnuCash's format is the line itself
 };
 
-struct ChequeProgramSettings
-{
-    // False when nothing can be written (text empty); `problem` and the
-    // notes say why.
-    bool ok = false;
-    SettingsProblem problem = SettingsProblem::None;
-    // The file, or the text to type in, the same in every locale: it is the
-    // program's. The notes are in it too, in the program's own US English,
-    // as comments where the program's files have them.
-    QString text;
-    QString fileName; // suggested
-    // Where it goes and what it assumes, a sentence each, in the user's
-    // language.
-    QStringList notes;
-};
+// The face's symbols, as this program types them (MicrLine's letters).
+inline constexpr QChar TransitSymbol = u'A';
+inline constexpr QChar AmountSymbol = u'B';
+inline constexpr QChar OnUsSymbol = u'C';
+inline constexpr QChar DashSymbol = u'D';
 
-ChequeProgramSettings SettingsFor(ChequeProgram program, const SettingsInputs &inputs);
+// FreeCheck's tweaks, in inches, for a line whose transit symbol stands at
+// `transit`: the horizontal one changes by `perInch` for each inch the
+// cheque's right edge is further right than 8.5 in; where the printer
+// scales down, the sheet's other cheques' baselines land up to `othersOff`
+// from where this one's does.
+struct FreeCheckTweaks
+{
+    int transit = 0;
+    double horizontal = 0;
+    double vertical = 0;
+    double perInch = 0;
+    std::optional<double> othersOff;
+};
+FreeCheckTweaks FreeCheckTweaksFor(const SettingsInputs &inputs, const MicrFaceMetrics &face);
+
+// A GnuCash check format, in points from the paper's top-left corner: each
+// character of the line an item at `x`, all on the line box bottom `y`,
+// the positions `height` apart; the cheque number, where the line holds
+// one, an item GnuCash fills in, right-aligned in positions `first` to
+// `last`, set at `roundedPitch` where the cells are `pitch` apart, so that
+// its digits stand up to `offInches` from their cells.
+struct GnuCashCharacter
+{
+    QChar letter;
+    double x = 0;
+};
+struct GnuCashNumber
+{
+    int first = 0;
+    int last = 0;
+    double x = 0;
+    double width = 0;
+    double roundedPitch = 0;
+    double pitch = 0;
+    double offInches = 0;
+};
+struct GnuCashFormat
+{
+    double height = 0;
+    double y = 0;
+    std::vector<GnuCashCharacter> characters;
+    std::optional<GnuCashNumber> number;
+};
+// None without a MICR line: the format is the line itself.
+std::optional<GnuCashFormat> GnuCashFormatFor(const SettingsInputs &inputs, const MicrFaceMetrics &face);
+
+// What to add to Odoo's check margins, in inches, for a line whose
+// leftmost character stands at `leftmost`.
+struct OdooMargins
+{
+    int leftmost = 0;
+    double top = 0;
+    double left = 0;
+};
+OdooMargins OdooMarginsFor(const SettingsInputs &inputs, const MicrFaceMetrics &face);
 
 // The inputs for a remembered printer (its face, model and the MICR line
 // last composed for it), or for the printer Line N's face is made for; the

@@ -1,6 +1,5 @@
 #include "answers/Measurement.h"
 
-#include "pages/CalibrationPage.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -11,7 +10,6 @@
 
 namespace {
 constexpr double SampleLinePoints = 10;
-constexpr double PointsPerInch = 72;
 } // namespace
 
 std::optional<double> SampleLineInches(const QString &face)
@@ -26,7 +24,7 @@ std::optional<double> SampleLineInches(const QString &face)
         return std::nullopt;
     // At one pixel to the design unit the advances are the design widths.
     raw.setPixelSize(raw.unitsPerEm());
-    const QList<quint32> glyphs = raw.glyphIndexesForString(SampleLineText());
+    const QList<quint32> glyphs = raw.glyphIndexesForString(QLatin1String(SampleLineDigits));
     const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
     double units = 0;
     for (const QPointF &advance : advances)
@@ -204,24 +202,3 @@ bool LineNotCalibrated(const Assessment &assessment, CalibrationLine line)
             || JudgeResidual(*estimate.length - TargetLineInches) == Verdict::Out);
 }
 
-QJsonObject AssessmentAsJson(const Assessment &assessment, FontWeightChoice weight)
-{
-    QJsonArray lines;
-    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
-        const LineEstimate &estimate = assessment.lines[std::size_t(line - 1)];
-        lines.append(QJsonObject{{QStringLiteral("line"), line},
-                                 {QStringLiteral("length_in"),
-                                  estimate.length ? QJsonValue(ShownInches(*estimate.length)) : QJsonValue()},
-                                 {QStringLiteral("predicted"), estimate.predicted}});
-    }
-    const bool usable = assessment.usable();
-    const QString face = usable ? QString::fromLatin1(MicrFaceName(assessment.recommended, weight)) : QString();
-    return {{QStringLiteral("line"), usable ? QJsonValue(assessment.recommended) : QJsonValue()},
-            {QStringLiteral("face"), usable ? QJsonValue(face) : QJsonValue()},
-            {QStringLiteral("face_installed"), usable ? QJsonValue(MicrFaceInstalled(face)) : QJsonValue()},
-            {QStringLiteral("residual_in"), ShownInches(assessment.residual)},
-            {QStringLiteral("verdict"), AssessmentVerdictKey(assessment)},
-            {QStringLiteral("scale"),
-             assessment.scale ? QJsonValue(ShownFigure(*assessment.scale, 3)) : QJsonValue()},
-            {QStringLiteral("lines"), lines}};
-}

@@ -100,10 +100,3 @@ QStringList AssessmentVerdictKeys();
 // Whether `line` was measured or predicted, and either is out of tolerance
 // or the readings name no face: it is not calibrated.
 bool LineNotCalibrated(const Assessment &assessment, CalibrationLine line);
-
-// The assessment for scripts, as one JSON object: `line` and `face` (null
-// unless usable), `face_installed` (null unless usable), `residual_in`,
-// `verdict` (AssessmentVerdictKey), `scale` (as shown, to 0.1 %; null
-// without one) and `lines`, each line's `line`, `length_in` (null
-// where its face is not installed) and whether it is `predicted`.
-QJsonObject AssessmentAsJson(const Assessment &assessment, FontWeightChoice weight);

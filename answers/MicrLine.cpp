@@ -1,7 +1,6 @@
 #include "answers/MicrLine.h"
 
-#include "pages/PlacementPage.h"
-#include "wording/Wording.h"
+#include "answers/PlacementLayout.h"
 
 #include <QJsonArray>
 #include <QMap>
@@ -448,7 +447,7 @@ MicrLine CheckMicrLine(const QString &typed)
 
 double MicrLineLeftInches(const MicrLine &line, double chequeWidth)
 {
-    return chequeWidth - FirstPositionRightInches - line.FirstPosition() * PositionPitchInches;
+    return PositionRightEdge(chequeWidth, line.FirstPosition() + 1);
 }
 
 double MicrLineBaselineInches()
@@ -456,30 +455,3 @@ double MicrLineBaselineInches()
     return PrintBandBottomInches;
 }
 
-QJsonArray MicrFaultCodesAsJson(const MicrLineFaults &faults)
-{
-    QJsonArray codes;
-    for (const MicrLineFault &fault : faults)
-        codes.append(QJsonObject{{QStringLiteral("code"), fault.Code()},
-                                 {QStringLiteral("field"), MicrPartCode(fault.part)},
-                                 {QStringLiteral("first"), fault.first},
-                                 {QStringLiteral("last"), fault.last}});
-    return codes;
-}
-
-QJsonObject MicrLineAsJson(const MicrLine &line, double chequeWidth)
-{
-    QJsonArray fields;
-    for (const MicrField &field : line.fields)
-        fields.append(QJsonObject{{QStringLiteral("name"), field.name},
-                                  {QStringLiteral("first"), field.first},
-                                  {QStringLiteral("last"), field.last},
-                                  {QStringLiteral("text"), field.text}});
-    return {{QStringLiteral("text"), line.letters},
-            {QStringLiteral("punctuation"), line.punctuation},
-            {QStringLiteral("fields"), fields},
-            {QStringLiteral("faults"), QJsonArray::fromStringList(Wording::LineFaults(Wording::For::Script, line.faults))},
-            {QStringLiteral("fault_codes"), MicrFaultCodesAsJson(line.faults)},
-            {QStringLiteral("left_in"), ShownInches(MicrLineLeftInches(line, chequeWidth))},
-            {QStringLiteral("baseline_in"), ShownInches(MicrLineBaselineInches())}};
-}

@@ -182,12 +182,3 @@ double MicrLineBaselineInches();
 // The faults of a US routing number (9 digits, a Federal Reserve prefix
 // that stands on cheques, its check digit), none when it is good.
 MicrLineFaults RoutingNumberFaults(const QString &routing);
-
-// The line for scripts, as one JSON object: `text` (letters) and
-// `punctuation`, `fields` (each one's `name`, `first` and `last` position
-// and `text`), `faults` in words, `fault_codes` beside them (one object a
-// fault, in the same order: `code`, `field`, `first`, `last`), and where it goes on a cheque `chequeWidth` inches
-// wide: `left_in` and `baseline_in`.
-QJsonObject MicrLineAsJson(const MicrLine &line, double chequeWidth);
-// The faults' `fault_codes`, for any answer that carries them.
-QJsonArray MicrFaultCodesAsJson(const MicrLineFaults &faults);

@@ -140,26 +140,3 @@ QString ReadingProblemKey(ReadingProblem problem)
     return QLatin1String(keys[int(problem)]);
 }
 
-QJsonObject PlacementAsJson(const PlacementResult &result)
-{
-    const bool offered = result.correctionOffered();
-    const auto orNull = [](bool present, const QJsonValue &value) {
-        return present ? value : QJsonValue(QJsonValue::Null);
-    };
-    const bool between = result.scaleVerdict == ScaleVerdict::BetweenFaces;
-    return {{QStringLiteral("scale"), ShownFigure(result.scaleX, 3)},
-            {QStringLiteral("scale_y"), orNull(bool(result.scaleY), ShownFigure(result.scaleY.value_or(0), 3))},
-            {QStringLiteral("scale_verdict"), ScaleVerdictKey(result.scaleVerdict)},
-            {QStringLiteral("line_for_scale"), orNull(result.lineForScale != 0, result.lineForScale)},
-            {QStringLiteral("between_lines"),
-             orNull(between, QJsonArray{result.shorterLine, result.longerLine})},
-            {QStringLiteral("problem"),
-             orNull(result.problem != ReadingProblem::None, ReadingProblemKey(result.problem))},
-            {QStringLiteral("move_right_in"), orNull(offered, ShownInches(result.moveRight))},
-            {QStringLiteral("move_up_in"), orNull(offered, ShownInches(result.moveUp))},
-            {QStringLiteral("applied_right_in"), ShownInches(result.applied.right)},
-            {QStringLiteral("applied_up_in"), ShownInches(result.applied.up)},
-            {QStringLiteral("total_right_in"), orNull(offered, result.totalRight())},
-            {QStringLiteral("total_up_in"), orNull(offered, result.totalUp())},
-            {QStringLiteral("within_tolerance"), result.fine()}};
-}

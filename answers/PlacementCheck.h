@@ -1,7 +1,7 @@
 #pragma once
 
 #include "answers/Measurement.h"
-#include "pages/PlacementPage.h"
+#include "answers/PlacementLayout.h"
 
 #include <QJsonObject>
 #include <QStringList>
@@ -115,10 +115,3 @@ QStringList ScaleVerdictKeys();
 
 // "scales-disagree", "other-cheque" or "far-from-band"; empty for none.
 QString ReadingProblemKey(ReadingProblem problem);
-
-// The answer for scripts, every number the figure Wording shows:
-// scale, scale_y, scale_verdict, line_for_scale, between_lines, problem,
-// move_right_in, move_up_in (null where no move is offered),
-// applied_right_in, applied_up_in, total_right_in, total_up_in and
-// within_tolerance (true exactly when the answer is fine).
-QJsonObject PlacementAsJson(const PlacementResult &result);

@@ -1,44 +1,36 @@
 #include "answers/Readings.h"
 
-#include "wording/Wording.h"
-
-#include <QCoreApplication>
-#include <QLocale>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 #include <cmath>
 
 LengthRange SampleLineRange()
 {
-    return {5, 9, QCoreApplication::translate("Readings", "Measure from the left edge of the first mark to the left edge of the last.")};
+    return {5, 9, ReadingKind::SampleLine};
 }
 
 LengthRange ReferenceBarRange()
 {
-    return {5, 9, QCoreApplication::translate("Readings", "Measure the reference bar from its first tick to its last.")};
+    return {5, 9, ReadingKind::ReferenceBar};
 }
 
 LengthRange VerticalBarRange()
 {
-    return {1, 3, QCoreApplication::translate("Readings", "Measure the vertical bar from its top tick to its bottom tick.")};
+    return {1, 3, ReadingKind::VerticalBar};
 }
 
 LengthRange RightEdgeRange()
 {
-    return {0.05, 1.5,
-            QCoreApplication::translate("Readings",
-                                        "Measure from the paper's right edge to the line that marks where position 1 ends.")};
+    return {0.05, 1.5, ReadingKind::RightEdge};
 }
 
 LengthRange BottomEdgeRange()
 {
     // A baseline on the cheque's very edge is a reading too; one below the
     // edge cannot be measured upwards from it.
-    return {0, 1.5,
-            QCoreApplication::translate("Readings",
-                                        "Measure from the check's bottom edge up to the MICR line's baseline rule; "
-                                        "where the baseline lies below the check's bottom edge, measure from the "
-                                        "paper's top edge down to it instead (the top reading).")};
+    return {0, 1.5, ReadingKind::BottomEdge};
 }
 
 LengthRange TopEdgeRange()
@@ -48,34 +40,27 @@ LengthRange TopEdgeRange()
 
 LengthRange TopEdgeRange(double paperHeightInches)
 {
-    return {0.25, paperHeightInches,
-            QCoreApplication::translate("Readings",
-                                        "Measure from the paper's top edge down to the MICR line's baseline rule; a "
-                                        "reading past the paper's bottom edge was taken on something else.")};
+    return {0.25, paperHeightInches, ReadingKind::TopEdge};
 }
 
-QString FormatLimit(double inches)
+namespace {
+
+std::optional<double> Refuse(LengthFault *fault, LengthFault::Kind kind, const QString &typed,
+                             const LengthRange &range)
 {
-    return QLocale().toString(ShownInches(inches), 'g', 4);
+    if (fault)
+        *fault = {kind, typed, 0, false, range};
+    return std::nullopt;
 }
 
-QString FormatShown(double value, int decimals)
-{
-    return QString::number(ShownFigure(value, decimals), 'f', decimals);
-}
+} // namespace
 
-QString FormatLength(double inches)
+std::optional<double> ReadLength(const QString &text, const LengthRange &range, LengthFault *fault)
 {
-    return Wording::LengthOf(Wording::For::Reader, inches);
-}
-
-std::optional<double> ParseLength(const QString &text, const LengthRange &range, QString *error)
-{
+    using Kind = LengthFault::Kind;
     const QString typed = text.simplified();
-    if (typed.isEmpty()) {
-        *error = QCoreApplication::translate("Readings", "Type the length you measured.");
-        return std::nullopt;
-    }
+    if (typed.isEmpty())
+        return Refuse(fault, Kind::Empty, typed, range);
     // A number with a decimal point or comma, or a whole number with a
     // fraction after a space or a dash, or a fraction; then a unit or none
     // (French writes inches "po", for pouces).
@@ -85,45 +70,29 @@ std::optional<double> ParseLength(const QString &text, const LengthRange &range,
                        "(in|inch|inches|\"|″|”|po|pouces?|mm|millimetres?|millimeters?|cm|centimetres?|centimeters?)?$"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(typed);
-    const QString notALength =
-        QCoreApplication::translate("Readings",
-                                    "\"%1\" is not a length: type inches (7.06, 7 1/16, 7.06 in) or millimeters (179.3 mm).")
-            .arg(typed);
-    if (!match.hasMatch()) {
-        *error = notALength;
-        return std::nullopt;
-    }
+    if (!match.hasMatch())
+        return Refuse(fault, Kind::NotALength, typed, range);
     double value = 0;
     if (!match.captured(2).isEmpty() || !match.captured(5).isEmpty()) {
         const bool mixed = !match.captured(2).isEmpty();
         const double whole = mixed ? match.captured(2).toDouble() : 0;
         const double numerator = (mixed ? match.captured(3) : match.captured(5)).toDouble();
         const double denominator = (mixed ? match.captured(4) : match.captured(6)).toDouble();
-        if (denominator == 0) {
-            *error = notALength;
-            return std::nullopt;
-        }
+        if (denominator == 0)
+            return Refuse(fault, Kind::NotALength, typed, range);
         // 7 17/16 is a slip of the pen, not 8 1/16.
-        if (mixed && numerator >= denominator) {
-            *error = QCoreApplication::translate("Readings", "\"%1\" is not a length: the fraction after a whole "
-                                                             "number is less than one (7 1/16).")
-                         .arg(typed);
-            return std::nullopt;
-        }
+        if (mixed && numerator >= denominator)
+            return Refuse(fault, Kind::ImproperFraction, typed, range);
         value = whole + numerator / denominator;
     } else {
         QString number = match.captured(7);
         number.replace(QLatin1Char(','), QLatin1Char('.'));
         value = number.toDouble();
     }
-    if (!match.captured(1).isEmpty() && match.captured(1) != QLatin1String("+") && value != 0) {
-        *error = QCoreApplication::translate("Readings", "A length cannot be negative. %1").arg(range.howToMeasure);
-        return std::nullopt;
-    }
-    if (value == 0 && range.shortest > 0) {
-        *error = QCoreApplication::translate("Readings", "A length must be more than zero.");
-        return std::nullopt;
-    }
+    if (!match.captured(1).isEmpty() && match.captured(1) != QLatin1String("+") && value != 0)
+        return Refuse(fault, Kind::Negative, typed, range);
+    if (value == 0 && range.shortest > 0)
+        return Refuse(fault, Kind::Zero, typed, range);
     const QString unit = match.captured(8).toLower();
     double inches = value;
     if (unit.startsWith(QLatin1Char('m')))
@@ -137,12 +106,8 @@ std::optional<double> ParseLength(const QString &text, const LengthRange &range,
     };
     if (within(inches))
         return inches;
-    QString hint;
-    if (unit.isEmpty() && within(value / MillimetresPerInch))
-        hint = QCoreApplication::translate("Readings", " Did you mean %1 mm?").arg(typed);
-    *error = QCoreApplication::translate("Readings", "%1 is %2: a reading here is between %3 and %4 in.%5 %6")
-                 .arg(typed, FormatLength(inches), FormatLimit(range.shortest), FormatLimit(range.longest), hint,
-                      range.howToMeasure);
+    if (fault)
+        *fault = {Kind::OutOfRange, typed, inches, unit.isEmpty() && within(value / MillimetresPerInch), range};
     return std::nullopt;
 }
 
@@ -160,26 +125,27 @@ QList<NamedItem> SplitNamedList(const QString &text)
     return items;
 }
 
-std::optional<QMap<QString, double>> ParseReadingList(const QString &text, const QList<ReadingField> &fields,
-                                                      const QString &form, QString *error)
+std::optional<QMap<QString, double>> ReadReadingList(const QString &text, const QList<ReadingField> &fields,
+                                                     ReadingListFault *fault)
 {
+    using Kind = ReadingListFault::Kind;
     QMap<QString, double> lengths;
     for (const NamedItem &item : SplitNamedList(text)) {
         const QString &name = item.name;
         const auto field = std::find_if(fields.begin(), fields.end(),
                                         [&name](const ReadingField &f) { return f.name == name; });
         if (name.isEmpty() || field == fields.end()) {
-            *error = QStringLiteral("takes %1, not \"%2\"").arg(form, item.typed.trimmed());
+            *fault = {Kind::UnknownName, name, item.typed.trimmed(), {}};
             return std::nullopt;
         }
         if (lengths.contains(name)) {
-            *error = QStringLiteral("%1 is given twice").arg(name);
+            *fault = {Kind::GivenTwice, name, item.typed.trimmed(), {}};
             return std::nullopt;
         }
-        QString why;
-        const std::optional<double> length = ParseLength(item.value, field->range, &why);
+        LengthFault why;
+        const std::optional<double> length = ReadLength(item.value, field->range, &why);
         if (!length) {
-            *error = QStringLiteral("%1: %2").arg(name, why.left(1).toLower() + why.mid(1));
+            *fault = {Kind::BadLength, name, item.typed.trimmed(), why};
             return std::nullopt;
         }
         lengths.insert(name, *length);
@@ -230,13 +196,12 @@ ChequeStock StockOfHeight(double chequeInches)
 LengthRange ChequeHeightRange(double paperHeightInches)
 {
     // Three to a sheet; A4's own 99 mm cheques fill it exactly.
-    return {ShortestChequeInches, TallestChequeInches(paperHeightInches),
-            QCoreApplication::translate("Readings", "Measure one check from its top edge to its bottom edge.")};
+    return {ShortestChequeInches, TallestChequeInches(paperHeightInches), ReadingKind::ChequeHeight};
 }
 
-std::optional<ChequeStock> CustomStock(const QString &typed, double paperHeightInches, QString *error)
+std::optional<ChequeStock> ReadCustomStock(const QString &typed, double paperHeightInches, LengthFault *fault)
 {
-    const std::optional<double> height = ParseLength(typed, ChequeHeightRange(paperHeightInches), error);
+    const std::optional<double> height = ReadLength(typed, ChequeHeightRange(paperHeightInches), fault);
     if (!height)
         return std::nullopt;
     return ChequeStock{*height, true};
@@ -245,5 +210,5 @@ std::optional<ChequeStock> CustomStock(const QString &typed, double paperHeightI
 LengthRange ChequeWidthRange()
 {
     // Personal cheques are about 6 in wide, business cheques 8.5 in.
-    return {6, 9, QCoreApplication::translate("Readings", "Measure the check from its left edge to its right edge.")};
+    return {6, 9, ReadingKind::ChequeWidth};
 }

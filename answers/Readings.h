@@ -12,13 +12,27 @@
 // exporter: lengths in inches, fractions, millimetres or centimetres, lists
 // of named readings, and the cheque stock the placement page is laid out for.
 
-// Where a reading of one kind can fall, and how it is taken: a value outside
-// is of something else, and the message says how to measure it.
+// What a reading is of: each kind is taken its own way, and a refusal says
+// how (Wording::HowToMeasure).
+enum class ReadingKind {
+    SampleLine,   // a calibration page's sample line, first mark to last
+    ReferenceBar, // the placement page's 7-inch bar
+    VerticalBar,  // its 2-inch vertical bar
+    RightEdge,    // the paper's right edge to position 1's end
+    BottomEdge,   // the cheque's bottom edge up to the baseline rule
+    TopEdge,      // the paper's top edge down to the baseline rule
+    ChequeHeight,
+    ChequeWidth,
+    Correction,   // the total correction a placement page's readings showed
+};
+
+// Where a reading of one kind can fall: a value outside is of something
+// else.
 struct LengthRange
 {
     double shortest;
     double longest;
-    QString howToMeasure;
+    ReadingKind kind;
 };
 
 // A sample line of the calibration page, on a page printed near 100 %.
@@ -37,21 +51,30 @@ LengthRange TopEdgeRange(double paperHeightInches);
 // A cheque's width, for where its MICR line's left end goes.
 LengthRange ChequeWidthRange();
 
+// Why a typed length was refused, as data for the wording to say.
+struct LengthFault
+{
+    enum class Kind {
+        None,
+        Empty,            // nothing typed
+        NotALength,       // not a number, or a fraction over zero
+        ImproperFraction, // 7 17/16: the fraction after a whole number is one or more
+        Negative,
+        Zero,             // zero where a reading must be more
+        OutOfRange,       // a length, but not of this kind of reading
+    };
+    Kind kind = Kind::None;
+    QString typed;         // as typed, spaces simplified
+    double inches = 0;     // OutOfRange: the length it was read as
+    bool meantMillimetres = false; // OutOfRange: a bare number that fits only as millimetres
+    LengthRange range{};
+};
+
 // A length as people type it: 7.06, 7.06 in, 7.06", 7 1/16, 7-1/16 in,
-// 179.3 mm, 179,3 mm, 17.93 cm. Returns inches, or none with a message that
-// says what is wrong: not a length, an improper fraction, a length outside
-// the range (with the range and how to measure), or a bare number that
-// makes sense only in millimetres ("did you mean 179.3 mm?").
-std::optional<double> ParseLength(const QString &text, const LengthRange &range, QString *error);
-
-// "0.25", "7", "2.5": a limit as people write it.
-QString FormatLimit(double inches);
-
-// "7.062 in (179.37 mm)"
-QString FormatLength(double inches);
-
-// ShownFigure() written out with its `decimals` places.
-QString FormatShown(double value, int decimals);
+// 179.3 mm, 179,3 mm, 17.93 cm. Inches, or none and why (`fault`, which may
+// be null): not a length, an improper fraction, a length outside the range,
+// or a bare number that makes sense only in millimetres.
+std::optional<double> ReadLength(const QString &text, const LengthRange &range, LengthFault *fault);
 
 // One named reading of a list such as "bar=7,right=5/16": its name and range.
 struct ReadingField
@@ -73,12 +96,20 @@ struct NamedItem
 // starts a new item only before "NAME=", so "179,3 mm" keeps its comma.
 QList<NamedItem> SplitNamedList(const QString &text);
 
-// Reads NAME=LENGTH[,NAME=LENGTH...] as SplitNamedList does. Each name at
-// most once.
-// Returns the lengths in inches by name, or none with *error saying what
-// is wrong (`form` is the list's form for that message).
-std::optional<QMap<QString, double>> ParseReadingList(const QString &text, const QList<ReadingField> &fields,
-                                                      const QString &form, QString *error);
+// Why a NAME=LENGTH list was refused.
+struct ReadingListFault
+{
+    enum class Kind { None, UnknownName, GivenTwice, BadLength };
+    Kind kind = Kind::None;
+    QString name;  // the item's name, lower-cased
+    QString typed; // UnknownName: the item as typed
+    LengthFault length; // BadLength: why its length was refused
+};
+
+// Reads NAME=LENGTH[,NAME=LENGTH...] as SplitNamedList does, each name at
+// most once: the lengths in inches by name, or none and why.
+std::optional<QMap<QString, double>> ReadReadingList(const QString &text, const QList<ReadingField> &fields,
+                                                     ReadingListFault *fault);
 
 // Cheque stock: cheques of one height stacked from the paper's top edge,
 // three to a sheet, as wide as the paper.
@@ -109,4 +140,4 @@ ChequeStock StockOfHeight(double chequeInches);
 LengthRange ChequeHeightRange(double paperHeightInches);
 // A cheque height the user typed, for paper `paperHeightInches` tall: three
 // must fit on the sheet.
-std::optional<ChequeStock> CustomStock(const QString &typed, double paperHeightInches, QString *error);
+std::optional<ChequeStock> ReadCustomStock(const QString &typed, double paperHeightInches, LengthFault *fault);

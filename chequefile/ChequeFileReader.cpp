@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr double PointsPerInch = 72.0;
 // A PDF's header may stand this far into the file, and its end-of-file
 // marker this far from the end.
 constexpr qint64 HeaderWindow = 1024;

@@ -7,6 +7,9 @@
 #include "platform/FormLayout.h"
 #include "platform/KeyStop.h"
 #include "platform/ReadingFields.h"
+#include "wording/ChequeWording.h"
+#include "wording/ReadingWording.h"
+#include "wording/SettingsWording.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -87,7 +90,7 @@ protected:
         painter.setPen(QPen(TargetColour, 1));
         painter.drawLine(at(0, baseline), at(width, baseline));
         for (int position = 0; position <= PositionCount; ++position) {
-            const double x = width - FirstPositionRightInches - position * PositionPitchInches;
+            const double x = PositionRightEdge(width, position + 1);
             const double tick = position == 0 || position % 5 == 0 ? 0.08 : 0.04;
             painter.drawLine(at(x, baseline), at(x, baseline + tick));
         }
@@ -96,7 +99,7 @@ protected:
         font.setPixelSize(std::max(8, int(scale * 0.1)));
         painter.setFont(font);
         for (const LandedCharacter &character : check.characters) {
-            const double cellRight = width - FirstPositionRightInches - (character.position - 1) * PositionPitchInches;
+            const double cellRight = PositionRightEdge(width, character.position);
             const bool inCell = std::abs(character.paper.right() - cellRight) <= OffsetToleranceInches
                 && std::abs(character.paper.bottom() - baseline) <= OffsetToleranceInches;
             const QColor colour = inCell ? LineColour : FaultColour;

@@ -4,6 +4,7 @@
 #include "answers/ChequeSettings.h"
 #include "store/PrinterProfiles.h"
 #include "ui_ChequeFile.h"
+#include "wording/SettingsWording.h"
 
 #include <QDialog>
 

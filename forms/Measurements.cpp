@@ -5,6 +5,8 @@
 #include "platform/FormLayout.h"
 #include "platform/ReadingFields.h"
 #include "platform/KeyStop.h"
+#include "wording/MeasurementWording.h"
+#include "wording/ReadingWording.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -24,6 +24,8 @@
 #include "platform/PrintRun.h"
 #include "platform/ShellLauncher.h"
 #include "platform/Tooltips.h"
+#include "wording/MeasurementWording.h"
+#include "wording/ProfilesWording.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -6,6 +6,8 @@
 #include "platform/KeyStop.h"
 #include "platform/MicrLinePreview.h"
 #include "platform/ReadingFields.h"
+#include "wording/LineWording.h"
+#include "wording/ReadingWording.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

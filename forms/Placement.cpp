@@ -5,6 +5,8 @@
 #include "platform/FormLayout.h"
 #include "platform/ReadingFields.h"
 #include "platform/KeyStop.h"
+#include "wording/PlacementWording.h"
+#include "wording/ReadingWording.h"
 
 #include <QLineEdit>
 

@@ -4,6 +4,7 @@
 
 #include "platform/ErrorBox.h"
 #include "platform/KeyStop.h"
+#include "wording/ProfilesWording.h"
 
 #include <QDir>
 #include <QFileDialog>

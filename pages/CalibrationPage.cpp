@@ -187,7 +187,7 @@ void SelectRowFont(PageCanvas &canvas, const PageRow &row)
 
 QString SampleLineText()
 {
-    return QStringLiteral("01245781").repeated(7);
+    return QLatin1String(SampleLineDigits);
 }
 
 std::vector<PageRow> CalibrationPageRows()

@@ -106,12 +106,6 @@ PlacementItem Text(double x, double baseline, TextAnchor anchor, const QString &
     return item;
 }
 
-// Position n's right edge, in inches from the paper's left edge.
-double PositionRightEdge(double paperWidth, int position)
-{
-    return paperWidth - FirstPositionRightInches - (position - 1) * PositionPitchInches;
-}
-
 // A bar of `eighths` eighths of an inch with a tick each eighth, the whole
 // inches numbered: along x at `line` (ticks up) or along y (ticks right).
 void AddBar(std::vector<PlacementItem> &items, bool horizontal, double line, double start, double inches)
@@ -166,45 +160,13 @@ void AddFieldBrackets(std::vector<PlacementItem> &items, const PlacementLayout &
     }
 }
 
-} // namespace
-
+// "right 0.040 in and down 0.012 in", in the reader's language.
 QString CorrectionWords(const Correction &correction)
 {
     return Wording::Moves(Wording::For::Reader, correction.right, correction.up, Wording::Brief);
 }
 
-QString ChequeName(ChequePosition position)
-{
-    static const char *const names[] = {"top", "middle", "bottom"};
-    return QLatin1String(names[int(position)]);
-}
-
-double ChequeTopInches(const PlacementLayout &layout)
-{
-    return int(layout.cheque) * layout.stock.chequeInches;
-}
-
-double ChequeBottomInches(const PlacementLayout &layout)
-{
-    return ChequeTopInches(layout) + layout.stock.chequeInches;
-}
-
-double PositionOneRightInches(const PlacementLayout &layout)
-{
-    return PositionRightEdge(layout.paperInches.width(), 1);
-}
-
-double BaselineInches(const PlacementLayout &layout)
-{
-    return ChequeBottomInches(layout) - PrintBandBottomInches;
-}
-
-QString SampleMicrLine()
-{
-    // Transit 43-33, on-us 31-14, amount 12-1; A transit, B amount, C on-us.
-    return QStringLiteral("A123456789A ") + QStringLiteral("0123456789C").rightJustified(18)
-        + QStringLiteral(" B0000012345B");
-}
+} // namespace
 
 std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
 {

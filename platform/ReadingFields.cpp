@@ -1,4 +1,5 @@
 #include "ReadingFields.h"
+#include "wording/ReadingWording.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

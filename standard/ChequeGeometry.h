@@ -19,6 +19,9 @@ constexpr double MillimetresFromInches(double inches)
     return inches * MillimetresPerInch;
 }
 
+// A point is 1/72 in, as PostScript, PDF and fonts measure it.
+inline constexpr double PointsPerInch = 72;
+
 // US Letter, 8.5 x 11 in (215.9 x 279.4 mm).
 inline constexpr double LetterWidthInches = 8.5;
 inline constexpr double LetterHeightInches = 11;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLatin1String>
+
 #include <array>
 
 // The ten MICR faces: five width variants of one E-13B design, in a standard
@@ -34,3 +36,7 @@ constexpr const char *MicrFaceName(CalibrationLine line, FontWeightChoice weight
     const MicrFaceNames &names = MicrFaceTable.at(static_cast<std::size_t>(line - 1));
     return weight == FontWeightChoice::Bold ? names.bold : names.standard;
 }
+
+// The digits of each sample line of the calibration page: one character
+inline constexpr char SampleLineDigits[] = "01245781012457810124578101245781012457810124578101245781";
+static_assert(sizeof(SampleLineDigits) - 1 == 56, "a sample line fills the 56 positions of 7 inches");

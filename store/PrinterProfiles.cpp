@@ -1,6 +1,5 @@
 #include "store/PrinterProfiles.h"
 
-#include "wording/Wording.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,11 +36,6 @@ const QStringList MeasurementVerdicts = AssessmentVerdictKeys();
 const QStringList ScaleVerdicts = ScaleVerdictKeys();
 const QStringList ChequeNames = {ChequeName(ChequePosition::Top), ChequeName(ChequePosition::Middle),
                                  ChequeName(ChequePosition::Bottom)};
-
-QString WeightName(FontWeightChoice weight)
-{
-    return weight == FontWeightChoice::Bold ? QStringLiteral("bold") : QStringLiteral("standard");
-}
 
 QString Number(double inches)
 {
@@ -350,9 +344,9 @@ FileReading ReadFile(const QString &path)
 
 } // namespace
 
-QString PrinterProfile::Face() const
+QString WeightName(FontWeightChoice weight)
 {
-    return QString::fromLatin1(MicrFaceName(line, weight));
+    return weight == FontWeightChoice::Bold ? QStringLiteral("bold") : QStringLiteral("standard");
 }
 
 PrinterProfiles::PrinterProfiles(QString path) : path_(std::move(path)) {}
@@ -470,75 +464,3 @@ QString ShortDate(const QDateTime &when)
     return when.isValid() ? when.toLocalTime().toString(QStringLiteral("d MMM yyyy")) : QStringLiteral("no date");
 }
 
-QString ProfilesAsText(const QList<PrinterProfile> &profiles)
-{
-    QStringList paragraphs;
-    for (const PrinterProfile &profile : profiles) {
-        QStringList lines;
-        lines << (profile.makeAndModel.isEmpty() ? profile.queue
-                                                 : QStringLiteral("%1 (%2)").arg(profile.queue, profile.makeAndModel));
-        lines << QStringLiteral("  Face: %1 (Line %2), at 10 points").arg(profile.Face()).arg(profile.line);
-        if (const auto &measured = profile.measurement) {
-            QStringList readings;
-            for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
-                if (const std::optional<double> &length = measured->readings[std::size_t(line - 1)])
-                    readings << QStringLiteral("line %1 %2 in").arg(line).arg(*length, 0, 'f', 3);
-            }
-            lines << QStringLiteral("  Calibrated %1: %2; %3")
-                         .arg(ShortDate(measured->taken), measured->verdict.isEmpty() ? QStringLiteral("no verdict")
-                                                                                      : measured->verdict,
-                              readings.join(QStringLiteral(", ")));
-        } else {
-            lines << QStringLiteral("  Not measured");
-        }
-        if (const auto &placed = profile.placement) {
-            lines << QStringLiteral("  Placement %1, %2 cheque, %3: move the MICR line %4")
-                         .arg(ShortDate(placed->taken), ChequeName(placed->cheque), placed->stock.Name(),
-                              Wording::Moves(Wording::For::Script, placed->moveRight, placed->moveUp,
-                                             Wording::Brief));
-        } else {
-            lines << QStringLiteral("  Placement not measured");
-        }
-        if (const auto &micr = profile.micrLine)
-            lines << QStringLiteral("  MICR line: %1").arg(ComposeMicrLine(*micr).letters);
-        paragraphs << lines.join(QLatin1Char('\n'));
-    }
-    return paragraphs.isEmpty() ? QStringLiteral("No printer profiles.\n")
-                                : paragraphs.join(QStringLiteral("\n\n")) + QLatin1Char('\n');
-}
-
-QJsonArray ProfilesAsJson(const QList<PrinterProfile> &profiles)
-{
-    QJsonArray array;
-    for (const PrinterProfile &profile : profiles) {
-        QJsonObject object{{QStringLiteral("printer"), profile.queue},
-                           {QStringLiteral("make_and_model"), profile.makeAndModel},
-                           {QStringLiteral("weight"), WeightName(profile.weight)},
-                           {QStringLiteral("line"), profile.line},
-                           {QStringLiteral("face"), profile.Face()}};
-        if (const auto &measured = profile.measurement) {
-            QJsonObject readings;
-            for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
-                if (const std::optional<double> &length = measured->readings[std::size_t(line - 1)])
-                    readings.insert(QString::number(line), ShownInches(*length));
-            }
-            object.insert(QStringLiteral("measurement"),
-                          QJsonObject{{QStringLiteral("readings_in"), readings},
-                                      {QStringLiteral("verdict"), measured->verdict},
-                                      {QStringLiteral("taken"), measured->taken.toString(Qt::ISODate)}});
-        }
-        if (const auto &placed = profile.placement) {
-            object.insert(QStringLiteral("placement"),
-                          QJsonObject{{QStringLiteral("cheque"), ChequeName(placed->cheque)},
-                                      {QStringLiteral("stock"), placed->stock.Name()},
-                                      {QStringLiteral("move_right_in"), ShownInches(placed->moveRight)},
-                                      {QStringLiteral("move_up_in"), ShownInches(placed->moveUp)},
-                                      {QStringLiteral("scale_verdict"), placed->scaleVerdict},
-                                      {QStringLiteral("taken"), placed->taken.toString(Qt::ISODate)}});
-        }
-        if (const auto &micr = profile.micrLine)
-            object.insert(QStringLiteral("micr_line"), ComposeMicrLine(*micr).letters);
-        array.append(object);
-    }
-    return array;
-}

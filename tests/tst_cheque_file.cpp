@@ -5,9 +5,11 @@
 #include "PageMeasure.h"
 
 #include "answers/ChequeCheck.h"
+#include "store/PrinterProfiles.h"
 #include "wording/Wording.h"
 #include "chequefile/ChequeFileReader.h"
 #include "i18n/Translations.h"
+#include "wording/ChequeWording.h"
 
 #include <QElapsedTimer>
 #include <QFontMetricsF>

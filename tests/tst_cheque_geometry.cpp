@@ -2,6 +2,7 @@
 // figures are the papers' published sizes and the figures a user reads.
 #include "answers/Readings.h"
 #include "wording/Wording.h"
+#include "wording/ReadingWording.h"
 
 #include <QtTest>
 

@@ -4,6 +4,7 @@
 // right edge and the baseline 3/16 in above its bottom edge. The faces are
 // the test faces, whose widths and descent are known (tests/fonts).
 #include "answers/ChequeSettings.h"
+#include "wording/SettingsWording.h"
 
 #include <QtTest>
 

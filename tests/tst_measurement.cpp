@@ -4,7 +4,11 @@
 
 #include "answers/Measurement.h"
 #include "answers/PlacementCheck.h"
+#include "pages/PlacementPage.h"
 #include "wording/Wording.h"
+#include "wording/MeasurementWording.h"
+#include "wording/PlacementWording.h"
+#include "wording/ReadingWording.h"
 
 #include <QtTest>
 
@@ -675,7 +679,7 @@ private slots:
         QCOMPARE(json["total_up_in"].toDouble(), -0.031);
         QVERIFY(!json["within_tolerance"].toBool());
         // The text gives the JSON's figures: the page's, still to move, total.
-        using W = Wording;
+        namespace W = Wording;
         for (const QString &moves :
              {W::Moves(W::For::Script, json["applied_right_in"].toDouble(), json["applied_up_in"].toDouble(), W::Brief),
               W::Moves(W::For::Script, json["move_right_in"].toDouble(), json["move_up_in"].toDouble()),

@@ -2,6 +2,7 @@
 // exported; damaged files set aside with a message, values out of range
 // dropped; two writers at once.
 #include "store/PrinterProfiles.h"
+#include "wording/ProfilesWording.h"
 
 #include <QDir>
 #include <QFile>

@@ -14,6 +14,7 @@
 #include "forms/Printers.h"
 #include "platform/ErrorBox.h"
 #include "platform/FaceSubstitutes.h"
+#include "wording/LineWording.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -8,6 +8,9 @@
 #include "store/PrinterProfiles.h"
 #include "wording/Wording.h"
 #include "chequefile/ChequeFileReader.h"
+#include "wording/ProfilesWording.h"
+#include "wording/ChequeWording.h"
+#include "wording/ReadingWording.h"
 
 #include <QCoreApplication>
 

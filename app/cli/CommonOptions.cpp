@@ -4,6 +4,7 @@
 
 #include "pages/PageExport.h"
 #include "answers/Readings.h"
+#include "wording/ReadingWording.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -78,9 +79,7 @@ int ReadChoice(const QString &option, const QString &text, const QStringList &na
 Correction ReadCorrection(const QString &text)
 {
     // As far as a correction the profiles keep goes.
-    const LengthRange range{0, 1.5,
-                            QCoreApplication::translate("Exporter", "Give the total correction the placement readings showed, as "
-                                           "RIGHT,UP in inches: 0.04,-0.012.")};
+    const LengthRange range{0, 1.5, ReadingKind::Correction};
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 2)
         throw Refusal(QCoreApplication::translate("Exporter", "--applied takes RIGHT,UP in inches (negative: left and down), not \"%1\"")

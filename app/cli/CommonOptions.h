@@ -1,7 +1,7 @@
 #pragma once
 
 #include "answers/MicrLine.h"
-#include "pages/PlacementPage.h"
+#include "answers/PlacementLayout.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

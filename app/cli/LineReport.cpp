@@ -4,6 +4,8 @@
 
 #include "answers/Readings.h"
 #include "wording/Wording.h"
+#include "wording/LineWording.h"
+#include "wording/ReadingWording.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -5,6 +5,8 @@
 
 #include "answers/Measurement.h"
 #include "wording/Wording.h"
+#include "wording/MeasurementWording.h"
+#include "wording/ReadingWording.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -5,6 +5,7 @@
 #include "pages/CalibrationPage.h"
 #include "pages/PageExport.h"
 #include "wording/Wording.h"
+#include "wording/LineWording.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

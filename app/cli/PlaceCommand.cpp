@@ -7,6 +7,8 @@
 
 #include "answers/PlacementCheck.h"
 #include "wording/Wording.h"
+#include "wording/PlacementWording.h"
+#include "wording/ReadingWording.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "store/PrinterProfiles.h"
 #include "wording/Wording.h"
+#include "wording/ProfilesWording.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>

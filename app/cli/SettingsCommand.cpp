@@ -6,6 +6,8 @@
 #include "answers/ChequeSettings.h"
 #include "store/PrinterProfiles.h"
 #include "wording/Wording.h"
+#include "wording/ProfilesWording.h"
+#include "wording/SettingsWording.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>

@@ -1,0 +1,24 @@
+#pragma once
+
+// The E-13B MICR line on a cheque, as the standard places it: in inches
+// from the cheque's bottom and right edges.
+
+inline constexpr double ClearBandInches = 0.625;        // the bottom 5/8 in holds the MICR line only
+inline constexpr double PrintBandBottomInches = 0.1875; // 3/16 in: the characters' baseline
+inline constexpr double PrintBandTopInches = 0.4375;    // 7/16 in
+inline constexpr double FirstPositionRightInches = 0.3125; // position 1 ends 5/16 in from the right edge
+inline constexpr double PositionPitchInches = 0.125;       // eight characters to the inch
+inline constexpr int PositionCount = 65;                   // the positions a cheque 8.5 in wide has room for
+
+// Where position `position` ends: its right edge, in inches along the
+// page, for a cheque whose right edge is at `rightEdge`. Positions count
+// leftward from 1, the amount field's last character; a fractional
+// position is a place between cells.
+constexpr double PositionRightEdge(double rightEdge, double position)
+{
+    return rightEdge - FirstPositionRightInches - (position - 1) * PositionPitchInches;
+}
+
+// The position whose right edge is nearest `x`, on a cheque whose right
+// edge is at `rightEdge`; the inverse of PositionRightEdge().
+int NearestPosition(double rightEdge, double x);
