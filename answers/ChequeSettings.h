@@ -61,12 +61,6 @@ enum class SettingsProblem {
     NoMicrLine,       // GnuCash's format is the line itself
 };
 
-// The face's symbols, as this program types them (MicrLine's letters).
-inline constexpr QChar TransitSymbol = u'A';
-inline constexpr QChar AmountSymbol = u'B';
-inline constexpr QChar OnUsSymbol = u'C';
-inline constexpr QChar DashSymbol = u'D';
-
 // FreeCheck's tweaks, in inches, for a line whose transit symbol stands at
 // `transit`: the horizontal one changes by `perInch` for each inch the
 // cheque's right edge is further right than 8.5 in; where the printer

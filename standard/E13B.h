@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QChar>
+
 // The E-13B MICR line on a cheque, as the standard places it: in inches
 // from the cheque's bottom and right edges.
 
@@ -9,6 +11,23 @@ inline constexpr double PrintBandTopInches = 0.4375;    // 7/16 in
 inline constexpr double FirstPositionRightInches = 0.3125; // position 1 ends 5/16 in from the right edge
 inline constexpr double PositionPitchInches = 0.125;       // eight characters to the inch
 inline constexpr int PositionCount = 65;                   // the positions a cheque 8.5 in wide has room for
+
+// The standard's places on the line, by position number, and the banks'
+// numbers' lengths in digits.
+namespace E13BPositions {
+enum Position : int {
+    AmountLast = 1, AmountFirst = 12, BlankBetween = 13, OnUsLast = 14, OnUsFirst = 32, TransitLast = 33,
+    TransitFirst = 43, ProcessingCode = 44, AuxOnUsLast = 45, LastUsablePosition = PositionCount,
+};
+enum Digits : int { RoutingDigits = 9, BranchDigits = 5, InstitutionDigits = 3 };
+} // namespace E13BPositions
+
+// The four symbols, as the faces map them to letters and as this program
+// types them.
+inline constexpr QChar TransitSymbol = u'A';
+inline constexpr QChar AmountSymbol = u'B';
+inline constexpr QChar OnUsSymbol = u'C';
+inline constexpr QChar DashSymbol = u'D';
 
 // Where position `position` ends: its right edge, in inches along the
 // page, for a cheque whose right edge is at `rightEdge`. Positions count
