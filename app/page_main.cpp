@@ -5,7 +5,7 @@
 #include "cli/Program.h"
 
 // The commands, in the order --help lists them. A command is one file in
-// app/cli/ (a Command subclass and the function that makes it, as in
+// cli/ (a Command subclass and the function that makes it, as in
 // MeasureCommand.cpp; CMake picks the file up): adding one is that file and,
 // here, its function's declaration and its row in the table. Its --help,
 // its section of the manual page and its completion follow from the

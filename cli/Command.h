@@ -14,7 +14,7 @@
 // One command of micr-calibration-page, `micr-calibration-page NAME
 // [ARGUMENT] [options]`: its name, a line for the program's --help, its own
 // options and --help, and what it does. Each command is one file in
-// app/cli/ that defines a subclass and its Make function; the program's
+// cli/ that defines a subclass and its Make function; the program's
 // table of commands (app/page_main.cpp) lists it.
 
 // Exit statuses: done (the page written, the readings good, no fault); the
