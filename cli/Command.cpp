@@ -1,10 +1,9 @@
 #include "Command.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
-#include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -37,6 +36,58 @@ qsizetype EditDistance(const QString &a, const QString &b)
         }
     }
     return row[std::size_t(b.size())];
+}
+
+// Where a parse failed on a value, read from `arguments` as the parser
+// reads them: a switch given one ("--json=yes" is "--json"), or an option
+// that takes one with nothing after it. The last such, as the parser says
+// it; none where the arguments show neither. Unknown options are another
+// fault, said before this one is looked for.
+std::optional<Refusal> ValueFault(const QStringList &arguments, const QList<QCommandLineOption> &options)
+{
+    const auto takesValue = [&options](const QString &name) -> std::optional<bool> {
+        for (const QCommandLineOption &option : options) {
+            if (option.names().contains(name))
+                return !option.valueName().isEmpty();
+        }
+        return std::nullopt;
+    };
+    const auto unexpected = [](const QString &option) {
+        return Refusal(RefusalKind::UnexpectedValue, QCoreApplication::translate("Exporter", "%1 takes no value").arg(option));
+    };
+    std::optional<Refusal> fault;
+    for (auto it = arguments.begin(); it != arguments.end() && *it != QLatin1String("--"); ++it) {
+        const QString &argument = *it;
+        if (argument.size() < 2 || !argument.startsWith(QLatin1Char('-')))
+            continue;
+        const qsizetype assign = argument.indexOf(QLatin1Char('='));
+        // A long option's name, or short ones run together ("-ho") up to
+        // the first that takes a value.
+        const bool isLong = argument.startsWith(QLatin1String("--"));
+        const QStringList names = isLong ? QStringList{argument.mid(2).section(QLatin1Char('='), 0, 0)}
+                                         : argument.mid(1).split(QString(), Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const std::optional<bool> valued = takesValue(names[i]);
+            if (!valued)
+                break;
+            // Where the name ends in the argument, and whether its value follows in it.
+            const qsizetype end = isLong ? argument.size() : i + 2;
+            const bool attached = isLong ? assign >= 0 : end < argument.size();
+            if (*valued) {
+                if (!attached && std::next(it) == arguments.end())
+                    fault = Refusal(RefusalKind::MissingValue,
+                                    QCoreApplication::translate("Exporter", "%1 needs a value").arg(argument));
+                else if (!attached)
+                    ++it;
+                break;
+            }
+            if (isLong ? assign >= 0 : attached && argument[end] == QLatin1Char('=')) {
+                fault = unexpected(argument.left(assign));
+                break;
+            }
+        }
+    }
+    return fault;
 }
 
 } // namespace
@@ -84,91 +135,103 @@ QString Command::HelpText() const
     return usage + text.mid(text.indexOf(QLatin1Char('\n')));
 }
 
-int Command::Run(const QStringList &arguments, const CommandTable &table)
+int Command::Run(const QStringList &arguments, const CommandTable &table, const Console &console)
 {
     Parse(arguments, table);
     if (parser_.isSet(help_)) {
-        std::printf("%s", qPrintable(HelpText()));
+        console.out << HelpText();
         return Done;
     }
-    return Execute();
+    return Execute(console);
 }
 
 void Command::Parse(const QStringList &arguments, const CommandTable &table)
 {
-    const QStringList full = QStringList{QLatin1String(ProgramName)} + arguments;
-    if (!parser_.parse(full)) {
+    if (!parser_.parse(QStringList{QLatin1String(ProgramName)} + arguments)) {
         const QStringList unknown = parser_.unknownOptionNames();
         if (!unknown.isEmpty()) {
             // An option of another command says which one takes it.
-            QStringList owners;
-            for (const CommandFactory &make : table) {
-                const std::unique_ptr<Command> other = make();
-                if (other->Name() != name_ && other->TakesOption(unknown.first()))
-                    owners.append(other->Name());
-            }
+            const QStringList owners = table.Taking(unknown.first(), name_);
             const QString option = Dashed(unknown.first());
             if (!owners.isEmpty() && (option == QLatin1String("-o") || option == QLatin1String("--output")))
-                throw Refusal(QCoreApplication::translate("Exporter", "%1 writes a page or file (for %2); %3 writes no file")
+                throw Refusal(RefusalKind::OptionOfAnotherCommand,
+                              QCoreApplication::translate("Exporter", "%1 writes a page or file (for %2); %3 writes no file")
                                   .arg(option, Listed(owners), name_));
             if (!owners.isEmpty())
-                throw Refusal(QCoreApplication::translate("Exporter", "%1 is for %2; %3 takes no %1").arg(option, Listed(owners), name_));
+                throw Refusal(RefusalKind::OptionOfAnotherCommand,
+                              QCoreApplication::translate("Exporter", "%1 is for %2; %3 takes no %1").arg(option, Listed(owners), name_));
         }
-        throw Refusal(ParseFault(parser_, full));
+        throw ParseRefusal(parser_, arguments, options_ + QList<QCommandLineOption>{help_});
     }
     if (parser_.isSet(help_))
         return;
     QStringList positional = parser_.positionalArguments();
     if (!argument_.isEmpty()) {
         if (positional.isEmpty())
-            throw Refusal(QCoreApplication::translate("Exporter", "%1 needs %2").arg(name_, argument_));
+            throw Refusal(RefusalKind::MissingArgument,
+                          QCoreApplication::translate("Exporter", "%1 needs %2").arg(name_, argument_));
         given_ = positional.takeFirst();
     }
     if (!positional.isEmpty())
-        throw Refusal(QCoreApplication::translate("Exporter", "unknown argument \"%1\"").arg(positional.first()));
+        throw Refusal(RefusalKind::UnexpectedArgument,
+                      QCoreApplication::translate("Exporter", "unknown argument \"%1\"").arg(positional.first()));
 }
 
-QString NearestCommand(const QString &name, const CommandTable &table)
+Command *CommandTable::Find(const QString &name) const
+{
+    const auto found = std::find_if(commands_.begin(), commands_.end(),
+                                    [&name](const std::unique_ptr<Command> &command) { return command->Name() == name; });
+    return found == commands_.end() ? nullptr : found->get();
+}
+
+QStringList CommandTable::Taking(const QString &option, const QString &except) const
+{
+    QStringList names;
+    for (const std::unique_ptr<Command> &command : commands_) {
+        if (command->Name() != except && command->TakesOption(option))
+            names.append(command->Name());
+    }
+    return names;
+}
+
+QString CommandTable::Nearest(const QString &name) const
 {
     QString nearest;
     qsizetype best = 0;
-    for (const CommandFactory &make : table) {
-        const QString candidate = make()->Name();
-        const qsizetype distance = EditDistance(name.toLower(), candidate);
+    for (const std::unique_ptr<Command> &command : commands_) {
+        const qsizetype distance = EditDistance(name.toLower(), command->Name());
         if (nearest.isEmpty() || distance < best) {
-            nearest = candidate;
+            nearest = command->Name();
             best = distance;
         }
     }
     return nearest;
 }
 
-QString ParseFault(const QCommandLineParser &parser, const QStringList &arguments)
+Refusal ParseRefusal(const QCommandLineParser &parser, const QStringList &arguments,
+                     const QList<QCommandLineOption> &options)
 {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
-        return QCoreApplication::translate("Exporter", "unknown argument \"%1\"").arg(Dashed(unknown.first()));
-    // A switch given a value ("--bold=yes"), which Qt says in its own words,
-    // in the user's language where Qt's catalogue has it.
-    static const char *const qtContext = "QCommandLineParser"; // Qt's catalogue's, not this program's
-    QString said =
-        QRegularExpression::escape(QCoreApplication::translate(qtContext, "Unexpected value after '%1'."));
-    said.replace(QRegularExpression::escape(QStringLiteral("%1")), QStringLiteral("(.*)"));
-    const QRegularExpression unexpected(QLatin1Char('^') + said);
-    const QRegularExpressionMatch match = unexpected.match(parser.errorText());
-    if (match.hasMatch())
-        return QCoreApplication::translate("Exporter", "%1 takes no value").arg(match.captured(1));
-    // The only other fault: an option that takes a value came last.
-    return QCoreApplication::translate("Exporter", "%1 needs a value").arg(arguments.last());
+        return {RefusalKind::UnknownOption,
+                QCoreApplication::translate("Exporter", "unknown argument \"%1\"").arg(Dashed(unknown.first()))};
+    if (const std::optional<Refusal> fault = ValueFault(arguments, options))
+        return *fault;
+    return {RefusalKind::UnreadableCommandLine, parser.errorText()};
 }
 
-void PrintJson(const QJsonDocument &document)
+void Console::Say(const QString &message) const
 {
-    std::printf("%s", document.toJson(QJsonDocument::Indented).constData());
+    err << ProgramName << ": " << message << '\n' << Qt::flush;
 }
 
-void PrintLines(const QStringList &lines)
+void PrintJson(QTextStream &out, const QJsonDocument &document)
+{
+    out << QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+}
+
+void PrintLines(QTextStream &out, const QStringList &lines)
 {
     for (const QString &line : lines)
-        std::printf("%s\n", qPrintable(line));
+        out << line << '\n';
 }
