@@ -106,34 +106,39 @@ QString ProgramHelp(const CommandTable &table)
              Rows(OldForms()));
 }
 
-int RunCommandLine(QStringList arguments, const CommandTable &table, const Console &console)
+int RunCommand(QStringList arguments, const CommandTable &table, const Console &console)
+{
+    // `help COMMAND` is `COMMAND --help`.
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("help"))
+        arguments = arguments.size() > 1 ? QStringList{arguments.at(1), QStringLiteral("--help")}
+                                         : QStringList{QStringLiteral("--help")};
+    if (arguments.isEmpty() || arguments.first().startsWith(QLatin1Char('-')))
+        arguments = CommandForOldForm(arguments, table);
+    if (arguments.first() == QLatin1String("--help")) {
+        console.out << ProgramHelp(table);
+        return Done;
+    }
+    if (arguments.first() == QLatin1String("--version")) {
+        console.out << ProgramName << ' ' << Vendor::Version << '\n';
+        return Done;
+    }
+    const QString name = arguments.takeFirst();
+    Command *command = table.Find(name);
+    if (!command)
+        throw Refusal(RefusalKind::UnknownCommand,
+                      QCoreApplication::translate("Exporter", "no command \"%1\"; did you mean \"%2\"?")
+                          .arg(name, table.Nearest(name)));
+    try {
+        return command->Run(arguments, table, console);
+    } catch (const Refusal &refusal) {
+        throw refusal.ForCommand(name);
+    }
+}
+
+int RunCommandLine(const QStringList &arguments, const CommandTable &table, const Console &console)
 {
     try {
-        // `help COMMAND` is `COMMAND --help`.
-        if (!arguments.isEmpty() && arguments.first() == QLatin1String("help"))
-            arguments = arguments.size() > 1 ? QStringList{arguments.at(1), QStringLiteral("--help")}
-                                             : QStringList{QStringLiteral("--help")};
-        if (arguments.isEmpty() || arguments.first().startsWith(QLatin1Char('-')))
-            arguments = CommandForOldForm(arguments, table);
-        if (arguments.first() == QLatin1String("--help")) {
-            console.out << ProgramHelp(table);
-            return Done;
-        }
-        if (arguments.first() == QLatin1String("--version")) {
-            console.out << ProgramName << ' ' << Vendor::Version << '\n';
-            return Done;
-        }
-        const QString name = arguments.takeFirst();
-        Command *command = table.Find(name);
-        if (!command)
-            throw Refusal(RefusalKind::UnknownCommand,
-                          QCoreApplication::translate("Exporter", "no command \"%1\"; did you mean \"%2\"?")
-                              .arg(name, table.Nearest(name)));
-        try {
-            return command->Run(arguments, table, console);
-        } catch (const Refusal &refusal) {
-            throw refusal.ForCommand(name);
-        }
+        return RunCommand(arguments, table, console);
     } catch (const Refusal &refusal) {
         const QString help = QLatin1String(ProgramName)
             + (refusal.command().isEmpty() ? QString() : QLatin1Char(' ') + refusal.command());
