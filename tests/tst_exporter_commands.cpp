@@ -332,33 +332,16 @@ private slots:
         QVERIFY2(run.errors.contains(QString("did you mean \"%1\"?").arg(meant)), qPrintable(run.errors));
     }
 
-    // A command takes its own options and its argument, once.
+    // A command line refused.
     void refused_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("placement option to measure")
-            << QStringList{"measure", "3=7", "--cheque", "top"}
-            << "--cheque is for page, place, cheque and settings; measure takes no --cheque";
-        QTest::newRow("paper to line") << QStringList{"line", "layout=ca,branch=12345,institution=003,onus=1C",
-                                                      "--paper", "a4"}
-                                       << "--paper is for page, place and settings";
-        QTest::newRow("JSON to fonts") << QStringList{"fonts", "--json"} << "fonts takes no --json";
-        QTest::newRow("a file from place") << QStringList{"place", "bar=7,right=1,bottom=1", "-o", "x.pdf"}
-                                           << "-o writes a page or file (for page and settings); place writes no file";
-        QTest::newRow("no readings") << QStringList{"measure", "--bold"} << "measure needs READINGS";
-        QTest::newRow("two readings") << QStringList{"measure", "3=7", "4=7"} << "unknown argument \"4=7\"";
-        QTest::newRow("an argument to profiles") << QStringList{"profiles", "all"} << "unknown argument \"all\"";
-        QTest::newRow("line on the calibration page") << QStringList{"page", "--line", "3", "-o", "x.pdf"}
-                                                      << "--line is for the placement page: add --page placement";
-        QTest::newRow("user's line on the calibration page")
-            << QStringList{"page", "--micr-line", "layout=us,routing=021000021,onus=1C", "-o", "x.pdf"}
-            << "--micr-line prints on the placement page";
+        // Each command's refusals are tst_cli's, in process; here the
+        // program's, said on stderr with status 2.
         QTest::newRow("no such option anywhere") << QStringList{"page", "--colour"} << "unknown argument \"--colour\"";
         QTest::newRow("two old tasks") << QStringList{"--measured", "3=7", "--profiles"}
                                        << "--profiles and --measured are different commands (profiles and measure)";
-        QTest::newRow("a value to a switch") << QStringList{"measure", "3=7", "--json=yes"} << "--json takes no value";
-        QTest::newRow("value last") << QStringList{"place", "bar=7,right=1,bottom=1", "--line"} << "--line needs a value";
     }
 
     void refused()

@@ -56,10 +56,7 @@ QStringList CommandForOldForm(const QStringList &arguments, const CommandTable &
     // Every command's options, and the old ones that chose a task, in one
     // parser, as the old exporter read them.
     QList<QCommandLineOption> options;
-    std::vector<std::unique_ptr<Command>> commands;
-    for (const CommandFactory &make : table)
-        commands.push_back(make());
-    for (const std::unique_ptr<Command> &command : commands) {
+    for (const std::unique_ptr<Command> &command : table) {
         for (const QCommandLineOption &option : command->Options()) {
             const bool known = std::any_of(options.begin(), options.end(), [&option](const QCommandLineOption &o) {
                 return o.names().first() == option.names().first();
@@ -80,11 +77,10 @@ QStringList CommandForOldForm(const QStringList &arguments, const CommandTable &
     options << help << version;
     QCommandLineParser parser;
     parser.addOptions(options);
-    const QStringList full = QStringList{QLatin1String(ProgramName)} + arguments;
-    if (!parser.parse(full))
-        throw Refusal(ParseFault(parser, full));
+    if (!parser.parse(QStringList{QLatin1String(ProgramName)} + arguments))
+        throw ParseRefusal(parser, arguments, options);
     if (!parser.positionalArguments().isEmpty())
-        throw Refusal(QCoreApplication::translate("Exporter", "unknown argument \"%1\"").arg(parser.positionalArguments().first()));
+        throw Refusal(RefusalKind::UnexpectedArgument, QCoreApplication::translate("Exporter", "unknown argument \"%1\"").arg(parser.positionalArguments().first()));
     if (parser.isSet(help))
         return {QStringLiteral("--help")};
     if (parser.isSet(version))
@@ -102,7 +98,8 @@ QStringList CommandForOldForm(const QStringList &arguments, const CommandTable &
         if (!parser.isSet(option) || (option == QLatin1String("micr-line") && lineForOther))
             continue;
         if (chosen)
-            throw Refusal(QCoreApplication::translate("Exporter", "--%1 and --%2 are different commands (%3 and %4): give one")
+            throw Refusal(RefusalKind::ConflictingOptions,
+                          QCoreApplication::translate("Exporter", "--%1 and --%2 are different commands (%3 and %4): give one")
                               .arg(QLatin1String(chosen->option), option, QLatin1String(chosen->command),
                                    QLatin1String(form.command)));
         chosen = &form;
@@ -110,11 +107,11 @@ QStringList CommandForOldForm(const QStringList &arguments, const CommandTable &
     const bool micrLineOnPage = !chosen && parser.isSet(QStringLiteral("micr-line"));
     if (micrLineOnPage
         && parser.value(QStringLiteral("page")).compare(QLatin1String("placement"), Qt::CaseInsensitive) != 0)
-        throw Refusal(QCoreApplication::translate("Exporter", "--micr-line with -o prints on the placement page: add --page placement"));
+        throw Refusal(RefusalKind::OptionOutOfPlace,
+                      QCoreApplication::translate("Exporter", "--micr-line with -o prints on the placement page: add --page placement"));
 
     const QString name = chosen ? QLatin1String(chosen->command) : QStringLiteral("page");
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&name](const std::unique_ptr<Command> &c) { return c->Name() == name; });
+    const Command *command = table.Find(name);
     QStringList result{name};
     for (const QCommandLineOption &option : options) {
         const QString first = option.names().first();
@@ -122,7 +119,7 @@ QStringList CommandForOldForm(const QStringList &arguments, const CommandTable &
             continue;
         // The cheque's width meant nothing to the page the user's line was
         // printed on.
-        const bool ignored = (IgnoredBefore.contains(first) && !(*command)->TakesOption(first))
+        const bool ignored = (IgnoredBefore.contains(first) && !command->TakesOption(first))
             || (micrLineOnPage && first == QLatin1String("cheque-width"));
         if (ignored)
             continue;

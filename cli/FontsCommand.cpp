@@ -19,9 +19,9 @@ public:
     }
 
 protected:
-    int Execute() override
+    int Execute(const Console &console) override
     {
-        PrintLines(FaceReport());
+        PrintLines(console.out, FaceReport());
         return MissingMicrFaces().isEmpty() ? Done : Failed;
     }
 };

@@ -2,7 +2,10 @@
 
 #include "answers/MicrLine.h"
 
+#include <QTextStream>
+
 // The line to type, its fields, its faults and where it goes on a cheque
 // `chequeWidth` inches wide, as text or one JSON object; the exit status,
 // Done with no fault.
-int ReportMicrLine(const MicrLine &composed, double chequeWidth, bool json);
+// Done with no fault, on `out`.
+int ReportMicrLine(QTextStream &out, const MicrLine &composed, double chequeWidth, bool json);

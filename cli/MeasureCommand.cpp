@@ -11,8 +11,6 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-#include <cstdio>
-
 namespace {
 
 class MeasureCommand : public Command
@@ -34,37 +32,34 @@ public:
     }
 
 protected:
-    int Execute() override
+    int Execute(const Console &console) override
     {
         const FontWeightChoice weight = IsSet(bold_) ? FontWeightChoice::Bold : FontWeightChoice::Standard;
         const Assessment assessment = AssessReadings(NominalLineLengths(), ReadLengths(Given()));
         if (assessment.recommended == 0) {
-            std::fprintf(stderr, "micr-calibration-page: %s\n",
-                         qPrintable(QCoreApplication::translate("Exporter", "the MICR faces are not installed, so no "
-                                                                            "line can be predicted; see the fonts command")));
+            console.Say(QCoreApplication::translate("Exporter", "the MICR faces are not installed, so no "
+                                                                "line can be predicted; see the fonts command"));
             return Failed;
         }
         const int status = assessment.usable() ? Done : Failed;
         if (IsSet(json_)) {
-            PrintJson(QJsonDocument(AssessmentAsJson(assessment, weight)));
+            PrintJson(console.out, QJsonDocument(AssessmentAsJson(assessment, weight)));
             return status;
         }
+        const auto say = [&console](const QString &line) { console.out << line << '\n'; };
         if (assessment.usable()) {
             const char *face = MicrFaceName(assessment.recommended, weight);
             // Named, but not there to print with.
             const QString installed = QString::fromLatin1(face);
-            std::printf("%s\n", qPrintable(MicrFaceInstalled(installed)
-                                               ? QCoreApplication::translate("Exporter", "Line %1: %2")
-                                                     .arg(assessment.recommended)
-                                                     .arg(installed)
-                                               : QCoreApplication::translate(
-                                                     "Exporter", "Line %1: %2 (not installed on this computer: install "
-                                                                 "it before printing checks; see the fonts command)")
-                                                     .arg(assessment.recommended)
-                                                     .arg(installed)));
+            say(MicrFaceInstalled(installed)
+                    ? QCoreApplication::translate("Exporter", "Line %1: %2").arg(assessment.recommended).arg(installed)
+                    : QCoreApplication::translate("Exporter", "Line %1: %2 (not installed on this computer: install "
+                                                              "it before printing checks; see the fonts command)")
+                          .arg(assessment.recommended)
+                          .arg(installed));
         }
         else
-            std::printf("%s\n", qPrintable(QCoreApplication::translate("Exporter", "Not calibrated: %1").arg(Wording::AssessmentVerdictOf(Wording::For::Reader, assessment))));
+            say(QCoreApplication::translate("Exporter", "Not calibrated: %1").arg(Wording::AssessmentVerdictOf(Wording::For::Reader, assessment)));
         for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
             const LineEstimate &estimate = assessment.lines[std::size_t(line - 1)];
             const QString length =
@@ -72,19 +67,19 @@ protected:
                 : estimate.predicted
                     ? QCoreApplication::translate("Exporter", "%1  predicted").arg(FormatLength(*estimate.length))
                     : QCoreApplication::translate("Exporter", "%1  measured").arg(FormatLength(*estimate.length));
-            std::printf("  %s %-26s %s\n", qPrintable(QCoreApplication::translate("Exporter", "line %1").arg(line)),
-                        MicrFaceName(line, weight), qPrintable(length));
+            say(QStringLiteral("  %1 %2 %3")
+                    .arg(QCoreApplication::translate("Exporter", "line %1").arg(line),
+                         QString::fromLatin1(MicrFaceName(line, weight)).leftJustified(26), length));
         }
         if (assessment.scale)
-            std::printf("%s\n", qPrintable(QCoreApplication::translate("Exporter", "Scale: %1 % of the faces' own widths")
-                                               .arg(Wording::Figure(Wording::For::Reader,
-                                                                    ShownFigure(ShownFigure(*assessment.scale, 3) * 100, 1), 1))));
-        std::printf("%s\n", qPrintable(QCoreApplication::translate("Exporter", "Residual: %1 from 7 in (Line %2)")
-                                           .arg(Wording::Residual(Wording::For::Reader, assessment.residual))
-                                           .arg(assessment.recommended)));
-        std::printf("%s\n", qPrintable(QCoreApplication::translate("Exporter", "Verdict: %1")
-                                           .arg(Wording::AssessmentVerdictOf(Wording::For::Reader, assessment))));
-        PrintLines(Wording::Advice(Wording::For::Reader, assessment, weight));
+            say(QCoreApplication::translate("Exporter", "Scale: %1 % of the faces' own widths")
+                    .arg(Wording::Figure(Wording::For::Reader, ShownFigure(ShownFigure(*assessment.scale, 3) * 100, 1), 1)));
+        say(QCoreApplication::translate("Exporter", "Residual: %1 from 7 in (Line %2)")
+                .arg(Wording::Residual(Wording::For::Reader, assessment.residual))
+                .arg(assessment.recommended));
+        say(QCoreApplication::translate("Exporter", "Verdict: %1")
+                .arg(Wording::AssessmentVerdictOf(Wording::For::Reader, assessment)));
+        PrintLines(console.out, Wording::Advice(Wording::For::Reader, assessment, weight));
         return status;
     }
 
@@ -99,15 +94,16 @@ private:
             const QRegularExpressionMatch match = lineNumber.match(part);
             const int number = match.captured(1).toInt();
             if (match.hasMatch() && (number < FirstCalibrationLine || number > LastCalibrationLine))
-                throw Refusal(
+                throw Refusal(RefusalKind::BadValue,
                     QCoreApplication::translate("Exporter", "there is no line %1 on the page: lines are 1 to 5").arg(match.captured(1)));
         }
+        const QString form = QStringLiteral("LINE=LENGTH[,LINE=LENGTH...]");
         QString error;
-        const std::optional<QMap<QString, double>> lengths =
-            ParseReadingList(text, fields, QStringLiteral("LINE=LENGTH[,LINE=LENGTH...]"), &error);
+        const std::optional<QMap<QString, double>> lengths = ParseReadingList(text, fields, form, &error);
+        if (!lengths && StoppedAtUnknownName(text, fields, form))
+            throw Refusal(RefusalKind::MalformedArgument, Name() + QLatin1Char(' ') + error);
         if (!lengths)
-            throw Refusal(error.startsWith(QLatin1String("takes")) ? Name() + QLatin1Char(' ') + error
-                                                                    : QCoreApplication::translate("Exporter", "line ") + error);
+            throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "line ") + error);
         LineLengths measured;
         for (auto it = lengths->begin(); it != lengths->end(); ++it)
             measured[std::size_t(it.key().toInt() - 1)] = it.value();

@@ -36,37 +36,6 @@ QString Rows(const QList<QPair<QString, QString>> &rows)
     return text;
 }
 
-int Dispatch(QStringList arguments, const CommandTable &table)
-{
-    // `help COMMAND` is `COMMAND --help`.
-    if (!arguments.isEmpty() && arguments.first() == QLatin1String("help"))
-        arguments = arguments.size() > 1 ? QStringList{arguments.at(1), QStringLiteral("--help")}
-                                         : QStringList{QStringLiteral("--help")};
-    if (arguments.isEmpty() || arguments.first().startsWith(QLatin1Char('-')))
-        arguments = CommandForOldForm(arguments, table);
-    if (arguments.first() == QLatin1String("--help")) {
-        std::printf("%s", qPrintable(ProgramHelp(table)));
-        return Done;
-    }
-    if (arguments.first() == QLatin1String("--version")) {
-        std::printf("%s %s\n", ProgramName, Vendor::Version);
-        return Done;
-    }
-    const QString name = arguments.takeFirst();
-    for (const CommandFactory &make : table) {
-        const std::unique_ptr<Command> command = make();
-        if (command->Name() != name)
-            continue;
-        try {
-            return command->Run(arguments, table);
-        } catch (const Refusal &refusal) {
-            throw refusal.ForCommand(name);
-        }
-    }
-    throw Refusal(
-        QCoreApplication::translate("Exporter", "no command \"%1\"; did you mean \"%2\"?").arg(name, NearestCommand(name, table)));
-}
-
 } // namespace
 
 // The program's help is also its manual page (tools/manpage.py): a
@@ -74,8 +43,7 @@ int Dispatch(QStringList arguments, const CommandTable &table)
 QString ProgramHelp(const CommandTable &table)
 {
     QList<QPair<QString, QString>> commands;
-    for (const CommandFactory &make : table) {
-        const std::unique_ptr<Command> command = make();
+    for (const std::unique_ptr<Command> &command : table) {
         commands.append({(command->Name() + QLatin1Char(' ') + command->Argument()).trimmed(), command->Summary()});
     }
     const QString program = QLatin1String(ProgramName);
@@ -138,7 +106,49 @@ QString ProgramHelp(const CommandTable &table)
              Rows(OldForms()));
 }
 
-int RunExporter(int argc, char **argv, const CommandTable &table)
+int RunCommand(QStringList arguments, const CommandTable &table, const Console &console)
+{
+    // `help COMMAND` is `COMMAND --help`.
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("help"))
+        arguments = arguments.size() > 1 ? QStringList{arguments.at(1), QStringLiteral("--help")}
+                                         : QStringList{QStringLiteral("--help")};
+    if (arguments.isEmpty() || arguments.first().startsWith(QLatin1Char('-')))
+        arguments = CommandForOldForm(arguments, table);
+    if (arguments.first() == QLatin1String("--help")) {
+        console.out << ProgramHelp(table);
+        return Done;
+    }
+    if (arguments.first() == QLatin1String("--version")) {
+        console.out << ProgramName << ' ' << Vendor::Version << '\n';
+        return Done;
+    }
+    const QString name = arguments.takeFirst();
+    Command *command = table.Find(name);
+    if (!command)
+        throw Refusal(RefusalKind::UnknownCommand,
+                      QCoreApplication::translate("Exporter", "no command \"%1\"; did you mean \"%2\"?")
+                          .arg(name, table.Nearest(name)));
+    try {
+        return command->Run(arguments, table, console);
+    } catch (const Refusal &refusal) {
+        throw refusal.ForCommand(name);
+    }
+}
+
+int RunCommandLine(const QStringList &arguments, const CommandTable &table, const Console &console)
+{
+    try {
+        return RunCommand(arguments, table, console);
+    } catch (const Refusal &refusal) {
+        const QString help = QLatin1String(ProgramName)
+            + (refusal.command().isEmpty() ? QString() : QLatin1Char(' ') + refusal.command());
+        console.Say(refusal.message());
+        console.err << QCoreApplication::translate("Exporter", "Try %1 --help.").arg(help) << '\n' << Qt::flush;
+        return Refused;
+    }
+}
+
+int RunExporter(int argc, char **argv)
 {
     qInstallMessageHandler(QuietQtMessages);
     // Fonts need a GUI application, though nothing is shown.
@@ -149,13 +159,8 @@ int RunExporter(int argc, char **argv, const CommandTable &table)
     QGuiApplication::setApplicationVersion(QLatin1String(Vendor::Version));
     // The user's language for the text; --json is the same in every locale.
     I18n::InstallTranslations(*QCoreApplication::instance());
-    try {
-        return Dispatch(QGuiApplication::arguments().mid(1), table);
-    } catch (const Refusal &refusal) {
-        const QString help = QLatin1String(ProgramName)
-            + (refusal.command().isEmpty() ? QString() : QLatin1Char(' ') + refusal.command());
-        std::fprintf(stderr, "%s: %s\n%s\n", ProgramName, qPrintable(refusal.message()),
-                     qPrintable(QCoreApplication::translate("Exporter", "Try %1 --help.").arg(help)));
-        return Refused;
-    }
+    const CommandTable table = ExporterCommands();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunCommandLine(QGuiApplication::arguments().mid(1), table, Console{out, err});
 }

@@ -11,8 +11,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <cstdio>
-
 namespace {
 
 class PageCommand : public Command
@@ -33,28 +31,26 @@ public:
     }
 
 protected:
-    int Execute() override
+    int Execute(const Console &console) override
     {
         const ExportOptions options = ReadOptions();
         const QStringList missing = MissingMicrFaces();
         if (!missing.isEmpty())
-            std::fprintf(stderr, "micr-calibration-page: %s\n",
-                         qPrintable(QCoreApplication::translate(
-                                        "Exporter", "warning: not installed, their sample lines cannot be measured: %1")
-                                        .arg(missing.join(QStringLiteral(", ")))));
+            console.Say(QCoreApplication::translate("Exporter",
+                                                    "warning: not installed, their sample lines cannot be measured: %1")
+                            .arg(missing.join(QStringLiteral(", "))));
         QString error;
         if (!ExportCalibrationPage(options, &error)) {
-            std::fprintf(stderr, "micr-calibration-page: %s\n", qPrintable(error));
+            console.Say(error);
             return Failed;
         }
         // The page holds the line asked for, but a script must not take it
         // for a line a bank would read.
         if (options.userLine && !options.userLine->faults.empty()) {
-            std::fprintf(stderr, "micr-calibration-page: %s\n",
-                         qPrintable(QCoreApplication::translate(
-                             "Exporter", "the page was written, but its MICR line has faults a bank would reject:")));
+            console.Say(QCoreApplication::translate(
+                "Exporter", "the page was written, but its MICR line has faults a bank would reject:"));
             for (const QString &fault : Wording::LineFaults(Wording::For::Reader, options.userLine->faults))
-                std::fprintf(stderr, "micr-calibration-page:   %s\n", qPrintable(fault));
+                console.Say(QStringLiteral("  ") + fault);
             return Failed;
         }
         return Done;
@@ -70,11 +66,11 @@ private:
         if (options.page != ExportedPage::Placement) {
             for (const QCommandLineOption &option : PlacementOptions()) {
                 if (IsSet(option))
-                    throw Refusal(QCoreApplication::translate("Exporter", "--%1 is for the placement page: add --page placement")
+                    throw Refusal(RefusalKind::OptionOutOfPlace, QCoreApplication::translate("Exporter", "--%1 is for the placement page: add --page placement")
                                       .arg(option.names().first()));
             }
             if (IsSet(micrLine_))
-                throw Refusal(QCoreApplication::translate("Exporter", "--micr-line prints on the placement page: add --page placement"));
+                throw Refusal(RefusalKind::OptionOutOfPlace, QCoreApplication::translate("Exporter", "--micr-line prints on the placement page: add --page placement"));
         }
         options.bold = IsSet(bold_);
         if (IsSet(dpi_))
@@ -91,10 +87,10 @@ private:
         }
         options.output = Value(output_);
         if (options.output.isEmpty())
-            throw Refusal(QCoreApplication::translate("Exporter", "no output file: give one with -o FILE"));
+            throw Refusal(RefusalKind::MissingOption, QCoreApplication::translate("Exporter", "no output file: give one with -o FILE"));
         const QString suffix = QFileInfo(options.output).suffix().toLower();
         if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
-            throw Refusal(
+            throw Refusal(RefusalKind::BadValue,
                 QCoreApplication::translate("Exporter", "the output file must end in .pdf or .png, not \"%1\"").arg(options.output));
         return options;
     }
@@ -104,12 +100,12 @@ private:
         static const QRegularExpression pattern(QStringLiteral("^(\\d{1,6})(?:[xX](\\d{1,6}))?$"));
         const QRegularExpressionMatch match = pattern.match(text);
         if (!match.hasMatch())
-            throw Refusal(QCoreApplication::translate("Exporter", "--dpi takes N or XxY in dots per inch, not \"%1\"").arg(text));
+            throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--dpi takes N or XxY in dots per inch, not \"%1\"").arg(text));
         options.dpiX = match.captured(1).toInt();
         options.dpiY = match.captured(2).isEmpty() ? options.dpiX : match.captured(2).toInt();
         for (int dpi : {options.dpiX, options.dpiY}) {
             if (dpi < MinimumExportDpi || dpi > MaximumExportDpi)
-                throw Refusal(QCoreApplication::translate("Exporter", "--dpi must be between %1 and %2, not %3")
+                throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--dpi must be between %1 and %2, not %3")
                                   .arg(MinimumExportDpi)
                                   .arg(MaximumExportDpi)
                                   .arg(dpi));

@@ -9,8 +9,6 @@
 #include <QCoreApplication>
 #include <QJsonObject>
 
-#include <cstdio>
-
 namespace {
 
 class ProfilesCommand : public Command
@@ -28,21 +26,20 @@ public:
     }
 
 protected:
-    int Execute() override
+    int Execute(const Console &console) override
     {
         // Listing moves nothing: the file stays for the wizard to set aside.
         const LoadedProfiles loaded = PrinterProfiles().Read();
         if (!loaded.problem.none())
-            std::fprintf(stderr, "micr-calibration-page: %s\n",
-                         qPrintable(Wording::ProfilesProblemOf(Wording::For::Reader, loaded.problem)));
+            console.Say(Wording::ProfilesProblemOf(Wording::For::Reader, loaded.problem));
         if (IsSet(json_) && loaded.problem.none())
-            PrintJson(QJsonDocument(ProfilesAsJson(loaded.profiles)));
+            PrintJson(console.out, QJsonDocument(ProfilesAsJson(loaded.profiles)));
         else if (IsSet(json_))
-            PrintJson(QJsonDocument(QJsonObject{{QStringLiteral("problem"),
+            PrintJson(console.out, QJsonDocument(QJsonObject{{QStringLiteral("problem"),
                                                  Wording::ProfilesProblemOf(Wording::For::Script, loaded.problem)},
                                                 {QStringLiteral("printers"), ProfilesAsJson(loaded.profiles)}}));
         else
-            std::printf("%s", qPrintable(ProfilesAsText(loaded.profiles)));
+            console.out << ProfilesAsText(loaded.profiles);
         return loaded.problem.none() ? Done : Failed;
     }
 

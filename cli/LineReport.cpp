@@ -10,21 +10,20 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-#include <cstdio>
-
-int ReportMicrLine(const MicrLine &composed, double chequeWidth, bool json)
+int ReportMicrLine(QTextStream &out, const MicrLine &composed, double chequeWidth, bool json)
 {
     if (json) {
-        PrintJson(QJsonDocument(MicrLineAsJson(composed, chequeWidth)));
+        PrintJson(out, QJsonDocument(MicrLineAsJson(composed, chequeWidth)));
     } else {
-        const auto say = [](const QString &line) { std::printf("%s\n", qPrintable(line)); };
+        const auto say = [&out](const QString &line) { out << line << '\n'; };
         say(QCoreApplication::translate("Exporter", "Type (letters):     %1").arg(composed.letters));
         say(QCoreApplication::translate("Exporter", "Type (punctuation): %1").arg(composed.punctuation));
         say(QCoreApplication::translate("Exporter", "Positions %1 to %2").arg(composed.FirstPosition()).arg(composed.lastPosition));
         for (const MicrField &field : composed.fields)
-            std::printf("  %s %2d-%-2d  %s\n",
-                        qPrintable(Wording::FieldName(Wording::For::Reader, field.name).leftJustified(26)), field.first,
-                        field.last, qPrintable(field.text));
+            say(QStringLiteral("  %1 %2-%3  %4")
+                    .arg(Wording::FieldName(Wording::For::Reader, field.name).leftJustified(26))
+                    .arg(field.first, 2)
+                    .arg(QString::number(field.last).leftJustified(2), field.text));
         say(QCoreApplication::translate("Exporter", "Left end: %1 from the check's left edge (a check %2 in wide); "
                                                     "baseline: %3 above its bottom edge")
                 .arg(FormatLength(MicrLineLeftInches(composed, chequeWidth)),

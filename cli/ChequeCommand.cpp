@@ -14,8 +14,6 @@
 
 #include <QCoreApplication>
 
-#include <cstdio>
-
 namespace {
 
 class ChequeCommand : public Command
@@ -40,19 +38,18 @@ public:
     }
 
 protected:
-    int Execute() override
+    int Execute(const Console &console) override
     {
         // The command line first, then the file.
         const ChequePosition cheque = Parser().isSet(QStringLiteral("cheque"))
             ? ChequePosition(ReadChoice(QStringLiteral("cheque"), Parser().value(QStringLiteral("cheque")),
                                         {QStringLiteral("top"), QStringLiteral("middle"), QStringLiteral("bottom")}))
             : ChequePosition::Top;
-        const PrinterModel model = ReadModel();
+        const PrinterModel model = ReadModel(console);
         ChequeFileProblem problem;
         const std::optional<ChequeFilePage> page = ReadChequeFile(Given(), &problem);
         if (!page) {
-            std::fprintf(stderr, "%s: %s\n", ProgramName,
-                         qPrintable(Wording::ChequeFileUnread(Wording::For::Reader, problem)));
+            console.Say(Wording::ChequeFileUnread(Wording::For::Reader, problem));
             return Refused;
         }
         std::optional<ChequeStock> stock;
@@ -60,34 +57,34 @@ protected:
             QString error;
             stock = CustomStock(Parser().value(QStringLiteral("cheque-height")), page->pageInches.height(), &error);
             if (!stock)
-                throw Refusal(tr("--cheque-height: %1").arg(error.left(1).toLower() + error.mid(1)));
+                throw Refusal(RefusalKind::BadValue, tr("--cheque-height: %1").arg(error.left(1).toLower() + error.mid(1)));
         }
         const ChequeCheck check = CheckCheque(*page, cheque, stock, model);
         if (IsSet(json_))
-            PrintJson(QJsonDocument(ChequeCheckJson(check)));
+            PrintJson(console.out, QJsonDocument(ChequeCheckJson(check)));
         else
-            PrintLines(Wording::ChequeCheckLines(Wording::For::Reader, check));
+            PrintLines(console.out, Wording::ChequeCheckLines(Wording::For::Reader, check));
         return check.fine() ? Done : Failed;
     }
 
 private:
     // The printer: --printer's profile, or Line N's printer.
-    PrinterModel ReadModel() const
+    PrinterModel ReadModel(const Console &console) const
     {
         if (IsSet(printer_)) {
             if (IsSet(line_) || IsSet(bold_))
-                throw Refusal(tr("--printer takes the face from the printer's profile: give --printer, or --line "
+                throw Refusal(RefusalKind::ConflictingOptions, tr("--printer takes the face from the printer's profile: give --printer, or --line "
                                  "and --bold"));
             ProfilesProblem found;
             const std::optional<PrinterProfile> profile = PrinterProfiles().Find(Value(printer_), &found);
             const QString problem = Wording::ProfilesProblemOf(Wording::For::Reader, found);
             if (!problem.isEmpty())
-                std::fprintf(stderr, "%s: %s\n", ProgramName, qPrintable(problem));
+                console.Say(problem);
             if (!profile)
-                throw Refusal(tr("no printer \"%1\" is remembered: see the profiles command").arg(Value(printer_)));
+                throw Refusal(RefusalKind::NotAvailable, tr("no printer \"%1\" is remembered: see the profiles command").arg(Value(printer_)));
             if (const std::optional<PrinterModel> model = ModelForProfile(*profile))
                 return *model;
-            throw Refusal(tr("printer \"%1\"'s face, %2, is not installed: see the fonts command")
+            throw Refusal(RefusalKind::NotAvailable, tr("printer \"%1\"'s face, %2, is not installed: see the fonts command")
                               .arg(profile->queue, profile->Face()));
         }
         const CalibrationLine line = IsSet(line_)
@@ -99,7 +96,7 @@ private:
         const FontWeightChoice weight = IsSet(bold_) ? FontWeightChoice::Bold : FontWeightChoice::Standard;
         if (const std::optional<PrinterModel> model = ModelForLine(line, weight))
             return *model;
-        throw Refusal(tr("Line %1's face, %2, is not installed, so its printer's scale is unknown: see the fonts "
+        throw Refusal(RefusalKind::NotAvailable, tr("Line %1's face, %2, is not installed, so its printer's scale is unknown: see the fonts "
                          "command")
                           .arg(line)
                           .arg(QLatin1String(MicrFaceName(line, weight))));

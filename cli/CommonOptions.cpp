@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QMap>
 
+#include <algorithm>
+
 QCommandLineOption BoldOption(const QString &help)
 {
     return {QStringLiteral("bold"), help};
@@ -64,14 +66,14 @@ QPageSize::PageSizeId ReadPaper(const QCommandLineParser &parser)
         return QPageSize::Letter;
     if (text.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
         return QPageSize::A4;
-    throw Refusal(QCoreApplication::translate("Exporter", "--paper is letter or a4, not \"%1\"").arg(text));
+    throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--paper is letter or a4, not \"%1\"").arg(text));
 }
 
 int ReadChoice(const QString &option, const QString &text, const QStringList &names)
 {
     const qsizetype index = names.indexOf(text.toLower());
     if (index < 0)
-        throw Refusal(QCoreApplication::translate("Exporter", "--%1 is %2 or %3, not \"%4\"")
+        throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--%1 is %2 or %3, not \"%4\"")
                           .arg(option, names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last(), text));
     return int(index);
 }
@@ -82,7 +84,7 @@ Correction ReadCorrection(const QString &text)
     const LengthRange range{0, 1.5, ReadingKind::Correction};
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 2)
-        throw Refusal(QCoreApplication::translate("Exporter", "--applied takes RIGHT,UP in inches (negative: left and down), not \"%1\"")
+        throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--applied takes RIGHT,UP in inches (negative: left and down), not \"%1\"")
                           .arg(text));
     double moves[2] = {};
     for (int i = 0; i < 2; ++i) {
@@ -93,7 +95,7 @@ Correction ReadCorrection(const QString &text)
         QString error;
         const std::optional<double> inches = ParseLength(part, range, &error);
         if (!inches)
-            throw Refusal(QCoreApplication::translate("Exporter", "--applied: %1").arg(error.left(1).toLower() + error.mid(1)));
+            throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--applied: %1").arg(error.left(1).toLower() + error.mid(1)));
         moves[i] = negative ? -*inches : *inches;
     }
     return {moves[0], moves[1]};
@@ -113,7 +115,7 @@ PlacementLayout ReadPlacementLayout(const QCommandLineParser &parser, QPageSize:
         const std::optional<ChequeStock> stock =
             CustomStock(parser.value(QStringLiteral("cheque-height")), layout.paperInches.height(), &error);
         if (!stock)
-            throw Refusal(QCoreApplication::translate("Exporter", "--cheque-height: %1").arg(error.left(1).toLower() + error.mid(1)));
+            throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--cheque-height: %1").arg(error.left(1).toLower() + error.mid(1)));
         layout.stock = *stock;
     }
     if (parser.isSet(QStringLiteral("line")))
@@ -135,7 +137,7 @@ double ReadChequeWidth(const QCommandLineParser &parser)
     const std::optional<double> width =
         ParseLength(parser.value(QStringLiteral("cheque-width")), ChequeWidthRange(), &error);
     if (!width)
-        throw Refusal(QCoreApplication::translate("Exporter", "--cheque-width: %1").arg(error.left(1).toLower() + error.mid(1)));
+        throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--cheque-width: %1").arg(error.left(1).toLower() + error.mid(1)));
     return *width;
 }
 
@@ -144,7 +146,7 @@ MicrFields ReadMicrFields(const QString &text, const QString &label)
     QMap<QString, QString> given;
     for (const NamedItem &item : SplitNamedList(text)) {
         if (item.name.isEmpty() || given.contains(item.name))
-            throw Refusal(QCoreApplication::translate("Exporter", "%1 takes KEY=VALUE pairs, each once, not \"%2\"")
+            throw Refusal(RefusalKind::MalformedArgument, QCoreApplication::translate("Exporter", "%1 takes KEY=VALUE pairs, each once, not \"%2\"")
                               .arg(label, item.typed));
         // A number given empty is one not given, as "needs routing=" says.
         given.insert(item.name, item.value.isEmpty() ? QString() : item.value);
@@ -163,20 +165,38 @@ MicrFields ReadMicrFields(const QString &text, const QString &label)
         fields.institution = given.take(QStringLiteral("institution"));
         needed = {QStringLiteral("branch"), QStringLiteral("institution"), QStringLiteral("onus")};
     } else {
-        throw Refusal(QCoreApplication::translate("Exporter", "%1 needs layout=us or layout=ca").arg(label));
+        throw Refusal(RefusalKind::MalformedArgument, QCoreApplication::translate("Exporter", "%1 needs layout=us or layout=ca").arg(label));
     }
     const bool hasOnUs = given.contains(QStringLiteral("onus"));
     fields.onUs = given.take(QStringLiteral("onus"));
     fields.auxOnUs = given.take(QStringLiteral("aux"));
     if (!given.isEmpty())
-        throw Refusal(QCoreApplication::translate("Exporter", "%1 with layout=%2 takes no \"%3\"").arg(label, layout, given.firstKey()));
+        throw Refusal(RefusalKind::MalformedArgument, QCoreApplication::translate("Exporter", "%1 with layout=%2 takes no \"%3\"").arg(label, layout, given.firstKey()));
     for (const QString &key : needed) {
         const bool present = key == QLatin1String("onus") ? hasOnUs
             : key == QLatin1String("routing")             ? !fields.routing.isNull()
             : key == QLatin1String("branch")              ? !fields.branch.isNull()
                                                           : !fields.institution.isNull();
         if (!present)
-            throw Refusal(QCoreApplication::translate("Exporter", "%1 with layout=%2 needs %3=").arg(label, layout, key));
+            throw Refusal(RefusalKind::MalformedArgument, QCoreApplication::translate("Exporter", "%1 with layout=%2 needs %3=").arg(label, layout, key));
     }
     return fields;
+}
+
+bool StoppedAtUnknownName(const QString &text, const QList<ReadingField> &fields, const QString &form)
+{
+    const QList<NamedItem> items = SplitNamedList(text);
+    const auto unknown = std::find_if(items.begin(), items.end(), [&fields](const NamedItem &item) {
+        return std::none_of(fields.begin(), fields.end(),
+                            [&item](const ReadingField &field) { return field.name == item.name; });
+    });
+    if (unknown == items.end())
+        return false;
+    // The list is read item by item: it stopped at that name if every item
+    // before it was read.
+    QStringList before;
+    for (auto item = items.begin(); item != unknown; ++item)
+        before.append(item->typed);
+    QString error;
+    return before.isEmpty() || ParseReadingList(before.join(QLatin1Char(',')), fields, form, &error).has_value();
 }

@@ -29,10 +29,10 @@ public:
     }
 
 protected:
-    int Execute() override
+    int Execute(const Console &console) override
     {
         const MicrFields fields = ReadMicrFields(Given(), Name());
-        return ReportMicrLine(ComposeMicrLine(fields), ReadChequeWidth(Parser()), IsSet(json_));
+        return ReportMicrLine(console.out, ComposeMicrLine(fields), ReadChequeWidth(Parser()), IsSet(json_));
     }
 
 private:

@@ -23,9 +23,9 @@ public:
     }
 
 protected:
-    int Execute() override
+    int Execute(const Console &console) override
     {
-        return ReportMicrLine(CheckMicrLine(Given()), ReadChequeWidth(Parser()), IsSet(json_));
+        return ReportMicrLine(console.out, CheckMicrLine(Given()), ReadChequeWidth(Parser()), IsSet(json_));
     }
 
 private:

@@ -35,15 +35,15 @@ public:
     }
 
 protected:
-    int Execute() override
+    int Execute(const Console &console) override
     {
         const PlacementLayout layout = ReadPlacementLayout(Parser(), ReadPaper(Parser()));
         const PlacementReadings readings = ReadReadings(Given(), layout.paperInches.height());
         const PlacementResult result = AssessPlacement(layout, readings, NominalLineLengths());
         if (IsSet(json_))
-            PrintJson(QJsonDocument(PlacementAsJson(result)));
+            PrintJson(console.out, QJsonDocument(PlacementAsJson(result)));
         else
-            PrintLines(Wording::Placement(Wording::For::Reader, layout, result));
+            PrintLines(console.out, Wording::Placement(Wording::For::Reader, layout, result));
         return result.fine() ? Done : Failed;
     }
 
@@ -51,21 +51,21 @@ private:
     PlacementReadings ReadReadings(const QString &text, double paperHeightInches) const
     {
         const QString form = QCoreApplication::translate("Exporter", "bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]");
+        const QList<ReadingField> fields{{QStringLiteral("bar"), ReferenceBarRange()},
+                                         {QStringLiteral("vbar"), VerticalBarRange()},
+                                         {QStringLiteral("right"), RightEdgeRange()},
+                                         {QStringLiteral("bottom"), BottomEdgeRange()},
+                                         // Past the paper's bottom edge it is no reading of this page.
+                                         {QStringLiteral("top"), TopEdgeRange(paperHeightInches)}};
         QString error;
-        const std::optional<QMap<QString, double>> lengths = ParseReadingList(
-            text,
-            {{QStringLiteral("bar"), ReferenceBarRange()},
-             {QStringLiteral("vbar"), VerticalBarRange()},
-             {QStringLiteral("right"), RightEdgeRange()},
-             {QStringLiteral("bottom"), BottomEdgeRange()},
-             // Past the paper's bottom edge it is no reading of this page.
-             {QStringLiteral("top"), TopEdgeRange(paperHeightInches)}},
-            form, &error);
+        const std::optional<QMap<QString, double>> lengths = ParseReadingList(text, fields, form, &error);
+        if (!lengths && StoppedAtUnknownName(text, fields, form))
+            throw Refusal(RefusalKind::MalformedArgument, Name() + QLatin1Char(' ') + error);
         if (!lengths)
-            throw Refusal(error.startsWith(QLatin1String("takes")) ? Name() + QLatin1Char(' ') + error : error);
+            throw Refusal(RefusalKind::BadValue, error);
         if (!lengths->contains(QStringLiteral("bar")) || !lengths->contains(QStringLiteral("right"))
             || lengths->contains(QStringLiteral("bottom")) == lengths->contains(QStringLiteral("top")))
-            throw Refusal(QCoreApplication::translate("Exporter", "%1 needs bar, right and one of bottom or top, as %2").arg(Name(), form));
+            throw Refusal(RefusalKind::MalformedArgument, QCoreApplication::translate("Exporter", "%1 needs bar, right and one of bottom or top, as %2").arg(Name(), form));
         PlacementReadings readings;
         readings.bar = lengths->value(QStringLiteral("bar"));
         readings.right = lengths->value(QStringLiteral("right"));

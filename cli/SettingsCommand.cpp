@@ -12,14 +12,7 @@
 #include <QCoreApplication>
 #include <QSaveFile>
 
-#include <cstdio>
-
 namespace {
-
-void Say(const QString &message)
-{
-    std::fprintf(stderr, "%s: %s\n", ProgramName, qPrintable(message));
-}
 
 class SettingsCommand : public Command
 {
@@ -42,13 +35,13 @@ public:
     }
 
 protected:
-    int Execute() override
+    int Execute(const Console &console) override
     {
         const std::optional<ChequeProgram> program = ChequeProgramFromKey(Given());
         if (!program)
-            throw Refusal(tr("%1 is for freecheck, gnucash or odoo, not \"%2\"").arg(Name(), Given()));
+            throw Refusal(RefusalKind::BadValue, tr("%1 is for freecheck, gnucash or odoo, not \"%2\"").arg(Name(), Given()));
         if (IsSet(printer_) && (Parser().isSet(QStringLiteral("line")) || IsSet(bold_)))
-            throw Refusal(tr("--printer brings its own face: give --printer or --line, not both"));
+            throw Refusal(RefusalKind::ConflictingOptions, tr("--printer brings its own face: give --printer or --line, not both"));
         PlacementLayout layout = ReadPlacementLayout(Parser(), ReadPaper(Parser()));
         if (IsSet(micrLine_))
             layout.userLine = ComposeMicrLine(ReadMicrFields(Value(micrLine_), QStringLiteral("--micr-line")));
@@ -59,9 +52,9 @@ protected:
             const std::optional<PrinterProfile> profile = PrinterProfiles().Find(Value(printer_), &found);
             const QString problem = Wording::ProfilesProblemOf(Wording::For::Reader, found);
             if (!problem.isEmpty())
-                Say(problem);
+                console.Say(problem);
             if (!profile) {
-                Say(tr("no printer \"%1\" is remembered: print a page on it from the wizard first, or give "
+                console.Say(tr("no printer \"%1\" is remembered: print a page on it from the wizard first, or give "
                        "--line N for the face alone (the profiles command lists the printers)")
                         .arg(Value(printer_)));
                 return Failed;
@@ -73,25 +66,25 @@ protected:
         const ChequeProgramSettings settings = SettingsFor(*program, inputs);
         if (!settings.ok) {
             for (const QString &note : settings.notes)
-                Say(note);
+                console.Say(note);
             return Failed;
         }
-        return Write(settings.text.toUtf8()) ? Done : Failed;
+        return Write(console, settings.text) ? Done : Failed;
     }
 
 private:
     // To stdout, or the whole file or nothing.
-    bool Write(const QByteArray &text) const
+    bool Write(const Console &console, const QString &settings) const
     {
         if (!IsSet(output_)) {
-            std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
-            std::fflush(stdout);
+            console.out << settings << Qt::flush;
             return true;
         }
+        const QByteArray text = settings.toUtf8();
         QSaveFile file(Value(output_));
         if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
             return true;
-        Say(tr("could not write %1: %2").arg(Value(output_), file.errorString()));
+        console.Say(tr("could not write %1: %2").arg(Value(output_), file.errorString()));
         return false;
     }
 
