@@ -21,11 +21,6 @@ std::optional<PrinterProfile> PrinterSession::Profile() const
     return ProfileOf(queue_);
 }
 
-LoadedProfiles PrinterSession::LoadProfiles() const
-{
-    return profiles_.Load();
-}
-
 template <typename Change> bool PrinterSession::Remember(const QString &queue, Change change)
 {
     if (queue.isEmpty())

@@ -15,16 +15,13 @@ struct StepThreeAnswer
 {
     CalibrationLine line = 3;
     QString face;
-    // The readings' assessment; none before any line has a length.
-    std::optional<Assessment> readings;
-    // The chosen line judged on its length, measured or predicted; none
-    // when the readings give it none.
+    std::optional<Assessment> readings; // none before any line has a length
+    // The chosen line judged on its length, measured or predicted.
     std::optional<Verdict> lineVerdict;
-    // False when the chosen line measured out of tolerance or the readings
-    // name no face; nothing measured says nothing against it.
+    // False when the chosen line is out of tolerance or the readings name
+    // no face; nothing measured says nothing against it.
     bool calibrated = true;
-    // The printer the readings are remembered for and when they were
-    // taken; empty when they are not remembered.
+    // Whose profile keeps the readings, and since when; empty if none does.
     QString printer;
     QDateTime taken;
 };
@@ -41,8 +38,6 @@ class PrinterSession : public QObject
 public:
     explicit PrinterSession(PrinterProfiles profiles = PrinterProfiles(), QObject *parent = nullptr);
 
-    // ---- The printer ----------------------------------------------------
-
     // Pages go to `queue` (empty: a file). Another printer than the one
     // followed brings its own readings and, when it is a printer, its line.
     void FollowPrinter(const QString &queue, const QString &makeAndModel, const ChequeStock &paper);
@@ -51,20 +46,15 @@ public:
     // those of the page before, and the weight it printed in remembered.
     void CalibrationPagePrinted(const QString &queue, const QString &makeAndModel, const ChequeStock &paper);
     const QString &Queue() const { return queue_; }
-    // The usual cheque stock of the printer's paper.
-    const ChequeStock &PaperStock() const { return paper_; }
+    const ChequeStock &PaperStock() const { return paper_; } // its paper's usual stock
     // The printer's profile as its file has it now.
     std::optional<PrinterProfile> Profile() const;
-
-    // Every printer remembered, and what was wrong with the file.
-    LoadedProfiles LoadProfiles() const;
+    LoadedProfiles LoadProfiles() const { return profiles_.Load(); }
     // Forgets `queue`; the printer followed takes its readings with it.
     bool ForgetPrinter(const QString &queue, QString *error);
     // The file may have changed under the session: the printer's own
     // readings come back from it, and are gone only with its profile.
     void ProfilesReread();
-
-    // ---- Line and weight ------------------------------------------------
 
     void ChooseLine(CalibrationLine line);
     void ChooseWeight(FontWeightChoice weight);
@@ -73,8 +63,6 @@ public:
     QString Face() const;
     // Step 3 reached: the line chosen is the printer's face from now on.
     void LineConfirmed();
-
-    // ---- Calibration readings -------------------------------------------
 
     // The printer's readings, as last accepted.
     const LineLengths &Readings() const { return readings_; }
@@ -85,15 +73,12 @@ public:
     // assessment: what the Measurements window shows.
     void ReadingsTyped(const LineLengths &typed);
     const Assessment &TypedAssessment() const { return typedAssessment_; }
-    // Each line's length as its installed face prints it; none where the
-    // face is missing.
+    // Each line's length in its installed face; none for a missing face.
     const LineLengths &NominalLengths() const { return nominal_; }
     // The readings typed become the printer's, and its line the one they
     // name.
     void ReadingsAccepted();
     StepThreeAnswer StepThree() const;
-
-    // ---- Placement and the user's MICR line -----------------------------
 
     // The printer's last placement readings with their stock and correction.
     std::optional<PlacementRecord> Placement() const;

@@ -32,25 +32,27 @@ std::map<int, double> ReadingOf(const QString &text)
     return readings;
 }
 
-// The verdict on `line` of a printer that printed `reading`: its scale over
-// the measured face, carried to `line`'s face, judged to the thousandth.
-Verdict Expected(const std::map<int, double> &reading, int line)
+// What a printer that printed `reading` prints on `line`: its scale over
+// the measured face, carried to `line`'s face.
+double Printed(const std::map<int, double> &reading, int line)
 {
     const auto [measured, inches] = *reading.begin();
-    const double residual = std::round((inches / FaceLineInches(measured) * FaceLineInches(line) - 7) * 1000);
-    return std::abs(residual) <= 15 ? Verdict::Good : std::abs(residual) <= 30 ? Verdict::Marginal : Verdict::Out;
+    return inches / FaceLineInches(measured) * FaceLineInches(line);
+}
+
+// Judged on the residual shown, to the thousandth.
+Verdict Expected(const std::map<int, double> &reading, int line)
+{
+    const double residual = std::abs(std::round((Printed(reading, line) - 7) * 1000));
+    return residual <= 15 ? Verdict::Good : residual <= 30 ? Verdict::Marginal : Verdict::Out;
 }
 
 // The line whose face prints nearest 7 in for that printer.
 int Nearest(const std::map<int, double> &reading)
 {
-    const auto [measured, inches] = *reading.begin();
     int nearest = 1;
-    for (int line = 2; line <= 5; ++line) {
-        if (std::abs(inches / FaceLineInches(measured) * FaceLineInches(line) - 7)
-            < std::abs(inches / FaceLineInches(measured) * FaceLineInches(nearest) - 7))
-            nearest = line;
-    }
+    for (int line = 2; line <= 5; ++line)
+        nearest = std::abs(Printed(reading, line) - 7) < std::abs(Printed(reading, nearest) - 7) ? line : nearest;
     return nearest;
 }
 
@@ -115,17 +117,14 @@ private slots:
                 session->FollowPrinter({}, {}, LetterStock());
             } else if (words[0] == "switch") {
                 session->FollowPrinter(words[1], "Test Laser", LetterStock());
-            } else if (words[0] == "measure" || words[0] == "type") {
-                if (words[0] == "measure") {
-                    session->ReadingsOpened();
-                    window = LineLengths{};
-                }
+            } else if (words[0] == "measure") { // opened, typed, OK
+                session->ReadingsOpened();
+                window = LineLengths{};
                 window[std::size_t(number - 1)] = words[2].toDouble();
                 session->ReadingsTyped(window);
-                if (words[0] == "measure")
-                    session->ReadingsAccepted();
-            } else if (words[0] == "refuse") {
-                window[std::size_t(number - 1)].reset();
+                session->ReadingsAccepted();
+            } else if (words[0] == "type" || words[0] == "refuse") { // the window left open
+                window[std::size_t(number - 1)] = words.size() > 2 ? std::optional(words[2].toDouble()) : std::nullopt;
                 session->ReadingsTyped(window);
             } else if (words[0] == "line") {
                 session->ChooseLine(number);
