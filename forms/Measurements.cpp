@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TMeasurements::TMeasurements(QWidget *owner) : QDialog(owner)
+TMeasurements::TMeasurements(PrinterSession &session, QWidget *owner) : QDialog(owner), session_(session)
 {
     setupUi(this);
     Platform::OpenHelpOnF1(this, QStringLiteral("help/verdicts.html"));
@@ -26,44 +26,29 @@ TMeasurements::TMeasurements(QWidget *owner) : QDialog(owner)
     Platform::KeepReturnInFields(this);
 }
 
-void TMeasurements::SetReadings(const LineLengths &readings)
-{
-    for (std::size_t i = 0; i < readings.size(); ++i)
-        accepted_[i] = readings[i] ? QString::number(*readings[i], 'f', 3) : QString();
-}
-
-LineLengths TMeasurements::Readings() const
-{
-    LineLengths readings;
-    QString ignored;
-    for (std::size_t i = 0; i < readings.size(); ++i) {
-        if (!accepted_[i].trimmed().isEmpty())
-            readings[i] = ParseLength(accepted_[i], SampleLineRange(), &ignored);
-    }
-    return readings;
-}
-
-
 QLineEdit *TMeasurements::Field(CalibrationLine line) const
 {
     return fields_.at(std::size_t(line - 1));
 }
 
-bool TMeasurements::Ask(FontWeightChoice weight)
+bool TMeasurements::Ask()
 {
-    weight_ = weight;
-    // Read when asked: the faces may have been installed since start-up.
-    nominal_ = NominalLineLengths();
+    session_.ReadingsOpened();
+    const LineLengths &readings = session_.Readings();
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
-        faces_[std::size_t(line - 1)]->setText(QString::fromLatin1(MicrFaceName(line, weight)));
-        Field(line)->setText(accepted_[std::size_t(line - 1)]);
+        const std::size_t i = std::size_t(line - 1);
+        faces_[i]->setText(QString::fromLatin1(MicrFaceName(line, session_.Weight())));
+        const QString shown = readings[i] ? QString::number(*readings[i], 'f', 3) : QString();
+        Field(line)->setText(readings == acceptedReadings_ ? acceptedTexts_[i] : shown);
     }
     Reassess();
     Field(FirstCalibrationLine)->setFocus();
     if (exec() != QDialog::Accepted)
         return false;
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line)
-        accepted_[std::size_t(line - 1)] = Field(line)->text();
+        acceptedTexts_[std::size_t(line - 1)] = Field(line)->text();
+    session_.ReadingsAccepted();
+    acceptedReadings_ = session_.Readings();
     return true;
 }
 
@@ -72,45 +57,46 @@ void TMeasurements::Reassess()
     std::vector<Platform::LengthField> checks;
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line)
         checks.push_back({Field(line), tr("Line %1").arg(line), SampleLineRange()});
-    const auto typed = Platform::CheckLengthFields(checks, ProblemText);
-    QPushButton *ok = ButtonBox->button(QDialogButtonBox::Ok);
-    if (!typed) {
-        // What was shown stays until every reading makes sense again, but
-        // for the line to use: it goes with OK.
-        ok->setEnabled(false);
-        RecommendationText->clear();
-        return;
-    }
-    LineLengths measured;
-    std::copy(typed->begin(), typed->end(), measured.begin());
-
-    assessment_ = AssessReadings(nominal_, measured);
+    // A refused reading counts for nothing: the lengths and the verdict
+    // are the other readings'.
+    std::vector<std::optional<double>> accepted;
+    const bool allRead = Platform::CheckLengthFields(checks, ProblemText, &accepted).has_value();
+    LineLengths typed;
+    std::copy(accepted.begin(), accepted.end(), typed.begin());
+    session_.ReadingsTyped(typed);
+    const Assessment &assessment = session_.TypedAssessment();
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
-        const LineEstimate &estimate = assessment_.lines[std::size_t(line - 1)];
+        const std::size_t i = std::size_t(line - 1);
+        const LineEstimate &estimate = assessment.lines[i];
+        // Nothing stands for a refused reading, not even a prediction.
+        const bool refused = !typed[i] && !Field(line)->text().trimmed().isEmpty();
         QString text;
-        if (estimate.length)
+        if (!refused && estimate.length)
             text = estimate.predicted ? tr("%1, predicted").arg(FormatLength(*estimate.length))
                                       : FormatLength(*estimate.length);
-        else if (!nominal_[std::size_t(line - 1)])
+        else if (!refused && !session_.NominalLengths()[i])
             text = tr("font not installed");
-        results_[std::size_t(line - 1)]->setText(text);
+        results_[i]->setText(text);
     }
-    if (assessment_.usable())
+    const FontWeightChoice weight = session_.Weight();
+    // The line to use goes with OK, which waits until every reading makes
+    // sense.
+    if (assessment.usable() && allRead)
         RecommendationText->setText(
             tr("Use Line %1: %2, at 10 points")
-                .arg(assessment_.recommended)
-                .arg(QString::fromLatin1(MicrFaceName(assessment_.recommended, weight_))));
-    else if (assessment_.recommended != 0)
+                .arg(assessment.recommended)
+                .arg(QString::fromLatin1(MicrFaceName(assessment.recommended, weight))));
+    else if (assessment.recommended != 0 && allRead)
         RecommendationText->setText(tr("Not calibrated: no face can be named from these readings"));
     else
         RecommendationText->clear();
-    VerdictLabel->setText(assessment_.recommended == 0
+    VerdictLabel->setText(assessment.recommended == 0
                               ? QString()
                               : tr("Line %1 is %2 from 7 inches: %3")
-                                    .arg(assessment_.recommended)
-                                    .arg(Wording::Residual(Wording::For::Reader, assessment_.residual),
-                                         Wording::AssessmentVerdictOf(Wording::For::Reader, assessment_)));
-    AdviceText->setText(Wording::Advice(Wording::For::Reader, assessment_, weight_).join(QLatin1Char(' ')));
+                                    .arg(assessment.recommended)
+                                    .arg(Wording::Residual(Wording::For::Reader, assessment.residual),
+                                         Wording::AssessmentVerdictOf(Wording::For::Reader, assessment)));
+    AdviceText->setText(Wording::Advice(Wording::For::Reader, assessment, weight).join(QLatin1Char(' ')));
     // OK checks the line on step 2: only for a face within tolerance.
-    ok->setEnabled(assessment_.usable());
+    ButtonBox->button(QDialogButtonBox::Ok)->setEnabled(allRead && assessment.usable());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answers/Measurement.h"
+#include "session/PrinterSession.h"
 #include "ui_Measurements.h"
 
 #include <QDialog>
@@ -20,21 +21,13 @@ class TMeasurements : public QDialog, private Ui::TMeasurements
     Q_OBJECT
 
 public:
-    explicit TMeasurements(QWidget *owner = nullptr);
+    // The readings are `session`'s: it opens with the printer's, judges
+    // them as they are typed and takes them on OK.
+    explicit TMeasurements(PrinterSession &session, QWidget *owner = nullptr);
 
-    // Shows the faces of `weight` and the readings last accepted, then runs
-    // the window; returns whether it was accepted.
-    bool Ask(FontWeightChoice weight);
-
-    // The readings' assessment as last shown.
-    const Assessment &Result() const { return assessment_; }
-
-    // The readings the window opens with, as if accepted before: a
-    // printer's last readings.
-    void SetReadings(const LineLengths &readings);
-
-    // The readings last accepted.
-    LineLengths Readings() const;
+    // Shows the faces of the session's weight and the printer's readings,
+    // then runs the window; returns whether it was accepted.
+    bool Ask();
 
     using Ui::TMeasurements::ButtonBox;
 
@@ -42,11 +35,12 @@ private:
     void Reassess();
     QLineEdit *Field(CalibrationLine line) const;
 
+    PrinterSession &session_;
     std::array<QLineEdit *, LastCalibrationLine> fields_{};
     std::array<QLabel *, LastCalibrationLine> results_{};
     std::array<QLabel *, LastCalibrationLine> faces_{};
-    std::array<QString, LastCalibrationLine> accepted_{};
-    LineLengths nominal_{};
-    FontWeightChoice weight_ = FontWeightChoice::Standard;
-    Assessment assessment_;
+    // The readings last accepted as they were typed ("7 1/16"), shown again
+    // while they are still the printer's.
+    std::array<QString, LastCalibrationLine> acceptedTexts_{};
+    LineLengths acceptedReadings_{};
 };

@@ -65,6 +65,23 @@ TForm1::TForm1(QWidget *owner) : QWidget(owner)
                              static_cast<QWidget *>(UseBold)})
         new Platform::KeyStop(control, Qt::Key_F1);
     Platform::EncloseControls(this, ClientArea, DesignedClientSize, InnerBorder);
+
+    // The choices go to the session, and the line it names comes back.
+    session_.ChooseLine(LineOnRadios());
+    session_.ChooseWeight(UseBold->isChecked() ? FontWeightChoice::Bold : FontWeightChoice::Standard);
+    for (QRadioButton *line : {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5})
+        connect(line, &QRadioButton::toggled, this, [this] { session_.ChooseLine(LineOnRadios()); });
+    connect(UseBold, &QRadioButton::toggled, this, [this](bool bold) {
+        session_.ChooseWeight(bold ? FontWeightChoice::Bold : FontWeightChoice::Standard);
+    });
+    connect(&session_, &PrinterSession::changed, this, &TForm1::ShowSessionLine);
+    connect(&session_, &PrinterSession::profilesProblem, this, [this](const ProfilesProblem &problem) {
+        ShowProfileProblem(Wording::ProfilesProblemOf(Wording::For::Reader, problem));
+    });
+    connect(&session_, &PrinterSession::notRemembered, this, [this](const QString &error) {
+        QMessageBox::warning(this, Platform::ApplicationTitle(),
+                             tr("The printer's face and readings were not remembered: %1.").arg(error));
+    });
 }
 
 TForm1::~TForm1() = default;
@@ -210,8 +227,7 @@ void TForm1::NextButtonClickClick()
     if (CurrentStep == 3) {
         // The line chosen on step 2 is the printer's own face.
         FollowPrinter();
-        if (const std::optional<PrinterProfile> profile = CurrentProfile(); profile && profile->line != ChosenLine())
-            Remember(PrinterQueue(), [line = ChosenLine()](PrinterProfile &chosen) { chosen.line = line; });
+        session_.LineConfirmed();
         ShowResultFontName();
         ShowResultStep();
         return;
@@ -219,13 +235,12 @@ void TForm1::NextButtonClickClick()
     ShowMeasureStep();
     if (oldStep == 1) {
         bool printed = false;
-        Platform::ShowingErrors([this, &printed] { printed = PrintCalibrationPage(*PrintDialog1(), ChosenWeight()); });
+        Platform::ShowingErrors(
+            [this, &printed] { printed = PrintCalibrationPage(*PrintDialog1(), session_.Weight()); });
         // The printer is known once a page went to it, and step 2 shows its
         // own line and readings, never those of the printer before.
-        if (printed) {
-            LoadPrinterState(true);
-            Remember(PrinterQueue(), [weight = ChosenWeight()](PrinterProfile &profile) { profile.weight = weight; });
-        }
+        if (printed)
+            FollowPrinter(true);
     }
 }
 
@@ -236,59 +251,16 @@ QString TForm1::PrinterQueue() const
     return printer_->outputFileName().isEmpty() ? printer_->printerName() : QString();
 }
 
-std::optional<PrinterProfile> TForm1::CurrentProfile()
+void TForm1::FollowPrinter(bool printed)
 {
-    return ProfileOf(PrinterQueue());
-}
-
-std::optional<PrinterProfile> TForm1::ProfileOf(const QString &queue)
-{
-    if (queue.isEmpty())
-        return std::nullopt;
-    ProfilesProblem problem;
-    std::optional<PrinterProfile> profile = profiles_.Find(queue, &problem);
-    ShowProfileProblem(Wording::ProfilesProblemOf(Wording::For::Reader, problem));
-    return profile;
-}
-
-void TForm1::Remember(const QString &queue, const std::function<void(PrinterProfile &)> &change)
-{
-    if (queue.isEmpty())
+    const QString queue = PrinterQueue();
+    if (!printed && session_.Follows(queue))
         return;
-    // Only what `change` sets: the wizard's controls may still show what
-    // was chosen for another printer.
-    PrinterProfile profile = ProfileOf(queue).value_or(PrinterProfile());
-    profile.queue = queue;
-    if (const QString model = QPrinterInfo::printerInfo(queue).makeAndModel(); !model.isEmpty())
-        profile.makeAndModel = model;
-    change(profile);
-    QString error;
-    if (!profiles_.Save(profile, &error))
-        QMessageBox::warning(this, Platform::ApplicationTitle(),
-                             tr("The printer's face and readings were not remembered: %1.").arg(error));
-}
-
-void TForm1::FollowPrinter()
-{
-    if (!following_ || followedQueue_ != PrinterQueue())
-        LoadPrinterState(true);
-}
-
-void TForm1::LoadPrinterState(bool selectLine)
-{
-    following_ = true;
-    followedQueue_ = PrinterQueue();
-    const std::optional<PrinterProfile> profile = CurrentProfile();
-    measured_.reset();
-    if (profile && profile->measurement)
-        measured_ = std::make_unique<Assessment>(AssessReadings(NominalLineLengths(), profile->measurement->readings));
-    // A printer new to the program starts from the standard line, not from
-    // the line chosen for the printer before.
-    const CalibrationLine line = profile ? profile->line : PrinterProfile().line;
-    if (selectLine && !followedQueue_.isEmpty() && line >= FirstCalibrationLine && line <= LastCalibrationLine) {
-        QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5};
-        lines[line - 1]->setChecked(true);
-    }
+    const QString model = QPrinterInfo::printerInfo(queue).makeAndModel();
+    if (printed)
+        session_.CalibrationPagePrinted(queue, model, PaperStock(queue));
+    else
+        session_.FollowPrinter(queue, model, PaperStock(queue));
 }
 
 ChequeStock TForm1::PaperStock(const QString &queue) const
@@ -321,7 +293,8 @@ std::function<bool(const PlacementLayout &)> TForm1::PlacementPagePrinter()
         // The readings taken from this page are the printer's it went to; a
         // file leaves them with the calibration page's printer.
         if (printed && placementPrinter_->outputFileName().isEmpty())
-            placedQueue_ = placementPrinter_->printerName();
+            session_.PlacementPagePrinted(placementPrinter_->printerName(),
+                                          QPrinterInfo::printerInfo(placementPrinter_->printerName()).makeAndModel());
         return printed;
     };
 }
@@ -331,15 +304,9 @@ void TForm1::MicrLineButtonClick()
     if (!micrLine_)
         micrLine_ = std::make_unique<TMyMicrLine>(PlacementPagePrinter(), this);
     FollowPrinter();
-    const std::optional<PrinterProfile> profile = CurrentProfile();
-    const std::optional<MicrFields> remembered = profile ? profile->micrLine : std::nullopt;
-    micrLine_->Ask(ChosenLine(), ChosenWeight(), profile ? profile->placement : std::nullopt, remembered,
-                   PaperStock(PrinterQueue()));
-    // The line stays with this printer, for the next time and the next run.
-    const MicrFields fields = micrLine_->Fields();
-    const std::optional<MicrFields> typed = fields.empty() ? std::nullopt : std::optional<MicrFields>(fields);
-    if (typed != remembered)
-        Remember(PrinterQueue(), [&typed](PrinterProfile &changed) { changed.micrLine = typed; });
+    micrLine_->Ask(session_.Line(), session_.Weight(), session_.Placement(), session_.MicrLine(),
+                   session_.PaperStock());
+    session_.MicrLineTyped(micrLine_->Fields());
     MicrLineButton->setFocus();
 }
 
@@ -347,77 +314,61 @@ void TForm1::ChequeFileButtonClick()
 {
     if (!chequeFile_)
         chequeFile_ = std::make_unique<TChequeFile>(this);
-    const LoadedProfiles loaded = profiles_.Load();
+    FollowPrinter();
+    const LoadedProfiles loaded = session_.LoadProfiles();
     ShowProfileProblem(Wording::ProfilesProblemOf(Wording::For::Reader, loaded.problem));
-    chequeFile_->Ask(ChosenLine(), ChosenWeight(), PrinterQueue(), loaded.profiles);
+    chequeFile_->Ask(session_.Line(), session_.Weight(), session_.Queue(), loaded.profiles);
     ChequeFileButton->setFocus();
 }
 
 void TForm1::ShowStoredProfilesProblem()
 {
-    ShowProfileProblem(Wording::ProfilesProblemOf(Wording::For::Reader, profiles_.Load().problem));
+    ShowProfileProblem(Wording::ProfilesProblemOf(Wording::For::Reader, session_.LoadProfiles().problem));
 }
 
 void TForm1::PrintersButtonClick()
 {
     if (!printers_)
-        printers_ = std::make_unique<TPrinters>(this);
-    printers_->Ask(profiles_);
-    // A printer forgotten there takes its readings with it.
-    LoadPrinterState(false);
-    ShowMeasuredResult();
+        printers_ = std::make_unique<TPrinters>(session_, this);
+    FollowPrinter();
+    printers_->Ask();
+    // The file is read again: a printer forgotten there takes its readings
+    // with it.
+    session_.ProfilesReread();
+    if (CurrentStep == 3) {
+        ShowResultFontName();
+        ShowResultStep();
+    }
 }
 
 void TForm1::MeasureButtonClick()
 {
     if (!measurements_)
-        measurements_ = std::make_unique<TMeasurements>(this);
+        measurements_ = std::make_unique<TMeasurements>(session_, this);
     // The window opens with this printer's last readings, or empty fields
     // when it has none: another printer's would be saved as this one's.
     FollowPrinter();
-    if (const std::optional<PrinterProfile> profile = CurrentProfile(); profile && profile->measurement)
-        measurements_->SetReadings(profile->measurement->readings);
-    else if (!measured_)
-        measurements_->SetReadings(LineLengths{});
-    if (measurements_->Ask(ChosenWeight())) {
-        measured_ = std::make_unique<Assessment>(measurements_->Result());
-        QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5};
-        lines[measured_->recommended - 1]->setChecked(true);
-        Remember(PrinterQueue(), [this](PrinterProfile &profile) {
-            profile.line = measured_->recommended;
-            MeasurementRecord record;
-            record.readings = measurements_->Readings();
-            record.line = measured_->recommended;
-            record.verdict = AssessmentVerdictKey(*measured_);
-            record.taken = QDateTime::currentDateTimeUtc();
-            profile.measurement = record;
-        });
-    }
+    measurements_->Ask();
     MeasureButton->setFocus();
 }
 
 void TForm1::PlacementButtonClick()
 {
     FollowPrinter();
-    const QString queue = PrinterQueue();
     // Another printer's stock and readings are not this one's: the window
     // starts afresh on this printer's paper.
-    if (!placement_ || placementShownFor_ != queue) {
+    if (session_.PlacementOpened() || !placement_) {
         placement_ = std::make_unique<TPlacement>(PlacementPagePrinter(), this);
-        placement_->SetStock(PaperStock(queue));
-        placementShownFor_ = queue;
+        placement_->SetStock(session_.PaperStock());
     }
-    if (const std::optional<PrinterProfile> profile = CurrentProfile(); profile && profile->placement)
-        placement_->SetRecord(*profile->placement);
-    placedQueue_ = queue;
-    placement_->Ask(ChosenLine(), ChosenWeight());
-    if (const std::optional<PlacementRecord> record = placement_->Record())
-        Remember(placedQueue_, [&record](PrinterProfile &profile) { profile.placement = record; });
-    placementShownFor_ = placedQueue_;
+    if (const std::optional<PlacementRecord> record = session_.Placement())
+        placement_->SetRecord(*record);
+    placement_->Ask(session_.Line(), session_.Weight());
+    session_.PlacementClosed(placement_->Record());
     PlacementButton->setFocus();
 }
 
-CalibrationLine TForm1::ChosenLine() const
+CalibrationLine TForm1::LineOnRadios() const
 {
     const QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
     for (CalibrationLine line = FirstCalibrationLine; line < LastCalibrationLine; ++line) {
@@ -427,21 +378,28 @@ CalibrationLine TForm1::ChosenLine() const
     return LastCalibrationLine;
 }
 
+void TForm1::ShowSessionLine()
+{
+    QRadioButton *const lines[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5};
+    if (LineOnRadios() != session_.Line())
+        lines[session_.Line() - 1]->setChecked(true);
+}
+
 void TForm1::ShowMeasuredResult()
 {
     // After a restart, the printer's last readings stand for this run's.
     FollowPrinter();
-    const std::optional<PrinterProfile> profile = CurrentProfile();
-    const std::optional<MeasurementRecord> record = profile ? profile->measurement : std::nullopt;
-    if (!measured_ || measured_->recommended == 0) {
+    const StepThreeAnswer answer = session_.StepThree();
+    if (!answer.readings) {
         MeasuredResult->setVisible(false);
         return;
     }
-    const QString summary = Wording::LineSummary(Wording::For::Reader, *measured_, ChosenLine());
-    MeasuredResult->setText(record ? QStringLiteral("%1, %2: %3").arg(profile->queue, ShortDate(record->taken), summary)
-                                   : summary);
+    const QString summary = Wording::LineSummary(Wording::For::Reader, *answer.readings, answer.line);
+    MeasuredResult->setText(answer.taken.isValid()
+                                ? QStringLiteral("%1, %2: %3").arg(answer.printer, ShortDate(answer.taken), summary)
+                                : summary);
     MeasuredResult->setVisible(true);
-    if (CurrentStep == 3 && LineNotCalibrated(*measured_, ChosenLine())) {
+    if (CurrentStep == 3 && !answer.calibrated) {
         // Step 3 never congratulates on a line measured out of tolerance,
         // nor names its face as the one to use.
         const QStringList notCalibrated =
@@ -538,24 +496,9 @@ void TForm1::closeEvent(QCloseEvent *event)
     QCoreApplication::quit();
 }
 
-FontWeightChoice TForm1::ChosenWeight() const
-{
-    return UseBold->isChecked() ? FontWeightChoice::Bold : FontWeightChoice::Standard;
-}
-
 QString SelectedFaceName()
 {
-    const FontWeightChoice weight = Form1->ChosenWeight();
-    CalibrationLine line = LastCalibrationLine;
-    const QRadioButton *const tested[] = {Form1->RadioButton1, Form1->RadioButton2,
-                                          Form1->RadioButton3, Form1->RadioButton4};
-    for (int i = 0; i < 4; ++i) {
-        if (tested[i]->isChecked()) {
-            line = i + 1;
-            break;
-        }
-    }
-    return QString::fromLatin1(MicrFaceName(line, weight));
+    return Form1->Session().Face();
 }
 
 void ShowResultFontName()

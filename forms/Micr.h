@@ -1,14 +1,13 @@
 #pragma once
 
 #include "standard/MicrFaceTable.h"
-#include "store/PrinterProfiles.h"
+#include "session/PrinterSession.h"
 #include "ui_Micr.h"
 
 #include <QWidget>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QPrintDialog;
 class QPrinter;
@@ -17,7 +16,6 @@ class TPlacement;
 class TPrinters;
 class TMyMicrLine;
 class TChequeFile;
-struct Assessment;
 struct StepLayout;
 
 // What closing a window does with it.
@@ -56,11 +54,11 @@ public:
     // own file name for "Print to File".
     QPrintDialog *PlacementPrintDialog();
 
-    // The weight chosen on step 1.
-    FontWeightChoice ChosenWeight() const;
-
     // The printer pages go to; empty when they go to a file.
     QString PrinterQueue() const;
+
+    // The printer, its line and readings, as the user chose and measured.
+    const PrinterSession &Session() const { return session_; }
 
     void ShowIntroStep();
     void ShowMeasureStep();
@@ -102,38 +100,28 @@ private:
     // `fileName` in the documents folder.
     std::unique_ptr<QPrintDialog> MakePrintDialog(QPrinter &printer, const QString &fileName);
 
-    // The step-3 line under the face name, from the readings last accepted.
+    // The step-3 line under the face name, from the session's readings.
     void ShowMeasuredResult();
+    // The line the radio buttons show: the first checked of lines 1 to 4,
+    // or Line 5.
+    CalibrationLine LineOnRadios() const;
+    void ShowSessionLine();
 
-    // The line chosen on step 2.
-    CalibrationLine ChosenLine() const;
-
-    // The profile of the printer pages go to, if it has one; a damaged
-    // profile file is said once.
-    std::optional<PrinterProfile> CurrentProfile();
-    std::optional<PrinterProfile> ProfileOf(const QString &queue);
-    // Changes `queue`'s profile (made when it has none) and writes it;
-    // nothing for a file.
-    void Remember(const QString &queue, const std::function<void(PrinterProfile &)> &change);
-    // The readings and line shown are those of the printer pages go to:
-    // when it changed, its own are loaded.
-    void FollowPrinter();
-    // Loads the printer's readings (none when it has none) and, with
-    // `selectLine`, selects its line on step 2.
-    void LoadPrinterState(bool selectLine);
+    // The session follows the printer pages go to; `printed`: a calibration
+    // page just went to it.
+    void FollowPrinter(bool printed = false);
     // The usual cheque stock of the printer's paper.
     ChequeStock PaperStock(const QString &queue) const;
     void ShowProfileProblem(const QString &problem);
     // Prints the placement page for a layout through its own print dialog.
     std::function<bool(const PlacementLayout &)> PlacementPagePrinter();
 
+    PrinterSession session_;
     std::unique_ptr<TMeasurements> measurements_;
     std::unique_ptr<TPlacement> placement_;
-    std::unique_ptr<Assessment> measured_;
     std::unique_ptr<TPrinters> printers_;
     std::unique_ptr<TMyMicrLine> micrLine_;
     std::unique_ptr<TChequeFile> chequeFile_;
-    PrinterProfiles profiles_;
     QString profileProblemShown_;
     // The printer lives as long as the window, which lives for the run, so
     // the user's choice of printer stays for the next page.
@@ -142,13 +130,6 @@ private:
     std::unique_ptr<QPrintDialog> printDialog_;
     std::unique_ptr<QPrinter> placementPrinter_;
     std::unique_ptr<QPrintDialog> placementPrintDialog_;
-    // The printer whose readings and line the wizard shows.
-    QString followedQueue_;
-    bool following_ = false;
-    // The printer whose readings the placement window holds, and the one
-    // its page last went to.
-    QString placementShownFor_;
-    QString placedQueue_;
     bool startedUp_ = false;
     bool shownBefore_ = false;
 };

@@ -14,7 +14,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-TPrinters::TPrinters(QWidget *owner) : QDialog(owner)
+TPrinters::TPrinters(PrinterSession &session, QWidget *owner) : QDialog(owner), session_(session)
 {
     setupUi(this);
     Platform::OpenHelpOnF1(this, QStringLiteral("help/printers.html"));
@@ -24,9 +24,8 @@ TPrinters::TPrinters(QWidget *owner) : QDialog(owner)
             [this] { ForgetButton->setEnabled(PrinterList->currentItem() != nullptr); });
 }
 
-void TPrinters::Ask(const PrinterProfiles &profiles)
+void TPrinters::Ask()
 {
-    profiles_ = profiles;
     Refresh();
     PrinterList->setFocus();
     exec();
@@ -42,7 +41,7 @@ QStringList TPrinters::Listed() const
 
 void TPrinters::Refresh()
 {
-    const LoadedProfiles loaded = profiles_.Load();
+    const LoadedProfiles loaded = session_.LoadProfiles();
     shown_ = loaded.profiles;
     ProblemText->setText(Wording::ProfilesProblemOf(Wording::For::Reader, loaded.problem));
     ProblemText->setVisible(!loaded.problem.none());
@@ -83,7 +82,7 @@ void TPrinters::Refresh()
 bool TPrinters::Forget(const QString &queue)
 {
     QString error;
-    const bool forgotten = profiles_.Forget(queue, &error);
+    const bool forgotten = session_.ForgetPrinter(queue, &error);
     if (!forgotten)
         QMessageBox::warning(this, Platform::ApplicationTitle(), error);
     Refresh();

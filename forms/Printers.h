@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/PrinterProfiles.h"
+#include "session/PrinterSession.h"
 #include "ui_Printers.h"
 
 #include <QDialog>
@@ -13,10 +13,12 @@ class TPrinters : public QDialog, private Ui::TPrinters
     Q_OBJECT
 
 public:
-    explicit TPrinters(QWidget *owner = nullptr);
+    // The printers are those `session` remembers; one forgotten there
+    // takes its readings with it.
+    explicit TPrinters(PrinterSession &session, QWidget *owner = nullptr);
 
-    // Shows the profiles kept in `profiles`' file and runs the window.
-    void Ask(const PrinterProfiles &profiles);
+    // Shows the profiles remembered and runs the window.
+    void Ask();
 
     // The printers listed, in the list's order.
     QStringList Listed() const;
@@ -31,6 +33,6 @@ private:
     void ForgetSelected();
     void ExportAll();
 
-    PrinterProfiles profiles_;
+    PrinterSession &session_;
     QList<PrinterProfile> shown_;
 };

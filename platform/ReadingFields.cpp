@@ -129,7 +129,8 @@ std::optional<double> ParseTypedLength(const QString &text, const LengthRange &r
 }
 
 std::optional<std::vector<std::optional<double>>> CheckLengthFields(const std::vector<LengthField> &fields,
-                                                                    QLabel *problems)
+                                                                    QLabel *problems,
+                                                                    std::vector<std::optional<double>> *accepted)
 {
     std::vector<std::optional<double>> lengths;
     QStringList refused;
@@ -150,6 +151,8 @@ std::optional<std::vector<std::optional<double>>> CheckLengthFields(const std::v
     }
     problems->setText(refused.join(QLatin1Char('\n')));
     problems->setVisible(!refused.isEmpty());
+    if (accepted)
+        *accepted = lengths;
     if (!refused.isEmpty())
         return std::nullopt;
     return lengths;

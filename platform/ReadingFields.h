@@ -31,11 +31,13 @@ std::optional<double> ParseTypedLength(const QString &text, const LengthRange &r
                                        QString *error);
 
 // The lengths typed into `fields`, in their order (none where a field is
-// empty), or none when any is refused. A refused field is tinted, its
+// empty), or none when any is refused; `accepted`, where given, has them
+// all the same, none for a refused one. A refused field is tinted, its
 // accessible description says why, and `problems` lists "NAME: why" for
 // each and shows only then.
 std::optional<std::vector<std::optional<double>>> CheckLengthFields(const std::vector<LengthField> &fields,
-                                                                    QLabel *problems);
+                                                                    QLabel *problems,
+                                                                    std::vector<std::optional<double>> *accepted = nullptr);
 
 // Return and Enter in a text field of `window` move on to the next control
 // instead of pressing the window's default button: a window of readings

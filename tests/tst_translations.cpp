@@ -703,7 +703,8 @@ private slots:
         QFETCH(bool, accepted);
         const QLocale before;
         QLocale::setDefault(QLocale(locale));
-        TMeasurements measurements;
+        PrinterSession session;
+        TMeasurements measurements(session);
         QString refusal;
         auto seen = AnswerNextModal([&](QWidget *modal) {
             auto *field = modal->findChild<QLineEdit *>(QStringLiteral("LengthField3"));
@@ -711,7 +712,7 @@ private slots:
             refusal = field->accessibleDescription();
             static_cast<QDialog *>(modal)->reject();
         });
-        measurements.Ask(FontWeightChoice::Standard);
+        measurements.Ask();
         QLocale::setDefault(before);
         QVERIFY(*seen);
         QVERIFY2(refusal.isEmpty() == accepted, qPrintable(refusal));

@@ -1041,7 +1041,8 @@ private slots:
         QCOMPARE(afterRight, QString("BaselineField"));
         QCOMPARE(afterLast, QString("BarField"));
 
-        TMeasurements measurements;
+        PrinterSession session;
+        TMeasurements measurements(session);
         QString focusAtScaled, focusAtRefused, useLine, useLineRefused;
         bool okWithRefused = true;
         auto measured = AnswerNextModal([&](QWidget *modal) {
@@ -1063,7 +1064,7 @@ private slots:
             focusAtRefused = QApplication::focusWidget()->objectName();
             static_cast<QDialog *>(modal)->reject();
         });
-        measurements.Ask(FontWeightChoice::Standard);
+        measurements.Ask();
         QVERIFY(*measured);
         QCOMPARE(focusAtScaled, QString("LengthField5"));
         QCOMPARE(focusAtRefused, QString("LengthField2"));
