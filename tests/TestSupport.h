@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestFiles.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QString>
@@ -48,17 +50,3 @@ std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int
 // that set it and answers the next test's.
 void StopAnsweringModals();
 std::shared_ptr<bool> RejectNextModal();
-
-// Runs with the working directory switched to `dir`.
-class WorkingDirectory
-{
-public:
-    explicit WorkingDirectory(const QString &dir);
-    ~WorkingDirectory();
-
-private:
-    QString previous_;
-};
-
-// Copies the glyph files the wizard reads into `dir`.
-void CopyGlyphFiles(const QString &dir);

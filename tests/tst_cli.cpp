@@ -2,7 +2,7 @@
 // streams: each command's refusals, with their kind, and its boundaries.
 // The program around them (exit statuses, the old forms) is
 // tst_exporter_commands'.
-#include "TestSupport.h"
+#include "TestFiles.h"
 
 #include "cli/Program.h"
 
