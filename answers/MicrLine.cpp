@@ -1,6 +1,6 @@
 #include "answers/MicrLine.h"
 
-#include "answers/PlacementLayout.h"
+#include "standard/E13B.h"
 
 #include <QJsonArray>
 #include <QMap>

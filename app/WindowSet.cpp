@@ -15,4 +15,5 @@ void CreateWindowSet(MicrApplication &application)
     Form2 = application.Adopt(std::make_unique<TForm2>());
     Form3 = application.Adopt(std::make_unique<TForm3>());
     Form4 = application.Adopt(std::make_unique<TForm4>());
+    WizardDialog::StandBeside(Form1, [] { Form1->FocusNextButton(); });
 }

@@ -1,6 +1,5 @@
 #include "About.h"
 
-#include "Micr.h"
 #include "platform/ShellLauncher.h"
 #include "common/VendorDetails.h"
 
@@ -29,8 +28,7 @@ std::string UpdateCheckAddress()
 
 void HandFocusToNext()
 {
-    if (!Form1->NextButton->isHidden())
-        Form1->NextButton->setFocus();
+    WizardDialog::HandFocusBack();
 }
 
 void TForm3::CurVersionClick()

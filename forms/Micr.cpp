@@ -86,6 +86,12 @@ TForm1::TForm1(QWidget *owner) : QWidget(owner)
 
 TForm1::~TForm1() = default;
 
+void TForm1::FocusNextButton()
+{
+    if (!NextButton->isHidden())
+        NextButton->setFocus();
+}
+
 
 std::unique_ptr<QPrintDialog> TForm1::MakePrintDialog(QPrinter &printer, const QString &fileName)
 {

@@ -29,6 +29,8 @@ class TForm1 : public QWidget, private Ui::TForm1
 
 public:
     explicit TForm1(QWidget *owner = nullptr);
+    // The keyboard back to the Next button, where it is shown.
+    void FocusNextButton();
     ~TForm1() override;
 
     // Controls other windows and the print job read.

@@ -1,10 +1,26 @@
 #include "WizardDialog.h"
 
-#include "Micr.h"
 #include "platform/CharHeights.h"
 #include "platform/DialogPlacement.h"
 #include "platform/FaceSubstitutes.h"
 #include "platform/FormLayout.h"
+
+namespace {
+QWidget *Wizard = nullptr;
+std::function<void()> WizardFocus;
+} // namespace
+
+void WizardDialog::StandBeside(QWidget *wizard, std::function<void()> handFocusBack)
+{
+    Wizard = wizard;
+    WizardFocus = std::move(handFocusBack);
+}
+
+void WizardDialog::HandFocusBack()
+{
+    if (WizardFocus)
+        WizardFocus();
+}
 
 WizardDialog::WizardDialog(QPoint offsetFromWizard, QWidget *owner)
     : QDialog(owner), offsetFromWizard_(offsetFromWizard)
@@ -24,6 +40,6 @@ void WizardDialog::showEvent(QShowEvent *event)
         shownBefore_ = true;
         Platform::PrepareForFirstShow(this);
     }
-    Platform::PlaceRelativeTo(this, Form1, offsetFromWizard_);
+    Platform::PlaceRelativeTo(this, Wizard, offsetFromWizard_);
     QDialog::showEvent(event);
 }

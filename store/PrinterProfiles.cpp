@@ -89,11 +89,6 @@ FileReading ReadFile(const QString &path)
 
 } // namespace
 
-QString WeightName(FontWeightChoice weight)
-{
-    return weight == FontWeightChoice::Bold ? QStringLiteral("bold") : QStringLiteral("standard");
-}
-
 PrinterProfiles::PrinterProfiles(QString path) : path_(std::move(path)) {}
 
 QString PrinterProfiles::DefaultPath()

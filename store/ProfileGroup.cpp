@@ -173,6 +173,11 @@ std::optional<MicrFields> ReadMicrLine(QSettings &settings, GroupReader &read)
 
 } // namespace
 
+QString WeightName(FontWeightChoice weight)
+{
+    return weight == FontWeightChoice::Bold ? QStringLiteral("bold") : QStringLiteral("standard");
+}
+
 QString GroupOf(const QString &queue)
 {
     return GroupPrefix + QString::fromLatin1(QUrl::toPercentEncoding(queue));

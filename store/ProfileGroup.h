@@ -1,6 +1,7 @@
 #pragma once
 
-#include "store/PrinterProfiles.h"
+#include "answers/PrinterProfile.h"
+#include "store/ProfilesProblem.h"
 
 #include <QList>
 #include <QSettings>
@@ -10,6 +11,9 @@
 
 // One printer's group of the profiles' file: its name, every value written,
 // and read back with values out of range dropped.
+
+// "standard" or "bold", as the file and JSON name a weight.
+QString WeightName(FontWeightChoice weight);
 
 // A queue's group: its name percent-encoded, so that "/" (QSettings' group
 // separator), "%" and any other character stay the queue's own; the name

@@ -1,6 +1,6 @@
 #include "wording/ChequeWording.h"
 
-#include "wording/WordingParts.h"
+#include "wording/Wording.h"
 #include "wording/LineWording.h"
 #include "store/PrinterProfiles.h"
 

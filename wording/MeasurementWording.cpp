@@ -1,6 +1,6 @@
 #include "wording/MeasurementWording.h"
 
-#include "wording/WordingParts.h"
+#include "wording/Wording.h"
 
 using namespace Wording::Parts;
 

@@ -1,7 +1,7 @@
 #include "wording/PlacementWording.h"
 
 #include "wording/MeasurementWording.h"
-#include "wording/WordingParts.h"
+#include "wording/Wording.h"
 
 using namespace Wording::Parts;
 

@@ -1,6 +1,7 @@
 #include "wording/ProfilesWording.h"
 
-#include "wording/WordingParts.h"
+#include "wording/Wording.h"
+#include "store/ProfileGroup.h"
 
 using namespace Wording::Parts;
 

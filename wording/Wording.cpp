@@ -1,4 +1,4 @@
-#include "wording/WordingParts.h"
+#include "wording/Wording.h"
 
 using namespace Wording::Parts;
 
