@@ -182,21 +182,3 @@ MicrFields ReadMicrFields(const QString &text, const QString &label)
     }
     return fields;
 }
-
-bool StoppedAtUnknownName(const QString &text, const QList<ReadingField> &fields, const QString &form)
-{
-    const QList<NamedItem> items = SplitNamedList(text);
-    const auto unknown = std::find_if(items.begin(), items.end(), [&fields](const NamedItem &item) {
-        return std::none_of(fields.begin(), fields.end(),
-                            [&item](const ReadingField &field) { return field.name == item.name; });
-    });
-    if (unknown == items.end())
-        return false;
-    // The list is read item by item: it stopped at that name if every item
-    // before it was read.
-    QStringList before;
-    for (auto item = items.begin(); item != unknown; ++item)
-        before.append(item->typed);
-    QString error;
-    return before.isEmpty() || ParseReadingList(before.join(QLatin1Char(',')), fields, form, &error).has_value();
-}

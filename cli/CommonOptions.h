@@ -36,7 +36,3 @@ int ReadChoice(const QString &option, const QString &text, const QStringList &na
 // layout=ca,branch=...,institution=...,onus=...[,aux=...]; `label` is what
 // the refusal calls it ("line", "--micr-line").
 MicrFields ReadMicrFields(const QString &text, const QString &label);
-// Whether ParseReadingList, having refused `text`, stopped at an item whose
-// name is none of `fields` (the list is not in its form) rather than at a
-// reading it could not take.
-bool StoppedAtUnknownName(const QString &text, const QList<ReadingField> &fields, const QString &form);

@@ -58,8 +58,10 @@ private:
                                          // Past the paper's bottom edge it is no reading of this page.
                                          {QStringLiteral("top"), TopEdgeRange(paperHeightInches)}};
         QString error;
-        const std::optional<QMap<QString, double>> lengths = ParseReadingList(text, fields, form, &error);
-        if (!lengths && StoppedAtUnknownName(text, fields, form))
+        ReadingListFault fault;
+        const std::optional<QMap<QString, double>> lengths = ParseReadingList(text, fields, form, &error, &fault);
+        // A name that is none of the readings: the list is not in its form.
+        if (!lengths && fault.kind == ReadingListFault::Kind::UnknownName)
             throw Refusal(RefusalKind::MalformedArgument, Name() + QLatin1Char(' ') + error);
         if (!lengths)
             throw Refusal(RefusalKind::BadValue, error);

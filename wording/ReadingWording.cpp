@@ -81,10 +81,13 @@ std::optional<double> ParseLength(const QString &text, const LengthRange &range,
 }
 
 std::optional<QMap<QString, double>> ParseReadingList(const QString &text, const QList<ReadingField> &fields,
-                                                      const QString &form, QString *error)
+                                                      const QString &form, QString *error,
+                                                      ReadingListFault *why)
 {
     ReadingListFault fault;
     std::optional<QMap<QString, double>> lengths = ReadReadingList(text, fields, &fault);
+    if (why)
+        *why = fault;
     if (lengths)
         return lengths;
     switch (fault.kind) {

@@ -18,10 +18,12 @@ QString LengthFaultOf(const LengthFault &fault);
 
 // ReadLength(), its refusal in words in *error.
 std::optional<double> ParseLength(const QString &text, const LengthRange &range, QString *error);
-// ReadReadingList(), its refusal in words in *error; `form` is the list's
-// form ("bar=LENGTH,...") for that message.
+// ReadReadingList(), its refusal in words in *error and as data in *fault
+// (which may be null); `form` is the list's form ("bar=LENGTH,...") for that
+// message.
 std::optional<QMap<QString, double>> ParseReadingList(const QString &text, const QList<ReadingField> &fields,
-                                                      const QString &form, QString *error);
+                                                      const QString &form, QString *error,
+                                                      ReadingListFault *fault = nullptr);
 // ReadCustomStock(), its refusal in words in *error.
 std::optional<ChequeStock> CustomStock(const QString &typed, double paperHeightInches, QString *error);
 
