@@ -262,17 +262,11 @@ QString ChequeProgramName(ChequeProgram program)
 
 std::optional<MicrFaceMetrics> ReadMicrFaceMetrics(const QString &family)
 {
-    if (!QFontDatabase::hasFamily(family))
+    const std::optional<QRawFont> found = FaceAtDesignUnits(family);
+    if (!found)
         return std::nullopt;
-    QFont font(family);
-    font.setKerning(false);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    QRawFont raw = QRawFont::fromFont(font);
-    if (!raw.isValid() || raw.unitsPerEm() <= 0)
-        return std::nullopt;
+    const QRawFont &raw = *found;
     const double units = raw.unitsPerEm();
-    // At one pixel to the design unit the advances are the design widths.
-    raw.setPixelSize(units);
     const QList<quint32> glyphs = raw.glyphIndexesForString(QStringLiteral("0"));
     if (glyphs.isEmpty() || glyphs.first() == 0)
         return std::nullopt;

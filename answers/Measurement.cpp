@@ -12,11 +12,11 @@ namespace {
 constexpr double SampleLinePoints = 10;
 } // namespace
 
-std::optional<double> SampleLineInches(const QString &face)
+std::optional<QRawFont> FaceAtDesignUnits(const QString &family)
 {
-    if (!QFontDatabase::hasFamily(face))
+    if (!QFontDatabase::hasFamily(family))
         return std::nullopt;
-    QFont font(face);
+    QFont font(family);
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferNoHinting);
     QRawFont raw = QRawFont::fromFont(font);
@@ -24,6 +24,15 @@ std::optional<double> SampleLineInches(const QString &face)
         return std::nullopt;
     // At one pixel to the design unit the advances are the design widths.
     raw.setPixelSize(raw.unitsPerEm());
+    return raw;
+}
+
+std::optional<double> SampleLineInches(const QString &face)
+{
+    const std::optional<QRawFont> found = FaceAtDesignUnits(face);
+    if (!found)
+        return std::nullopt;
+    const QRawFont &raw = *found;
     const QList<quint32> glyphs = raw.glyphIndexesForString(QLatin1String(SampleLineDigits));
     const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
     double units = 0;

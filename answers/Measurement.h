@@ -3,7 +3,7 @@
 #include "standard/MicrFaceTable.h"
 #include "answers/Readings.h"
 
-#include <QJsonObject>
+#include <QRawFont>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +32,10 @@ using LineLengths = std::array<std::optional<double>, LastCalibrationLine>;
 // inches, from the installed face's own advance widths; none when the face
 // is not installed.
 std::optional<double> SampleLineInches(const QString &face);
+
+// An installed face, unhinted and unkerned, at one pixel to its design unit:
+// its advances are its design widths. None when it is not installed.
+std::optional<QRawFont> FaceAtDesignUnits(const QString &family);
 
 // Whether `face` is installed on this computer: a face named but missing
 // is said beside the answer.
