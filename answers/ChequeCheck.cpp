@@ -79,8 +79,9 @@ void Find(ChequeCheck &check, const ChequeFinding &finding)
 
 // Positions for characters at `cells` (each one's continuous position,
 // left to right), each the integer nearest its cell with none shared and
-// their order kept: the least squared distance, by dynamic programming over
-// the few positions they can take.
+// their order kept: the last at its nearest, the others at the least
+// squared distance, by dynamic programming over the few positions they can
+// take.
 std::vector<int> OrderedPositions(const std::vector<double> &cells)
 {
     const int n = int(cells.size());
@@ -92,8 +93,10 @@ std::vector<int> OrderedPositions(const std::vector<double> &cells)
     constexpr double Far = 1e300;
     // cost[i][p]: the best for characters i..n-1 with character i at p.
     std::vector<std::vector<double>> cost(std::size_t(n), std::vector<double>(std::size_t(span), Far));
-    for (int p = 0; p < span; ++p)
-        cost[std::size_t(n - 1)][std::size_t(p)] = std::pow(lowest + p - cells.back(), 2);
+    // The last character stays in the position nearest it: where the line
+    // stands is told by where it ends.
+    const int last = int(std::lround(cells.back())) - lowest;
+    cost[std::size_t(n - 1)][std::size_t(last)] = std::pow(lowest + last - cells.back(), 2);
     for (int i = n - 2; i >= 0; --i) {
         double best = Far; // the best of character i+1 below p
         for (int p = 0; p < span; ++p) {

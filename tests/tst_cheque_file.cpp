@@ -82,9 +82,11 @@ Printer LinePrinter(int line)
     return {7.0 / FaceLineInches(line), 1, 0, 0};
 }
 
+// The paper as it is defined (A4 is 210 x 297 mm), not Qt's inches rounded
+// to a hundredth.
 QSizeF PaperInches(const QPageSize &paper)
 {
-    return paper.size(QPageSize::Inch);
+    return paper.size(QPageSize::Millimeter) / 25.4;
 }
 
 double ChequeHeight(const QPageSize &paper)
