@@ -129,7 +129,7 @@ QString Wording::ChequeFault(For audience, const ChequeCheck &check, const Chequ
             .arg(mark.text, WhereOnCheque(audience, mark.paper, check));
     }
     case ChequeFindingKind::OtherPaper:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "The page is %1 x %2 pt, neither Letter nor A4: its cheques "
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "The page is %1 x %2 pt, neither Letter nor A4: its checks "
                                                           "are taken as %3 stock's. Print the check on the paper "
                                                           "of the stock."))
             .arg(Figure(audience, finding.points, 1))
