@@ -22,6 +22,7 @@ lands is measured on a 1200-dpi raster (pdftoppm), not taken from here.
 - shapes.pdf: the line converted to curves (Ghostscript -dNoOutputFonts).
 """
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -77,15 +78,20 @@ FRAME = """<text:p><draw:frame draw:style-name="fr1" draw:name="micr{n}" text:an
 def libreoffice(work):
     # Letter, top cheque: the frame's right edge where position 14's end
     # belongs (8.5 - 5/16 - 13/8 in), its bottom 3/16 in above 3.5 in.
-    pages = FRAME.format(n=1, page=1, x=8.5 - 0.3125 - 1.625 - 4.5, y=3.5 - 0.1875 - 0.16, w=4.5, line=US_LINE)
+    pages = FRAME.format(n=1, page=1, x=8.5 - 0.3125 - 1.625 - 4.5, y=3.5 - 0.1875 - 0.16, w=4.5, line=odf_spaces(US_LINE))
     write_fodt(work, "libreoffice-frame", "8.5in", "11in", pages)
     # A4, page 2's middle cheque (99 mm each): a page break before it.
     a4w = 210 / 25.4
     second = FRAME.format(n=1, page=2, x=a4w - 0.3125 - 1.625 - 4.5, y=2 * 99 / 25.4 - 0.1875 - 0.16, w=4.5,
-                          line=US_LINE)
+                          line=odf_spaces(US_LINE))
     pages = ('<text:p>Page one: no cheque.</text:p>'
              '<text:p text:style-name="Break">x</text:p>' + second)
     write_fodt(work, "libreoffice-a4-page2", "210mm", "297mm", pages, page_break=True)
+
+
+def odf_spaces(line):
+    # ODF collapses a run of spaces into one unless it is written as text:s.
+    return re.sub(r" {2,}", lambda run: ' <text:s text:c="%d"/>' % (len(run.group(0)) - 1), line)
 
 
 def write_fodt(work, name, width, height, pages, page_break=False):
