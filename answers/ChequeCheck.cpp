@@ -28,12 +28,32 @@ QSizeF PaperOfStock(const ChequeStock &stock)
     return stock.PaperInches();
 }
 
-// The paper a page is printed on: a page within a point of a known paper
-// size is that paper (programs round A4 to 595 x 842 pt).
+// A page this close to a paper's size, each way, is that paper: programs
+// round A4 to 595 x 842 pt, and some add a tenth of a point.
+constexpr double PaperTolerancePoints = 3;
+// The E-13B glyphs stand about 0.117 in tall; drawn as shapes, each is a
+// mark this tall or a part of one, and a line has at least this many.
+constexpr double ShapeTallestInches = 0.15;
+constexpr double ShapeShortestInches = 0.02;
+constexpr int FewestShapes = 8;
+
+// The paper a page is printed on: Letter or A4 as they are defined, or the
+// page's own size.
 QSizeF PaperOfPage(const QSizeF &pageInches)
 {
-    const QPageSize::PageSizeId id = QPageSize::id(pageInches, QPageSize::Inch, QPageSize::FuzzyMatch);
-    return id == QPageSize::Custom ? pageInches : QPageSize::size(id, QPageSize::Inch);
+    for (const QSizeF &paper : {LetterPaperInches(), A4PaperInches()}) {
+        if (IsPaper(pageInches, paper))
+            return paper;
+    }
+    return pageInches;
+}
+
+// Another paper's stock: that of the known paper nearest its height.
+ChequeStock StockOfPage(const QSizeF &paper)
+{
+    if (std::abs(paper.height() - LetterHeightInches) <= std::abs(paper.height() - A4HeightInches))
+        return LetterStock();
+    return A4Stock();
 }
 
 double Median(std::vector<double> values)
@@ -57,38 +77,113 @@ void Find(ChequeCheck &check, const ChequeFinding &finding)
         check.findings.push_back(finding);
 }
 
+// Positions for characters at `cells` (each one's continuous position,
+// left to right), each the integer nearest its cell with none shared and
+// their order kept: the last at its nearest, the others at the least
+// squared distance, by dynamic programming over the few positions they can
+// take.
+std::vector<int> OrderedPositions(const std::vector<double> &cells)
+{
+    const int n = int(cells.size());
+    if (n == 0)
+        return {};
+    const auto [low, high] = std::minmax_element(cells.begin(), cells.end());
+    const int lowest = int(std::floor(*low)) - n;
+    const int span = int(std::ceil(*high)) + n - lowest + 1;
+    constexpr double Far = 1e300;
+    // cost[i][p]: the best for characters i..n-1 with character i at p.
+    std::vector<std::vector<double>> cost(std::size_t(n), std::vector<double>(std::size_t(span), Far));
+    // The last character stays in the position nearest it: where the line
+    // stands is told by where it ends.
+    const int last = int(std::lround(cells.back())) - lowest;
+    cost[std::size_t(n - 1)][std::size_t(last)] = std::pow(lowest + last - cells.back(), 2);
+    for (int i = n - 2; i >= 0; --i) {
+        double best = Far; // the best of character i+1 below p
+        for (int p = 0; p < span; ++p) {
+            if (p > 0)
+                best = std::min(best, cost[std::size_t(i + 1)][std::size_t(p - 1)]);
+            if (best < Far)
+                cost[std::size_t(i)][std::size_t(p)] = best + std::pow(lowest + p - cells[std::size_t(i)], 2);
+        }
+    }
+    std::vector<int> positions(static_cast<std::size_t>(n));
+    int above = span;
+    for (int i = 0; i < n; ++i) {
+        int bestAt = 0;
+        for (int p = 0; p < above; ++p) {
+            if (cost[std::size_t(i)][std::size_t(p)] < cost[std::size_t(i)][std::size_t(bestAt)])
+                bestAt = p;
+        }
+        positions[std::size_t(i)] = lowest + bestAt;
+        above = bestAt;
+    }
+    return positions;
+}
+
+// The kinds whose numbers are positions where the line stands.
+bool NumbersArePositions(MicrFaultKind kind)
+{
+    switch (kind) {
+    case MicrFaultKind::TransitPushedByOnUs:
+    case MicrFaultKind::TransitShiftedLeft:
+    case MicrFaultKind::TransitNumberLength:
+    case MicrFaultKind::TransitShiftedRight:
+    case MicrFaultKind::AuxOnUsTooLong:
+    case MicrFaultKind::AuxOnUsMisplaced:
+    case MicrFaultKind::LineTooLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Reads the line's characters into positions and checks them.
 void ReadPositions(ChequeCheck &check, const std::vector<const ChequeFileWord *> &line)
 {
     const double paperWidth = check.layout.paperInches.width();
-    QMap<int, QChar> byPosition;
+    struct Placed
+    {
+        QChar letter;
+        QRectF paper;
+    };
+    std::vector<Placed> placed;
     std::vector<double> pitches;
-    double lastRight = 0; // the rightmost character's right end from the cheque's right edge
-    bool first = true;
     for (const ChequeFileWord *word : line) {
+        const double baseline = check.model.Map(QPointF(0, PageBaseline(*word))).y();
         for (std::size_t i = 0; i < word->characters.size() && i < std::size_t(word->text.size()); ++i) {
-            const QChar letter = word->text.at(qsizetype(i));
-            const QRectF page = word->characters[i];
-            QRectF paper = check.model.Map(page);
-            const double baseline = check.model.Map(QPointF(0, PageBaseline(*word))).y();
+            QRectF paper = check.model.Map(word->characters[i]);
             paper.setBottom(baseline);
             paper.setTop(baseline - (PrintBandTopInches - PrintBandBottomInches));
-            const double fromRight = paperWidth - paper.right();
-            const int position = NearestPosition(paperWidth, paper.right());
             pitches.push_back(paper.width());
-            if (letter.isSpace())
-                continue;
-            if (byPosition.contains(position)) {
-                ChequeFinding shared{ChequeFindingKind::SharedPosition};
-                shared.position = position;
-                Find(check, shared);
-            }
-            byPosition.insert(position, letter);
-            check.characters.push_back({letter, position, paper});
-            if (first || fromRight < lastRight)
-                lastRight = fromRight;
-            first = false;
+            placed.push_back({word->text.at(qsizetype(i)), paper});
         }
+    }
+    // Blanks hold their cells too, so a scaled line's characters keep
+    // theirs in order.
+    std::vector<double> cells;
+    cells.reserve(placed.size());
+    for (const Placed &character : placed)
+        cells.push_back((paperWidth - character.paper.right() - FirstPositionRightInches) / PositionPitchInches + 1);
+    const std::vector<int> positions = OrderedPositions(cells);
+    QMap<int, QChar> byPosition;
+    double lastRight = 0; // the rightmost character's right end from the cheque's right edge
+    bool first = true;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (placed[i].letter.isSpace())
+            continue;
+        // Two characters standing in one cell: overprinted, or a face far
+        // narrower than the standard's pitch.
+        if (i > 0 && std::abs(cells[i] - cells[i - 1]) < 0.5) {
+            ChequeFinding shared{ChequeFindingKind::SharedPosition};
+            shared.position = positions[i];
+            Find(check, shared);
+        }
+        byPosition.insert(positions[i], placed[i].letter);
+        check.characters.push_back({placed[i].letter, positions[i], placed[i].paper});
+        const double fromRight = paperWidth - placed[i].paper.right();
+        if (first || fromRight < lastRight)
+            lastRight = fromRight;
+        first = false;
     }
     if (byPosition.isEmpty())
         return;
@@ -98,12 +193,19 @@ void ReadPositions(ChequeCheck &check, const std::vector<const ChequeFileWord *>
         check.text += byPosition.value(position, QLatin1Char(' '));
 
     // Checked as a typed line is; that places its last character at 14 (at 1
-    // with an amount field), so the fields move to where they stand.
+    // with an amount field), so the fields, and the faults' places, move to
+    // where they stand.
     check.checked = CheckMicrLine(check.text);
     const int shift = check.lastPosition - check.checked.lastPosition;
     for (MicrField &field : check.checked.fields) {
         field.first += shift;
         field.last += shift;
+    }
+    for (MicrLineFault &fault : check.checked.faults) {
+        if (!NumbersArePositions(fault.kind))
+            continue;
+        for (int i = 0; i < std::min<int>(2, int(fault.numbers.size())); ++i)
+            fault.numbers[i] += shift;
     }
     check.checked.lastPosition = check.lastPosition;
     if (shift != 0) {
@@ -121,6 +223,7 @@ void ReadPositions(ChequeCheck &check, const std::vector<const ChequeFileWord *>
     // Position 1's end, counted from the last character at the line's own
     // pitch; the baseline, the median of the words'.
     const double pitch = Median(pitches);
+    check.pitchInches = pitch;
     check.rightInches = lastRight - (check.lastPosition - shift - 1) * pitch;
     std::vector<double> baselines;
     baselines.reserve(line.size());
@@ -130,6 +233,38 @@ void ReadPositions(ChequeCheck &check, const std::vector<const ChequeFileWord *>
     check.baselineInches = ChequeBottomInches(check.layout) - landedBaseline;
     check.moveRight = (check.rightInches - FirstPositionRightInches) / check.model.sx;
     check.moveUp = (landedBaseline - BaselineInches(check.layout)) / check.model.sy;
+}
+
+// A mark the size of a MICR glyph or a part of one, standing in the print
+// band where the line belongs.
+bool IsShapeOfLine(const QRectF &paper, const ChequeCheck &check)
+{
+    const double baseline = BaselineInches(check.layout);
+    return paper.height() <= ShapeTallestInches && paper.height() >= ShapeShortestInches
+        && paper.width() <= ShapeTallestInches && paper.bottom() >= baseline - (PrintBandTopInches - PrintBandBottomInches)
+        && paper.top() <= baseline + PrintBandBottomInches;
+}
+
+// Whether the line is there but drawn as shapes: glyphs of an unnamed
+// font, or a row of glyph-sized drawings, in the print band.
+std::optional<ShapesCause> ShapesOfLine(const ChequeFilePage &page, const ChequeCheck &check)
+{
+    int unnamed = 0;
+    for (const ChequeFileWord &word : page.words) {
+        if (!word.font.isEmpty())
+            continue;
+        unnamed += int(std::count_if(word.characters.begin(), word.characters.end(), [&check](const QRectF &character) {
+            return IsShapeOfLine(check.model.Map(character), check);
+        }));
+    }
+    if (unnamed >= FewestShapes)
+        return ShapesCause::UnnamedFont;
+    const auto shapes = std::count_if(page.drawings.begin(), page.drawings.end(), [&check](const QRectF &drawing) {
+        return IsShapeOfLine(check.model.Map(drawing), check);
+    });
+    if (shapes >= FewestShapes)
+        return ShapesCause::Outlines;
+    return std::nullopt;
 }
 
 } // namespace
@@ -205,6 +340,20 @@ bool IsMicrFont(const QString &embedded)
     return FaceOfFont(embedded) || base.contains(QLatin1String("micr")) || base.contains(QLatin1String("e13b"));
 }
 
+QString FaceDisplayName(const QString &embedded)
+{
+    if (const auto face = FaceOfFont(embedded))
+        return QString::fromLatin1(MicrFaceName(face->first, face->second));
+    return FontBaseName(embedded);
+}
+
+bool IsPaper(const QSizeF &pageInches, const QSizeF &paperInches)
+{
+    const double tolerance = PaperTolerancePoints / PointsPerInch;
+    return std::abs(pageInches.width() - paperInches.width()) <= tolerance
+        && std::abs(pageInches.height() - paperInches.height()) <= tolerance;
+}
+
 bool ChequeCheck::movesFine() const
 {
     return std::abs(ShownInches(moveRight)) <= OffsetToleranceInches
@@ -217,8 +366,12 @@ ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const
     ChequeCheck check;
     check.model = model;
     check.pageFonts = page.fonts;
+    check.pageNumber = page.pageNumber;
+    check.pageCount = page.pageCount;
+    check.pageInches = page.pageInches;
     check.layout.paperInches = PaperOfPage(page.pageInches);
-    check.layout.stock = stock.value_or(StockForPaper(page.pageInches.height()));
+    check.paperKnown = IsPaper(page.pageInches, LetterPaperInches()) || IsPaper(page.pageInches, A4PaperInches());
+    check.layout.stock = stock.value_or(StockOfPage(check.layout.paperInches));
     check.layout.cheque = cheque;
     check.layout.line = model.line;
     check.layout.weight = model.weight;
@@ -256,11 +409,25 @@ ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const
     std::sort(line.begin(), line.end(),
               [](const ChequeFileWord *a, const ChequeFileWord *b) { return a->box.left() < b->box.left(); });
 
+    if (!check.paperKnown) {
+        ChequeFinding paper{ChequeFindingKind::OtherPaper};
+        paper.points = page.pageInches.width() * PointsPerInch;
+        paper.position = int(std::lround(page.pageInches.height() * PointsPerInch));
+        Find(check, paper);
+    }
     if (line.empty()) {
-        Find(check, ChequeFinding{ChequeFindingKind::NoLine});
+        const std::optional<ShapesCause> shapes = ShapesOfLine(page, check);
+        if (shapes) {
+            ChequeFinding drawn{ChequeFindingKind::DrawnAsShapes};
+            drawn.index = int(*shapes);
+            Find(check, drawn);
+        } else {
+            Find(check, ChequeFinding{ChequeFindingKind::NoLine});
+        }
     } else {
         check.found = true;
         check.face = FontBaseName(line.front()->font);
+        check.faceName = FaceDisplayName(line.front()->font);
         std::vector<double> sizes;
         for (const ChequeFileWord *word : line) {
             sizes.push_back(word->points);
@@ -287,10 +454,15 @@ ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const
         ReadPositions(check, line);
     }
 
+    const bool drawnAsShapes = std::any_of(check.findings.begin(), check.findings.end(), [](const ChequeFinding &f) {
+        return f.kind == ChequeFindingKind::DrawnAsShapes;
+    });
     // Everything else in the clear band, full width.
     const QRectF band(0, bottom - ClearBandInches, page.pageInches.width(), ClearBandInches);
     for (const ChequeFileWord &word : page.words) {
         if (std::find(line.begin(), line.end(), &word) != line.end())
+            continue;
+        if (drawnAsShapes && word.font.isEmpty())
             continue;
         const QRectF paper = model.Map(word.box);
         if (paper.intersects(band))
@@ -298,6 +470,9 @@ ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const
     }
     for (const QRectF &drawing : page.drawings) {
         const QRectF paper = model.Map(drawing);
+        // The line's own shapes are said once, as the line.
+        if (drawnAsShapes && IsShapeOfLine(paper, check))
+            continue;
         if (paper.intersects(band))
             check.clearBand.push_back({QString(), paper});
     }
@@ -314,7 +489,7 @@ QString ChequeFindingCode(ChequeFindingKind kind)
 {
     static const char *const codes[] = {"no-line",        "mixed-faces", "other-face",         "wrong-size",
                                         "shared-position", "line-offset", "micr-line",          "text-in-clear-band",
-                                        "drawing-in-clear-band"};
+                                        "drawing-in-clear-band", "other-paper", "drawn-as-shapes"};
     return QLatin1String(codes[int(kind)]);
 }
 

@@ -80,8 +80,12 @@ struct ChequeFilePage
     std::vector<ChequeFileWord> words;
     // Ink that is no text's: rules, boxes, pictures, one box each.
     std::vector<QRectF> drawings;
-    // Every font the page uses, as the file names them.
+    // Every font the page uses, as the file names them; a font with no
+    // name (a Type 3 font) is left out, its words' `font` empty.
     QStringList fonts;
+    // Which page of the file this is, from 1, and how many it has.
+    int pageNumber = 1;
+    int pageCount = 1;
 };
 
 // A font's name without the subset prefix ("ABCDEF+") and style suffix
@@ -92,6 +96,12 @@ QString FontBaseName(const QString &embedded);
 std::optional<std::pair<CalibrationLine, FontWeightChoice>> FaceOfFont(const QString &embedded);
 // This program's faces, and any face whose name says MICR or E-13B.
 bool IsMicrFont(const QString &embedded);
+// A face as the user knows it: one of the ten by its own name ("Ferro
+// Sample"), another by its base name.
+QString FaceDisplayName(const QString &embedded);
+// Whether a page in these inches is that paper: within a few points, as
+// programs round it.
+bool IsPaper(const QSizeF &pageInches, const QSizeF &paperInches);
 
 // A character of the MICR line where it landed.
 struct LandedCharacter
@@ -120,6 +130,14 @@ enum class ChequeFindingKind {
     LineFault,       // the MICR line's fault `index` (ChequeCheck::checked)
     TextInClearBand, // ChequeCheck::clearBand's mark `index`
     DrawingInClearBand,
+    OtherPaper,      // the page is neither Letter nor A4: `points` is its width, `position` its height, in points
+    DrawnAsShapes,   // the line is no text; `index` a ShapesCause
+};
+
+// Why a MICR line is drawn as shapes, as far as the file tells.
+enum class ShapesCause {
+    UnnamedFont, // glyphs of a font with no name (a Type 3 font): the face could not be embedded
+    Outlines,    // paths with no text: the text was converted to curves
 };
 
 struct ChequeFinding
@@ -151,7 +169,16 @@ struct ChequeCheck
     QStringList pageFonts;
     bool found = false;
     QString face;   // the file's face, by its base name
+    QString faceName; // by the name the user knows (FaceDisplayName)
     double points = 0;
+    // The page is Letter or A4 (within a few points); otherwise its own size
+    // is the paper, with the stock of the paper it is nearest.
+    bool paperKnown = true;
+    QSizeF pageInches;
+    int pageNumber = 1;
+    int pageCount = 1;
+    // The line's pitch on paper, from its characters' advances.
+    double pitchInches = 0;
     // From the leftmost character to the last, blanks as spaces, each at
     // the position its place gives it.
     QString text;
@@ -201,9 +228,11 @@ struct ChequeFileProblem
         GhostscriptTimedOut, // after `seconds`
         NotPostScript,   // Ghostscript failed; `detail`: its first line, if any
         NoTemporaryFolder,
+        NoSuchPage,      // `pages`: how many the file has
     };
     Kind kind = Kind::Missing;
     QString path; // as the user gave it
     QString detail;
     int seconds = 0;
+    int pages = 0;
 };

@@ -42,6 +42,10 @@ constexpr double InkBelowBoxInches = 0.01;
 // A page or strip is never rendered with more pixels than this (a poster
 // of a page would otherwise take gigabytes): its resolution is lowered.
 constexpr double MostPixels = 40e6;
+// A pixel darker than this is part of a glyph's edge.
+constexpr int GlyphEdgeDarkness = 4;
+// Ink wider than this many of the line's characters is no glyph of it.
+constexpr double GlyphsInAMark = 1.5;
 // Ghostscript is given this long to make a PDF of a one-page file.
 constexpr int GhostscriptMilliseconds = 30000;
 
@@ -85,24 +89,103 @@ void SetUp(poppler::page_renderer &renderer)
     renderer.set_image_format(poppler::image::format_gray8);
 }
 
-poppler::image Render(const poppler::page &page, double dpi, int x = -1, int y = -1, int w = -1, int h = -1)
+// How far the page is turned, beyond its own /Rotate, to read its MICR
+// text upright: a page turned alone (its content not turned with it)
+// shows its lines on their side.
+struct Reading
+{
+    int quarterTurns = 0; // clockwise
+    QSizeF shown;         // the page as shown, inches, before these turns
+
+    QSizeF Size() const { return quarterTurns % 2 ? shown.transposed() : shown; }
+    // A box of the page as shown, in the upright page.
+    QRectF Upright(const QRectF &box) const
+    {
+        QRectF turned = box;
+        QSizeF size = shown;
+        for (int turn = 0; turn < quarterTurns; ++turn) {
+            // A clockwise quarter turn: the left edge becomes the top.
+            turned = QRectF(size.height() - turned.bottom(), turned.left(), turned.height(), turned.width());
+            size.transpose();
+        }
+        return turned;
+    }
+};
+
+poppler::image Render(const poppler::page &page, const Reading &reading, double dpi, int x = -1, int y = -1,
+                      int w = -1, int h = -1)
 {
     poppler::page_renderer renderer;
     SetUp(renderer);
-    return renderer.render_page(&page, dpi, dpi, x, y, w, h);
+    return renderer.render_page(&page, dpi, dpi, x, y, w, h, poppler::rotation_enum(reading.quarterTurns));
+}
+
+// The ink of a strip that is no glyph's: each group of touching ink
+// pixels wider than a few of the row's characters (a frame's border, an
+// outline, a rule under the line). A glyph, or a symbol's parts, is no
+// wider than its cell.
+std::vector<unsigned char> ForeignInk(const poppler::image &image, const std::vector<ChequeFileWord *> &row, double dpi)
+{
+    const int width = image.width();
+    const int height = image.height();
+    double widest = 0;
+    for (const ChequeFileWord *word : row) {
+        for (const QRectF &character : word->characters)
+            widest = std::max(widest, character.width());
+    }
+    const int widestGlyph = int(std::ceil(widest * dpi * GlyphsInAMark));
+    std::vector<unsigned char> seen(std::size_t(width) * std::size_t(height), 0);
+    std::vector<unsigned char> foreign(seen.size(), 0);
+    std::vector<int> stack;
+    std::vector<int> group;
+    for (int start = 0; start < width * height; ++start) {
+        if (seen[std::size_t(start)] || Darkness(image, start % width, start / width) <= GlyphEdgeDarkness)
+            continue;
+        seen[std::size_t(start)] = 1;
+        stack.push_back(start);
+        group.clear();
+        int left = width, right = 0;
+        while (!stack.empty()) {
+            const int at = stack.back();
+            stack.pop_back();
+            group.push_back(at);
+            const int x = at % width;
+            const int y = at / width;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx;
+                    const int ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= width || ny >= height)
+                        continue;
+                    const std::size_t next = std::size_t(ny) * std::size_t(width) + std::size_t(nx);
+                    if (!seen[next] && Darkness(image, nx, ny) > GlyphEdgeDarkness) {
+                        seen[next] = 1;
+                        stack.push_back(int(next));
+                    }
+                }
+            }
+        }
+        if (right - left > widestGlyph) {
+            for (int at : group)
+                foreign[std::size_t(at)] = 1;
+        }
+    }
+    return foreign;
 }
 
 // The bottom of the ink under each character of `words` (one row of text),
 // measured on a strip rendered at BaselineDpi; the lowest is the baseline
 // of a face whose glyphs all sit on it.
-void MeasureInkBottoms(const poppler::page &page, const std::vector<ChequeFileWord *> &row)
+void MeasureInkBottoms(const poppler::page &page, const Reading &reading, const std::vector<ChequeFileWord *> &row)
 {
     QRectF strip;
     for (const ChequeFileWord *word : row)
         strip |= word->box;
     strip.setBottom(strip.bottom() + InkBelowBoxInches);
     // Text may stand off the page; its ink there is not printed.
-    strip &= QRectF(QPointF(0, 0), Inches(page.page_rect(poppler::media_box)).size());
+    strip &= QRectF(QPointF(0, 0), reading.Size());
     if (strip.isEmpty())
         return;
     const double dpi = std::min(BaselineDpi, std::sqrt(MostPixels / std::max(1e-6, strip.width() * strip.height())));
@@ -112,9 +195,10 @@ void MeasureInkBottoms(const poppler::page &page, const std::vector<ChequeFileWo
     const int h = int(std::ceil(strip.bottom() * dpi)) - y0;
     if (w <= 0 || h <= 0)
         return;
-    const poppler::image image = Render(page, dpi, x0, y0, w, h);
+    const poppler::image image = Render(page, reading, dpi, x0, y0, w, h);
     if (!image.is_valid())
         return;
+    const std::vector<unsigned char> foreign = ForeignInk(image, row, dpi);
     for (ChequeFileWord *word : row) {
         double lowest = -1;
         for (const QRectF &character : word->characters) {
@@ -125,7 +209,7 @@ void MeasureInkBottoms(const poppler::page &page, const std::vector<ChequeFileWo
             for (int x = left; x < right; ++x) {
                 for (int y = image.height() - 1; y >= top; --y) {
                     const int darkness = Darkness(image, x, y);
-                    if (darkness > 4) {
+                    if (darkness > GlyphEdgeDarkness && !foreign[std::size_t(y) * std::size_t(image.width()) + std::size_t(x)]) {
                         // The edge crosses this pixel where its coverage says.
                         lowest = std::max(lowest, y + darkness / 255.0);
                         break;
@@ -139,11 +223,11 @@ void MeasureInkBottoms(const poppler::page &page, const std::vector<ChequeFileWo
 }
 
 // Boxes around the ink that no text covers, at DrawingDpi.
-std::vector<QRectF> Drawings(const poppler::page &page, const std::vector<ChequeFileWord> &words)
+std::vector<QRectF> Drawings(const poppler::page &page, const Reading &reading, const std::vector<ChequeFileWord> &words)
 {
-    const QSizeF size = Inches(page.page_rect(poppler::media_box)).size();
+    const QSizeF size = reading.Size();
     const double dpi = std::min(DrawingDpi, std::sqrt(MostPixels / std::max(1e-6, size.width() * size.height())));
-    const poppler::image image = Render(page, dpi);
+    const poppler::image image = Render(page, reading, dpi);
     if (!image.is_valid())
         return {};
     const int width = image.width();
@@ -201,24 +285,11 @@ std::vector<QRectF> Drawings(const poppler::page &page, const std::vector<Cheque
     return boxes;
 }
 
-std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, ChequeFileProblem *problem)
+// The page's words as shown (its /Rotate applied), in inches.
+std::vector<ChequeFileWord> WordsOf(const poppler::page &page, std::vector<int> *rotations)
 {
-    poppler::set_debug_error_function(QuietPoppler, nullptr);
-    const std::unique_ptr<poppler::document> document(poppler::document::load_from_file(QFile::encodeName(pdf).toStdString()));
-    using Kind = ChequeFileProblem::Kind;
-    if (!document)
-        return Unread(problem, Kind::Damaged, path);
-    if (document->is_locked())
-        return Unread(problem, Kind::Encrypted, path);
-    if (document->pages() < 1)
-        return Unread(problem, Kind::NoPage, path);
-    const std::unique_ptr<poppler::page> page(document->create_page(0));
-    if (!page)
-        return Unread(problem, Kind::PageUnreadable, path);
-    ChequeFilePage read;
-    const QRectF media = Inches(page->page_rect(poppler::media_box));
-    read.pageInches = media.size();
-    for (const poppler::text_box &box : page->text_list(poppler::page::text_list_include_font)) {
+    std::vector<ChequeFileWord> words;
+    for (const poppler::text_box &box : page.text_list(poppler::page::text_list_include_font)) {
         ChequeFileWord word;
         const poppler::byte_array utf8 = box.text().to_utf8();
         word.text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
@@ -227,10 +298,85 @@ std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, C
         word.box = Inches(box.bbox());
         for (qsizetype i = 0; i < word.text.size(); ++i)
             word.characters.push_back(Inches(box.char_bbox(std::size_t(i))));
-        if (!read.fonts.contains(word.font))
-            read.fonts << word.font;
-        read.words.push_back(std::move(word));
+        rotations->push_back(box.rotation());
+        words.push_back(std::move(word));
     }
+    return words;
+}
+
+bool HasMicrText(const std::vector<ChequeFileWord> &words)
+{
+    return std::any_of(words.begin(), words.end(), [](const ChequeFileWord &word) {
+        return IsMicrFont(word.font) && !word.text.trimmed().isEmpty();
+    });
+}
+
+std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, ChequeFileProblem *problem,
+                                      int pageNumber)
+{
+    poppler::set_debug_error_function(QuietPoppler, nullptr);
+    const std::unique_ptr<poppler::document> document(poppler::document::load_from_file(QFile::encodeName(pdf).toStdString()));
+    using Kind = ChequeFileProblem::Kind;
+    if (!document)
+        return Unread(problem, Kind::Damaged, path);
+    if (document->is_locked())
+        return Unread(problem, Kind::Encrypted, path);
+    const int pages = document->pages();
+    if (pages < 1)
+        return Unread(problem, Kind::NoPage, path);
+    if (pageNumber > pages) {
+        problem->pages = pages;
+        return Unread(problem, Kind::NoSuchPage, path);
+    }
+    // The chosen page, or the first whose text is in a MICR face.
+    std::unique_ptr<poppler::page> page;
+    std::vector<ChequeFileWord> words;
+    std::vector<int> rotations;
+    const bool chosen = pageNumber > 0;
+    for (int index = pageNumber > 0 ? pageNumber - 1 : 0; index < pages; ++index) {
+        std::unique_ptr<poppler::page> candidate(document->create_page(index));
+        if (!candidate)
+            continue;
+        std::vector<int> candidateRotations;
+        std::vector<ChequeFileWord> candidateWords = WordsOf(*candidate, &candidateRotations);
+        const bool micr = HasMicrText(candidateWords);
+        if (!page || micr) {
+            page = std::move(candidate);
+            words = std::move(candidateWords);
+            rotations = std::move(candidateRotations);
+            pageNumber = index + 1;
+        }
+        if (micr || chosen)
+            break;
+    }
+    if (!page)
+        return Unread(problem, Kind::PageUnreadable, path);
+
+    ChequeFilePage read;
+    read.pageCount = pages;
+    read.pageNumber = pageNumber;
+    // Text and renders come as the page is shown, its /Rotate applied; a
+    // MICR line on its side is turned upright.
+    Reading reading;
+    const QSizeF media = Inches(page->page_rect(poppler::media_box)).size();
+    const poppler::page::orientation_enum orientation = page->orientation();
+    reading.shown = orientation == poppler::page::landscape || orientation == poppler::page::seascape
+        ? media.transposed() : media;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (IsMicrFont(words[i].font) && !words[i].text.trimmed().isEmpty()) {
+            reading.quarterTurns = (4 - rotations[i] % 4) % 4;
+            break;
+        }
+    }
+    read.pageInches = reading.Size();
+    for (ChequeFileWord &word : words) {
+        word.box = reading.Upright(word.box);
+        for (QRectF &character : word.characters)
+            character = reading.Upright(character);
+        if (!word.font.isEmpty() && !read.fonts.contains(word.font))
+            read.fonts << word.font;
+    }
+    read.words = std::move(words);
     // The rows of text in a MICR face get their baselines from the ink.
     std::vector<std::vector<ChequeFileWord *>> rows;
     for (ChequeFileWord &word : read.words) {
@@ -245,8 +391,8 @@ std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, C
             row->push_back(&word);
     }
     for (const std::vector<ChequeFileWord *> &row : rows)
-        MeasureInkBottoms(*page, row);
-    read.drawings = Drawings(*page, read.words);
+        MeasureInkBottoms(*page, reading, row);
+    read.drawings = Drawings(*page, reading, read.words);
     return read;
 }
 
@@ -263,7 +409,6 @@ std::optional<QString> PostScriptToPdf(const QString &path, const QString &folde
     QProcess process;
     process.start(gs, {QStringLiteral("-q"), QStringLiteral("-dSAFER"), QStringLiteral("-dBATCH"),
                        QStringLiteral("-dNOPAUSE"), QStringLiteral("-sDEVICE=pdfwrite"),
-                       QStringLiteral("-dFirstPage=1"), QStringLiteral("-dLastPage=1"),
                        QStringLiteral("-sOutputFile=") + pdf, QStringLiteral("-f"), path});
     if (!process.waitForFinished(GhostscriptMilliseconds)) {
         process.kill();
@@ -289,7 +434,7 @@ QString GhostscriptProgram()
     return QStandardPaths::findExecutable(QStringLiteral("gs"));
 }
 
-std::optional<ChequeFilePage> ReadChequeFile(const QString &path, ChequeFileProblem *problem)
+std::optional<ChequeFilePage> ReadChequeFile(const QString &path, ChequeFileProblem *problem, int pageNumber)
 {
     using Kind = ChequeFileProblem::Kind;
     QFile file(path);
@@ -312,12 +457,12 @@ std::optional<ChequeFilePage> ReadChequeFile(const QString &path, ChequeFileProb
     if ((!postScript || head.startsWith("%!PS-Adobe")) && !tail.contains("%%EOF"))
         return Unread(problem, postScript ? Kind::CutShortPostScript : Kind::CutShortPdf, path);
     if (!postScript)
-        return ReadPdf(path, path, problem);
+        return ReadPdf(path, path, problem, pageNumber);
     const QTemporaryDir folder;
     if (!folder.isValid())
         return Unread(problem, Kind::NoTemporaryFolder, path);
     const std::optional<QString> pdf = PostScriptToPdf(path, folder.path(), problem);
     if (!pdf)
         return std::nullopt;
-    return ReadPdf(*pdf, path, problem);
+    return ReadPdf(*pdf, path, problem, pageNumber);
 }

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-// Reads the first page of a cheque file through poppler: a PDF as it is,
+// Reads a page of a cheque file through poppler: a PDF as it is,
 // PostScript once Ghostscript has made a PDF of it.
 
 // Ghostscript's program, where it is installed; empty otherwise.
@@ -15,4 +15,7 @@ QString GhostscriptProgram();
 // The page, or none with *problem saying what is wrong with the file:
 // missing, empty, cut short, encrypted, PostScript without Ghostscript, or
 // neither PDF nor PostScript (Wording::ChequeFileUnread words it).
-std::optional<ChequeFilePage> ReadChequeFile(const QString &path, ChequeFileProblem *problem);
+// `pageNumber` (from 1) chooses the page; 0 takes the first page with text
+// in a MICR face, or the first page when none has any. A page past the
+// last is refused (NoSuchPage).
+std::optional<ChequeFilePage> ReadChequeFile(const QString &path, ChequeFileProblem *problem, int pageNumber = 0);

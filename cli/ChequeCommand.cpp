@@ -34,7 +34,7 @@ public:
         TakeArgument(QStringLiteral("FILE"), tr("The check file, PDF or PostScript."));
         // --cheque and --cheque-height as the placement page takes them; --line names a printer here.
         AddOptions(PlacementOptions().mid(0, 2));
-        AddOptions({line_, printer_, bold_, json_});
+        AddOptions({line_, printer_, bold_, page_, json_});
     }
 
 protected:
@@ -46,8 +46,15 @@ protected:
                                         {QStringLiteral("top"), QStringLiteral("middle"), QStringLiteral("bottom")}))
             : ChequePosition::Top;
         const PrinterModel model = ReadModel(console);
+        int pageNumber = 0;
+        if (IsSet(page_)) {
+            bool number = false;
+            pageNumber = Value(page_).toInt(&number);
+            if (!number || pageNumber < 1)
+                throw Refusal(RefusalKind::BadValue, tr("--page: \"%1\" is no page number (1, 2, ...)").arg(Value(page_)));
+        }
         ChequeFileProblem problem;
-        const std::optional<ChequeFilePage> page = ReadChequeFile(Given(), &problem);
+        const std::optional<ChequeFilePage> page = ReadChequeFile(Given(), &problem, pageNumber);
         if (!page) {
             console.Say(Wording::ChequeFileUnread(Wording::For::Reader, problem));
             return Refused;
@@ -112,6 +119,10 @@ private:
                                    "N."),
                                 QStringLiteral("QUEUE")};
     QCommandLineOption bold_ = BoldOption(tr("Without --printer: the printer is calibrated for --line's bold face."));
+    QCommandLineOption page_{QStringLiteral("page"),
+                             tr("The page of the file that holds the check, from 1. Without it, the first page with "
+                                "text in a MICR face."),
+                             QStringLiteral("N")};
     QCommandLineOption json_ = JsonOption(tr("one JSON object"));
 };
 

@@ -142,6 +142,14 @@ for a file that cannot be read.</translation>
         <source>one JSON object</source>
         <translation>one JSON object</translation>
     </message>
+    <message>
+        <source>--page: &quot;%1&quot; is no page number (1, 2, ...)</source>
+        <translation>--page: &quot;%1&quot; is no page number (1, 2, ...)</translation>
+    </message>
+    <message>
+        <source>The page of the file that holds the check, from 1. Without it, the first page with text in a MICR face.</source>
+        <translation>The page of the file that holds the cheque, from 1. Without it, the first page with text in a MICR face.</translation>
+    </message>
 </context>
 <context>
     <name>Exporter</name>
@@ -3256,6 +3264,30 @@ Examples:
     <message>
         <source>%1 cannot be read as PostScript (Ghostscript: %2)</source>
         <translation>%1 cannot be read as PostScript (Ghostscript: %2)</translation>
+    </message>
+    <message>
+        <source>The MICR line is drawn as shapes, not as text: its glyphs are in a font with no name, as a program makes them when the face cannot be embedded. Install the face so that the program may embed it, or print from a program that embeds it.</source>
+        <translation>The MICR line is drawn as shapes, not as text: its glyphs are in a font with no name, as a program makes them when the face cannot be embedded. Install the face so that the program may embed it, or print from a program that embeds it.</translation>
+    </message>
+    <message>
+        <source>The MICR line is drawn as shapes, not as text: the text was converted to curves. Print it as text (turn off &quot;convert text to paths&quot; or &quot;no output fonts&quot;).</source>
+        <translation>The MICR line is drawn as shapes, not as text: the text was converted to curves. Print it as text (turn off &quot;convert text to paths&quot; or &quot;no output fonts&quot;).</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 read (choose another with --page).</source>
+        <translation>Page %1 of %2 read (choose another with --page).</translation>
+    </message>
+    <message>
+        <source>Its characters stand %1 in apart (the standard&apos;s pitch is %2 in): each is read in the position nearest its cell.</source>
+        <translation>Its characters stand %1 in apart (the standard&apos;s pitch is %2 in): each is read in the position nearest its cell.</translation>
+    </message>
+    <message>
+        <source>%1 has no page %3: it has %2</source>
+        <translation>%1 has no page %3: it has %2</translation>
+    </message>
+    <message>
+        <source>The page is %1 x %2 pt, neither Letter nor A4: its checks are taken as %3 stock&apos;s. Print the check on the paper of the stock.</source>
+        <translation>The page is %1 x %2 pt, neither Letter nor A4: its cheques are taken as %3 stock&apos;s. Print the cheque on the paper of the stock.</translation>
     </message>
 </context>
 </TS>

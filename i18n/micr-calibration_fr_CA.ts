@@ -142,6 +142,14 @@ aucune ligne MICR n&apos;est trouvée), et 2 pour un fichier illisible.</transla
         <source>one JSON object</source>
         <translation>un objet JSON</translation>
     </message>
+    <message>
+        <source>--page: &quot;%1&quot; is no page number (1, 2, ...)</source>
+        <translation>--page&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un numéro de page (1, 2, ...)</translation>
+    </message>
+    <message>
+        <source>The page of the file that holds the check, from 1. Without it, the first page with text in a MICR face.</source>
+        <translation>La page du fichier qui porte le chèque, à partir de 1. Sans elle, la première page qui a du texte dans une police MICR.</translation>
+    </message>
 </context>
 <context>
     <name>Exporter</name>
@@ -3259,6 +3267,30 @@ Exemples&#xa0;:
     <message>
         <source>%1 cannot be read as PostScript (Ghostscript: %2)</source>
         <translation>%1 ne peut pas être lu comme PostScript (Ghostscript&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>The MICR line is drawn as shapes, not as text: its glyphs are in a font with no name, as a program makes them when the face cannot be embedded. Install the face so that the program may embed it, or print from a program that embeds it.</source>
+        <translation>La ligne MICR est dessinée en formes, non en texte&#xa0;: ses glyphes sont dans une police sans nom, comme un logiciel les fait quand la police ne peut pas être incorporée. Installez la police pour que le logiciel puisse l&apos;incorporer, ou imprimez depuis un logiciel qui l&apos;incorpore.</translation>
+    </message>
+    <message>
+        <source>The MICR line is drawn as shapes, not as text: the text was converted to curves. Print it as text (turn off &quot;convert text to paths&quot; or &quot;no output fonts&quot;).</source>
+        <translation>La ligne MICR est dessinée en formes, non en texte&#xa0;: le texte a été converti en courbes. Imprimez-la en texte (désactivez «&#xa0;convertir le texte en tracés&#xa0;» ou «&#xa0;no output fonts&#xa0;»).</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 read (choose another with --page).</source>
+        <translation>Page %1 de %2 lue (choisissez-en une autre avec --page).</translation>
+    </message>
+    <message>
+        <source>Its characters stand %1 in apart (the standard&apos;s pitch is %2 in): each is read in the position nearest its cell.</source>
+        <translation>Ses caractères sont à %1&#xa0;po l&apos;un de l&apos;autre (le pas de la norme est de %2&#xa0;po)&#xa0;: chacun est lu à la position la plus proche de sa cellule.</translation>
+    </message>
+    <message>
+        <source>%1 has no page %3: it has %2</source>
+        <translation>%1 n&apos;a pas de page %3&#xa0;: il en a %2</translation>
+    </message>
+    <message>
+        <source>The page is %1 x %2 pt, neither Letter nor A4: its checks are taken as %3 stock&apos;s. Print the check on the paper of the stock.</source>
+        <translation>La page mesure %1 x %2&#xa0;pt, ni Lettre ni A4&#xa0;: ses chèques sont pris comme ceux de la formule %3. Imprimez le chèque sur le papier de la formule.</translation>
     </message>
 </context>
 </TS>

@@ -82,9 +82,11 @@ Printer LinePrinter(int line)
     return {7.0 / FaceLineInches(line), 1, 0, 0};
 }
 
+// The paper as it is defined (A4 is 210 x 297 mm), not Qt's inches rounded
+// to a hundredth.
 QSizeF PaperInches(const QPageSize &paper)
 {
-    return paper.size(QPageSize::Inch);
+    return paper.size(QPageSize::Millimeter) / 25.4;
 }
 
 double ChequeHeight(const QPageSize &paper)
@@ -517,6 +519,70 @@ private slots:
             QVERIFY(!check.fine());
             QVERIFY2(Codes(check).value(0) == fault, qPrintable(Said(check)));
         }
+    }
+
+    // Files made by real programs (tools/make_program_cheques.py), the
+    // truth measured on their 1200-dpi raster (tools/measure_cheque_raster.py).
+    void realProgramsFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("cheque");
+        QTest::addColumn<int>("page");     // asked for; 0: none
+        QTest::addColumn<int>("readPage"); // 0: the file refused
+        QTest::addColumn<double>("right");
+        QTest::addColumn<double>("baseline");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QString>("code"); // a finding that must be among them
+        QTest::newRow("LibreOffice, a frame border under the line")
+            << "libreoffice-frame.pdf" << 0 << 0 << 1 << 0.3117 << 0.2367 << 10.0 << "";
+        QTest::newRow("LibreOffice, A4, found on page 2")
+            << "libreoffice-a4-page2.pdf" << 1 << 0 << 2 << 0.3117 << 0.2361 << 10.0 << "";
+        QTest::newRow("LibreOffice, A4, --page 1 has none")
+            << "libreoffice-a4-page2.pdf" << 1 << 1 << 1 << 0.0 << 0.0 << 0.0 << "no-line";
+        QTest::newRow("LibreOffice, A4, --page 3 past the last")
+            << "libreoffice-a4-page2.pdf" << 1 << 3 << 0 << 0.0 << 0.0 << 0.0 << "";
+        QTest::newRow("Chromium, an outline round the line")
+            << "chromium-outline.pdf" << 0 << 0 << 1 << 0.3125 << 0.1983 << 10.0 << "";
+        QTest::newRow("Chromium at 97 %")
+            << "chromium-97.pdf" << 0 << 0 << 1 << 0.3030 << 0.3025 << 9.7 << "wrong-size";
+        QTest::newRow("page turned alone") << "rotated-page.pdf" << 0 << 0 << 1 << 0.3125 << 0.1975 << 10.0 << "";
+        QTest::newRow("converted to curves") << "shapes.pdf" << 0 << 0 << 1 << 0.0 << 0.0 << 0.0 << "drawn-as-shapes";
+    }
+
+    void realProgramsFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, cheque);
+        QFETCH(int, page);
+        QFETCH(int, readPage);
+        QFETCH(double, right);
+        QFETCH(double, baseline);
+        QFETCH(double, points);
+        QFETCH(QString, code);
+        ChequeFileProblem problem;
+        const std::optional<ChequeFilePage> read
+            = ReadChequeFile(QStringLiteral(MICR_SOURCE_DIR "/tests/data/programs/") + file, &problem, page);
+        QCOMPARE(read.has_value(), readPage > 0);
+        if (!read) {
+            QCOMPARE(problem.kind, ChequeFileProblem::Kind::NoSuchPage);
+            return;
+        }
+        QCOMPARE(read->pageNumber, readPage);
+        const ChequeCheck check = CheckCheque(*read, ChequePosition(cheque), std::nullopt, Model(LinePrinter(3), 3));
+        if (!code.isEmpty())
+            QVERIFY2(Codes(check).contains(code), qPrintable(Said(check)));
+        QCOMPARE(check.found, points > 0);
+        if (!check.found)
+            return;
+        QVERIFY2(std::abs(check.rightInches - right) <= Tolerance, qPrintable(QString::number(check.rightInches)));
+        QVERIFY2(std::abs(check.baselineInches - baseline) <= Tolerance, qPrintable(QString::number(check.baselineInches)));
+        QCOMPARE(check.faceName, QStringLiteral("Ferro Sample"));
+        QVERIFY(std::abs(check.points - points) < 0.01);
+        // Every character kept, in order, at any scale.
+        QString letters;
+        for (const LandedCharacter &character : check.characters)
+            letters += character.letter;
+        QCOMPARE(letters, file.contains(QLatin1String("97")) ? QStringLiteral("A121000248A4659801C1001") : QString(UsLine).remove(u' '));
     }
 
     // The exporter's answer: its statuses, JSON and messages.

@@ -38,6 +38,12 @@ QString WhereOnCheque(Wording::For audience, const QRectF &paper, const ChequeCh
 }
 
 
+// A face by the name the user knows; scripts keep the file's base name.
+QString FaceSaid(Wording::For audience, const QString &face)
+{
+    return audience == Wording::For::Script ? face : FaceDisplayName(face);
+}
+
 } // namespace
 
 QString Wording::PrinterModelSource(For audience, const PrinterModel &model)
@@ -77,11 +83,11 @@ QString Wording::ChequeFault(For audience, const ChequeCheck &check, const Chequ
     }
     case ChequeFindingKind::MixedFaces:
         return Say(audience, QT_TRANSLATE_NOOP("Wording", "The line mixes faces: %1 and %2."))
-            .arg(finding.face, finding.otherFace);
+            .arg(FaceSaid(audience, finding.face), FaceSaid(audience, finding.otherFace));
     case ChequeFindingKind::OtherFace:
         return Say(audience, QT_TRANSLATE_NOOP("Wording", "The line is in %1, but this printer is calibrated for %2 "
                                                           "(Line %3)."))
-            .arg(finding.face, finding.otherFace)
+            .arg(FaceSaid(audience, finding.face), finding.otherFace)
             .arg(check.model.line);
     case ChequeFindingKind::WrongSize:
         return Say(audience, QT_TRANSLATE_NOOP("Wording", "The line prints at %1 pt; it must print at 10 pt (within "
@@ -122,6 +128,23 @@ QString Wording::ChequeFault(For audience, const ChequeCheck &check, const Chequ
         return Say(audience, QT_TRANSLATE_NOOP("Wording", "Text in the clear band: \"%1\", %2."))
             .arg(mark.text, WhereOnCheque(audience, mark.paper, check));
     }
+    case ChequeFindingKind::OtherPaper:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "The page is %1 x %2 pt, neither Letter nor A4: its checks "
+                                                          "are taken as %3 stock's. Print the check on the paper "
+                                                          "of the stock."))
+            .arg(Figure(audience, finding.points, 1))
+            .arg(finding.position)
+            .arg(ChequeStockName(audience, check.layout.stock));
+    case ChequeFindingKind::DrawnAsShapes:
+        return ShapesCause(finding.index) == ShapesCause::UnnamedFont
+            ? Say(audience, QT_TRANSLATE_NOOP("Wording", "The MICR line is drawn as shapes, not as text: its glyphs "
+                                                         "are in a font with no name, as a program makes them when "
+                                                         "the face cannot be embedded. Install the face so that the "
+                                                         "program may embed it, or print from a program that embeds "
+                                                         "it."))
+            : Say(audience, QT_TRANSLATE_NOOP("Wording", "The MICR line is drawn as shapes, not as text: the text "
+                                                         "was converted to curves. Print it as text (turn off "
+                                                         "\"convert text to paths\" or \"no output fonts\")."));
     case ChequeFindingKind::DrawingInClearBand: {
         const ClearBandMark &mark = check.clearBand.at(std::size_t(finding.index));
         return Say(audience, QT_TRANSLATE_NOOP("Wording", "A drawing in the clear band, %1."))
@@ -142,9 +165,18 @@ QStringList Wording::ChequeCheckLines(For audience, const ChequeCheck &check)
                                           QT_TRANSLATE_NOOP("Wording", "Check: the middle one, %1."),
                                           QT_TRANSLATE_NOOP("Wording", "Check: the bottom one, %1.")};
     lines << Say(audience, cheques[int(check.layout.cheque)]).arg(ChequeStockName(audience, check.layout.stock));
+    if (check.pageCount > 1)
+        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Page %1 of %2 read (choose another with --page)."))
+                     .arg(check.pageNumber)
+                     .arg(check.pageCount);
     if (check.found) {
         lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "MICR line: %1 at %2 pt."))
-                     .arg(check.face, Figure(audience, check.points, 2));
+                     .arg(check.faceName, Figure(audience, check.points, 2));
+        if (ShownInches(check.pitchInches) != ShownInches(PositionPitchInches))
+            lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Its characters stand %1 in apart (the standard's "
+                                                                "pitch is %2 in): each is read in the position "
+                                                                "nearest its cell."))
+                         .arg(Figure(audience, check.pitchInches, 3), Figure(audience, PositionPitchInches, 3));
         lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Text: \"%1\", positions %2 to %3."))
                      .arg(check.text)
                      .arg(check.firstPosition)
@@ -194,6 +226,7 @@ QString Wording::ChequeFileUnread(For audience, const ChequeFileProblem &problem
         QT_TRANSLATE_NOOP("Wording", "%1: Ghostscript could not read it in %2 s"),
         QT_TRANSLATE_NOOP("Wording", "%1 cannot be read as PostScript"),
         QT_TRANSLATE_NOOP("Wording", "%1: no temporary folder for Ghostscript's PDF"),
+        QT_TRANSLATE_NOOP("Wording", "%1 has no page %3: it has %2"),
     };
     using Kind = ChequeFileProblem::Kind;
     const QString file = QDir::toNativeSeparators(problem.path);
@@ -205,6 +238,8 @@ QString Wording::ChequeFileUnread(For audience, const ChequeFileProblem &problem
         return text.arg(file, problem.detail);
     if (problem.kind == Kind::GhostscriptTimedOut)
         return text.arg(file).arg(problem.seconds);
+    if (problem.kind == Kind::NoSuchPage)
+        return text.arg(file).arg(problem.pages).arg(problem.pages + 1);
     return text.arg(file);
 }
 
@@ -244,6 +279,15 @@ QJsonObject ChequeFindingJson(const ChequeCheck &check, const ChequeFinding &fin
     case ChequeFindingKind::TextInClearBand:
     case ChequeFindingKind::DrawingInClearBand:
         json.insert(QStringLiteral("clear_band"), finding.index);
+        break;
+    case ChequeFindingKind::OtherPaper:
+        json.insert(QStringLiteral("width_pt"), std::round(finding.points * 10) / 10);
+        json.insert(QStringLiteral("height_pt"), finding.position);
+        break;
+    case ChequeFindingKind::DrawnAsShapes:
+        json.insert(QStringLiteral("cause"), ShapesCause(finding.index) == ShapesCause::UnnamedFont
+                                                 ? QStringLiteral("unnamed-font")
+                                                 : QStringLiteral("outlines"));
         break;
     }
     return json;
@@ -299,5 +343,10 @@ QJsonObject ChequeCheckJson(const ChequeCheck &check)
             {QStringLiteral("page_fonts"), QJsonArray::fromStringList(check.pageFonts)},
             {QStringLiteral("faults"), faults},
             {QStringLiteral("fault_codes"), codes},
-            {QStringLiteral("findings"), findings}};
+            {QStringLiteral("findings"), findings},
+            {QStringLiteral("face_name"), orNull(check.faceName)},
+            {QStringLiteral("pitch_in"), orNull(ShownInches(check.pitchInches))},
+            {QStringLiteral("page"), check.pageNumber},
+            {QStringLiteral("pages"), check.pageCount},
+            {QStringLiteral("paper_known"), check.paperKnown}};
 }
