@@ -125,7 +125,7 @@ private:
         QCoreApplication::translate("Exporter", "The bold MICR faces: the calibration page's labels, the placement page's MICR line."));
     QCommandLineOption dpi_{QStringLiteral("dpi"),
                             QCoreApplication::translate("Exporter", "Device resolution the page is laid out for: N or XxY dots per inch "
-                                           "(default 600)."),
+                                           "(default 1200, as the wizard prints it)."),
                             QStringLiteral("N|XxY")};
     QCommandLineOption micrLine_{QStringLiteral("micr-line"),
                                  QCoreApplication::translate("Exporter", "The placement page prints your own MICR line instead of the "

@@ -79,6 +79,10 @@
         <source>We can also convert your signature or company logo into a font, for check printing or use anywhere in Windows.</source>
         <translation>We can also convert your signature or company logo into a font, for cheque printing or use anywhere in Windows.</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Line %1</translation>
+    </message>
 </context>
 <context>
     <name>ChequeCommand</name>
@@ -446,8 +450,8 @@ back with the measure or place command.</translation>
         <translation>The bold MICR faces: the calibration page&apos;s labels, the placement page&apos;s MICR line.</translation>
     </message>
     <message>
-        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 600).</source>
-        <translation>Device resolution the page is laid out for: N or XxY dots per inch (default 600).</translation>
+        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 1200, as the wizard prints it).</source>
+        <translation>Device resolution the page is laid out for: N or XxY dots per inch (default 1200, as the wizard prints it).</translation>
     </message>
     <message>
         <source>The placement page prints your own MICR line instead of the sample, composed from FIELDS as the line command takes them. A line with faults is printed all the same, its faults said on stderr and the status 1.</source>
@@ -828,6 +832,22 @@ Older forms, still read as the command they became:
         <source>position 1 ends at the long tick below the baseline</source>
         <translation>position 1 ends at the long tick below the baseline</translation>
     </message>
+    <message>
+        <source>the 7-inch reference bar</source>
+        <translation>the 7-inch reference bar</translation>
+    </message>
+    <message>
+        <source>the 2-inch vertical bar</source>
+        <translation>the 2-inch vertical bar</translation>
+    </message>
+    <message>
+        <source>position 1&apos;s long tick</source>
+        <translation>position 1&apos;s long tick</translation>
+    </message>
+    <message>
+        <source>the baseline rule under the MICR line</source>
+        <translation>the baseline rule under the MICR line</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -933,6 +953,14 @@ Older forms, still read as the command they became:
     <message>
         <source>calibration page</source>
         <translation>calibration page</translation>
+    </message>
+    <message>
+        <source>This printer leaves %1 in unprinted at the left, %2 in at the top, %3 in at the right and %4 in at the bottom: it would cut %5.</source>
+        <translation>This printer leaves %1 in unprinted at the left, %2 in at the top, %3 in at the right and %4 in at the bottom: it would cut %5.</translation>
+    </message>
+    <message>
+        <source>What is cut cannot be measured. Choose the printer&apos;s smaller margins or its &quot;edge to edge&quot; setting in the print dialog&apos;s properties, or another printer, then print again.</source>
+        <translation>What is cut cannot be measured. Choose the printer&apos;s smaller margins or its &quot;edge to edge&quot; setting in the print dialog&apos;s properties, or another printer, then print again.</translation>
     </message>
 </context>
 <context>

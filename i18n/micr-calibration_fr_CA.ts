@@ -79,6 +79,10 @@
         <source>We can also convert your signature or company logo into a font, for check printing or use anywhere in Windows.</source>
         <translation>Nous pouvons aussi faire une police de votre signature ou de votre logo, pour vos chèques ou tout autre usage.</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Ligne %1</translation>
+    </message>
 </context>
 <context>
     <name>ChequeCommand</name>
@@ -446,8 +450,8 @@ ligne MICR tombe, et donnez les mesures aux commandes measure ou place.</transla
         <translation>Les polices MICR grasses&#xa0;: les étiquettes de la page de calibrage, la ligne MICR de la page de placement.</translation>
     </message>
     <message>
-        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 600).</source>
-        <translation>Résolution de l&apos;appareil pour laquelle la page est disposée&#xa0;: N ou XxY points par pouce (600 par défaut).</translation>
+        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 1200, as the wizard prints it).</source>
+        <translation>Résolution de l&apos;appareil pour laquelle la page est disposée&#xa0;: N ou XxY points par pouce (1200 par défaut, comme l&apos;assistant l&apos;imprime).</translation>
     </message>
     <message>
         <source>The placement page prints your own MICR line instead of the sample, composed from FIELDS as the line command takes them. A line with faults is printed all the same, its faults said on stderr and the status 1.</source>
@@ -829,6 +833,22 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
         <source>position 1 ends at the long tick below the baseline</source>
         <translation>la position 1 finit au long trait sous la ligne de base</translation>
     </message>
+    <message>
+        <source>the 7-inch reference bar</source>
+        <translation>la barre de référence de 7 pouces</translation>
+    </message>
+    <message>
+        <source>the 2-inch vertical bar</source>
+        <translation>la barre verticale de 2 pouces</translation>
+    </message>
+    <message>
+        <source>position 1&apos;s long tick</source>
+        <translation>le long trait de la position 1</translation>
+    </message>
+    <message>
+        <source>the baseline rule under the MICR line</source>
+        <translation>le filet de la ligne de base sous la ligne MICR</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -934,6 +954,14 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     <message>
         <source>calibration page</source>
         <translation>page de calibrage</translation>
+    </message>
+    <message>
+        <source>This printer leaves %1 in unprinted at the left, %2 in at the top, %3 in at the right and %4 in at the bottom: it would cut %5.</source>
+        <translation>Cette imprimante n’imprime rien à moins de %1 po du bord gauche, %2 po du bord supérieur, %3 po du bord droit et %4 po du bord inférieur : elle couperait %5.</translation>
+    </message>
+    <message>
+        <source>What is cut cannot be measured. Choose the printer&apos;s smaller margins or its &quot;edge to edge&quot; setting in the print dialog&apos;s properties, or another printer, then print again.</source>
+        <translation>Ce qui est coupé ne peut pas être mesuré. Choisissez les marges réduites de l’imprimante ou son réglage « bord à bord » dans les propriétés de la boîte d’impression, ou une autre imprimante, puis imprimez de nouveau.</translation>
     </message>
 </context>
 <context>

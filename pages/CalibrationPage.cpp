@@ -4,8 +4,13 @@
 #include "common/VendorDetails.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QStringList>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -23,22 +28,20 @@ QString Translated(const char *text)
     return QCoreApplication::translate("CalibrationPage", text);
 }
 
-// The page's right-hand column (the web address, the second column of
-// security samples) stands where it ends well inside A4's width, the
-// narrower paper, less the 0.1 in next to any edge that no printer prints:
-// A4 is 8.27 in wide and the page starts 0.25 in in, so nothing may reach
-// past 7.92 in from the page's origin. The web address ends flush with the
-// phone and fax numbers under it.
-constexpr int WebHostColumn = 51;
-// The second column of security samples: its labels and samples 4
-// columns further left than a Letter-only page would put them.
-constexpr int SecondLabelColumn = 37;
-constexpr int SecondSampleColumn = 50;
+// The page's columns. The right-hand column (the web address, the second
+// column of security samples) stands where Letter has room for it; on a
+// narrower paper it moves left as one, by whole columns (see
+// RightColumnShift).
+constexpr int WebHostColumn = 55;
+constexpr int SecondLabelColumn = 41;
+constexpr int SecondSampleColumn = 54;
+// Nothing comes nearer the paper's right edge: no printer prints there.
+constexpr double RightEdgeClearanceInches = 0.1;
 
 void AddHeader(std::vector<PageRow> &rows)
 {
     rows.push_back({0, 4, Arial, 18, RowStyle::Bold, Latin1(Vendor::CompanyName)});
-    rows.push_back({WebHostColumn, 4, Arial, 18, RowStyle::Regular, Latin1(Vendor::WebHost)});
+    rows.push_back({WebHostColumn, 4, Arial, 18, RowStyle::Regular, Latin1(Vendor::WebHost), 0, true});
     rows.push_back({0, 7, Arial, 12, RowStyle::Regular, Latin1(Vendor::StreetAddress)});
     rows.push_back({59, 7, Arial, 12, RowStyle::Regular, QCoreApplication::translate("CalibrationPage", "Phone: %1").arg(Latin1(Vendor::PhoneNumber))});
     rows.push_back({0, 9, Arial, 12, RowStyle::Regular, Latin1(Vendor::CityLine)});
@@ -131,9 +134,11 @@ void AddSecuritySamples(std::vector<PageRow> &rows)
                                                 "include:")
                         .arg(TradeMark)});
     for (const SecuritySample &sample : SecuritySamples) {
-        rows.push_back({sample.labelColumn, sample.halfLines, Arial, 22, RowStyle::Regular, Latin1(sample.label)});
+        const bool rightColumn = sample.labelColumn == SecondLabelColumn;
+        rows.push_back({sample.labelColumn, sample.halfLines, Arial, 22, RowStyle::Regular, Latin1(sample.label), 0,
+                        rightColumn});
         rows.push_back({sample.sampleColumn, sample.halfLines, Latin1(sample.face), sample.points,
-                        RowStyle::Regular, Latin1(sample.text)});
+                        RowStyle::Regular, Latin1(sample.text), 0, rightColumn});
     }
 }
 
@@ -190,10 +195,43 @@ QString SampleLineText()
     return QLatin1String(SampleLineDigits);
 }
 
-std::vector<PageRow> CalibrationPageRows()
+double RowWidthInches(const PageRow &row)
+{
+    // At 100 pixels a point the advance is exact to far below a printer's
+    // pixel, whatever the screen's resolution.
+    constexpr int PixelsPerPoint = 100;
+    QFont font(row.face);
+    font.setPixelSize(row.points * PixelsPerPoint);
+    font.setBold(row.style == RowStyle::Bold);
+    font.setItalic(row.style == RowStyle::Italic);
+    return QFontMetricsF(font).horizontalAdvance(row.text) / (PixelsPerPoint * 72.0);
+}
+
+int RightColumnShift(const std::vector<PageRow> &rows, double roomInches,
+                     const std::function<double(const PageRow &)> &widthInches)
+{
+    double overrun = 0;
+    for (const PageRow &row : rows) {
+        if (row.rightColumn)
+            overrun = std::max(overrun, row.column / 10.0 + widthInches(row) - roomInches);
+    }
+    // Whole columns, just enough; a hair's overrun is no column.
+    return int(std::ceil(overrun * 10 - 1e-9));
+}
+
+std::vector<PageRow> CalibrationPageRows(double paperWidthInches, double originInches)
 {
     // Built each time: the texts are in the language of the moment.
-    return BuildRows();
+    std::vector<PageRow> rows = BuildRows();
+    if (paperWidthInches <= 0)
+        return rows; // the layout's own columns, measured against no paper
+    const double room = paperWidthInches - originInches - RightEdgeClearanceInches;
+    const int shift = RightColumnShift(rows, room, RowWidthInches);
+    for (PageRow &row : rows) {
+        if (row.rightColumn)
+            row.column -= shift;
+    }
+    return rows;
 }
 
 int RowX(const PageRow &row, const PageUnits &units)
@@ -207,11 +245,12 @@ int RowY(const PageRow &row, const PageUnits &units)
 }
 
 void DrawCalibrationPage(PageCanvas &canvas, const PageUnits &units,
-                         const std::function<FontWeightChoice()> &labelWeight)
+                         const std::function<FontWeightChoice()> &labelWeight, double paperWidthInches,
+                         double originInches)
 {
     // The canvas font outlives a page, and the last row is italic.
     canvas.ClearStyle();
-    for (const PageRow &row : CalibrationPageRows()) {
+    for (const PageRow &row : CalibrationPageRows(paperWidthInches, originInches)) {
         SelectRowFont(canvas, row);
         QString text = row.text;
         if (row.labelOfLine != 0)
@@ -237,4 +276,25 @@ QStringList SecurityFaces()
     for (const SecuritySample &sample : SecuritySamples)
         faces << QString::fromLatin1(sample.face);
     return faces;
+}
+
+std::vector<MeasuredMark> CalibrationMeasuredMarks(QPointF originInches, double paperWidthInches, int dpiX,
+                                                   int dpiY)
+{
+    const PageUnits units = ComputePageUnits(dpiX, dpiY);
+    std::vector<MeasuredMark> marks;
+    const std::vector<PageRow> rows = CalibrationPageRows(paperWidthInches, originInches.x());
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        // The line's digits and the marks under them: the two rows after
+        // its label.
+        const auto label = std::find_if(rows.begin(), rows.end(),
+                                        [line](const PageRow &row) { return row.labelOfLine == line; });
+        for (auto row = label + 1; row != rows.end() && row <= label + 2; ++row) {
+            const QRectF cell(originInches.x() + double(RowX(*row, units)) / dpiX,
+                              originInches.y() + double(RowY(*row, units)) / dpiY, RowWidthInches(*row),
+                              row->points / 72.0);
+            marks.push_back({QCoreApplication::translate("CalibrationPage", "Line %1").arg(line), cell});
+        }
+    }
+    return marks;
 }

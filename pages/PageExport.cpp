@@ -37,7 +37,8 @@ void DrawPage(QPainter &painter, const ExportOptions &options)
         return;
     }
     painter.translate(ExportOriginInches * options.dpiX, ExportOriginInches * options.dpiY);
-    DrawCalibrationPage(canvas, ComputePageUnits(options.dpiX, options.dpiY), [weight] { return weight; });
+    DrawCalibrationPage(canvas, ComputePageUnits(options.dpiX, options.dpiY), [weight] { return weight; },
+                        PaperInches(options.paper).width(), ExportOriginInches);
 }
 
 bool WritePdf(const ExportOptions &options, QSaveFile &file, QString *error)

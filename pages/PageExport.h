@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/CalibrationPage.h"
 #include "pages/PlacementPage.h"
 
 #include <QPageSize>
@@ -9,6 +10,9 @@
 #include <optional>
 
 enum class ExportedPage { Calibration, Placement };
+
+// The resolution the wizard lays its pages out at, in dots per inch.
+inline constexpr int WizardDpi = 1200;
 
 // The page file to write: which page, its resolution, paper and weight.
 struct ExportOptions
@@ -20,8 +24,11 @@ struct ExportOptions
     std::optional<MicrLine> userLine;            // placement page: the user's line instead of the sample
     Correction applied;                          // placement page: the correction it carries
     bool bold = false;
-    int dpiX = 600;
-    int dpiY = 600;
+    // The wizard's own resolution (QPrinter::HighResolution), so that a file
+    // written without --dpi is the page the wizard prints, pixel for pixel:
+    // rows advance in whole device pixels, and at 600 dpi they sit higher.
+    int dpiX = WizardDpi;
+    int dpiY = WizardDpi;
     QPageSize::PageSizeId paper = QPageSize::Letter;
     QString output; // ends in .pdf or .png
 };
@@ -33,7 +40,7 @@ inline constexpr int MaximumExportDpi = 2400;
 // Where the calibration page's origin stands on paper, in inches from the
 // top and left edges: inside the printable area of any common laser
 // printer. The placement page is measured from the paper's own corner.
-inline constexpr double ExportOriginInches = 0.25;
+inline constexpr double ExportOriginInches = CalibrationOriginInches;
 
 // The paper's size in inches.
 QSizeF PaperInches(QPageSize::PageSizeId paper);

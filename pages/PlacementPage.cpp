@@ -21,10 +21,17 @@ constexpr double InstructionPitch = 0.135;
 constexpr double BarLine = 2.15;
 constexpr double LeftMargin = 0.65; // clear of the vertical bar and its numbers
 constexpr double LabelLeft = 0.3;
+// What the user measures (the bars, position 1's tick, the baseline rule
+// where it is read) keeps this far from every edge of the paper: the
+// common printable area's quarter inch and 0.05 in to spare.
+constexpr double MeasuredMarkClearance = 0.30;
+// Rules that only guide the eye stop where that quarter inch begins, so a
+// printer's margin never cuts one and shortens what it leads to.
+constexpr double GuideRuleMargin = 0.25;
 // The vertical bar stands in the left margin, inside any printer's
 // printable area, its top tick this far below the cheque's top edge.
-constexpr double VerticalBarLeft = 0.3;
-constexpr double VerticalBarTop = 0.25;
+constexpr double VerticalBarLeft = MeasuredMarkClearance + 0.02; // the rule's own half width, and some
+constexpr double VerticalBarTop = MeasuredMarkClearance;
 // Tick lengths on the bars: inches, half inches, eighths.
 constexpr double InchTick = 0.14;
 constexpr double HalfInchTick = 0.09;
@@ -196,12 +203,12 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     // The cheque's edges: its sides, its top on the top cheque and its
     // bottom where it ends at the paper's edge are the paper's own.
     if (top > 0) {
-        items.push_back(Rule(PlacementItem::HorizontalRule, top, PaperEdgeClearance, width - PaperEdgeClearance));
+        items.push_back(Rule(PlacementItem::HorizontalRule, top, GuideRuleMargin, width - GuideRuleMargin));
         text(LabelLeft, top + 0.15, TextAnchor::Left, 7,
              QCoreApplication::translate("PlacementPage", "top edge of the check"));
     }
     if (!bottomIsPaperEdge && bottom <= lowest) {
-        items.push_back(Rule(PlacementItem::HorizontalRule, bottom, PaperEdgeClearance, width - PaperEdgeClearance));
+        items.push_back(Rule(PlacementItem::HorizontalRule, bottom, GuideRuleMargin, width - GuideRuleMargin));
         // Below the fields' names where the user's line has them.
         const double label = bottom + (layout.userLine && !namesInBand ? 0.36 : 0.12);
         static const char *const edges[] = {
@@ -264,7 +271,9 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
          QCoreApplication::translate("PlacementPage", "Reference bar: 7.000 in from the first tick to the last"));
     AddBar(items, true, barY, barLeft, ReferenceBarInches);
     AddBar(items, false, VerticalBarLeft, top + VerticalBarTop, VerticalBarInches);
-    text(LeftMargin, top + VerticalBarTop + VerticalBarInches + 0.1, TextAnchor::Left, 7,
+    // Where it stood when the bar began 0.25 in down: clear of the clear
+    // band's rule on the shortest cheque.
+    text(LeftMargin, top + VerticalBarTop + VerticalBarInches + 0.05, TextAnchor::Left, 7,
          QCoreApplication::translate("PlacementPage",
                                      "Vertical bar, at the left: 2.000 in from the top tick to the bottom tick"));
     // Across from the bar's label, at the bar's right end: clear of the
@@ -277,16 +286,15 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
 
     // The bands; the print band's lower rule is the baseline.
     items.push_back(
-        Rule(PlacementItem::HorizontalRule, bottom - ClearBandInches, PaperEdgeClearance, width - PaperEdgeClearance));
+        Rule(PlacementItem::HorizontalRule, bottom - ClearBandInches, GuideRuleMargin, width - GuideRuleMargin));
     // At the right: on the shortest cheques the vertical bar's label stands
     // at this height at the left.
     text(width - LabelLeft, bottom - ClearBandInches - 0.04, TextAnchor::Right, 7,
          QCoreApplication::translate("PlacementPage",
                                      "MICR clear band (the bottom 5/8 in): nothing but the MICR line below this rule"));
-    items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandTopInches, PaperEdgeClearance,
-                         width - PaperEdgeClearance));
-    items.push_back(Rule(PlacementItem::HorizontalRule, lineBaseline, PaperEdgeClearance,
-                         width - PaperEdgeClearance));
+    items.push_back(Rule(PlacementItem::HorizontalRule, bottom - PrintBandTopInches, GuideRuleMargin,
+                         width - GuideRuleMargin));
+    items.push_back(Rule(PlacementItem::HorizontalRule, lineBaseline, GuideRuleMargin, width - GuideRuleMargin));
     // Inside the band, above the characters' tops and below its upper rule,
     // wherever the line's fields reach.
     text(LabelLeft, lineBaseline - E13BCharacterHeight - PrintBandLabelGap, TextAnchor::Left, 6,
@@ -317,13 +325,13 @@ std::vector<PlacementItem> PlacementPageItems(const PlacementLayout &layout)
     for (int edge = 0; edge <= PositionCount && longTickEnd > lineBaseline; ++edge) {
         const double x = PositionRightEdge(width, edge + 1) + lineShift;
         const double end = edge == 0 ? longTickEnd : cellTickEnd;
-        if (x >= PaperEdgeClearance && x <= width - PaperEdgeClearance)
+        if (x >= GuideRuleMargin && x <= width - GuideRuleMargin)
             items.push_back(Rule(PlacementItem::VerticalRule, x, lineBaseline, end));
     }
     for (int position = 1; position <= PositionCount && scaleNumbered; ++position) {
         const double centre = PositionRightEdge(width, position) + lineShift - PositionPitchInches / 2;
-        if ((position == 1 || position % 5 == 0) && centre > PaperEdgeClearance + PositionPitchInches / 2
-            && centre < width - PaperEdgeClearance)
+        if ((position == 1 || position % 5 == 0) && centre > GuideRuleMargin + PositionPitchInches / 2
+            && centre < width - GuideRuleMargin)
             text(centre, bottom - ScaleNumberLift, TextAnchor::Centre, 6, QString::number(position));
     }
     return items;
@@ -366,4 +374,24 @@ void DrawPlacementPage(PageCanvas &canvas, const PlacementLayout &layout, int dp
             break;
         }
     }
+}
+
+std::vector<MeasuredMark> PlacementMeasuredMarks(const PlacementLayout &layout)
+{
+    const double width = layout.paperInches.width();
+    const double top = ChequeTopInches(layout);
+    const double lineBaseline = BaselineInches(layout) - layout.applied.up;
+    const double positionOne = PositionOneRightInches(layout) + layout.applied.right;
+    const double barLeft = (width - ReferenceBarInches) / 2;
+    return {
+        {QCoreApplication::translate("PlacementPage", "the 7-inch reference bar"),
+         QRectF(barLeft, top + BarLine - InchTick, ReferenceBarInches, InchTick)},
+        {QCoreApplication::translate("PlacementPage", "the 2-inch vertical bar"),
+         QRectF(VerticalBarLeft, top + VerticalBarTop, InchTick, VerticalBarInches)},
+        {QCoreApplication::translate("PlacementPage", "position 1's long tick"),
+         QRectF(positionOne, lineBaseline, 0, CellTick)},
+        // Read where the line ends, under position 1.
+        {QCoreApplication::translate("PlacementPage", "the baseline rule under the MICR line"),
+         QRectF(positionOne - PositionPitchInches, lineBaseline, PositionPitchInches, 0)},
+    };
 }

@@ -2,6 +2,7 @@
 
 #include "answers/PlacementLayout.h"
 #include "pages/PageCanvas.h"
+#include "pages/PrintableArea.h"
 
 #include <QSizeF>
 #include <QString>
@@ -46,3 +47,7 @@ int RuleThickness(int dpi);
 
 // Draws the page: each rule centred on the pixel that holds its line.
 void DrawPlacementPage(PageCanvas &canvas, const PlacementLayout &layout, int dpiX, int dpiY);
+
+// What the user measures on the page: the 7-in bar, the 2-in bar, position
+// 1's tick, and the baseline rule where the MICR line ends.
+std::vector<MeasuredMark> PlacementMeasuredMarks(const PlacementLayout &layout);

@@ -11,6 +11,7 @@
 
 #include <cups/cups.h>
 
+#include <cmath>
 #include <type_traits>
 
 namespace Platform {
@@ -33,6 +34,9 @@ struct CupsFunctions
     decltype(&ippPort) port = nullptr;
     decltype(&httpConnect2) connect = nullptr;
     decltype(&httpClose) close = nullptr;
+    decltype(&cupsCopyDestInfo) copyDestInfo = nullptr;
+    decltype(&cupsFreeDestInfo) freeDestInfo = nullptr;
+    decltype(&cupsGetDestMediaBySize) mediaBySize = nullptr;
 
     // Null when libcups cannot be loaded.
     static const CupsFunctions *Load()
@@ -50,7 +54,9 @@ struct CupsFunctions
                 && resolve(loaded.freeDests, "cupsFreeDests") && resolve(loaded.getOption, "cupsGetOption")
                 && resolve(loaded.server, "cupsServer") && resolve(loaded.encryption, "cupsEncryption")
                 && resolve(loaded.port, "ippPort") && resolve(loaded.connect, "httpConnect2")
-                && resolve(loaded.close, "httpClose");
+                && resolve(loaded.close, "httpClose") && resolve(loaded.copyDestInfo, "cupsCopyDestInfo")
+                && resolve(loaded.freeDestInfo, "cupsFreeDestInfo")
+                && resolve(loaded.mediaBySize, "cupsGetDestMediaBySize");
             if (!complete)
                 loaded.getNamedDest = nullptr;
             return loaded;
@@ -231,6 +237,33 @@ QString PrinterProblem(const QPrinter &printer)
                       .arg(printer.printerName());
     cups->freeDests(1, dest);
     return problem;
+}
+
+std::optional<PaperMargins> QueueMargins(const QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
+        return std::nullopt;
+    const CupsFunctions *cups = CupsFunctions::Load();
+    if (!cups)
+        return std::nullopt;
+    const QByteArray name = printer.printerName().toLocal8Bit();
+    cups_dest_t *dest = cups->getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (!dest)
+        return std::nullopt;
+    std::optional<PaperMargins> margins;
+    if (cups_dinfo_t *info = cups->copyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        // CUPS measures media in hundredths of a millimetre.
+        constexpr double PerInch = 2540;
+        const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
+        cups_size_t size{};
+        if (cups->mediaBySize(CUPS_HTTP_DEFAULT, dest, info, int(std::lround(paper.width() * 100)),
+                              int(std::lround(paper.height() * 100)), CUPS_MEDIA_FLAGS_DEFAULT, &size))
+            margins = PaperMargins{size.left / PerInch, size.top / PerInch, size.right / PerInch,
+                                   size.bottom / PerInch};
+        cups->freeDestInfo(info);
+    }
+    cups->freeDests(1, dest);
+    return margins;
 }
 
 void UsePrinterMedia(QPrinter &printer, const QPageSize &beforeDialog)

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "pages/PrintableArea.h"
+
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QPrintDialog;
 class QPrinter;
@@ -42,5 +46,11 @@ void OfferPrinter(QPrintDialog &dialog, const QString &queue);
 // jobs. Qt would hand the job over regardless and report nothing, and a
 // stopped queue would keep the page until someone restarts it.
 QString PrinterProblem(const QPrinter &printer);
+
+// What the queue leaves unprinted at each edge of the job's paper, as CUPS
+// says it: a PPD's ImageableArea, or a driverless printer's own
+// media-*-margin. Nothing when the print system cannot say (a file, no
+// libcups, a paper the queue does not list).
+std::optional<PaperMargins> QueueMargins(const QPrinter &printer);
 
 } // namespace Platform

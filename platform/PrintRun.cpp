@@ -16,6 +16,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -61,6 +62,34 @@ bool ConfirmOverrides(QWidget *parent, const QStringList &overridden)
     box.setInformativeText(overridden.join(QLatin1Char('\n')));
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;
+}
+
+// Says which marks the printer's margins would cut and what to do; the
+// user prints anyway or cancels. True when nothing is cut.
+bool ConfirmMarksCut(QWidget *parent, const QStringList &cut, const PaperMargins &margins)
+{
+    if (cut.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(),
+                    QCoreApplication::translate("PrintRun", "This printer leaves %1 in unprinted at the left, %2 in at "
+                                                            "the top, %3 in at the right and %4 in at the bottom: it "
+                                                            "would cut %5.")
+                        .arg(Wording::Figure(Wording::For::Reader, margins.left, 2),
+                             Wording::Figure(Wording::For::Reader, margins.top, 2),
+                             Wording::Figure(Wording::For::Reader, margins.right, 2),
+                             Wording::Figure(Wording::For::Reader, margins.bottom, 2),
+                             cut.join(QStringLiteral(", "))),
+                    QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("MarksCutBox"));
+    box.setInformativeText(QCoreApplication::translate(
+        "PrintRun", "What is cut cannot be measured. Choose the printer's smaller margins or its \"edge to edge\" "
+                    "setting in the print dialog's properties, or another printer, then print again."));
+    QPushButton *printAnyway =
+        box.addButton(QCoreApplication::translate("PrintRun", "Print Anyway"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == printAnyway;
 }
 
 class PrintFailure : public std::runtime_error
@@ -133,9 +162,17 @@ template <class Draw> void PrintPage(QPrinter &printer, const QString &pageName,
 bool PrintCalibrationPage(QPrintDialog &dialog, FontWeightChoice weight)
 {
     QPrinter *printer = ChoosePrinter(dialog);
-    if (printer)
-        PrintCalibrationPageOn(*printer, weight);
-    return printer != nullptr;
+    if (!printer)
+        return false;
+    const PaperMargins margins = Platform::QueueMargins(*printer).value_or(PaperMargins{});
+    const QSizeF paper = printer->pageLayout().fullRect(QPageLayout::Millimeter).size() / MillimetresPerInch;
+    const QStringList cut = MarksCut(CalibrationMeasuredMarks(CalibrationOrigin(margins), paper.width(),
+                                                              printer->logicalDpiX(), printer->logicalDpiY()),
+                                     paper, margins);
+    if (!ConfirmMarksCut(dialog.parentWidget(), cut, margins))
+        return false;
+    PrintCalibrationPageOn(*printer, weight);
+    return true;
 }
 
 namespace {
@@ -198,9 +235,17 @@ bool PrintPlacementPage(QPrintDialog &dialog, const PlacementLayout &layout)
     QPrinter *printer = ChoosePrinter(dialog);
     if (printer && !UseStockPaper(*printer, layout, dialog.parentWidget()))
         return false;
-    if (printer)
-        PrintPlacementPageOn(*printer, layout);
-    return printer != nullptr;
+    if (!printer)
+        return false;
+    if (const std::optional<PaperMargins> margins = Platform::QueueMargins(*printer)) {
+        PlacementLayout onPaper = layout;
+        onPaper.paperInches = printer->pageLayout().fullRect(QPageLayout::Millimeter).size() / MillimetresPerInch;
+        if (!ConfirmMarksCut(dialog.parentWidget(), MarksCut(PlacementMeasuredMarks(onPaper), onPaper.paperInches, *margins),
+                             *margins))
+            return false;
+    }
+    PrintPlacementPageOn(*printer, layout);
+    return true;
 }
 
 void PrintPlacementPageOn(QPrinter &printer, PlacementLayout layout)
@@ -223,10 +268,14 @@ void PrintCalibrationPageOn(QPrinter &printer, FontWeightChoice weight)
     const int dpiX = printer.logicalDpiX();
     const int dpiY = printer.logicalDpiY();
     const PageUnits units = ComputePageUnits(dpiX, dpiY);
+    // At the printable area's corner where the queue's margins are wider
+    // than the quarter inch the page keeps.
+    const QPointF origin = CalibrationOrigin(Platform::QueueMargins(printer).value_or(PaperMargins{}));
+    const double paperWidth = printer.pageLayout().fullRect(QPageLayout::Millimeter).width() / MillimetresPerInch;
     printer.setDocName(QString());
     PrintPage(printer, QCoreApplication::translate("PrintRun", "calibration page"), [&](QPainter &painter) {
-        painter.translate(ExportOriginInches * dpiX, ExportOriginInches * dpiY);
+        painter.translate(origin.x() * dpiX, origin.y() * dpiY);
         PainterCanvas canvas(painter, dpiX, dpiY, PrinterCanvasFont());
-        DrawCalibrationPage(canvas, units, [weight] { return weight; });
+        DrawCalibrationPage(canvas, units, [weight] { return weight; }, paperWidth, origin.x());
     });
 }

@@ -30,6 +30,11 @@ def main():
         cups.add_pdf_queue("MicrLetter", "Letter")
         # Unequal margins, each under the quarter inch a page keeps clear.
         cups.add_pdf_queue("MicrMargins", "A4", dpi=600, ppd=cups.margins_ppd(12.6, 10.8, 14.4, 16.2))
+        # foomatic's generic PPDs: a quarter inch at the sides, half an inch
+        # at the top and bottom; and a printer whose left margin is wider
+        # than a sample line leaves room for.
+        cups.add_pdf_queue("MicrFoomaticMargins", "Letter", dpi=600, ppd=cups.margins_ppd(18, 36, 18, 36))
+        cups.add_pdf_queue("MicrWideLeft", "Letter", dpi=600, ppd=cups.margins_ppd(108, 18, 18, 18))
         for name, default in HOSTILE_QUEUES.items():
             cups.add_pdf_queue(name, "Letter", defaults=[default])
         cups.run("lpadmin", "-d", "MicrA4")

@@ -6,7 +6,10 @@
 #include "TestSupport.h"
 
 #include "app/MicrApplication.h"
+#include "pages/CalibrationPage.h"
 #include "pages/PageExport.h"
+#include "pages/PlacementPage.h"
+#include "pages/PrintableArea.h"
 #include "forms/Micr.h"
 #include "forms/Placement.h"
 #include "platform/ErrorBox.h"
@@ -112,6 +115,64 @@ private slots:
         QCOMPARE(Run("lpstat", {"-W", "all", "-o"}), jobsBefore);
         QTest::mouseClick(window_->findChild<QPushButton *>("PreviousButton"), Qt::LeftButton);
         QCOMPARE(CurrentStep, 1);
+    }
+
+    // What each queue's PPD leaves unprinted (its ImageableArea, in points:
+    // left, bottom, right, top), where the calibration page starts there and
+    // which measured marks of the two pages it would cut.
+    void printableAreaVerdicts_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<QList<double>>("ppdPoints");
+        QTest::addColumn<QPointF>("origin");
+        QTest::addColumn<QStringList>("calibrationCut");
+        QTest::addColumn<QStringList>("placementCut");
+        const QStringList none;
+        const QStringList allLines = {"Line 1", "Line 2", "Line 3", "Line 4", "Line 5"};
+        QTest::newRow("no margins") << "MicrLetter" << int(QPageSize::Letter) << QList<double>{0, 0, 0, 0}
+                                    << QPointF(0.25, 0.25) << none << none;
+        QTest::newRow("laser margins under 1/4 in") << "MicrMargins" << int(QPageSize::A4)
+                                                    << QList<double>{12.6, 10.8, 14.4, 16.2} << QPointF(0.25, 0.25)
+                                                    << none << none;
+        QTest::newRow("foomatic's 1/2 in top and bottom")
+            << "MicrFoomaticMargins" << int(QPageSize::Letter) << QList<double>{18, 36, 18, 36} << QPointF(0.25, 0.5)
+            << none << QStringList{"the 2-inch vertical bar"};
+        QTest::newRow("1.5 in at the left") << "MicrWideLeft" << int(QPageSize::Letter)
+                                           << QList<double>{108, 18, 18, 18} << QPointF(1.5, 0.25) << allLines
+                                           << QStringList{"the 7-inch reference bar", "the 2-inch vertical bar"};
+    }
+
+    void printableAreaVerdicts()
+    {
+        QFETCH(QString, queue);
+        QFETCH(int, paper);
+        QFETCH(QList<double>, ppdPoints);
+        QFETCH(QPointF, origin);
+        QFETCH(QStringList, calibrationCut);
+        QFETCH(QStringList, placementCut);
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queue);
+        printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+        const std::optional<PaperMargins> margins = Platform::QueueMargins(printer);
+        QVERIFY(margins);
+        // CUPS keeps margins in hundredths of a millimetre.
+        const double tolerance = 0.001;
+        QVERIFY(std::abs(margins->left - ppdPoints[0] / 72) < tolerance);
+        QVERIFY(std::abs(margins->bottom - ppdPoints[1] / 72) < tolerance);
+        QVERIFY(std::abs(margins->right - ppdPoints[2] / 72) < tolerance);
+        QVERIFY(std::abs(margins->top - ppdPoints[3] / 72) < tolerance);
+        const QPointF at = CalibrationOrigin(*margins);
+        QVERIFY2(std::abs(at.x() - origin.x()) < tolerance && std::abs(at.y() - origin.y()) < tolerance,
+                 qPrintable(QStringLiteral("%1, %2").arg(at.x()).arg(at.y())));
+        const QSizeF paperInches = QPageSize(QPageSize::PageSizeId(paper)).size(QPageSize::Millimeter) / 25.4;
+        QCOMPARE(MarksCut(CalibrationMeasuredMarks(at, paperInches.width(), 1200, 1200), paperInches, *margins),
+                 calibrationCut);
+        PlacementLayout layout;
+        layout.paperInches = paperInches;
+        layout.stock = StockForPaper(paperInches.height());
+        QCOMPARE(MarksCut(PlacementMeasuredMarks(layout), paperInches, *margins), placementCut);
     }
 
     void printsOnThePrintersMediaUnscaled_data()
