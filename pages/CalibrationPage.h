@@ -31,10 +31,6 @@ struct PageRow
     bool rightColumn = false;
 };
 
-// The calibration page's origin on paper, in inches from the top and left
-// edges where the printable area allows: inside any common laser printer's.
-inline constexpr double CalibrationOriginInches = 0.25;
-
 // The digits of each sample line: one character for each of its 56
 // positions, 7 inches at 0.125 inch.
 QString SampleLineText();

@@ -1,6 +1,5 @@
 #include "pages/PrintableArea.h"
 
-#include "pages/CalibrationPage.h"
 
 #include <algorithm>
 

@@ -8,6 +8,10 @@
 
 #include <vector>
 
+// The calibration page's origin on paper, in inches from the top and left
+// edges where the printable area allows: inside any common laser printer's.
+inline constexpr double CalibrationOriginInches = 0.25;
+
 // What a printer leaves unprinted at each edge of its paper, in inches
 // (a PPD's ImageableArea, IPP's media-*-margin).
 struct PaperMargins

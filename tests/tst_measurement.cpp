@@ -535,7 +535,8 @@ private slots:
             if (item.kind == PlacementItem::VerticalRule && qAbs(item.at - positionOne) < 1e-9
                 && qAbs(item.from - baseline) < 1e-9 && item.to > 6.9)
                 tick = true;
-            if (item.kind == PlacementItem::HorizontalRule && qAbs(item.at - baseline) < 1e-9 && item.to - item.from > 8)
+            // The baseline rule runs across the paper inside the common margins.
+            if (item.kind == PlacementItem::HorizontalRule && qAbs(item.at - baseline) < 1e-9 && item.to - item.from > 7.9)
                 rule = true;
             if (item.kind == PlacementItem::Text && item.text.startsWith("This page carries the correction"))
                 said = item.text == QString("This page carries the correction %1 %2 in and %3 %4 in")
