@@ -201,9 +201,15 @@ struct ChequeFileProblem
         GhostscriptTimedOut, // after `seconds`
         NotPostScript,   // Ghostscript failed; `detail`: its first line, if any
         NoTemporaryFolder,
+        AbsurdGeometry,    // a page or word sized beyond any paper
+        ReaderMissing,     // the reader program is not installed
+        ReaderCrashed,     // the reader stopped on the file
+        ReaderOutOfMemory, // past the reader's memory limit
+        ReaderTimedOut,    // not read in `seconds`
     };
     Kind kind = Kind::Missing;
     QString path; // as the user gave it
     QString detail;
     int seconds = 0;
+    int megabytes = 0; // the reader's memory limit, when past it
 };

@@ -42,6 +42,9 @@ constexpr double InkBelowBoxInches = 0.01;
 // A page or strip is never rendered with more pixels than this (a poster
 // of a page would otherwise take gigabytes): its resolution is lowered.
 constexpr double MostPixels = 40e6;
+// No paper is larger than this; a page or word beyond it comes from a
+// damaged number, and would only make the renders huge.
+constexpr double LargestPaperInches = 200;
 // Ghostscript is given this long to make a PDF of a one-page file.
 constexpr int GhostscriptMilliseconds = 30000;
 
@@ -61,6 +64,16 @@ QRectF Inches(const poppler::rectf &points)
 {
     return {points.x() / PointsPerInch, points.y() / PointsPerInch, points.width() / PointsPerInch,
             points.height() / PointsPerInch};
+}
+
+// A box that could be on paper: every number finite, no side past the
+// largest paper.
+bool Sensible(const QRectF &box)
+{
+    return std::isfinite(box.x()) && std::isfinite(box.y()) && std::isfinite(box.width()) &&
+        std::isfinite(box.height()) && std::abs(box.width()) <= LargestPaperInches &&
+        std::abs(box.height()) <= LargestPaperInches && std::abs(box.x()) <= 10 * LargestPaperInches &&
+        std::abs(box.y()) <= 10 * LargestPaperInches;
 }
 
 // A coordinate in pixels as an index from 0 to `size`, whatever the file
@@ -217,6 +230,8 @@ std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, C
         return Unread(problem, Kind::PageUnreadable, path);
     ChequeFilePage read;
     const QRectF media = Inches(page->page_rect(poppler::media_box));
+    if (!Sensible(media))
+        return Unread(problem, Kind::AbsurdGeometry, path);
     read.pageInches = media.size();
     for (const poppler::text_box &box : page->text_list(poppler::page::text_list_include_font)) {
         ChequeFileWord word;
@@ -225,6 +240,8 @@ std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, C
         word.font = QString::fromStdString(box.get_font_name());
         word.points = box.get_font_size();
         word.box = Inches(box.bbox());
+        if (!Sensible(word.box))
+            return Unread(problem, Kind::AbsurdGeometry, path);
         for (qsizetype i = 0; i < word.text.size(); ++i)
             word.characters.push_back(Inches(box.char_bbox(std::size_t(i))));
         if (!read.fonts.contains(word.font))

@@ -7,7 +7,7 @@
 #include "answers/ChequeCheck.h"
 #include "store/PrinterProfiles.h"
 #include "wording/Wording.h"
-#include "chequefile/ChequeFileReader.h"
+#include "chequefile/ChequeFileClient.h"
 #include "wording/ProfilesWording.h"
 #include "wording/ChequeWording.h"
 #include "wording/ReadingWording.h"
@@ -46,10 +46,10 @@ protected:
                                         {QStringLiteral("top"), QStringLiteral("middle"), QStringLiteral("bottom")}))
             : ChequePosition::Top;
         const PrinterModel model = ReadModel(console);
-        ChequeFileProblem problem;
-        const std::optional<ChequeFilePage> page = ReadChequeFile(Given(), &problem);
+        const ChequeFileReading reading = ReadChequeFileApart(Given());
+        const std::optional<ChequeFilePage> &page = reading.page;
         if (!page) {
-            console.Say(Wording::ChequeFileUnread(Wording::For::Reader, problem));
+            console.Say(Wording::ChequeFileUnread(Wording::For::Reader, reading.problem));
             return Refused;
         }
         std::optional<ChequeStock> stock;

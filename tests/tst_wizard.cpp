@@ -684,6 +684,7 @@ private slots:
             auto *file = modal->findChild<QLineEdit *>("FileField");
             QTest::keyClicks(file, MICR_SOURCE_DIR "/tests/data/weasyprint.pdf");
             QTest::keyClick(file, Qt::Key_Return);
+            QTRY_VERIFY_WITH_TIMEOUT(!qobject_cast<TChequeFile *>(modal)->Reading(), 15000);
             good = qobject_cast<TChequeFile *>(modal)->Result();
             drawn = !modal->findChild<QPlainTextEdit *>("ResultText")->toPlainText().isEmpty();
             modal->findChild<QComboBox *>("ChequeChoice")->setCurrentIndex(1);
@@ -729,6 +730,7 @@ private slots:
             auto *file = modal->findChild<QLineEdit *>("FileField");
             QTest::keyClicks(file, MICR_SOURCE_DIR "/tests/data/gnucash-cheque-line1.pdf");
             QTest::keyClick(file, Qt::Key_Return);
+            QTRY_VERIFY_WITH_TIMEOUT(!qobject_cast<TChequeFile *>(modal)->Reading(), 15000);
             auto *program = modal->findChild<QComboBox *>("ProgramChoice");
             auto *text = modal->findChild<QPlainTextEdit *>("SettingsText");
             program->setCurrentIndex(program->findText("GnuCash"));

@@ -1,0 +1,51 @@
+// micr-calibration-reader: reads one untrusted file for the programs, which
+// start it with the file and read its answer on standard output (see
+// ChequeFileClient.h). The only program that links the PDF library.
+//   micr-calibration-reader cheque -- FILE
+#include "ChequeFileReader.h"
+#include "ChequeFileWire.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <new>
+#include <unistd.h>
+
+namespace {
+
+// An allocation refused under the memory limit ends the reading at once, with
+// a status that says so.
+[[noreturn]] void OutOfMemory()
+{
+    _exit(ReaderOutOfMemoryExit);
+}
+
+int ReadCheque(const QString &path)
+{
+    ChequeFileReading reading;
+    reading.page = ReadChequeFile(path, &reading.problem);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return 1;
+    out.write(ChequeFileReadingToWire(reading));
+    out.flush();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::set_new_handler(OutOfMemory);
+    const QCoreApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    const QString request = arguments.value(0);
+    arguments.removeFirst();
+    if (arguments.value(0) == QLatin1String("--"))
+        arguments.removeFirst();
+    if (request == QLatin1String("cheque") && arguments.size() == 1)
+        return ReadCheque(arguments.front());
+    std::fputs("usage: micr-calibration-reader cheque -- FILE\n", stderr);
+    return 64;
+}
