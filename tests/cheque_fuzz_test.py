@@ -60,7 +60,7 @@ def run(path):
 
 def main():
     originals = sorted(f for f in os.listdir(os.path.join(source, "tests", "data")) if f.endswith((".pdf", ".ps")))
-    failures, statuses = [], {}
+    failures, statuses, slowest, largest = [], {}, 0.0, 0
     with tempfile.TemporaryDirectory() as folder:
         paths = []
         for index, name in enumerate(originals):
@@ -77,6 +77,7 @@ def main():
         with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
             for path, status, kb, seconds, output in pool.map(run, paths):
                 statuses[status] = statuses.get(status, 0) + 1
+                slowest, largest = max(slowest, seconds), max(largest, kb)
                 name = os.path.basename(path)
                 if status not in (0, 1, 2):
                     failures.append(f"{name}: exit status {status}: {output[-300:]!r}")
@@ -86,7 +87,8 @@ def main():
                     failures.append(f"{name}: {kb} kB")
                 elif status == 2 and name.encode() not in output:
                     failures.append(f"{name}: refused without naming the file: {output[-300:]!r}")
-        print(f"{len(paths)} damaged files in {time.monotonic() - start:.1f} s; exit statuses {statuses}")
+        print(f"{len(paths)} damaged files in {time.monotonic() - start:.1f} s; exit statuses {statuses}; "
+              f"slowest {slowest:.1f} s, largest {largest // 1024} MB")
     for failure in failures:
         print("FAIL", failure)
     return 1 if failures else 0
