@@ -82,10 +82,10 @@ ChequeFileReading Answer(QProcess &process, const QString &path, bool timedOut)
 
 QString ReaderProgram()
 {
-    const QString chosen = qEnvironmentVariable("MICR_CALIBRATION_READER");
+    QString chosen = qEnvironmentVariable("MICR_CALIBRATION_READER");
     if (!chosen.isEmpty())
         return chosen;
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(ReaderName));
+    QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(ReaderName));
     if (QFileInfo(beside).isExecutable())
         return beside;
     return QStringLiteral(MICR_READER_DIR "/") + QLatin1String(ReaderName);

@@ -2,7 +2,9 @@
 """The reader's limits, one row each: a file or a reader that breaks them is
 refused by the exporter with exit 2, naming the file and why, within the
 reader's 10 s (and the exporter's start), never a hang.
-  reader_limits_test.py EXPORTER SOURCE_DIR FONTS_CONF"""
+  reader_limits_test.py EXPORTER SOURCE_DIR FONTS_CONF SANITIZED
+(SANITIZED 1: AddressSanitizer's shadow memory rules out a memory limit, so
+that row is left out.)"""
 import os
 import stat
 import subprocess
@@ -11,6 +13,7 @@ import tempfile
 import time
 
 exporter, source, fonts = sys.argv[1:4]
+sanitized = sys.argv[4:5] == ["1"]
 LIMIT_SECONDS = 10
 SLACK_SECONDS = 3
 
@@ -71,6 +74,8 @@ def main():
              "more than 1024 MB"),
             ("no reader", weasyprint, os.path.join(folder, "none"), "is not installed"),
         ]
+        if sanitized:
+            rows = [row for row in rows if row[0] != "reader past 1 GB"]
         failures = 0
         for name, path, program, said in rows:
             env = dict(os.environ, QT_QPA_PLATFORM="offscreen", FONTCONFIG_FILE=fonts, CUPS_SERVER="/nonexistent")
