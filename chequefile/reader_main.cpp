@@ -5,6 +5,7 @@
 #include "ChequeFileReader.h"
 #include "ChequeFileWire.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 
@@ -39,13 +40,15 @@ int main(int argc, char **argv)
 {
     std::set_new_handler(OutOfMemory);
     const QCoreApplication application(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const QString request = arguments.value(0);
-    arguments.removeFirst();
-    if (arguments.value(0) == QLatin1String("--"))
-        arguments.removeFirst();
-    if (request == QLatin1String("cheque") && arguments.size() == 1)
-        return ReadCheque(arguments.front());
+    // The request's kind, then its file; a kind's own options (none yet for
+    // cheque files) go before the file.
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("request"), QStringLiteral("cheque"));
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("the file to read"));
+    const QStringList arguments = parser.parse(QCoreApplication::arguments()) ? parser.positionalArguments()
+                                                                               : QStringList();
+    if (arguments.size() == 2 && arguments.front() == QLatin1String("cheque"))
+        return ReadCheque(arguments.back());
     std::fputs("usage: micr-calibration-reader cheque -- FILE\n", stderr);
     return 64;
 }
