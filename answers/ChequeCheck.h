@@ -229,10 +229,17 @@ struct ChequeFileProblem
         NotPostScript,   // Ghostscript failed; `detail`: its first line, if any
         NoTemporaryFolder,
         NoSuchPage,      // `pages`: how many the file has
+        AbsurdGeometry,    // a page or word sized beyond any paper
+        ReaderMissing,     // the reader program is not installed
+        ReaderCrashed,     // the reader stopped on the file
+        ReaderOutOfMemory, // past the reader's memory limit
+        ReaderTimedOut,    // not read in `seconds`
     };
     Kind kind = Kind::Missing;
     QString path; // as the user gave it
     QString detail;
     int seconds = 0;
     int pages = 0;
+    int page = 0; // NoSuchPage: the page asked for
+    int megabytes = 0; // the reader's memory limit, when past it
 };

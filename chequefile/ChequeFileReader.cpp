@@ -46,6 +46,9 @@ constexpr double MostPixels = 40e6;
 constexpr int GlyphEdgeDarkness = 4;
 // Ink wider than this many of the line's characters is no glyph of it.
 constexpr double GlyphsInAMark = 1.5;
+// No paper is larger than this; a page or word beyond it comes from a
+// damaged number, and would only make the renders huge.
+constexpr double LargestPaperInches = 200;
 // Ghostscript is given this long to make a PDF of a one-page file.
 constexpr int GhostscriptMilliseconds = 30000;
 
@@ -65,6 +68,16 @@ QRectF Inches(const poppler::rectf &points)
 {
     return {points.x() / PointsPerInch, points.y() / PointsPerInch, points.width() / PointsPerInch,
             points.height() / PointsPerInch};
+}
+
+// A box that could be on paper: every number finite, no side past the
+// largest paper.
+bool Sensible(const QRectF &box)
+{
+    return std::isfinite(box.x()) && std::isfinite(box.y()) && std::isfinite(box.width()) &&
+        std::isfinite(box.height()) && std::abs(box.width()) <= LargestPaperInches &&
+        std::abs(box.height()) <= LargestPaperInches && std::abs(box.x()) <= 10 * LargestPaperInches &&
+        std::abs(box.y()) <= 10 * LargestPaperInches;
 }
 
 // A coordinate in pixels as an index from 0 to `size`, whatever the file
@@ -285,8 +298,9 @@ std::vector<QRectF> Drawings(const poppler::page &page, const Reading &reading, 
     return boxes;
 }
 
-// The page's words as shown (its /Rotate applied), in inches.
-std::vector<ChequeFileWord> WordsOf(const poppler::page &page, std::vector<int> *rotations)
+// The page's words as shown (its /Rotate applied), in inches; none, and
+// *absurd set, when a word is sized beyond any paper.
+std::vector<ChequeFileWord> WordsOf(const poppler::page &page, std::vector<int> *rotations, bool *absurd)
 {
     std::vector<ChequeFileWord> words;
     for (const poppler::text_box &box : page.text_list(poppler::page::text_list_include_font)) {
@@ -296,6 +310,10 @@ std::vector<ChequeFileWord> WordsOf(const poppler::page &page, std::vector<int> 
         word.font = QString::fromStdString(box.get_font_name());
         word.points = box.get_font_size();
         word.box = Inches(box.bbox());
+        if (!Sensible(word.box)) {
+            *absurd = true;
+            return {};
+        }
         for (qsizetype i = 0; i < word.text.size(); ++i)
             word.characters.push_back(Inches(box.char_bbox(std::size_t(i))));
         rotations->push_back(box.rotation());
@@ -326,6 +344,7 @@ std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, C
         return Unread(problem, Kind::NoPage, path);
     if (pageNumber > pages) {
         problem->pages = pages;
+        problem->page = pageNumber;
         return Unread(problem, Kind::NoSuchPage, path);
     }
     // The chosen page, or the first whose text is in a MICR face.
@@ -337,8 +356,13 @@ std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, C
         std::unique_ptr<poppler::page> candidate(document->create_page(index));
         if (!candidate)
             continue;
+        if (!Sensible(Inches(candidate->page_rect(poppler::media_box))))
+            return Unread(problem, Kind::AbsurdGeometry, path);
         std::vector<int> candidateRotations;
-        std::vector<ChequeFileWord> candidateWords = WordsOf(*candidate, &candidateRotations);
+        bool absurd = false;
+        std::vector<ChequeFileWord> candidateWords = WordsOf(*candidate, &candidateRotations, &absurd);
+        if (absurd)
+            return Unread(problem, Kind::AbsurdGeometry, path);
         const bool micr = HasMicrText(candidateWords);
         if (!page || micr) {
             page = std::move(candidate);

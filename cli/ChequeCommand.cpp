@@ -7,7 +7,7 @@
 #include "answers/ChequeCheck.h"
 #include "store/PrinterProfiles.h"
 #include "wording/Wording.h"
-#include "chequefile/ChequeFileReader.h"
+#include "chequefile/ChequeFileClient.h"
 #include "wording/ProfilesWording.h"
 #include "wording/ChequeWording.h"
 #include "wording/ReadingWording.h"
@@ -53,10 +53,10 @@ protected:
             if (!number || pageNumber < 1)
                 throw Refusal(RefusalKind::BadValue, tr("--page: \"%1\" is no page number (1, 2, ...)").arg(Value(page_)));
         }
-        ChequeFileProblem problem;
-        const std::optional<ChequeFilePage> page = ReadChequeFile(Given(), &problem, pageNumber);
+        const ChequeFileReading reading = ReadChequeFileApart(Given(), pageNumber);
+        const std::optional<ChequeFilePage> &page = reading.page;
         if (!page) {
-            console.Say(Wording::ChequeFileUnread(Wording::For::Reader, problem));
+            console.Say(Wording::ChequeFileUnread(Wording::For::Reader, reading.problem));
             return Refused;
         }
         std::optional<ChequeStock> stock;

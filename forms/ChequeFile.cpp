@@ -2,7 +2,7 @@
 
 #include "answers/Readings.h"
 #include "wording/Wording.h"
-#include "chequefile/ChequeFileReader.h"
+#include "chequefile/ChequeFileClient.h"
 #include "platform/ErrorBox.h"
 #include "platform/FormLayout.h"
 #include "platform/KeyStop.h"
@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProgressBar>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -116,10 +117,27 @@ private:
     std::optional<ChequeCheck> check_;
 };
 
-TChequeFile::TChequeFile(QWidget *owner) : QDialog(owner), drawing_(new ChequeDrawing(this))
+TChequeFile::TChequeFile(QWidget *owner)
+    : QDialog(owner), drawing_(new ChequeDrawing(this)), reading_(new ChequeFileReadingJob(this)),
+      readingProgress_(new QProgressBar(this)), cancelReading_(new QPushButton(this))
 {
     setupUi(this);
     DrawingHolder->addWidget(drawing_);
+    // While the reader reads: a busy bar and Cancel, above the answer.
+    readingProgress_->setObjectName(QStringLiteral("ReadingProgress"));
+    readingProgress_->setRange(0, 0);
+    readingProgress_->setFormat(tr("Reading the file..."));
+    readingProgress_->setTextVisible(true);
+    cancelReading_->setObjectName(QStringLiteral("CancelReadingButton"));
+    cancelReading_->setText(tr("Cancel Reading"));
+    cancelReading_->setToolTip(tr("Stops reading the file"));
+    auto *readingRow = new QHBoxLayout;
+    readingRow->addWidget(readingProgress_, 1);
+    readingRow->addWidget(cancelReading_);
+    MainLayout->insertLayout(MainLayout->indexOf(ResultText), readingRow);
+    ShowReading(false);
+    connect(reading_, &ChequeFileReadingJob::Finished, this, &TChequeFile::Take);
+    connect(cancelReading_, &QPushButton::clicked, this, &TChequeFile::CancelReading);
     for (ChequeProgram program : {ChequeProgram::FreeCheck, ChequeProgram::GnuCash, ChequeProgram::Odoo})
         ProgramChoice->addItem(ChequeProgramName(program), int(program));
     SettingsText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -180,20 +198,44 @@ void TChequeFile::Open(const QString &path)
     Read();
 }
 
+bool TChequeFile::Reading() const
+{
+    return reading_->Running();
+}
+
+// The answer for an earlier file goes as soon as another is chosen.
 void TChequeFile::Read()
 {
     page_.reset();
     readProblem_.reset();
+    reading_->Cancel();
     const QString path = FileField->text().trimmed();
-    if (!path.isEmpty()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        ChequeFileProblem problem;
-        page_ = ReadChequeFile(path, &problem);
-        if (!page_)
-            readProblem_ = problem;
-        QApplication::restoreOverrideCursor();
-    }
+    if (!path.isEmpty())
+        reading_->Start(path);
+    ShowReading(reading_->Running());
     Recheck();
+}
+
+void TChequeFile::Take(const ChequeFileReading &reading)
+{
+    page_ = reading.page;
+    if (!page_)
+        readProblem_ = reading.problem;
+    ShowReading(false);
+    Recheck();
+}
+
+void TChequeFile::CancelReading()
+{
+    reading_->Cancel();
+    ShowReading(false);
+    Recheck();
+}
+
+void TChequeFile::ShowReading(bool reading)
+{
+    readingProgress_->setVisible(reading);
+    cancelReading_->setVisible(reading);
 }
 
 void TChequeFile::Recheck()
@@ -231,6 +273,8 @@ void TChequeFile::Recheck()
     if (readProblem_)
         lines << tr("%1.", "a cheque file that cannot be read: why")
                      .arg(Wording::ChequeFileUnread(Wording::For::Reader, *readProblem_));
+    else if (reading_->Running())
+        lines << tr("Reading %1...").arg(QDir::toNativeSeparators(FileField->text().trimmed()));
     else if (!page_)
         lines << tr("Choose the file your check-printing program printed one check to.");
     else if (model && lines.isEmpty())

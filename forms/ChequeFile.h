@@ -2,6 +2,7 @@
 
 #include "answers/ChequeCheck.h"
 #include "answers/ChequeSettings.h"
+#include "chequefile/ChequeFileWire.h"
 #include "store/PrinterProfiles.h"
 #include "ui_ChequeFile.h"
 #include "wording/SettingsWording.h"
@@ -11,6 +12,9 @@
 #include <optional>
 
 class ChequeDrawing;
+class ChequeFileReadingJob;
+class QProgressBar;
+class QPushButton;
 
 // A cheque the user's own program printed to a file, checked against a
 // printer: the file, the cheque of 3-up stock and the printer chosen here
@@ -29,8 +33,10 @@ public:
     // when it printed to a file) and the printers remembered.
     void Ask(CalibrationLine line, FontWeightChoice weight, const QString &queue, const QList<PrinterProfile> &profiles);
 
-    // Reads `path` and checks it, as choosing it does.
+    // Reads `path` in the background and checks it when read, as choosing
+    // it does.
     void Open(const QString &path);
+    bool Reading() const;
     const std::optional<ChequeCheck> &Result() const { return check_; }
 
     // The chosen program's settings as shown; written whole to `path` or
@@ -41,12 +47,18 @@ public:
 private:
     void Browse();
     void Read();
+    void Take(const ChequeFileReading &reading);
+    void CancelReading();
+    void ShowReading(bool reading);
     void Recheck();
     void ShowSettings(const PlacementLayout &layout, const PrinterProfile *profile);
     void SaveSettings();
     void CopySettings();
 
     ChequeDrawing *drawing_;
+    ChequeFileReadingJob *reading_;
+    QProgressBar *readingProgress_;
+    QPushButton *cancelReading_;
     CalibrationLine line_ = 3;
     FontWeightChoice weight_ = FontWeightChoice::Standard;
     QList<PrinterProfile> profiles_;

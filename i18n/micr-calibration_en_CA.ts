@@ -1362,6 +1362,22 @@ when written, 1 when it could not be (said on stderr).</translation>
         <source>*.%1;;All files (*)</source>
         <translation>*.%1;;All files (*)</translation>
     </message>
+    <message>
+        <source>Reading the file...</source>
+        <translation>Reading the file...</translation>
+    </message>
+    <message>
+        <source>Cancel Reading</source>
+        <translation>Cancel Reading</translation>
+    </message>
+    <message>
+        <source>Stops reading the file</source>
+        <translation>Stops reading the file</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Reading %1...</translation>
+    </message>
 </context>
 <context>
     <name>TConnect</name>
@@ -3316,6 +3332,26 @@ Examples:
     <message>
         <source>The page is %1 x %2 pt, neither Letter nor A4: its checks are taken as %3 stock&apos;s. Print the check on the paper of the stock.</source>
         <translation>The page is %1 x %2 pt, neither Letter nor A4: its cheques are taken as %3 stock&apos;s. Print the cheque on the paper of the stock.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: its page or text is sized beyond any paper, so it is damaged</source>
+        <translation>%1 could not be read: its page or text is sized beyond any paper, so it is damaged</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the reader program, micr-calibration-reader, is not installed</source>
+        <translation>%1 could not be read: the reader program, micr-calibration-reader, is not installed</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: reading it stopped the reader, so it is damaged or hostile</source>
+        <translation>%1 could not be read: reading it stopped the reader, so it is damaged or hostile</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: it needs more than %2 MB of memory</source>
+        <translation>%1 could not be read: it needs more than %2 MB of memory</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: it was still being read after %2 s</source>
+        <translation>%1 could not be read: it was still being read after %2 s</translation>
     </message>
 </context>
 </TS>

@@ -1364,6 +1364,22 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
         <source>*.%1;;All files (*)</source>
         <translation>*.%1;;Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>Reading the file...</source>
+        <translation>Lecture du fichier...</translation>
+    </message>
+    <message>
+        <source>Cancel Reading</source>
+        <translation>Annuler la lecture</translation>
+    </message>
+    <message>
+        <source>Stops reading the file</source>
+        <translation>Arrête la lecture du fichier</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lecture de %1...</translation>
+    </message>
 </context>
 <context>
     <name>TConnect</name>
@@ -3319,6 +3335,26 @@ Exemples&#xa0;:
     <message>
         <source>The page is %1 x %2 pt, neither Letter nor A4: its checks are taken as %3 stock&apos;s. Print the check on the paper of the stock.</source>
         <translation>La page mesure %1 x %2&#xa0;pt, ni Lettre ni A4&#xa0;: ses chèques sont pris comme ceux de la formule %3. Imprimez le chèque sur le papier de la formule.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: its page or text is sized beyond any paper, so it is damaged</source>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: sa page ou son texte dépasse tout format de papier, il est donc endommagé</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the reader program, micr-calibration-reader, is not installed</source>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: le programme de lecture, micr-calibration-reader, n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: reading it stopped the reader, so it is damaged or hostile</source>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: sa lecture a arrêté le programme de lecture, il est donc endommagé ou malveillant</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: it needs more than %2 MB of memory</source>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: il demande plus de %2&#xa0;Mo de mémoire</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: it was still being read after %2 s</source>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: sa lecture n&apos;était pas finie après %2&#xa0;s</translation>
     </message>
 </context>
 </TS>

@@ -90,6 +90,15 @@ def main():
                     [f"{prefix}/share/micr-calibration/{name}" for name in DATA_FILES]:
             check(os.path.isfile(root + path), f"installs {path}")
         check("/usr/local" not in listing, "nothing under /usr/local")
+        # Files are read by a program of their own, the only one with the PDF
+        # library and what it brings.
+        reader = root + f"{prefix}/libexec/micr-calibration/micr-calibration-reader"
+        check(os.path.isfile(reader), "installs the reader in /usr/libexec/micr-calibration")
+        heavy = re.compile(r"lib(poppler|nss3|lcms2|openjp2|tiff)\b")
+        for program in ("micr-calibration", "micr-calibration-page"):
+            libraries = run("ldd", root + f"{prefix}/bin/{program}").stdout
+            check(not heavy.search(libraries), f"{program} links no PDF or image library: {heavy.findall(libraries)}")
+        check(heavy.search(run("ldd", reader).stdout), "the reader links poppler")
 
         desktop = root + f"{prefix}/share/applications/{APP_ID}.desktop"
         validated = run("desktop-file-validate", desktop)
@@ -138,6 +147,10 @@ def main():
                 ok, errors = starts_cleanly("micr-calibration", section["Path"])
                 check(ok, "the installed program starts from PATH: " + errors[-300:])
                 check(run("micr-calibration-page", "--help").returncode == 0, "the exporter runs from PATH")
+                sample = os.path.join(os.path.dirname(os.path.abspath(__file__)), "data", "weasyprint.pdf")
+                read = run("micr-calibration-page", "cheque", sample)
+                check(read.returncode in (0, 1), "the exporter reads a cheque file through the installed reader: "
+                      + (read.stdout + read.stderr)[-300:])
             finally:
                 run("apt-get", "remove", "-y", "micr-calibration", env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
     finally:

@@ -7,6 +7,7 @@
 #include "answers/ChequeCheck.h"
 #include "store/PrinterProfiles.h"
 #include "wording/Wording.h"
+#include "chequefile/ChequeFileClient.h"
 #include "chequefile/ChequeFileReader.h"
 #include "i18n/Translations.h"
 #include "wording/ChequeWording.h"
@@ -441,6 +442,33 @@ private slots:
         QVERIFY(std::abs(fromPs.points - 10) < 0.001);
         Compare(fromPs, Expect(paper, cheque, printer, content.texts.front(), 1, UsLineLast));
         QCOMPARE(fromPs.clearBand.size(), std::size_t(1));
+    }
+
+    // The page the reader program hands over is the page read here, to
+    // the last bit: each cheque's check, as JSON, is the same bytes.
+    void readerProgramHandsOverThePage_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char *file : {"weasyprint.pdf", "wkhtmltopdf.pdf", "gnucash-cheque-line1.pdf", "freecheck.ps"})
+            QTest::newRow(file) << QString::fromLatin1(file);
+    }
+
+    void readerProgramHandsOverThePage()
+    {
+        QFETCH(QString, file);
+        const QString path = MICR_SOURCE_DIR "/tests/data/" + file;
+        if (file.endsWith(QLatin1String(".ps")) && GhostscriptProgram().isEmpty())
+            QSKIP("Ghostscript is not installed");
+        ChequeFileProblem problem;
+        const std::optional<ChequeFilePage> here = ReadChequeFile(path, &problem);
+        const ChequeFileReading apart = ReadChequeFileApart(path);
+        QVERIFY(here && apart.page);
+        const std::optional<PrinterModel> model = ModelForLine(3, FontWeightChoice::Standard);
+        QVERIFY(model);
+        for (ChequePosition cheque : {ChequePosition::Top, ChequePosition::Middle, ChequePosition::Bottom}) {
+            QCOMPARE(QJsonDocument(ChequeCheckJson(CheckCheque(*apart.page, cheque, std::nullopt, *model))).toJson(),
+                     QJsonDocument(ChequeCheckJson(CheckCheque(*here, cheque, std::nullopt, *model))).toJson());
+        }
     }
 
     // The committed files, made by tests/data/make_cheque_files.py as the

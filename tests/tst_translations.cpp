@@ -443,7 +443,10 @@ class TranslationsTest : public QObject
         WalkModal(wizard, "MicrLineButton", catalogue + " my MICR line");
         // With a file read: the faults, the moves and the drawing shown.
         auto chequeFile = AnswerNextModal([&](QWidget *modal) {
-            qobject_cast<TChequeFile *>(modal)->Open(QStringLiteral(MICR_SOURCE_DIR "/tests/data/weasyprint.pdf"));
+            auto *chequeFile = qobject_cast<TChequeFile *>(modal);
+            chequeFile->Open(QStringLiteral(MICR_SOURCE_DIR "/tests/data/weasyprint.pdf"));
+            Record(catalogue + " check file reading", modal);
+            QTRY_VERIFY_WITH_TIMEOUT(!chequeFile->Reading(), 15000);
             modal->findChild<QComboBox *>("ProgramChoice")->setCurrentIndex(1);
             Record(catalogue + " check file", modal);
             static_cast<QDialog *>(modal)->reject();

@@ -678,23 +678,44 @@ private slots:
         QVERIFY(window->findChild<QPushButton *>("ChequeFileButton")->isVisible());
         QString printers;
         std::optional<ChequeCheck> good, bad;
-        bool drawn = false;
+        bool drawn = false, readingShown = false, cancelled = false;
         LaunchRecorder recorder;
         auto seen = AnswerNextModal([&](QWidget *modal) {
             auto *file = modal->findChild<QLineEdit *>("FileField");
             QTest::keyClicks(file, MICR_SOURCE_DIR "/tests/data/weasyprint.pdf");
             QTest::keyClick(file, Qt::Key_Return);
+            QTRY_VERIFY_WITH_TIMEOUT(!qobject_cast<TChequeFile *>(modal)->Reading(), 15000);
             good = qobject_cast<TChequeFile *>(modal)->Result();
             drawn = !modal->findChild<QPlainTextEdit *>("ResultText")->toPlainText().isEmpty();
             modal->findChild<QComboBox *>("ChequeChoice")->setCurrentIndex(1);
             bad = qobject_cast<TChequeFile *>(modal)->Result();
             printers = modal->findChild<QComboBox *>("PrinterChoice")->currentText();
+            // A file the reader takes long over: the earlier answer goes at
+            // once, the window goes on answering, and Cancel stops the reading.
+            const QString slowReader = dir_->filePath("slow-reader");
+            QFile script(slowReader);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\nexec sleep 60\n");
+            script.close();
+            script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+            const QByteArray reader = qgetenv("MICR_CALIBRATION_READER");
+            qputenv("MICR_CALIBRATION_READER", QFile::encodeName(slowReader));
+            auto *chequeFile = qobject_cast<TChequeFile *>(modal);
+            chequeFile->Open(MICR_SOURCE_DIR "/tests/data/wkhtmltopdf.pdf");
+            qputenv("MICR_CALIBRATION_READER", reader);
+            auto *cancel = modal->findChild<QPushButton *>("CancelReadingButton");
+            readingShown = chequeFile->Reading() && !chequeFile->Result() && cancel->isVisible();
+            QTest::qWait(0);
+            QTest::mouseClick(cancel, Qt::LeftButton);
+            cancelled = !chequeFile->Reading() && !chequeFile->Result() && !cancel->isVisible();
             QTest::keyClick(file, Qt::Key_F1);
             static_cast<QDialog *>(modal)->reject();
         });
         Click(window, "ChequeFileButton");
         QVERIFY(*seen);
         QVERIFY(drawn);
+        QVERIFY(readingShown);
+        QVERIFY(cancelled);
         QVERIFY(good && good->found);
         QCOMPARE(good->face, QString("Ferro-Sample"));
         QVERIFY(std::abs(good->points - 10) < 0.005);
@@ -729,6 +750,7 @@ private slots:
             auto *file = modal->findChild<QLineEdit *>("FileField");
             QTest::keyClicks(file, MICR_SOURCE_DIR "/tests/data/gnucash-cheque-line1.pdf");
             QTest::keyClick(file, Qt::Key_Return);
+            QTRY_VERIFY_WITH_TIMEOUT(!qobject_cast<TChequeFile *>(modal)->Reading(), 15000);
             auto *program = modal->findChild<QComboBox *>("ProgramChoice");
             auto *text = modal->findChild<QPlainTextEdit *>("SettingsText");
             program->setCurrentIndex(program->findText("GnuCash"));

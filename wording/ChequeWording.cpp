@@ -227,6 +227,14 @@ QString Wording::ChequeFileUnread(For audience, const ChequeFileProblem &problem
         QT_TRANSLATE_NOOP("Wording", "%1 cannot be read as PostScript"),
         QT_TRANSLATE_NOOP("Wording", "%1: no temporary folder for Ghostscript's PDF"),
         QT_TRANSLATE_NOOP("Wording", "%1 has no page %3: it has %2"),
+        QT_TRANSLATE_NOOP("Wording", "%1 could not be read: its page or text is sized beyond any paper, so it is "
+                                     "damaged"),
+        QT_TRANSLATE_NOOP("Wording", "%1 could not be read: the reader program, micr-calibration-reader, is not "
+                                     "installed"),
+        QT_TRANSLATE_NOOP("Wording", "%1 could not be read: reading it stopped the reader, so it is damaged or "
+                                     "hostile"),
+        QT_TRANSLATE_NOOP("Wording", "%1 could not be read: it needs more than %2 MB of memory"),
+        QT_TRANSLATE_NOOP("Wording", "%1 could not be read: it was still being read after %2 s"),
     };
     using Kind = ChequeFileProblem::Kind;
     const QString file = QDir::toNativeSeparators(problem.path);
@@ -236,10 +244,12 @@ QString Wording::ChequeFileUnread(For audience, const ChequeFileProblem &problem
     const QString text = Say(audience, problems[int(problem.kind)]);
     if (problem.kind == Kind::CannotOpen)
         return text.arg(file, problem.detail);
-    if (problem.kind == Kind::GhostscriptTimedOut)
+    if (problem.kind == Kind::GhostscriptTimedOut || problem.kind == Kind::ReaderTimedOut)
         return text.arg(file).arg(problem.seconds);
     if (problem.kind == Kind::NoSuchPage)
-        return text.arg(file).arg(problem.pages).arg(problem.pages + 1);
+        return text.arg(file).arg(problem.pages).arg(problem.page);
+    if (problem.kind == Kind::ReaderOutOfMemory)
+        return text.arg(file).arg(problem.megabytes);
     return text.arg(file);
 }
 
