@@ -21,6 +21,12 @@ inline constexpr double ReferenceBarInches = 7.0;
 // As long as fits above the clear band of the shortest cheque, for the
 // vertical scale.
 inline constexpr double VerticalBarInches = 2.0;
+// Where the bars stand, from the cheque's top edge: the reference bar under
+// the title and instructions; the vertical bar in the left margin, inside
+// any printer's printable area.
+inline constexpr double ReferenceBarDropInches = 2.15;
+inline constexpr double VerticalBarLeftInches = 0.3;
+inline constexpr double VerticalBarDropInches = 0.25;
 
 enum class ChequePosition { Top, Middle, Bottom };
 

@@ -18,13 +18,11 @@ constexpr double TitleBaseline = 0.45;
 constexpr double SubtitleBaseline = 0.64;
 constexpr double FirstInstructionBaseline = 0.82;
 constexpr double InstructionPitch = 0.135;
-constexpr double BarLine = 2.15;
+constexpr double BarLine = ReferenceBarDropInches;
 constexpr double LeftMargin = 0.65; // clear of the vertical bar and its numbers
 constexpr double LabelLeft = 0.3;
-// The vertical bar stands in the left margin, inside any printer's
-// printable area, its top tick this far below the cheque's top edge.
-constexpr double VerticalBarLeft = 0.3;
-constexpr double VerticalBarTop = 0.25;
+constexpr double VerticalBarLeft = VerticalBarLeftInches;
+constexpr double VerticalBarTop = VerticalBarDropInches;
 // Tick lengths on the bars: inches, half inches, eighths.
 constexpr double InchTick = 0.14;
 constexpr double HalfInchTick = 0.09;
