@@ -85,36 +85,36 @@ struct Measurer
         return v - SearchInches + *centre / sheet.dpiX;
     }
 
-    // The first or last inch tick of a bar along u at row `v` (ticks up),
-    // between u0 and u1.
-    std::optional<double> EndTick(double v, double u0, double u1, bool first) const
+    // The inch tick nearest `expected` of a bar along u at row `v` (ticks
+    // up), or along v at column `u` (ticks to the right): the nearest, as
+    // labels may stand beside the bar's ends.
+    std::optional<double> EndTick(double v, double expected) const
     {
-        const cv::Mat ink = Ink(u0, v - InchTickBandFar, u1 - u0, InchTickBandFar - InchTickBandNear);
-        const std::vector<double> profile = Profile(ink, false);
-        std::optional<double> found;
-        for (int i = 0; i < int(profile.size()); ++i) {
-            const int at = first ? i : int(profile.size()) - 1 - i;
-            if (profile[at] >= 0.5) {
-                found = PeakCentre(profile, at, 0.5);
-                return found ? std::optional<double>(u0 + *found / sheet.dpiX) : std::nullopt;
-            }
-        }
-        return found;
+        const double u0 = expected - SearchInches;
+        const cv::Mat ink = Ink(u0, v - InchTickBandFar, 2 * SearchInches, InchTickBandFar - InchTickBandNear);
+        const auto at = NearestPeak(Profile(ink, false), (expected - u0) * sheet.dpiX);
+        return at ? std::optional<double>(u0 + *at / sheet.dpiX) : std::nullopt;
     }
 
-    // The same for a bar along v at column `u` (ticks to the right).
-    std::optional<double> EndTickDown(double u, double v0, double v1, bool first) const
+    std::optional<double> EndTickDown(double u, double expected) const
     {
-        const cv::Mat ink = Ink(u + InchTickBandNear, v0, InchTickBandFar - InchTickBandNear, v1 - v0);
-        const std::vector<double> profile = Profile(ink, true);
+        const double v0 = expected - SearchInches;
+        const cv::Mat ink = Ink(u + InchTickBandNear, v0, InchTickBandFar - InchTickBandNear, 2 * SearchInches);
+        const auto at = NearestPeak(Profile(ink, true), (expected - v0) * sheet.dpiX);
+        return at ? std::optional<double>(v0 + *at / sheet.dpiX) : std::nullopt;
+    }
+
+    static std::optional<double> NearestPeak(const std::vector<double> &profile, double expected)
+    {
+        std::optional<double> nearest;
         for (int i = 0; i < int(profile.size()); ++i) {
-            const int at = first ? i : int(profile.size()) - 1 - i;
-            if (profile[at] >= 0.5) {
-                const auto found = PeakCentre(profile, at, 0.5);
-                return found ? std::optional<double>(v0 + *found / sheet.dpiX) : std::nullopt;
-            }
+            if (profile[i] < 0.5 || (i > 0 && profile[i - 1] >= 0.5))
+                continue;
+            const auto centre = PeakCentre(profile, i, 0.5);
+            if (centre && (!nearest || std::abs(*centre - expected) < std::abs(*nearest - expected)))
+                nearest = centre;
         }
-        return std::nullopt;
+        return nearest;
     }
 
     // A vertical rule's centre column near `u`, between v0 and v1.
@@ -138,8 +138,8 @@ struct Measurer
         const auto rightRow = RuleRow(expected, right - 0.45, right - 0.05);
         if (!leftRow || !rightRow)
             return std::nullopt;
-        const auto first = EndTick(*leftRow, left - SearchInches, left + 0.5, true);
-        const auto last = EndTick(*rightRow, right - 0.5, right + SearchInches, false);
+        const auto first = EndTick(*leftRow, left);
+        const auto last = EndTick(*rightRow, right);
         if (!first || !last)
             return std::nullopt;
         return *last - *first;
@@ -153,8 +153,8 @@ struct Measurer
         const auto lower = RuleColumn(VerticalBarLeftInches, bottom - 0.45, bottom - 0.05);
         if (!upper || !lower)
             return std::nullopt;
-        const auto first = EndTickDown(*upper, top - SearchInches, top + 0.5, true);
-        const auto last = EndTickDown(*lower, bottom - 0.5, bottom + SearchInches, false);
+        const auto first = EndTickDown(*upper, top);
+        const auto last = EndTickDown(*lower, bottom);
         if (!first || !last)
             return std::nullopt;
         return *last - *first;
