@@ -9,6 +9,8 @@
 #include "wording/Wording.h"
 #include "wording/PlacementWording.h"
 #include "wording/ReadingWording.h"
+#include "wording/ScanWording.h"
+#include "ScanHelper.h"
 
 namespace {
 
@@ -24,30 +26,75 @@ public:
                                  "cannot be right), 2 for readings refused as typed (past the paper's edge).\n"
                                  "The options describe the page as it was printed, --applied its correction."))
     {
-        TakeArgument(QStringLiteral("READINGS"),
+        TakeOptionalArgument(QStringLiteral("READINGS"),
                      QCoreApplication::translate("Exporter", "bar=LENGTH,right=LENGTH,bottom=LENGTH or top=LENGTH instead of bottom, and "
                                     "optionally vbar=LENGTH: the reference bar, the distance from the paper's right "
                                     "edge to where position 1 ends, the baseline from the check's bottom edge "
                                     "(check stock) or from the paper's top edge (plain paper), and the vertical "
                                     "bar."));
         AddOptions(PlacementOptions());
-        AddOptions({PaperOption(), bold_, json_});
+        AddOptions({PaperOption(), bold_, json_, scan_, dpi_});
     }
 
 protected:
     int Execute(const Console &console) override
     {
         const PlacementLayout layout = ReadPlacementLayout(Parser(), ReadPaper(Parser()));
-        const PlacementReadings readings = ReadReadings(Given(), layout.paperInches.height());
+        if (IsSet(scan_) == !Given().isEmpty())
+            throw Refusal(IsSet(scan_) ? RefusalKind::ConflictingOptions : RefusalKind::MissingArgument,
+                          QCoreApplication::translate("Exporter", "%1 needs READINGS or --scan FILE, not both").arg(Name()));
+        std::optional<PlacementFound> scanned;
+        if (IsSet(scan_)) {
+            ScanRequest request{QStringLiteral("place"), Value(scan_), ReadDpi(), layout, {}};
+            const auto answer = RunScanHelper(request);
+            if (const auto *refusal = std::get_if<ScanRefusal>(&answer)) {
+                console.Say(Wording::ScanRefusalText(Wording::For::Reader, *refusal));
+                return ScanRefusalStatus(*refusal);
+            }
+            scanned = Wording::PlacementFoundFromJson(std::get<QJsonObject>(answer));
+            if (!scanned) {
+                console.Say(Wording::ScanRefusalText(Wording::For::Reader, {ScanProblem::Failed, 0, {}}));
+                return Failed;
+            }
+        }
+        const PlacementReadings readings = scanned ? ScannedReadings(*scanned) : ReadReadings(Given(), layout.paperInches.height());
         const PlacementResult result = AssessPlacement(layout, readings, NominalLineLengths());
-        if (IsSet(json_))
-            PrintJson(console.out, QJsonDocument(PlacementAsJson(result)));
-        else
+        if (IsSet(json_)) {
+            QJsonObject answer = PlacementAsJson(result);
+            if (scanned)
+                answer.insert(QStringLiteral("readings"), Wording::ScanReadingsAsJson(*scanned));
+            PrintJson(console.out, QJsonDocument(answer));
+        } else {
+            if (scanned)
+                console.out << Wording::ScanReadingsLine(Wording::For::Reader, *scanned) << '\n';
             PrintLines(console.out, Wording::Placement(Wording::For::Reader, layout, result));
+        }
         return result.fine() ? Done : Failed;
     }
 
 private:
+    static PlacementReadings ScannedReadings(const PlacementFound &found)
+    {
+        PlacementReadings readings;
+        readings.bar = found.bar;
+        readings.verticalBar = found.verticalBar;
+        readings.right = found.right;
+        readings.vertical = VerticalReading::FromChequeBottom;
+        readings.fromEdge = found.bottom;
+        return readings;
+    }
+
+    std::optional<double> ReadDpi() const
+    {
+        if (!IsSet(dpi_))
+            return std::nullopt;
+        bool ok = false;
+        const double dpi = Value(dpi_).toDouble(&ok);
+        if (!ok || dpi <= 0)
+            throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--dpi takes a resolution in dots per inch, not \"%1\"").arg(Value(dpi_)));
+        return dpi;
+    }
+
     PlacementReadings ReadReadings(const QString &text, double paperHeightInches) const
     {
         const QString form = QCoreApplication::translate("Exporter", "bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]");
@@ -81,6 +128,12 @@ private:
 
     QCommandLineOption bold_ = BoldOption(QCoreApplication::translate("Exporter", "The page's MICR line was in the bold face of --line."));
     QCommandLineOption json_ = JsonOption(QCoreApplication::translate("Exporter", "one JSON object"));
+    QCommandLineOption scan_{QStringLiteral("scan"),
+                             QCoreApplication::translate("Exporter", "Instead of READINGS: take them from a scan of the printed page (PNG, TIFF or JPEG), the paper's edges showing against a dark lid."),
+                             QStringLiteral("FILE")};
+    QCommandLineOption dpi_{QStringLiteral("dpi"),
+                            QCoreApplication::translate("Exporter", "With --scan: the scan's resolution, where the file does not give it."),
+                            QStringLiteral("N")};
 };
 
 } // namespace

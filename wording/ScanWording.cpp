@@ -149,6 +149,16 @@ QJsonObject ScanReadingsAsJson(const PlacementFound &found)
     return readings;
 }
 
+QString ScanReadingsLine(For audience, const PlacementFound &found)
+{
+    QString line = Say(audience, QT_TRANSLATE_NOOP("Wording", "Readings from the scan (%1 dpi): bar %2, right %3, bottom %4"))
+                       .arg(std::lround(found.sheet.dpiX))
+                       .arg(Figure(audience, found.bar, 3), Figure(audience, found.right, 3), Figure(audience, found.bottom, 3));
+    if (found.verticalBar)
+        line += Say(audience, QT_TRANSLATE_NOOP("Wording", ", vertical bar %1")).arg(Figure(audience, *found.verticalBar, 3));
+    return line;
+}
+
 QString ScanRefusalText(For audience, const ScanRefusal &refusal)
 {
     switch (refusal.problem) {

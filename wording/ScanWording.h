@@ -22,6 +22,8 @@ std::optional<ScanRefusal> ScanRefusalFromJson(const QJsonObject &object);
 
 // The readings as `place` takes them typed, and the sheet found.
 QJsonObject ScanReadingsAsJson(const PlacementFound &found);
+// "Readings from the scan: bar=7.002 in, ..." in a line.
+QString ScanReadingsLine(For audience, const PlacementFound &found);
 // Why the scan was not measured, in a sentence.
 QString ScanRefusalText(For audience, const ScanRefusal &refusal);
 QJsonObject GaugeAsJson(const GaugeFound &found, const GaugeResult &result);
