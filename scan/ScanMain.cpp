@@ -17,6 +17,7 @@
 #include "wording/ScanWording.h"
 
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QJsonDocument>
 
@@ -52,7 +53,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption chequeHeight(QStringLiteral("cheque-height"), {}, QStringLiteral("L"), QStringLiteral("3.5"));
     const QCommandLineOption applied(QStringLiteral("applied"), {}, QStringLiteral("R,U"), QStringLiteral("0,0"));
     const QCommandLineOption face(QStringLiteral("face"), {}, QStringLiteral("FAMILY"));
-    parser.addOptions({dpi, paperWidth, paperHeight, cheque, chequeHeight, applied, face});
+    // For the benchmark: how long decoding and measuring took, on stderr.
+    const QCommandLineOption timing(QStringLiteral("timing"));
+    parser.addOptions({dpi, paperWidth, paperHeight, cheque, chequeHeight, applied, face, timing});
     parser.addPositionalArgument(QStringLiteral("task"), {});
     parser.addPositionalArgument(QStringLiteral("file"), {});
     const QStringList task = parser.parse(application.arguments()) ? parser.positionalArguments() : QStringList();
@@ -68,12 +71,26 @@ int main(int argc, char *argv[])
     if (moves.size() == 2)
         layout.applied = {moves[0].toDouble(), moves[1].toDouble()};
 
+    QElapsedTimer clock;
+    clock.start();
+    struct Timing
+    {
+        const QElapsedTimer &clock;
+        bool shown;
+        qint64 decoded = 0;
+        ~Timing()
+        {
+            if (shown)
+                std::fprintf(stderr, "decoded in %lld ms, measured in %lld ms\n", decoded, clock.elapsed() - decoded);
+        }
+    } timed{clock, parser.isSet(timing)};
     ScanRefusal why;
     const std::optional<double> given =
         parser.isSet(dpi) ? std::optional<double>(parser.value(dpi).toDouble()) : std::nullopt;
     const std::optional<ScanImage> scan = LoadScan(task[1], given, &why);
     if (!scan)
         return Refuse(why);
+    timed.decoded = clock.elapsed();
     const std::optional<Sheet> sheet = FindSheet(*scan, &why);
     if (!sheet)
         return Refuse(why);

@@ -8,99 +8,16 @@
 #include "scan/ScanImage.h"
 #include "scan/Sheet.h"
 
-#include <QBuffer>
-#include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <opencv2/imgproc.hpp>
-
 #include <cmath>
 
-namespace {
-
-struct Printer
-{
-    double sx = 1, sy = 1, ox = 0, oy = 0, skewDegrees = 0;
-    // Paper point from page point, in inches.
-    cv::Point2d Map(cv::Point2d p) const
-    {
-        const double a = skewDegrees * CV_PI / 180;
-        const double x = sx * p.x, y = sy * p.y;
-        return {std::cos(a) * x - std::sin(a) * y + ox, std::sin(a) * x + std::cos(a) * y + oy};
-    }
-};
-
-struct Scanner
-{
-    int dpi = 600;
-    double turnDegrees = 0;
-    bool darkLid = true;
-    bool jpeg = false;
-};
-
-} // namespace
+#include "ScanModel.h"
 
 Q_DECLARE_METATYPE(Printer)
 Q_DECLARE_METATYPE(Scanner)
-
-namespace {
-
-constexpr int DrawnDpi = 600;
-constexpr double Glass = 0.4; // the paper's corner from the glass's, in inches
-
-cv::Mat Gray(const QImage &image)
-{
-    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
-    cv::Mat mat(gray.height(), gray.width(), CV_8UC1);
-    for (int y = 0; y < gray.height(); ++y)
-        std::memcpy(mat.ptr(y), gray.constScanLine(y), size_t(gray.width()));
-    return mat;
-}
-
-// The page printed by `printer` on its paper and scanned by `scanner`.
-QImage PrintAndScan(const cv::Mat &page, QSizeF paper, const Printer &printer, const Scanner &scanner)
-{
-    // The printer: each paper pixel from the page pixel that lands on it.
-    const double a = printer.skewDegrees * CV_PI / 180;
-    cv::Mat forward = (cv::Mat_<double>(2, 3) << std::cos(a) * printer.sx, -std::sin(a) * printer.sy,
-                       printer.ox * DrawnDpi, std::sin(a) * printer.sx, std::cos(a) * printer.sy, printer.oy * DrawnDpi);
-    cv::Mat printed;
-    cv::warpAffine(page, printed, forward, page.size(), cv::INTER_LINEAR, cv::BORDER_CONSTANT, 255);
-    constexpr double Toner = 20, Paper = 238;
-    printed.convertTo(printed, CV_8U, (Paper - Toner) / 255, Toner);
-    // The scanner: the paper turned on the glass, at its resolution.
-    const double k = double(scanner.dpi) / DrawnDpi, t = scanner.turnDegrees * CV_PI / 180;
-    const cv::Size size(int((paper.width() + 2 * Glass) * scanner.dpi), int((paper.height() + 2 * Glass) * scanner.dpi));
-    // Turned about the paper's centre, which lands in the glass's.
-    const cv::Point2d from(printed.cols / 2.0, printed.rows / 2.0), to(size.width / 2.0, size.height / 2.0);
-    const double c = k * std::cos(t), s = k * std::sin(t);
-    cv::Mat glass = (cv::Mat_<double>(2, 3) << c, -s, to.x - (c * from.x - s * from.y), s, c,
-                     to.y - (s * from.x + c * from.y));
-    cv::Mat scanned;
-    if (k < 1)
-        cv::GaussianBlur(printed, printed, {0, 0}, 0.5 / k);
-    cv::warpAffine(printed, scanned, glass, size, cv::INTER_LINEAR, cv::BORDER_CONSTANT, scanner.darkLid ? 30 : 252);
-    cv::GaussianBlur(scanned, scanned, {0, 0}, 0.7);
-    cv::Mat noise(scanned.size(), CV_16S);
-    cv::randn(noise, 0, 2);
-    cv::Mat noisy;
-    scanned.convertTo(noisy, CV_16S);
-    noisy += noise;
-    noisy.convertTo(scanned, CV_8U);
-    QImage image(scanned.data, scanned.cols, scanned.rows, int(scanned.step), QImage::Format_Grayscale8);
-    image = image.copy();
-    if (scanner.jpeg) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        image.save(&buffer, "JPG", 75);
-        image.loadFromData(bytes, "JPG");
-    }
-    return image;
-}
-
-} // namespace
 
 class ScanTest : public QObject
 {
@@ -147,9 +64,7 @@ void ScanTest::placement()
     QString error;
     QVERIFY2(ExportCalibrationPage(options, &error), qPrintable(error));
     const QSizeF inches = PaperInches(options.paper);
-    QImageReader page(options.output);
-    page.setAllocationLimit(512);
-    const QImage scanned = PrintAndScan(Gray(page.read()), inches, printer, scanner);
+    const QImage scanned = PrintAndScan(DrawnPage(options.output), inches, printer, scanner);
 
     PlacementLayout layout;
     layout.paperInches = inches;
