@@ -56,14 +56,26 @@ GaugeResult AssessGauge(const GaugeFound &found)
 
     const GaugeCharacterResult &end = result.characters.back();
     result.rightInches = end.found.rightInches;
-    double baselines = 0;
+    double baselines = 0; // their sum
     std::vector<double> strokes;
     for (const GaugeCharacterResult &character : result.characters) {
         baselines += character.found.baselineInches;
         if (character.found.strokeInches > 0)
             strokes.push_back(character.found.strokeInches);
     }
+    // The baseline where the line ends, on the straight line through the
+    // characters' baselines: a tilted line's mean lies elsewhere.
     result.baselineInches = baselines / double(result.characters.size());
+    if (result.characters.size() >= 2) {
+        double sx = 0, sy = 0, sxx = 0, sxy = 0;
+        for (const GaugeCharacterResult &character : result.characters) {
+            const double x = character.found.rightInches, y = character.found.baselineInches;
+            sx += x, sy += y, sxx += x * x, sxy += x * y;
+        }
+        const double n = double(result.characters.size());
+        const double slope = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+        result.baselineInches = (sy - slope * sx) / n + slope * result.rightInches;
+    }
     // Where the line's last character belongs: at the line's own last
     // position, as check-line reads the text.
     const int belongs = result.line.lastPosition > 0 ? result.line.lastPosition : end.position;

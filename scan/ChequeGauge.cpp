@@ -32,6 +32,9 @@ constexpr double LeastCharacterHeight = 0.04;
 constexpr double LeastMatch = 0.6;
 // A bar is a run of ink no wider than this across a character's row.
 constexpr double WidestBar = 0.025;
+// Coarser, a 0.013-in bar spans under five pixels and blur keeps it from
+// reaching the toner's full shade anywhere: its width is not measured.
+constexpr double LeastStrokeDpi = 600;
 constexpr int LeastCharacters = 3;
 // Specks smaller than a printer's dot are the scanner's noise.
 constexpr double LeastMarkInches = 0.002;
@@ -43,8 +46,8 @@ cv::Point2d InkCentre(const cv::Mat &ink)
     return m.m00 > 0 ? cv::Point2d(m.m10 / m.m00, m.m01 / m.m00) : cv::Point2d(0, 0);
 }
 
-// The mean width of a character's bars, on average edges: the ink across
-// each narrow run of the middle rows, over the toner's full shade.
+// The width of a character's bars, on average edges: the ink across each
+// narrow run of the middle rows, over the toner's full shade.
 double StrokeWidth(const cv::Mat &ink, double dpi)
 {
     std::vector<float> dark;
@@ -56,8 +59,8 @@ double StrokeWidth(const cv::Mat &ink, double dpi)
         return 0;
     std::nth_element(dark.begin(), dark.begin() + dark.size() / 2, dark.end());
     const double full = dark[dark.size() / 2];
-    double total = 0;
-    int runs = 0;
+    // The median run: rows beside a horizontal bar catch its blurred edge.
+    std::vector<double> widths;
     for (int y = ink.rows / 4; y < ink.rows * 3 / 4; ++y) {
         const float *row = ink.ptr<float>(y);
         int x = 0;
@@ -78,13 +81,15 @@ double StrokeWidth(const cv::Mat &ink, double dpi)
                 double sum = 0;
                 for (int i = lo; i < hi; ++i)
                     sum += row[i];
-                total += sum / full / dpi;
-                ++runs;
+                widths.push_back(sum / full / dpi);
             }
             x = end;
         }
     }
-    return runs > 0 ? total / runs : 0;
+    if (widths.empty())
+        return 0;
+    std::nth_element(widths.begin(), widths.begin() + widths.size() / 2, widths.end());
+    return widths[widths.size() / 2];
 }
 
 struct Group
@@ -206,7 +211,7 @@ std::optional<GaugeFound> GaugeCheque(const ScanImage &scan, const Sheet &sheet,
     if (int(characters.size()) < LeastCharacters) {
         // Turned half round, the line stands at the top of the sheet.
         const Sheet turned = sheet.Turned();
-        const double turnedBottom = oneCheque ? sheet.Height() : layout.paperInches.height() - ChequeTopInches(layout);
+        const double turnedBottom = oneCheque ? sheet.Height() : ChequeBottomInches(layout);
         const cv::Mat other = InkRegion(scan, turned, u0, turnedBottom - ClearBandInches, width - 2 * EdgeMargin,
                                         ClearBandInches - EdgeMargin);
         std::vector<Group> otherCharacters, otherMarks;
@@ -256,7 +261,7 @@ std::optional<GaugeFound> GaugeCheque(const ScanImage &scan, const Sheet &sheet,
             read.letter = best->letter;
         read.rightInches = sheet.right.At(v) - (u + toRight);
         read.baselineInches = bottomAt(u) - (v + toBaseline);
-        read.strokeInches = StrokeWidth(character, dpi);
+        read.strokeInches = dpi >= LeastStrokeDpi - 0.5 ? StrokeWidth(character, dpi) : 0;
         baselines.push_back({u, v + toBaseline});
         found.characters.push_back(read);
     }

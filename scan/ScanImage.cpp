@@ -41,7 +41,7 @@ std::optional<ScanImage> ScanFromImage(const QImage &decoded, std::optional<doub
 std::optional<ScanImage> LoadScan(const QString &path, std::optional<double> dpi, ScanRefusal *why)
 {
     QImageReader reader(path);
-    reader.setAllocationLimit(DecodeLimitMegabytes);
+    QImageReader::setAllocationLimit(DecodeLimitMegabytes);
     const QSize size = reader.size();
     if (size.isValid() && double(size.width()) * size.height() > MostScanPixels) {
         *why = {ScanProblem::TooLarge, 0, QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())};

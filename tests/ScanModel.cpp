@@ -45,7 +45,7 @@ cv::Mat Spread(const cv::Mat &page, double inches)
 cv::Mat DrawnPage(const QString &path)
 {
     QImageReader reader(path);
-    reader.setAllocationLimit(512);
+    QImageReader::setAllocationLimit(512);
     return Gray(reader.read());
 }
 
@@ -59,6 +59,8 @@ cv::Mat DrawnCheque(QSizeF paper, const QString &face, const QString &text, doub
     QPainter painter(&image);
     QFont font(face);
     font.setPointSizeF(10);
+    // The strokes as the face draws them, not snapped to whole pixels.
+    font.setHintingPreference(QFont::PreferNoHinting);
     painter.setFont(font);
     painter.setPen(Qt::black);
     const double advance = QFontMetricsF(font, &image).horizontalAdvance(text);
@@ -109,7 +111,11 @@ QImage PrintAndScan(cv::Mat page, QSizeF paper, const Printer &printer, const Sc
         QByteArray bytes;
         QBuffer buffer(&bytes);
         image.save(&buffer, "JPG", 75);
+        QImageReader::setAllocationLimit(512); // a page decoded in colour
         image.loadFromData(bytes, "JPG");
+        // As the scanner writes it into the file's header.
+        image.setDotsPerMeterX(int(std::lround(scanner.dpi / MetresPerInch)));
+        image.setDotsPerMeterY(int(std::lround(scanner.dpi / MetresPerInch)));
     }
     return image;
 }

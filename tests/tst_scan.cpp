@@ -3,7 +3,9 @@
 // shift, skew) and a scanner (resolution, turn on the glass, blur, noise,
 // JPEG, dark or white lid), and measured back against the truth the model
 // computes.
+#include "answers/ChequeCheck.h"
 #include "pages/PageExport.h"
+#include "scan/ChequeGauge.h"
 #include "scan/PlacementScan.h"
 #include "scan/ScanImage.h"
 #include "scan/Sheet.h"
@@ -26,6 +28,8 @@ class ScanTest : public QObject
 private slots:
     void placement_data();
     void placement();
+    void gauge_data();
+    void gauge();
 };
 
 void ScanTest::placement_data()
@@ -91,6 +95,85 @@ void ScanTest::placement()
                                                                            : printer.Map({x1, bottom}).y - tick.y;
     QVERIFY2(std::abs(found->bottom - bottomTruth) <= tolerance, qPrintable(QString::number(found->bottom, 'f', 4)));
     QVERIFY2(std::abs(found->sheet.skewDegrees - scanner.turnDegrees) <= 0.1, qPrintable(QString::number(found->sheet.skewDegrees)));
+}
+
+void ScanTest::gauge_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("cheque");
+    QTest::addColumn<Printer>("printer");
+    QTest::addColumn<Scanner>("scanner");
+    QTest::addColumn<bool>("line");
+    // Tolerances on positions, pitch, skew and stroke.
+    QTest::addColumn<QList<double>>("within");
+    QTest::addColumn<QString>("refused");
+    const QList<double> targets{0.002, 0.001, 0.1, 0.0005};
+    QTest::newRow("Letter top, 600 dpi") << int(QPageSize::Letter) << 0 << Printer{1.003, 0.998, 0.02, -0.01, 0.3, 0.0015}
+                                         << Scanner{600, 1.0, true, false} << true << targets << QString();
+    QTest::newRow("A4 bottom, 600 dpi, white lid, JPEG") << int(QPageSize::A4) << 2 << Printer{0.997, 1.0, -0.03, 0.02, -0.2, 0.002}
+                                                         << Scanner{600, -1.5, false, true} << true << targets << QString();
+    QTest::newRow("Letter middle, 300 dpi") << int(QPageSize::Letter) << 1 << Printer{1.0, 1.0, 0.01, 0.0, 0.1, 0.001}
+                                            << Scanner{300, 0.7, true, true} << true
+                                            << QList<double>{0.003, 0.001, 0.1, 0} << QString();
+    QTest::newRow("no MICR line") << int(QPageSize::Letter) << 0 << Printer{} << Scanner{} << false << targets
+                                  << QStringLiteral("no-micr-line");
+    QTest::newRow("upside down") << int(QPageSize::Letter) << 0 << Printer{} << Scanner{600, 180, true, false} << true
+                                 << targets << QStringLiteral("upside-down");
+}
+
+void ScanTest::gauge()
+{
+    QFETCH(int, paper);
+    QFETCH(int, cheque);
+    QFETCH(Printer, printer);
+    QFETCH(Scanner, scanner);
+    QFETCH(bool, line);
+    QFETCH(QList<double>, within);
+    QFETCH(QString, refused);
+    PlacementLayout layout;
+    layout.paperInches = PaperInches(QPageSize::PageSizeId(paper));
+    layout.stock = StockForPaper(layout.paperInches.height());
+    layout.cheque = ChequePosition(cheque);
+    const double width = layout.paperInches.width(), height = layout.paperInches.height();
+    const double right = PositionOneRightInches(layout), baseline = BaselineInches(layout);
+    const QString face = QString::fromLatin1(MicrFaceName(3, FontWeightChoice::Standard));
+    const double bottom = cheque == 2 ? height : ChequeBottomInches(layout);
+    // Spots on the paper, in its clear band: x, y and diameter.
+    const std::vector<cv::Vec3d> spots{{width - 1.5, bottom - 0.55, 0.010}, {width - 3, bottom - 0.06, 0.006},
+                                       {width - 5.2, bottom - 0.5, 0.006}, {1.2, bottom - 0.3, 0.003}};
+    const QImage scanned = PrintAndScan(DrawnCheque(layout.paperInches, face, line ? SampleMicrLine() : QString(), right, baseline),
+                                        layout.paperInches, printer, scanner, spots);
+    ScanRefusal why;
+    const auto scan = ScanFromImage(scanned, std::nullopt, &why);
+    const auto sheet = scan ? FindSheet(*scan, &why) : std::nullopt;
+    const auto found = sheet ? GaugeCheque(*scan, *sheet, layout, FaceShapes(face, scanner.dpi), &why) : std::nullopt;
+    QCOMPARE(ScanProblemKey(why.problem), refused.isEmpty() ? QStringLiteral("none") : refused);
+    if (!refused.isEmpty())
+        return;
+    const GaugeResult result = AssessGauge(*found);
+    QCOMPARE(result.line.letters, CheckMicrLine(SampleMicrLine()).letters);
+    const cv::Point2d end = printer.Map({right, baseline});
+    const auto near = [](double value, double truth, double tolerance) { return std::abs(value - truth) <= tolerance; };
+    QVERIFY2(near(result.rightInches, width - end.x, within[0]), qPrintable(QString::number(result.rightInches - (width - end.x), 'f', 4)));
+    QVERIFY2(near(result.baselineInches, bottom - end.y, within[0]), qPrintable(QString::number(result.baselineInches - (bottom - end.y), 'f', 4)));
+    // The test face advances 900 units of the em: 0.125 in at 10 points.
+    QVERIFY(result.pitchInches);
+    QVERIFY2(near(*result.pitchInches, PositionPitchInches * printer.sx, within[1]), qPrintable(QString::number(*result.pitchInches, 'f', 5)));
+    QVERIFY2(near(result.skewDegrees, -printer.skewDegrees, within[2]), qPrintable(QString::number(result.skewDegrees, 'f', 3)));
+    // Its digits' bar is 80 units wide, grown by the toner's spread; not
+    // measured on a coarse scan.
+    QCOMPARE(bool(result.strokeInches), within[3] > 0);
+    const double stroke = 80.0 / 1000 * MicrPoints / PointsPerInch + printer.spread;
+    if (result.strokeInches)
+        QVERIFY2(near(*result.strokeInches, stroke, within[3]), qPrintable(QString::number(*result.strokeInches - stroke, 'f', 5)));
+    for (const cv::Vec3d &spot : spots) {
+        if (spot[2] < 0.006)
+            continue;
+        const bool seen = std::any_of(found->marks.begin(), found->marks.end(), [&](const GaugeMark &mark) {
+            return std::abs(mark.rightInches - (width - spot[0])) < 0.01 && std::abs(mark.upInches - (bottom - spot[1])) < 0.01;
+        });
+        QVERIFY2(seen, qPrintable(QStringLiteral("the %1-in spot at %2, %3").arg(spot[2]).arg(spot[0]).arg(spot[1])));
+    }
 }
 
 QTEST_MAIN(ScanTest)
