@@ -30,6 +30,8 @@ private slots:
     void placement();
     void gauge_data();
     void gauge();
+    void refusal_data();
+    void refusal();
 };
 
 void ScanTest::placement_data()
@@ -174,6 +176,68 @@ void ScanTest::gauge()
         });
         QVERIFY2(seen, qPrintable(QStringLiteral("the %1-in spot at %2, %3").arg(spot[2]).arg(spot[0]).arg(spot[1])));
     }
+}
+
+void ScanTest::refusal_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("refused");
+    QTemporaryDir *dir = new QTemporaryDir;
+    connect(this, &QObject::destroyed, [dir] { delete dir; });
+    const auto path = [dir](const char *name) { return dir->filePath(QLatin1String(name)); };
+    QImage white(2550, 3300, QImage::Format_Grayscale8);
+    white.fill(255);
+    white.setDotsPerMeterX(11811);
+    white.setDotsPerMeterY(11811);
+    white.save(path("white.png"));
+    white.save(path("white.tif"));
+    QImage coarse = white.scaled(850, 1100);
+    coarse.setDotsPerMeterX(3937); // 100 dpi
+    coarse.setDotsPerMeterY(3937);
+    coarse.save(path("coarse.png"));
+    QImage none = coarse;
+    none.setDotsPerMeterX(3780); // what Qt writes for a file without one
+    none.setDotsPerMeterY(3780);
+    none.save(path("none.png"));
+    for (const char *name : {"white.png", "white.tif"}) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray whole = file.readAll();
+        QFile cut(path(name).replace(QLatin1String("white"), QLatin1String("cut")));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(whole.left(whole.size() / 3));
+    }
+    // A PNG header announcing 20,000 x 30,000 pixels.
+    QByteArray huge = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452");
+    for (quint32 v : {20000u, 30000u})
+        for (int shift : {24, 16, 8, 0})
+            huge.append(char((v >> shift) & 0xff));
+    huge.append(QByteArray::fromHex("0800000000"));
+    huge.append(QByteArray::fromHex("6fa9ead6")); // the header's CRC-32
+    huge.append(QByteArray::fromHex("0000000049444154" "35af061e" "0000000049454e44ae426082")); // no data, the end
+    QFile big(path("huge.png"));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    big.write(huge);
+    big.close();
+    QTest::newRow("white page") << path("white.png") << QStringLiteral("empty");
+    QTest::newRow("white page, TIFF") << path("white.tif") << QStringLiteral("empty");
+    QTest::newRow("100 dpi") << path("coarse.png") << QStringLiteral("too-coarse");
+    QTest::newRow("no resolution") << path("none.png") << QStringLiteral("too-coarse");
+    QTest::newRow("damaged PNG") << path("cut.png") << QStringLiteral("unreadable");
+    QTest::newRow("damaged TIFF") << path("cut.tif") << QStringLiteral("unreadable");
+    QTest::newRow("20000 x 30000") << path("huge.png") << QStringLiteral("too-large");
+    QTest::newRow("no file") << path("missing.png") << QStringLiteral("unreadable");
+}
+
+void ScanTest::refusal()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, refused);
+    ScanRefusal why;
+    const auto scan = LoadScan(file, std::nullopt, &why);
+    if (scan)
+        QVERIFY(!FindSheet(*scan, &why));
+    QCOMPARE(ScanProblemKey(why.problem), refused);
 }
 
 QTEST_MAIN(ScanTest)
