@@ -43,6 +43,8 @@ protected:
         if (IsSet(scan_) == !Given().isEmpty())
             throw Refusal(IsSet(scan_) ? RefusalKind::ConflictingOptions : RefusalKind::MissingArgument,
                           QCoreApplication::translate("Exporter", "%1 needs READINGS or --scan FILE, not both").arg(Name()));
+        if (IsSet(dpi_) && !IsSet(scan_))
+            throw Refusal(RefusalKind::OptionOutOfPlace, QCoreApplication::translate("Exporter", "--dpi goes with --scan: it is the scan's resolution"));
         std::optional<PlacementFound> scanned;
         if (IsSet(scan_)) {
             ScanRequest request{QStringLiteral("place"), Value(scan_), ReadDpi(), layout, {}};
