@@ -1,6 +1,7 @@
 #include "wording/ScanWording.h"
 
 #include "standard/ChequeGeometry.h"
+#include "wording/LineWording.h"
 
 #include <QJsonArray>
 
@@ -218,7 +219,7 @@ QJsonObject GaugeAsJson(const GaugeFound &found, const GaugeResult &result)
         if (f.position > 0)
             o.insert(QStringLiteral("position"), f.position);
         if (f.kind == GaugeFaultKind::LineFault && f.index < int(result.line.faults.size()))
-            o.insert(QStringLiteral("line_fault"), int(result.line.faults[size_t(f.index)].kind));
+            o.insert(QStringLiteral("line_fault"), MicrFaultCodesAsJson({result.line.faults[size_t(f.index)]}).first());
         else if (f.kind != GaugeFaultKind::Unrecognised)
             o.insert(QStringLiteral("value"), Rounded(f.value, 4));
         faults.append(o);
@@ -267,7 +268,10 @@ QStringList Gauge(For audience, const GaugeFound &found, const GaugeResult &resu
                  .arg(found.marks.size())
                  .arg(result.countedSpots);
     for (const GaugeFault &fault : result.faults)
-        lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Fault %1 at position %2: %3"))
+        if (fault.kind == GaugeFaultKind::LineFault && fault.index < int(result.line.faults.size()))
+            lines << LineFault(audience, result.line.faults[size_t(fault.index)]);
+        else
+            lines << Say(audience, QT_TRANSLATE_NOOP("Wording", "Fault %1 at position %2: %3"))
                      .arg(GaugeFaultCode(fault.kind))
                      .arg(fault.position)
                      .arg(Figure(audience, fault.value, 4));
