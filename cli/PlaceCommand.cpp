@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 #include "answers/PlacementCheck.h"
 #include "wording/Wording.h"
 #include "wording/PlacementWording.h"
@@ -59,7 +61,7 @@ protected:
                 return Failed;
             }
         }
-        const PlacementReadings readings = scanned ? ScannedReadings(*scanned) : ReadReadings(Given(), layout.paperInches.height());
+        const PlacementReadings readings = scanned ? ScannedReadings(*scanned, layout) : ReadReadings(Given(), layout.paperInches.height());
         const PlacementResult result = AssessPlacement(layout, readings, NominalLineLengths());
         if (IsSet(json_)) {
             QJsonObject answer = PlacementAsJson(result);
@@ -75,14 +77,18 @@ protected:
     }
 
 private:
-    static PlacementReadings ScannedReadings(const PlacementFound &found)
+    // The vertical reading from an edge of the paper itself: a scan shows
+    // no perforation, and the page's printed bottom rule moves with the
+    // printer as the baseline does.
+    static PlacementReadings ScannedReadings(const PlacementFound &found, const PlacementLayout &layout)
     {
         PlacementReadings readings;
         readings.bar = found.bar;
         readings.verticalBar = found.verticalBar;
         readings.right = found.right;
-        readings.vertical = VerticalReading::FromChequeBottom;
-        readings.fromEdge = found.bottom;
+        const bool bottomIsPaper = std::abs(ChequeBottomInches(layout) - layout.paperInches.height()) < 0.01;
+        readings.vertical = bottomIsPaper ? VerticalReading::FromChequeBottom : VerticalReading::FromPaperTop;
+        readings.fromEdge = bottomIsPaper ? found.bottom : found.top;
         return readings;
     }
 

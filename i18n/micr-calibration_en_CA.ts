@@ -3335,10 +3335,6 @@ Examples:
         <translation>%1 cannot be read as PostScript (Ghostscript: %2)</translation>
     </message>
     <message>
-        <source>Readings from the scan (%1 dpi): bar %2, right %3, bottom %4</source>
-        <translation>Readings from the scan (%1 dpi): bar %2, right %3, bottom %4</translation>
-    </message>
-    <message>
         <source>, vertical bar %1</source>
         <translation>, vertical bar %1</translation>
     </message>
@@ -3429,6 +3425,10 @@ Examples:
     <message>
         <source>Not within tolerance.</source>
         <translation>Not within tolerance.</translation>
+    </message>
+    <message>
+        <source>Readings from the scan (%1 dpi): bar %2, right %3, bottom %4 (from the printed rule), top %5</source>
+        <translation>Readings from the scan (%1 dpi): bar %2, right %3, bottom %4 (from the printed rule), top %5</translation>
     </message>
 </context>
 </TS>

@@ -3338,10 +3338,6 @@ Exemples&#xa0;:
         <translation>%1 ne peut pas être lu comme PostScript (Ghostscript&#xa0;: %2)</translation>
     </message>
     <message>
-        <source>Readings from the scan (%1 dpi): bar %2, right %3, bottom %4</source>
-        <translation>Mesures du balayage (%1&#xa0;ppp)&#xa0;: barre %2, droite %3, bas %4</translation>
-    </message>
-    <message>
         <source>, vertical bar %1</source>
         <translation>, barre verticale %1</translation>
     </message>
@@ -3432,6 +3428,10 @@ Exemples&#xa0;:
     <message>
         <source>Not within tolerance.</source>
         <translation>Hors des tolérances.</translation>
+    </message>
+    <message>
+        <source>Readings from the scan (%1 dpi): bar %2, right %3, bottom %4 (from the printed rule), top %5</source>
+        <translation>Mesures du balayage (%1&#xa0;ppp)&#xa0;: barre %2, droite %3, bas %4 (depuis le filet imprimé), haut %5</translation>
     </message>
 </context>
 </TS>

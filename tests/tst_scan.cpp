@@ -96,6 +96,7 @@ void ScanTest::placement()
     const double bottomTruth = std::abs(bottom - inches.height()) < 0.01 ? inches.height() - tick.y
                                                                            : printer.Map({x1, bottom}).y - tick.y;
     QVERIFY2(std::abs(found->bottom - bottomTruth) <= tolerance, qPrintable(QString::number(found->bottom, 'f', 4)));
+    QVERIFY2(std::abs(found->top - tick.y) <= tolerance, qPrintable(QString::number(found->top - tick.y, 'f', 4)));
     QVERIFY2(std::abs(found->sheet.skewDegrees - scanner.turnDegrees) <= 0.1, qPrintable(QString::number(found->sheet.skewDegrees)));
 }
 

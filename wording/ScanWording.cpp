@@ -152,9 +152,10 @@ QJsonObject ScanReadingsAsJson(const PlacementFound &found)
 
 QString ScanReadingsLine(For audience, const PlacementFound &found)
 {
-    QString line = Say(audience, QT_TRANSLATE_NOOP("Wording", "Readings from the scan (%1 dpi): bar %2, right %3, bottom %4"))
+    QString line = Say(audience, QT_TRANSLATE_NOOP("Wording", "Readings from the scan (%1 dpi): bar %2, right %3, bottom %4 (from the printed rule), top %5"))
                        .arg(std::lround(found.sheet.dpiX))
-                       .arg(Figure(audience, found.bar, 3), Figure(audience, found.right, 3), Figure(audience, found.bottom, 3));
+                       .arg(Figure(audience, found.bar, 3), Figure(audience, found.right, 3), Figure(audience, found.bottom, 3),
+                            Figure(audience, found.top, 3));
     if (found.verticalBar)
         line += Say(audience, QT_TRANSLATE_NOOP("Wording", ", vertical bar %1")).arg(Figure(audience, *found.verticalBar, 3));
     return line;
