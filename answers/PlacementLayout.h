@@ -21,6 +21,20 @@ inline constexpr double ReferenceBarInches = 7.0;
 // As long as fits above the clear band of the shortest cheque, for the
 // vertical scale.
 inline constexpr double VerticalBarInches = 2.0;
+// Where the bars stand, from the cheque's top edge: the reference bar under
+// the title and instructions; the vertical bar in the left margin, inside
+// any printer's printable area.
+inline constexpr double ReferenceBarDropInches = 2.15;
+// What the user measures (the bars, position 1's tick, the baseline rule
+// where it is read) keeps this far from every edge of the paper: the
+// common printable area's quarter inch and 0.05 in to spare.
+inline constexpr double MeasuredMarkClearance = 0.30;
+inline constexpr double VerticalBarLeftInches = MeasuredMarkClearance + 0.02; // the rule's own half width, and some
+inline constexpr double VerticalBarDropInches = MeasuredMarkClearance;
+// Rules that only guide the eye stop where the common printable area's
+// quarter inch begins, so a printer's margin never cuts one and shortens
+// what it leads to.
+inline constexpr double GuideRuleMargin = 0.25;
 
 enum class ChequePosition { Top, Middle, Bottom };
 

@@ -112,6 +112,12 @@ void Command::TakeArgument(const QString &argument, const QString &help)
     parser_.addPositionalArgument(argument, help);
 }
 
+void Command::TakeOptionalArgument(const QString &argument, const QString &help)
+{
+    TakeArgument(argument, help);
+    argumentOptional_ = true;
+}
+
 void Command::AddOptions(const QList<QCommandLineOption> &options)
 {
     options_ += options;
@@ -167,6 +173,8 @@ void Command::Parse(const QStringList &arguments, const CommandTable &table)
         return;
     QStringList positional = parser_.positionalArguments();
     if (!argument_.isEmpty()) {
+        if (positional.isEmpty() && argumentOptional_)
+            return;
         if (positional.isEmpty())
             throw Refusal(RefusalKind::MissingArgument,
                           QCoreApplication::translate("Exporter", "%1 needs %2").arg(name_, argument_));

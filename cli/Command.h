@@ -113,6 +113,9 @@ protected:
     // The one positional argument, "READINGS", and what it is; a command
     // that takes none does not call this.
     void TakeArgument(const QString &argument, const QString &help);
+    // The same for an argument that an option may stand in for: the
+    // command itself says when it is missing.
+    void TakeOptionalArgument(const QString &argument, const QString &help);
     void AddOptions(const QList<QCommandLineOption> &options);
     const QCommandLineParser &Parser() const { return parser_; }
     bool IsSet(const QCommandLineOption &option) const { return parser_.isSet(option); }
@@ -132,6 +135,7 @@ private:
     QCommandLineParser parser_;
     QList<QCommandLineOption> options_;
     QString given_;
+    bool argumentOptional_ = false;
 };
 
 // The program's commands, made once, in the order --help lists them.

@@ -13,6 +13,7 @@ std::unique_ptr<Command> MakePlaceCommand();
 std::unique_ptr<Command> MakeLineCommand();
 std::unique_ptr<Command> MakeCheckLineCommand();
 std::unique_ptr<Command> MakeChequeCommand();
+std::unique_ptr<Command> MakeScanCommand();
 std::unique_ptr<Command> MakeProfilesCommand();
 std::unique_ptr<Command> MakeFontsCommand();
 std::unique_ptr<Command> MakeSettingsCommand();
@@ -21,7 +22,7 @@ CommandTable ExporterCommands()
 {
     std::vector<std::unique_ptr<Command>> commands;
     for (auto make : {MakePageCommand, MakeMeasureCommand, MakePlaceCommand, MakeLineCommand, MakeCheckLineCommand,
-                      MakeChequeCommand, MakeProfilesCommand, MakeFontsCommand, MakeSettingsCommand})
+                      MakeChequeCommand, MakeScanCommand, MakeProfilesCommand, MakeFontsCommand, MakeSettingsCommand})
         commands.push_back(make());
     return CommandTable(std::move(commands));
 }

@@ -119,7 +119,10 @@ QStringList CommandForOldForm(const QStringList &arguments, const CommandTable &
             continue;
         // The cheque's width meant nothing to the page the user's line was
         // printed on.
-        const bool ignored = (IgnoredBefore.contains(first) && !command->TakesOption(first))
+        // The old forms never read a scan, so a resolution was always the
+        // page's.
+        const bool scanResolution = first == QLatin1String("dpi") && command->TakesOption(QStringLiteral("scan"));
+        const bool ignored = (IgnoredBefore.contains(first) && (!command->TakesOption(first) || scanResolution))
             || (micrLineOnPage && first == QLatin1String("cheque-width"));
         if (ignored)
             continue;

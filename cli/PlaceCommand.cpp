@@ -5,10 +5,14 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 #include "answers/PlacementCheck.h"
 #include "wording/Wording.h"
 #include "wording/PlacementWording.h"
 #include "wording/ReadingWording.h"
+#include "wording/ScanWording.h"
+#include "ScanHelper.h"
 
 namespace {
 
@@ -24,30 +28,81 @@ public:
                                  "cannot be right), 2 for readings refused as typed (past the paper's edge).\n"
                                  "The options describe the page as it was printed, --applied its correction."))
     {
-        TakeArgument(QStringLiteral("READINGS"),
+        TakeOptionalArgument(QStringLiteral("READINGS"),
                      QCoreApplication::translate("Exporter", "bar=LENGTH,right=LENGTH,bottom=LENGTH or top=LENGTH instead of bottom, and "
                                     "optionally vbar=LENGTH: the reference bar, the distance from the paper's right "
                                     "edge to where position 1 ends, the baseline from the check's bottom edge "
                                     "(check stock) or from the paper's top edge (plain paper), and the vertical "
                                     "bar."));
         AddOptions(PlacementOptions());
-        AddOptions({PaperOption(), bold_, json_});
+        AddOptions({PaperOption(), bold_, json_, scan_, dpi_});
     }
 
 protected:
     int Execute(const Console &console) override
     {
         const PlacementLayout layout = ReadPlacementLayout(Parser(), ReadPaper(Parser()));
-        const PlacementReadings readings = ReadReadings(Given(), layout.paperInches.height());
+        if (IsSet(scan_) == !Given().isEmpty())
+            throw Refusal(IsSet(scan_) ? RefusalKind::ConflictingOptions : RefusalKind::MissingArgument,
+                          QCoreApplication::translate("Exporter", "%1 needs READINGS or --scan FILE, not both").arg(Name()));
+        if (IsSet(dpi_) && !IsSet(scan_))
+            throw Refusal(RefusalKind::OptionOutOfPlace, QCoreApplication::translate("Exporter", "--dpi goes with --scan: it is the scan's resolution"));
+        std::optional<PlacementFound> scanned;
+        if (IsSet(scan_)) {
+            ScanRequest request{QStringLiteral("place"), Value(scan_), ReadDpi(), layout, {}};
+            const auto answer = RunScanHelper(request);
+            if (const auto *refusal = std::get_if<ScanRefusal>(&answer)) {
+                console.Say(Wording::ScanRefusalText(Wording::For::Reader, *refusal));
+                return ScanRefusalStatus(*refusal);
+            }
+            scanned = Wording::PlacementFoundFromJson(std::get<QJsonObject>(answer));
+            if (!scanned) {
+                console.Say(Wording::ScanRefusalText(Wording::For::Reader, {ScanProblem::Failed, 0, {}}));
+                return Failed;
+            }
+        }
+        const PlacementReadings readings = scanned ? ScannedReadings(*scanned, layout) : ReadReadings(Given(), layout.paperInches.height());
         const PlacementResult result = AssessPlacement(layout, readings, NominalLineLengths());
-        if (IsSet(json_))
-            PrintJson(console.out, QJsonDocument(PlacementAsJson(result)));
-        else
+        if (IsSet(json_)) {
+            QJsonObject answer = PlacementAsJson(result);
+            if (scanned)
+                answer.insert(QStringLiteral("readings"), Wording::ScanReadingsAsJson(*scanned));
+            PrintJson(console.out, QJsonDocument(answer));
+        } else {
+            if (scanned)
+                console.out << Wording::ScanReadingsLine(Wording::For::Reader, *scanned) << '\n';
             PrintLines(console.out, Wording::Placement(Wording::For::Reader, layout, result));
+        }
         return result.fine() ? Done : Failed;
     }
 
 private:
+    // The vertical reading from an edge of the paper itself: a scan shows
+    // no perforation, and the page's printed bottom rule moves with the
+    // printer as the baseline does.
+    static PlacementReadings ScannedReadings(const PlacementFound &found, const PlacementLayout &layout)
+    {
+        PlacementReadings readings;
+        readings.bar = found.bar;
+        readings.verticalBar = found.verticalBar;
+        readings.right = found.right;
+        const bool bottomIsPaper = std::abs(ChequeBottomInches(layout) - layout.paperInches.height()) < 0.01;
+        readings.vertical = bottomIsPaper ? VerticalReading::FromChequeBottom : VerticalReading::FromPaperTop;
+        readings.fromEdge = bottomIsPaper ? found.bottom : found.top;
+        return readings;
+    }
+
+    std::optional<double> ReadDpi() const
+    {
+        if (!IsSet(dpi_))
+            return std::nullopt;
+        bool ok = false;
+        const double dpi = Value(dpi_).toDouble(&ok);
+        if (!ok || dpi <= 0)
+            throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--dpi takes a resolution in dots per inch, not \"%1\"").arg(Value(dpi_)));
+        return dpi;
+    }
+
     PlacementReadings ReadReadings(const QString &text, double paperHeightInches) const
     {
         const QString form = QCoreApplication::translate("Exporter", "bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]");
@@ -83,6 +138,12 @@ private:
 
     QCommandLineOption bold_ = BoldOption(QCoreApplication::translate("Exporter", "The page's MICR line was in the bold face of --line."));
     QCommandLineOption json_ = JsonOption(QCoreApplication::translate("Exporter", "one JSON object"));
+    QCommandLineOption scan_{QStringLiteral("scan"),
+                             QCoreApplication::translate("Exporter", "Instead of READINGS: take them from a scan of the printed page (PNG, TIFF or JPEG), the paper's edges showing against a dark lid."),
+                             QStringLiteral("FILE")};
+    QCommandLineOption dpi_{QStringLiteral("dpi"),
+                            QCoreApplication::translate("Exporter", "With --scan: the scan's resolution, where the file does not give it."),
+                            QStringLiteral("N")};
 };
 
 } // namespace

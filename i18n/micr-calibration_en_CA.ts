@@ -719,6 +719,56 @@ Older forms, still read as the command they became:
         <source>Verdict: %1</source>
         <translation>Verdict: %1</translation>
     </message>
+    <message>
+        <source>%1 needs READINGS or --scan FILE, not both</source>
+        <translation>%1 needs READINGS or --scan FILE, not both</translation>
+    </message>
+    <message>
+        <source>--dpi goes with --scan: it is the scan&apos;s resolution</source>
+        <translation>--dpi goes with --scan: it is the scan&apos;s resolution</translation>
+    </message>
+    <message>
+        <source>--dpi takes a resolution in dots per inch, not &quot;%1&quot;</source>
+        <translation>--dpi takes a resolution in dots per inch, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Instead of READINGS: take them from a scan of the printed page (PNG, TIFF or JPEG), the paper&apos;s edges showing against a dark lid.</source>
+        <translation>Instead of READINGS: take them from a scan of the printed page (PNG, TIFF or JPEG), the paper&apos;s edges showing against a dark lid.</translation>
+    </message>
+    <message>
+        <source>With --scan: the scan&apos;s resolution, where the file does not give it.</source>
+        <translation>With --scan: the scan&apos;s resolution, where the file does not give it.</translation>
+    </message>
+    <message>
+        <source>Checks a printed check from its scan.</source>
+        <translation>Checks a printed cheque from its scan.</translation>
+    </message>
+    <message>
+        <source>Reads the MICR line of a printed check from a scan of the sheet (PNG, TIFF or
+JPEG, its edges showing against a dark lid): each character recognised against
+the face&apos;s own shapes, its position, its right edge and bottom from the check&apos;s
+edges, the pitch, skew and bar width, and every mark in the clear band. Exits
+with 0 within every tolerance, 1 otherwise or for a scan of the wrong thing, 2
+for a file that cannot be taken as a scan.</source>
+        <translation>Reads the MICR line of a printed cheque from a scan of the sheet (PNG, TIFF or
+JPEG, its edges showing against a dark lid): each character recognised against
+the face&apos;s own shapes, its position, its right edge and bottom from the cheque&apos;s
+edges, the pitch, skew and bar width, and every mark in the clear band. Exits
+with 0 within every tolerance, 1 otherwise or for a scan of the wrong thing, 2
+for a file that cannot be taken as a scan.</translation>
+    </message>
+    <message>
+        <source>The scan: PNG, TIFF or JPEG.</source>
+        <translation>The scan: PNG, TIFF or JPEG.</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>no answer within %1 s</translation>
+    </message>
+    <message>
+        <source>the scan helper stopped (out of memory?)</source>
+        <translation>the scan helper stopped (out of memory?)</translation>
+    </message>
 </context>
 <context>
     <name>MicrApplication</name>
@@ -1031,6 +1081,33 @@ Older forms, still read as the command they became:
     <message>
         <source>Measure the check from its left edge to its right edge.</source>
         <translation>Measure the cheque from its left edge to its right edge.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanCommand</name>
+    <message>
+        <source>--printer takes the face from the printer&apos;s profile: give --printer, or --line and --bold</source>
+        <translation>--printer takes the face from the printer&apos;s profile: give --printer, or --line and --bold</translation>
+    </message>
+    <message>
+        <source>no printer &quot;%1&quot; is remembered: see the profiles command</source>
+        <translation>no printer &quot;%1&quot; is remembered: see the profiles command</translation>
+    </message>
+    <message>
+        <source>The printer the check was printed on, by its CUPS queue: its face is the one recognised. Without it, --line N.</source>
+        <translation>The printer the cheque was printed on, by its CUPS queue: its face is the one recognised. Without it, --line N.</translation>
+    </message>
+    <message>
+        <source>Without --printer: the line is in --line&apos;s bold face.</source>
+        <translation>Without --printer: the line is in --line&apos;s bold face.</translation>
+    </message>
+    <message>
+        <source>one JSON object</source>
+        <translation>one JSON object</translation>
+    </message>
+    <message>
+        <source>The scan&apos;s resolution, where the file does not give it.</source>
+        <translation>The scan&apos;s resolution, where the file does not give it.</translation>
     </message>
 </context>
 <context>
@@ -3352,6 +3429,102 @@ Examples:
     <message>
         <source>%1 could not be read: it was still being read after %2 s</source>
         <translation>%1 could not be read: it was still being read after %2 s</translation>
+    </message>
+    <message>
+        <source>Readings from the scan (%1 dpi): bar %2, right %3, bottom %4 (from the printed rule), top %5</source>
+        <translation>Readings from the scan (%1 dpi): bar %2, right %3, bottom %4 (from the printed rule), top %5</translation>
+    </message>
+    <message>
+        <source>, vertical bar %1</source>
+        <translation>, vertical bar %1</translation>
+    </message>
+    <message>
+        <source>the scan cannot be read: %1</source>
+        <translation>the scan cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>the scan is too large to measure (%1 pixels); scan at 600 dpi</source>
+        <translation>the scan is too large to measure (%1 pixels); scan at 600 dpi</translation>
+    </message>
+    <message>
+        <source>the scan does not say its resolution; give it with --dpi (at least %1 dpi, 600 dpi is best)</source>
+        <translation>the scan does not say its resolution; give it with --dpi (at least %1 dpi, 600 dpi is best)</translation>
+    </message>
+    <message>
+        <source>the scan&apos;s %1 dpi is too coarse for the tolerances: scan at %2 dpi or more (600 dpi is best)</source>
+        <translation>the scan&apos;s %1 dpi is too coarse for the tolerances: scan at %2 dpi or more (600 dpi is best)</translation>
+    </message>
+    <message>
+        <source>the scan is blank: nothing was scanned</source>
+        <translation>the scan is blank: nothing was scanned</translation>
+    </message>
+    <message>
+        <source>the paper&apos;s four edges do not show in the scan: scan the sheet whole, with a dark sheet behind it</source>
+        <translation>the paper&apos;s four edges do not show in the scan: scan the sheet whole, with a dark sheet behind it</translation>
+    </message>
+    <message>
+        <source>the sheet lies sideways in the scan: scan it upright</source>
+        <translation>the sheet lies sideways in the scan: scan it upright</translation>
+    </message>
+    <message>
+        <source>the page is upside down in the scan: turn it round and scan it again</source>
+        <translation>the page is upside down in the scan: turn it round and scan it again</translation>
+    </message>
+    <message>
+        <source>this is not the page asked for: its marks are not where that page puts them (check --cheque, --paper and --line)</source>
+        <translation>this is not the page asked for: its marks are not where that page puts them (check --cheque, --paper and --line)</translation>
+    </message>
+    <message>
+        <source>no MICR line in the check&apos;s clear band (check --cheque and --paper)</source>
+        <translation>no MICR line in the cheque&apos;s clear band (check --cheque and --paper)</translation>
+    </message>
+    <message>
+        <source>the scan could not be measured: %1</source>
+        <translation>the scan could not be measured: %1</translation>
+    </message>
+    <message>
+        <source>Scan: %1 dpi, the sheet %2 x %3 in, turned %4 degrees on the glass</source>
+        <translation>Scan: %1 dpi, the sheet %2 x %3 in, turned %4 degrees on the glass</translation>
+    </message>
+    <message>
+        <source>MICR line read: %1</source>
+        <translation>MICR line read: %1</translation>
+    </message>
+    <message>
+        <source>Last character&apos;s right end: %1 from the check&apos;s right edge; baseline %2 above its bottom edge</source>
+        <translation>Last character&apos;s right end: %1 from the cheque&apos;s right edge; baseline %2 above its bottom edge</translation>
+    </message>
+    <message>
+        <source>Move the line: %1</source>
+        <translation>Move the line: %1</translation>
+    </message>
+    <message>
+        <source>Pitch: %1 in (0.125 in nominal)</source>
+        <translation>Pitch: %1 in (0.125 in nominal)</translation>
+    </message>
+    <message>
+        <source>Bar width: %1 in (0.013 in nominal)</source>
+        <translation>Bar width: %1 in (0.013 in nominal)</translation>
+    </message>
+    <message>
+        <source>Skew: %1 degrees</source>
+        <translation>Skew: %1 degrees</translation>
+    </message>
+    <message>
+        <source>Clear band: %1 marks, %2 of them small spots counted</source>
+        <translation>Clear band: %1 marks, %2 of them small spots counted</translation>
+    </message>
+    <message>
+        <source>Fault %1 at position %2: %3</source>
+        <translation>Fault %1 at position %2: %3</translation>
+    </message>
+    <message>
+        <source>Within tolerance.</source>
+        <translation>Within tolerance.</translation>
+    </message>
+    <message>
+        <source>Not within tolerance.</source>
+        <translation>Not within tolerance.</translation>
     </message>
 </context>
 </TS>

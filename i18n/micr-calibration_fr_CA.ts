@@ -720,6 +720,56 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
         <source>Verdict: %1</source>
         <translation>Verdict : %1</translation>
     </message>
+    <message>
+        <source>%1 needs READINGS or --scan FILE, not both</source>
+        <translation>%1 demande READINGS ou --scan FILE, pas les deux</translation>
+    </message>
+    <message>
+        <source>--dpi goes with --scan: it is the scan&apos;s resolution</source>
+        <translation>--dpi va avec --scan&#xa0;: c&apos;est la résolution du balayage</translation>
+    </message>
+    <message>
+        <source>--dpi takes a resolution in dots per inch, not &quot;%1&quot;</source>
+        <translation>--dpi prend une résolution en points par pouce, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Instead of READINGS: take them from a scan of the printed page (PNG, TIFF or JPEG), the paper&apos;s edges showing against a dark lid.</source>
+        <translation>Au lieu de READINGS&#xa0;: les prendre sur un balayage de la page imprimée (PNG, TIFF ou JPEG), les bords du papier visibles sur un couvercle sombre.</translation>
+    </message>
+    <message>
+        <source>With --scan: the scan&apos;s resolution, where the file does not give it.</source>
+        <translation>Avec --scan&#xa0;: la résolution du balayage, quand le fichier ne la donne pas.</translation>
+    </message>
+    <message>
+        <source>Checks a printed check from its scan.</source>
+        <translation>Vérifie un chèque imprimé d&apos;après son balayage.</translation>
+    </message>
+    <message>
+        <source>Reads the MICR line of a printed check from a scan of the sheet (PNG, TIFF or
+JPEG, its edges showing against a dark lid): each character recognised against
+the face&apos;s own shapes, its position, its right edge and bottom from the check&apos;s
+edges, the pitch, skew and bar width, and every mark in the clear band. Exits
+with 0 within every tolerance, 1 otherwise or for a scan of the wrong thing, 2
+for a file that cannot be taken as a scan.</source>
+        <translation>Lit la ligne MICR d&apos;un chèque imprimé sur un balayage de la feuille (PNG, TIFF ou
+JPEG, ses bords visibles sur un couvercle sombre) : chaque caractère reconnu
+d&apos;après les formes de la police, sa position, son bord droit et son bas depuis
+les bords du chèque, le pas, l&apos;inclinaison et la largeur des barres, et toute
+marque dans la bande libre. Termine avec 0 dans toutes les tolérances, 1 sinon ou
+pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un balayage.</translation>
+    </message>
+    <message>
+        <source>The scan: PNG, TIFF or JPEG.</source>
+        <translation>Le balayage&#xa0;: PNG, TIFF ou JPEG.</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>aucune réponse en %1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>the scan helper stopped (out of memory?)</source>
+        <translation>l&apos;outil de balayage s&apos;est arrêté (mémoire épuisée?)</translation>
+    </message>
 </context>
 <context>
     <name>MicrApplication</name>
@@ -1032,6 +1082,33 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     <message>
         <source>Measure the check from its left edge to its right edge.</source>
         <translation>Mesurez le chèque de son bord gauche à son bord droit.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanCommand</name>
+    <message>
+        <source>--printer takes the face from the printer&apos;s profile: give --printer, or --line and --bold</source>
+        <translation>--printer prend la police du profil de l&apos;imprimante&#xa0;: donnez --printer, ou --line et --bold</translation>
+    </message>
+    <message>
+        <source>no printer &quot;%1&quot; is remembered: see the profiles command</source>
+        <translation>aucune imprimante «&#xa0;%1&#xa0;» n&apos;est retenue&#xa0;: voir la commande profiles</translation>
+    </message>
+    <message>
+        <source>The printer the check was printed on, by its CUPS queue: its face is the one recognised. Without it, --line N.</source>
+        <translation>L&apos;imprimante sur laquelle le chèque a été imprimé, par sa file CUPS&#xa0;: sa police est celle reconnue. Sans elle, --line N.</translation>
+    </message>
+    <message>
+        <source>Without --printer: the line is in --line&apos;s bold face.</source>
+        <translation>Sans --printer&#xa0;: la ligne est dans la police grasse de --line.</translation>
+    </message>
+    <message>
+        <source>one JSON object</source>
+        <translation>un objet JSON</translation>
+    </message>
+    <message>
+        <source>The scan&apos;s resolution, where the file does not give it.</source>
+        <translation>La résolution du balayage, quand le fichier ne la donne pas.</translation>
     </message>
 </context>
 <context>
@@ -3355,6 +3432,102 @@ Exemples&#xa0;:
     <message>
         <source>%1 could not be read: it was still being read after %2 s</source>
         <translation>%1 n&apos;a pas pu être lu&#xa0;: sa lecture n&apos;était pas finie après %2&#xa0;s</translation>
+    </message>
+    <message>
+        <source>Readings from the scan (%1 dpi): bar %2, right %3, bottom %4 (from the printed rule), top %5</source>
+        <translation>Mesures du balayage (%1&#xa0;ppp)&#xa0;: barre %2, droite %3, bas %4 (depuis le filet imprimé), haut %5</translation>
+    </message>
+    <message>
+        <source>, vertical bar %1</source>
+        <translation>, barre verticale %1</translation>
+    </message>
+    <message>
+        <source>the scan cannot be read: %1</source>
+        <translation>le balayage ne peut pas être lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the scan is too large to measure (%1 pixels); scan at 600 dpi</source>
+        <translation>le balayage est trop grand pour être mesuré (%1 pixels)&#xa0;; balayez à 600&#xa0;ppp</translation>
+    </message>
+    <message>
+        <source>the scan does not say its resolution; give it with --dpi (at least %1 dpi, 600 dpi is best)</source>
+        <translation>le balayage ne dit pas sa résolution&#xa0;; donnez-la avec --dpi (au moins %1&#xa0;ppp, 600&#xa0;ppp de préférence)</translation>
+    </message>
+    <message>
+        <source>the scan&apos;s %1 dpi is too coarse for the tolerances: scan at %2 dpi or more (600 dpi is best)</source>
+        <translation>les %1&#xa0;ppp du balayage sont trop grossiers pour les tolérances&#xa0;: balayez à %2&#xa0;ppp ou plus (600&#xa0;ppp de préférence)</translation>
+    </message>
+    <message>
+        <source>the scan is blank: nothing was scanned</source>
+        <translation>le balayage est vide&#xa0;: rien n&apos;a été balayé</translation>
+    </message>
+    <message>
+        <source>the paper&apos;s four edges do not show in the scan: scan the sheet whole, with a dark sheet behind it</source>
+        <translation>les quatre bords du papier ne paraissent pas sur le balayage&#xa0;: balayez la feuille entière, une feuille sombre derrière</translation>
+    </message>
+    <message>
+        <source>the sheet lies sideways in the scan: scan it upright</source>
+        <translation>la feuille est couchée sur le balayage&#xa0;: balayez-la droite</translation>
+    </message>
+    <message>
+        <source>the page is upside down in the scan: turn it round and scan it again</source>
+        <translation>la page est à l&apos;envers sur le balayage&#xa0;: tournez-la et balayez-la de nouveau</translation>
+    </message>
+    <message>
+        <source>this is not the page asked for: its marks are not where that page puts them (check --cheque, --paper and --line)</source>
+        <translation>ce n&apos;est pas la page demandée&#xa0;: ses marques ne sont pas là où cette page les met (vérifiez --cheque, --paper et --line)</translation>
+    </message>
+    <message>
+        <source>no MICR line in the check&apos;s clear band (check --cheque and --paper)</source>
+        <translation>aucune ligne MICR dans la bande libre du chèque (vérifiez --cheque et --paper)</translation>
+    </message>
+    <message>
+        <source>the scan could not be measured: %1</source>
+        <translation>le balayage n&apos;a pas pu être mesuré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Scan: %1 dpi, the sheet %2 x %3 in, turned %4 degrees on the glass</source>
+        <translation>Balayage&#xa0;: %1&#xa0;ppp, la feuille %2&#xa0;x&#xa0;%3&#xa0;po, tournée de %4&#xa0;degrés sur la vitre</translation>
+    </message>
+    <message>
+        <source>MICR line read: %1</source>
+        <translation>Ligne MICR lue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Last character&apos;s right end: %1 from the check&apos;s right edge; baseline %2 above its bottom edge</source>
+        <translation>Bord droit du dernier caractère&#xa0;: %1 du bord droit du chèque&#xa0;; ligne de base %2 au-dessus de son bord inférieur</translation>
+    </message>
+    <message>
+        <source>Move the line: %1</source>
+        <translation>Déplacez la ligne&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Pitch: %1 in (0.125 in nominal)</source>
+        <translation>Pas&#xa0;: %1&#xa0;po (0,125&#xa0;po nominal)</translation>
+    </message>
+    <message>
+        <source>Bar width: %1 in (0.013 in nominal)</source>
+        <translation>Largeur des barres&#xa0;: %1&#xa0;po (0,013&#xa0;po nominal)</translation>
+    </message>
+    <message>
+        <source>Skew: %1 degrees</source>
+        <translation>Inclinaison&#xa0;: %1&#xa0;degrés</translation>
+    </message>
+    <message>
+        <source>Clear band: %1 marks, %2 of them small spots counted</source>
+        <translation>Bande libre&#xa0;: %1 marques, dont %2 petites taches comptées</translation>
+    </message>
+    <message>
+        <source>Fault %1 at position %2: %3</source>
+        <translation>Défaut %1 en position %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Within tolerance.</source>
+        <translation>Dans les tolérances.</translation>
+    </message>
+    <message>
+        <source>Not within tolerance.</source>
+        <translation>Hors des tolérances.</translation>
     </message>
 </context>
 </TS>

@@ -18,20 +18,16 @@ constexpr double TitleBaseline = 0.45;
 constexpr double SubtitleBaseline = 0.64;
 constexpr double FirstInstructionBaseline = 0.82;
 constexpr double InstructionPitch = 0.135;
-constexpr double BarLine = 2.15;
+constexpr double BarLine = ReferenceBarDropInches;
 constexpr double LeftMargin = 0.65; // clear of the vertical bar and its numbers
 constexpr double LabelLeft = 0.3;
 // What the user measures (the bars, position 1's tick, the baseline rule
-// where it is read) keeps this far from every edge of the paper: the
-// common printable area's quarter inch and 0.05 in to spare.
-constexpr double MeasuredMarkClearance = 0.30;
-// Rules that only guide the eye stop where that quarter inch begins, so a
-// printer's margin never cuts one and shortens what it leads to.
-constexpr double GuideRuleMargin = 0.25;
+// where it is read) keeps MeasuredMarkClearance (answers/PlacementLayout.h)
+// from every edge of the paper.
 // The vertical bar stands in the left margin, inside any printer's
-// printable area, its top tick this far below the cheque's top edge.
-constexpr double VerticalBarLeft = MeasuredMarkClearance + 0.02; // the rule's own half width, and some
-constexpr double VerticalBarTop = MeasuredMarkClearance;
+// printable area, its top tick below the cheque's top edge.
+constexpr double VerticalBarLeft = VerticalBarLeftInches;
+constexpr double VerticalBarTop = VerticalBarDropInches;
 // Tick lengths on the bars: inches, half inches, eighths.
 constexpr double InchTick = 0.14;
 constexpr double HalfInchTick = 0.09;

@@ -131,7 +131,7 @@ def completion():
     p = "micr-calibration-page"
     cases = [
         ([p, ""], None, ["--help", "--version", "check-line", "cheque", "fonts", "line", "measure", "page", "place",
-                         "profiles", "settings"]),
+                         "profiles", "scan", "settings"]),
         ([p, "pl"], None, ["place"]),
         ([p, "check"], None, ["check-line"]),
         ([p, "measure", "--"], None, ["--bold", "--help", "--json"]),

@@ -134,7 +134,7 @@ private slots:
                                       << "seven";
         QTest::newRow("a placement option") << QStringList{"measure", "3=7", "--cheque", "top"} << 2
                                             << std::optional(K::OptionOfAnotherCommand)
-            << "--cheque is for page, place, cheque and settings; measure takes no --cheque";
+            << "--cheque is for page, place, cheque, scan and settings; measure takes no --cheque";
         QTest::newRow("a file") << QStringList{"measure", "3=7", "-o", "x.pdf"} << 2
                                 << std::optional(K::OptionOfAnotherCommand)
                                 << "-o writes a page or file (for page and settings); measure writes no file";
@@ -163,7 +163,7 @@ private slots:
         QTest::newRow("one move applied") << QStringList{"place", "bar=7,right=1,bottom=1", "--applied", "0.04"}
                                           << 2 << std::optional(K::BadValue) << "\"0.04\"";
         QTest::newRow("a resolution") << QStringList{"place", "bar=7,right=1,bottom=1", "--dpi", "300"} << 2
-                                      << std::optional(K::OptionOfAnotherCommand) << "--dpi is for page";
+                                      << std::optional(K::OptionOutOfPlace) << "--dpi goes with --scan";
 
         // line and check-line: the fields' form and the cheque's width.
         QTest::newRow("a line composed") << QStringList{"line", Fields} << 0 << none << "A021000021A";
@@ -172,7 +172,7 @@ private slots:
         QTest::newRow("a key twice") << QStringList{"line", Fields + ",onus=2C"} << 2
                                      << std::optional(K::MalformedArgument) << "onus=2C";
         QTest::newRow("paper to line") << QStringList{"line", Fields, "--paper", "a4"} << 2
-                                       << std::optional(K::OptionOfAnotherCommand) << "--paper is for page, place and settings";
+                                       << std::optional(K::OptionOfAnotherCommand) << "--paper is for page, place, scan and settings";
         QTest::newRow("a cheque 2 in wide") << QStringList{"line", Fields, "--cheque-width", "2"} << 2
                                             << std::optional(K::BadValue) << "--cheque-width";
         QTest::newRow("nothing to check") << QStringList{"check-line"} << 2 << std::optional(K::MissingArgument)

@@ -828,8 +828,8 @@ private slots:
         QVERIFY(!output.trimmed().isEmpty());
         // The commands' names, a value's name, and the headings of Qt's own
         // help, which its French catalogue words as English does.
-        static const QStringList commands = {"page",  "measure",  "place", "line", "check-line", "cheque",  "profiles",
-                                             "fonts", "settings", "help",  "XxY",  "Options",    "Arguments"};
+        static const QStringList commands = {"page",  "measure",  "place", "line", "check-line", "cheque",  "scan",
+                                             "profiles", "fonts", "settings", "help",  "XxY",  "Options",    "Arguments"};
         QStringList untranslated;
         for (const QString &line : output.split(QLatin1Char('\n'))) {
             const QStringList words = UntranslatedWords(line, commands);

@@ -21,6 +21,7 @@ LAYERS = {
     'wording': {'store', 'answers', 'standard', 'common'},
     'pages': {'wording', 'store', 'answers', 'standard', 'common'},
     'chequefile': {'answers', 'standard', 'common'},
+    'scan': {'wording', 'store', 'answers', 'standard', 'common'},
     'i18n': set(),
     'platform': {'pages', 'wording', 'store', 'answers', 'standard', 'common', 'i18n'},
     'forms': {'platform', 'session', 'chequefile', 'pages', 'wording', 'store', 'answers', 'standard', 'common', 'i18n'},

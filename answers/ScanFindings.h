@@ -1,0 +1,153 @@
+#pragma once
+
+#include "answers/MicrLine.h"
+
+#include <QChar>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// What a scan of a printed sheet showed, as data: the helper that reads the
+// image measures it, the exporter weighs it. Lengths in inches.
+
+// A scan coarser than this cannot hold the gauge's tolerances: a 0.013-in
+// bar must span four pixels for its width to be measured, and a pixel must
+// stay under the 0.004-in spot that is still counted.
+inline constexpr double MinimumScanDpi = 300;
+// The largest image the helper decodes: a Letter or A4 sheet at 1200 dpi;
+// anything larger would not fit the helper's memory.
+inline constexpr double MostScanPixels = 150e6;
+
+// What kept a scan from being measured.
+enum class ScanProblem {
+    None,
+    Unreadable,  // not an image the helper can decode, or damaged
+    TooLarge,    // more pixels than MostScanPixels
+    TooCoarse,   // under MinimumScanDpi, or no resolution known
+    Empty,       // one shade throughout: nothing was scanned
+    NoSheet,     // the paper's edges do not show against the lid
+    Sideways,    // the sheet lies a quarter turn round
+    UpsideDown,  // the page is there, turned half round
+    WrongPage,   // not the page asked for
+    NoMicrLine,  // a cheque with no MICR line in its clear band
+    Failed,      // the helper did not answer in time, or crashed
+};
+
+struct ScanRefusal
+{
+    ScanProblem problem = ScanProblem::None;
+    double dpi = 0;        // the resolution found, for TooCoarse
+    QString detail;        // the file, or what the decoder said
+};
+
+// The sheet as found: its resolution and size, how far it is turned on the
+// glass, and the paper's shade against the lid's.
+struct ScannedSheet
+{
+    double dpiX = 0;
+    double dpiY = 0;
+    double widthInches = 0;
+    double heightInches = 0;
+    double skewDegrees = 0;
+    bool darkLid = true;
+};
+
+// The placement page's readings, measured as a ruler would take them.
+struct PlacementFound
+{
+    ScannedSheet sheet;
+    double bar = 0;
+    std::optional<double> verticalBar;
+    double right = 0;
+    double bottom = 0; // from the cheque's bottom edge (its printed rule, or the paper's edge)
+    double top = 0;    // from the paper's top edge
+};
+
+// One character of a scanned MICR line, recognised against the face.
+struct GaugeCharacter
+{
+    QChar letter;        // 0-9, A-D; '?' when no shape fits
+    double match = 0;    // how well the best shape fits, 0 to 1
+    double rightInches = 0;    // its advance's right end from the cheque's right edge
+    double baselineInches = 0; // its baseline above the cheque's bottom edge
+    double strokeInches = 0;   // its bars' mean width; 0 where it has none to measure
+};
+
+// A mark in the clear band other than the line's characters.
+struct GaugeMark
+{
+    double rightInches = 0;  // its centre from the cheque's right edge
+    double upInches = 0;     // its centre above the cheque's bottom edge
+    double widthInches = 0;
+    double heightInches = 0;
+};
+
+struct GaugeFound
+{
+    ScannedSheet sheet;
+    double chequeWidthInches = 0;
+    std::vector<GaugeCharacter> characters; // left to right
+    double skewDegrees = 0;                 // the line against the cheque's bottom edge
+    std::vector<GaugeMark> marks;
+};
+
+// The gauge's tolerances. Neighbours' right edges stand one pitch apart
+// within this; the bars are this wide within that; a reader-sorter reads a
+// line tilted this far; a spot this small is counted, not faulted.
+inline constexpr double SpacingToleranceInches = 0.010;
+inline constexpr double NominalStrokeInches = 0.013;
+inline constexpr double StrokeToleranceInches = 0.0015;
+inline constexpr double MostSkewDegrees = 1.5;
+inline constexpr double CountedSpotInches = 0.004;
+
+enum class GaugeFaultKind {
+    Unrecognised, // a character no shape of the face fits
+    Spacing,      // a character's right edge off its neighbour's by more than the tolerance
+    Placement,    // the line more than 1/32 in from where the standard puts it
+    Skew,
+    Stroke,
+    ClearBand,    // a mark larger than a counted spot
+    LineFault,    // the line's text faulted as check-line faults it
+};
+
+struct GaugeFault
+{
+    GaugeFaultKind kind;
+    int position = 0;  // the character's, where it is one's
+    int index = 0;     // the mark's or the line fault's
+    double value = 0;  // the measure that is out
+};
+
+struct GaugeCharacterResult
+{
+    GaugeCharacter found;
+    int position = 0;
+    std::optional<double> spacing; // its right edge from its right neighbour's, per position
+};
+
+struct GaugeResult
+{
+    std::vector<GaugeCharacterResult> characters;
+    MicrLine line; // the text read, checked as check-line checks it
+    double rightInches = 0;    // the last character's right end from the cheque's right edge
+    double baselineInches = 0; // the mean baseline above the bottom edge
+    double moveRight = 0;
+    double moveUp = 0;
+    std::optional<double> pitchInches;
+    double skewDegrees = 0;
+    std::optional<double> strokeInches;
+    int countedSpots = 0;
+    std::vector<GaugeFault> faults;
+
+    bool withinTolerance() const { return faults.empty(); }
+};
+
+// Weighs what the scan found against the standard.
+GaugeResult AssessGauge(const GaugeFound &found);
+
+// "unrecognised", "spacing", ...
+QString GaugeFaultCode(GaugeFaultKind kind);
+// "unreadable", "too-large", ...
+QString ScanProblemKey(ScanProblem problem);
+std::optional<ScanProblem> ScanProblemFromKey(const QString &key);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "answers/ScanFindings.h"
+
+#include <opencv2/core.hpp>
+
+#include <optional>
+
+// A scanned image in grey, with its resolution.
+struct ScanImage
+{
+    cv::Mat gray; // CV_8UC1
+    double dpiX = 0;
+    double dpiY = 0;
+};
+
+// Reads a PNG, TIFF or JPEG file through Qt's image plugins. The
+// resolution is `dpi` when given, else the file's own; a file that gives
+// none, or one too coarse, or too large, or damaged, is refused in *why.
+std::optional<ScanImage> LoadScan(const QString &path, std::optional<double> dpi, ScanRefusal *why);
+// The same from an image already in memory (the tests' scanner model).
+std::optional<ScanImage> ScanFromImage(const QImage &image, std::optional<double> dpi, ScanRefusal *why);
