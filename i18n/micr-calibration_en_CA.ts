@@ -1434,10 +1434,6 @@ when written, 1 when it could not be (said on stderr).</translation>
         <translation>Bold MICR fonts</translation>
     </message>
     <message>
-        <source>Pick the line on the caibration sheet that is 7 inches long</source>
-        <translation>Pick the line on the caibration sheet that is 7 inches long</translation>
-    </message>
-    <message>
         <source>Line 1</source>
         <translation>Line 1</translation>
     </message>
@@ -1652,6 +1648,10 @@ in your cheque printing program:</translation>
     <message>
         <source>Check &amp;File...</source>
         <translation>Cheque &amp;File...</translation>
+    </message>
+    <message>
+        <source>Pick the line on the calibration sheet that is 7 inches long</source>
+        <translation>Pick the line on the calibration sheet that is 7 inches long</translation>
     </message>
 </context>
 <context>
