@@ -259,6 +259,10 @@ void TChequeFile::ShowSettings(const PlacementLayout &layout, const PrinterProfi
     // A remembered printer brings the MICR line last composed for it.
     const SettingsInputs inputs = profile ? InputsForProfile(*profile, layout) : InputsForLine(line_, weight_, layout);
     settings_ = SettingsFor(ChequeProgram(ProgramChoice->currentData().toInt()), inputs);
+    // The file keeps its comments as the program reads them; what it
+    // assumes and where it goes is said above it in the user's words.
+    SettingsNotes->setText(settings_.notes.join(QLatin1Char('\n')));
+    SettingsNotes->setVisible(settings_.ok);
     SettingsText->setPlainText(settings_.ok ? settings_.text : settings_.notes.join(QLatin1Char('\n')));
     SaveButton->setEnabled(settings_.ok);
     CopyButton->setEnabled(settings_.ok);
