@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>pick the line nearest to Line 3. Using a MICR Check Gauge, align the left side of position #62 with the first mark</source>
-        <translation>pick the line nearest to Line 3. Using a MICR Check Gauge, align the left side of position #62 with the first mark</translation>
+        <translation>pick the line nearest to Line 3. Using a MICR Cheque Gauge, align the left side of position #62 with the first mark</translation>
     </message>
     <message>
         <source>below each MICR line. The last mark below that same MICR line should match the left side of position #6.</source>
@@ -164,10 +164,6 @@ line command does. Exits with 0 with no fault, 1 with one.</translation>
     <message>
         <source>one JSON object</source>
         <translation>one JSON object</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> and </translation>
     </message>
     <message>
         <source>Displays this help.</source>
@@ -316,14 +312,6 @@ it on the placement page.</translation>
     <message>
         <source>KEY=VALUE pairs joined by commas: layout=us with routing=NUMBER, onus=FIELD and, where the bank prints them, aux=FIELD and epc=DIGIT; or layout=ca with branch=NUMBER, institution=NUMBER, onus=FIELD and aux=FIELD. The on-us fields as your bank prints them, symbols as A B C D or : ; &lt; =. For example layout=us,routing=021000021,onus=123456789C.</source>
         <translation>KEY=VALUE pairs joined by commas: layout=us with routing=NUMBER, onus=FIELD and, where the bank prints them, aux=FIELD and epc=DIGIT; or layout=ca with branch=NUMBER, institution=NUMBER, onus=FIELD and aux=FIELD. The on-us fields as your bank prints them, symbols as A B C D or : ; &lt; =. For example layout=us,routing=021000021,onus=123456789C.</translation>
-    </message>
-    <message>
-        <source>Type (letters):     %1</source>
-        <translation>Type (letters):     %1</translation>
-    </message>
-    <message>
-        <source>Type (punctuation): %1</source>
-        <translation>Type (punctuation): %1</translation>
     </message>
     <message>
         <source>Positions %1 to %2</source>
@@ -707,6 +695,14 @@ Older forms, still read as the command they became:
         <source>Verdict: %1</source>
         <translation>Verdict: %1</translation>
     </message>
+    <message>
+        <source>Type (letters):</source>
+        <translation>Type (letters):</translation>
+    </message>
+    <message>
+        <source>Type (punctuation):</source>
+        <translation>Type (punctuation):</translation>
+    </message>
 </context>
 <context>
     <name>MicrApplication</name>
@@ -926,6 +922,10 @@ Older forms, still read as the command they became:
         <source>calibration page</source>
         <translation>calibration page</translation>
     </message>
+    <message>
+        <source>Their sample lines would be printed in another font and cannot be measured. Install the MICR fonts, then print the calibration page again.</source>
+        <translation>Their sample lines would be printed in another font and cannot be measured. Install the MICR fonts, then print the calibration page again.</translation>
+    </message>
 </context>
 <context>
     <name>ReadingFields</name>
@@ -996,6 +996,19 @@ Older forms, still read as the command they became:
         <source>Measure the check from its left edge to its right edge.</source>
         <translation>Measure the cheque from its left edge to its right edge.</translation>
     </message>
+    <message>
+        <source>takes %1, not &quot;%2&quot;</source>
+        <translation>takes %1, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 is given twice</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a reading&apos;s name and what is wrong with it</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>SettingsCommand</name>
@@ -1014,7 +1027,7 @@ when written, 1 when it could not be (said on stderr).</source>
         <translation>Writes what your cheque program needs, in its own keys and units, for the MICR
 line to land 5/16 in from the cheque&apos;s right edge and 3/16 in above its bottom
 edge on this printer: FreeCheck&apos;s [Global] keys, a GnuCash check format
-(.chk) or Odoo&apos;s check margins. The face and correction are those the wizard
+(.chk) or Odoo&apos;s cheque margins. The face and correction are those the wizard
 remembers for --printer, or the face of --line with no correction. Written to
 stdout, or whole to -o FILE, with where it goes in its comments. Exits with 0
 when written, 1 when it could not be (said on stderr).</translation>
@@ -1459,7 +1472,7 @@ when written, 1 when it could not be (said on stderr).</translation>
     </message>
     <message>
         <source>Check Gauge Instructions</source>
-        <translation>Check Gauge Instructions</translation>
+        <translation>Cheque Gauge Instructions</translation>
     </message>
     <message>
         <source>Type the lengths you measured on the calibration page: the program picks the line and says how close it comes to 7 inches</source>
@@ -1762,6 +1775,11 @@ in your cheque printing program:</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>:/images/gauge.png</source>
+        <comment>the gauge picture, drawn with the reader&apos;s words</comment>
+        <translation>:/images/gauge.png</translation>
     </message>
 </context>
 <context>
@@ -2365,6 +2383,11 @@ or with punctuation: %3</translation>
     <message>
         <source>3-up on A4, 99 mm a check</source>
         <translation>3-up on A4, 99 mm a cheque</translation>
+    </message>
+    <message>
+        <source>%1 in</source>
+        <comment>a cheque&apos;s height</comment>
+        <translation>%1 in</translation>
     </message>
 </context>
 <context>
@@ -3256,6 +3279,66 @@ Examples:
     <message>
         <source>%1 cannot be read as PostScript (Ghostscript: %2)</source>
         <translation>%1 cannot be read as PostScript (Ghostscript: %2)</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>good</translation>
+    </message>
+    <message>
+        <source>marginal</source>
+        <translation>marginal</translation>
+    </message>
+    <message>
+        <source>between two faces</source>
+        <translation>between two faces</translation>
+    </message>
+    <message>
+        <source>page scaled</source>
+        <translation>page scaled</translation>
+    </message>
+    <message>
+        <source>readings disagree</source>
+        <translation>readings disagree</translation>
+    </message>
+    <message>
+        <source>out of tolerance</source>
+        <translation>out of tolerance</translation>
+    </message>
+    <message>
+        <source>no verdict</source>
+        <translation>no verdict</translation>
+    </message>
+    <message>
+        <source>  Face: %1 (Line %2), at 10 points</source>
+        <translation>  Face: %1 (Line %2), at 10 points</translation>
+    </message>
+    <message>
+        <source>line %1 %2 in</source>
+        <translation>line %1 %2 in</translation>
+    </message>
+    <message>
+        <source>  Calibrated %1: %2; %3</source>
+        <translation>  Calibrated %1: %2; %3</translation>
+    </message>
+    <message>
+        <source>  Not measured</source>
+        <translation>  Not measured</translation>
+    </message>
+    <message>
+        <source>  Placement %1, %2, %3: move the MICR line %4</source>
+        <translation>  Placement %1, %2, %3: move the MICR line %4</translation>
+    </message>
+    <message>
+        <source>  Placement not measured</source>
+        <translation>  Placement not measured</translation>
+    </message>
+    <message>
+        <source>  MICR line: %1</source>
+        <translation>  MICR line: %1</translation>
+    </message>
+    <message>
+        <source>No printer profiles.</source>
+        <translation>No printer profiles.</translation>
     </message>
 </context>
 </TS>

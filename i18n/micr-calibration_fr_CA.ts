@@ -166,10 +166,6 @@ et l&apos;affiche comme la commande line. Sort avec 0 sans défaut, 1 avec un d�
         <translation>un objet JSON</translation>
     </message>
     <message>
-        <source> and </source>
-        <translation> et </translation>
-    </message>
-    <message>
         <source>Displays this help.</source>
         <translation>Affiche cette aide.</translation>
     </message>
@@ -316,14 +312,6 @@ commande page l&apos;imprime sur la page de placement.</translation>
     <message>
         <source>KEY=VALUE pairs joined by commas: layout=us with routing=NUMBER, onus=FIELD and, where the bank prints them, aux=FIELD and epc=DIGIT; or layout=ca with branch=NUMBER, institution=NUMBER, onus=FIELD and aux=FIELD. The on-us fields as your bank prints them, symbols as A B C D or : ; &lt; =. For example layout=us,routing=021000021,onus=123456789C.</source>
         <translation>Paires KEY=VALUE séparées par des virgules&#xa0;: layout=us avec routing=NUMBER, onus=FIELD et, si la banque les imprime, aux=FIELD et epc=DIGIT&#xa0;; ou layout=ca avec branch=NUMBER, institution=NUMBER, onus=FIELD et aux=FIELD. Les champs on-us tels que votre banque les imprime, les symboles en A B C D ou en «&#xa0;:&#xa0;», «&#xa0;;&#xa0;», «&#xa0;&lt;&#xa0;» et «&#xa0;=&#xa0;». Par exemple layout=us,routing=021000021,onus=123456789C.</translation>
-    </message>
-    <message>
-        <source>Type (letters):     %1</source>
-        <translation>À taper (lettres)&#xa0;:      %1</translation>
-    </message>
-    <message>
-        <source>Type (punctuation): %1</source>
-        <translation>À taper (ponctuation)&#xa0;: %1</translation>
     </message>
     <message>
         <source>Positions %1 to %2</source>
@@ -708,6 +696,14 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
         <source>Verdict: %1</source>
         <translation>Verdict&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Type (letters):</source>
+        <translation>À taper (lettres)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Type (punctuation):</source>
+        <translation>À taper (ponctuation)&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>MicrApplication</name>
@@ -927,6 +923,10 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
         <source>calibration page</source>
         <translation>page d&apos;étalonnage</translation>
     </message>
+    <message>
+        <source>Their sample lines would be printed in another font and cannot be measured. Install the MICR fonts, then print the calibration page again.</source>
+        <translation>Leurs lignes d&apos;essai seraient imprimées dans une autre police et ne pourraient pas être mesurées. Installez les polices MICR, puis imprimez de nouveau la page d&apos;étalonnage.</translation>
+    </message>
 </context>
 <context>
     <name>ReadingFields</name>
@@ -996,6 +996,19 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     <message>
         <source>Measure the check from its left edge to its right edge.</source>
         <translation>Mesurez le chèque de son bord gauche à son bord droit.</translation>
+    </message>
+    <message>
+        <source>takes %1, not &quot;%2&quot;</source>
+        <translation>prend %1, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a reading&apos;s name and what is wrong with it</comment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1365,7 +1378,7 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
     </message>
     <message>
         <source>us. Press Exit to quit.</source>
-        <translation>courriel, télécopieur ou poste. Cliquez sur Quitter pour fermer cette fenêtre.</translation>
+        <translation>courriel, télécopieur ou poste. Quitter ferme la fenêtre.</translation>
     </message>
     <message>
         <source>Orders: %1</source>
@@ -1677,7 +1690,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>or faxes automatically! Click below to print an order form.</source>
-        <translation>lettres et télécopies&#xa0;! Le bon de commande est ci-dessous.</translation>
+        <translation>lettres et télécopies&#xa0;! Bon de commande ci-dessous.</translation>
     </message>
     <message>
         <source>Display a pdf order form, ready to print</source>
@@ -1685,7 +1698,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Order Form</source>
-        <translation>&amp;Bon de commande</translation>
+        <translation>C&amp;ommande</translation>
     </message>
     <message>
         <source>Return back to the calibration program</source>
@@ -1708,7 +1721,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>MICR Fonts Calibration</source>
-        <translation>Étalonnage de polices MICR</translation>
+        <translation>Étalonnage MICR</translation>
     </message>
     <message>
         <source>Phone: %1</source>
@@ -1752,7 +1765,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Order Form</source>
-        <translation>&amp;Bon de commande</translation>
+        <translation>C&amp;ommande</translation>
     </message>
     <message>
         <source>&amp;Buy Now</source>
@@ -1765,6 +1778,11 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>:/images/gauge.png</source>
+        <comment>the gauge picture, drawn with the reader&apos;s words</comment>
+        <translation>:/images/gauge-fr.png</translation>
     </message>
 </context>
 <context>
@@ -2368,6 +2386,11 @@ ou en ponctuation&#xa0;: %3</translation>
     <message>
         <source>3-up on A4, 99 mm a check</source>
         <translation>3 par feuille sur A4, 99&#xa0;mm par chèque</translation>
+    </message>
+    <message>
+        <source>%1 in</source>
+        <comment>a cheque&apos;s height</comment>
+        <translation>%1&#xa0;po</translation>
     </message>
 </context>
 <context>
@@ -3260,6 +3283,66 @@ Exemples&#xa0;:
     <message>
         <source>%1 cannot be read as PostScript (Ghostscript: %2)</source>
         <translation>%1 ne peut pas être lu comme PostScript (Ghostscript&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>bon</translation>
+    </message>
+    <message>
+        <source>marginal</source>
+        <translation>limite</translation>
+    </message>
+    <message>
+        <source>between two faces</source>
+        <translation>entre deux polices</translation>
+    </message>
+    <message>
+        <source>page scaled</source>
+        <translation>page mise à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>readings disagree</source>
+        <translation>mesures incohérentes</translation>
+    </message>
+    <message>
+        <source>out of tolerance</source>
+        <translation>hors tolérance</translation>
+    </message>
+    <message>
+        <source>no verdict</source>
+        <translation>sans verdict</translation>
+    </message>
+    <message>
+        <source>  Face: %1 (Line %2), at 10 points</source>
+        <translation>  Police&#xa0;: %1 (ligne %2), à 10&#xa0;points</translation>
+    </message>
+    <message>
+        <source>line %1 %2 in</source>
+        <translation>ligne %1&#xa0;: %2&#xa0;po</translation>
+    </message>
+    <message>
+        <source>  Calibrated %1: %2; %3</source>
+        <translation>  Étalonnée le %1&#xa0;: %2&#xa0;; %3</translation>
+    </message>
+    <message>
+        <source>  Not measured</source>
+        <translation>  Pas mesurée</translation>
+    </message>
+    <message>
+        <source>  Placement %1, %2, %3: move the MICR line %4</source>
+        <translation>  Placement du %1, %2, %3&#xa0;: déplacez la ligne MICR %4</translation>
+    </message>
+    <message>
+        <source>  Placement not measured</source>
+        <translation>  Placement pas mesuré</translation>
+    </message>
+    <message>
+        <source>  MICR line: %1</source>
+        <translation>  Ligne MICR&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No printer profiles.</source>
+        <translation>Aucun profil d&apos;imprimante.</translation>
     </message>
 </context>
 </TS>

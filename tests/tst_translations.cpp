@@ -551,6 +551,8 @@ private slots:
         QTest::newRow("LANGUAGE's US English first") << QByteArray("en_US:fr") << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8") << "";
         QTest::newRow("LANGUAGE with nothing of ours") << QByteArray("de:it") << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8") << "fr_CA";
         QTest::newRow("LANGUAGE under C ignored") << QByteArray("fr") << QByteArray("C") << QByteArray() << QByteArray("fr_CA.UTF-8") << "";
+        QTest::newRow("LANGUAGE alone, no locale: ignored") << QByteArray("fr_CA") << QByteArray() << QByteArray() << QByteArray() << "";
+        QTest::newRow("LANGUAGE under POSIX ignored") << QByteArray("fr_CA:en") << QByteArray() << QByteArray("POSIX") << QByteArray("fr_CA.UTF-8") << "";
         QTest::newRow("LANGUAGE under C.UTF-8 ignored") << QByteArray("fr") << QByteArray() << QByteArray() << QByteArray("C.UTF-8") << "";
         QTest::newRow("modifier") << QByteArray() << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8@euro") << "fr_CA";
         QTest::newRow("language alone") << QByteArray() << QByteArray() << QByteArray() << QByteArray("fr") << "fr_CA";
@@ -925,10 +927,11 @@ private slots:
         const QString output =
             QString::fromUtf8(exporter.readAllStandardOutput()) + QString::fromUtf8(exporter.readAllStandardError());
         QVERIFY(!output.trimmed().isEmpty());
-        // The commands' names, a value's name, and the headings of Qt's own
-        // help, which its French catalogue words as English does.
+        // The commands' names, a value's name, the headings of Qt's own
+        // help, which its French catalogue words as English does, and the
+        // "et" the locale joins a list with.
         static const QStringList commands = {"page",  "measure",  "place", "line", "check-line", "cheque",  "profiles",
-                                             "fonts", "settings", "help",  "XxY",  "Options",    "Arguments"};
+                                             "fonts", "settings", "help",  "XxY",  "Options",    "Arguments", "et"};
         QStringList untranslated;
         for (const QString &line : output.split(QLatin1Char('\n'))) {
             const QStringList words = UntranslatedWords(line, commands);
