@@ -36,7 +36,7 @@ QString Expand(QString text)
 }
 
 // "cheque" as the US writes it, "check", in what a reader reads: text and
-// the table of contents' names, never in code (the `cheque` command, the
+// the table of contents' names and the pictures' words, never in code (the `cheque` command, the
 // --cheque option, JSON keys) nor in a link.
 QString InUsSpelling(const QString &text)
 {
@@ -49,8 +49,15 @@ QString InUsSpelling(const QString &text)
     for (auto match = piece.globalMatch(text); match.hasNext();) {
         const QRegularExpressionMatch next = match.next();
         QString part = next.captured();
-        if (next.hasCaptured(5))
+        if (next.hasCaptured(5)) {
             part.replace(cheque, QStringLiteral("\\1heck\\2"));
+        } else if (next.hasCaptured(4)) {
+            // A picture's words, as a screen reader says them.
+            static const QRegularExpression alt(QStringLiteral("\\balt=\"[^\"]*\""));
+            if (const QRegularExpressionMatch words = alt.match(part); words.hasMatch())
+                part.replace(words.capturedStart(), words.capturedLength(),
+                             QString(words.captured()).replace(cheque, QStringLiteral("\\1heck\\2")));
+        }
         out += part;
     }
     return out;
