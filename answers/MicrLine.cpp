@@ -370,3 +370,7 @@ double MicrLineBaselineInches()
     return PrintBandBottomInches;
 }
 
+MicrLayout HomeMicrLayout(const QLocale &locale)
+{
+    return locale.territory() == QLocale::Canada ? MicrLayout::Canada : MicrLayout::US;
+}

@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,9 @@
 // 5-digit branch, dash, 3-digit institution, symbol.
 
 enum class MicrLayout { US, Canada };
+// The layout of the banks where the user lives: Canada's for a Canadian
+// locale, the US one elsewhere.
+MicrLayout HomeMicrLayout(const QLocale &locale);
 
 // What the user types: the bank's numbers and the fields as printed on a
 // cheque the bank printed. Symbols may be typed as the face's letters

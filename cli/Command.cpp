@@ -1,5 +1,7 @@
 #include "Command.h"
 
+#include "wording/Wording.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -15,9 +17,7 @@ QString Dashed(const QString &name)
 // "page", "page and place", "measure, place and profiles"
 QString Listed(const QStringList &names)
 {
-    if (names.size() < 2)
-        return names.join(QString());
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QCoreApplication::translate("Exporter", " and ") + names.last();
+    return Wording::Listed(Wording::For::Reader, names);
 }
 
 qsizetype EditDistance(const QString &a, const QString &b)

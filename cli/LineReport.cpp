@@ -10,14 +10,21 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
+
 int ReportMicrLine(QTextStream &out, const MicrLine &composed, double chequeWidth, bool json)
 {
     if (json) {
         PrintJson(out, QJsonDocument(MicrLineAsJson(composed, chequeWidth)));
     } else {
         const auto say = [&out](const QString &line) { out << line << '\n'; };
-        say(QCoreApplication::translate("Exporter", "Type (letters):     %1").arg(composed.letters));
-        say(QCoreApplication::translate("Exporter", "Type (punctuation): %1").arg(composed.punctuation));
+        // The two forms of the line one above the other, their characters
+        // in the same columns in every language.
+        const QString letters = QCoreApplication::translate("Exporter", "Type (letters):");
+        const QString punctuation = QCoreApplication::translate("Exporter", "Type (punctuation):");
+        const qsizetype labels = std::max(letters.size(), punctuation.size()) + 1;
+        say(letters.leftJustified(labels) + composed.letters);
+        say(punctuation.leftJustified(labels) + composed.punctuation);
         say(QCoreApplication::translate("Exporter", "Positions %1 to %2").arg(composed.FirstPosition()).arg(composed.lastPosition));
         for (const MicrField &field : composed.fields)
             say(QStringLiteral("  %1 %2-%3  %4")

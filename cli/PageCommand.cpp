@@ -38,7 +38,7 @@ protected:
         if (!missing.isEmpty())
             console.Say(QCoreApplication::translate("Exporter",
                                                     "warning: not installed, their sample lines cannot be measured: %1")
-                            .arg(missing.join(QStringLiteral(", "))));
+                            .arg(Wording::Listed(Wording::For::Reader, missing)));
         QString error;
         if (!ExportCalibrationPage(options, &error)) {
             console.Say(error);

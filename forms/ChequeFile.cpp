@@ -25,6 +25,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #include <cmath>
 
 namespace {
@@ -303,6 +305,13 @@ void TChequeFile::ShowSettings(const PlacementLayout &layout, const PrinterProfi
     // A remembered printer brings the MICR line last composed for it.
     const SettingsInputs inputs = profile ? InputsForProfile(*profile, layout) : InputsForLine(line_, weight_, layout);
     settings_ = SettingsFor(ChequeProgram(ProgramChoice->currentData().toInt()), inputs);
+    // The file keeps its comments as the program reads them; what it
+    // assumes and where it goes is said above it in the user's words.
+    SettingsNotes->setText(settings_.notes.join(QLatin1Char('\n')));
+    // Wrapped notes are as tall as their words at the pane's width: the
+    // window's layout gives them that, not the height of their first line.
+    SettingsNotes->setMinimumHeight(SettingsNotes->heightForWidth(std::max(SettingsNotes->width(), 1)));
+    SettingsNotes->setVisible(settings_.ok);
     SettingsText->setPlainText(settings_.ok ? settings_.text : settings_.notes.join(QLatin1Char('\n')));
     SaveButton->setEnabled(settings_.ok);
     CopyButton->setEnabled(settings_.ok);

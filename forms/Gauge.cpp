@@ -8,6 +8,8 @@ TForm4 *Form4 = nullptr;
 TForm4::TForm4(QWidget *owner) : WizardDialog(QPoint(70, 50), owner)
 {
     setupUi(this);
+    // The picture's labels are words: each language has its own drawing.
+    Image1->setProperty("picture", tr(":/images/gauge.png", "the gauge picture, drawn with the reader's words"));
     FinishForm();
 }
 

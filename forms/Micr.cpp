@@ -402,7 +402,7 @@ void TForm1::ShowMeasuredResult()
     }
     const QString summary = Wording::LineSummary(Wording::For::Reader, *answer.readings, answer.line);
     MeasuredResult->setText(answer.taken.isValid()
-                                ? QStringLiteral("%1, %2: %3").arg(answer.printer, ShortDate(answer.taken), summary)
+                                ? QStringLiteral("%1, %2: %3").arg(answer.printer, Wording::Date(Wording::For::Reader, answer.taken), summary)
                                 : summary);
     MeasuredResult->setVisible(true);
     if (CurrentStep == 3 && !answer.calibrated) {

@@ -41,7 +41,9 @@ void TMyMicrLine::Ask(CalibrationLine line, FontWeightChoice weight, const std::
                       const std::optional<MicrFields> &remembered, const ChequeStock &paperStock)
 {
     // Another printer's line is never shown for this one.
-    const MicrFields fields = remembered.value_or(MicrFields());
+    MicrFields fresh;
+    fresh.layout = HomeMicrLayout(QLocale());
+    const MicrFields fields = remembered.value_or(fresh);
     {
         const QSignalBlocker blockLayout(LayoutChoice);
         LayoutChoice->setCurrentIndex(LayoutChoice->findData(int(fields.layout)));
@@ -132,7 +134,7 @@ void TMyMicrLine::Recompose()
                     .arg(FormatLength(left), FormatLength(MicrLineBaselineInches()));
         if (placement_)
             where += QLatin1Char(' ') + tr("With this printer's correction (%1): left end %2, baseline %3.")
-                         .arg(ShortDate(placement_->taken), FormatLength(MovedInches(left, placement_->moveRight)),
+                         .arg(Wording::Date(Wording::For::Reader, placement_->taken), FormatLength(MovedInches(left, placement_->moveRight)),
                               FormatLength(MovedInches(MicrLineBaselineInches(), placement_->moveUp)));
     } else if (!width) {
         where = tr("Check width: %1").arg(widthProblem);

@@ -8,6 +8,7 @@
 #include "wording/PlacementWording.h"
 #include "wording/ReadingWording.h"
 
+#include <QLocale>
 #include <QLineEdit>
 
 namespace {
@@ -125,6 +126,9 @@ bool TPlacement::ReadLayout(QString *problem)
     ChequeHeightField->setEnabled(custom);
     // The page is laid out on the stock's own paper.
     layout_.paperInches = kind == StockChoiceKind::A4 || kind == StockChoiceKind::CustomA4 ? A4PaperInches() : LetterPaperInches();
+    // The hint is the tallest a cheque of three on that paper can be.
+    ChequeHeightField->setPlaceholderText(
+        tr("%1 in", "a cheque's height").arg(QLocale().toString(layout_.paperInches.height() / 3, 'f', 3)));
     if (kind == StockChoiceKind::Letter) {
         layout_.stock = LetterStock();
     } else if (kind == StockChoiceKind::A4) {

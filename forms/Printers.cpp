@@ -49,16 +49,16 @@ void TPrinters::Refresh()
     for (const PrinterProfile &profile : shown_) {
         QString calibrated = tr("not measured");
         if (const auto &measured = profile.measurement) {
-            QStringList parts = {ShortDate(measured->taken)};
+            QStringList parts = {Wording::Date(Wording::For::Reader, measured->taken)};
             if (!measured->verdict.isEmpty())
-                parts << measured->verdict;
+                parts << Wording::StoredVerdict(Wording::For::Reader, measured->verdict);
             calibrated = parts.join(QStringLiteral(", "));
         }
         QString correction = tr("not measured");
         if (const auto &placed = profile.placement)
             correction = QStringLiteral("%1 (%2)").arg(Wording::Moves(Wording::For::Reader, placed->moveRight, placed->moveUp,
                                                                    Wording::Brief),
-                                                    ShortDate(placed->taken));
+                                                    Wording::Date(Wording::For::Reader, placed->taken));
         auto *item = new QTreeWidgetItem(PrinterList, {profile.queue, profile.Face(), calibrated, correction});
         item->setToolTip(0, profile.makeAndModel.isEmpty() ? profile.queue : profile.makeAndModel);
     }

@@ -65,14 +65,16 @@ QString CatalogueResource(const QString &catalogue)
 
 QString HelpNameFor(const QString &name, const QString &catalogue)
 {
-    const QString language = catalogue.left(2);
-    if (language.isEmpty() || language == QLatin1String("en"))
+    // The US help is the one named; Canadian English and French have
+    // their own, French under the language alone ("fr").
+    const QString variant = catalogue.startsWith(QLatin1String("en")) ? catalogue : catalogue.left(2);
+    if (variant.isEmpty())
         return name;
     if (name == QLatin1String("micr.chm"))
-        return QStringLiteral("micr-%1.chm").arg(language);
+        return QStringLiteral("micr-%1.chm").arg(variant);
     const QLatin1String folder("help/");
     if (name.startsWith(folder) && name.indexOf(QLatin1Char('/'), folder.size()) < 0)
-        return folder + language + QLatin1Char('/') + name.mid(folder.size());
+        return folder + variant + QLatin1Char('/') + name.mid(folder.size());
     return name;
 }
 

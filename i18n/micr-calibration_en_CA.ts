@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>pick the line nearest to Line 3. Using a MICR Check Gauge, align the left side of position #62 with the first mark</source>
-        <translation>pick the line nearest to Line 3. Using a MICR Check Gauge, align the left side of position #62 with the first mark</translation>
+        <translation>pick the line nearest to Line 3. Using a MICR Cheque Gauge, align the left side of position #62 with the first mark</translation>
     </message>
     <message>
         <source>below each MICR line. The last mark below that same MICR line should match the left side of position #6.</source>
@@ -176,10 +176,6 @@ line command does. Exits with 0 with no fault, 1 with one.</translation>
     <message>
         <source>one JSON object</source>
         <translation>one JSON object</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> and </translation>
     </message>
     <message>
         <source>Displays this help.</source>
@@ -330,14 +326,6 @@ it on the placement page.</translation>
         <translation>KEY=VALUE pairs joined by commas: layout=us with routing=NUMBER, onus=FIELD and, where the bank prints them, aux=FIELD and epc=DIGIT; or layout=ca with branch=NUMBER, institution=NUMBER, onus=FIELD and aux=FIELD. The on-us fields as your bank prints them, symbols as A B C D or : ; &lt; =. For example layout=us,routing=021000021,onus=123456789C.</translation>
     </message>
     <message>
-        <source>Type (letters):     %1</source>
-        <translation>Type (letters):     %1</translation>
-    </message>
-    <message>
-        <source>Type (punctuation): %1</source>
-        <translation>Type (punctuation): %1</translation>
-    </message>
-    <message>
         <source>Positions %1 to %2</source>
         <translation>Positions %1 to %2</translation>
     </message>
@@ -450,8 +438,8 @@ back with the measure or place command.</translation>
         <translation>The bold MICR faces: the calibration page&apos;s labels, the placement page&apos;s MICR line.</translation>
     </message>
     <message>
-        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 1200, as the wizard prints it).</source>
-        <translation>Device resolution the page is laid out for: N or XxY dots per inch (default 1200, as the wizard prints it).</translation>
+        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 600).</source>
+        <translation type="vanished">Device resolution the page is laid out for: N or XxY dots per inch (default 600).</translation>
     </message>
     <message>
         <source>The placement page prints your own MICR line instead of the sample, composed from FIELDS as the line command takes them. A line with faults is printed all the same, its faults said on stderr and the status 1.</source>
@@ -718,6 +706,18 @@ Older forms, still read as the command they became:
     <message>
         <source>Verdict: %1</source>
         <translation>Verdict: %1</translation>
+    </message>
+    <message>
+        <source>Type (letters):</source>
+        <translation>Type (letters):</translation>
+    </message>
+    <message>
+        <source>Type (punctuation):</source>
+        <translation>Type (punctuation):</translation>
+    </message>
+    <message>
+        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 1200, as the wizard prints it).</source>
+        <translation>Device resolution the page is laid out for: N or XxY dots per inch (default 1200, as the wizard prints it).</translation>
     </message>
     <message>
         <source>%1 needs READINGS or --scan FILE, not both</source>
@@ -1005,6 +1005,10 @@ for a file that cannot be taken as a scan.</translation>
         <translation>calibration page</translation>
     </message>
     <message>
+        <source>Their sample lines would be printed in another font and cannot be measured. Install the MICR fonts, then print the calibration page again.</source>
+        <translation>Their sample lines would be printed in another font and cannot be measured. Install the MICR fonts, then print the calibration page again.</translation>
+    </message>
+    <message>
         <source>This printer leaves %1 in unprinted at the left, %2 in at the top, %3 in at the right and %4 in at the bottom: it would cut %5.</source>
         <translation>This printer leaves %1 in unprinted at the left, %2 in at the top, %3 in at the right and %4 in at the bottom: it would cut %5.</translation>
     </message>
@@ -1082,6 +1086,19 @@ for a file that cannot be taken as a scan.</translation>
         <source>Measure the check from its left edge to its right edge.</source>
         <translation>Measure the cheque from its left edge to its right edge.</translation>
     </message>
+    <message>
+        <source>takes %1, not &quot;%2&quot;</source>
+        <translation>takes %1, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 is given twice</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a reading&apos;s name and what is wrong with it</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScanCommand</name>
@@ -1127,7 +1144,7 @@ when written, 1 when it could not be (said on stderr).</source>
         <translation>Writes what your cheque program needs, in its own keys and units, for the MICR
 line to land 5/16 in from the cheque&apos;s right edge and 3/16 in above its bottom
 edge on this printer: FreeCheck&apos;s [Global] keys, a GnuCash check format
-(.chk) or Odoo&apos;s check margins. The face and correction are those the wizard
+(.chk) or Odoo&apos;s cheque margins. The face and correction are those the wizard
 remembers for --printer, or the face of --line with no correction. Written to
 stdout, or whole to -o FILE, with where it goes in its comments. Exits with 0
 when written, 1 when it could not be (said on stderr).</translation>
@@ -1563,10 +1580,6 @@ when written, 1 when it could not be (said on stderr).</translation>
         <translation>Bold MICR fonts</translation>
     </message>
     <message>
-        <source>Pick the line on the caibration sheet that is 7 inches long</source>
-        <translation>Pick the line on the caibration sheet that is 7 inches long</translation>
-    </message>
-    <message>
         <source>Line 1</source>
         <translation>Line 1</translation>
     </message>
@@ -1592,7 +1605,7 @@ when written, 1 when it could not be (said on stderr).</translation>
     </message>
     <message>
         <source>Check Gauge Instructions</source>
-        <translation>Check Gauge Instructions</translation>
+        <translation>Cheque Gauge Instructions</translation>
     </message>
     <message>
         <source>Type the lengths you measured on the calibration page: the program picks the line and says how close it comes to 7 inches</source>
@@ -1782,6 +1795,10 @@ in your cheque printing program:</translation>
         <source>Check &amp;File...</source>
         <translation>Cheque &amp;File...</translation>
     </message>
+    <message>
+        <source>Pick the line on the calibration sheet that is 7 inches long</source>
+        <translation>Pick the line on the calibration sheet that is 7 inches long</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1891,6 +1908,11 @@ in your cheque printing program:</translation>
     <message>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>:/images/gauge.png</source>
+        <comment>the gauge picture, drawn with the reader&apos;s words</comment>
+        <translation>:/images/gauge.png</translation>
     </message>
 </context>
 <context>
@@ -2494,6 +2516,11 @@ or with punctuation: %3</translation>
     <message>
         <source>3-up on A4, 99 mm a check</source>
         <translation>3-up on A4, 99 mm a cheque</translation>
+    </message>
+    <message>
+        <source>%1 in</source>
+        <comment>a cheque&apos;s height</comment>
+        <translation>%1 in</translation>
     </message>
 </context>
 <context>
@@ -3387,6 +3414,70 @@ Examples:
         <translation>%1 cannot be read as PostScript (Ghostscript: %2)</translation>
     </message>
     <message>
+        <source>good</source>
+        <translation>good</translation>
+    </message>
+    <message>
+        <source>marginal</source>
+        <translation>marginal</translation>
+    </message>
+    <message>
+        <source>between two faces</source>
+        <translation>between two faces</translation>
+    </message>
+    <message>
+        <source>page scaled</source>
+        <translation>page scaled</translation>
+    </message>
+    <message>
+        <source>readings disagree</source>
+        <translation>readings disagree</translation>
+    </message>
+    <message>
+        <source>out of tolerance</source>
+        <translation>out of tolerance</translation>
+    </message>
+    <message>
+        <source>no verdict</source>
+        <translation>no verdict</translation>
+    </message>
+    <message>
+        <source>  Face: %1 (Line %2), at 10 points</source>
+        <translation>  Face: %1 (Line %2), at 10 points</translation>
+    </message>
+    <message>
+        <source>line %1 %2 in</source>
+        <translation>line %1 %2 in</translation>
+    </message>
+    <message>
+        <source>  Calibrated %1: %2; %3</source>
+        <translation>  Calibrated %1: %2; %3</translation>
+    </message>
+    <message>
+        <source>  Not measured</source>
+        <translation>  Not measured</translation>
+    </message>
+    <message>
+        <source>  Placement %1, %2, %3: move the MICR line %4</source>
+        <translation>  Placement %1, %2, %3: move the MICR line %4</translation>
+    </message>
+    <message>
+        <source>  Placement not measured</source>
+        <translation>  Placement not measured</translation>
+    </message>
+    <message>
+        <source>  MICR line: %1</source>
+        <translation>  MICR line: %1</translation>
+    </message>
+    <message>
+        <source>No printer profiles.</source>
+        <translation>No printer profiles.</translation>
+    </message>
+    <message>
+        <source>The page is %1 x %2 pt, neither Letter nor A4: its checks are taken as %3 stock&apos;s. Print the check on the paper of the stock.</source>
+        <translation>The page is %1 x %2 pt, neither Letter nor A4: its cheques are taken as %3 stock&apos;s. Print the cheque on the paper of the stock.</translation>
+    </message>
+    <message>
         <source>The MICR line is drawn as shapes, not as text: its glyphs are in a font with no name, as a program makes them when the face cannot be embedded. Install the face so that the program may embed it, or print from a program that embeds it.</source>
         <translation>The MICR line is drawn as shapes, not as text: its glyphs are in a font with no name, as a program makes them when the face cannot be embedded. Install the face so that the program may embed it, or print from a program that embeds it.</translation>
     </message>
@@ -3405,10 +3496,6 @@ Examples:
     <message>
         <source>%1 has no page %3: it has %2</source>
         <translation>%1 has no page %3: it has %2</translation>
-    </message>
-    <message>
-        <source>The page is %1 x %2 pt, neither Letter nor A4: its checks are taken as %3 stock&apos;s. Print the check on the paper of the stock.</source>
-        <translation>The page is %1 x %2 pt, neither Letter nor A4: its cheques are taken as %3 stock&apos;s. Print the cheque on the paper of the stock.</translation>
     </message>
     <message>
         <source>%1 could not be read: its page or text is sized beyond any paper, so it is damaged</source>

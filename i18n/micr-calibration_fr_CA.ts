@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>This MICR calibration page helps you select the correct MICR font for your printer and operating system. Once</source>
-        <translation>Cette page de calibrage vous aide à choisir la police MICR qui convient à votre imprimante et à votre système.</translation>
+        <translation>Cette page d&apos;étalonnage vous aide à choisir la police MICR qui convient à votre imprimante et à votre système.</translation>
     </message>
     <message>
         <source>this page is cool, measure the length of each of the five sample MICR lines below using the marks below each</source>
-        <translation>Une fois la page refroidie, mesurez les cinq lignes MICR d&apos;essai ci-dessous d&apos;après les marques sous chaque</translation>
+        <translation>Une fois la page refroidie, mesurez les cinq lignes MICR d&apos;essai ci-dessous d&apos;après les repères sous chaque</translation>
     </message>
     <message>
         <source>MICR line. Select the line that is closest to 7 inches and enter that line number into the calibration program. This</source>
-        <translation>ligne. Choisissez la ligne la plus proche de 7 pouces et tapez son numéro dans le programme de calibrage,</translation>
+        <translation>ligne. Choisissez la ligne la plus proche de 7&#xa0;pouces et tapez son numéro dans le programme d&apos;étalonnage,</translation>
     </message>
     <message>
         <source>will display the name of the MICR font to use on your system. If your printer shows two lines of the same length,</source>
@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>pick the line nearest to Line 3. Using a MICR Check Gauge, align the left side of position #62 with the first mark</source>
-        <translation>la ligne 3. Avec une jauge MICR, alignez le côté gauche de la position 62 sur la première marque sous chaque</translation>
+        <translation>la ligne 3. Avec une jauge MICR, alignez le côté gauche de la position 62 sur le premier repère sous chaque</translation>
     </message>
     <message>
         <source>below each MICR line. The last mark below that same MICR line should match the left side of position #6.</source>
-        <translation>ligne MICR. La dernière marque sous cette même ligne doit tomber sur le côté gauche de la position 6.</translation>
+        <translation>ligne MICR. Le dernier repère sous cette même ligne doit tomber sur le côté gauche de la position 6.</translation>
     </message>
     <message>
         <source>Line %1,  typeface name:  </source>
@@ -45,19 +45,19 @@
     </message>
     <message>
         <source>Transit,   use &quot;A&quot; or &quot;:&quot; </source>
-        <translation>Transit,   tapez &quot;A&quot; ou &quot;:&quot; </translation>
+        <translation>Transit,   tapez «&#xa0;A&#xa0;» ou «&#xa0;:&#xa0;» </translation>
     </message>
     <message>
         <source>Amount,   use &quot;B&quot; or &quot;;&quot; </source>
-        <translation>Montant,   tapez &quot;B&quot; ou &quot;;&quot; </translation>
+        <translation>Montant,   tapez «&#xa0;B&#xa0;» ou «&#xa0;;&#xa0;» </translation>
     </message>
     <message>
         <source>On-Us,   use &quot;C&quot; or &quot;&lt;&quot; </source>
-        <translation>On-us,   tapez &quot;C&quot; ou &quot;&lt;&quot; </translation>
+        <translation>On-us,   tapez «&#xa0;C&#xa0;» ou «&#xa0;&lt;&#xa0;» </translation>
     </message>
     <message>
         <source>Dash,   use &quot;D&quot; or &quot;=&quot; </source>
-        <translation>Tiret,   tapez &quot;D&quot; ou &quot;=&quot; </translation>
+        <translation>Tiret,   tapez «&#xa0;D&#xa0;» ou «&#xa0;=&#xa0;» </translation>
     </message>
     <message>
         <source>This package also includes eight Warden Fonts%1. These font styles include:</source>
@@ -98,12 +98,12 @@ and the baseline land on the paper, how far to move the line in that program,
 and every other mark in the clear band. Exits with 0 with no fault and both
 moves within 1/32 in, 1 otherwise (also when no MICR line is found), and 2
 for a file that cannot be read.</source>
-        <translation>Lit la ligne MICR d&apos;un chèque qu&apos;un logiciel de chèques a imprimé dans un
-fichier (PDF, ou PostScript par Ghostscript) et la vérifie pour une imprimante :
+        <translation>Lit la ligne MICR d&apos;un chèque qu&apos;un logiciel d&apos;impression de chèques a imprimé dans un
+fichier (PDF, ou PostScript par Ghostscript) et la vérifie pour une imprimante&#xa0;:
 sa police et sa taille, la position de chaque caractère et les champs, où la
 position 1 et la ligne de base tombent sur le papier, de combien déplacer la
-ligne dans ce logiciel, et toute autre marque dans la bande libre. Termine avec 0
-sans défaut et les deux déplacements à 1/32 po près, 1 sinon (aussi quand
+ligne dans ce logiciel, et toute autre impression dans la bande libre. Termine avec 0
+sans défaut et les deux déplacements à 1/32&#xa0;po près, 1 sinon (aussi quand
 aucune ligne MICR n&apos;est trouvée), et 2 pour un fichier illisible.</translation>
     </message>
     <message>
@@ -167,19 +167,15 @@ at position 14 (at 1 when it ends in an amount field), and prints it as the
 line command does. Exits with 0 with no fault, 1 with one.</source>
         <translation>Vérifie une ligne MICR telle que saisie par rapport aux champs de la norme, son
 dernier caractère en position 14 (en 1 si elle finit par un champ de montant),
-et l&apos;affiche comme la commande line. Sort avec 0 sans faute, 1 avec une faute.</translation>
+et l&apos;affiche comme la commande line. Sort avec 0 sans défaut, 1 avec un défaut.</translation>
     </message>
     <message>
         <source>The line as typed, symbols as A B C D or : ; &lt; =.</source>
-        <translation>La ligne telle que saisie, les symboles en A B C D ou : ; &lt; =.</translation>
+        <translation>La ligne telle que saisie, les symboles en A B C D ou en «&#xa0;:&#xa0;», «&#xa0;;&#xa0;», «&#xa0;&lt;&#xa0;» et «&#xa0;=&#xa0;».</translation>
     </message>
     <message>
         <source>one JSON object</source>
         <translation>un objet JSON</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> et </translation>
     </message>
     <message>
         <source>Displays this help.</source>
@@ -191,11 +187,11 @@ et l&apos;affiche comme la commande line. Sort avec 0 sans faute, 1 avec une fau
     </message>
     <message>
         <source>%1 writes a page or file (for %2); %3 writes no file</source>
-        <translation>%1 écrit une page ou un fichier (pour %2); %3 n&apos;écrit aucun fichier</translation>
+        <translation>%1 écrit une page ou un fichier (pour %2)&#xa0;; %3 n&apos;écrit aucun fichier</translation>
     </message>
     <message>
         <source>%1 is for %2; %3 takes no %1</source>
-        <translation>%1 est pour %2; %3 ne prend pas %1</translation>
+        <translation>%1 est pour %2&#xa0;; %3 ne prend pas %1</translation>
     </message>
     <message>
         <source>%1 needs %2</source>
@@ -219,11 +215,11 @@ et l&apos;affiche comme la commande line. Sort avec 0 sans faute, 1 avec une fau
     </message>
     <message>
         <source>letter (default) or a4. The calibration page starts a quarter inch in from the paper&apos;s top and left edges; the placement page is measured from the paper&apos;s own edges, on 3-up stock of the paper.</source>
-        <translation>letter (par défaut) ou a4. La page de calibrage commence à un quart de pouce des bords supérieur et gauche du papier; la page de placement se mesure depuis les bords du papier, sur des formules de 3 chèques par feuille de ce papier.</translation>
+        <translation>letter (par défaut) ou a4. La page d&apos;étalonnage commence à un quart de pouce des bords supérieur et gauche du papier&#xa0;; la page de placement se mesure depuis les bords du papier, sur des formules de 3 chèques par feuille de ce papier.</translation>
     </message>
     <message>
         <source>The check&apos;s width (default 8.5 in), for where the line&apos;s left end goes.</source>
-        <translation>La largeur du chèque (8,5 po par défaut), pour placer l&apos;extrémité gauche de la ligne.</translation>
+        <translation>La largeur du chèque (8,5&#xa0;po par défaut), pour placer l&apos;extrémité gauche de la ligne.</translation>
     </message>
     <message>
         <source>The top (default), middle or bottom check of 3-up stock.</source>
@@ -231,11 +227,11 @@ et l&apos;affiche comme la commande line. Sort avec 0 sans faute, 1 avec une fau
     </message>
     <message>
         <source>The height of one check of 3-up stock, from 3 in to a third of the paper (default 3.5 in on Letter, 99 mm on A4).</source>
-        <translation>La hauteur d&apos;un chèque d&apos;une feuille de 3, de 3 po au tiers du papier (par défaut 3,5 po sur Lettre, 99 mm sur A4).</translation>
+        <translation>La hauteur d&apos;un chèque d&apos;une feuille de 3, de 3&#xa0;po au tiers du papier (par défaut 3,5&#xa0;po sur Lettre, 99&#xa0;mm sur A4).</translation>
     </message>
     <message>
         <source>The page&apos;s MICR line is in the face of calibration line N (1 to 5, default 3); with --bold, its bold face.</source>
-        <translation>La ligne MICR de la page est dans la police de la ligne de calibrage N (1 à 5, 3 par défaut); avec --bold, dans sa police grasse.</translation>
+        <translation>La ligne MICR de la page est dans la police de la ligne d&apos;étalonnage N (1 à 5, 3 par défaut)&#xa0;; avec --bold, dans sa police grasse.</translation>
     </message>
     <message>
         <source>The correction the page carries, as check-printing software applies it: its MICR line, position 1&apos;s tick and the baseline rule moved RIGHT and UP inches (negative: left and down), for example 0.04,-0.012. Readings of such a page give the move still to make and the total.</source>
@@ -321,21 +317,13 @@ each field&apos;s positions, every fault, and where the line goes on the check.
 Exits with 0 with no fault, 1 with one. The page command&apos;s --micr-line prints
 it on the placement page.</source>
         <translation>Compose votre ligne MICR à partir des coordonnées de votre banque&#xa0;: affiche le
-texte à taper, les positions de chaque champ, chaque faute et où la ligne va sur
-le chèque. Sort avec 0 sans faute, 1 avec une faute. L&apos;option --micr-line de la
+texte à taper, les positions de chaque champ, chaque défaut et où la ligne va sur
+le chèque. Sort avec 0 sans défaut, 1 avec un défaut. L&apos;option --micr-line de la
 commande page l&apos;imprime sur la page de placement.</translation>
     </message>
     <message>
         <source>KEY=VALUE pairs joined by commas: layout=us with routing=NUMBER, onus=FIELD and, where the bank prints them, aux=FIELD and epc=DIGIT; or layout=ca with branch=NUMBER, institution=NUMBER, onus=FIELD and aux=FIELD. The on-us fields as your bank prints them, symbols as A B C D or : ; &lt; =. For example layout=us,routing=021000021,onus=123456789C.</source>
-        <translation>Paires KEY=VALUE séparées par des virgules : layout=us avec routing=NUMÉRO, onus=CHAMP et, si la banque les imprime, aux=CHAMP et epc=CHIFFRE; ou layout=ca avec branch=NUMÉRO, institution=NUMÉRO, onus=CHAMP et aux=CHAMP. Les champs on-us tels que votre banque les imprime, les symboles en A B C D ou : ; &lt; =. Par exemple layout=us,routing=021000021,onus=123456789C.</translation>
-    </message>
-    <message>
-        <source>Type (letters):     %1</source>
-        <translation>À taper (lettres)&#xa0;:      %1</translation>
-    </message>
-    <message>
-        <source>Type (punctuation): %1</source>
-        <translation>À taper (ponctuation)&#xa0;: %1</translation>
+        <translation>Paires KEY=VALUE séparées par des virgules&#xa0;: layout=us avec routing=NUMBER, onus=FIELD et, si la banque les imprime, aux=FIELD et epc=DIGIT&#xa0;; ou layout=ca avec branch=NUMBER, institution=NUMBER, onus=FIELD et aux=FIELD. Les champs on-us tels que votre banque les imprime, les symboles en A B C D ou en «&#xa0;:&#xa0;», «&#xa0;;&#xa0;», «&#xa0;&lt;&#xa0;» et «&#xa0;=&#xa0;». Par exemple layout=us,routing=021000021,onus=123456789C.</translation>
     </message>
     <message>
         <source>Positions %1 to %2</source>
@@ -343,19 +331,19 @@ commande page l&apos;imprime sur la page de placement.</translation>
     </message>
     <message>
         <source>Left end: %1 from the check&apos;s left edge (a check %2 in wide); baseline: %3 above its bottom edge</source>
-        <translation>Extrémité gauche&#xa0;: %1 du bord gauche du chèque (un chèque de %2 po de large); ligne de base&#xa0;: %3 au-dessus de son bord inférieur</translation>
+        <translation>Extrémité gauche&#xa0;: %1 du bord gauche du chèque (un chèque de %2&#xa0;po de large)&#xa0;; ligne de base&#xa0;: %3 au-dessus de son bord inférieur</translation>
     </message>
     <message>
         <source>No faults.</source>
-        <translation>Aucune faute.</translation>
+        <translation>Aucun défaut.</translation>
     </message>
     <message>
         <source>Fault: %1</source>
-        <translation>Faute&#xa0;: %1</translation>
+        <translation>Défaut&#xa0;: %1</translation>
     </message>
     <message>
         <source>Judges the lengths measured on a printed calibration page.</source>
-        <translation>Évalue les longueurs mesurées sur une page de calibrage imprimée.</translation>
+        <translation>Évalue les longueurs mesurées sur une page d&apos;étalonnage imprimée.</translation>
     </message>
     <message>
         <source>Weighs the lengths measured on a printed calibration page and names the line
@@ -363,19 +351,19 @@ whose face prints the MICR line at 7 inches. Prints &quot;Line N: FACE&quot; whe
 face is within tolerance, otherwise &quot;Not calibrated: REASON&quot;, then every
 line&apos;s length, the residual and the verdict. Exits with 0 for good or
 marginal, 1 when not calibrated.</source>
-        <translation>Évalue les longueurs mesurées sur une page de calibrage imprimée et nomme la
-ligne dont la police imprime la ligne MICR à 7 pouces. Affiche «&#xa0;Line N: FACE&#xa0;»
-quand une police est dans la tolérance, sinon «&#xa0;Not calibrated: REASON&#xa0;», puis la
+        <translation>Évalue les longueurs mesurées sur une page d&apos;étalonnage imprimée et nomme la
+ligne dont la police imprime la ligne MICR à 7&#xa0;pouces. Affiche «&#xa0;Ligne N&#xa0;: FACE&#xa0;»
+quand une police est dans la tolérance, sinon «&#xa0;Non étalonné&#xa0;: REASON&#xa0;», puis la
 longueur de chaque ligne, l&apos;écart et le verdict. Sort avec 0 pour bon ou
-limite, 1 quand rien n&apos;est calibré.</translation>
+limite, 1 quand rien n&apos;est étalonné.</translation>
     </message>
     <message>
         <source>LINE=LENGTH[,LINE=LENGTH...], for example &quot;3=7 1/16,5=183.4 mm&quot; (inches, fractions, mm or cm).</source>
-        <translation>LINE=LENGTH[,LINE=LENGTH...], par exemple «&#xa0;3=7 1/16,5=183.4 mm&#xa0;» (pouces, fractions, mm ou cm).</translation>
+        <translation>LINE=LENGTH[,LINE=LENGTH...], par exemple «&#xa0;3=7 1/16,5=183.4&#xa0;mm&#xa0;» (pouces, fractions, mm ou cm).</translation>
     </message>
     <message>
         <source>the MICR faces are not installed, so no line can be predicted; see the fonts command</source>
-        <translation>les polices MICR ne sont pas installées, aucune ligne ne peut donc être prédite; voir la commande fonts</translation>
+        <translation>les polices MICR ne sont pas installées, aucune ligne ne peut donc être prédite&#xa0;; voir la commande fonts</translation>
     </message>
     <message>
         <source>there is no line %1 on the page: lines are 1 to 5</source>
@@ -391,7 +379,7 @@ limite, 1 quand rien n&apos;est calibré.</translation>
     </message>
     <message>
         <source>Writes the calibration page or the placement page to a PDF or PNG file.</source>
-        <translation>Écrit la page de calibrage ou la page de placement dans un fichier PDF ou PNG.</translation>
+        <translation>Écrit la page d&apos;étalonnage ou la page de placement dans un fichier PDF ou PNG.</translation>
     </message>
     <message>
         <source>Writes the MICR calibration page or the placement page, exactly as the wizard
@@ -399,10 +387,10 @@ prints them: a PDF (FILE.pdf) or a raster image (FILE.png). Print the file at
 100 % (no &quot;fit to page&quot;): measure the calibration page&apos;s sample lines, or the
 placement page&apos;s bars and where its MICR line lands, and give the readings
 back with the measure or place command.</source>
-        <translation>Écrit la page de calibrage MICR ou la page de placement, exactement comme
+        <translation>Écrit la page d&apos;étalonnage MICR ou la page de placement, exactement comme
 l&apos;assistant les imprime&#xa0;: un PDF (FILE.pdf) ou une image matricielle (FILE.png).
-Imprimez le fichier à 100 % (sans «&#xa0;ajuster à la page&#xa0;»)&#xa0;: mesurez les lignes
-d&apos;essai de la page de calibrage, ou les barres de la page de placement et où sa
+Imprimez le fichier à 100&#xa0;% (sans «&#xa0;ajuster à la page&#xa0;»)&#xa0;: mesurez les lignes
+d&apos;essai de la page d&apos;étalonnage, ou les barres de la page de placement et où sa
 ligne MICR tombe, et donnez les mesures aux commandes measure ou place.</translation>
     </message>
     <message>
@@ -411,7 +399,7 @@ ligne MICR tombe, et donnez les mesures aux commandes measure ou place.</transla
     </message>
     <message>
         <source>the page was written, but its MICR line has faults a bank would reject:</source>
-        <translation>la page a été écrite, mais sa ligne MICR a des fautes qu&apos;une banque refuserait&#xa0;:</translation>
+        <translation>la page a été écrite, mais sa ligne MICR a des défauts qu&apos;une banque refuserait&#xa0;:</translation>
     </message>
     <message>
         <source>--%1 is for the placement page: add --page placement</source>
@@ -439,23 +427,23 @@ ligne MICR tombe, et donnez les mesures aux commandes measure ou place.</transla
     </message>
     <message>
         <source>The file to write, FILE.pdf or FILE.png; it is written whole or not at all.</source>
-        <translation>Le fichier à écrire, FILE.pdf ou FILE.png; il est écrit en entier ou pas du tout.</translation>
+        <translation>Le fichier à écrire, FILE.pdf ou FILE.png&#xa0;; il est écrit en entier ou pas du tout.</translation>
     </message>
     <message>
         <source>calibration (default): the page with five sample lines; placement: where the MICR line lands on a check, measured from the paper&apos;s edges.</source>
-        <translation>calibration (par défaut)&#xa0;: la page aux cinq lignes d&apos;essai; placement&#xa0;: où la ligne MICR tombe sur un chèque, mesurée depuis les bords du papier.</translation>
+        <translation>calibration (par défaut)&#xa0;: la page aux cinq lignes d&apos;essai&#xa0;; placement&#xa0;: où la ligne MICR tombe sur un chèque, mesurée depuis les bords du papier.</translation>
     </message>
     <message>
         <source>The bold MICR faces: the calibration page&apos;s labels, the placement page&apos;s MICR line.</source>
-        <translation>Les polices MICR grasses&#xa0;: les étiquettes de la page de calibrage, la ligne MICR de la page de placement.</translation>
+        <translation>Les polices MICR grasses&#xa0;: les étiquettes de la page d&apos;étalonnage, la ligne MICR de la page de placement.</translation>
     </message>
     <message>
-        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 1200, as the wizard prints it).</source>
-        <translation>Résolution de l&apos;appareil pour laquelle la page est disposée&#xa0;: N ou XxY points par pouce (1200 par défaut, comme l&apos;assistant l&apos;imprime).</translation>
+        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 600).</source>
+        <translation type="vanished">Résolution de l&apos;appareil pour laquelle la page est disposée&#xa0;: N ou XxY points par pouce (600 par défaut).</translation>
     </message>
     <message>
         <source>The placement page prints your own MICR line instead of the sample, composed from FIELDS as the line command takes them. A line with faults is printed all the same, its faults said on stderr and the status 1.</source>
-        <translation>La page de placement imprime votre propre ligne MICR au lieu de l&apos;exemple, composée à partir de FIELDS comme la commande line les prend. Une ligne avec des fautes est imprimée quand même, ses fautes dites sur stderr et l&apos;état de sortie 1.</translation>
+        <translation>La page de placement imprime votre propre ligne MICR au lieu de l&apos;exemple, composée à partir de FIELDS comme la commande line les prend. Une ligne avec des défauts est imprimée quand même, ses défauts dits sur stderr et l&apos;état de sortie 1.</translation>
     </message>
     <message>
         <source>Judges what was measured on a printed placement page.</source>
@@ -471,7 +459,7 @@ The options describe the page as it was printed, --applied its correction.</sour
         <translation>Évalue ce qui a été mesuré sur une page de placement imprimée&#xa0;: affiche
 l&apos;échelle avec son verdict, où la ligne MICR est tombée et de combien la
 déplacer dans le logiciel d&apos;impression de chèques. Sort avec 0 quand l&apos;échelle
-est bonne et que les deux déplacements sont à moins de 1/32 po, 1 sinon (aucun
+est bonne et que les deux déplacements sont à moins de 1/32&#xa0;po, 1 sinon (aucun
 déplacement pour une page mise à l&apos;échelle, ni pour des mesures impossibles),
 2 pour des mesures refusées telles que saisies (au-delà du bord du papier).
 Les options décrivent la page telle qu&apos;imprimée, --applied sa correction.</translation>
@@ -503,10 +491,10 @@ and its placement correction, from
 said on stderr (with what could be read from it listed) and left where it
 is, and the status is 1; the wizard sets it aside when it starts.</source>
         <translation>Liste ce que l&apos;assistant a retenu de chaque imprimante&#xa0;: sa police, son dernier
-calibrage et sa correction de placement, depuis
+étalonnage et sa correction de placement, depuis
 ~/.config/micr-calibration/printers.ini. Elle ne fait que lire&#xa0;: un fichier
 endommagé est signalé sur stderr (avec ce qui a pu en être lu) et laissé en
-place, et l&apos;état de sortie est 1; l&apos;assistant le met de côté au démarrage.</translation>
+place, et l&apos;état de sortie est 1&#xa0;; l&apos;assistant le met de côté au démarrage.</translation>
     </message>
     <message>
         <source>one JSON array, an object for each printer (for a damaged file, an object: its problem and the printers that could be read),</source>
@@ -514,7 +502,7 @@ place, et l&apos;état de sortie est 1; l&apos;assistant le met de côté au dé
     </message>
     <message>
         <source>no command &quot;%1&quot;; did you mean &quot;%2&quot;?</source>
-        <translation>aucune commande «&#xa0;%1&#xa0;»; vouliez-vous dire «&#xa0;%2&#xa0;»&#xa0;?</translation>
+        <translation>aucune commande «&#xa0;%1&#xa0;»&#xa0;; vouliez-vous dire «&#xa0;%2&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Usage: %1 COMMAND [options]
@@ -539,7 +527,7 @@ Examples:
 Older forms, still read as the command they became:
 %8</source>
         <translation>Utilisation&#xa0;: %1 COMMAND [options]
-Écrit la page de calibrage MICR et la page de placement exactement comme
+Écrit la page d&apos;étalonnage MICR et la page de placement exactement comme
 l&apos;assistant les imprime, évalue ce qui y a été mesuré, compose et vérifie des
 lignes MICR et liste les imprimantes que l&apos;assistant a retenues.
 
@@ -570,7 +558,7 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     </message>
     <message>
         <source>no fault found, the faces installed.</source>
-        <translation>aucune faute trouvée, les polices installées.</translation>
+        <translation>aucun défaut trouvé, les polices installées.</translation>
     </message>
     <message>
         <source>The page could not be written, or the answer is no: out</source>
@@ -578,7 +566,7 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     </message>
     <message>
         <source>of tolerance, a fault, a face missing.</source>
-        <translation>tolérance, une faute, une police manquante.</translation>
+        <translation>tolérance, un défaut, une police manquante.</translation>
     </message>
     <message>
         <source>The command line was refused.</source>
@@ -594,11 +582,11 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     </message>
     <message>
         <source>The folder of printers.ini&apos;s folder, ~/.config by default.</source>
-        <translation>Le dossier du dossier de printers.ini, ~/.config par défaut.</translation>
+        <translation>Le dossier de configuration, qui contient micr-calibration/, ~/.config par défaut.</translation>
     </message>
     <message>
         <source>The language of the text; readings and --json are the same in each.</source>
-        <translation>La langue du texte; les mesures et --json sont les mêmes dans chacune.</translation>
+        <translation>La langue du texte&#xa0;; les mesures et --json sont les mêmes dans chacune.</translation>
     </message>
     <message>
         <source>The print server whose printers the profiles are kept</source>
@@ -620,7 +608,7 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
   Compose a US MICR line, as JSON:
     %1 line layout=us,routing=021000021,onus=123456789C --json
 </source>
-        <translation>  Écrire la page de calibrage pour une imprimante de 1200 ppp, sur A4&#xa0;:
+        <translation>  Écrire la page d&apos;étalonnage pour une imprimante de 1200&#xa0;ppp, sur A4&#xa0;:
     %1 page --dpi 1200 --paper a4 -o page.pdf
   Évaluer les longueurs des lignes 3 et 5 telles que mesurées&#xa0;:
     %1 measure &quot;3=7 1/64,5=182.2 mm&quot;
@@ -646,7 +634,7 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     </message>
     <message>
         <source>%1: a %2 x %3 pixel image is too large; use a lower --dpi or a PDF</source>
-        <translation>%1&#xa0;: une image de %2 x %3 pixels est trop grande; prenez un --dpi plus bas ou un PDF</translation>
+        <translation>%1&#xa0;: une image de %2 x %3 pixels est trop grande&#xa0;; prenez un --dpi plus bas ou un PDF</translation>
     </message>
     <message>
         <source>%1: not enough memory for a %2 x %3 pixel image</source>
@@ -682,19 +670,19 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation>Ligne %1 : %2</translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Line %1: %2 (not installed on this computer: install it before printing checks; see the fonts command)</source>
-        <translation>Ligne %1 : %2 (pas installée sur cet ordinateur : installez-la avant d&apos;imprimer des chèques; voir la commande fonts)</translation>
+        <translation>Ligne %1&#xa0;: %2 (pas installée sur cet ordinateur&#xa0;: installez-la avant d&apos;imprimer des chèques&#xa0;; voir la commande fonts)</translation>
     </message>
     <message>
         <source>Not calibrated: %1</source>
-        <translation>Non étalonné : %1</translation>
+        <translation>Non étalonné&#xa0;: %1</translation>
     </message>
     <message>
         <source>no length: face not installed</source>
-        <translation>aucune longueur : police non installée</translation>
+        <translation>aucune longueur&#xa0;: police non installée</translation>
     </message>
     <message>
         <source>%1  predicted</source>
@@ -710,15 +698,27 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     </message>
     <message>
         <source>Scale: %1 % of the faces&apos; own widths</source>
-        <translation>Échelle : %1 % des largeurs propres des polices</translation>
+        <translation>Échelle&#xa0;: %1&#xa0;% des largeurs propres des polices</translation>
     </message>
     <message>
         <source>Residual: %1 from 7 in (Line %2)</source>
-        <translation>Écart : %1 par rapport à 7 po (ligne %2)</translation>
+        <translation>Écart&#xa0;: %1 par rapport à 7&#xa0;po (ligne %2)</translation>
     </message>
     <message>
         <source>Verdict: %1</source>
-        <translation>Verdict : %1</translation>
+        <translation>Verdict&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Type (letters):</source>
+        <translation>À taper (lettres)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Type (punctuation):</source>
+        <translation>À taper (ponctuation)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Device resolution the page is laid out for: N or XxY dots per inch (default 1200, as the wizard prints it).</source>
+        <translation>Résolution de l&apos;appareil pour laquelle la page est disposée&#xa0;: N ou XxY points par pouce (1200 par défaut, comme l&apos;assistant l&apos;imprime).</translation>
     </message>
     <message>
         <source>%1 needs READINGS or --scan FILE, not both</source>
@@ -752,10 +752,10 @@ edges, the pitch, skew and bar width, and every mark in the clear band. Exits
 with 0 within every tolerance, 1 otherwise or for a scan of the wrong thing, 2
 for a file that cannot be taken as a scan.</source>
         <translation>Lit la ligne MICR d&apos;un chèque imprimé sur un balayage de la feuille (PNG, TIFF ou
-JPEG, ses bords visibles sur un couvercle sombre) : chaque caractère reconnu
+JPEG, ses bords visibles sur un couvercle sombre)&#xa0;: chaque caractère reconnu
 d&apos;après les formes de la police, sa position, son bord droit et son bas depuis
-les bords du chèque, le pas, l&apos;inclinaison et la largeur des barres, et toute
-marque dans la bande libre. Termine avec 0 dans toutes les tolérances, 1 sinon ou
+les bords du chèque, le pas, l&apos;inclinaison et la largeur des barres, et tout
+repère dans la bande libre. Termine avec 0 dans toutes les tolérances, 1 sinon ou
 pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un balayage.</translation>
     </message>
     <message>
@@ -821,7 +821,7 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source>Stock: %1. MICR line in %2 (Line %3) at 10 points.</source>
-        <translation>Formules&#xa0;: %1. Ligne MICR en %2 (ligne %3) à 10 points.</translation>
+        <translation>Formules&#xa0;: %1. Ligne MICR en %2 (ligne %3) à 10&#xa0;points.</translation>
     </message>
     <message>
         <source>3. On check stock, bottom: from the paper&apos;s bottom edge (where the check ends) up to the baseline rule under the MICR line (%1 in).</source>
@@ -837,7 +837,7 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source>1. bar: the reference bar from its first tick to its last (7.000 in); vertical bar: the bar at the left, top tick to bottom tick (2.000 in).</source>
-        <translation>1. barre&#xa0;: la barre de référence, du premier trait au dernier (7,000&#xa0;po); barre verticale&#xa0;: à gauche, du trait du haut au trait du bas (2,000&#xa0;po).</translation>
+        <translation>1. barre&#xa0;: la barre de référence, du premier trait au dernier (7,000&#xa0;po)&#xa0;; barre verticale&#xa0;: à gauche, du trait du haut au trait du bas (2,000&#xa0;po).</translation>
     </message>
     <message>
         <source>2. right: from the paper&apos;s right edge to the long tick where position 1 ends, at the MICR line&apos;s right end (%1 in).</source>
@@ -849,7 +849,7 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source>4. Type the readings into the placement window of MICR calibration (step 3).</source>
-        <translation>4. Tapez les mesures dans la fenêtre de placement du calibrage MICR (étape 3).</translation>
+        <translation>4. Tapez les mesures dans la fenêtre de placement de l&apos;étalonnage MICR (étape 3).</translation>
     </message>
     <message>
         <source>Each MICR character should stand in its numbered cell of the scale under the MICR line.</source>
@@ -885,11 +885,11 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source>the 7-inch reference bar</source>
-        <translation>la barre de référence de 7 pouces</translation>
+        <translation>la barre de référence de 7&#xa0;pouces</translation>
     </message>
     <message>
         <source>the 2-inch vertical bar</source>
-        <translation>la barre verticale de 2 pouces</translation>
+        <translation>la barre verticale de 2&#xa0;pouces</translation>
     </message>
     <message>
         <source>position 1&apos;s long tick</source>
@@ -920,11 +920,11 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source>Fit to page: %1. The page is printed at 100 %.</source>
-        <translation>Ajuster à la page&#xa0;: %1. La page est imprimée à 100 %.</translation>
+        <translation>Ajuster à la page&#xa0;: %1. La page est imprimée à 100&#xa0;%.</translation>
     </message>
     <message>
         <source>Scaling: %1. The page is printed at 100 %.</source>
-        <translation>Mise à l&apos;échelle&#xa0;: %1. La page est imprimée à 100 %.</translation>
+        <translation>Mise à l&apos;échelle&#xa0;: %1. La page est imprimée à 100&#xa0;%.</translation>
     </message>
     <message>
         <source>The page is measured with a ruler, so it must print exactly as drawn.</source>
@@ -944,7 +944,7 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source>The print system (CUPS) cannot be reached at %1. Start it, then print the calibration page again</source>
-        <translation>Le système d&apos;impression (CUPS) est injoignable à %1. Démarrez-le, puis réimprimez la page de calibrage</translation>
+        <translation>Le système d&apos;impression (CUPS) est injoignable à %1. Démarrez-le, puis réimprimez la page d&apos;étalonnage</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; does not exist any more. Choose another printer</source>
@@ -1003,15 +1003,19 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source>calibration page</source>
-        <translation>page de calibrage</translation>
+        <translation>page d&apos;étalonnage</translation>
+    </message>
+    <message>
+        <source>Their sample lines would be printed in another font and cannot be measured. Install the MICR fonts, then print the calibration page again.</source>
+        <translation>Leurs lignes d&apos;essai seraient imprimées dans une autre police et ne pourraient pas être mesurées. Installez les polices MICR, puis imprimez de nouveau la page d&apos;étalonnage.</translation>
     </message>
     <message>
         <source>This printer leaves %1 in unprinted at the left, %2 in at the top, %3 in at the right and %4 in at the bottom: it would cut %5.</source>
-        <translation>Cette imprimante n’imprime rien à moins de %1 po du bord gauche, %2 po du bord supérieur, %3 po du bord droit et %4 po du bord inférieur : elle couperait %5.</translation>
+        <translation>Cette imprimante n’imprime rien à moins de %1&#xa0;po du bord gauche, %2&#xa0;po du bord supérieur, %3&#xa0;po du bord droit et %4&#xa0;po du bord inférieur&#xa0;: elle couperait %5.</translation>
     </message>
     <message>
         <source>What is cut cannot be measured. Choose the printer&apos;s smaller margins or its &quot;edge to edge&quot; setting in the print dialog&apos;s properties, or another printer, then print again.</source>
-        <translation>Ce qui est coupé ne peut pas être mesuré. Choisissez les marges réduites de l’imprimante ou son réglage « bord à bord » dans les propriétés de la boîte d’impression, ou une autre imprimante, puis imprimez de nouveau.</translation>
+        <translation>Ce qui est coupé ne peut pas être mesuré. Choisissez les marges réduites de l’imprimante ou son réglage «&#xa0;bord à bord&#xa0;» dans les propriétés de la boîte d’impression, ou une autre imprimante, puis imprimez de nouveau.</translation>
     </message>
 </context>
 <context>
@@ -1037,15 +1041,15 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source>Measure from the paper&apos;s right edge to the line that marks where position 1 ends.</source>
-        <translation>Mesurez du bord droit du papier au trait qui marque la fin de la position 1.</translation>
+        <translation>Mesurez du bord droit du papier au trait où finit la position 1.</translation>
     </message>
     <message>
         <source>Measure from the check&apos;s bottom edge up to the MICR line&apos;s baseline rule; where the baseline lies below the check&apos;s bottom edge, measure from the paper&apos;s top edge down to it instead (the top reading).</source>
-        <translation>Mesurez du bord inférieur du chèque jusqu&apos;au trait de base de la ligne MICR; si la ligne de base se trouve sous le bord inférieur du chèque, mesurez plutôt du bord supérieur du papier jusqu&apos;à elle (la mesure du haut).</translation>
+        <translation>Mesurez du bord inférieur du chèque jusqu&apos;au trait de base de la ligne MICR&#xa0;; si la ligne de base se trouve sous le bord inférieur du chèque, mesurez plutôt du bord supérieur du papier jusqu&apos;à elle (la mesure du haut).</translation>
     </message>
     <message>
         <source>Measure from the paper&apos;s top edge down to the MICR line&apos;s baseline rule; a reading past the paper&apos;s bottom edge was taken on something else.</source>
-        <translation>Mesurez du bord supérieur du papier jusqu&apos;au trait de base de la ligne MICR; une mesure au-delà du bord inférieur du papier a été prise sur autre chose.</translation>
+        <translation>Mesurez du bord supérieur du papier jusqu&apos;au trait de base de la ligne MICR&#xa0;; une mesure au-delà du bord inférieur du papier a été prise sur autre chose.</translation>
     </message>
     <message>
         <source>Type the length you measured.</source>
@@ -1053,11 +1057,11 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source>&quot;%1&quot; is not a length: type inches (7.06, 7 1/16, 7.06 in) or millimeters (179.3 mm).</source>
-        <translation>« %1 » n&apos;est pas une longueur : tapez des pouces (7,06, 7 1/16, 7,06 po) ou des millimètres (179,3 mm).</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une longueur&#xa0;: tapez des pouces (7,06, 7 1/16, 7,06&#xa0;po) ou des millimètres (179,3&#xa0;mm).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a length: the fraction after a whole number is less than one (7 1/16).</source>
-        <translation>« %1 » n&apos;est pas une longueur : la fraction après un nombre entier est inférieure à un (7 1/16).</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une longueur&#xa0;: la fraction après un nombre entier est inférieure à un (7 1/16).</translation>
     </message>
     <message>
         <source>A length cannot be negative. %1</source>
@@ -1069,11 +1073,11 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source> Did you mean %1 mm?</source>
-        <translation> Vouliez-vous dire %1 mm?</translation>
+        <translation> Vouliez-vous dire %1&#xa0;mm&#xa0;?</translation>
     </message>
     <message>
         <source>%1 is %2: a reading here is between %3 and %4 in.%5 %6</source>
-        <translation>%1 donne %2 : une mesure ici est entre %3 et %4 po.%5 %6</translation>
+        <translation>%1 donne %2&#xa0;: une mesure ici est entre %3 et %4&#xa0;po.%5 %6</translation>
     </message>
     <message>
         <source>Measure one check from its top edge to its bottom edge.</source>
@@ -1082,6 +1086,19 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     <message>
         <source>Measure the check from its left edge to its right edge.</source>
         <translation>Mesurez le chèque de son bord gauche à son bord droit.</translation>
+    </message>
+    <message>
+        <source>takes %1, not &quot;%2&quot;</source>
+        <translation>prend %1, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a reading&apos;s name and what is wrong with it</comment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1115,7 +1132,7 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     <name>SettingsCommand</name>
     <message>
         <source>Writes your check program&apos;s settings for the MICR line.</source>
-        <translation>Écrit les réglages de votre logiciel de chèques pour la ligne MICR.</translation>
+        <translation>Écrit les réglages de votre logiciel d&apos;impression de chèques pour la ligne MICR.</translation>
     </message>
     <message>
         <source>Writes what your check program needs, in its own keys and units, for the MICR
@@ -1125,9 +1142,9 @@ edge on this printer: FreeCheck&apos;s [Global] keys, a GnuCash check format
 remembers for --printer, or the face of --line with no correction. Written to
 stdout, or whole to -o FILE, with where it goes in its comments. Exits with 0
 when written, 1 when it could not be (said on stderr).</source>
-        <translation>Écrit ce qu&apos;il faut à votre logiciel de chèques, dans ses propres clés et
-unités, pour que la ligne MICR tombe à 5/16 po du bord droit du chèque et à
-3/16 po au-dessus de son bord inférieur sur cette imprimante : les clés
+        <translation>Écrit ce qu&apos;il faut à votre logiciel d&apos;impression de chèques, dans ses propres clés et
+unités, pour que la ligne MICR tombe à 5/16&#xa0;po du bord droit du chèque et à
+3/16&#xa0;po au-dessus de son bord inférieur sur cette imprimante&#xa0;: les clés
 [Global] de FreeCheck, un format de chèque GnuCash (.chk) ou les marges de
 chèque d&apos;Odoo. La police et la correction sont celles que l&apos;assistant retient
 pour --printer, ou la police de --line sans correction. Écrit sur la sortie
@@ -1322,11 +1339,11 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
     </message>
     <message>
         <source>Print one check from your check-printing program to a file (PDF, or PostScript), and choose it here: the MICR line is read from it and checked against this printer, where it will land and what else stands in the clear band. F1 opens the help.</source>
-        <translation>Imprimez un chèque dans un fichier (PDF ou PostScript) depuis votre logiciel de chèques, puis choisissez-le ici&#xa0;: la ligne MICR y est lue et vérifiée pour cette imprimante, où elle tombera et ce qui se trouve d&apos;autre dans la bande libre. F1 ouvre l&apos;aide.</translation>
+        <translation>Imprimez un chèque dans un fichier (PDF ou PostScript) depuis votre logiciel d&apos;impression de chèques, puis choisissez-le ici&#xa0;: la ligne MICR y est lue et vérifiée pour cette imprimante, où elle tombera et ce qui se trouve d&apos;autre dans la bande libre. F1 ouvre l&apos;aide.</translation>
     </message>
     <message>
         <source>The check your check-printing program printed to a file: PDF, or PostScript (read with Ghostscript)</source>
-        <translation>Le chèque que votre logiciel de chèques a imprimé dans un fichier&#xa0;: PDF ou PostScript (lu avec Ghostscript)</translation>
+        <translation>Le chèque que votre logiciel d&apos;impression de chèques a imprimé dans un fichier&#xa0;: PDF ou PostScript (lu avec Ghostscript)</translation>
     </message>
     <message>
         <source>Check file</source>
@@ -1382,7 +1399,7 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
     </message>
     <message>
         <source>Check program</source>
-        <translation>Logiciel de chèques</translation>
+        <translation>Logiciel d&apos;impression de chèques</translation>
     </message>
     <message>
         <source>Read the file again, after printing the check to it once more</source>
@@ -1427,7 +1444,7 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
     </message>
     <message>
         <source>Choose the file your check-printing program printed one check to.</source>
-        <translation>Choisissez le fichier dans lequel votre logiciel de chèques a imprimé un chèque.</translation>
+        <translation>Choisissez le fichier dans lequel votre logiciel d&apos;impression de chèques a imprimé un chèque.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
@@ -1466,7 +1483,7 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
     </message>
     <message>
         <source>The boxed MICR Font Set</source>
-        <translation>Le MICR Font Set en boîte</translation>
+        <translation>Le coffret MICR Font Set</translation>
     </message>
     <message>
         <source>When you order you can select to download the</source>
@@ -1494,7 +1511,7 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
     </message>
     <message>
         <source>us. Press Exit to quit.</source>
-        <translation>courriel, télécopieur ou poste. Quitter pour sortir.</translation>
+        <translation>courriel, télécopieur ou poste. Quitter ferme la fenêtre.</translation>
     </message>
     <message>
         <source>Orders: %1</source>
@@ -1565,10 +1582,6 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
         <translation>Polices grasses</translation>
     </message>
     <message>
-        <source>Pick the line on the caibration sheet that is 7 inches long</source>
-        <translation>Choisissez la ligne de la page de calibrage qui mesure 7 pouces</translation>
-    </message>
-    <message>
         <source>Line 1</source>
         <translation>Nº 1</translation>
     </message>
@@ -1598,7 +1611,7 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
     </message>
     <message>
         <source>Type the lengths you measured on the calibration page: the program picks the line and says how close it comes to 7 inches</source>
-        <translation>Tapez les longueurs mesurées sur la page de calibrage&#xa0;: le programme choisit la ligne et dit de combien elle s&apos;approche de 7 pouces</translation>
+        <translation>Tapez les longueurs mesurées sur la page d&apos;étalonnage&#xa0;: le programme choisit la ligne et dit de combien elle s&apos;approche de 7&#xa0;pouces</translation>
     </message>
     <message>
         <source>Enter &amp;Measurements...</source>
@@ -1650,7 +1663,7 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>Sui&amp;te</translation>
+        <translation>Sui&amp;vant</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -1685,10 +1698,10 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
 chosen on step 2 measured out of tolerance (see above). Go back
 with Previous and choose the line the measurements name, or print
 the calibration page again and measure it; F1 says what to do.</source>
-        <translation>Votre ordinateur et votre imprimante ne sont pas encore calibrés&#xa0;:
+        <translation>Votre ordinateur et votre imprimante ne sont pas encore étalonnés&#xa0;:
 la ligne choisie à l&apos;étape 2 est hors tolérance (voir plus haut).
 Revenez avec Précédent et choisissez la ligne que nomment les
-mesures, ou réimprimez la page de calibrage et mesurez-la; F1 dit
+mesures, ou réimprimez la page d&apos;étalonnage et mesurez-la&#xa0;; F1 dit
 quoi faire.</translation>
     </message>
     <message>
@@ -1706,12 +1719,12 @@ convient à votre imprimante et à votre système d&apos;exploitation.
 
 Allumez votre imprimante laser et chargez-y du papier vierge.
 Gardez les polices standard, sauf s&apos;il faut du gras pour renforcer
-le signal. Cliquez sur Suite pour choisir une imprimante et
-imprimer la page de calibrage.</translation>
+le signal. Cliquez sur Suivant pour choisir une imprimante et
+imprimer la page d&apos;étalonnage.</translation>
     </message>
     <message>
         <source>Print a calibration page and move to the next step</source>
-        <translation>Imprimer une page de calibrage et passer à l&apos;étape suivante</translation>
+        <translation>Imprimer une page d&apos;étalonnage et passer à l&apos;étape suivante</translation>
     </message>
     <message>
         <source>Exit the program immediately</source>
@@ -1730,10 +1743,10 @@ to this 7 inch long MICR line.</source>
 Impression d&apos;une page d&apos;essai en cours . . .
 
 Attendez que la page imprimée ait refroidi, puis mesurez chaque
-ligne MICR imprimée. Choisissez la ligne la plus proche de 7 pouces.
+ligne MICR imprimée. Choisissez la ligne la plus proche de 7&#xa0;pouces.
 Si deux lignes ont la même longueur, prenez la plus proche de la
 ligne 3. Choisissez ci-dessous le numéro de cette ligne MICR
-de 7 pouces.</translation>
+de 7&#xa0;pouces.</translation>
     </message>
     <message>
         <source>Move to the next step which will tell you what font to use</source>
@@ -1741,7 +1754,7 @@ de 7 pouces.</translation>
     </message>
     <message>
         <source>Return to the print a calibration page step</source>
-        <translation>Revenir à l&apos;étape d&apos;impression de la page de calibrage</translation>
+        <translation>Revenir à l&apos;étape d&apos;impression de la page d&apos;étalonnage</translation>
     </message>
     <message>
         <source>
@@ -1755,10 +1768,10 @@ in your check printing program:</source>
         <translation>
 
 Félicitations, votre ordinateur et votre imprimante sont
-maintenant calibrés. Si vous changez d&apos;imprimante ou de système
-d&apos;exploitation, relancez ce programme de calibrage.
+maintenant étalonnés. Si vous changez d&apos;imprimante ou de système
+d&apos;exploitation, relancez ce programme d&apos;étalonnage.
 
-Utilisez le nom de police MICR suivant, à 10 points, dans votre
+Utilisez le nom de police MICR suivant, à 10&#xa0;points, dans votre
 logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
@@ -1771,11 +1784,11 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Fini</translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <source>A check your check-printing program printed to a file, checked: where its MICR line will land on this printer, its face, size and fields, and the clear band</source>
-        <translation>Un chèque que votre logiciel de chèques a imprimé dans un fichier, vérifié&#xa0;: où sa ligne MICR tombera sur cette imprimante, sa police, sa taille et ses champs, et la bande libre</translation>
+        <translation>Un chèque que votre logiciel d&apos;impression de chèques a imprimé dans un fichier, vérifié&#xa0;: où sa ligne MICR tombera sur cette imprimante, sa police, sa taille et ses champs, et la bande libre</translation>
     </message>
     <message>
         <source>Check File</source>
@@ -1784,6 +1797,10 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     <message>
         <source>Check &amp;File...</source>
         <translation>&amp;Fichier de chèque...</translation>
+    </message>
+    <message>
+        <source>Pick the line on the calibration sheet that is 7 inches long</source>
+        <translation>Choisissez la ligne de la page d&apos;étalonnage qui mesure 7&#xa0;pouces</translation>
     </message>
 </context>
 <context>
@@ -1806,7 +1823,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>or faxes automatically! Click below to print an order form.</source>
-        <translation>lettres et télécopies! Le bon de commande est ci-dessous.</translation>
+        <translation>lettres et télécopies&#xa0;! Bon de commande ci-dessous.</translation>
     </message>
     <message>
         <source>Display a pdf order form, ready to print</source>
@@ -1814,15 +1831,15 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Order Form</source>
-        <translation>&amp;Formulaire</translation>
+        <translation>C&amp;ommande</translation>
     </message>
     <message>
         <source>Return back to the calibration program</source>
-        <translation>Revenir au programme de calibrage</translation>
+        <translation>Revenir au programme d&apos;étalonnage</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Sortir</translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
@@ -1837,7 +1854,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>MICR Fonts Calibration</source>
-        <translation>Calibrage de polices MICR</translation>
+        <translation>Étalonnage MICR</translation>
     </message>
     <message>
         <source>Phone: %1</source>
@@ -1881,7 +1898,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Order Form</source>
-        <translation>&amp;Formulaire</translation>
+        <translation>C&amp;ommande</translation>
     </message>
     <message>
         <source>&amp;Buy Now</source>
@@ -1889,11 +1906,16 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>Return back to the calibration program</source>
-        <translation>Revenir au programme de calibrage</translation>
+        <translation>Revenir au programme d&apos;étalonnage</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Sortir</translation>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>:/images/gauge.png</source>
+        <comment>the gauge picture, drawn with the reader&apos;s words</comment>
+        <translation>:/images/gauge-fr.png</translation>
     </message>
 </context>
 <context>
@@ -1904,7 +1926,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>Measure each sample line of the calibration page from the left edge of its first mark to the left edge of its last mark, and type what you read, in inches (7.06, 7 1/16) or millimetres (179.3 mm). One line is enough; more lines make the answer surer.</source>
-        <translation>Mesurez chaque ligne d&apos;essai de la page de calibrage, du bord gauche de sa première marque au bord gauche de sa dernière, et tapez ce que vous lisez, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm). Une ligne suffit; plus de lignes rendent la réponse plus sûre.</translation>
+        <translation>Mesurez chaque ligne d&apos;essai de la page d&apos;étalonnage, du bord gauche de son premier repère au bord gauche de sa dernière, et tapez ce que vous lisez, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm). Une ligne suffit&#xa0;; plus de lignes rendent la réponse plus sûre.</translation>
     </message>
     <message>
         <source>Line</source>
@@ -1928,7 +1950,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>The length of line 1 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
-        <translation>La longueur de la ligne 1 de marque à marque, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm); laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
+        <translation>La longueur de la ligne 1 de repère à repère, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm)&#xa0;; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
     </message>
     <message>
         <source>Measured length of line 1</source>
@@ -1944,7 +1966,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>The length of line 2 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
-        <translation>La longueur de la ligne 2 de marque à marque, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm); laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
+        <translation>La longueur de la ligne 2 de repère à repère, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm)&#xa0;; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
     </message>
     <message>
         <source>Measured length of line 2</source>
@@ -1956,7 +1978,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>The length of line 3 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
-        <translation>La longueur de la ligne 3 de marque à marque, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm); laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
+        <translation>La longueur de la ligne 3 de repère à repère, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm)&#xa0;; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
     </message>
     <message>
         <source>Measured length of line 3</source>
@@ -1968,7 +1990,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>The length of line 4 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
-        <translation>La longueur de la ligne 4 de marque à marque, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm); laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
+        <translation>La longueur de la ligne 4 de repère à repère, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm)&#xa0;; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
     </message>
     <message>
         <source>Measured length of line 4</source>
@@ -1980,7 +2002,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>The length of line 5 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
-        <translation>La longueur de la ligne 5 de marque à marque, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm); laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
+        <translation>La longueur de la ligne 5 de repère à repère, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm)&#xa0;; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
     </message>
     <message>
         <source>Measured length of line 5</source>
@@ -2000,15 +2022,15 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>Use Line %1: %2, at 10 points</source>
-        <translation>Utilisez la ligne %1 : %2, à 10 points</translation>
+        <translation>Utilisez la ligne %1&#xa0;: %2, à 10&#xa0;points</translation>
     </message>
     <message>
         <source>Not calibrated: no face can be named from these readings</source>
-        <translation>Non étalonné : ces mesures ne permettent de nommer aucune police</translation>
+        <translation>Non étalonné&#xa0;: ces mesures ne permettent de nommer aucune police</translation>
     </message>
     <message>
         <source>Line %1 is %2 from 7 inches: %3</source>
-        <translation>La ligne %1 est à %2 de 7 pouces : %3</translation>
+        <translation>La ligne %1 est à %2 de 7&#xa0;pouces&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -2059,7 +2081,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Branch number:</source>
-        <translation>N° de &amp;succursale&#xa0;:</translation>
+        <translation>Nº de &amp;succursale&#xa0;:</translation>
     </message>
     <message>
         <source>The 5-digit branch (transit) number, before the dash symbol on the bank&apos;s cheques</source>
@@ -2075,7 +2097,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Institution number:</source>
-        <translation>N° d&apos;&amp;institution&#xa0;:</translation>
+        <translation>Nº d&apos;&amp;institution&#xa0;:</translation>
     </message>
     <message>
         <source>The 3-digit institution number, after the dash symbol on the bank&apos;s cheques</source>
@@ -2147,7 +2169,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>8.5 in</source>
-        <translation>8,5 po</translation>
+        <translation>8,5&#xa0;po</translation>
     </message>
     <message>
         <source>Copy the line, in the MICR font&apos;s letters, to the clipboard</source>
@@ -2167,7 +2189,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>Type your bank&apos;s details as they stand on a check the bank printed. The line is laid out in the standard&apos;s positions and checked as you type; compare it with the bank&apos;s check. F1 opens the help.</source>
-        <translation>Tapez les données de votre banque telles qu&apos;elles figurent sur un chèque imprimé par la banque. La ligne est disposée selon les positions de la norme et vérifiée pendant la saisie; comparez-la au chèque de la banque. F1 ouvre l&apos;aide.</translation>
+        <translation>Tapez les données de votre banque telles qu&apos;elles figurent sur un chèque imprimé par la banque. La ligne est disposée selon les positions de la norme et vérifiée pendant la saisie&#xa0;; comparez-la au chèque de la banque. F1 ouvre l&apos;aide.</translation>
     </message>
     <message>
         <source>The country whose layout the bank&apos;s checks follow</source>
@@ -2191,7 +2213,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
     </message>
     <message>
         <source>Business checks: the serial number between on-us symbols, left of the transit field; leave it empty otherwise</source>
-        <translation>Chèques d&apos;entreprise&#xa0;: le numéro de série entre symboles on-us, à gauche du champ de transit; sinon, laissez-le vide</translation>
+        <translation>Chèques d&apos;entreprise&#xa0;: le numéro de série entre symboles on-us, à gauche du champ de transit&#xa0;; sinon, laissez-le vide</translation>
     </message>
     <message>
         <source>Check &amp;width:</source>
@@ -2225,15 +2247,15 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>No faults: every field stands in its positions.</source>
-        <translation>Aucune faute&#xa0;: chaque champ est dans ses positions.</translation>
+        <translation>Aucun défaut&#xa0;: chaque champ est dans ses positions.</translation>
     </message>
     <message>
         <source>A bank would reject this line: it has a fault. Print the placement page with it all the same?</source>
-        <translation>Une banque refuserait cette ligne&#xa0;: elle a une faute. Imprimer quand même la page de placement avec elle&#xa0;?</translation>
+        <translation>Une banque refuserait cette ligne&#xa0;: elle a un défaut. Imprimer quand même la page de placement avec elle&#xa0;?</translation>
     </message>
     <message>
         <source>A bank would reject this line: it has %1 faults. Print the placement page with it all the same?</source>
-        <translation>Une banque refuserait cette ligne&#xa0;: elle a %1 fautes. Imprimer quand même la page de placement avec elle&#xa0;?</translation>
+        <translation>Une banque refuserait cette ligne&#xa0;: elle a %1 défauts. Imprimer quand même la page de placement avec elle&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -2308,7 +2330,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>3.667 in</source>
-        <translation>3,667 po</translation>
+        <translation>3,667&#xa0;po</translation>
     </message>
     <message>
         <source>Reference &amp;bar, first tick to last:</source>
@@ -2324,7 +2346,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>7.000 in</source>
-        <translation>7,000 po</translation>
+        <translation>7,000&#xa0;po</translation>
     </message>
     <message>
         <source>&amp;Vertical bar, top tick to bottom:</source>
@@ -2332,7 +2354,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>The length of the vertical bar at the left, from its top tick to its bottom tick; leave it empty if you did not measure it</source>
-        <translation>La longueur de la barre verticale à gauche, de son trait du haut à celui du bas; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
+        <translation>La longueur de la barre verticale à gauche, de son trait du haut à celui du bas&#xa0;; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
     </message>
     <message>
         <source>Length of the vertical bar</source>
@@ -2340,7 +2362,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>2.000 in, optional</source>
-        <translation>2,000 po, facultatif</translation>
+        <translation>2,000&#xa0;po, facultatif</translation>
     </message>
     <message>
         <source>&amp;Right edge to where position 1 ends:</source>
@@ -2356,7 +2378,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>0.313 in</source>
-        <translation>0,313 po</translation>
+        <translation>0,313&#xa0;po</translation>
     </message>
     <message>
         <source>Cheque stock: measure from the cheque&apos;s bottom edge (the perforation) up to the baseline rule. Plain paper: measure from the paper&apos;s top edge down to it</source>
@@ -2384,7 +2406,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>0.188 in</source>
-        <translation>0,188 po</translation>
+        <translation>0,188&#xa0;po</translation>
     </message>
     <message>
         <source>3-up on Letter, another height:</source>
@@ -2456,7 +2478,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>Print the placement page again with the total correction applied, as your check-printing software will apply it; then measure it again to check the correction</source>
-        <translation>Réimprimer la page de placement avec la correction totale appliquée, comme votre logiciel d&apos;impression de chèques l&apos;appliquera; puis la mesurer de nouveau pour vérifier la correction</translation>
+        <translation>Réimprimer la page de placement avec la correction totale appliquée, comme votre logiciel d&apos;impression de chèques l&apos;appliquera&#xa0;; puis la mesurer de nouveau pour vérifier la correction</translation>
     </message>
     <message>
         <source>The page&apos;s MICR line is set in %1, the face of Line %2 chosen on step 2.</source>
@@ -2492,11 +2514,16 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>3-up on Letter, 3.5 in a check</source>
-        <translation>3 par feuille sur Lettre, 3,5 po par chèque</translation>
+        <translation>3 par feuille sur Lettre, 3,5&#xa0;po par chèque</translation>
     </message>
     <message>
         <source>3-up on A4, 99 mm a check</source>
-        <translation>3 par feuille sur A4, 99 mm par chèque</translation>
+        <translation>3 par feuille sur A4, 99&#xa0;mm par chèque</translation>
+    </message>
+    <message>
+        <source>%1 in</source>
+        <comment>a cheque&apos;s height</comment>
+        <translation>%1&#xa0;po</translation>
     </message>
 </context>
 <context>
@@ -2527,7 +2554,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>Calibrated</source>
-        <translation>Calibrée</translation>
+        <translation>Étalonnée</translation>
     </message>
     <message>
         <source>Correction</source>
@@ -2551,7 +2578,7 @@ ou en ponctuation&#xa0;: %3</translation>
     </message>
     <message>
         <source>Each printer the calibration page was printed on, with the face to use on it, its last calibration and the correction for your check-printing software. Calibrate again after a toner change or on new check stock.</source>
-        <translation>Chaque imprimante sur laquelle la page de calibrage a été imprimée, avec la police à y utiliser, son dernier calibrage et la correction pour votre logiciel d&apos;impression de chèques. Recalibrez après un changement de toner ou de formules de chèques.</translation>
+        <translation>Chaque imprimante sur laquelle la page d&apos;étalonnage a été imprimée, avec la police à y utiliser, son dernier étalonnage et la correction pour votre logiciel d&apos;impression de chèques. Refaites l&apos;étalonnage après un changement de toner ou de formules de chèques.</translation>
     </message>
     <message>
         <source>not measured</source>
@@ -2617,9 +2644,9 @@ Examples:
 </source>
         <translation>Utilisation&#xa0;: micr-calibration [options Qt]
 Trouve la largeur de la police MICR E-13B qui imprime la ligne MICR à
-exactement 0,125 pouce par caractère sur votre imprimante laser. Un assistant
-en trois étapes imprime une page de calibrage de cinq lignes MICR d&apos;essai,
-prend les longueurs que vous y mesurez et nomme la police à utiliser; il
+exactement 0,125&#xa0;pouce par caractère sur votre imprimante laser. Un assistant
+en trois étapes imprime une page d&apos;étalonnage de cinq lignes MICR d&apos;essai,
+prend les longueurs que vous y mesurez et nomme la police à utiliser&#xa0;; il
 imprime ensuite une page de placement qui indique de combien déplacer la ligne
 MICR dans le logiciel d&apos;impression de chèques, compose et vérifie votre ligne
 MICR, et retient chaque imprimante. F1 ouvre l&apos;aide de chacune de ses fenêtres.
@@ -2637,16 +2664,17 @@ Fichiers&#xa0;:
                                            commande et le guide de la jauge.
 
 Environnement&#xa0;:
-  XDG_CONFIG_HOME  Le dossier du dossier de printers.ini, ~/.config par défaut.
-  LANG             La locale&#xa0;: la langue des fenêtres, et la virgule décimale
-                   des mesures là où elle en écrit une.
+  XDG_CONFIG_HOME  Le dossier de configuration, qui contient micr-calibration/,
+                   ~/.config par défaut.
+  LANG             Les paramètres régionaux&#xa0;: la langue des fenêtres, et la
+                   virgule décimale des mesures là où ils en écrivent une.
   CUPS_SERVER      Le serveur d&apos;impression où l&apos;assistant imprime et dont il
                    liste les imprimantes.
 
 Exemples&#xa0;:
   Démarrer l&apos;assistant dans une session Wayland sans XWayland&#xa0;:
     micr-calibration -platform wayland
-  Écrire plutôt la page de calibrage dans un fichier, pour un autre ordinateur&#xa0;:
+  Écrire plutôt la page d&apos;étalonnage dans un fichier, pour un autre ordinateur&#xa0;:
     micr-calibration-page page -o page.pdf
 </translation>
     </message>
@@ -2670,31 +2698,31 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>3-up on Letter, 3.5 in a check</source>
-        <translation>3 par feuille sur Lettre, 3,5 po par chèque</translation>
+        <translation>3 par feuille sur Lettre, 3,5&#xa0;po par chèque</translation>
     </message>
     <message>
         <source>3-up on A4, 99 mm a check</source>
-        <translation>3 par feuille sur A4, 99 mm par chèque</translation>
+        <translation>3 par feuille sur A4, 99&#xa0;mm par chèque</translation>
     </message>
     <message>
         <source>3-up, %1 in (%2 mm) a check</source>
-        <translation>3 par feuille, %1 po (%2 mm) par chèque</translation>
+        <translation>3 par feuille, %1&#xa0;po (%2&#xa0;mm) par chèque</translation>
     </message>
     <message>
         <source>%1 in (%2 mm)</source>
-        <translation>%1 po (%2 mm)</translation>
+        <translation>%1&#xa0;po (%2&#xa0;mm)</translation>
     </message>
     <message>
         <source>good (within %1 in)</source>
-        <translation>bon (à %1 po près)</translation>
+        <translation>bon (à %1&#xa0;po près)</translation>
     </message>
     <message>
         <source>marginal (within %1 in: check with a MICR gauge)</source>
-        <translation>limite (à %1 po près : vérifiez avec une jauge MICR)</translation>
+        <translation>limite (à %1&#xa0;po près&#xa0;: vérifiez avec une jauge MICR)</translation>
     </message>
     <message>
         <source>out of tolerance (more than %1 in from 7 in)</source>
-        <translation>hors tolérance (à plus de %1 po de 7 po)</translation>
+        <translation>hors tolérance (à plus de %1&#xa0;po de 7&#xa0;po)</translation>
     </message>
     <message>
         <source>no readings</source>
@@ -2702,15 +2730,15 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>readings inconsistent: measure again</source>
-        <translation>mesures incohérentes : mesurez de nouveau</translation>
+        <translation>mesures incohérentes&#xa0;: mesurez de nouveau</translation>
     </message>
     <message>
         <source>page printed scaled: print it at 100 %</source>
-        <translation>page imprimée à l&apos;échelle : imprimez-la à 100 %</translation>
+        <translation>page imprimée à l&apos;échelle&#xa0;: imprimez-la à 100&#xa0;%</translation>
     </message>
     <message>
         <source>out of tolerance: the printer falls between two faces</source>
-        <translation>hors tolérance : l&apos;imprimante tombe entre deux polices</translation>
+        <translation>hors tolérance&#xa0;: l&apos;imprimante tombe entre deux polices</translation>
     </message>
     <message>
         <source>Line %1 (%2) is %3</source>
@@ -2718,7 +2746,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>This printer falls between two faces: %1. Neither is within tolerance.</source>
-        <translation>Cette imprimante tombe entre deux polices : %1. Aucune n&apos;est dans la tolérance.</translation>
+        <translation>Cette imprimante tombe entre deux polices&#xa0;: %1. Aucune n&apos;est dans la tolérance.</translation>
     </message>
     <message>
         <source>Line %1 was not measured.</source>
@@ -2726,31 +2754,31 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>Not calibrated: %1.</source>
-        <translation>Non étalonné : %1.</translation>
+        <translation>Non étalonné&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Line %1 should print %2 in, %3 in from 7 in</source>
-        <translation>La ligne %1 devrait mesurer %2 po, à %3 po de 7 po</translation>
+        <translation>La ligne %1 devrait mesurer %2&#xa0;po, à %3&#xa0;po de 7&#xa0;po</translation>
     </message>
     <message>
         <source>Line %1 measured %2 in, %3 in from 7 in</source>
-        <translation>La ligne %1 mesure %2 po, à %3 po de 7 po</translation>
+        <translation>La ligne %1 mesure %2&#xa0;po, à %3&#xa0;po de 7&#xa0;po</translation>
     </message>
     <message>
         <source>%1: good.</source>
-        <translation>%1 : bon.</translation>
+        <translation>%1&#xa0;: bon.</translation>
     </message>
     <message>
         <source>%1: marginal, check with a MICR gauge.</source>
-        <translation>%1 : limite, vérifiez avec une jauge MICR.</translation>
+        <translation>%1&#xa0;: limite, vérifiez avec une jauge MICR.</translation>
     </message>
     <message>
         <source>Not calibrated: %1, out of tolerance. Choose Line %2 on step 2.</source>
-        <translation>Non étalonné : %1, hors tolérance. Choisissez la ligne %2 à l&apos;étape 2.</translation>
+        <translation>Non étalonné&#xa0;: %1, hors tolérance. Choisissez la ligne %2 à l&apos;étape 2.</translation>
     </message>
     <message>
         <source>Not calibrated: %1, out of tolerance.</source>
-        <translation>Non étalonné : %1, hors tolérance.</translation>
+        <translation>Non étalonné&#xa0;: %1, hors tolérance.</translation>
     </message>
     <message>
         <source>Type the length of at least one sample line.</source>
@@ -2758,19 +2786,19 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>The readings do not agree with each other: one printer scales every line alike, but some reading is more than %1 in from what the others predict. Measure the lines again, from the left edge of the first mark to the left edge of the last.</source>
-        <translation>Les mesures ne concordent pas : une imprimante met toutes les lignes à la même échelle, mais une mesure s&apos;écarte de plus de %1 po de ce que prédisent les autres. Mesurez de nouveau les lignes, du bord gauche du premier signe au bord gauche du dernier.</translation>
+        <translation>Les mesures ne concordent pas&#xa0;: une imprimante met toutes les lignes à la même échelle, mais une mesure s&apos;écarte de plus de %1&#xa0;po de ce que prédisent les autres. Mesurez de nouveau les lignes, du bord gauche du premier signe au bord gauche du dernier.</translation>
     </message>
     <message>
         <source>The page was probably printed scaled, at about %1 %: every line is longer than any MICR face could make it. Print the calibration page again at 100 %, with no &quot;fit to page&quot; or &quot;shrink to fit&quot;, before choosing a face.</source>
-        <translation>La page a sans doute été imprimée à l&apos;échelle, à environ %1 % : chaque ligne est plus longue qu&apos;aucune police MICR ne pourrait la faire. Imprimez de nouveau la page d&apos;étalonnage à 100 %, sans « ajuster à la page » ni « réduire pour ajuster », avant de choisir une police.</translation>
+        <translation>La page a sans doute été imprimée à l&apos;échelle, à environ %1&#xa0;%&#xa0;: chaque ligne est plus longue qu&apos;aucune police MICR ne pourrait la faire. Imprimez de nouveau la page d&apos;étalonnage à 100&#xa0;%, sans «&#xa0;ajuster à la page&#xa0;» ni «&#xa0;réduire pour ajuster&#xa0;», avant de choisir une police.</translation>
     </message>
     <message>
         <source>The page was probably printed scaled, at about %1 %: every line is shorter than any MICR face could make it. Print the calibration page again at 100 %, with no &quot;fit to page&quot; or &quot;shrink to fit&quot;, before choosing a face.</source>
-        <translation>La page a sans doute été imprimée à l&apos;échelle, à environ %1 % : chaque ligne est plus courte qu&apos;aucune police MICR ne pourrait la faire. Imprimez de nouveau la page d&apos;étalonnage à 100 %, sans « ajuster à la page » ni « réduire pour ajuster », avant de choisir une police.</translation>
+        <translation>La page a sans doute été imprimée à l&apos;échelle, à environ %1&#xa0;%&#xa0;: chaque ligne est plus courte qu&apos;aucune police MICR ne pourrait la faire. Imprimez de nouveau la page d&apos;étalonnage à 100&#xa0;%, sans «&#xa0;ajuster à la page&#xa0;» ni «&#xa0;réduire pour ajuster&#xa0;», avant de choisir une police.</translation>
     </message>
     <message>
         <source>Line %1 was not measured: its length is predicted from the others. Measure it to confirm.</source>
-        <translation>La ligne %1 n&apos;a pas été mesurée : sa longueur est prédite d&apos;après les autres. Mesurez-la pour confirmer.</translation>
+        <translation>La ligne %1 n&apos;a pas été mesurée&#xa0;: sa longueur est prédite d&apos;après les autres. Mesurez-la pour confirmer.</translation>
     </message>
     <message>
         <source>Print a test check and check its MICR line with a MICR gauge.</source>
@@ -2778,51 +2806,51 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>right or left %1 in (%2 mm, %3/1000 in)</source>
-        <translation>de %1 po (%2 mm, %3/1000 po) vers la droite ou la gauche</translation>
+        <translation>de %1&#xa0;po (%2&#xa0;mm, %3/1000&#xa0;po) vers la droite ou la gauche</translation>
     </message>
     <message>
         <source>right %1 in (%2 mm, %3/1000 in)</source>
-        <translation>vers la droite de %1 po (%2 mm, %3/1000 po)</translation>
+        <translation>vers la droite de %1&#xa0;po (%2&#xa0;mm, %3/1000&#xa0;po)</translation>
     </message>
     <message>
         <source>left %1 in (%2 mm, %3/1000 in)</source>
-        <translation>vers la gauche de %1 po (%2 mm, %3/1000 po)</translation>
+        <translation>vers la gauche de %1&#xa0;po (%2&#xa0;mm, %3/1000&#xa0;po)</translation>
     </message>
     <message>
         <source>up or down %1 in (%2 mm, %3/1000 in)</source>
-        <translation>de %1 po (%2 mm, %3/1000 po) vers le haut ou le bas</translation>
+        <translation>de %1&#xa0;po (%2&#xa0;mm, %3/1000&#xa0;po) vers le haut ou le bas</translation>
     </message>
     <message>
         <source>up %1 in (%2 mm, %3/1000 in)</source>
-        <translation>vers le haut de %1 po (%2 mm, %3/1000 po)</translation>
+        <translation>vers le haut de %1&#xa0;po (%2&#xa0;mm, %3/1000&#xa0;po)</translation>
     </message>
     <message>
         <source>down %1 in (%2 mm, %3/1000 in)</source>
-        <translation>vers le bas de %1 po (%2 mm, %3/1000 po)</translation>
+        <translation>vers le bas de %1&#xa0;po (%2&#xa0;mm, %3/1000&#xa0;po)</translation>
     </message>
     <message>
         <source>right or left %1 in</source>
-        <translation>de %1 po vers la droite ou la gauche</translation>
+        <translation>de %1&#xa0;po vers la droite ou la gauche</translation>
     </message>
     <message>
         <source>right %1 in</source>
-        <translation>vers la droite de %1 po</translation>
+        <translation>vers la droite de %1&#xa0;po</translation>
     </message>
     <message>
         <source>left %1 in</source>
-        <translation>vers la gauche de %1 po</translation>
+        <translation>vers la gauche de %1&#xa0;po</translation>
     </message>
     <message>
         <source>up or down %1 in</source>
-        <translation>de %1 po vers le haut ou le bas</translation>
+        <translation>de %1&#xa0;po vers le haut ou le bas</translation>
     </message>
     <message>
         <source>up %1 in</source>
-        <translation>vers le haut de %1 po</translation>
+        <translation>vers le haut de %1&#xa0;po</translation>
     </message>
     <message>
         <source>down %1 in</source>
-        <translation>vers le bas de %1 po</translation>
+        <translation>vers le bas de %1&#xa0;po</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -2834,11 +2862,11 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>Page scale across: %1 % (the bar is %2 in).</source>
-        <translation>Échelle horizontale de la page : %1 % (la barre mesure %2 po).</translation>
+        <translation>Échelle horizontale de la page&#xa0;: %1&#xa0;% (la barre mesure %2&#xa0;po).</translation>
     </message>
     <message>
         <source>%1, prints the MICR line %2 in long</source>
-        <translation>%1, imprime la ligne MICR sur %2 po</translation>
+        <translation>%1, imprime la ligne MICR sur %2&#xa0;po</translation>
     </message>
     <message>
         <source>%1 is not installed</source>
@@ -2846,39 +2874,39 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>%1 At this scale %2: fine, the face makes up for the printer&apos;s scale.</source>
-        <translation>%1 À cette échelle, %2 : bien, la police compense l&apos;échelle de l&apos;imprimante.</translation>
+        <translation>%1 À cette échelle, %2&#xa0;: bien, la police compense l&apos;échelle de l&apos;imprimante.</translation>
     </message>
     <message>
         <source>%1 At this scale %2: out of tolerance. %3 would print it within %4 in of 7 in.</source>
-        <translation>%1 À cette échelle, %2 : hors tolérance. %3, l&apos;imprimerait à %4 po près de 7 po.</translation>
+        <translation>%1 À cette échelle, %2&#xa0;: hors tolérance. %3, l&apos;imprimerait à %4&#xa0;po près de 7&#xa0;po.</translation>
     </message>
     <message>
         <source>%1 At this scale %2: out of tolerance, and no face prints it within %3 in of 7 in. %4</source>
-        <translation>%1 À cette échelle, %2 : hors tolérance, et aucune police ne l&apos;imprime à %3 po près de 7 po. %4</translation>
+        <translation>%1 À cette échelle, %2&#xa0;: hors tolérance, et aucune police ne l&apos;imprime à %3&#xa0;po près de 7&#xa0;po. %4</translation>
     </message>
     <message>
         <source>%1 No face prints the MICR line within %2 in of 7 in at this scale, nor comes near: the page was scaled on its way to the printer.</source>
-        <translation>%1 À cette échelle, aucune police n&apos;imprime la ligne MICR à %2 po près de 7 po, ni n&apos;en approche : la page a été mise à l&apos;échelle en route vers l&apos;imprimante.</translation>
+        <translation>%1 À cette échelle, aucune police n&apos;imprime la ligne MICR à %2&#xa0;po près de 7&#xa0;po, ni n&apos;en approche&#xa0;: la page a été mise à l&apos;échelle en route vers l&apos;imprimante.</translation>
     </message>
     <message>
         <source>No correction from these readings: the page&apos;s scales across and down differ by more than %1 %, which no printer does, so a bar was misread. Measure the reference bar (%2 in) and the vertical bar (%3 in) again, each from its first tick to its last.</source>
-        <translation>Aucune correction d&apos;après ces mesures : les échelles horizontale et verticale de la page diffèrent de plus de %1 %, ce qu&apos;aucune imprimante ne fait; une barre a donc été mal lue. Mesurez de nouveau la barre de référence (%2 po) et la barre verticale (%3 po), chacune de son premier trait à son dernier.</translation>
+        <translation>Aucune correction d&apos;après ces mesures&#xa0;: les échelles horizontale et verticale de la page diffèrent de plus de %1&#xa0;%, ce qu&apos;aucune imprimante ne fait&#xa0;; une barre a donc été mal lue. Mesurez de nouveau la barre de référence (%2&#xa0;po) et la barre verticale (%3&#xa0;po), chacune de son premier trait à son dernier.</translation>
     </message>
     <message>
         <source>No correction from these readings: the baseline lies on the %1 check, but the page was printed for the %2 check. Choose the check the page was printed for, or measure again from the paper&apos;s top edge down to the baseline rule under the MICR line of the %2 check.</source>
-        <translation>Aucune correction d&apos;après ces mesures : la ligne de base est sur le chèque du %1, mais la page a été imprimée pour le chèque du %2. Choisissez le chèque pour lequel la page a été imprimée, ou mesurez de nouveau du bord supérieur du papier jusqu&apos;au trait de base sous la ligne MICR du chèque du %2.</translation>
+        <translation>Aucune correction d&apos;après ces mesures&#xa0;: la ligne de base est sur le chèque du %1, mais la page a été imprimée pour le chèque du %2. Choisissez le chèque pour lequel la page a été imprimée, ou mesurez de nouveau du bord supérieur du papier jusqu&apos;au trait de base sous la ligne MICR du chèque du %2.</translation>
     </message>
     <message>
         <source>No correction from these readings: the baseline is %1 in above the %2 check&apos;s bottom edge, more than 1/2 in outside its MICR print band (%3 to %4 in). Measure again, from the check&apos;s bottom edge up to the baseline rule under the MICR line, or from the paper&apos;s top edge down to it.</source>
-        <translation>Aucune correction d&apos;après ces mesures : la ligne de base est à %1 po au-dessus du bord inférieur du chèque du %2, à plus de 1/2 po hors de sa bande d&apos;impression MICR (%3 à %4 po). Mesurez de nouveau, du bord inférieur du chèque jusqu&apos;au trait de base sous la ligne MICR, ou du bord supérieur du papier jusqu&apos;à ce trait.</translation>
+        <translation>Aucune correction d&apos;après ces mesures&#xa0;: la ligne de base est à %1&#xa0;po au-dessus du bord inférieur du chèque du %2, à plus de 1/2&#xa0;po hors de sa bande d&apos;impression MICR (%3 à %4&#xa0;po). Mesurez de nouveau, du bord inférieur du chèque jusqu&apos;au trait de base sous la ligne MICR, ou du bord supérieur du papier jusqu&apos;à ce trait.</translation>
     </message>
     <message>
         <source>Page scale down: %1 % (the vertical bar is %2 in).</source>
-        <translation>Échelle verticale de la page : %1 % (la barre verticale mesure %2 po).</translation>
+        <translation>Échelle verticale de la page&#xa0;: %1&#xa0;% (la barre verticale mesure %2&#xa0;po).</translation>
     </message>
     <message>
         <source>Page scale down: not measured, taken as 100 %.</source>
-        <translation>Échelle verticale de la page : non mesurée, prise à 100 %.</translation>
+        <translation>Échelle verticale de la page&#xa0;: non mesurée, prise à 100&#xa0;%.</translation>
     </message>
     <message>
         <source>This page carries the correction %1.</source>
@@ -2886,47 +2914,47 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>No correction from a scaled page: print it at 100 %, with no &quot;fit to page&quot;, then measure the page again.</source>
-        <translation>Aucune correction d&apos;une page mise à l&apos;échelle : imprimez-la à 100 %, sans « ajuster à la page », puis mesurez-la de nouveau.</translation>
+        <translation>Aucune correction d&apos;une page mise à l&apos;échelle&#xa0;: imprimez-la à 100&#xa0;%, sans «&#xa0;ajuster à la page&#xa0;», puis mesurez-la de nouveau.</translation>
     </message>
     <message>
         <source>On the %1 check (%2), position 1 ends %3 in from the check&apos;s right edge (the standard puts it at %4 in) and the baseline is %5 in above its bottom edge (%6 in).</source>
-        <translation>Sur le chèque du %1 (%2), la position 1 finit à %3 po du bord droit du chèque (la norme la met à %4 po) et la ligne de base est à %5 po au-dessus de son bord inférieur (%6 po).</translation>
+        <translation>Sur le chèque du %1 (%2), la position 1 finit à %3&#xa0;po du bord droit du chèque (la norme la met à %4&#xa0;po) et la ligne de base est à %5&#xa0;po au-dessus de son bord inférieur (%6&#xa0;po).</translation>
     </message>
     <message>
         <source>Correction for your check-printing software: move the MICR line %1.</source>
-        <translation>Correction pour votre logiciel d&apos;impression de chèques : déplacez la ligne MICR %1.</translation>
+        <translation>Correction pour votre logiciel d&apos;impression de chèques&#xa0;: déplacez la ligne MICR %1.</translation>
     </message>
     <message>
         <source>Still to move from the page&apos;s correction: %1.</source>
-        <translation>Reste à déplacer depuis la correction de la page : %1.</translation>
+        <translation>Reste à déplacer depuis la correction de la page&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Total correction for your check-printing software, in place of the page&apos;s: move the MICR line %1.</source>
-        <translation>Correction totale pour votre logiciel d&apos;impression de chèques, au lieu de celle de la page : déplacez la ligne MICR %1.</translation>
+        <translation>Correction totale pour votre logiciel d&apos;impression de chèques, au lieu de celle de la page&#xa0;: déplacez la ligne MICR %1.</translation>
     </message>
     <message>
         <source>Both moves are within 1/32 in: the placement is fine.</source>
-        <translation>Les deux déplacements sont inférieurs à 1/32 po : le placement est bon.</translation>
+        <translation>Les deux déplacements sont inférieurs à 1/32&#xa0;po&#xa0;: le placement est bon.</translation>
     </message>
     <message>
         <source>A move is more than 1/32 in: print the page again with the total correction, then measure it again.</source>
-        <translation>Un déplacement dépasse 1/32 po : imprimez de nouveau la page avec la correction totale, puis mesurez-la de nouveau.</translation>
+        <translation>Un déplacement dépasse 1/32&#xa0;po&#xa0;: imprimez de nouveau la page avec la correction totale, puis mesurez-la de nouveau.</translation>
     </message>
     <message>
         <source>Not placed yet: choose Line %1 on step 2, then print the page again and measure it.</source>
-        <translation>Pas encore placé : choisissez la ligne %1 à l&apos;étape 2, puis imprimez de nouveau la page et mesurez-la.</translation>
+        <translation>Pas encore placé&#xa0;: choisissez la ligne %1 à l&apos;étape 2, puis imprimez de nouveau la page et mesurez-la.</translation>
     </message>
     <message>
         <source>Not placed yet: choose Line %1 on step 2, then print the page again with the total correction and measure it.</source>
-        <translation>Pas encore placé : choisissez la ligne %1 à l&apos;étape 2, puis imprimez de nouveau la page avec la correction totale et mesurez-la.</translation>
+        <translation>Pas encore placé&#xa0;: choisissez la ligne %1 à l&apos;étape 2, puis imprimez de nouveau la page avec la correction totale et mesurez-la.</translation>
     </message>
     <message>
         <source>Not calibrated: no face makes up for this printer&apos;s scale, so its MICR line is out of tolerance wherever it is placed.</source>
-        <translation>Non étalonné : aucune police ne compense l&apos;échelle de cette imprimante; sa ligne MICR est donc hors tolérance où qu&apos;elle soit placée.</translation>
+        <translation>Non étalonné&#xa0;: aucune police ne compense l&apos;échelle de cette imprimante&#xa0;; sa ligne MICR est donc hors tolérance où qu&apos;elle soit placée.</translation>
     </message>
     <message>
         <source>printer &quot;%1&quot;: the value %2 (&quot;%3&quot;) is out of range and was dropped</source>
-        <translation>imprimante « %1 » : la valeur %2 (« %3 ») est hors limites et a été retirée</translation>
+        <translation>imprimante «&#xa0;%1&#xa0;»&#xa0;: la valeur %2 («&#xa0;%3&#xa0;») est hors limites et a été retirée</translation>
     </message>
     <message>
         <source>an entry that names no printer was cut short or is not this program&apos;s, and was left out</source>
@@ -2934,7 +2962,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>the profile of printer &quot;%1&quot; was cut short or is not this program&apos;s, and was left out</source>
-        <translation>le profil de l&apos;imprimante « %1 » était tronqué ou ne vient pas de ce programme, et a été écarté</translation>
+        <translation>le profil de l&apos;imprimante «&#xa0;%1&#xa0;» était tronqué ou ne vient pas de ce programme, et a été écarté</translation>
     </message>
     <message>
         <source>a line that is not a setting was left out</source>
@@ -2942,7 +2970,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>it has no version: it is not a settings file this program wrote</source>
-        <translation>il n&apos;a pas de version : ce n&apos;est pas un fichier de réglages écrit par ce programme</translation>
+        <translation>il n&apos;a pas de version&#xa0;: ce n&apos;est pas un fichier de réglages écrit par ce programme</translation>
     </message>
     <message>
         <source>it is of another version (%1)</source>
@@ -2954,27 +2982,27 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>The printer profiles in %1 cannot be used: %2. The file was left as it is.</source>
-        <translation>Les profils d&apos;imprimante de %1 sont inutilisables : %2. Le fichier a été laissé tel quel.</translation>
+        <translation>Les profils d&apos;imprimante de %1 sont inutilisables&#xa0;: %2. Le fichier a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The printer profiles in %1 cannot be used: %2. The file was set aside as %3; the program starts with no printer profiles.</source>
-        <translation>Les profils d&apos;imprimante de %1 sont inutilisables : %2. Le fichier a été mis de côté sous %3; le programme démarre sans profil d&apos;imprimante.</translation>
+        <translation>Les profils d&apos;imprimante de %1 sont inutilisables&#xa0;: %2. Le fichier a été mis de côté sous %3&#xa0;; le programme démarre sans profil d&apos;imprimante.</translation>
     </message>
     <message>
         <source>The printer profiles in %1 cannot be used: %2, and it could not be moved aside. The program goes on without printer profiles.</source>
-        <translation>Les profils d&apos;imprimante de %1 sont inutilisables : %2, et le fichier n&apos;a pas pu être mis de côté. Le programme continue sans profil d&apos;imprimante.</translation>
+        <translation>Les profils d&apos;imprimante de %1 sont inutilisables&#xa0;: %2, et le fichier n&apos;a pas pu être mis de côté. Le programme continue sans profil d&apos;imprimante.</translation>
     </message>
     <message>
         <source>The printer profiles in %1 are damaged: %2. The rest can be read; the file was left as it is.</source>
-        <translation>Les profils d&apos;imprimante de %1 sont endommagés : %2. Le reste est lisible; le fichier a été laissé tel quel.</translation>
+        <translation>Les profils d&apos;imprimante de %1 sont endommagés&#xa0;: %2. Le reste est lisible&#xa0;; le fichier a été laissé tel quel.</translation>
     </message>
     <message>
         <source>In the printer profiles in %1, %2. The other printers and values were kept; the file as it was is kept as %3.</source>
-        <translation>Dans les profils d&apos;imprimante de %1 : %2. Les autres imprimantes et valeurs ont été gardées; le fichier d&apos;origine est conservé sous %3.</translation>
+        <translation>Dans les profils d&apos;imprimante de %1&#xa0;: %2. Les autres imprimantes et valeurs ont été gardées&#xa0;; le fichier d&apos;origine est conservé sous %3.</translation>
     </message>
     <message>
         <source>In the printer profiles in %1, %2. The other printers and values were kept; the file was left as it is, as it could not be copied aside.</source>
-        <translation>Dans les profils d&apos;imprimante de %1 : %2. Les autres imprimantes et valeurs ont été gardées; le fichier a été laissé tel quel, faute d&apos;avoir pu être copié à côté.</translation>
+        <translation>Dans les profils d&apos;imprimante de %1&#xa0;: %2. Les autres imprimantes et valeurs ont été gardées&#xa0;; le fichier a été laissé tel quel, faute de pouvoir le copier à côté.</translation>
     </message>
     <message>
         <source>The line is empty.</source>
@@ -2986,27 +3014,27 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>The line has &quot;%1&quot;, which the MICR font cannot print: it prints the digits, spaces and the symbols A, B, C and D (or : ; &lt; =).</source>
-        <translation>La ligne contient «&#xa0;%1&#xa0;», que la police MICR ne peut pas imprimer&#xa0;: elle imprime les chiffres, les espaces et les symboles A, B, C et D (ou&#xa0;: ; &lt; =).</translation>
+        <translation>La ligne contient «&#xa0;%1&#xa0;», que la police MICR ne peut pas imprimer&#xa0;: elle imprime les chiffres, les espaces et les symboles A, B, C et D (ou «&#xa0;:&#xa0;», «&#xa0;;&#xa0;», «&#xa0;&lt;&#xa0;» et «&#xa0;=&#xa0;»).</translation>
     </message>
     <message>
         <source>The line needs two transit symbols (A or :), around the routing number, at positions %1 and %2; it has %3.</source>
-        <translation>La ligne doit avoir deux symboles de transit (A ou :) autour du numéro d&apos;acheminement, aux positions %1 et %2; elle en a %3.</translation>
+        <translation>La ligne doit avoir deux symboles de transit (A ou :) autour du numéro d&apos;acheminement, aux positions %1 et %2&#xa0;; elle en a %3.</translation>
     </message>
     <message>
         <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the on-us field after it takes %5 positions; it has room for %6 (positions %7 to %8).</source>
-        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: le champ on-us qui le suit prend %5 positions; il n&apos;a de place que pour %6 (positions %7 à %8).</translation>
+        <translation>Le champ de transit occupe les positions %1 à %2&#xa0;; sa place est de %3 à %4&#xa0;: le champ on-us qui le suit prend %5 positions&#xa0;; il n&apos;a de place que pour %6 (positions %7 à %8).</translation>
     </message>
     <message>
         <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted left, with too many spaces after it.</source>
-        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: la ligne est décalée vers la gauche, avec trop d&apos;espaces après lui.</translation>
+        <translation>Le champ de transit occupe les positions %1 à %2&#xa0;; sa place est de %3 à %4&#xa0;: la ligne est décalée vers la gauche, avec trop d&apos;espaces après lui.</translation>
     </message>
     <message>
         <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the bank&apos;s number in it is not as long as it should be.</source>
-        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: le numéro de la banque qu&apos;il contient n&apos;a pas la bonne longueur.</translation>
+        <translation>Le champ de transit occupe les positions %1 à %2&#xa0;; sa place est de %3 à %4&#xa0;: le numéro de la banque qu&apos;il contient n&apos;a pas la bonne longueur.</translation>
     </message>
     <message>
         <source>The transit field stands at positions %1 to %2; it belongs at %3 to %4: the line is shifted right, short of spaces after it.</source>
-        <translation>Le champ de transit occupe les positions %1 à %2; sa place est de %3 à %4&#xa0;: la ligne est décalée vers la droite, faute d&apos;espaces après lui.</translation>
+        <translation>Le champ de transit occupe les positions %1 à %2&#xa0;; sa place est de %3 à %4&#xa0;: la ligne est décalée vers la droite, il manque des espaces après lui.</translation>
     </message>
     <message>
         <source>The branch number is missing: the transit field holds the %1-digit branch number, the dash symbol (D or =) and the %2-digit institution number.</source>
@@ -3034,7 +3062,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>The routing number is missing: type its %1 digits; the line puts the transit symbols around it.</source>
-        <translation>Le numéro d&apos;acheminement manque&#xa0;: tapez ses %1 chiffres; la ligne l&apos;entoure elle-même des symboles de transit.</translation>
+        <translation>Le numéro d&apos;acheminement manque&#xa0;: tapez ses %1 chiffres&#xa0;; la ligne l&apos;entoure elle-même des symboles de transit.</translation>
     </message>
     <message>
         <source>The routing number &quot;%1&quot; is not all digits.</source>
@@ -3042,11 +3070,11 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>The routing number has %1 digits; a routing number has %2. A Canadian transit number (%3-digit branch, %4-digit institution) is typed in the Canadian layout: branch number %5, institution number %6.</source>
-        <translation>Le numéro d&apos;acheminement a %1 chiffres; il en faut %2. Un numéro de transit canadien (succursale de %3 chiffres, institution de %4 chiffres) se tape dans la disposition canadienne&#xa0;: numéro de succursale %5, numéro d&apos;institution %6.</translation>
+        <translation>Le numéro d&apos;acheminement a %1 chiffres&#xa0;; il en faut %2. Un numéro de transit canadien (succursale de %3 chiffres, institution de %4 chiffres) se tape dans la disposition canadienne&#xa0;: numéro de succursale %5, numéro d&apos;institution %6.</translation>
     </message>
     <message>
         <source>The routing number has %1 digits; a routing number needs %2.</source>
-        <translation>Le numéro d&apos;acheminement a %1 chiffres; il en faut %2.</translation>
+        <translation>Le numéro d&apos;acheminement a %1 chiffres&#xa0;; il en faut %2.</translation>
     </message>
     <message>
         <source>The routing number starts with %1: prefixes 61 to 72 are for electronic payments only and never stand on a check.</source>
@@ -3074,31 +3102,31 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>The auxiliary on-us field &quot;%1&quot; is not between on-us symbols (C or &lt;): it starts and ends with one.</source>
-        <translation>Le champ on-us auxiliaire «&#xa0;%1&#xa0;» n&apos;est pas entre symboles on-us (C ou &lt;)&#xa0;: il commence et finit par l&apos;un d&apos;eux.</translation>
+        <translation>Le champ on-us auxiliaire «&#xa0;%1&#xa0;» n&apos;est pas entre symboles on-us (C ou &lt;)&#xa0;: il doit commencer et finir par l&apos;un d&apos;eux.</translation>
     </message>
     <message>
         <source>The auxiliary on-us field ends at position %1; it ends at %2, next to position %3.</source>
-        <translation>Le champ on-us auxiliaire se termine à la position %1; il doit se terminer à %2, à côté de la position %3.</translation>
+        <translation>Le champ on-us auxiliaire se termine à la position %1&#xa0;; il doit se terminer à %2, à côté de la position %3.</translation>
     </message>
     <message>
         <source>The auxiliary on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</source>
-        <translation>Le champ on-us auxiliaire contient le symbole de montant (B ou ;), qui ne marque que le montant&#xa0;: le symbole on-us est C ou &lt;.</translation>
+        <translation>Le champ on-us auxiliaire contient le symbole de montant (B ou ;), qui est réservé au montant&#xa0;: le symbole on-us est C ou &lt;.</translation>
     </message>
     <message>
         <source>The on-us field has the amount symbol (B or ;), which marks only the amount: the on-us symbol is C or &lt;.</source>
-        <translation>Le champ on-us contient le symbole de montant (B ou ;), qui ne marque que le montant&#xa0;: le symbole on-us est C ou &lt;.</translation>
+        <translation>Le champ on-us contient le symbole de montant (B ou ;), qui est réservé au montant&#xa0;: le symbole on-us est C ou &lt;.</translation>
     </message>
     <message>
         <source>The auxiliary on-us field has the transit symbol (A or :), which marks only the routing number.</source>
-        <translation>Le champ on-us auxiliaire contient le symbole de transit (A ou :), qui ne marque que le numéro d&apos;acheminement.</translation>
+        <translation>Le champ on-us auxiliaire contient le symbole de transit (A ou :), qui est réservé au numéro d&apos;acheminement.</translation>
     </message>
     <message>
         <source>The on-us field has the transit symbol (A or :), which marks only the routing number.</source>
-        <translation>Le champ on-us contient le symbole de transit (A ou :), qui ne marque que le numéro d&apos;acheminement.</translation>
+        <translation>Le champ on-us contient le symbole de transit (A ou :), qui est réservé au numéro d&apos;acheminement.</translation>
     </message>
     <message>
         <source>The line runs to position %1; a check has %2.</source>
-        <translation>La ligne va jusqu&apos;à la position %1; un chèque en a %2.</translation>
+        <translation>La ligne va jusqu&apos;à la position %1&#xa0;; un chèque en a %2.</translation>
     </message>
     <message>
         <source>The on-us field is missing: type it as your bank prints it (the account number and the on-us symbol, C or &lt;).</source>
@@ -3122,7 +3150,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>Positions %1 to %2, the amount field, hold &quot;%3&quot;: leave them blank, the bank encodes the amount when the check is deposited. If the last symbol marks the account number, it is the on-us symbol, C or &lt;.</source>
-        <translation>Les positions %1 à %2, la zone du montant, contiennent «&#xa0;%3&#xa0;»&#xa0;: laissez-les vides, la banque encode le montant quand le chèque est déposé. Si le dernier symbole marque le numéro de compte, c&apos;est le symbole on-us, C ou &lt;.</translation>
+        <translation>Les positions %1 à %2, la zone du montant, contiennent «&#xa0;%3&#xa0;»&#xa0;: laissez-les vides, la banque encode le montant quand le chèque est déposé. Si le dernier symbole termine le numéro de compte, c&apos;est le symbole on-us, C ou &lt;.</translation>
     </message>
     <message>
         <source>amount</source>
@@ -3191,7 +3219,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>They are for %1 (%2) and a line whose leftmost character stands at position %3, in %4 at 10 points; print at 100 %, with no zoom in the PDF converter.</source>
-        <translation>Elles sont pour %1 (%2) et une ligne dont le caractère le plus à gauche est en position %3, en %4 à 10 points&#xa0;; imprimez à 100&#xa0;%, sans zoom dans le convertisseur PDF.</translation>
+        <translation>Elles sont pour %1 (%2) et une ligne dont le caractère le plus à gauche est en position %3, en %4 à 10&#xa0;points&#xa0;; imprimez à 100&#xa0;%, sans zoom dans le convertisseur PDF.</translation>
     </message>
     <message>
         <source>Your MICR line has faults (%1): mend them before printing checks.</source>
@@ -3390,6 +3418,70 @@ Exemples&#xa0;:
         <translation>%1 ne peut pas être lu comme PostScript (Ghostscript&#xa0;: %2)</translation>
     </message>
     <message>
+        <source>good</source>
+        <translation>bon</translation>
+    </message>
+    <message>
+        <source>marginal</source>
+        <translation>limite</translation>
+    </message>
+    <message>
+        <source>between two faces</source>
+        <translation>entre deux polices</translation>
+    </message>
+    <message>
+        <source>page scaled</source>
+        <translation>page mise à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>readings disagree</source>
+        <translation>mesures incohérentes</translation>
+    </message>
+    <message>
+        <source>out of tolerance</source>
+        <translation>hors tolérance</translation>
+    </message>
+    <message>
+        <source>no verdict</source>
+        <translation>sans verdict</translation>
+    </message>
+    <message>
+        <source>  Face: %1 (Line %2), at 10 points</source>
+        <translation>  Police&#xa0;: %1 (ligne %2), à 10&#xa0;points</translation>
+    </message>
+    <message>
+        <source>line %1 %2 in</source>
+        <translation>ligne %1&#xa0;: %2&#xa0;po</translation>
+    </message>
+    <message>
+        <source>  Calibrated %1: %2; %3</source>
+        <translation>  Étalonnée le %1&#xa0;: %2&#xa0;; %3</translation>
+    </message>
+    <message>
+        <source>  Not measured</source>
+        <translation>  Pas mesurée</translation>
+    </message>
+    <message>
+        <source>  Placement %1, %2, %3: move the MICR line %4</source>
+        <translation>  Placement du %1, %2, %3&#xa0;: déplacez la ligne MICR %4</translation>
+    </message>
+    <message>
+        <source>  Placement not measured</source>
+        <translation>  Placement pas mesuré</translation>
+    </message>
+    <message>
+        <source>  MICR line: %1</source>
+        <translation>  Ligne MICR&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No printer profiles.</source>
+        <translation>Aucun profil d&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>The page is %1 x %2 pt, neither Letter nor A4: its checks are taken as %3 stock&apos;s. Print the check on the paper of the stock.</source>
+        <translation>La page mesure %1 x %2&#xa0;pt, ni Lettre ni A4&#xa0;: ses chèques sont pris comme ceux de la formule %3. Imprimez le chèque sur le papier de la formule.</translation>
+    </message>
+    <message>
         <source>The MICR line is drawn as shapes, not as text: its glyphs are in a font with no name, as a program makes them when the face cannot be embedded. Install the face so that the program may embed it, or print from a program that embeds it.</source>
         <translation>La ligne MICR est dessinée en formes, non en texte&#xa0;: ses glyphes sont dans une police sans nom, comme un logiciel les fait quand la police ne peut pas être incorporée. Installez la police pour que le logiciel puisse l&apos;incorporer, ou imprimez depuis un logiciel qui l&apos;incorpore.</translation>
     </message>
@@ -3408,10 +3500,6 @@ Exemples&#xa0;:
     <message>
         <source>%1 has no page %3: it has %2</source>
         <translation>%1 n&apos;a pas de page %3&#xa0;: il en a %2</translation>
-    </message>
-    <message>
-        <source>The page is %1 x %2 pt, neither Letter nor A4: its checks are taken as %3 stock&apos;s. Print the check on the paper of the stock.</source>
-        <translation>La page mesure %1 x %2&#xa0;pt, ni Lettre ni A4&#xa0;: ses chèques sont pris comme ceux de la formule %3. Imprimez le chèque sur le papier de la formule.</translation>
     </message>
     <message>
         <source>%1 could not be read: its page or text is sized beyond any paper, so it is damaged</source>
@@ -3475,7 +3563,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>this is not the page asked for: its marks are not where that page puts them (check --cheque, --paper and --line)</source>
-        <translation>ce n&apos;est pas la page demandée&#xa0;: ses marques ne sont pas là où cette page les met (vérifiez --cheque, --paper et --line)</translation>
+        <translation>ce n&apos;est pas la page demandée&#xa0;: ses repères ne sont pas là où cette page les met (vérifiez --cheque, --paper et --line)</translation>
     </message>
     <message>
         <source>no MICR line in the check&apos;s clear band (check --cheque and --paper)</source>
@@ -3515,7 +3603,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>Clear band: %1 marks, %2 of them small spots counted</source>
-        <translation>Bande libre&#xa0;: %1 marques, dont %2 petites taches comptées</translation>
+        <translation>Bande libre&#xa0;: %1 repères, dont %2 petites taches comptées</translation>
     </message>
     <message>
         <source>Fault %1 at position %2: %3</source>

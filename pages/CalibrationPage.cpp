@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -38,14 +39,38 @@ constexpr int SecondSampleColumn = 54;
 // Nothing comes nearer the paper's right edge: no printer prints there.
 constexpr double RightEdgeClearanceInches = 0.1;
 
+// The phone number's column; the fax number ends under it, whatever the
+// language calls them.
+constexpr int PhoneColumn = 59;
+// Where the fax row starts, to the nearest column, for its end to meet the
+// phone row's end: 2 columns further right in English, as "Fax: " is
+// 0.2 in shorter than "Phone: ".
+constexpr int EnglishFaxColumn = 61;
+
+int FaxColumn(const QString &phone, const QString &fax)
+{
+    // Metrics need the GUI; without it, the English columns.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return EnglishFaxColumn;
+    // Measured at an em of 1000 pixels: widths in thousandths of an em, and
+    // an em is 12 pt, a sixth of an inch.
+    QFont font(Arial);
+    font.setPixelSize(1000);
+    const QFontMetricsF metrics(font);
+    const double shorterInches = (metrics.horizontalAdvance(phone) - metrics.horizontalAdvance(fax)) / 1000.0 / 6.0;
+    return PhoneColumn + int(std::lround(shorterInches * 10));
+}
+
 void AddHeader(std::vector<PageRow> &rows)
 {
     rows.push_back({0, 4, Arial, 18, RowStyle::Bold, Latin1(Vendor::CompanyName)});
     rows.push_back({WebHostColumn, 4, Arial, 18, RowStyle::Regular, Latin1(Vendor::WebHost), 0, true});
     rows.push_back({0, 7, Arial, 12, RowStyle::Regular, Latin1(Vendor::StreetAddress)});
-    rows.push_back({59, 7, Arial, 12, RowStyle::Regular, QCoreApplication::translate("CalibrationPage", "Phone: %1").arg(Latin1(Vendor::PhoneNumber))});
+    const QString phone = QCoreApplication::translate("CalibrationPage", "Phone: %1").arg(Latin1(Vendor::PhoneNumber));
+    const QString fax = QCoreApplication::translate("CalibrationPage", "Fax: %1").arg(Latin1(Vendor::FaxNumber));
+    rows.push_back({PhoneColumn, 7, Arial, 12, RowStyle::Regular, phone});
     rows.push_back({0, 9, Arial, 12, RowStyle::Regular, Latin1(Vendor::CityLine)});
-    rows.push_back({61, 9, Arial, 12, RowStyle::Regular, QCoreApplication::translate("CalibrationPage", "Fax: %1").arg(Latin1(Vendor::FaxNumber))});
+    rows.push_back({FaxColumn(phone, fax), 9, Arial, 12, RowStyle::Regular, fax});
 }
 
 void AddInstructions(std::vector<PageRow> &rows)

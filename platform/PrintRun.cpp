@@ -4,6 +4,7 @@
 #include "PrintJob.h"
 #include "pages/CalibrationPage.h"
 #include "pages/PageExport.h"
+#include "wording/Wording.h"
 #include "pages/PainterCanvas.h"
 #include "pages/PlacementPage.h"
 #include "wording/Wording.h"
@@ -37,12 +38,12 @@ bool ConfirmMissingMicrFaces(QWidget *parent)
         return true;
     QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(),
                     QCoreApplication::translate("PrintRun", "These MICR fonts are not installed: %1.")
-                        .arg(missing.join(QStringLiteral(", "))),
+                        .arg(Wording::Listed(Wording::For::Reader, missing)),
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("MissingFacesBox"));
-    box.setInformativeText(QStringLiteral(
-        "Their sample lines would be printed in another font and cannot be measured. "
-        "Install the MICR fonts, then print the calibration page again."));
+    box.setInformativeText(QCoreApplication::translate(
+        "PrintRun", "Their sample lines would be printed in another font and cannot be measured. "
+                    "Install the MICR fonts, then print the calibration page again."));
     QPushButton *printAnyway = box.addButton(QCoreApplication::translate("PrintRun", "Print Anyway"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);

@@ -96,6 +96,24 @@ def manual_pages():
                 check(name in section, f"{command}'s section has {name}")
 
 
+def french_manual_pages():
+    """The French pages, from the French --help: shown without a warning,
+    under French headings, describing each program as its French --help."""
+    french = dict(os.environ, LC_ALL="fr_CA.UTF-8", LANG="fr_CA.UTF-8")
+    french.pop("LANGUAGE", None)
+    for program in ("micr-calibration", "micr-calibration-page"):
+        page = os.path.join(BUILD_DIR, "man", "fr", program + ".1")
+        check(os.path.isfile(page + ".gz"), f"fr/{program}.1.gz is built")
+        shown = run("man", "--warnings", "-l", page, env=dict(os.environ, LC_ALL="C.UTF-8", MANWIDTH="80"))
+        check(shown.returncode == 0 and shown.stderr == "", f"man --warnings -l fr/{program}.1: {shown.stderr}")
+        text = re.sub(r"\u2010\n\s*", "", shown.stdout)
+        for section in ("NOM", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "VOIR AUSSI"):
+            check(re.search(rf"^{section}$", text, re.M) is not None, f"fr/{program}(1) has {section}")
+        description, _ = help_sections(run(os.path.join(BUILD_DIR, program), "--help", env=french).stdout)
+        body = words(text.split("\nDESCRIPTION\n")[1]) if "\nDESCRIPTION\n" in text else ""
+        check(description and description in body, f"fr/{program}(1) describes it as the French --help does")
+
+
 def complete(words_typed, path, extra=None):
     """What the completion offers for the words, the last one being typed."""
     script = (f"source {COMPLETION}\n"
@@ -171,6 +189,7 @@ def completion():
 
 def main():
     manual_pages()
+    french_manual_pages()
     completion()
     if failures:
         print(f"{len(failures)} failed")

@@ -13,7 +13,7 @@ import time
 
 BUILD_DIR = os.path.abspath(sys.argv[1])
 APP_ID = "example.tolvane.MicrCalibration"
-DATA_FILES = ["print24.bmp", "next24.bmp", "micr.chm", "micr-fr.chm", "o-micr.pdf", "o-sigtt.pdf",
+DATA_FILES = ["print24.bmp", "next24.bmp", "micr.chm", "micr-en_CA.chm", "micr-fr.chm", "o-micr.pdf", "o-sigtt.pdf",
               "MICR-Gauge-Instructions.pdf", "MICR-Gauge-Order-Form.pdf"]
 
 failures = []
@@ -133,6 +133,8 @@ def main():
             shown = run("man", "--warnings", "-l", page, env=dict(os.environ, LC_ALL="C.UTF-8", MANWIDTH="80"))
             check(shown.returncode == 0 and "SYNOPSIS" in shown.stdout and not shown.stderr,
                   f"man shows {program}(1) without a warning: {shown.stderr[-300:]}")
+            check(os.path.isfile(root + f"{prefix}/share/man/fr/man1/{program}.1.gz"),
+                  f"installs the French manual page {program}(1)")
         check(os.path.isfile(root + f"{prefix}/share/bash-completion/completions/micr-calibration-page"),
               "installs the bash completion")
         for name in ("copyright", "changelog.gz"):

@@ -123,6 +123,11 @@ private slots:
         QTest::newRow("two arguments") << QStringList{"measure", "3=7", "4=7"} << 2
                                        << std::optional(K::UnexpectedArgument) << "unknown argument \"4=7\"";
         QTest::newRow("line 5") << QStringList{"measure", "5=7"} << 0 << none << "Line 5";
+        // A decimal comma as a French user types it, in measure and place
+        // alike: a comma starts another reading only before NAME=.
+        QTest::newRow("decimal comma") << QStringList{"measure", "3=7,003"} << 0 << none << "7.003 in";
+        QTest::newRow("decimal comma, then a reading") << QStringList{"measure", "3=7,003,3=7"} << 2
+                                                       << std::optional(K::BadValue) << "line 3";
         QTest::newRow("line 6") << QStringList{"measure", "6=7"} << 2 << std::optional(K::BadValue) << "6";
         QTest::newRow("not a line") << QStringList{"measure", "x=7"} << 2 << std::optional(K::MalformedArgument)
                                     << "measure takes";
@@ -148,6 +153,8 @@ private slots:
         QTest::newRow("where the standard puts it")
             << QStringList{"place", "bar=7,right=5/16,bottom=3/16", "--json"} << 0 << none
             << "\"within_tolerance\": true";
+        QTest::newRow("decimal commas placed")
+            << QStringList{"place", "bar=7,03,right=0,32,bottom=0,19"} << 0 << none << "the bar is 7.030 in";
         QTest::newRow("no baseline") << QStringList{"place", "bar=7,right=1"} << 2
                                      << std::optional(K::MalformedArgument) << "bottom or top";
         QTest::newRow("an unknown reading") << QStringList{"place", "bar=7,right=1,bottom=1,side=2"} << 2

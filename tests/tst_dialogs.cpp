@@ -135,7 +135,9 @@ private slots:
         row("Form4", "BitBtn1", {2, 197}, "Manual");
         row("Form4", "BitBtn4", {82, 197}, "Order Form");
         row("Form4", "BitBtn3", {180, 197}, "Buy Now");
-        row("Form4", "BitBtn2", {266, 197}, "Exit", "Return back to the calibration program");
+        // Two pixels left of where it first stood, so that French's "Quitter" fits
+        // inside the dialog.
+        row("Form4", "BitBtn2", {264, 197}, "Exit", "Return back to the calibration program");
     }
 
     void controls()

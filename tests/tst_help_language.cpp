@@ -66,7 +66,8 @@ private slots:
         QTest::newRow("Quebec") << QByteArray("fr_CA.UTF-8") << "placement" << "micr-fr.chm" << "help/fr/placement.html";
         QTest::newRow("France") << QByteArray("fr_FR.UTF-8") << "verdicts" << "micr-fr.chm" << "help/fr/verdicts.html";
         QTest::newRow("C") << QByteArray("C") << "placement" << "micr.chm" << "help/placement.html";
-        QTest::newRow("Ontario") << QByteArray("en_CA.UTF-8") << "placement" << "micr.chm" << "help/placement.html";
+        QTest::newRow("Ontario") << QByteArray("en_CA.UTF-8") << "placement" << "micr-en_CA.chm" << "help/en_CA/placement.html";
+        QTest::newRow("United States") << QByteArray("en_US.UTF-8") << "verdicts" << "micr.chm" << "help/verdicts.html";
         // A page with no French version falls back to the English one.
         QTest::newRow("French missing") << QByteArray("fr_CA.UTF-8") << "no-such-page" << "micr-fr.chm"
                                         << "help/no-such-page.html";
@@ -83,7 +84,8 @@ private slots:
         const WorkingDirectory cwd(dir.path());
         Touch(dir.filePath("micr.chm"));
         Touch(dir.filePath("micr-fr.chm"));
-        for (const QString &language : {QString(), QStringLiteral("fr/")})
+        Touch(dir.filePath("micr-en_CA.chm"));
+        for (const QString &language : {QString(), QStringLiteral("fr/"), QStringLiteral("en_CA/")})
             for (const char *name : {"placement", "verdicts"})
                 Touch(dir.filePath(QStringLiteral("help/%1%2.html").arg(language, name)));
         const MessageLocale locale(lang);
@@ -112,7 +114,8 @@ private slots:
         QTest::newRow("file, French") << "micr.chm" << "fr_CA" << "micr-fr.chm";
         QTest::newRow("page, French") << "help/placement.html" << "fr_CA" << "help/fr/placement.html";
         QTest::newRow("file, US English") << "micr.chm" << "" << "micr.chm";
-        QTest::newRow("page, Canadian English") << "help/verdicts.html" << "en_CA" << "help/verdicts.html";
+        QTest::newRow("page, Canadian English") << "help/verdicts.html" << "en_CA" << "help/en_CA/verdicts.html";
+        QTest::newRow("file, Canadian English") << "micr.chm" << "en_CA" << "micr-en_CA.chm";
         QTest::newRow("a page already French") << "help/fr/index.html" << "fr_CA" << "help/fr/index.html";
         QTest::newRow("no help at all") << "o-micr.pdf" << "fr_CA" << "o-micr.pdf";
     }

@@ -22,6 +22,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -29,6 +30,7 @@
 #include <QPrintDialog>
 #include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
@@ -88,6 +90,42 @@ QString Shown(QString text)
 QString Where(const QWidget *control, const QString &text)
 {
     return QStringLiteral("%1 \"%2\"").arg(control->objectName(), text);
+}
+
+// Every French text a person reads: the fr_CA catalogue's translations and
+// the French help's pages, each named by where it is.
+QList<QPair<QString, QString>> FrenchTexts(bool withHelp)
+{
+    QList<QPair<QString, QString>> texts;
+    QFile file(QStringLiteral(MICR_SOURCE_DIR "/i18n/micr-calibration_fr_CA.ts"));
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader reader(&file);
+    QString context;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (reader.name() == QLatin1String("name"))
+            context = reader.readElementText();
+        else if (reader.name() == QLatin1String("translation")) {
+            const QString type = reader.attributes().value("type").toString();
+            const QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (type != "vanished" && type != "obsolete")
+                texts.append({context, text});
+        }
+    }
+    if (!withHelp)
+        return texts;
+    const QDir help(QStringLiteral(MICR_SOURCE_DIR "/docs/help/fr"));
+    for (const QString &name : help.entryList({QStringLiteral("*.html")})) {
+        QFile page(help.filePath(name));
+        if (!page.open(QIODevice::ReadOnly))
+            continue;
+        QTextDocument document;
+        document.setHtml(QString::fromUtf8(page.readAll()));
+        texts.append({name, document.toPlainText()});
+    }
+    return texts;
 }
 
 // A label's text against its contents: one line within the width, wrapped
@@ -323,8 +361,12 @@ QStringList Names()
     for (ChequeProgram program : {ChequeProgram::FreeCheck, ChequeProgram::GnuCash, ChequeProgram::Odoo})
         names << ChequeProgramName(program);
     for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
-        for (FontWeightChoice weight : {FontWeightChoice::Standard, FontWeightChoice::Bold})
+        for (FontWeightChoice weight : {FontWeightChoice::Standard, FontWeightChoice::Bold}) {
             names << QLatin1String(MicrFaceName(line, weight));
+            // The face's PostScript name, as FreeCheck's settings name it.
+            if (const std::optional<MicrFaceMetrics> face = ReadMicrFaceMetrics(QLatin1String(MicrFaceName(line, weight))))
+                names << face->postScriptName;
+        }
     }
     // Longest first, so that no name is cut by a shorter one inside it.
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
@@ -516,6 +558,8 @@ private slots:
         QTest::newRow("LANGUAGE's US English first") << QByteArray("en_US:fr") << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8") << "";
         QTest::newRow("LANGUAGE with nothing of ours") << QByteArray("de:it") << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8") << "fr_CA";
         QTest::newRow("LANGUAGE under C ignored") << QByteArray("fr") << QByteArray("C") << QByteArray() << QByteArray("fr_CA.UTF-8") << "";
+        QTest::newRow("LANGUAGE alone, no locale: ignored") << QByteArray("fr_CA") << QByteArray() << QByteArray() << QByteArray() << "";
+        QTest::newRow("LANGUAGE under POSIX ignored") << QByteArray("fr_CA:en") << QByteArray() << QByteArray("POSIX") << QByteArray("fr_CA.UTF-8") << "";
         QTest::newRow("LANGUAGE under C.UTF-8 ignored") << QByteArray("fr") << QByteArray() << QByteArray() << QByteArray("C.UTF-8") << "";
         QTest::newRow("modifier") << QByteArray() << QByteArray() << QByteArray() << QByteArray("fr_CA.UTF-8@euro") << "fr_CA";
         QTest::newRow("language alone") << QByteArray() << QByteArray() << QByteArray() << QByteArray("fr") << "fr_CA";
@@ -610,6 +654,70 @@ private slots:
         }
         QVERIFY(!reader.hasError());
         QVERIFY(messages > 150);
+    }
+
+    // One French word for each term (i18n/glossary_fr_CA.tsv): no French
+    // text uses a word the glossary turns away.
+    void glossaryHolds_data()
+    {
+        QTest::addColumn<QString>("french");
+        QTest::addColumn<QString>("refused");
+        QFile file(QStringLiteral(MICR_SOURCE_DIR "/i18n/glossary_fr_CA.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            const QStringList columns = line.split(QLatin1Char('\t'));
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            QCOMPARE(columns.size(), 3);
+            QTest::newRow(qPrintable(columns.at(0))) << columns.at(1) << columns.at(2);
+        }
+    }
+
+    void glossaryHolds()
+    {
+        QFETCH(QString, french);
+        QFETCH(QString, refused);
+        const QRegularExpression other(refused, QRegularExpression::UseUnicodePropertiesOption);
+        QVERIFY2(other.isValid(), qPrintable(other.errorString()));
+        const auto texts = FrenchTexts(true);
+        QVERIFY(texts.size() > 150);
+        QStringList found;
+        for (const auto &[where, text] : texts) {
+            if (const QRegularExpressionMatch match = other.match(text); match.hasMatch())
+                found << QStringLiteral("%1: \"%2\" for \"%3\"").arg(where, match.captured(), french);
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    // French typography as the OQLF has it, over the fr_CA catalogue. A
+    // command to type (an example's indented line, a quoted argument with
+    // "=") is left as the shell reads it.
+    void frenchTypography_data()
+    {
+        QTest::addColumn<QString>("fault");
+        const QString names = QStringLiteral("(?!Ghostscript|GnuCash|FreeCheck|Odoo|PostScript|Wayland)");
+        QTest::newRow("space before : ; ? !") << QStringLiteral("[^\\x{a0}\\x{202f}][:;?!](?=\\s|$)");
+        QTest::newRow("space inside guillemets") << QStringLiteral("«(?![\\x{a0}\\x{202f}])|(?<![\\x{a0}\\x{202f}])»");
+        QTest::newRow("capital after a colon") << QStringLiteral("[\\x{a0}\\x{202f}]: %1\\p{Lu}\\p{Ll}").arg(names);
+        QTest::newRow("number and unit apart") << QStringLiteral("(\\d|%\\d)[ \\n](po|pouces?|mm|cm|ppp|points?|%)(?!\\w)");
+        QTest::newRow("straight quotes") << QStringLiteral("\\\"");
+    }
+
+    void frenchTypography()
+    {
+        QFETCH(QString, fault);
+        const QRegularExpression rule(fault, QRegularExpression::UseUnicodePropertiesOption);
+        QVERIFY2(rule.isValid(), qPrintable(rule.errorString()));
+        static const QRegularExpression command(QStringLiteral("^\\s+%1 .*$|«[^»]*=[^»]*»"),
+                                                QRegularExpression::MultilineOption);
+        QStringList found;
+        for (auto [where, text] : FrenchTexts(false)) {
+            text.remove(command);
+            if (const QRegularExpressionMatch match = rule.match(text); match.hasMatch())
+                found << QStringLiteral("%1: …%2…").arg(where, text.mid(qMax(0, match.capturedStart() - 30), 60));
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
 
     // The vendor's details are names and numbers: the same in every
@@ -826,10 +934,12 @@ private slots:
         const QString output =
             QString::fromUtf8(exporter.readAllStandardOutput()) + QString::fromUtf8(exporter.readAllStandardError());
         QVERIFY(!output.trimmed().isEmpty());
-        // The commands' names, a value's name, and the headings of Qt's own
-        // help, which its French catalogue words as English does.
-        static const QStringList commands = {"page",  "measure",  "place", "line", "check-line", "cheque",  "scan",
-                                             "profiles", "fonts", "settings", "help",  "XxY",  "Options",    "Arguments"};
+        // The commands' names, a value's name, the headings of Qt's own
+        // help, which its French catalogue words as English does, and the
+        // "et" the locale joins a list with.
+        static const QStringList commands = {"page",     "measure", "place",    "line", "check-line", "cheque",  "scan",
+                                             "profiles", "fonts",   "settings", "help", "XxY",        "Options", "Arguments",
+                                             "et"};
         QStringList untranslated;
         for (const QString &line : output.split(QLatin1Char('\n'))) {
             const QStringList words = UntranslatedWords(line, commands);

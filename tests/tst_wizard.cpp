@@ -414,7 +414,7 @@ private slots:
             QVERIFY2(control->toolTipDuration() == 6000, qPrintable(control->objectName()));
         }
         QCOMPARE(withTip, 21); // the designed 16; measurements, placement, MICR line, cheque file and printers buttons
-        const QString lineTip = "Pick the line on the caibration sheet that is 7 inches long";
+        const QString lineTip = "Pick the line on the calibration sheet that is 7 inches long";
         for (const char *name : {"GroupBox1", "RadioButton1", "RadioButton5"})
             QCOMPARE(Control(window, name)->toolTip(), lineTip);
     }

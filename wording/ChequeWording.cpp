@@ -58,9 +58,7 @@ QString Wording::PrinterModelSource(For audience, const PrinterModel &model)
             .arg(model.queue)
             .arg(model.line);
     const QDateTime &taken = *model.placementTaken;
-    const QString date = audience == For::Script ? ShortDate(taken)
-        : taken.isValid()                        ? QLocale().toString(taken.toLocalTime(), QStringLiteral("d MMM yyyy"))
-                                                 : Say(audience, QT_TRANSLATE_NOOP("Wording", "no date"));
+    const QString date = Date(audience, taken);
     return Say(audience, QT_TRANSLATE_NOOP("Wording", "printer %1, calibrated for Line %2, placement measured %3"))
         .arg(model.queue)
         .arg(model.line)
@@ -71,7 +69,8 @@ QString Wording::ChequeFault(For audience, const ChequeCheck &check, const Chequ
 {
     switch (finding.kind) {
     case ChequeFindingKind::NoLine: {
-        const QString fonts = check.pageFonts.join(QStringLiteral(", "));
+        const QString fonts = audience == For::Reader ? Listed(audience, check.pageFonts)
+                                                      : check.pageFonts.join(QStringLiteral(", "));
         const char *text = fonts.isEmpty()
             ? QT_TRANSLATE_NOOP("Wording", "No MICR line found on %1: no text there is in a MICR face. The page uses "
                                            "no fonts.")

@@ -85,40 +85,64 @@ QString Wording::ProfilesProblemOf(For audience, const ProfilesProblem &problem)
     return {};
 }
 
+QString Wording::StoredVerdict(For audience, const QString &key)
+{
+    static const char *const words[][2] = {
+        {"good", QT_TRANSLATE_NOOP("Wording", "good")},
+        {"marginal", QT_TRANSLATE_NOOP("Wording", "marginal")},
+        {"between", QT_TRANSLATE_NOOP("Wording", "between two faces")},
+        {"scaled", QT_TRANSLATE_NOOP("Wording", "page scaled")},
+        {"inconsistent", QT_TRANSLATE_NOOP("Wording", "readings disagree")},
+        {"out", QT_TRANSLATE_NOOP("Wording", "out of tolerance")},
+    };
+    if (key.isEmpty())
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "no verdict"));
+    for (const auto &[stored, shown] : words) {
+        if (key == QLatin1String(stored))
+            return Say(audience, shown);
+    }
+    return key;
+}
+
 QString ProfilesAsText(const QList<PrinterProfile> &profiles)
 {
+    using Wording::Say;
+    const Wording::For reader = Wording::For::Reader;
     QStringList paragraphs;
     for (const PrinterProfile &profile : profiles) {
         QStringList lines;
         lines << (profile.makeAndModel.isEmpty() ? profile.queue
                                                  : QStringLiteral("%1 (%2)").arg(profile.queue, profile.makeAndModel));
-        lines << QStringLiteral("  Face: %1 (Line %2), at 10 points").arg(profile.Face()).arg(profile.line);
+        lines << Say(reader, QT_TRANSLATE_NOOP("Wording", "  Face: %1 (Line %2), at 10 points"))
+                     .arg(profile.Face())
+                     .arg(profile.line);
         if (const auto &measured = profile.measurement) {
             QStringList readings;
             for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
                 if (const std::optional<double> &length = measured->readings[std::size_t(line - 1)])
-                    readings << QStringLiteral("line %1 %2 in").arg(line).arg(*length, 0, 'f', 3);
+                    readings << Say(reader, QT_TRANSLATE_NOOP("Wording", "line %1 %2 in"))
+                                    .arg(line)
+                                    .arg(Wording::Figure(reader, *length, 3));
             }
-            lines << QStringLiteral("  Calibrated %1: %2; %3")
-                         .arg(ShortDate(measured->taken), measured->verdict.isEmpty() ? QStringLiteral("no verdict")
-                                                                                      : measured->verdict,
-                              readings.join(QStringLiteral(", ")));
+            lines << Say(reader, QT_TRANSLATE_NOOP("Wording", "  Calibrated %1: %2; %3"))
+                         .arg(Wording::Date(reader, measured->taken), Wording::StoredVerdict(reader, measured->verdict),
+                              Wording::Listed(reader, readings));
         } else {
-            lines << QStringLiteral("  Not measured");
+            lines << Say(reader, QT_TRANSLATE_NOOP("Wording", "  Not measured"));
         }
         if (const auto &placed = profile.placement) {
-            lines << QStringLiteral("  Placement %1, %2 cheque, %3: move the MICR line %4")
-                         .arg(ShortDate(placed->taken), ChequeName(placed->cheque), placed->stock.Name(),
-                              Wording::Moves(Wording::For::Script, placed->moveRight, placed->moveUp,
-                                             Wording::Brief));
+            lines << Say(reader, QT_TRANSLATE_NOOP("Wording", "  Placement %1, %2, %3: move the MICR line %4"))
+                         .arg(Wording::Date(reader, placed->taken), Wording::ChequeOnSheet(reader, placed->cheque),
+                              Wording::ChequeStockName(reader, placed->stock),
+                              Wording::Moves(reader, placed->moveRight, placed->moveUp, Wording::Brief));
         } else {
-            lines << QStringLiteral("  Placement not measured");
+            lines << Say(reader, QT_TRANSLATE_NOOP("Wording", "  Placement not measured"));
         }
         if (const auto &micr = profile.micrLine)
-            lines << QStringLiteral("  MICR line: %1").arg(ComposeMicrLine(*micr).letters);
+            lines << Say(reader, QT_TRANSLATE_NOOP("Wording", "  MICR line: %1")).arg(ComposeMicrLine(*micr).letters);
         paragraphs << lines.join(QLatin1Char('\n'));
     }
-    return paragraphs.isEmpty() ? QStringLiteral("No printer profiles.\n")
+    return paragraphs.isEmpty() ? Say(reader, QT_TRANSLATE_NOOP("Wording", "No printer profiles.")) + QLatin1Char('\n')
                                 : paragraphs.join(QStringLiteral("\n\n")) + QLatin1Char('\n');
 }
 

@@ -94,14 +94,15 @@ std::optional<QMap<QString, double>> ParseReadingList(const QString &text, const
     case ReadingListFault::Kind::None:
         break;
     case ReadingListFault::Kind::UnknownName:
-        *error = QStringLiteral("takes %1, not \"%2\"").arg(form, fault.typed);
+        *error = QCoreApplication::translate("Readings", "takes %1, not \"%2\"").arg(form, fault.typed);
         break;
     case ReadingListFault::Kind::GivenTwice:
-        *error = QStringLiteral("%1 is given twice").arg(fault.name);
+        *error = QCoreApplication::translate("Readings", "%1 is given twice").arg(fault.name);
         break;
     case ReadingListFault::Kind::BadLength: {
         const QString why = Wording::LengthFaultOf(fault.length);
-        *error = QStringLiteral("%1: %2").arg(fault.name, why.left(1).toLower() + why.mid(1));
+        *error = QCoreApplication::translate("Readings", "%1: %2", "a reading's name and what is wrong with it")
+                     .arg(fault.name, why.left(1).toLower() + why.mid(1));
         break;
     }
     }

@@ -13,6 +13,26 @@ QString Wording::Say(For audience, const char *sourceText, const char *disambigu
     return text;
 }
 
+QString Wording::Date(For audience, const QDateTime &when)
+{
+    if (!when.isValid())
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "no date"));
+    // The day, a short month and the year: never a month-first "12/1/26"
+    // that a reader across a border would read as January.
+    return Numbers(audience).toString(when.toLocalTime(), QStringLiteral("d MMM yyyy"));
+}
+
+QString Wording::Listed(For audience, const QStringList &items)
+{
+    const QLocale locale = Numbers(audience);
+    if (locale.language() != QLocale::C)
+        return locale.createSeparatedList(items);
+    // The C locale joins with commas alone.
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+}
+
 QLocale Wording::Numbers(For audience)
 {
     return audience == For::Reader ? QLocale() : QLocale::c();

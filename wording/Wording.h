@@ -4,6 +4,7 @@
 #include "answers/Readings.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,14 @@ QString Say(For audience, const char *sourceText, const char *disambiguation = n
 QLocale Numbers(For audience);
 // A figure with `decimals` places, written as the audience writes numbers.
 QString Figure(For audience, double value, int decimals);
+
+// A day as the audience writes it: "2 déc. 2026" in the reader's locale,
+// "2 Dec 2026" for a script; "no date" for none.
+QString Date(For audience, const QDateTime &when);
+
+// "a, b and c" as the audience joins a list: the reader's locale's words,
+// the program's own English under the C locale and for a script.
+QString Listed(For audience, const QStringList &items);
 
 // A length as shown everywhere: "7.010 in (178.05 mm)".
 QString LengthOf(For audience, double inches);

@@ -427,7 +427,15 @@ void SignaturePicture(QPainter &p)
     p.drawPath(flourish);
 }
 
-void GaugePicture(QPainter &p)
+// The gauge's labels in the language of the window that shows it.
+struct GaugeWords
+{
+    const char *clearBand, *routing, *onUs, *amount;
+};
+constexpr GaugeWords EnglishGauge{"MICR clear band", "routing", "on-us", "amount"};
+constexpr GaugeWords FrenchGauge{"bande libre MICR", "transit", "on-us", "montant"};
+
+void GaugePicture(QPainter &p, const GaugeWords &words)
 {
     // A clear MICR position gauge: an inch ruler along the top, the band of
     // the MICR line, and the numbered character positions.
@@ -451,7 +459,7 @@ void GaugePicture(QPainter &p)
     p.setBrush(QColor(255, 230, 230));
     p.drawRect(QRectF(6, 88, 316, 37)); // tall enough for the position numbers inside
     p.setPen(QColor(160, 20, 20));
-    p.drawText(QRectF(8, 76, 200, 10), Qt::AlignLeft, QStringLiteral("MICR clear band"));
+    p.drawText(QRectF(8, 76, 200, 10), Qt::AlignLeft, QString::fromUtf8(words.clearBand));
     // Character positions, numbered from the right as on a cheque.
     p.setPen(QPen(QColor(40, 40, 120), 1));
     const double pitch = inch / 8;
@@ -464,12 +472,12 @@ void GaugePicture(QPainter &p)
     // Field markers: on-us, amount, routing.
     p.setPen(QPen(QColor(40, 120, 40), 1));
     const struct { double from, to; const char *name; } fields[] = {
-        {12, 128, "routing"}, {134, 210, "on-us"}, {216, 318, "amount"}};
+        {12, 128, words.routing}, {134, 210, words.onUs}, {216, 318, words.amount}};
     for (const auto &field : fields) {
         p.drawLine(QPointF(field.from, 58), QPointF(field.to, 58));
         p.drawLine(QPointF(field.from, 54), QPointF(field.from, 62));
         p.drawLine(QPointF(field.to, 54), QPointF(field.to, 62));
-        p.drawText(QRectF(field.from, 42, field.to - field.from, 10), Qt::AlignHCenter, QString::fromLatin1(field.name));
+        p.drawText(QRectF(field.from, 42, field.to - field.from, 10), Qt::AlignHCenter, QString::fromUtf8(field.name));
     }
 }
 
@@ -536,7 +544,8 @@ int main(int argc, char **argv)
         {244, 271, AboutPicture, "about"},
         {400, 225, ProductBoxPicture, "product-box"},
         {290, 100, SignaturePicture, "signature"},
-        {328, 133, GaugePicture, "gauge"},
+        {328, 133, [](QPainter &p) { GaugePicture(p, EnglishGauge); }, "gauge"},
+        {328, 133, [](QPainter &p) { GaugePicture(p, FrenchGauge); }, "gauge-fr"},
     };
     for (const auto &picture : pictures)
         SaveBoth([&picture](int scale) { return Draw(picture.width, picture.height, picture.drawing, Qt::transparent, scale); },
