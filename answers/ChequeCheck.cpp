@@ -14,14 +14,6 @@ namespace {
 // Words of the MICR face whose baselines are closer than this are one line.
 constexpr double SameLineInches = 0.05;
 
-// A name as compared: without spaces and hyphens, in small letters.
-QString Squeezed(const QString &name)
-{
-    QString squeezed = name;
-    squeezed.remove(QLatin1Char(' ')).remove(QLatin1Char('-'));
-    return squeezed.toLower();
-}
-
 // The paper the placement page was printed on, from its stock.
 QSizeF PaperOfStock(const ChequeStock &stock)
 {
@@ -75,49 +67,6 @@ void Find(ChequeCheck &check, const ChequeFinding &finding)
 {
     if (std::find(check.findings.begin(), check.findings.end(), finding) == check.findings.end())
         check.findings.push_back(finding);
-}
-
-// Positions for characters at `cells` (each one's continuous position,
-// left to right), each the integer nearest its cell with none shared and
-// their order kept: the last at its nearest, the others at the least
-// squared distance, by dynamic programming over the few positions they can
-// take.
-std::vector<int> OrderedPositions(const std::vector<double> &cells)
-{
-    const int n = int(cells.size());
-    if (n == 0)
-        return {};
-    const auto [low, high] = std::minmax_element(cells.begin(), cells.end());
-    const int lowest = int(std::floor(*low)) - n;
-    const int span = int(std::ceil(*high)) + n - lowest + 1;
-    constexpr double Far = 1e300;
-    // cost[i][p]: the best for characters i..n-1 with character i at p.
-    std::vector<std::vector<double>> cost(std::size_t(n), std::vector<double>(std::size_t(span), Far));
-    // The last character stays in the position nearest it: where the line
-    // stands is told by where it ends.
-    const int last = int(std::lround(cells.back())) - lowest;
-    cost[std::size_t(n - 1)][std::size_t(last)] = std::pow(lowest + last - cells.back(), 2);
-    for (int i = n - 2; i >= 0; --i) {
-        double best = Far; // the best of character i+1 below p
-        for (int p = 0; p < span; ++p) {
-            if (p > 0)
-                best = std::min(best, cost[std::size_t(i + 1)][std::size_t(p - 1)]);
-            if (best < Far)
-                cost[std::size_t(i)][std::size_t(p)] = best + std::pow(lowest + p - cells[std::size_t(i)], 2);
-        }
-    }
-    std::vector<int> positions(static_cast<std::size_t>(n));
-    int above = span;
-    for (int i = 0; i < n; ++i) {
-        int bestAt = 0;
-        for (int p = 0; p < above; ++p) {
-            if (cost[std::size_t(i)][std::size_t(p)] < cost[std::size_t(i)][std::size_t(bestAt)])
-                bestAt = p;
-        }
-        positions[std::size_t(i)] = lowest + bestAt;
-        above = bestAt;
-    }
-    return positions;
 }
 
 // The kinds whose numbers are positions where the line stands.
@@ -306,45 +255,6 @@ std::optional<PrinterModel> ModelForProfile(const PrinterProfile &profile)
     model->oy = landedBaseline - model->sy * BaselineInches(layout);
     model->placementTaken = placed.taken;
     return model;
-}
-
-QString FontBaseName(const QString &embedded)
-{
-    // A subset's six capitals and a plus; a style after a hyphen or comma.
-    // Converters join a family's words with hyphens too ("Ferro-Sample"),
-    // so only a style's own words are taken off.
-    static const QRegularExpression subset(QStringLiteral("^[A-Z]{6}\\+"));
-    static const QRegularExpression style(
-        QStringLiteral("[-,](Regular|Roman|Book|Normal|Medium|Bold|Italic|Oblique|BoldItalic|BoldOblique)$"));
-    QString name = embedded;
-    name.remove(subset);
-    name.remove(style);
-    return name;
-}
-
-std::optional<std::pair<CalibrationLine, FontWeightChoice>> FaceOfFont(const QString &embedded)
-{
-    const QString base = Squeezed(FontBaseName(embedded));
-    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
-        for (FontWeightChoice weight : {FontWeightChoice::Standard, FontWeightChoice::Bold}) {
-            if (base == Squeezed(QString::fromLatin1(MicrFaceName(line, weight))))
-                return std::make_pair(line, weight);
-        }
-    }
-    return std::nullopt;
-}
-
-bool IsMicrFont(const QString &embedded)
-{
-    const QString base = Squeezed(FontBaseName(embedded));
-    return FaceOfFont(embedded) || base.contains(QLatin1String("micr")) || base.contains(QLatin1String("e13b"));
-}
-
-QString FaceDisplayName(const QString &embedded)
-{
-    if (const auto face = FaceOfFont(embedded))
-        return QString::fromLatin1(MicrFaceName(face->first, face->second));
-    return FontBaseName(embedded);
 }
 
 bool IsPaper(const QSizeF &pageInches, const QSizeF &paperInches)

@@ -3,6 +3,7 @@
 #include "answers/Measurement.h"
 #include "answers/MicrLine.h"
 #include "answers/PlacementLayout.h"
+#include "answers/MicrFontNames.h"
 #include "answers/PrinterProfile.h"
 
 #include <QDateTime>
@@ -88,17 +89,6 @@ struct ChequeFilePage
     int pageCount = 1;
 };
 
-// A font's name without the subset prefix ("ABCDEF+") and style suffix
-// ("-Regular", ",Bold"): "FerroSample".
-QString FontBaseName(const QString &embedded);
-// Which of the ten faces a font is, as line and weight; none when it is
-// none of them.
-std::optional<std::pair<CalibrationLine, FontWeightChoice>> FaceOfFont(const QString &embedded);
-// This program's faces, and any face whose name says MICR or E-13B.
-bool IsMicrFont(const QString &embedded);
-// A face as the user knows it: one of the ten by its own name ("Ferro
-// Sample"), another by its base name.
-QString FaceDisplayName(const QString &embedded);
 // Whether a page in these inches is that paper: within a few points, as
 // programs round it.
 bool IsPaper(const QSizeF &pageInches, const QSizeF &paperInches);

@@ -2,6 +2,8 @@
 
 #include <QChar>
 
+#include <vector>
+
 // The E-13B MICR line on a cheque, as the standard places it: in inches
 // from the cheque's bottom and right edges.
 
@@ -41,3 +43,10 @@ constexpr double PositionRightEdge(double rightEdge, double position)
 // The position whose right edge is nearest `x`, on a cheque whose right
 // edge is at `rightEdge`; the inverse of PositionRightEdge().
 int NearestPosition(double rightEdge, double x);
+
+// Positions for characters at `cells` (each one's continuous position,
+// left to right), each the integer nearest its cell with none shared and
+// their order kept: the last at its nearest, the others at the least
+// squared distance, by dynamic programming over the few positions they can
+// take.
+std::vector<int> OrderedPositions(const std::vector<double> &cells);
