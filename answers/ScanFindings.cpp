@@ -89,7 +89,7 @@ GaugeResult AssessGauge(const GaugeFound &found)
         result.faults.push_back({GaugeFaultKind::Skew, 0, 0, result.skewDegrees});
     // The median: a symbol's wider boxes do not move it.
     if (!strokes.empty()) {
-        std::nth_element(strokes.begin(), strokes.begin() + strokes.size() / 2, strokes.end());
+        std::nth_element(strokes.begin(), strokes.begin() + std::ptrdiff_t(strokes.size() / 2), strokes.end());
         result.strokeInches = strokes[strokes.size() / 2];
         if (std::abs(*result.strokeInches - NominalStrokeInches) > StrokeToleranceInches)
             result.faults.push_back({GaugeFaultKind::Stroke, 0, 0, *result.strokeInches});

@@ -57,7 +57,7 @@ double StrokeWidth(const cv::Mat &ink, double dpi)
                 dark.push_back(ink.at<float>(y, x));
     if (dark.empty())
         return 0;
-    std::nth_element(dark.begin(), dark.begin() + dark.size() / 2, dark.end());
+    std::nth_element(dark.begin(), dark.begin() + std::ptrdiff_t(dark.size() / 2), dark.end());
     const double full = dark[dark.size() / 2];
     // The median run: rows beside a horizontal bar catch its blurred edge.
     std::vector<double> widths;
@@ -88,7 +88,7 @@ double StrokeWidth(const cv::Mat &ink, double dpi)
     }
     if (widths.empty())
         return 0;
-    std::nth_element(widths.begin(), widths.begin() + widths.size() / 2, widths.end());
+    std::nth_element(widths.begin(), widths.begin() + std::ptrdiff_t(widths.size() / 2), widths.end());
     return widths[widths.size() / 2];
 }
 
@@ -128,7 +128,7 @@ std::vector<FaceShape> FaceShapes(const QString &family, double dpi)
         cv::Mat ink(image.height(), image.width(), CV_32F);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                ink.at<float>(y, x) = 1.0f - image.constScanLine(y)[x] / 255.0f;
+                ink.at<float>(y, x) = 1.0f - float(image.constScanLine(y)[x]) / 255.0f;
         // Pixel centres stand half a pixel in.
         const cv::Point2d centre = InkCentre(ink) + cv::Point2d(0.5, 0.5);
         const double x = centre.x - pad + box.left(), y = centre.y - pad + box.top();
@@ -164,7 +164,7 @@ void Components(const cv::Mat &ink, double dpi, std::vector<Group> *characters, 
     int top = line, bottom = line;
     while (top > 0 && rows[size_t(top - 1)] > 0.2 * peak)
         --top;
-    while (bottom + 1 < ink.rows && rows[size_t(bottom + 1)] > 0.2 * peak)
+    while (bottom + 1 < ink.rows && rows[size_t(bottom) + 1] > 0.2 * peak)
         ++bottom;
     std::vector<Group> parts, loose;
     for (int i = 1; i < count; ++i) {

@@ -173,7 +173,9 @@ std::optional<PlacementFound> MeasurePlacement(const ScanImage &scan, const Shee
         return length && std::abs(*length / ReferenceBarInches - 1) < MostScaleDifferencePercent / 100 * 2;
     };
     if (!plausible(bar)) {
-        const Measurer turned{scan, sheet.Turned()};
+        // The sheet turned round lives as long as what measures it.
+        const Sheet turnedSheet = sheet.Turned();
+        const Measurer turned{scan, turnedSheet};
         *why = {plausible(turned.ReferenceBar(layout)) ? ScanProblem::UpsideDown : ScanProblem::WrongPage, 0, {}};
         return std::nullopt;
     }

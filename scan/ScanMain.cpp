@@ -81,7 +81,8 @@ int main(int argc, char *argv[])
         ~Timing()
         {
             if (shown)
-                std::fprintf(stderr, "decoded in %lld ms, measured in %lld ms\n", decoded, clock.elapsed() - decoded);
+                std::fprintf(stderr, "decoded in %lld ms, measured in %lld ms\n", static_cast<long long>(decoded),
+                             static_cast<long long>(clock.elapsed() - decoded));
         }
     } timed{clock, parser.isSet(timing)};
     ScanRefusal why;

@@ -28,7 +28,7 @@ double Median(std::vector<double> values)
 {
     if (values.empty())
         return 0;
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
     return values[values.size() / 2];
 }
 
@@ -50,7 +50,9 @@ std::optional<cv::Point2d> Crossing(const cv::Mat &gray, cv::Point2d outside, cv
 {
     const double step = 0.5;
     double previous = -1;
-    for (double t = 0; t <= reach; t += step) {
+    const int steps = int(std::floor(reach / step));
+    for (int i = 0; i <= steps; ++i) {
+        const double t = i * step;
         const double value = Sample(gray, outside + inward * t);
         if (value < 0)
             return std::nullopt;
@@ -131,7 +133,7 @@ std::optional<Sheet> FindSheet(const ScanImage &scan, ScanRefusal *why)
     const auto largest = std::max_element(contours.begin(), contours.end(), [](const auto &a, const auto &b) {
         return cv::contourArea(a) < cv::contourArea(b);
     });
-    if (largest == contours.end() || cv::contourArea(*largest) < 0.05 * coarse.total()) {
+    if (largest == contours.end() || cv::contourArea(*largest) < 0.05 * double(coarse.total())) {
         *why = {ScanProblem::NoSheet, 0, {}};
         return std::nullopt;
     }

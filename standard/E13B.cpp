@@ -28,7 +28,7 @@ std::vector<int> OrderedPositions(const std::vector<double> &cells)
         double best = Far; // the best of character i+1 below p
         for (int p = 0; p < span; ++p) {
             if (p > 0)
-                best = std::min(best, cost[std::size_t(i + 1)][std::size_t(p - 1)]);
+                best = std::min(best, cost[std::size_t(i) + 1][std::size_t(p) - 1]);
             if (best < Far)
                 cost[std::size_t(i)][std::size_t(p)] = best + std::pow(lowest + p - cells[std::size_t(i)], 2);
         }

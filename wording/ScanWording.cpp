@@ -105,7 +105,7 @@ std::optional<GaugeFound> GaugeFoundFromJson(const QJsonObject &o)
     found.sheet = SheetFromJson(o.value(QStringLiteral("sheet")).toObject());
     found.chequeWidthInches = o.value(QStringLiteral("cheque_width")).toDouble();
     found.skewDegrees = o.value(QStringLiteral("skew_deg")).toDouble();
-    for (const QJsonValue &value : o.value(QStringLiteral("characters")).toArray()) {
+    for (const QJsonValue value : o.value(QStringLiteral("characters")).toArray()) {
         const QJsonObject c = value.toObject();
         const QString letter = c.value(QStringLiteral("letter")).toString();
         found.characters.push_back({letter.isEmpty() ? QChar(u'?') : letter.front(),
@@ -114,7 +114,7 @@ std::optional<GaugeFound> GaugeFoundFromJson(const QJsonObject &o)
                                     c.value(QStringLiteral("baseline")).toDouble(),
                                     c.value(QStringLiteral("stroke")).toDouble()});
     }
-    for (const QJsonValue &value : o.value(QStringLiteral("marks")).toArray()) {
+    for (const QJsonValue value : o.value(QStringLiteral("marks")).toArray()) {
         const QJsonObject m = value.toObject();
         found.marks.push_back({m.value(QStringLiteral("right")).toDouble(), m.value(QStringLiteral("up")).toDouble(),
                                m.value(QStringLiteral("width")).toDouble(),
