@@ -679,6 +679,7 @@ private slots:
         QString printers;
         std::optional<ChequeCheck> good, bad;
         bool drawn = false, readingShown = false, cancelled = false;
+        QString goodSaid;
         LaunchRecorder recorder;
         auto seen = AnswerNextModal([&](QWidget *modal) {
             auto *file = modal->findChild<QLineEdit *>("FileField");
@@ -686,7 +687,8 @@ private slots:
             QTest::keyClick(file, Qt::Key_Return);
             QTRY_VERIFY_WITH_TIMEOUT(!qobject_cast<TChequeFile *>(modal)->Reading(), 15000);
             good = qobject_cast<TChequeFile *>(modal)->Result();
-            drawn = !modal->findChild<QPlainTextEdit *>("ResultText")->toPlainText().isEmpty();
+            goodSaid = modal->findChild<QPlainTextEdit *>("ResultText")->toPlainText();
+            drawn = !goodSaid.isEmpty();
             modal->findChild<QComboBox *>("ChequeChoice")->setCurrentIndex(1);
             bad = qobject_cast<TChequeFile *>(modal)->Result();
             printers = modal->findChild<QComboBox *>("PrinterChoice")->currentText();
@@ -716,7 +718,7 @@ private slots:
         QVERIFY(drawn);
         QVERIFY(readingShown);
         QVERIFY(cancelled);
-        QVERIFY(good && good->found);
+        QVERIFY2(good && good->found, qPrintable(goodSaid));
         QCOMPARE(good->face, QString("Ferro-Sample"));
         QVERIFY(std::abs(good->points - 10) < 0.005);
         QVERIFY(good->findings.empty());
