@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 LaunchRecorder::LaunchRecorder()
 {
@@ -41,6 +42,14 @@ WarningCollector::~WarningCollector()
     qInstallMessageHandler(previousHandler);
 }
 
+namespace {
+
+// Long enough for a loaded machine; a dialog not active by then is answered
+// as it is.
+constexpr int ActivationMilliseconds = 5000;
+
+} // namespace
+
 std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int timeoutMs,
                                       std::function<bool(QWidget *)> wanted)
 {
@@ -55,6 +64,13 @@ std::shared_ptr<bool> AnswerNextModal(std::function<void(QWidget *)> answer, int
             *seen = true;
             timer->stop();
             timer->deleteLater();
+            // As a person answers it: once it is the active window, so that
+            // keys typed go where they would. The platform's activation
+            // comes as an event of its own, which may still be on its way.
+            // (A headless Wayland compositor has no seat and activates no
+            // window at all.)
+            if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+                QTest::qWaitFor([modal] { return QApplication::activeWindow() == modal; }, ActivationMilliseconds);
             answer(modal);
         } else if (*waited > timeoutMs) {
             timer->stop();
