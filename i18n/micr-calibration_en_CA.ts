@@ -1018,6 +1018,20 @@ for a file that cannot be taken as a scan.</translation>
     </message>
 </context>
 <context>
+    <name>PrinterProfiles</name>
+    <message>
+        <source>cannot write the printer profiles to %1</source>
+        <translation>cannot write the printer profiles to %1</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No such file or directory</translation>
+    </message>
+</context>
+<context>
     <name>ReadingFields</name>
     <message>
         <source>&quot;%1&quot; could be read as thousands: type %2.</source>
@@ -2601,6 +2615,10 @@ or with punctuation: %3</translation>
         <source>Text files (*.txt)</source>
         <translation>Text files (*.txt)</translation>
     </message>
+    <message>
+        <source>The printer was not forgotten: %1.</source>
+        <translation>The printer was not forgotten: %1.</translation>
+    </message>
 </context>
 <context>
     <name>WizardHelp</name>
@@ -2622,9 +2640,11 @@ Options:
 Files:
   ~/.config/micr-calibration/printers.ini  What the wizard remembers of
                                            each printer.
-  /usr/share/micr-calibration              The help files micr.chm and
-                                           micr-fr.chm (French), the order
-                                           forms and the gauge manual.
+  /usr/share/micr-calibration              The help files micr.chm (US
+                                           English), micr-en_CA.chm (Canadian
+                                           English) and micr-fr.chm (French),
+                                           the order forms and the gauge
+                                           manual.
 
 Environment:
   XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.
@@ -2656,9 +2676,11 @@ Options:
 Files:
   ~/.config/micr-calibration/printers.ini  What the wizard remembers of
                                            each printer.
-  /usr/share/micr-calibration              The help files micr.chm and
-                                           micr-fr.chm (French), the order
-                                           forms and the gauge manual.
+  /usr/share/micr-calibration              The help files micr.chm (US
+                                           English), micr-en_CA.chm (Canadian
+                                           English) and micr-fr.chm (French),
+                                           the order forms and the gauge
+                                           manual.
 
 Environment:
   XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.
