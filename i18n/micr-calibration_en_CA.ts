@@ -776,6 +776,10 @@ for a file that cannot be taken as a scan.</translation>
         <source>An unexpected error occurred</source>
         <translation>An unexpected error occurred</translation>
     </message>
+    <message>
+        <source>MICR System Calibration</source>
+        <translation>MICR System Calibration</translation>
+    </message>
 </context>
 <context>
     <name>MicrLinePreview</name>

@@ -777,6 +777,10 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
         <source>An unexpected error occurred</source>
         <translation>Une erreur inattendue est survenue</translation>
     </message>
+    <message>
+        <source>MICR System Calibration</source>
+        <translation>Étalonnage MICR</translation>
+    </message>
 </context>
 <context>
     <name>MicrLinePreview</name>
