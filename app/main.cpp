@@ -35,7 +35,7 @@ int main(int argc, char **argv)
     // The program reads only small pictures; a file that claims otherwise
     // must not make the decoder allocate hundreds of megabytes.
     QImageReader::setAllocationLimit(16);
-    Platform::SetApplicationTitle(QStringLiteral("MICR System Calibration"));
+    Platform::SetApplicationTitle(QCoreApplication::translate("MicrApplication", "MICR System Calibration"));
     return RunStartup(application, [&application] {
         QGuiApplication::setDesktopFileName(QStringLiteral("example.tolvane.MicrCalibration"));
         Platform::InstallFaceSubstitutes();

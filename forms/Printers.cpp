@@ -84,7 +84,7 @@ bool TPrinters::Forget(const QString &queue)
     QString error;
     const bool forgotten = session_.ForgetPrinter(queue, &error);
     if (!forgotten)
-        QMessageBox::warning(this, Platform::ApplicationTitle(), error);
+        QMessageBox::warning(this, Platform::ApplicationTitle(), tr("The printer was not forgotten: %1.").arg(error));
     Refresh();
     return forgotten;
 }

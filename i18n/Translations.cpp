@@ -28,6 +28,14 @@ QString CatalogueForName(const QByteArray &name)
     return {};
 }
 
+// Qt's own texts that its French catalogue words badly, worded again in
+// the program's catalogues, which are searched before Qt's: a file's error
+// ("No such file or directory", cut short there as "Aucun fichier ou
+// dossier") reaches the program's messages through QFile::errorString().
+[[maybe_unused]] constexpr const char *QtTextsWordedAgain[] = {
+    QT_TRANSLATE_NOOP("QIODevice", "No such file or directory"),
+};
+
 bool IsCLocale(const QByteArray &name)
 {
     return name.isEmpty() || name == "C" || name == "POSIX" || name.startsWith("C.");

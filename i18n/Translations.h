@@ -32,8 +32,9 @@ QString CatalogueResource(const QString &catalogue);
 
 // The help in a catalogue's language: beside the English help file
 // "micr.chm" and pages "help/NAME.html", a language's own are
-// "micr-LL.chm" and "help/LL/NAME.html". Returns `name` itself for US and
-// Canadian English (one help serves both) and for any other file.
+// "micr-LL.chm" and "help/LL/NAME.html" (Canadian English "micr-en_CA.chm"
+// and "help/en_CA/NAME.html"). Returns `name` itself for US English and for
+// any other file.
 QString HelpNameFor(const QString &name, const QString &catalogue);
 
 // Installs the catalogue the environment asks for, and Qt's own catalogue in

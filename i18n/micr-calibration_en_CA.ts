@@ -776,6 +776,10 @@ for a file that cannot be taken as a scan.</translation>
         <source>An unexpected error occurred</source>
         <translation>An unexpected error occurred</translation>
     </message>
+    <message>
+        <source>MICR System Calibration</source>
+        <translation>MICR System Calibration</translation>
+    </message>
 </context>
 <context>
     <name>MicrLinePreview</name>
@@ -1015,6 +1019,20 @@ for a file that cannot be taken as a scan.</translation>
     <message>
         <source>What is cut cannot be measured. Choose the printer&apos;s smaller margins or its &quot;edge to edge&quot; setting in the print dialog&apos;s properties, or another printer, then print again.</source>
         <translation>What is cut cannot be measured. Choose the printer&apos;s smaller margins or its &quot;edge to edge&quot; setting in the print dialog&apos;s properties, or another printer, then print again.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterProfiles</name>
+    <message>
+        <source>cannot write the printer profiles to %1</source>
+        <translation>cannot write the printer profiles to %1</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No such file or directory</translation>
     </message>
 </context>
 <context>
@@ -2601,6 +2619,10 @@ or with punctuation: %3</translation>
         <source>Text files (*.txt)</source>
         <translation>Text files (*.txt)</translation>
     </message>
+    <message>
+        <source>The printer was not forgotten: %1.</source>
+        <translation>The printer was not forgotten: %1.</translation>
+    </message>
 </context>
 <context>
     <name>WizardHelp</name>
@@ -2622,9 +2644,11 @@ Options:
 Files:
   ~/.config/micr-calibration/printers.ini  What the wizard remembers of
                                            each printer.
-  /usr/share/micr-calibration              The help files micr.chm and
-                                           micr-fr.chm (French), the order
-                                           forms and the gauge manual.
+  /usr/share/micr-calibration              The help files micr.chm (US
+                                           English), micr-en_CA.chm (Canadian
+                                           English) and micr-fr.chm (French),
+                                           the order forms and the gauge
+                                           manual.
 
 Environment:
   XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.
@@ -2656,9 +2680,11 @@ Options:
 Files:
   ~/.config/micr-calibration/printers.ini  What the wizard remembers of
                                            each printer.
-  /usr/share/micr-calibration              The help files micr.chm and
-                                           micr-fr.chm (French), the order
-                                           forms and the gauge manual.
+  /usr/share/micr-calibration              The help files micr.chm (US
+                                           English), micr-en_CA.chm (Canadian
+                                           English) and micr-fr.chm (French),
+                                           the order forms and the gauge
+                                           manual.
 
 Environment:
   XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.

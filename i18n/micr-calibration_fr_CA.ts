@@ -777,6 +777,10 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
         <source>An unexpected error occurred</source>
         <translation>Une erreur inattendue est survenue</translation>
     </message>
+    <message>
+        <source>MICR System Calibration</source>
+        <translation>Étalonnage MICR</translation>
+    </message>
 </context>
 <context>
     <name>MicrLinePreview</name>
@@ -1016,6 +1020,20 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     <message>
         <source>What is cut cannot be measured. Choose the printer&apos;s smaller margins or its &quot;edge to edge&quot; setting in the print dialog&apos;s properties, or another printer, then print again.</source>
         <translation>Ce qui est coupé ne peut pas être mesuré. Choisissez les marges réduites de l’imprimante ou son réglage «&#xa0;bord à bord&#xa0;» dans les propriétés de la boîte d’impression, ou une autre imprimante, puis imprimez de nouveau.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterProfiles</name>
+    <message>
+        <source>cannot write the printer profiles to %1</source>
+        <translation>impossible d&apos;écrire les profils d&apos;imprimante dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce nom</translation>
     </message>
 </context>
 <context>
@@ -2604,6 +2622,10 @@ ou en ponctuation&#xa0;: %3</translation>
         <source>Text files (*.txt)</source>
         <translation>Fichiers texte (*.txt)</translation>
     </message>
+    <message>
+        <source>The printer was not forgotten: %1.</source>
+        <translation>L&apos;imprimante n&apos;a pas été oubliée&#xa0;: %1.</translation>
+    </message>
 </context>
 <context>
     <name>WizardHelp</name>
@@ -2625,9 +2647,11 @@ Options:
 Files:
   ~/.config/micr-calibration/printers.ini  What the wizard remembers of
                                            each printer.
-  /usr/share/micr-calibration              The help files micr.chm and
-                                           micr-fr.chm (French), the order
-                                           forms and the gauge manual.
+  /usr/share/micr-calibration              The help files micr.chm (US
+                                           English), micr-en_CA.chm (Canadian
+                                           English) and micr-fr.chm (French),
+                                           the order forms and the gauge
+                                           manual.
 
 Environment:
   XDG_CONFIG_HOME  The folder of printers.ini&apos;s folder, ~/.config by default.
@@ -2659,9 +2683,11 @@ Options&#xa0;:
 Fichiers&#xa0;:
   ~/.config/micr-calibration/printers.ini  Ce que l&apos;assistant retient de
                                            chaque imprimante.
-  /usr/share/micr-calibration              Les fichiers d&apos;aide micr.chm et
-                                           micr-fr.chm (français), les bons de
-                                           commande et le guide de la jauge.
+  /usr/share/micr-calibration              Les fichiers d&apos;aide micr.chm
+                                           (anglais des États-Unis),
+                                           micr-en_CA.chm (anglais du Canada)
+                                           et micr-fr.chm (français), les bons
+                                           de commande et le guide de la jauge.
 
 Environnement&#xa0;:
   XDG_CONFIG_HOME  Le dossier de configuration, qui contient micr-calibration/,
@@ -2878,7 +2904,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>%1 At this scale %2: out of tolerance. %3 would print it within %4 in of 7 in.</source>
-        <translation>%1 À cette échelle, %2&#xa0;: hors tolérance. %3, l&apos;imprimerait à %4&#xa0;po près de 7&#xa0;po.</translation>
+        <translation>%1 À cette échelle, %2&#xa0;: hors tolérance. Avec %3, la ligne MICR serait à %4&#xa0;po près de 7&#xa0;po.</translation>
     </message>
     <message>
         <source>%1 At this scale %2: out of tolerance, and no face prints it within %3 in of 7 in. %4</source>

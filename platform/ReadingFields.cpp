@@ -140,7 +140,9 @@ std::optional<std::vector<std::optional<double>>> CheckLengthFields(const std::v
         if (!entry.field->text().trimmed().isEmpty()) {
             length = ParseTypedLength(entry.field->text(), entry.range, QLocale(), &error);
             if (!length)
-                refused << QStringLiteral("%1: %2").arg(entry.name, error);
+                refused << QCoreApplication::translate("Readings", "%1: %2",
+                                                       "a reading's name and what is wrong with it")
+                               .arg(entry.name, error);
         }
         QPalette palette = entry.field->parentWidget()->palette();
         if (!error.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "store/ProfileGroup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,12 @@ namespace {
 
 // The file's layout: [General] version=1, then a group a printer.
 constexpr int FileVersion = 1;
+
+// Said in a window after "not remembered:" or alone, in the user's language.
+QString NotWritten(const QString &path)
+{
+    return QCoreApplication::translate("PrinterProfiles", "cannot write the printer profiles to %1").arg(path);
+}
 
 // Moves a damaged file out of the way, or copies it byte for byte where
 // what was good in it stays: PATH.damaged-YYYYMMDD-HHMMSS.
@@ -180,7 +187,7 @@ bool PrinterProfiles::Save(const PrinterProfile &profile, QString *error) const
     // written whole to a new file that then replaces the old.
     settings.sync();
     if (settings.status() != QSettings::NoError) {
-        *error = QStringLiteral("cannot write the printer profiles to %1").arg(path_);
+        *error = NotWritten(path_);
         return false;
     }
     return true;
@@ -193,7 +200,7 @@ bool PrinterProfiles::Forget(const QString &queue, QString *error) const
     settings.remove(GroupOf(queue));
     settings.sync();
     if (settings.status() != QSettings::NoError) {
-        *error = QStringLiteral("cannot write the printer profiles to %1").arg(path_);
+        *error = NotWritten(path_);
         return false;
     }
     return true;

@@ -915,6 +915,7 @@ private slots:
         QTest::newRow("refused") << QStringList{"fonts", "--bold"};
         QTest::newRow("no such command") << QStringList{"mesure"};
         QTest::newRow("bad reading") << QStringList{"measure", "3=70"};
+        QTest::newRow("no such folder") << QStringList{"page", "-o", "/no-such-folder/page.pdf"};
     }
 
     void exporterLeavesNothingUntranslated()

@@ -37,24 +37,34 @@ QString Describe(const SettingsInputs &inputs, const MicrFaceMetrics &face)
         .arg(Inches(inputs.model.ox), Inches(inputs.model.oy));
 }
 
+// Settings that can be written: the file's suggested name and its text,
+// with no notes yet.
+ChequeProgramSettings Written(const QString &fileName, const QString &text)
+{
+    ChequeProgramSettings settings;
+    settings.ok = true;
+    settings.fileName = fileName;
+    settings.text = text;
+    return settings;
+}
+
 ChequeProgramSettings FreeCheckSettings(const SettingsInputs &inputs, const MicrFaceMetrics &face, For audience)
 {
     const FreeCheckTweaks tweaks = FreeCheckTweaksFor(inputs, face);
-    ChequeProgramSettings settings;
-    settings.ok = true;
-    settings.fileName = QStringLiteral("freecheck-micr.cfg");
-    settings.text = QStringLiteral("# The MICR line in %1, written by MICR calibration\n"
-                                   "[Global]\n"
-                                   "MICRFontName = %2\n"
-                                   "MICRFontSize = 10\n"
-                                   "TransitSymbol = %3\n"
-                                   "OnUsSymbol = %4\n"
-                                   "AmountSymbol = %5\n"
-                                   "DashSymbol = %6\n"
-                                   "MICRHorTweak = %7 inch\n"
-                                   "MICRVerTweak = %8 inch\n")
-                        .arg(Describe(inputs, face), face.postScriptName, TransitSymbol, OnUsSymbol, AmountSymbol,
-                             DashSymbol, Inches(tweaks.horizontal), Inches(tweaks.vertical));
+    ChequeProgramSettings settings =
+        Written(QStringLiteral("freecheck-micr.cfg"),
+                QStringLiteral("# The MICR line in %1, written by MICR calibration\n"
+                               "[Global]\n"
+                               "MICRFontName = %2\n"
+                               "MICRFontSize = 10\n"
+                               "TransitSymbol = %3\n"
+                               "OnUsSymbol = %4\n"
+                               "AmountSymbol = %5\n"
+                               "DashSymbol = %6\n"
+                               "MICRHorTweak = %7 inch\n"
+                               "MICRVerTweak = %8 inch\n")
+                    .arg(Describe(inputs, face), face.postScriptName, TransitSymbol, OnUsSymbol, AmountSymbol,
+                         DashSymbol, Inches(tweaks.horizontal), Inches(tweaks.vertical)));
     const double paperHeight = inputs.paperInches.height();
     // FreeCheck's keys and what to type into them keep their points.
     settings.notes
@@ -163,13 +173,12 @@ ChequeProgramSettings GnuCashSettings(const SettingsInputs &inputs, const MicrFa
 ChequeProgramSettings OdooSettings(const SettingsInputs &inputs, const MicrFaceMetrics &face, For audience)
 {
     const OdooMargins margins = OdooMarginsFor(inputs, face);
-    ChequeProgramSettings settings;
-    settings.ok = true;
-    settings.fileName = QStringLiteral("odoo-check-margins.txt");
-    settings.text = QStringLiteral("Odoo check margins for the MICR line in %1\n"
-                                   "Add to Check Top Margin: %2 in\n"
-                                   "Add to Check Left Margin: %3 in\n")
-                        .arg(Describe(inputs, face), Inches(margins.top), Inches(margins.left));
+    ChequeProgramSettings settings =
+        Written(QStringLiteral("odoo-check-margins.txt"),
+                QStringLiteral("Odoo check margins for the MICR line in %1\n"
+                               "Add to Check Top Margin: %2 in\n"
+                               "Add to Check Left Margin: %3 in\n")
+                    .arg(Describe(inputs, face), Inches(margins.top), Inches(margins.left)));
     settings.notes
         << Wording::Say(audience, QT_TRANSLATE_NOOP("Wording", "In Odoo, Accounting settings, Checks: add these to "
                                                                "the Check Top Margin and Check Left Margin (inches); "
