@@ -574,6 +574,8 @@ private slots:
         QTest::newRow("Chromium at 97 %")
             << "chromium-97.pdf" << 0 << 0 << 1 << 0.3030 << 0.3025 << 9.7 << "wrong-size";
         QTest::newRow("page turned alone") << "rotated-page.pdf" << 0 << 0 << 1 << 0.3125 << 0.1975 << 10.0 << "";
+        QTest::newRow("content turned with its page")
+            << "rotated-content.pdf" << 0 << 0 << 1 << 0.3125 << 0.1983 << 10.0 << "";
         QTest::newRow("converted to curves") << "shapes.pdf" << 0 << 0 << 1 << 0.0 << 0.0 << 0.0 << "drawn-as-shapes";
     }
 
