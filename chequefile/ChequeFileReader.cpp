@@ -3,6 +3,7 @@
 #include "PostScriptToPdf.h"
 
 #include <poppler-document.h>
+#include <poppler-font.h>
 #include <poppler-global.h>
 #include <poppler-page.h>
 
@@ -75,6 +76,23 @@ std::vector<ChequeFileWord> WordsOf(const poppler::page &page, std::vector<int> 
         words.push_back(std::move(word));
     }
     return words;
+}
+
+// The names of the fonts in the resources of the page at `index`, as
+// poppler lists them, a font whose glyphs carry no characters (as pdftops
+// leaves them) among them.
+QStringList FontsOf(const poppler::document &document, int index)
+{
+    QStringList fonts;
+    const std::unique_ptr<poppler::font_iterator> iterator(document.create_font_iterator(index));
+    if (!iterator || !iterator->has_next())
+        return fonts;
+    for (const poppler::font_info &font : iterator->next()) {
+        const QString name = QString::fromStdString(font.name());
+        if (!name.isEmpty() && !fonts.contains(name))
+            fonts << name;
+    }
+    return fonts;
 }
 
 bool HasMicrText(const std::vector<ChequeFileWord> &words)
@@ -154,6 +172,10 @@ std::optional<ChequeFilePage> ReadPdf(const QString &pdf, const QString &path, C
             character = turn.Upright(character);
         if (!word.font.isEmpty() && !read.fonts.contains(word.font))
             read.fonts << word.font;
+    }
+    for (const QString &font : FontsOf(*document, pageNumber - 1)) {
+        if (!read.fonts.contains(font))
+            read.fontsWithoutText << font;
     }
     read.words = std::move(words);
     // The rows of text in a MICR face get their baselines from the ink.
