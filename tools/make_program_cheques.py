@@ -16,8 +16,11 @@ lands is measured on a 1200-dpi raster (pdftoppm), not taken from here.
   cheque.
 - chromium-outline.pdf: Letter, the line in a box with a CSS outline.
 - chromium-97.pdf: the same page zoomed to 97 %.
-- chromium-ps2write.ps, libreoffice-pdftops.ps: Ghostscript-made PostScript,
-  its glyphs without Unicode.
+- chromium-ps2write.ps, libreoffice-pdftops.ps: PostScript made from the
+  PDFs as print queues make it, its glyphs without characters: pdftops keeps
+  the face's glyphs under its name, with codes in the order of first use
+  and no character map; ps2write makes 1-bit pictures of them in a Type 3
+  font with no name.
 - rotated-page.pdf: chromium-outline.pdf turned alone (qpdf --rotate=+90).
 - rotated-content.pdf: chromium-outline.pdf authored on a landscape page
   (792 x 612 pt) with its content turned a quarter, shown upright by /Rotate
