@@ -202,8 +202,12 @@ std::optional<ShapesCause> ShapesOfLine(const ChequeFilePage &page, const Cheque
     for (const ChequeFileWord &word : page.words) {
         if (!word.font.isEmpty())
             continue;
+        // A font with no name is a Type 3 font, whose boxes stand as tall as
+        // its font's box whatever the glyph: only their width is the glyph's.
         unnamed += int(std::count_if(word.characters.begin(), word.characters.end(), [&check](const QRectF &character) {
-            return IsShapeOfLine(check.model.Map(character), check);
+            QRectF paper = check.model.Map(character);
+            paper.setTop(std::max(paper.top(), paper.bottom() - ShapeTallestInches));
+            return IsShapeOfLine(paper, check);
         }));
     }
     if (unnamed >= FewestShapes)
@@ -214,6 +218,16 @@ std::optional<ShapesCause> ShapesOfLine(const ChequeFilePage &page, const Cheque
     if (shapes >= FewestShapes)
         return ShapesCause::Outlines;
     return std::nullopt;
+}
+
+// A MICR font in the page's resources of which no word was read: when the
+// line shows only as ink, its glyphs carry no characters.
+std::optional<QString> UnreadMicrFont(const ChequeFilePage &page)
+{
+    const auto font = std::find_if(page.fontsWithoutText.begin(), page.fontsWithoutText.end(), IsMicrFont);
+    if (font == page.fontsWithoutText.end())
+        return std::nullopt;
+    return *font;
 }
 
 } // namespace
@@ -327,7 +341,12 @@ ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const
     }
     if (line.empty()) {
         const std::optional<ShapesCause> shapes = ShapesOfLine(page, check);
-        if (shapes) {
+        const std::optional<QString> unread = UnreadMicrFont(page);
+        if (shapes == ShapesCause::Outlines && unread) {
+            ChequeFinding glyphs{ChequeFindingKind::NoCharacters};
+            glyphs.face = FontBaseName(*unread);
+            Find(check, glyphs);
+        } else if (shapes) {
             ChequeFinding drawn{ChequeFindingKind::DrawnAsShapes};
             drawn.index = int(*shapes);
             Find(check, drawn);
@@ -365,7 +384,7 @@ ChequeCheck CheckCheque(const ChequeFilePage &page, ChequePosition cheque, const
     }
 
     const bool drawnAsShapes = std::any_of(check.findings.begin(), check.findings.end(), [](const ChequeFinding &f) {
-        return f.kind == ChequeFindingKind::DrawnAsShapes;
+        return f.kind == ChequeFindingKind::DrawnAsShapes || f.kind == ChequeFindingKind::NoCharacters;
     });
     // Everything else in the clear band, full width.
     const QRectF band(0, bottom - ClearBandInches, page.pageInches.width(), ClearBandInches);
@@ -399,7 +418,7 @@ QString ChequeFindingCode(ChequeFindingKind kind)
 {
     static const char *const codes[] = {"no-line",        "mixed-faces", "other-face",         "wrong-size",
                                         "shared-position", "line-offset", "micr-line",          "text-in-clear-band",
-                                        "drawing-in-clear-band", "other-paper", "drawn-as-shapes"};
+                                        "drawing-in-clear-band", "other-paper", "drawn-as-shapes", "no-characters"};
     return QLatin1String(codes[int(kind)]);
 }
 

@@ -84,6 +84,10 @@ struct ChequeFilePage
     // Every font the page uses, as the file names them; a font with no
     // name (a Type 3 font) is left out, its words' `font` empty.
     QStringList fonts;
+    // The fonts in the page's resources of which no word was read: a font
+    // whose glyphs carry no characters (PostScript made by pdftops), or one
+    // the page names but does not use.
+    QStringList fontsWithoutText;
     // Which page of the file this is, from 1, and how many it has.
     int pageNumber = 1;
     int pageCount = 1;
@@ -122,6 +126,7 @@ enum class ChequeFindingKind {
     DrawingInClearBand,
     OtherPaper,      // the page is neither Letter nor A4: `points` is its width, `position` its height, in points
     DrawnAsShapes,   // the line is no text; `index` a ShapesCause
+    NoCharacters,    // the line's glyphs are in MICR face `face`, but carry no characters
 };
 
 // Why a MICR line is drawn as shapes, as far as the file tells.

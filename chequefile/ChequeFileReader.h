@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PostScriptToPdf.h"
 #include "answers/ChequeCheck.h"
 
 #include <QString>
@@ -8,9 +9,6 @@
 
 // Reads a page of a cheque file through poppler: a PDF as it is,
 // PostScript once Ghostscript has made a PDF of it.
-
-// Ghostscript's program, where it is installed; empty otherwise.
-QString GhostscriptProgram();
 
 // The page, or none with *problem saying what is wrong with the file:
 // missing, empty, cut short, encrypted, PostScript without Ghostscript, or

@@ -57,6 +57,7 @@ QJsonObject PageJson(const ChequeFilePage &page)
             {QStringLiteral("words"), words},
             {QStringLiteral("drawings"), drawings},
             {QStringLiteral("fonts"), QJsonArray::fromStringList(page.fonts)},
+            {QStringLiteral("fonts_without_text"), QJsonArray::fromStringList(page.fontsWithoutText)},
             {QStringLiteral("page_number"), page.pageNumber},
             {QStringLiteral("page_count"), page.pageCount}};
 }
@@ -72,6 +73,8 @@ ChequeFilePage PageOf(const QJsonObject &json)
         page.drawings.push_back(RectOf(drawing));
     for (const QJsonValue font : json.value(QStringLiteral("fonts")).toArray())
         page.fonts << font.toString();
+    for (const QJsonValue font : json.value(QStringLiteral("fonts_without_text")).toArray())
+        page.fontsWithoutText << font.toString();
     page.pageNumber = json.value(QStringLiteral("page_number")).toInt(1);
     page.pageCount = json.value(QStringLiteral("page_count")).toInt(1);
     return page;

@@ -3639,5 +3639,9 @@ Examples:
         <source>Not within tolerance.</source>
         <translation>Not within tolerance.</translation>
     </message>
+    <message>
+        <source>The MICR line is in %1, but the file keeps no characters for its glyphs (as pdftops and Ghostscript&apos;s ps2write write PostScript), so where each character lands cannot be read. Check the PDF the program prints instead.</source>
+        <translation>The MICR line is in %1, but the file keeps no characters for its glyphs (as pdftops and Ghostscript&apos;s ps2write write PostScript), so where each character lands cannot be read. Check the PDF the program prints instead.</translation>
+    </message>
 </context>
 </TS>

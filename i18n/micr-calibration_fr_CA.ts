@@ -3643,5 +3643,9 @@ Exemples&#xa0;:
         <source>Not within tolerance.</source>
         <translation>Hors des tolérances.</translation>
     </message>
+    <message>
+        <source>The MICR line is in %1, but the file keeps no characters for its glyphs (as pdftops and Ghostscript&apos;s ps2write write PostScript), so where each character lands cannot be read. Check the PDF the program prints instead.</source>
+        <translation>La ligne MICR est en %1, mais le fichier ne garde aucun caractère pour ses glyphes (comme pdftops et ps2write de Ghostscript écrivent le PostScript)&#xa0;: où tombe chaque caractère ne peut donc pas être lu. Vérifiez plutôt le PDF que le logiciel imprime.</translation>
+    </message>
 </context>
 </TS>

@@ -574,6 +574,12 @@ private slots:
         QTest::newRow("Chromium at 97 %")
             << "chromium-97.pdf" << 0 << 0 << 1 << 0.3030 << 0.3025 << 9.7 << "wrong-size";
         QTest::newRow("page turned alone") << "rotated-page.pdf" << 0 << 0 << 1 << 0.3125 << 0.1975 << 10.0 << "";
+        QTest::newRow("content turned with its page")
+            << "rotated-content.pdf" << 0 << 0 << 1 << 0.3125 << 0.1983 << 10.0 << "";
+        QTest::newRow("pdftops, glyphs without characters")
+            << "libreoffice-pdftops.ps" << 0 << 0 << 1 << 0.0 << 0.0 << 0.0 << "no-characters";
+        QTest::newRow("ps2write, glyphs as pictures in a nameless font")
+            << "chromium-ps2write.ps" << 0 << 0 << 1 << 0.0 << 0.0 << 0.0 << "drawn-as-shapes";
         QTest::newRow("converted to curves") << "shapes.pdf" << 0 << 0 << 1 << 0.0 << 0.0 << 0.0 << "drawn-as-shapes";
     }
 
@@ -587,6 +593,8 @@ private slots:
         QFETCH(double, baseline);
         QFETCH(double, points);
         QFETCH(QString, code);
+        if (file.endsWith(QLatin1String(".ps")) && GhostscriptProgram().isEmpty())
+            QSKIP("Ghostscript is not installed");
         ChequeFileProblem problem;
         const std::optional<ChequeFilePage> read
             = ReadChequeFile(QStringLiteral(MICR_SOURCE_DIR "/tests/data/programs/") + file, &problem, page);

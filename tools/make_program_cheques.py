@@ -5,7 +5,7 @@ faces only (tests/fonts/make_test_fonts.py), into tests/data/programs/:
         /usr/bin/python3 tools/make_program_cheques.py build/tests/fonts
 
 It needs LibreOffice (soffice), Chromium, Ghostscript (gs, ps2write),
-poppler-utils (pdftops) and qpdf; none of them is needed to run the tests,
+poppler-utils (pdftops) and qpdf (with fix-qdf); none of them is needed to run the tests,
 which read the committed files. Each file holds a MICR line in Ferro Sample
 at 10 pt placed as a user of that program would place it; where it really
 lands is measured on a 1200-dpi raster (pdftoppm), not taken from here.
@@ -16,9 +16,15 @@ lands is measured on a 1200-dpi raster (pdftoppm), not taken from here.
   cheque.
 - chromium-outline.pdf: Letter, the line in a box with a CSS outline.
 - chromium-97.pdf: the same page zoomed to 97 %.
-- chromium-ps2write.ps, libreoffice-pdftops.ps: Ghostscript-made PostScript,
-  its glyphs without Unicode.
+- chromium-ps2write.ps, libreoffice-pdftops.ps: PostScript made from the
+  PDFs as print queues make it, its glyphs without characters: pdftops keeps
+  the face's glyphs under its name, with codes in the order of first use
+  and no character map; ps2write makes 1-bit pictures of them in a Type 3
+  font with no name.
 - rotated-page.pdf: chromium-outline.pdf turned alone (qpdf --rotate=+90).
+- rotated-content.pdf: chromium-outline.pdf authored on a landscape page
+  (792 x 612 pt) with its content turned a quarter, shown upright by /Rotate
+  90, as a program that lays out in landscape writes a portrait cheque.
 - shapes.pdf: the line converted to curves (Ghostscript -dNoOutputFonts).
 """
 import os
@@ -138,6 +144,29 @@ def ghostscript(work):
                     os.path.join(OUT, "rotated-page.pdf")], check=True)
 
 
+def content_rotated(work):
+    # Shown turned a quarter clockwise, the landscape page's point (u, v) lands
+    # at (v, 792 - u) of the portrait page: the content is drawn through the
+    # inverse, (x, y) -> (792 - y, x).
+    qdf = os.path.join(work, "rotated-content.qdf")
+    subprocess.run(["qpdf", "--qdf", "--object-streams=disable", os.path.join(OUT, "chromium-outline.pdf"), qdf],
+                   check=True)
+    with open(qdf, "rb") as source:
+        text = source.read()
+    portrait = re.compile(rb"/MediaBox \[\s*0\s+0\s+612\s+792\s*\]")
+    assert len(portrait.findall(text)) == 1
+    text = portrait.sub(b"/MediaBox [ 0 0 792 612 ] /Rotate 90", text)
+    contents = re.search(rb"%% Contents for page 1\n.*?\nstream\n(.*?)\nendstream", text, re.S)
+    turned = b"q 0 1 -1 0 792 0 cm\n" + contents.group(1) + b"\nQ"
+    text = text[:contents.start(1)] + turned + text[contents.end(1):]
+    with open(qdf, "wb") as out:
+        out.write(text)
+    fixed = os.path.join(work, "rotated-content-fixed.qdf")
+    with open(fixed, "wb") as out:
+        subprocess.run(["fix-qdf", qdf], check=True, stdout=out)
+    subprocess.run(["qpdf", "--object-streams=generate", fixed, os.path.join(OUT, "rotated-content.pdf")], check=True)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     with tempfile.TemporaryDirectory() as work:
@@ -145,6 +174,7 @@ def main():
         chromium(work, "chromium-outline", US_LINE, 1)
         chromium(work, "chromium-97", SCALED_LINE, 0.97)
         ghostscript(work)
+        content_rotated(work)
 
 
 if __name__ == "__main__":

@@ -144,6 +144,12 @@ QString Wording::ChequeFault(For audience, const ChequeCheck &check, const Chequ
             : Say(audience, QT_TRANSLATE_NOOP("Wording", "The MICR line is drawn as shapes, not as text: the text "
                                                          "was converted to curves. Print it as text (turn off "
                                                          "\"convert text to paths\" or \"no output fonts\")."));
+    case ChequeFindingKind::NoCharacters:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "The MICR line is in %1, but the file keeps no characters "
+                                                          "for its glyphs (as pdftops and Ghostscript's ps2write "
+                                                          "write PostScript), so where each character lands cannot "
+                                                          "be read. Check the PDF the program prints instead."))
+            .arg(finding.face);
     case ChequeFindingKind::DrawingInClearBand: {
         const ClearBandMark &mark = check.clearBand.at(std::size_t(finding.index));
         return Say(audience, QT_TRANSLATE_NOOP("Wording", "A drawing in the clear band, %1."))
@@ -297,6 +303,9 @@ QJsonObject ChequeFindingJson(const ChequeCheck &check, const ChequeFinding &fin
         json.insert(QStringLiteral("cause"), ShapesCause(finding.index) == ShapesCause::UnnamedFont
                                                  ? QStringLiteral("unnamed-font")
                                                  : QStringLiteral("outlines"));
+        break;
+    case ChequeFindingKind::NoCharacters:
+        json.insert(QStringLiteral("face"), finding.face);
         break;
     }
     return json;
