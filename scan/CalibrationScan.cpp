@@ -163,9 +163,9 @@ std::optional<CalibrationFound> MeasureCalibration(const ScanImage &scan, const 
         return std::nullopt;
     }
     // Which line a pair of marks belongs to is told by its place among the
-    // five; with one missing it cannot be told.
+    // five; with one missing it cannot be told, and more are another page.
     if (lines.size() != SampleLines) {
-        *why = {ScanProblem::WrongPage, 0, QString::number(lines.size())};
+        *why = {ScanProblem::WrongPage, 0, lines.size() < SampleLines ? QString::number(lines.size()) : QString()};
         return std::nullopt;
     }
     CalibrationFound found;

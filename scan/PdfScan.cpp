@@ -57,6 +57,8 @@ std::optional<QImage> PdfScanImage(const QString &path, ScanRefusal *why)
     if (extractor.isEmpty())
         return Refused(why, ScanProblem::Failed, QStringLiteral("a PDF scan is read with pdfimages, which is not installed (poppler-utils)"));
     QTemporaryDir folder;
+    if (!folder.isValid())
+        return Refused(why, ScanProblem::Failed, folder.errorString());
     QProcess process;
     process.start(extractor, {QStringLiteral("-j"), QStringLiteral("-png"), path, folder.filePath(QStringLiteral("image"))});
     if (!process.waitForFinished(ExtractMilliseconds)) {
