@@ -3700,7 +3700,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>line %1 %2 in +/- %3</source>
-        <translation>ligne %1 %2&#xa0;po +/- %3</translation>
+        <translation>ligne %1&#xa0;: %2&#xa0;po +/- %3</translation>
     </message>
     <message>
         <source>Lengths from the scan (%1 dpi, scaled by line %2&apos;s ruler reading): %3</source>
@@ -3712,7 +3712,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>Line %1 cannot be decided from the scan: within its uncertainty it is %2 or %3.</source>
-        <translation>La ligne %1 ne peut pas être tranchée d&apos;après le balayage&#xa0;: dans son incertitude, elle est %2 ou %3.</translation>
+        <translation>La ligne %1 ne peut pas être tranchée d&apos;après le balayage&#xa0;: dans son incertitude, son verdict est %2 ou %3.</translation>
     </message>
     <message>
         <source>The answer cannot be decided from the scan alone: the scanner&apos;s scale may be off by %1 %. Measure one line with a ruler to set the scale.</source>
