@@ -104,6 +104,58 @@ GaugeResult AssessGauge(const GaugeFound &found)
     return result;
 }
 
+namespace {
+
+LineLengths Scaled(const LineLengths &lengths, double factor)
+{
+    LineLengths scaled;
+    for (std::size_t i = 0; i < lengths.size(); ++i)
+        if (lengths[i])
+            scaled[i] = *lengths[i] * factor;
+    return scaled;
+}
+
+} // namespace
+
+ScannedLengths ScaleScannedLines(const CalibrationFound &found, CalibrationLine rulerLine, double rulerInches)
+{
+    ScannedLengths scanned;
+    const std::optional<double> ruled = rulerLine != 0 ? found.lines.at(std::size_t(rulerLine - 1)) : std::nullopt;
+    const double uncertainty = ruled ? 0 : ScanScaleUncertainty;
+    if (ruled) {
+        scanned.source = ScanScaleSource::Ruler;
+        scanned.rulerLine = rulerLine;
+        scanned.scale = rulerInches / *ruled;
+    }
+    scanned.lengths = Scaled(found.lines, scanned.scale);
+    for (std::size_t i = 0; i < scanned.lengths.size(); ++i) {
+        if (!scanned.lengths[i])
+            continue;
+        const double length = *scanned.lengths[i];
+        scanned.uncertainty[i] = length * uncertainty;
+        scanned.undecided[i] = JudgeResidual(length * (1 - uncertainty) - TargetLineInches)
+            != JudgeResidual(length * (1 + uncertainty) - TargetLineInches);
+    }
+    const LineLengths nominal = NominalLineLengths();
+    const Assessment middle = AssessReadings(nominal, scanned.lengths);
+    for (const double end : {1 - uncertainty, 1 + uncertainty}) {
+        const Assessment atEnd = AssessReadings(nominal, Scaled(scanned.lengths, end));
+        if (atEnd.recommended != middle.recommended || AssessmentVerdictKey(atEnd) != AssessmentVerdictKey(middle))
+            scanned.answerUndecided = true;
+    }
+    return scanned;
+}
+
+bool ScannedAnswerUsable(const ScannedLengths &scanned)
+{
+    const double uncertainty = scanned.source == ScanScaleSource::Ruler ? 0 : ScanScaleUncertainty;
+    const LineLengths nominal = NominalLineLengths();
+    for (const double end : {1 - uncertainty, 1.0, 1 + uncertainty})
+        if (!AssessReadings(nominal, Scaled(scanned.lengths, end)).usable())
+            return false;
+    return true;
+}
+
 QString GaugeFaultCode(GaugeFaultKind kind)
 {
     static const char *const codes[] = {"unrecognised", "spacing", "placement", "skew", "stroke", "clear-band",
@@ -113,7 +165,8 @@ QString GaugeFaultCode(GaugeFaultKind kind)
 
 namespace {
 const char *const ProblemKeys[] = {"none", "unreadable", "too-large", "too-coarse", "empty", "no-sheet",
-                                   "sideways", "upside-down", "wrong-page", "no-micr-line", "failed"};
+                                   "sideways", "upside-down", "wrong-page", "no-micr-line", "failed",
+                                   "pdf-pages", "pdf-images"};
 }
 
 QString ScanProblemKey(ScanProblem problem)

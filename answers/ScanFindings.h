@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answers/Measurement.h"
 #include "answers/MicrLine.h"
 
 #include <QChar>
@@ -32,13 +33,15 @@ enum class ScanProblem {
     WrongPage,   // not the page asked for
     NoMicrLine,  // a cheque with no MICR line in its clear band
     Failed,      // the helper did not answer in time, or crashed
+    PdfPages,    // a PDF of more than one page (or none): the count in detail
+    PdfImages,   // a PDF whose page holds no image, or several: the count in detail
 };
 
 struct ScanRefusal
 {
     ScanProblem problem = ScanProblem::None;
     double dpi = 0;        // the resolution found, for TooCoarse
-    QString detail;        // the file, or what the decoder said
+    QString detail;        // the file, what the decoder said, or a count
 };
 
 // The sheet as found: its resolution and size, how far it is turned on the
@@ -63,6 +66,50 @@ struct PlacementFound
     double bottom = 0; // from the cheque's bottom edge (its printed rule, or the paper's edge)
     double top = 0;    // from the paper's top edge
 };
+
+// The calibration page's sample lines as a ruler measures them on its
+// scan, from the first mark under each line to the last (left edge to
+// left edge), at the scan's own resolution; none where a line's marks were
+// not both found.
+struct CalibrationFound
+{
+    ScannedSheet sheet;
+    LineLengths lines;
+};
+
+// A flatbed scanner's scale is off by up to about two tenths of a percent
+// (its carriage's drive along the glass, its lens across it): a length
+// taken at the scan's stated resolution is known to within this share of
+// itself, unless one line's ruler reading gives the scale.
+inline constexpr double ScanScaleUncertainty = 0.002;
+// A ruler reading further than this share from its line's scanned length is
+// of another line, or misread: no scanner is that far off.
+inline constexpr double MostRulerDisagreement = 0.01;
+
+enum class ScanScaleSource { Resolution, Ruler };
+
+// The scanned lengths scaled as the user's ruler (or the scan's resolution)
+// says, with what is left uncertain.
+struct ScannedLengths
+{
+    LineLengths lengths;
+    LineLengths uncertainty; // each length's, in inches; 0 from a ruler
+    ScanScaleSource source = ScanScaleSource::Resolution;
+    CalibrationLine rulerLine = 0;
+    double scale = 1; // the ruler reading over its line's scanned length
+    // Lines whose verdict differs between the ends of their uncertainty.
+    std::array<bool, LastCalibrationLine> undecided{};
+    // The answer (the line named and its verdict) differs between the ends.
+    bool answerUndecided = false;
+};
+
+// The lengths found, at the scan's resolution or scaled by one line's ruler
+// reading (`rulerLine` 0: none). The ruler's line must have been found.
+ScannedLengths ScaleScannedLines(const CalibrationFound &found, CalibrationLine rulerLine = 0,
+                                 double rulerInches = 0);
+// The assessment of the scanned lengths is the one for typed readings; it is
+// usable only when it is at both ends of the scale's uncertainty too.
+bool ScannedAnswerUsable(const ScannedLengths &scanned);
 
 // One character of a scanned MICR line, recognised against the face.
 struct GaugeCharacter

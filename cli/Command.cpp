@@ -172,6 +172,9 @@ void Command::Parse(const QStringList &arguments, const CommandTable &table)
     if (parser_.isSet(help_))
         return;
     QStringList positional = parser_.positionalArguments();
+    // A command run again in the same process (tst_cli) has no argument
+    // left from its last run.
+    given_.clear();
     if (!argument_.isEmpty()) {
         if (positional.isEmpty() && argumentOptional_)
             return;

@@ -139,7 +139,7 @@ private:
     QCommandLineOption bold_ = BoldOption(QCoreApplication::translate("Exporter", "The page's MICR line was in the bold face of --line."));
     QCommandLineOption json_ = JsonOption(QCoreApplication::translate("Exporter", "one JSON object"));
     QCommandLineOption scan_{QStringLiteral("scan"),
-                             QCoreApplication::translate("Exporter", "Instead of READINGS: take them from a scan of the printed page (PNG, TIFF or JPEG), the paper's edges showing against a dark lid."),
+                             QCoreApplication::translate("Exporter", "Instead of READINGS: take them from a scan of the printed page (PNG, TIFF, JPEG or a one-image PDF), the paper's edges showing against a dark lid."),
                              QStringLiteral("FILE")};
     QCommandLineOption dpi_{QStringLiteral("dpi"),
                             QCoreApplication::translate("Exporter", "With --scan: the scan's resolution, where the file does not give it."),

@@ -22,14 +22,14 @@ class ScanCommand : public Command
 public:
     ScanCommand()
         : Command(QStringLiteral("scan"), QT_TRANSLATE_NOOP("Exporter", "Checks a printed check from its scan."),
-                  QT_TRANSLATE_NOOP("Exporter", "Reads the MICR line of a printed check from a scan of the sheet (PNG, TIFF or\n"
-                                 "JPEG, its edges showing against a dark lid): each character recognised against\n"
-                                 "the face's own shapes, its position, its right edge and bottom from the check's\n"
-                                 "edges, the pitch, skew and bar width, and every mark in the clear band. Exits\n"
-                                 "with 0 within every tolerance, 1 otherwise or for a scan of the wrong thing, 2\n"
-                                 "for a file that cannot be taken as a scan."))
+                  QT_TRANSLATE_NOOP("Exporter", "Reads the MICR line of a printed check from a scan of the sheet (PNG, TIFF,\n"
+                                 "JPEG or a one-image PDF, its edges showing against a dark lid): each character\n"
+                                 "recognised against the face's own shapes, its position, its right edge and\n"
+                                 "bottom from the check's edges, the pitch, skew and bar width, and every mark in\n"
+                                 "the clear band. Exits with 0 within every tolerance, 1 otherwise or for a scan\n"
+                                 "of the wrong thing, 2 for a file that cannot be taken as a scan."))
     {
-        TakeArgument(QStringLiteral("FILE"), QCoreApplication::translate("Exporter", "The scan: PNG, TIFF or JPEG."));
+        TakeArgument(QStringLiteral("FILE"), QCoreApplication::translate("Exporter", "The scan: PNG, TIFF, JPEG or a PDF of one image."));
         AddOptions(PlacementOptions());
         AddOptions({PaperOption(), printer_, bold_, json_, dpi_});
     }

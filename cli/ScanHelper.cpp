@@ -82,6 +82,8 @@ int ScanRefusalStatus(const ScanRefusal &refusal)
     case ScanProblem::Unreadable:
     case ScanProblem::TooLarge:
     case ScanProblem::TooCoarse:
+    case ScanProblem::PdfPages:
+    case ScanProblem::PdfImages:
         return Refused;
     default:
         return Failed;

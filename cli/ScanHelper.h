@@ -17,7 +17,7 @@ inline constexpr long long ScanHelperBytes = 1LL << 30;
 
 struct ScanRequest
 {
-    QString task; // "place" or "gauge"
+    QString task; // "place", "gauge" or "measure"
     QString file;
     std::optional<double> dpi;
     PlacementLayout layout;

@@ -351,7 +351,7 @@ whose face prints the MICR line at 7 inches. Prints &quot;Line N: FACE&quot; whe
 face is within tolerance, otherwise &quot;Not calibrated: REASON&quot;, then every
 line&apos;s length, the residual and the verdict. Exits with 0 for good or
 marginal, 1 when not calibrated.</source>
-        <translation>Weighs the lengths measured on a printed calibration page and names the line
+        <translation type="vanished">Weighs the lengths measured on a printed calibration page and names the line
 whose face prints the MICR line at 7 inches. Prints &quot;Line N: FACE&quot; when a
 face is within tolerance, otherwise &quot;Not calibrated: REASON&quot;, then every
 line&apos;s length, the residual and the verdict. Exits with 0 for good or
@@ -733,7 +733,7 @@ Older forms, still read as the command they became:
     </message>
     <message>
         <source>Instead of READINGS: take them from a scan of the printed page (PNG, TIFF or JPEG), the paper&apos;s edges showing against a dark lid.</source>
-        <translation>Instead of READINGS: take them from a scan of the printed page (PNG, TIFF or JPEG), the paper&apos;s edges showing against a dark lid.</translation>
+        <translation type="vanished">Instead of READINGS: take them from a scan of the printed page (PNG, TIFF or JPEG), the paper&apos;s edges showing against a dark lid.</translation>
     </message>
     <message>
         <source>With --scan: the scan&apos;s resolution, where the file does not give it.</source>
@@ -750,7 +750,7 @@ the face&apos;s own shapes, its position, its right edge and bottom from the che
 edges, the pitch, skew and bar width, and every mark in the clear band. Exits
 with 0 within every tolerance, 1 otherwise or for a scan of the wrong thing, 2
 for a file that cannot be taken as a scan.</source>
-        <translation>Reads the MICR line of a printed cheque from a scan of the sheet (PNG, TIFF or
+        <translation type="vanished">Reads the MICR line of a printed cheque from a scan of the sheet (PNG, TIFF or
 JPEG, its edges showing against a dark lid): each character recognised against
 the face&apos;s own shapes, its position, its right edge and bottom from the cheque&apos;s
 edges, the pitch, skew and bar width, and every mark in the clear band. Exits
@@ -759,7 +759,7 @@ for a file that cannot be taken as a scan.</translation>
     </message>
     <message>
         <source>The scan: PNG, TIFF or JPEG.</source>
-        <translation>The scan: PNG, TIFF or JPEG.</translation>
+        <translation type="vanished">The scan: PNG, TIFF or JPEG.</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
@@ -768,6 +768,74 @@ for a file that cannot be taken as a scan.</translation>
     <message>
         <source>the scan helper stopped (out of memory?)</source>
         <translation>the scan helper stopped (out of memory?)</translation>
+    </message>
+    <message>
+        <source>Weighs the lengths measured on a printed calibration page and names the line
+whose face prints the MICR line at 7 inches. Prints &quot;Line N: FACE&quot; when a
+face is within tolerance, otherwise &quot;Not calibrated: REASON&quot;, then every
+line&apos;s length, the residual and the verdict. Exits with 0 for good or
+marginal, 1 when not calibrated.
+With --scan the lengths are measured on a scan of the page (PNG, TIFF, JPEG
+or a PDF holding one image), each from its first mark to its last, at the
+scan&apos;s resolution, which a scanner keeps to about 0.2 %: each length is
+given with its uncertainty, a line whose verdict it leaves open is said to
+be undecided, and only an answer usable within it exits with 0. One line&apos;s
+length read with a ruler (--ruler) sets the scale instead. A scan that
+cannot be read exits with 2, a scan of another page with 1.</source>
+        <translation>Weighs the lengths measured on a printed calibration page and names the line
+whose face prints the MICR line at 7 inches. Prints &quot;Line N: FACE&quot; when a
+face is within tolerance, otherwise &quot;Not calibrated: REASON&quot;, then every
+line&apos;s length, the residual and the verdict. Exits with 0 for good or
+marginal, 1 when not calibrated.
+With --scan the lengths are measured on a scan of the page (PNG, TIFF, JPEG
+or a PDF holding one image), each from its first mark to its last, at the
+scan&apos;s resolution, which a scanner keeps to about 0.2 %: each length is
+given with its uncertainty, a line whose verdict it leaves open is said to
+be undecided, and only an answer usable within it exits with 0. One line&apos;s
+length read with a ruler (--ruler) sets the scale instead. A scan that
+cannot be read exits with 2, a scan of another page with 1.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --scan</source>
+        <translation>--%1 goes with --scan</translation>
+    </message>
+    <message>
+        <source>the ruler reading %1 is more than %2 % from line %3&apos;s length on the scan, %4: is it of another line, or misread?</source>
+        <translation>the ruler reading %1 is more than %2 % from line %3&apos;s length on the scan, %4: is it of another line, or misread?</translation>
+    </message>
+    <message>
+        <source>--ruler takes one line&apos;s length, LINE=LENGTH, not &quot;%1&quot;</source>
+        <translation>--ruler takes one line&apos;s length, LINE=LENGTH, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Instead of READINGS: measure the lines on a scan of the printed page (PNG, TIFF, JPEG or a one-image PDF), the paper&apos;s edges showing against a dark lid.</source>
+        <translation>Instead of READINGS: measure the lines on a scan of the printed page (PNG, TIFF, JPEG or a one-image PDF), the paper&apos;s edges showing against a dark lid.</translation>
+    </message>
+    <message>
+        <source>With --scan: one line&apos;s length read with a ruler, as LINE=LENGTH (&quot;3=7 1/64&quot;), to set the scanner&apos;s scale.</source>
+        <translation>With --scan: one line&apos;s length read with a ruler, as LINE=LENGTH (&quot;3=7 1/64&quot;), to set the scanner&apos;s scale.</translation>
+    </message>
+    <message>
+        <source>Instead of READINGS: take them from a scan of the printed page (PNG, TIFF, JPEG or a one-image PDF), the paper&apos;s edges showing against a dark lid.</source>
+        <translation>Instead of READINGS: take them from a scan of the printed page (PNG, TIFF, JPEG or a one-image PDF), the paper&apos;s edges showing against a dark lid.</translation>
+    </message>
+    <message>
+        <source>Reads the MICR line of a printed check from a scan of the sheet (PNG, TIFF,
+JPEG or a one-image PDF, its edges showing against a dark lid): each character
+recognised against the face&apos;s own shapes, its position, its right edge and
+bottom from the check&apos;s edges, the pitch, skew and bar width, and every mark in
+the clear band. Exits with 0 within every tolerance, 1 otherwise or for a scan
+of the wrong thing, 2 for a file that cannot be taken as a scan.</source>
+        <translation>Reads the MICR line of a printed cheque from a scan of the sheet (PNG, TIFF,
+JPEG or a one-image PDF, its edges showing against a dark lid): each character
+recognised against the face&apos;s own shapes, its position, its right edge and
+bottom from the cheque&apos;s edges, the pitch, skew and bar width, and every mark in
+the clear band. Exits with 0 within every tolerance, 1 otherwise or for a scan
+of the wrong thing, 2 for a file that cannot be taken as a scan.</translation>
+    </message>
+    <message>
+        <source>The scan: PNG, TIFF, JPEG or a PDF of one image.</source>
+        <translation>The scan: PNG, TIFF, JPEG or a PDF of one image.</translation>
     </message>
 </context>
 <context>
@@ -3642,6 +3710,46 @@ Examples:
     <message>
         <source>The MICR line is in %1, but the file keeps no characters for its glyphs (as pdftops and Ghostscript&apos;s ps2write write PostScript), so where each character lands cannot be read. Check the PDF the program prints instead.</source>
         <translation>The MICR line is in %1, but the file keeps no characters for its glyphs (as pdftops and Ghostscript&apos;s ps2write write PostScript), so where each character lands cannot be read. Check the PDF the program prints instead.</translation>
+    </message>
+    <message>
+        <source>the PDF has %1 pages, and a scan is one page: save each scanned page in a file of its own</source>
+        <translation>the PDF has %1 pages, and a scan is one page: save each scanned page in a file of its own</translation>
+    </message>
+    <message>
+        <source>the PDF&apos;s page holds no image, so it is no scan: save the scan as PNG, TIFF, JPEG or a PDF of one image</source>
+        <translation>the PDF&apos;s page holds no image, so it is no scan: save the scan as PNG, TIFF, JPEG or a PDF of one image</translation>
+    </message>
+    <message>
+        <source>the PDF&apos;s page holds %1 images, and a scan is one: save the scan as PNG, TIFF, JPEG or a PDF of one image</source>
+        <translation>the PDF&apos;s page holds %1 images, and a scan is one: save the scan as PNG, TIFF, JPEG or a PDF of one image</translation>
+    </message>
+    <message>
+        <source>line %1 %2 in +/- %3</source>
+        <translation>line %1 %2 in +/- %3</translation>
+    </message>
+    <message>
+        <source>Lengths from the scan (%1 dpi, scaled by line %2&apos;s ruler reading): %3</source>
+        <translation>Lengths from the scan (%1 dpi, scaled by line %2&apos;s ruler reading): %3</translation>
+    </message>
+    <message>
+        <source>Lengths from the scan (%1 dpi, at the scan&apos;s resolution, known to %2 %): %3</source>
+        <translation>Lengths from the scan (%1 dpi, at the scan&apos;s resolution, known to %2 %): %3</translation>
+    </message>
+    <message>
+        <source>Line %1 cannot be decided from the scan: within its uncertainty it is %2 or %3.</source>
+        <translation>Line %1 cannot be decided from the scan: within its uncertainty it is %2 or %3.</translation>
+    </message>
+    <message>
+        <source>The answer cannot be decided from the scan alone: the scanner&apos;s scale may be off by %1 %. Measure one line with a ruler to set the scale.</source>
+        <translation>The answer cannot be decided from the scan alone: the scanner&apos;s scale may be off by %1 %. Measure one line with a ruler to set the scale.</translation>
+    </message>
+    <message>
+        <source>only %1 of the five sample lines were found on the scan: each line&apos;s two marks must show, 7 in apart; scan the whole page again</source>
+        <translation>only %1 of the five sample lines were found on the scan: each line&apos;s two marks must show, 7 in apart; scan the whole page again</translation>
+    </message>
+    <message>
+        <source>no sample line&apos;s marks were found on the scan: this is not the calibration page, or it was printed without the MICR faces (see the fonts command)</source>
+        <translation>no sample line&apos;s marks were found on the scan: this is not the calibration page, or it was printed without the MICR faces (see the fonts command)</translation>
     </message>
 </context>
 </TS>

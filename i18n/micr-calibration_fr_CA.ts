@@ -351,7 +351,7 @@ whose face prints the MICR line at 7 inches. Prints &quot;Line N: FACE&quot; whe
 face is within tolerance, otherwise &quot;Not calibrated: REASON&quot;, then every
 line&apos;s length, the residual and the verdict. Exits with 0 for good or
 marginal, 1 when not calibrated.</source>
-        <translation>Évalue les longueurs mesurées sur une page d&apos;étalonnage imprimée et nomme la
+        <translation type="vanished">Évalue les longueurs mesurées sur une page d&apos;étalonnage imprimée et nomme la
 ligne dont la police imprime la ligne MICR à 7&#xa0;pouces. Affiche «&#xa0;Ligne N&#xa0;: FACE&#xa0;»
 quand une police est dans la tolérance, sinon «&#xa0;Non étalonné&#xa0;: REASON&#xa0;», puis la
 longueur de chaque ligne, l&apos;écart et le verdict. Sort avec 0 pour bon ou
@@ -734,7 +734,7 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     </message>
     <message>
         <source>Instead of READINGS: take them from a scan of the printed page (PNG, TIFF or JPEG), the paper&apos;s edges showing against a dark lid.</source>
-        <translation>Au lieu de READINGS&#xa0;: les prendre sur un balayage de la page imprimée (PNG, TIFF ou JPEG), les bords du papier visibles sur un couvercle sombre.</translation>
+        <translation type="vanished">Au lieu de READINGS&#xa0;: les prendre sur un balayage de la page imprimée (PNG, TIFF ou JPEG), les bords du papier visibles sur un couvercle sombre.</translation>
     </message>
     <message>
         <source>With --scan: the scan&apos;s resolution, where the file does not give it.</source>
@@ -751,7 +751,7 @@ the face&apos;s own shapes, its position, its right edge and bottom from the che
 edges, the pitch, skew and bar width, and every mark in the clear band. Exits
 with 0 within every tolerance, 1 otherwise or for a scan of the wrong thing, 2
 for a file that cannot be taken as a scan.</source>
-        <translation>Lit la ligne MICR d&apos;un chèque imprimé sur un balayage de la feuille (PNG, TIFF ou
+        <translation type="vanished">Lit la ligne MICR d&apos;un chèque imprimé sur un balayage de la feuille (PNG, TIFF ou
 JPEG, ses bords visibles sur un couvercle sombre)&#xa0;: chaque caractère reconnu
 d&apos;après les formes de la police, sa position, son bord droit et son bas depuis
 les bords du chèque, le pas, l&apos;inclinaison et la largeur des barres, et tout
@@ -760,7 +760,7 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source>The scan: PNG, TIFF or JPEG.</source>
-        <translation>Le balayage&#xa0;: PNG, TIFF ou JPEG.</translation>
+        <translation type="vanished">Le balayage&#xa0;: PNG, TIFF ou JPEG.</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
@@ -769,6 +769,75 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     <message>
         <source>the scan helper stopped (out of memory?)</source>
         <translation>l&apos;outil de balayage s&apos;est arrêté (mémoire épuisée?)</translation>
+    </message>
+    <message>
+        <source>Weighs the lengths measured on a printed calibration page and names the line
+whose face prints the MICR line at 7 inches. Prints &quot;Line N: FACE&quot; when a
+face is within tolerance, otherwise &quot;Not calibrated: REASON&quot;, then every
+line&apos;s length, the residual and the verdict. Exits with 0 for good or
+marginal, 1 when not calibrated.
+With --scan the lengths are measured on a scan of the page (PNG, TIFF, JPEG
+or a PDF holding one image), each from its first mark to its last, at the
+scan&apos;s resolution, which a scanner keeps to about 0.2 %: each length is
+given with its uncertainty, a line whose verdict it leaves open is said to
+be undecided, and only an answer usable within it exits with 0. One line&apos;s
+length read with a ruler (--ruler) sets the scale instead. A scan that
+cannot be read exits with 2, a scan of another page with 1.</source>
+        <translation>Évalue les longueurs mesurées sur une page d&apos;étalonnage imprimée et nomme la
+ligne dont la police imprime la ligne MICR à 7&#xa0;pouces. Affiche «&#xa0;Ligne N&#xa0;: FACE&#xa0;»
+quand une police est dans la tolérance, sinon «&#xa0;Non étalonné&#xa0;: REASON&#xa0;», puis la
+longueur de chaque ligne, l&apos;écart et le verdict. Sort avec 0 pour bon ou
+limite, 1 quand rien n&apos;est étalonné.
+Avec --scan, les longueurs sont mesurées sur un balayage de la page (PNG, TIFF,
+JPEG ou un PDF d&apos;une seule image), chacune de son premier repère à son dernier,
+à la résolution du balayage, qu&apos;un numériseur tient à environ 0,2&#xa0;%&#xa0;: chaque
+longueur est donnée avec son incertitude, une ligne dont elle laisse le verdict
+ouvert est dite indécise, et seule une réponse utilisable dans cette incertitude
+sort avec 0. La longueur d&apos;une ligne mesurée à la règle (--ruler) donne plutôt
+l&apos;échelle. Un balayage illisible sort avec 2, le balayage d&apos;une autre page avec 1.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --scan</source>
+        <translation>--%1 va avec --scan</translation>
+    </message>
+    <message>
+        <source>the ruler reading %1 is more than %2 % from line %3&apos;s length on the scan, %4: is it of another line, or misread?</source>
+        <translation>la mesure à la règle %1 s&apos;écarte de plus de %2&#xa0;% de la longueur de la ligne %3 sur le balayage, %4&#xa0;: est-elle d&apos;une autre ligne, ou mal lue&#xa0;?</translation>
+    </message>
+    <message>
+        <source>--ruler takes one line&apos;s length, LINE=LENGTH, not &quot;%1&quot;</source>
+        <translation>--ruler prend la longueur d&apos;une seule ligne, LINE=LENGTH, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Instead of READINGS: measure the lines on a scan of the printed page (PNG, TIFF, JPEG or a one-image PDF), the paper&apos;s edges showing against a dark lid.</source>
+        <translation>Au lieu de READINGS&#xa0;: mesurer les lignes sur un balayage de la page imprimée (PNG, TIFF, JPEG ou un PDF d&apos;une seule image), les bords du papier visibles sur un couvercle sombre.</translation>
+    </message>
+    <message>
+        <source>With --scan: one line&apos;s length read with a ruler, as LINE=LENGTH (&quot;3=7 1/64&quot;), to set the scanner&apos;s scale.</source>
+        <translation>Avec --scan&#xa0;: la longueur d&apos;une ligne mesurée à la règle, en LINE=LENGTH («&#xa0;3=7 1/64&#xa0;»), pour fixer l&apos;échelle du numériseur.</translation>
+    </message>
+    <message>
+        <source>Instead of READINGS: take them from a scan of the printed page (PNG, TIFF, JPEG or a one-image PDF), the paper&apos;s edges showing against a dark lid.</source>
+        <translation>Au lieu de READINGS&#xa0;: les prendre sur un balayage de la page imprimée (PNG, TIFF, JPEG ou un PDF d&apos;une seule image), les bords du papier visibles sur un couvercle sombre.</translation>
+    </message>
+    <message>
+        <source>Reads the MICR line of a printed check from a scan of the sheet (PNG, TIFF,
+JPEG or a one-image PDF, its edges showing against a dark lid): each character
+recognised against the face&apos;s own shapes, its position, its right edge and
+bottom from the check&apos;s edges, the pitch, skew and bar width, and every mark in
+the clear band. Exits with 0 within every tolerance, 1 otherwise or for a scan
+of the wrong thing, 2 for a file that cannot be taken as a scan.</source>
+        <translation>Lit la ligne MICR d&apos;un chèque imprimé sur un balayage de la feuille (PNG, TIFF,
+JPEG ou un PDF d&apos;une seule image, ses bords visibles sur un couvercle sombre)&#xa0;:
+chaque caractère reconnu d&apos;après les formes de la police, sa position, son bord
+droit et son bas depuis les bords du chèque, le pas, l&apos;inclinaison et la largeur
+des barres, et tout repère dans la bande libre. Termine avec 0 dans toutes les
+tolérances, 1 sinon ou pour un balayage d&apos;autre chose, 2 pour un fichier qui
+n&apos;est pas un balayage.</translation>
+    </message>
+    <message>
+        <source>The scan: PNG, TIFF, JPEG or a PDF of one image.</source>
+        <translation>Le balayage&#xa0;: PNG, TIFF, JPEG ou un PDF d&apos;une seule image.</translation>
     </message>
 </context>
 <context>
@@ -3646,6 +3715,46 @@ Exemples&#xa0;:
     <message>
         <source>The MICR line is in %1, but the file keeps no characters for its glyphs (as pdftops and Ghostscript&apos;s ps2write write PostScript), so where each character lands cannot be read. Check the PDF the program prints instead.</source>
         <translation>La ligne MICR est en %1, mais le fichier ne garde aucun caractère pour ses glyphes (comme pdftops et ps2write de Ghostscript écrivent le PostScript)&#xa0;: où tombe chaque caractère ne peut donc pas être lu. Vérifiez plutôt le PDF que le logiciel imprime.</translation>
+    </message>
+    <message>
+        <source>the PDF has %1 pages, and a scan is one page: save each scanned page in a file of its own</source>
+        <translation>le PDF a %1&#xa0;pages, et un balayage est d&apos;une seule page&#xa0;: enregistrez chaque page balayée dans un fichier à part</translation>
+    </message>
+    <message>
+        <source>the PDF&apos;s page holds no image, so it is no scan: save the scan as PNG, TIFF, JPEG or a PDF of one image</source>
+        <translation>la page du PDF ne contient aucune image, ce n&apos;est donc pas un balayage&#xa0;: enregistrez le balayage en PNG, TIFF, JPEG ou en PDF d&apos;une seule image</translation>
+    </message>
+    <message>
+        <source>the PDF&apos;s page holds %1 images, and a scan is one: save the scan as PNG, TIFF, JPEG or a PDF of one image</source>
+        <translation>la page du PDF contient %1&#xa0;images, et un balayage n&apos;en a qu&apos;une&#xa0;: enregistrez le balayage en PNG, TIFF, JPEG ou en PDF d&apos;une seule image</translation>
+    </message>
+    <message>
+        <source>line %1 %2 in +/- %3</source>
+        <translation>ligne %1&#xa0;: %2&#xa0;po +/- %3</translation>
+    </message>
+    <message>
+        <source>Lengths from the scan (%1 dpi, scaled by line %2&apos;s ruler reading): %3</source>
+        <translation>Longueurs du balayage (%1&#xa0;ppp, mises à l&apos;échelle par la mesure à la règle de la ligne %2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Lengths from the scan (%1 dpi, at the scan&apos;s resolution, known to %2 %): %3</source>
+        <translation>Longueurs du balayage (%1&#xa0;ppp, à la résolution du balayage, connue à %2&#xa0;% près)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Line %1 cannot be decided from the scan: within its uncertainty it is %2 or %3.</source>
+        <translation>La ligne %1 ne peut pas être tranchée d&apos;après le balayage&#xa0;: dans son incertitude, son verdict est %2 ou %3.</translation>
+    </message>
+    <message>
+        <source>The answer cannot be decided from the scan alone: the scanner&apos;s scale may be off by %1 %. Measure one line with a ruler to set the scale.</source>
+        <translation>La réponse ne peut pas être tranchée d&apos;après le balayage seul&#xa0;: l&apos;échelle du numériseur peut s&apos;écarter de %1&#xa0;%. Mesurez une ligne à la règle pour fixer l&apos;échelle.</translation>
+    </message>
+    <message>
+        <source>only %1 of the five sample lines were found on the scan: each line&apos;s two marks must show, 7 in apart; scan the whole page again</source>
+        <translation>seulement %1 des cinq lignes d&apos;exemple ont été trouvées sur le balayage&#xa0;: les deux repères de chaque ligne doivent paraître, à 7&#xa0;po l&apos;un de l&apos;autre&#xa0;; balayez de nouveau la page entière</translation>
+    </message>
+    <message>
+        <source>no sample line&apos;s marks were found on the scan: this is not the calibration page, or it was printed without the MICR faces (see the fonts command)</source>
+        <translation>aucun repère de ligne d&apos;exemple n&apos;a été trouvé sur le balayage&#xa0;: ce n&apos;est pas la page d&apos;étalonnage, ou elle a été imprimée sans les polices MICR (voir la commande fonts)</translation>
     </message>
 </context>
 </TS>

@@ -28,40 +28,6 @@ constexpr double SameEdgeInches = 0.01;
 constexpr double PaperEdgeClearance = 0.1;
 constexpr double PositionOneTickEnd = 0.02;
 
-// The centre of the ink peak at or nearest `index` in `profile`: the
-// ink-weighted mean over the peak, the background under it taken off.
-std::optional<double> PeakCentre(const std::vector<double> &profile, int index, double least)
-{
-    if (index < 0 || index >= int(profile.size()) || profile[index] < least)
-        return std::nullopt;
-    int peak = index;
-    while (peak + 1 < int(profile.size()) && profile[peak + 1] > profile[peak])
-        ++peak;
-    while (peak > 0 && profile[peak - 1] > profile[peak])
-        --peak;
-    const double top = profile[peak];
-    int lo = peak, hi = peak;
-    while (lo > 0 && profile[lo - 1] > 0.05 * top && profile[lo - 1] <= profile[lo])
-        --lo;
-    while (hi + 1 < int(profile.size()) && profile[hi + 1] > 0.05 * top && profile[hi + 1] <= profile[hi])
-        ++hi;
-    const double floor = std::min(profile[lo], profile[hi]);
-    double sum = 0, weighted = 0;
-    for (int i = lo; i <= hi; ++i) {
-        sum += profile[i] - floor;
-        weighted += (profile[i] - floor) * i;
-    }
-    return sum > 0 ? std::optional<double>(weighted / sum) : std::nullopt;
-}
-
-// The mean of `ink` along rows (a profile down) or columns (across).
-std::vector<double> Profile(const cv::Mat &ink, bool down)
-{
-    cv::Mat mean;
-    cv::reduce(ink, mean, down ? 1 : 0, cv::REDUCE_AVG, CV_64F);
-    return std::vector<double>(mean.begin<double>(), mean.end<double>());
-}
-
 int Strongest(const std::vector<double> &profile)
 {
     return int(std::max_element(profile.begin(), profile.end()) - profile.begin());

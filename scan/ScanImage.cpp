@@ -1,5 +1,7 @@
 #include "scan/ScanImage.h"
 
+#include "scan/PdfScan.h"
+
 #include <QImage>
 #include <QImageReader>
 
@@ -40,8 +42,12 @@ std::optional<ScanImage> ScanFromImage(const QImage &decoded, std::optional<doub
 
 std::optional<ScanImage> LoadScan(const QString &path, std::optional<double> dpi, ScanRefusal *why)
 {
-    QImageReader reader(path);
     QImageReader::setAllocationLimit(DecodeLimitMegabytes);
+    if (IsPdf(path)) {
+        const std::optional<QImage> image = PdfScanImage(path, why);
+        return image ? ScanFromImage(*image, dpi, why) : std::nullopt;
+    }
+    QImageReader reader(path);
     const QSize size = reader.size();
     if (size.isValid() && double(size.width()) * size.height() > MostScanPixels) {
         *why = {ScanProblem::TooLarge, 0, QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())};

@@ -14,7 +14,8 @@ struct ScanImage
     double dpiY = 0;
 };
 
-// Reads a PNG, TIFF or JPEG file through Qt's image plugins. The
+// Reads a PNG, TIFF or JPEG file through Qt's image plugins, or the one
+// image of a one-page PDF (PdfScanImage). The
 // resolution is `dpi` when given, else the file's own; a file that gives
 // none, or one too coarse, or too large, or damaged, is refused in *why.
 std::optional<ScanImage> LoadScan(const QString &path, std::optional<double> dpi, ScanRefusal *why);

@@ -3,13 +3,17 @@
 // time and memory limit, so that no image library is loaded into the
 // exporter or the wizard and a damaged image cannot bring them down.
 //
-//   micr-calibration-scan place|gauge FILE [--dpi N] --paper-width W
+//   micr-calibration-scan place|gauge|measure FILE [--dpi N] --paper-width W
 //       --paper-height H --cheque top|middle|bottom --cheque-height L
 //       [--applied RIGHT,UP] [--face FAMILY]
+//
+// "measure" measures the calibration page's sample lines; the placement
+// options do not concern it.
 //
 // Exit status 0 with the findings, 1 with {"refused": KEY, ...}, 2 for a
 // command line it does not take.
 #include "answers/PlacementLayout.h"
+#include "scan/CalibrationScan.h"
 #include "scan/ChequeGauge.h"
 #include "scan/PlacementScan.h"
 #include "scan/ScanImage.h"
@@ -59,7 +63,8 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("task"), {});
     parser.addPositionalArgument(QStringLiteral("file"), {});
     const QStringList task = parser.parse(application.arguments()) ? parser.positionalArguments() : QStringList();
-    if (task.size() != 2 || (task[0] != QLatin1String("place") && task[0] != QLatin1String("gauge")))
+    const QStringList tasks{QStringLiteral("place"), QStringLiteral("gauge"), QStringLiteral("measure")};
+    if (task.size() != 2 || !tasks.contains(task[0]))
         return Answer({{QStringLiteral("error"), parser.errorText()}}, 2);
 
     PlacementLayout layout;
@@ -95,6 +100,10 @@ int main(int argc, char *argv[])
     const std::optional<Sheet> sheet = FindSheet(*scan, &why);
     if (!sheet)
         return Refuse(why);
+    if (task[0] == QLatin1String("measure")) {
+        const std::optional<CalibrationFound> found = MeasureCalibration(*scan, *sheet, &why);
+        return found ? Answer(Wording::CalibrationFoundAsJson(*found), 0) : Refuse(why);
+    }
     if (task[0] == QLatin1String("place")) {
         const std::optional<PlacementFound> found = MeasurePlacement(*scan, *sheet, layout, &why);
         return found ? Answer(Wording::PlacementFoundAsJson(*found), 0) : Refuse(why);

@@ -260,3 +260,34 @@ cv::Mat InkRegion(const ScanImage &scan, const Sheet &sheet, double u, double v,
     ink = cv::max(ink / darkest, 0.0);
     return ink;
 }
+
+std::optional<double> PeakCentre(const std::vector<double> &profile, int index, double least)
+{
+    if (index < 0 || index >= int(profile.size()) || profile[index] < least)
+        return std::nullopt;
+    int peak = index;
+    while (peak + 1 < int(profile.size()) && profile[peak + 1] > profile[peak])
+        ++peak;
+    while (peak > 0 && profile[peak - 1] > profile[peak])
+        --peak;
+    const double top = profile[peak];
+    int lo = peak, hi = peak;
+    while (lo > 0 && profile[lo - 1] > 0.05 * top && profile[lo - 1] <= profile[lo])
+        --lo;
+    while (hi + 1 < int(profile.size()) && profile[hi + 1] > 0.05 * top && profile[hi + 1] <= profile[hi])
+        ++hi;
+    const double floor = std::min(profile[lo], profile[hi]);
+    double sum = 0, weighted = 0;
+    for (int i = lo; i <= hi; ++i) {
+        sum += profile[i] - floor;
+        weighted += (profile[i] - floor) * i;
+    }
+    return sum > 0 ? std::optional<double>(weighted / sum) : std::nullopt;
+}
+
+std::vector<double> Profile(const cv::Mat &ink, bool down)
+{
+    cv::Mat mean;
+    cv::reduce(ink, mean, down ? 1 : 0, cv::REDUCE_AVG, CV_64F);
+    return std::vector<double>(mean.begin<double>(), mean.end<double>());
+}

@@ -6,6 +6,7 @@
 #include <opencv2/core.hpp>
 
 #include <optional>
+#include <vector>
 
 // An edge of the sheet in the sheet's own frame, in inches: u = a + b·v
 // for the sides, v = a + b·u for the top and bottom.
@@ -48,3 +49,10 @@ std::optional<Sheet> FindSheet(const ScanImage &scan, ScanRefusal *why);
 // straight, one pixel per scan pixel: 0 on bare paper, 1 where toner
 // covers it as the darkest the scan shows (CV_32F).
 cv::Mat InkRegion(const ScanImage &scan, const Sheet &sheet, double u, double v, double width, double height);
+
+// The centre of the ink peak at or nearest `index` in `profile` (in the
+// profile's steps): the ink-weighted mean over the peak, the background
+// under it taken off; none where the profile there is under `least`.
+std::optional<double> PeakCentre(const std::vector<double> &profile, int index, double least);
+// The mean of `ink` along rows (a profile down) or columns (across).
+std::vector<double> Profile(const cv::Mat &ink, bool down);

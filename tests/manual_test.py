@@ -152,7 +152,7 @@ def completion():
                          "profiles", "scan", "settings"]),
         ([p, "pl"], None, ["place"]),
         ([p, "check"], None, ["check-line"]),
-        ([p, "measure", "--"], None, ["--bold", "--help", "--json"]),
+        ([p, "measure", "--"], None, ["--bold", "--dpi", "--help", "--json", "--ruler", "--scan"]),
         ([p, "place", "bar=7", "--cheque"], None, ["--cheque", "--cheque-height"]),
         ([p, "page", "--paper", ""], None, ["a4", "letter"]),
         ([p, "page", "--paper", "=", "A"], None, []),

@@ -1,7 +1,8 @@
 // Writes a model scan for the benchmark: the placement page for the top
-// cheque on Letter, or with "cheque" a top cheque carrying the sample MICR
-// line in Line 3's face, printed and scanned at 600 dpi against a dark lid.
-//   scan-model OUTPUT.png [cheque]
+// cheque on Letter, with "cheque" a top cheque carrying the sample MICR
+// line in Line 3's face, or with "calibration" the calibration page,
+// printed and scanned at 600 dpi against a dark lid.
+//   scan-model OUTPUT.png [cheque|calibration]
 #include "ScanModel.h"
 
 #include "pages/PageExport.h"
@@ -17,7 +18,8 @@ int main(int argc, char *argv[])
         return 2;
     const Printer printer{1.002, 0.999, 0.02, -0.01, 0.05, 0.001};
     const Scanner scanner{600, 1.0, true, false};
-    if (argc == 3) {
+    const bool calibration = argc == 3 && QByteArray(argv[2]) == "calibration";
+    if (argc == 3 && !calibration) {
         const PlacementLayout layout;
         const cv::Mat cheque = DrawnCheque(layout.paperInches, QString::fromLatin1(MicrFaceName(3, FontWeightChoice::Standard)),
                                            SampleMicrLine(), PositionOneRightInches(layout), BaselineInches(layout));
@@ -25,7 +27,7 @@ int main(int argc, char *argv[])
     }
     QTemporaryDir dir;
     ExportOptions options;
-    options.page = ExportedPage::Placement;
+    options.page = calibration ? ExportedPage::Calibration : ExportedPage::Placement;
     options.dpiX = options.dpiY = DrawnDpi;
     options.output = dir.filePath(QStringLiteral("page.png"));
     QString error;

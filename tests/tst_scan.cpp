@@ -1,16 +1,19 @@
 // The scan analysis against a model of the printed and scanned sheet: the
-// program's own placement page drawn, carried through a printer (scale,
+// program's own placement and calibration pages drawn, carried through a printer (scale,
 // shift, skew) and a scanner (resolution, turn on the glass, blur, noise,
 // JPEG, dark or white lid), and measured back against the truth the model
 // computes.
 #include "answers/ChequeCheck.h"
 #include "pages/PageExport.h"
+#include "scan/CalibrationScan.h"
 #include "scan/ChequeGauge.h"
 #include "scan/PlacementScan.h"
 #include "scan/ScanImage.h"
 #include "scan/Sheet.h"
 
 #include <QImageReader>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +24,29 @@
 Q_DECLARE_METATYPE(Printer)
 Q_DECLARE_METATYPE(Scanner)
 
+namespace {
+
+// The scan saved as a scanner program saves a PDF: one page the size of
+// the glass holding the image at its resolution. The page is sized in
+// whole points, so the image is made a whole number of points wide and
+// high first (25 pixels are 3 points at 600 dpi, 6 at 300).
+bool SaveAsPdf(QImage image, const QString &path, int dpi)
+{
+    const auto whole = [](int pixels) { return (pixels + 24) / 25 * 25; };
+    QImage padded(whole(image.width()), whole(image.height()), image.format());
+    padded.fill(image.pixel(0, 0));
+    QPainter(&padded).drawImage(0, 0, image);
+    QPdfWriter writer(path);
+    writer.setResolution(dpi);
+    writer.setPageSize(QPageSize(QSizeF(padded.width(), padded.height()) / dpi, QPageSize::Inch));
+    writer.setPageMargins({});
+    QPainter painter(&writer);
+    painter.drawImage(0, 0, padded);
+    return painter.end();
+}
+
+} // namespace
+
 class ScanTest : public QObject
 {
     Q_OBJECT
@@ -28,6 +54,8 @@ class ScanTest : public QObject
 private slots:
     void placement_data();
     void placement();
+    void measure_data();
+    void measure();
     void gauge_data();
     void gauge();
     void refusal_data();
@@ -42,14 +70,16 @@ void ScanTest::placement_data()
     QTest::addColumn<Scanner>("scanner");
     QTest::addColumn<double>("tolerance");
     QTest::addColumn<QString>("refused");
+    QTest::addColumn<bool>("pdf");
     const Printer plain;
     const Printer off{1.004, 0.997, 0.03, -0.02, 0.05};
-    QTest::newRow("Letter top, 600 dpi, dark lid") << int(QPageSize::Letter) << 0 << off << Scanner{600, 1.2, true, false} << 0.002 << QString();
-    QTest::newRow("A4 bottom, 600 dpi, white lid, JPEG") << int(QPageSize::A4) << 2 << off << Scanner{600, -2.0, false, true} << 0.002 << QString();
-    QTest::newRow("Letter middle, 300 dpi") << int(QPageSize::Letter) << 1 << plain << Scanner{300, 0.5, true, true} << 0.004 << QString();
-    QTest::newRow("upside down") << int(QPageSize::Letter) << 0 << plain << Scanner{600, 180, true, false} << 0.0 << QStringLiteral("upside-down");
-    QTest::newRow("another cheque's page") << int(QPageSize::Letter) << 2 << plain << Scanner{600, 0, true, false} << 0.0 << QStringLiteral("wrong-page");
-    QTest::newRow("too coarse") << int(QPageSize::Letter) << 0 << plain << Scanner{200, 0, true, false} << 0.0 << QStringLiteral("too-coarse");
+    QTest::newRow("Letter top, 600 dpi, dark lid") << int(QPageSize::Letter) << 0 << off << Scanner{600, 1.2, true, false} << 0.002 << QString() << false;
+    QTest::newRow("A4 bottom, 600 dpi, white lid, JPEG") << int(QPageSize::A4) << 2 << off << Scanner{600, -2.0, false, true} << 0.002 << QString() << false;
+    QTest::newRow("Letter middle, 300 dpi") << int(QPageSize::Letter) << 1 << plain << Scanner{300, 0.5, true, true} << 0.004 << QString() << false;
+    QTest::newRow("Letter top, 600 dpi, a one-image PDF") << int(QPageSize::Letter) << 0 << off << Scanner{600, -0.8, true, false} << 0.002 << QString() << true;
+    QTest::newRow("upside down") << int(QPageSize::Letter) << 0 << plain << Scanner{600, 180, true, false} << 0.0 << QStringLiteral("upside-down") << false;
+    QTest::newRow("another cheque's page") << int(QPageSize::Letter) << 2 << plain << Scanner{600, 0, true, false} << 0.0 << QStringLiteral("wrong-page") << false;
+    QTest::newRow("too coarse") << int(QPageSize::Letter) << 0 << plain << Scanner{200, 0, true, false} << 0.0 << QStringLiteral("too-coarse") << false;
 }
 
 void ScanTest::placement()
@@ -60,6 +90,7 @@ void ScanTest::placement()
     QFETCH(Scanner, scanner);
     QFETCH(double, tolerance);
     QFETCH(QString, refused);
+    QFETCH(bool, pdf);
     QTemporaryDir dir;
     ExportOptions options;
     options.page = ExportedPage::Placement;
@@ -77,7 +108,10 @@ void ScanTest::placement()
     layout.stock = StockForPaper(inches.height());
     layout.cheque = ChequePosition(cheque);
     ScanRefusal why;
-    const auto scan = ScanFromImage(scanned, double(scanner.dpi), &why);
+    const QString saved = dir.filePath(QStringLiteral("scan.pdf"));
+    QVERIFY(!pdf || SaveAsPdf(scanned, saved, scanner.dpi));
+    // From the PDF, the resolution is the image's over the page's size.
+    const auto scan = pdf ? LoadScan(saved, std::nullopt, &why) : ScanFromImage(scanned, double(scanner.dpi), &why);
     const auto sheet = scan ? FindSheet(*scan, &why) : std::nullopt;
     const auto found = sheet ? MeasurePlacement(*scan, *sheet, layout, &why) : std::nullopt;
     QCOMPARE(ScanProblemKey(why.problem), refused.isEmpty() ? QStringLiteral("none") : refused);
@@ -98,6 +132,84 @@ void ScanTest::placement()
     QVERIFY2(std::abs(found->bottom - bottomTruth) <= tolerance, qPrintable(QString::number(found->bottom, 'f', 4)));
     QVERIFY2(std::abs(found->top - tick.y) <= tolerance, qPrintable(QString::number(found->top - tick.y, 'f', 4)));
     QVERIFY2(std::abs(found->sheet.skewDegrees - scanner.turnDegrees) <= 0.1, qPrintable(QString::number(found->sheet.skewDegrees)));
+}
+
+void ScanTest::measure_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<Printer>("printer");
+    QTest::addColumn<Scanner>("scanner");
+    // How far the scanner's true scale is from the resolution it states.
+    QTest::addColumn<double>("scaleError");
+    QTest::addColumn<int>("ruler"); // the line read with a ruler; 0 none
+    QTest::addColumn<double>("tolerance");
+    QTest::addColumn<QList<int>>("undecided");
+    QTest::addColumn<QString>("refused");
+    const Printer wide{1.004, 0.997, 0.03, -0.02, 0.05, 0.001};
+    // Line 3's face prints 7 in at 100 %: at 100.1 % it is 7.007 in, good,
+    // but 7.021 in at the scanner's 0.2 % is marginal.
+    const Printer off{1.001, 1.0, -0.02, 0.03, -0.1, 0.0015};
+    QTest::newRow("Letter, 600 dpi, a ruler on line 3, the scanner 0.3 % off") << int(QPageSize::Letter) << wide << Scanner{600, 1.2, true, false}
+                                                                               << 0.003 << 3 << 0.002 << QList<int>{} << QString();
+    // Printed at 97 %: every line short of 7 in by more than the uncertainty.
+    QTest::newRow("A4, 600 dpi, no ruler") << int(QPageSize::A4) << Printer{0.97, 0.97, 0.1, 0.05, 0.1, 0.001}
+                                           << Scanner{600, -1.5, false, true} << 0.0 << 0 << 0.002 << QList<int>{} << QString();
+    QTest::newRow("a line not decided, 600 dpi") << int(QPageSize::Letter) << off << Scanner{600, 0.6, true, true} << 0.0 << 0 << 0.002
+                                                 << QList<int>{3} << QString();
+    QTest::newRow("Letter, 300 dpi, a ruler on line 5") << int(QPageSize::Letter) << wide << Scanner{300, -0.7, true, true} << -0.002 << 5
+                                                        << 0.002 << QList<int>{} << QString();
+    QTest::newRow("upside down") << int(QPageSize::Letter) << Printer{} << Scanner{600, 180, true, false} << 0.0 << 0 << 0.0
+                                 << QList<int>{} << QStringLiteral("upside-down");
+    QTest::newRow("the placement page") << int(QPageSize::Letter) << Printer{} << Scanner{} << 0.0 << 0 << 0.0 << QList<int>{}
+                                        << QStringLiteral("wrong-page");
+}
+
+void ScanTest::measure()
+{
+    QFETCH(int, paper);
+    QFETCH(Printer, printer);
+    QFETCH(Scanner, scanner);
+    QFETCH(double, scaleError);
+    QFETCH(int, ruler);
+    QFETCH(double, tolerance);
+    QFETCH(QList<int>, undecided);
+    QFETCH(QString, refused);
+    QTemporaryDir dir;
+    ExportOptions options;
+    options.page = refused == QLatin1String("wrong-page") ? ExportedPage::Placement : ExportedPage::Calibration;
+    options.paper = QPageSize::PageSizeId(paper);
+    options.dpiX = options.dpiY = DrawnDpi;
+    options.output = dir.filePath(QStringLiteral("page.png"));
+    QString error;
+    QVERIFY2(ExportCalibrationPage(options, &error), qPrintable(error));
+    const QImage scanned = PrintAndScan(DrawnPage(options.output), PaperInches(options.paper), printer, scanner);
+    ScanRefusal why;
+    // A scanner whose scale is off by e states its resolution e too small
+    // or large: the image has its true pixels.
+    const auto scan = ScanFromImage(scanned, scanner.dpi / (1 + scaleError), &why);
+    const auto sheet = scan ? FindSheet(*scan, &why) : std::nullopt;
+    const auto found = sheet ? MeasureCalibration(*scan, *sheet, &why) : std::nullopt;
+    QCOMPARE(ScanProblemKey(why.problem), refused.isEmpty() ? QStringLiteral("none") : refused);
+    if (!refused.isEmpty())
+        return;
+    // The truth: each line as long as its face makes it, times the
+    // printer's scale across; the ruler reads it so.
+    const LineLengths nominal = NominalLineLengths();
+    const double truth = *nominal[std::size_t(ruler > 0 ? ruler - 1 : 0)] * printer.sx;
+    const ScannedLengths lengths = ScaleScannedLines(*found, CalibrationLine(ruler), truth);
+    QList<int> open;
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        const std::size_t i = std::size_t(line - 1);
+        QVERIFY(lengths.lengths[i]);
+        const double expected = *nominal[i] * printer.sx;
+        QVERIFY2(std::abs(*lengths.lengths[i] - expected) <= tolerance,
+                 qPrintable(QStringLiteral("line %1: %2 off").arg(line).arg(*lengths.lengths[i] - expected, 0, 'f', 4)));
+        // Without a ruler, each length is said with its uncertainty.
+        QCOMPARE(*lengths.uncertainty[i] > 0, ruler == 0);
+        if (lengths.undecided[i])
+            open << line;
+    }
+    QCOMPARE(open, undecided);
 }
 
 void ScanTest::gauge_data()
@@ -220,6 +332,19 @@ void ScanTest::refusal_data()
     QVERIFY(big.open(QIODevice::WriteOnly));
     big.write(huge);
     big.close();
+    {
+        // A PDF of two pages, each a scan, and one of text alone.
+        QPdfWriter two(path("two.pdf"));
+        QPainter painter(&two);
+        painter.drawImage(0, 0, white);
+        two.newPage();
+        painter.drawImage(0, 0, white);
+        painter.end();
+        QPdfWriter text(path("text.pdf"));
+        QPainter(&text).drawText(100, 100, QStringLiteral("no scan"));
+    }
+    QTest::newRow("a PDF of two pages") << path("two.pdf") << QStringLiteral("pdf-pages");
+    QTest::newRow("a PDF without an image") << path("text.pdf") << QStringLiteral("pdf-images");
     QTest::newRow("white page") << path("white.png") << QStringLiteral("empty");
     QTest::newRow("white page, TIFF") << path("white.tif") << QStringLiteral("empty");
     QTest::newRow("100 dpi") << path("coarse.png") << QStringLiteral("too-coarse");

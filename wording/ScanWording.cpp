@@ -2,6 +2,7 @@
 
 #include "standard/ChequeGeometry.h"
 #include "wording/LineWording.h"
+#include "wording/MeasurementWording.h"
 
 #include <QJsonArray>
 
@@ -123,6 +124,27 @@ std::optional<GaugeFound> GaugeFoundFromJson(const QJsonObject &o)
     return found;
 }
 
+QJsonObject CalibrationFoundAsJson(const CalibrationFound &found)
+{
+    QJsonArray lines;
+    for (const std::optional<double> &length : found.lines)
+        lines.append(length ? QJsonValue(*length) : QJsonValue());
+    return {{QStringLiteral("sheet"), SheetAsJson(found.sheet)}, {QStringLiteral("lines"), lines}};
+}
+
+std::optional<CalibrationFound> CalibrationFoundFromJson(const QJsonObject &o)
+{
+    const QJsonArray lines = o.value(QStringLiteral("lines")).toArray();
+    if (lines.size() != qsizetype(LineLengths().size()))
+        return std::nullopt;
+    CalibrationFound found;
+    found.sheet = SheetFromJson(o.value(QStringLiteral("sheet")).toObject());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i].isDouble())
+            found.lines[std::size_t(i)] = lines[i].toDouble();
+    return found;
+}
+
 QJsonObject ScanRefusalAsJson(const ScanRefusal &refusal)
 {
     return {{QStringLiteral("refused"), ScanProblemKey(refusal.problem)},
@@ -192,8 +214,91 @@ QString ScanRefusalText(For audience, const ScanRefusal &refusal)
         return Say(audience, QT_TRANSLATE_NOOP("Wording", "no MICR line in the check's clear band (check --cheque and --paper)"));
     case ScanProblem::Failed:
         return Say(audience, QT_TRANSLATE_NOOP("Wording", "the scan could not be measured: %1")).arg(refusal.detail);
+    case ScanProblem::PdfPages:
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "the PDF has %1 pages, and a scan is one page: save each scanned page in a file of its own"))
+            .arg(refusal.detail);
+    case ScanProblem::PdfImages:
+        if (refusal.detail == QLatin1String("0"))
+            return Say(audience, QT_TRANSLATE_NOOP("Wording", "the PDF's page holds no image, so it is no scan: save the scan as PNG, TIFF, JPEG or a PDF of one image"));
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "the PDF's page holds %1 images, and a scan is one: save the scan as PNG, TIFF, JPEG or a PDF of one image"))
+            .arg(refusal.detail);
     }
     return {};
+}
+
+QJsonObject ScannedLengthsAsJson(const CalibrationFound &found, const ScannedLengths &scanned)
+{
+    const bool ruler = scanned.source == ScanScaleSource::Ruler;
+    QJsonObject readings{{QStringLiteral("sheet"), ShownSheet(found.sheet)},
+                         {QStringLiteral("scale_source"), ruler ? QStringLiteral("ruler") : QStringLiteral("dpi")},
+                         {QStringLiteral("ruler_line"), ruler ? QJsonValue(scanned.rulerLine) : QJsonValue()},
+                         {QStringLiteral("scale_uncertainty_percent"), ruler ? 0.0 : ScanScaleUncertainty * 100},
+                         {QStringLiteral("decided"), !scanned.answerUndecided}};
+    QJsonObject uncertainty;
+    QJsonArray undecided;
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        const std::size_t i = std::size_t(line - 1);
+        if (!scanned.lengths[i])
+            continue;
+        readings.insert(QString::number(line), ShownInches(*scanned.lengths[i]));
+        uncertainty.insert(QString::number(line), ShownInches(scanned.uncertainty[i].value_or(0)));
+        if (scanned.undecided[i])
+            undecided.append(line);
+    }
+    readings.insert(QStringLiteral("uncertainty_in"), uncertainty);
+    readings.insert(QStringLiteral("undecided"), undecided);
+    return readings;
+}
+
+QStringList ScanLengthsLines(For audience, const CalibrationFound &found, const ScannedLengths &scanned)
+{
+    QStringList lengths;
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        const std::size_t i = std::size_t(line - 1);
+        if (!scanned.lengths[i])
+            continue;
+        lengths << (scanned.source == ScanScaleSource::Ruler
+                        ? Say(audience, QT_TRANSLATE_NOOP("Wording", "line %1 %2 in"))
+                              .arg(line)
+                              .arg(Figure(audience, *scanned.lengths[i], 3))
+                        : Say(audience, QT_TRANSLATE_NOOP("Wording", "line %1 %2 in +/- %3"))
+                              .arg(line)
+                              .arg(Figure(audience, *scanned.lengths[i], 3), Figure(audience, scanned.uncertainty[i].value_or(0), 3)));
+    }
+    QStringList said;
+    said << (scanned.source == ScanScaleSource::Ruler
+                 ? Say(audience, QT_TRANSLATE_NOOP("Wording", "Lengths from the scan (%1 dpi, scaled by line %2's ruler reading): %3"))
+                       .arg(std::lround(found.sheet.dpiX))
+                       .arg(scanned.rulerLine)
+                       .arg(lengths.join(QStringLiteral(", ")))
+                 : Say(audience, QT_TRANSLATE_NOOP("Wording", "Lengths from the scan (%1 dpi, at the scan's resolution, known to %2 %): %3"))
+                       .arg(std::lround(found.sheet.dpiX))
+                       .arg(Figure(audience, ScanScaleUncertainty * 100, 1), lengths.join(QStringLiteral(", "))));
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        const std::size_t i = std::size_t(line - 1);
+        if (!scanned.undecided[i])
+            continue;
+        const double length = *scanned.lengths[i];
+        const double uncertainty = scanned.uncertainty[i].value_or(0);
+        said << Say(audience, QT_TRANSLATE_NOOP("Wording", "Line %1 cannot be decided from the scan: within its uncertainty it is %2 or %3."))
+                    .arg(line)
+                    .arg(VerdictOf(audience, JudgeResidual(length - uncertainty - TargetLineInches)),
+                         VerdictOf(audience, JudgeResidual(length + uncertainty - TargetLineInches)));
+    }
+    if (scanned.answerUndecided)
+        said << Say(audience, QT_TRANSLATE_NOOP("Wording", "The answer cannot be decided from the scan alone: the scanner's scale may be off by %1 %. Measure one line with a ruler to set the scale."))
+                    .arg(Figure(audience, ScanScaleUncertainty * 100, 1));
+    return said;
+}
+
+QString CalibrationScanRefusalText(For audience, const ScanRefusal &refusal)
+{
+    if (refusal.problem != ScanProblem::WrongPage)
+        return ScanRefusalText(audience, refusal);
+    if (!refusal.detail.isEmpty())
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "only %1 of the five sample lines were found on the scan: each line's two marks must show, 7 in apart; scan the whole page again"))
+            .arg(refusal.detail);
+    return Say(audience, QT_TRANSLATE_NOOP("Wording", "no sample line's marks were found on the scan: this is not the calibration page, or it was printed without the MICR faces (see the fonts command)"));
 }
 
 QJsonObject GaugeAsJson(const GaugeFound &found, const GaugeResult &result)

@@ -17,6 +17,8 @@ QJsonObject PlacementFoundAsJson(const PlacementFound &found);
 std::optional<PlacementFound> PlacementFoundFromJson(const QJsonObject &object);
 QJsonObject GaugeFoundAsJson(const GaugeFound &found);
 std::optional<GaugeFound> GaugeFoundFromJson(const QJsonObject &object);
+QJsonObject CalibrationFoundAsJson(const CalibrationFound &found);
+std::optional<CalibrationFound> CalibrationFoundFromJson(const QJsonObject &object);
 QJsonObject ScanRefusalAsJson(const ScanRefusal &refusal);
 std::optional<ScanRefusal> ScanRefusalFromJson(const QJsonObject &object);
 
@@ -26,6 +28,15 @@ QJsonObject ScanReadingsAsJson(const PlacementFound &found);
 QString ScanReadingsLine(For audience, const PlacementFound &found);
 // Why the scan was not measured, in a sentence.
 QString ScanRefusalText(For audience, const ScanRefusal &refusal);
+// The calibration page's lengths from the scan, as `measure` takes them
+// typed ("1" to "5"), with their uncertainty, the scale's source, the
+// lines that cannot be decided and the sheet found.
+QJsonObject ScannedLengthsAsJson(const CalibrationFound &found, const ScannedLengths &scanned);
+// "Lengths from the scan (600 dpi, ...): line 1 6.844 in, ..." and a
+// sentence for each line, and for the answer, that cannot be decided.
+QStringList ScanLengthsLines(For audience, const CalibrationFound &found, const ScannedLengths &scanned);
+// Why the calibration page's scan was not measured, in a sentence.
+QString CalibrationScanRefusalText(For audience, const ScanRefusal &refusal);
 QJsonObject GaugeAsJson(const GaugeFound &found, const GaugeResult &result);
 QStringList Gauge(For audience, const GaugeFound &found, const GaugeResult &result);
 
