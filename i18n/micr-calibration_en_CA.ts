@@ -2008,7 +2008,7 @@ in your cheque printing program:</translation>
         <translation>Measured Lengths</translation>
     </message>
     <message>
-        <source>Measure each sample line of the calibration page from the left edge of its first mark to the left edge of its last mark, and type what you read, in inches (7.06, 7 1/16) or millimetres (179.3 mm). One line is enough; more lines make the answer surer.</source>
+        <source>Measure each sample line of the calibration page from the left edge of its first mark to the left edge of its last mark, and type what you read, in inches (7.06, 7 1/16) or millimeters (179.3 mm). One line is enough; more lines make the answer surer.</source>
         <translation>Measure each sample line of the calibration page from the left edge of its first mark to the left edge of its last mark, and type what you read, in inches (7.06, 7 1/16) or millimetres (179.3 mm). One line is enough; more lines make the answer surer.</translation>
     </message>
     <message>
@@ -2032,7 +2032,7 @@ in your cheque printing program:</translation>
         <translation>Line &amp;1</translation>
     </message>
     <message>
-        <source>The length of line 1 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <source>The length of line 1 from mark to mark, in inches (7.06, 7 1/16) or millimeters (179.3 mm); leave it empty if you did not measure it</source>
         <translation>The length of line 1 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</translation>
     </message>
     <message>
@@ -2048,7 +2048,7 @@ in your cheque printing program:</translation>
         <translation>Line &amp;2</translation>
     </message>
     <message>
-        <source>The length of line 2 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <source>The length of line 2 from mark to mark, in inches (7.06, 7 1/16) or millimeters (179.3 mm); leave it empty if you did not measure it</source>
         <translation>The length of line 2 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</translation>
     </message>
     <message>
@@ -2060,7 +2060,7 @@ in your cheque printing program:</translation>
         <translation>Line &amp;3</translation>
     </message>
     <message>
-        <source>The length of line 3 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <source>The length of line 3 from mark to mark, in inches (7.06, 7 1/16) or millimeters (179.3 mm); leave it empty if you did not measure it</source>
         <translation>The length of line 3 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</translation>
     </message>
     <message>
@@ -2072,7 +2072,7 @@ in your cheque printing program:</translation>
         <translation>Line &amp;4</translation>
     </message>
     <message>
-        <source>The length of line 4 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <source>The length of line 4 from mark to mark, in inches (7.06, 7 1/16) or millimeters (179.3 mm); leave it empty if you did not measure it</source>
         <translation>The length of line 4 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</translation>
     </message>
     <message>
@@ -2084,7 +2084,7 @@ in your cheque printing program:</translation>
         <translation>Line &amp;5</translation>
     </message>
     <message>
-        <source>The length of line 5 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <source>The length of line 5 from mark to mark, in inches (7.06, 7 1/16) or millimeters (179.3 mm); leave it empty if you did not measure it</source>
         <translation>The length of line 5 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</translation>
     </message>
     <message>
@@ -2420,7 +2420,7 @@ or with punctuation: %3</translation>
         <translation>Reference &amp;bar, first tick to last:</translation>
     </message>
     <message>
-        <source>The length of the reference bar from its first tick to its last, in inches (7.000, 7 1/64) or millimetres (177.8 mm)</source>
+        <source>The length of the reference bar from its first tick to its last, in inches (7.000, 7 1/64) or millimeters (177.8 mm)</source>
         <translation>The length of the reference bar from its first tick to its last, in inches (7.000, 7 1/64) or millimetres (177.8 mm)</translation>
     </message>
     <message>

@@ -2012,7 +2012,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
         <translation>Longueurs mesurées</translation>
     </message>
     <message>
-        <source>Measure each sample line of the calibration page from the left edge of its first mark to the left edge of its last mark, and type what you read, in inches (7.06, 7 1/16) or millimetres (179.3 mm). One line is enough; more lines make the answer surer.</source>
+        <source>Measure each sample line of the calibration page from the left edge of its first mark to the left edge of its last mark, and type what you read, in inches (7.06, 7 1/16) or millimeters (179.3 mm). One line is enough; more lines make the answer surer.</source>
         <translation>Mesurez chaque ligne d&apos;essai de la page d&apos;étalonnage, du bord gauche de son premier repère au bord gauche de sa dernière, et tapez ce que vous lisez, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm). Une ligne suffit&#xa0;; plus de lignes rendent la réponse plus sûre.</translation>
     </message>
     <message>
@@ -2036,7 +2036,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
         <translation>Ligne &amp;1</translation>
     </message>
     <message>
-        <source>The length of line 1 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <source>The length of line 1 from mark to mark, in inches (7.06, 7 1/16) or millimeters (179.3 mm); leave it empty if you did not measure it</source>
         <translation>La longueur de la ligne 1 de repère à repère, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm)&#xa0;; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
     </message>
     <message>
@@ -2052,7 +2052,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
         <translation>Ligne &amp;2</translation>
     </message>
     <message>
-        <source>The length of line 2 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <source>The length of line 2 from mark to mark, in inches (7.06, 7 1/16) or millimeters (179.3 mm); leave it empty if you did not measure it</source>
         <translation>La longueur de la ligne 2 de repère à repère, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm)&#xa0;; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
     </message>
     <message>
@@ -2064,7 +2064,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
         <translation>Ligne &amp;3</translation>
     </message>
     <message>
-        <source>The length of line 3 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <source>The length of line 3 from mark to mark, in inches (7.06, 7 1/16) or millimeters (179.3 mm); leave it empty if you did not measure it</source>
         <translation>La longueur de la ligne 3 de repère à repère, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm)&#xa0;; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
     </message>
     <message>
@@ -2076,7 +2076,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
         <translation>Ligne &amp;4</translation>
     </message>
     <message>
-        <source>The length of line 4 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <source>The length of line 4 from mark to mark, in inches (7.06, 7 1/16) or millimeters (179.3 mm); leave it empty if you did not measure it</source>
         <translation>La longueur de la ligne 4 de repère à repère, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm)&#xa0;; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
     </message>
     <message>
@@ -2088,7 +2088,7 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
         <translation>Ligne &amp;5</translation>
     </message>
     <message>
-        <source>The length of line 5 from mark to mark, in inches (7.06, 7 1/16) or millimetres (179.3 mm); leave it empty if you did not measure it</source>
+        <source>The length of line 5 from mark to mark, in inches (7.06, 7 1/16) or millimeters (179.3 mm); leave it empty if you did not measure it</source>
         <translation>La longueur de la ligne 5 de repère à repère, en pouces (7,06 ou 7&#xa0;1/16) ou en millimètres (179,3&#xa0;mm)&#xa0;; laissez-la vide si vous ne l&apos;avez pas mesurée</translation>
     </message>
     <message>
@@ -2424,7 +2424,7 @@ ou en ponctuation&#xa0;: %3</translation>
         <translation>&amp;Barre de référence, 1er trait au dernier&#xa0;:</translation>
     </message>
     <message>
-        <source>The length of the reference bar from its first tick to its last, in inches (7.000, 7 1/64) or millimetres (177.8 mm)</source>
+        <source>The length of the reference bar from its first tick to its last, in inches (7.000, 7 1/64) or millimeters (177.8 mm)</source>
         <translation>La longueur de la barre de référence, de son premier trait au dernier, en pouces (7,000 ou 7&#xa0;1/64) ou en millimètres (177,8&#xa0;mm)</translation>
     </message>
     <message>
