@@ -8,6 +8,7 @@
 #include <sane/sane.h>
 #include <sane/saneopts.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <csignal>

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
 constexpr double BedMillimetres = 200;
