@@ -40,7 +40,7 @@ public:
         sigaddset(&signals_, SIGINT);
         pthread_sigmask(SIG_BLOCK, &signals_, nullptr);
         thread_ = std::thread([this] {
-            const timespec poll{0, 100 * 1000 * 1000};
+            const timespec poll{0, 100L * 1000 * 1000};
             while (!done_) {
                 if (sigtimedwait(&signals_, nullptr, &poll) > 0) {
                     cancelRequested = true;
@@ -67,12 +67,8 @@ private:
 // sane_init and sane_exit around everything the helper asks of SANE.
 struct SaneSession
 {
-    SANE_Status status;
-    SaneSession()
-    {
-        SANE_Int version = 0;
-        status = sane_init(&version, nullptr);
-    }
+    SANE_Status status = sane_init(nullptr, nullptr);
+    SaneSession() = default;
     ~SaneSession() { sane_exit(); }
     SaneSession(const SaneSession &) = delete;
     SaneSession &operator=(const SaneSession &) = delete;
@@ -175,8 +171,9 @@ void SetGreyMode(SANE_Handle handle)
                 break;
         }
         if (chosen) {
-            std::vector<char> value(std::max<size_t>(size_t(mode->descriptor->size), std::strlen(*chosen) + 1));
-            std::strcpy(value.data(), *chosen);
+            // The backend reads the option's whole size.
+            QByteArray value(*chosen);
+            value.append(std::max<qsizetype>(1, mode->descriptor->size - value.size()), '\0');
             sane_control_option(handle, mode->index, SANE_ACTION_SET_VALUE, value.data(), nullptr);
         }
     }

@@ -80,12 +80,6 @@ void ScannerJob::Start(const QStringList &arguments, int seconds)
     seconds_ = seconds;
     cancelled_ = false;
     timedOut_ = false;
-    const QString program = ScanHelperProgram();
-    if (program.isEmpty()) {
-        // Said after the caller has connected to what it started.
-        QTimer::singleShot(0, this, [this] { Fail(ScannerProblem::HelperMissing); });
-        return;
-    }
     process_ = new QProcess(this);
     process_->setStandardInputFile(QProcess::nullDevice());
     // What SANE's backends say on stderr is no answer.
@@ -102,8 +96,12 @@ void ScannerJob::Start(const QStringList &arguments, int seconds)
         if (error == QProcess::FailedToStart)
             Done();
     });
-    process_->start(program, arguments);
-    deadline_->start(seconds * 1000);
+    // With no helper found, or none that starts, Failed(HelperMissing)
+    // comes from within start().
+    QProcess *started = process_;
+    started->start(ScanHelperProgram(), arguments);
+    if (process_ == started)
+        deadline_->start(seconds * 1000);
 }
 
 void ScannerJob::Cancel()
@@ -116,6 +114,8 @@ void ScannerJob::Cancel()
 
 void ScannerJob::Stop()
 {
+    if (!process_)
+        return;
     process_->terminate();
     stopping_->start();
 }

@@ -52,7 +52,7 @@ QJsonObject ScannerDevicesAsJson(const QList<ScannerDevice> &devices)
 QList<ScannerDevice> ScannerDevicesFromJson(const QJsonObject &answer)
 {
     QList<ScannerDevice> devices;
-    for (const QJsonValue &value : answer.value(QStringLiteral("devices")).toArray()) {
+    for (const auto &value : answer.value(QStringLiteral("devices")).toArray()) {
         const QJsonObject device = value.toObject();
         devices.append({device.value(QStringLiteral("name")).toString(), device.value(QStringLiteral("vendor")).toString(),
                         device.value(QStringLiteral("model")).toString(), device.value(QStringLiteral("type")).toString()});
