@@ -19,6 +19,17 @@ constexpr bool BoundMemory = false;
 constexpr bool BoundMemory = true;
 #endif
 
+// SIGTERM first, so that the helper cancels the scan and frees the
+// scanner; killed if it does not end in time.
+void EndNow(QProcess *process)
+{
+    process->terminate();
+    if (!process->waitForFinished(ScannerStopSeconds * 1000)) {
+        process->kill();
+        process->waitForFinished(-1);
+    }
+}
+
 } // namespace
 
 ScannerJob::ScannerJob(QObject *parent) : QObject(parent), deadline_(new QTimer(this)), stopping_(new QTimer(this))
@@ -40,42 +51,41 @@ ScannerJob::ScannerJob(QObject *parent) : QObject(parent), deadline_(new QTimer(
 
 ScannerJob::~ScannerJob()
 {
-    if (!process_)
-        return;
-    process_->disconnect(this);
-    // SIGTERM first, so that the helper cancels the scan and frees the
-    // scanner; killed if it does not end in time.
-    process_->terminate();
-    if (!process_->waitForFinished(ScannerStopSeconds * 1000))
-        process_->kill();
-    process_->waitForFinished(-1);
-    if (!file_.isEmpty())
-        QFile::remove(file_);
+    Abandon();
 }
 
 void ScannerJob::ListDevices()
 {
+    Abandon();
     file_.clear();
     Start({QStringLiteral("devices")}, ScannerListSeconds);
 }
 
 void ScannerJob::Scan(const QString &device, int dpi, const QString &file)
 {
+    Abandon();
     file_ = file;
     Start({QStringLiteral("acquire"), device, QStringLiteral("--dpi"), QString::number(dpi), QStringLiteral("--out"), file},
           ScannerScanSeconds);
 }
 
+void ScannerJob::Abandon()
+{
+    if (!process_)
+        return;
+    deadline_->stop();
+    stopping_->stop();
+    QProcess *process = process_;
+    process_ = nullptr;
+    process->disconnect(this);
+    EndNow(process);
+    process->deleteLater();
+    if (!file_.isEmpty())
+        QFile::remove(file_);
+}
+
 void ScannerJob::Start(const QStringList &arguments, int seconds)
 {
-    if (process_) {
-        QProcess *previous = process_;
-        process_ = nullptr;
-        previous->disconnect(this);
-        previous->kill();
-        previous->waitForFinished(-1);
-        previous->deleteLater();
-    }
     answer_ = {};
     seconds_ = seconds;
     cancelled_ = false;

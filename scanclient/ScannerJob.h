@@ -49,6 +49,8 @@ signals:
     void Failed(const ScannerFailure &failure);
 
 private:
+    // Ends the request under way, with no signal, and removes its file.
+    void Abandon();
     void Start(const QStringList &arguments, int seconds);
     void Stop();
     void ReadLines();
