@@ -1,14 +1,12 @@
 #include "ScanHelper.h"
 
 #include "Command.h"
+#include "scanclient/ScanHelperProgram.h"
 #include "wording/ScanWording.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QProcess>
-#include <QStandardPaths>
 
 #include <sys/resource.h>
 
@@ -24,21 +22,11 @@ constexpr bool BoundMemory = false;
 constexpr bool BoundMemory = true;
 #endif
 
-// Beside the program (or, for the tests, one folder up), else on PATH.
-QString HelperPath()
-{
-    const QDir here(QCoreApplication::applicationDirPath());
-    for (const QString &candidate : {here.filePath(QLatin1String(HelperName)), here.filePath(QStringLiteral("../") + QLatin1String(HelperName))})
-        if (QFileInfo(candidate).isExecutable())
-            return candidate;
-    return QStandardPaths::findExecutable(QLatin1String(HelperName));
-}
-
 } // namespace
 
 std::variant<QJsonObject, ScanRefusal> RunScanHelper(const ScanRequest &request)
 {
-    const QString program = HelperPath();
+    const QString program = ScanHelperProgram();
     if (program.isEmpty())
         return ScanRefusal{ScanProblem::Failed, 0, QStringLiteral("%1 is not installed").arg(QLatin1String(HelperName))};
     const PlacementLayout &layout = request.layout;

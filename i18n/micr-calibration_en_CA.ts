@@ -1214,6 +1214,89 @@ of the wrong thing, 2 for a file that cannot be taken as a scan.</translation>
     </message>
 </context>
 <context>
+    <name>ScanDeviceDialog</name>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Refresh</translation>
+    </message>
+    <message>
+        <source>&amp;Scan</source>
+        <translation>&amp;Scan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message>
+        <source>Scann&amp;er:</source>
+        <translation>Scann&amp;er:</translation>
+    </message>
+    <message>
+        <source>Resol&amp;ution:</source>
+        <translation>Resol&amp;ution:</translation>
+    </message>
+    <message>
+        <source>Looking for scanners...</source>
+        <translation>Looking for scanners...</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Scanning...</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>Cancelling...</translation>
+    </message>
+    <message>
+        <source>Put the sheet face down on the glass, then press Scan.</source>
+        <translation>Put the sheet face down on the glass, then press Scan.</translation>
+    </message>
+    <message>
+        <source>No scanner found. Check that the scanner is on and connected, then press Refresh.</source>
+        <translation>No scanner found. Check that the scanner is on and connected, then press Refresh.</translation>
+    </message>
+    <message>
+        <source>The scanner %1 is no longer there. Press Refresh to look again.</source>
+        <translation>The scanner %1 is no longer there. Press Refresh to look again.</translation>
+    </message>
+    <message>
+        <source>The scanner is busy. Wait until the other program has finished with it, then scan again.</source>
+        <translation>The scanner is busy. Wait until the other program has finished with it, then scan again.</translation>
+    </message>
+    <message>
+        <source>Scan canceled.</source>
+        <translation>Scan cancelled.</translation>
+    </message>
+    <message>
+        <source>The scanner did not answer in time (%1 s).</source>
+        <translation>The scanner did not answer in time (%1 s).</translation>
+    </message>
+    <message>
+        <source>Scanning is not installed: micr-calibration-scan was not found.</source>
+        <translation>Scanning is not installed: micr-calibration-scan was not found.</translation>
+    </message>
+    <message>
+        <source>The scan stopped unexpectedly (the scanner&apos;s driver failed or memory ran out).</source>
+        <translation>The scan stopped unexpectedly (the scanner&apos;s driver failed or memory ran out).</translation>
+    </message>
+    <message>
+        <source>The scan could not be saved: %1</source>
+        <translation>The scan could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>The scanner reported a problem: %1</source>
+        <translation>The scanner reported a problem: %1</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
         <source>Writes your check program&apos;s settings for the MICR line.</source>

@@ -1216,6 +1216,89 @@ n&apos;est pas un balayage.</translation>
     </message>
 </context>
 <context>
+    <name>ScanDeviceDialog</name>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>&amp;Scan</source>
+        <translation>&amp;Numériser</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Numériser</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1&#xa0;ppp</translation>
+    </message>
+    <message>
+        <source>Scann&amp;er:</source>
+        <translation>Numéri&amp;seur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Resol&amp;ution:</source>
+        <translation>&amp;Résolution&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Looking for scanners...</source>
+        <translation>Recherche des numériseurs...</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Numérisation...</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>Put the sheet face down on the glass, then press Scan.</source>
+        <translation>Posez la feuille face contre la vitre, puis appuyez sur Numériser.</translation>
+    </message>
+    <message>
+        <source>No scanner found. Check that the scanner is on and connected, then press Refresh.</source>
+        <translation>Aucun numériseur trouvé. Vérifiez que le numériseur est allumé et branché, puis appuyez sur Actualiser.</translation>
+    </message>
+    <message>
+        <source>The scanner %1 is no longer there. Press Refresh to look again.</source>
+        <translation>Le numériseur %1 n&apos;est plus là. Appuyez sur Actualiser pour le chercher de nouveau.</translation>
+    </message>
+    <message>
+        <source>The scanner is busy. Wait until the other program has finished with it, then scan again.</source>
+        <translation>Le numériseur est occupé. Attendez que l&apos;autre programme en ait fini, puis numérisez de nouveau.</translation>
+    </message>
+    <message>
+        <source>Scan canceled.</source>
+        <translation>Numérisation annulée.</translation>
+    </message>
+    <message>
+        <source>The scanner did not answer in time (%1 s).</source>
+        <translation>Le numériseur n&apos;a pas répondu à temps (%1&#xa0;s).</translation>
+    </message>
+    <message>
+        <source>Scanning is not installed: micr-calibration-scan was not found.</source>
+        <translation>La numérisation n&apos;est pas installée&#xa0;: micr-calibration-scan est introuvable.</translation>
+    </message>
+    <message>
+        <source>The scan stopped unexpectedly (the scanner&apos;s driver failed or memory ran out).</source>
+        <translation>La numérisation s&apos;est arrêtée de façon inattendue (le pilote du numériseur a échoué ou la mémoire a manqué).</translation>
+    </message>
+    <message>
+        <source>The scan could not be saved: %1</source>
+        <translation>La numérisation n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The scanner reported a problem: %1</source>
+        <translation>Le numériseur a signalé un problème&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
         <source>Writes your check program&apos;s settings for the MICR line.</source>

@@ -6,6 +6,12 @@
 //   micr-calibration-scan place|gauge|measure FILE [--dpi N] --paper-width W
 //       --paper-height H --cheque top|middle|bottom --cheque-height L
 //       [--applied RIGHT,UP] [--face FAMILY]
+//   micr-calibration-scan devices
+//   micr-calibration-scan acquire DEVICE --dpi N --out FILE.png
+//
+// It is also the one process that loads SANE: "devices" lists the
+// scanners, "acquire" scans with one {"progress": F} line at each percent
+// before its answer (scanclient/ScannerWire).
 //
 // "measure" measures the calibration page's sample lines; the placement
 // options do not concern it.
@@ -16,8 +22,10 @@
 #include "scan/CalibrationScan.h"
 #include "scan/ChequeGauge.h"
 #include "scan/PlacementScan.h"
+#include "scan/SaneScanner.h"
 #include "scan/ScanImage.h"
 #include "scan/Sheet.h"
+#include "scanclient/ScannerWire.h"
 #include "wording/ScanWording.h"
 
 #include <QCommandLineParser>
@@ -59,10 +67,22 @@ int main(int argc, char *argv[])
     const QCommandLineOption face(QStringLiteral("face"), {}, QStringLiteral("FAMILY"));
     // For the benchmark: how long decoding and measuring took, on stderr.
     const QCommandLineOption timing(QStringLiteral("timing"));
-    parser.addOptions({dpi, paperWidth, paperHeight, cheque, chequeHeight, applied, face, timing});
+    const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("FILE"));
+    parser.addOptions({dpi, paperWidth, paperHeight, cheque, chequeHeight, applied, face, timing, out});
     parser.addPositionalArgument(QStringLiteral("task"), {});
     parser.addPositionalArgument(QStringLiteral("file"), {});
     const QStringList task = parser.parse(application.arguments()) ? parser.positionalArguments() : QStringList();
+    if (task.size() == 1 && task[0] == QLatin1String("devices")) {
+        const ScannerAnswer answer = ListScanners();
+        return Answer(answer.json, answer.status);
+    }
+    if (task.size() == 2 && task[0] == QLatin1String("acquire") && parser.value(dpi).toInt() > 0 && parser.isSet(out)) {
+        const ScannerAnswer answer = AcquireScan(task[1], parser.value(dpi).toInt(), parser.value(out), [](double fraction) {
+            Answer(ScannerProgressAsJson(fraction), 0);
+            std::fflush(stdout);
+        });
+        return Answer(answer.json, answer.status);
+    }
     const QStringList tasks{QStringLiteral("place"), QStringLiteral("gauge"), QStringLiteral("measure")};
     if (task.size() != 2 || !tasks.contains(task[0]))
         return Answer({{QStringLiteral("error"), parser.errorText()}}, 2);

@@ -72,7 +72,8 @@ def main():
         fields = {key: run("dpkg-deb", "-f", deb, key).stdout.strip() for key in ("Package", "Version", "Depends", "Recommends")}
         check(fields["Package"] == "micr-calibration", f"package name {fields['Package']}")
         check(fields["Version"].startswith("8.5"), f"version {fields['Version']}")
-        for dependency in ("libqt6widgets6", "libqt6printsupport6", "libpoppler-cpp0v5", "fonts-liberation", "xdg-utils"):
+        for dependency in ("libqt6widgets6", "libqt6printsupport6", "libpoppler-cpp0v5", "libsane1", "fonts-liberation",
+                           "xdg-utils"):
             check(dependency in fields["Depends"], f"depends on {dependency}")
         check("xchm" in fields["Recommends"], "recommends a CHM viewer")
         check("qt6-wayland" in fields["Recommends"], "recommends Qt's Wayland platform")
@@ -94,11 +95,12 @@ def main():
         # library and what it brings.
         reader = root + f"{prefix}/libexec/micr-calibration/micr-calibration-reader"
         check(os.path.isfile(reader), "installs the reader in /usr/libexec/micr-calibration")
-        heavy = re.compile(r"lib(poppler|nss3|lcms2|openjp2|tiff)\b")
+        heavy = re.compile(r"lib(poppler|nss3|lcms2|openjp2|tiff|sane|opencv_\w+)\b")
         for program in ("micr-calibration", "micr-calibration-page"):
             libraries = run("ldd", root + f"{prefix}/bin/{program}").stdout
-            check(not heavy.search(libraries), f"{program} links no PDF or image library: {heavy.findall(libraries)}")
+            check(not heavy.search(libraries), f"{program} links no PDF, image or scanner library: {heavy.findall(libraries)}")
         check(heavy.search(run("ldd", reader).stdout), "the reader links poppler")
+        check("libsane" in run("ldd", root + f"{prefix}/bin/micr-calibration-scan").stdout, "the scan helper links SANE")
 
         desktop = root + f"{prefix}/share/applications/{APP_ID}.desktop"
         validated = run("desktop-file-validate", desktop)

@@ -14,6 +14,7 @@
 #include "forms/Internet.h"
 #include "forms/Measurements.h"
 #include "forms/Micr.h"
+#include "forms/ScanDeviceDialog.h"
 #include "forms/Signature.h"
 #include "i18n/Translations.h"
 #include "platform/ErrorBox.h"
@@ -495,6 +496,13 @@ class TranslationsTest : public QObject
         });
         wizard->findChild<QAbstractButton *>("ChequeFileButton")->click();
         QVERIFY(*chequeFile);
+        // The Scan dialog once it has looked for scanners and found none
+        // (SANE with no backend, initTestCase), its longest message shown.
+        ScanDeviceDialog scan(wizard);
+        scan.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&scan));
+        QTRY_VERIFY_WITH_TIMEOUT(scan.findChild<QAbstractButton *>("Refresh")->isEnabled(), 30000);
+        Record(catalogue + " scan", &scan);
     }
 
     void Record(const QString &where, QWidget *window, QRect client = {})
@@ -534,6 +542,12 @@ private slots:
     {
         CopyGlyphFiles(dir_.path());
         QDir::setCurrent(dir_.path());
+        // SANE with no backend: the Scan dialog finds no scanner, and no
+        // real one is probed.
+        QFile backends(dir_.filePath(QStringLiteral("dll.conf")));
+        QVERIFY(backends.open(QIODevice::WriteOnly));
+        backends.close();
+        qputenv("SANE_CONFIG_DIR", dir_.path().toLocal8Bit());
     }
 
     void catalogueForLocale_data()

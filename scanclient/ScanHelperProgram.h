@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The scan helper, micr-calibration-scan: beside the program (or, for the
+// tests, one folder up), else on PATH; empty when it is nowhere.
+QString ScanHelperProgram();
