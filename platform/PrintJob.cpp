@@ -372,7 +372,8 @@ std::optional<PrinterScaling> DriverlessScaling(const QPrinter &printer)
     cups->setTimeout(http, AnswerSeconds, nullptr, nullptr);
     ipp_t *request = cups->newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     cups->addString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
-    const char *const asked[] = {"document-format-supported", "print-scaling-default", "print-scaling-supported"};
+    const char *const asked[] = {"document-format-supported", "print-scaling-default", "print-scaling-supported",
+                                 "printer-more-info"};
     cups->addStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(asked)),
                      nullptr, asked);
     ipp_t *answer = cups->doRequest(http, request, resource);
@@ -393,9 +394,10 @@ std::optional<PrinterScaling> DriverlessScaling(const QPrinter &printer)
     scaling.takesPdf = values("document-format-supported", IPP_TAG_ZERO).contains(QStringLiteral("application/pdf"));
     scaling.scalingDefault = values("print-scaling-default", IPP_TAG_ZERO).value(0);
     scaling.scalingSupported = values("print-scaling-supported", IPP_TAG_ZERO);
-    scaling.webPage = QStringLiteral("%1://%2:%3/").arg(secure ? QStringLiteral("https") : QStringLiteral("http"),
-                                                        QString::fromUtf8(host))
-                          .arg(port);
+    // The printer's own page where it names one; its host's otherwise.
+    scaling.webPage = values("printer-more-info", IPP_TAG_ZERO).value(0);
+    if (scaling.webPage.isEmpty())
+        scaling.webPage = QStringLiteral("http://%1/").arg(QString::fromUtf8(host));
     cups->deleteIpp(answer);
     return scaling;
 }

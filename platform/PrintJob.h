@@ -57,7 +57,7 @@ std::optional<PaperMargins> QueueMargins(const QPrinter &printer);
 // What the queue's printer does with a page's size by itself, asked of the
 // printer (IPP Get-Printer-Attributes) at the queue's ipp:// or ipps://
 // device URI, as driverless queues have: whether it takes PDF, its
-// print-scaling default and choices. Nothing for a file, another kind of
+// print-scaling default and choices, and its web page. Nothing for a file, another kind of
 // queue or a printer that does not answer within seconds.
 std::optional<PrinterScaling> DriverlessScaling(const QPrinter &printer);
 
