@@ -3834,5 +3834,17 @@ Examples:
         <source>no sample line&apos;s marks were found on the scan: this is not the calibration page, or it was printed without the MICR faces (see the fonts command)</source>
         <translation>no sample line&apos;s marks were found on the scan: this is not the calibration page, or it was printed without the MICR faces (see the fonts command)</translation>
     </message>
+    <message>
+        <source>The printer &quot;%1&quot; scales the pages it is sent by itself (its print-scaling setting is &quot;%2&quot;), so this page would not print at its own size and could not be measured.</source>
+        <translation>The printer &quot;%1&quot; scales the pages it is sent by itself (its print-scaling setting is &quot;%2&quot;), so this page would not print at its own size and could not be measured.</translation>
+    </message>
+    <message>
+        <source>Open the printer&apos;s web page, set its print-scaling setting (&quot;Scaling&quot; or &quot;Fit to page&quot; on some printers) to &quot;none&quot;, then print again.</source>
+        <translation>Open the printer&apos;s web page, set its print-scaling setting (&quot;Scaling&quot; or &quot;Fit to page&quot; on some printers) to &quot;none&quot;, then print again.</translation>
+    </message>
+    <message>
+        <source>Open the printer&apos;s web page, %1, set its print-scaling setting (&quot;Scaling&quot; or &quot;Fit to page&quot; on some printers) to &quot;none&quot;, then print again.</source>
+        <translation>Open the printer&apos;s web page, %1, set its print-scaling setting (&quot;Scaling&quot; or &quot;Fit to page&quot; on some printers) to &quot;none&quot;, then print again.</translation>
+    </message>
 </context>
 </TS>

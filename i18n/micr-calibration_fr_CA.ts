@@ -3839,5 +3839,17 @@ Exemples&#xa0;:
         <source>no sample line&apos;s marks were found on the scan: this is not the calibration page, or it was printed without the MICR faces (see the fonts command)</source>
         <translation>aucun repère de ligne d&apos;exemple n&apos;a été trouvé sur le balayage&#xa0;: ce n&apos;est pas la page d&apos;étalonnage, ou elle a été imprimée sans les polices MICR (voir la commande fonts)</translation>
     </message>
+    <message>
+        <source>The printer &quot;%1&quot; scales the pages it is sent by itself (its print-scaling setting is &quot;%2&quot;), so this page would not print at its own size and could not be measured.</source>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» met elle-même à l&apos;échelle les pages qu&apos;elle reçoit (son réglage print-scaling est «&#xa0;%2&#xa0;»)&#xa0;: cette page ne s&apos;imprimerait pas à sa taille et ne pourrait pas être mesurée.</translation>
+    </message>
+    <message>
+        <source>Open the printer&apos;s web page, set its print-scaling setting (&quot;Scaling&quot; or &quot;Fit to page&quot; on some printers) to &quot;none&quot;, then print again.</source>
+        <translation>Ouvrez la page Web de l&apos;imprimante, mettez son réglage print-scaling («&#xa0;Mise à l&apos;échelle&#xa0;» ou «&#xa0;Ajuster à la page&#xa0;» sur certaines imprimantes) à «&#xa0;none&#xa0;», puis imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>Open the printer&apos;s web page, %1, set its print-scaling setting (&quot;Scaling&quot; or &quot;Fit to page&quot; on some printers) to &quot;none&quot;, then print again.</source>
+        <translation>Ouvrez la page Web de l&apos;imprimante, %1, mettez son réglage print-scaling («&#xa0;Mise à l&apos;échelle&#xa0;» ou «&#xa0;Ajuster à la page&#xa0;» sur certaines imprimantes) à «&#xa0;none&#xa0;», puis imprimez de nouveau.</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLibrary>
 #include <QPrintDialog>
 #include <QPrintEngine>
@@ -12,7 +13,10 @@
 #include <cups/cups.h>
 
 #include <cmath>
+#include <iterator>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace Platform {
 
@@ -37,6 +41,19 @@ struct CupsFunctions
     decltype(&cupsCopyDestInfo) copyDestInfo = nullptr;
     decltype(&cupsFreeDestInfo) freeDestInfo = nullptr;
     decltype(&cupsGetDestMediaBySize) mediaBySize = nullptr;
+    decltype(&cupsPrintFile) printFile = nullptr;
+    decltype(&cupsLastErrorString) lastErrorString = nullptr;
+    decltype(&httpSeparateURI) separateUri = nullptr;
+    decltype(&httpSetTimeout) setTimeout = nullptr;
+    decltype(&ippNewRequest) newRequest = nullptr;
+    decltype(&ippAddString) addString = nullptr;
+    decltype(&ippAddStrings) addStrings = nullptr;
+    decltype(&cupsDoRequest) doRequest = nullptr;
+    decltype(&ippFindAttribute) findAttribute = nullptr;
+    decltype(&ippFindNextAttribute) findNextAttribute = nullptr;
+    decltype(&ippGetCount) count = nullptr;
+    decltype(&ippGetString) getString = nullptr;
+    decltype(&ippDelete) deleteIpp = nullptr;
 
     // Null when libcups cannot be loaded.
     static const CupsFunctions *Load()
@@ -56,7 +73,15 @@ struct CupsFunctions
                 && resolve(loaded.port, "ippPort") && resolve(loaded.connect, "httpConnect2")
                 && resolve(loaded.close, "httpClose") && resolve(loaded.copyDestInfo, "cupsCopyDestInfo")
                 && resolve(loaded.freeDestInfo, "cupsFreeDestInfo")
-                && resolve(loaded.mediaBySize, "cupsGetDestMediaBySize");
+                && resolve(loaded.mediaBySize, "cupsGetDestMediaBySize")
+                && resolve(loaded.printFile, "cupsPrintFile")
+                && resolve(loaded.lastErrorString, "cupsLastErrorString")
+                && resolve(loaded.separateUri, "httpSeparateURI") && resolve(loaded.setTimeout, "httpSetTimeout")
+                && resolve(loaded.newRequest, "ippNewRequest") && resolve(loaded.addString, "ippAddString")
+                && resolve(loaded.addStrings, "ippAddStrings") && resolve(loaded.doRequest, "cupsDoRequest")
+                && resolve(loaded.findAttribute, "ippFindAttribute")
+                && resolve(loaded.findNextAttribute, "ippFindNextAttribute") && resolve(loaded.count, "ippGetCount")
+                && resolve(loaded.getString, "ippGetString") && resolve(loaded.deleteIpp, "ippDelete");
             if (!complete)
                 loaded.getNamedDest = nullptr;
             return loaded;
@@ -72,7 +97,7 @@ namespace {
 class JobOptions
 {
 public:
-    explicit JobOptions(QPrinter &printer) : engine_(printer.printEngine())
+    explicit JobOptions(const QPrinter &printer) : engine_(printer.printEngine())
     {
         if (engine_)
             list_ = engine_->property(CupsOptionsProperty).toStringList();
@@ -107,6 +132,8 @@ public:
             }
         }
     }
+
+    const QStringList &List() const { return list_; }
 
     void Apply()
     {
@@ -264,6 +291,115 @@ std::optional<PaperMargins> QueueMargins(const QPrinter &printer)
     }
     cups->freeDests(1, dest);
     return margins;
+}
+
+QString SubmitPdf(const QPrinter &printer, const QString &pdf)
+{
+    const CupsFunctions *cups = CupsFunctions::Load();
+    if (!cups)
+        return QStringLiteral("libcups");
+    // The options Qt's CUPS print engine sends with its own file.
+    QList<std::pair<QByteArray, QByteArray>> options;
+    options.emplace_back("media", printer.pageLayout().pageSize().key().toLocal8Bit());
+    if (printer.copyCount() > 1) {
+        options.emplace_back("copies", QByteArray::number(printer.copyCount()));
+        if (printer.collateCopies())
+            options.emplace_back("Collate", "True");
+    }
+    const bool portrait = printer.pageLayout().orientation() == QPageLayout::Portrait;
+    switch (printer.duplex()) {
+    case QPrinter::DuplexNone:
+        options.emplace_back("sides", "one-sided");
+        break;
+    case QPrinter::DuplexAuto:
+        options.emplace_back("sides", portrait ? "two-sided-long-edge" : "two-sided-short-edge");
+        break;
+    case QPrinter::DuplexLongSide:
+        options.emplace_back("sides", "two-sided-long-edge");
+        break;
+    case QPrinter::DuplexShortSide:
+        options.emplace_back("sides", "two-sided-short-edge");
+        break;
+    }
+    if (!portrait)
+        options.emplace_back("landscape", "");
+    const QStringList jobOptions = JobOptions(printer).List();
+    for (qsizetype at = 0; at + 1 < jobOptions.size(); at += 2)
+        options.emplace_back(jobOptions[at].toLocal8Bit(), jobOptions[at + 1].toLocal8Bit());
+    std::vector<cups_option_t> list;
+    for (auto &[name, value] : options)
+        list.push_back(cups_option_t{name.data(), value.data()});
+    // A queue's instance ("queue/instance") names only its options.
+    const QByteArray queue = printer.printerName().section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+    const QByteArray file = QFile::encodeName(pdf);
+    const QByteArray title = printer.docName().toLocal8Bit();
+    if (cups->printFile(queue.constData(), file.constData(), title.constData(), int(list.size()), list.data()) == 0)
+        return QString::fromLocal8Bit(cups->lastErrorString());
+    return {};
+}
+
+std::optional<PrinterScaling> DriverlessScaling(const QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
+        return std::nullopt;
+    const CupsFunctions *cups = CupsFunctions::Load();
+    if (!cups)
+        return std::nullopt;
+    const QByteArray name = printer.printerName().toLocal8Bit();
+    cups_dest_t *dest = cups->getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (!dest)
+        return std::nullopt;
+    const QByteArray uri = cups->getOption("device-uri", dest->num_options, dest->options);
+    cups->freeDests(1, dest);
+    char scheme[32];
+    char user[256];
+    char host[256];
+    char resource[1024];
+    int port = 0;
+    if (cups->separateUri(HTTP_URI_CODING_ALL, uri.constData(), scheme, sizeof scheme, user, sizeof user, host,
+                          sizeof host, &port, resource, sizeof resource)
+            < HTTP_URI_STATUS_OK
+        || (qstrcmp(scheme, "ipp") != 0 && qstrcmp(scheme, "ipps") != 0))
+        return std::nullopt;
+    const bool secure = qstrcmp(scheme, "ipps") == 0;
+    // A printer that does not answer within seconds is not asked further.
+    constexpr int ConnectMs = 3000;
+    constexpr double AnswerSeconds = 5;
+    http_t *http = cups->connect(host, port, nullptr, AF_UNSPEC,
+                                 secure ? HTTP_ENCRYPTION_ALWAYS : HTTP_ENCRYPTION_IF_REQUESTED, 1, ConnectMs, nullptr);
+    if (!http)
+        return std::nullopt;
+    cups->setTimeout(http, AnswerSeconds, nullptr, nullptr);
+    ipp_t *request = cups->newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    cups->addString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
+    const char *const asked[] = {"document-format-supported", "print-scaling-default", "print-scaling-supported",
+                                 "printer-more-info"};
+    cups->addStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(asked)),
+                     nullptr, asked);
+    ipp_t *answer = cups->doRequest(http, request, resource);
+    cups->close(http);
+    if (!answer)
+        return std::nullopt;
+    auto values = [&](const char *attribute, ipp_tag_t tag) {
+        QStringList all;
+        for (ipp_attribute_t *found = cups->findAttribute(answer, attribute, tag); found;
+             found = cups->findNextAttribute(answer, attribute, tag)) {
+            for (int at = 0; at < cups->count(found); ++at)
+                all << QString::fromUtf8(cups->getString(found, at, nullptr));
+        }
+        return all;
+    };
+    PrinterScaling scaling;
+    scaling.printer = printer.printerName();
+    scaling.takesPdf = values("document-format-supported", IPP_TAG_ZERO).contains(QStringLiteral("application/pdf"));
+    scaling.scalingDefault = values("print-scaling-default", IPP_TAG_ZERO).value(0);
+    scaling.scalingSupported = values("print-scaling-supported", IPP_TAG_ZERO);
+    // The printer's own page where it names one; its host's otherwise.
+    scaling.webPage = values("printer-more-info", IPP_TAG_ZERO).value(0);
+    if (scaling.webPage.isEmpty())
+        scaling.webPage = QStringLiteral("http://%1/").arg(QString::fromUtf8(host));
+    cups->deleteIpp(answer);
+    return scaling;
 }
 
 void UsePrinterMedia(QPrinter &printer, const QPageSize &beforeDialog)

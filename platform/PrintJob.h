@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answers/PrinterScaling.h"
 #include "pages/PrintableArea.h"
 
 #include <QPageSize>
@@ -52,5 +53,18 @@ QString PrinterProblem(const QPrinter &printer);
 // media-*-margin. Nothing when the print system cannot say (a file, no
 // libcups, a paper the queue does not list).
 std::optional<PaperMargins> QueueMargins(const QPrinter &printer);
+
+// What the queue's printer does with a page's size by itself, asked of the
+// printer (IPP Get-Printer-Attributes) at the queue's ipp:// or ipps://
+// device URI, as driverless queues have: whether it takes PDF, its
+// print-scaling default and choices, and its web page. Nothing for a file, another kind of
+// queue or a printer that does not answer within seconds.
+std::optional<PrinterScaling> DriverlessScaling(const QPrinter &printer);
+
+// Hands the PDF file `pdf` to the printer's queue as Qt's CUPS print
+// engine hands it its own: with the page's media, copies, collation, sides
+// and the job's CUPS options, titled with the document's name. Empty when
+// the queue took the job; otherwise what CUPS said.
+QString SubmitPdf(const QPrinter &printer, const QString &pdf);
 
 } // namespace Platform

@@ -4,17 +4,22 @@
 #include "PrintJob.h"
 #include "pages/CalibrationPage.h"
 #include "pages/PageExport.h"
+#include "wording/PrinterWording.h"
 #include "wording/Wording.h"
 #include "pages/PainterCanvas.h"
+#include "pages/PdfMediaBox.h"
 #include "pages/PlacementPage.h"
-#include "wording/Wording.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <optional>
@@ -93,6 +98,26 @@ bool ConfirmMarksCut(QWidget *parent, const QStringList &cut, const PaperMargins
     return box.clickedButton() == printAnyway;
 }
 
+// Says the printer would scale the page by itself and which of its own
+// settings to change; the user prints anyway or cancels. True when the
+// printer keeps the page's size, or cannot say.
+bool ConfirmPrinterScaling(QWidget *parent, const QPrinter &printer)
+{
+    const std::optional<PrinterScaling> scaling = Platform::DriverlessScaling(printer);
+    if (!scaling || !ScalesPagesItself(*scaling))
+        return true;
+    QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(), Wording::ScalesPagesItself(*scaling),
+                    QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("PrinterScalingBox"));
+    box.setInformativeText(Wording::HowToStopScaling(*scaling));
+    QPushButton *printAnyway =
+        box.addButton(QCoreApplication::translate("PrintRun", "Print Anyway"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == printAnyway;
+}
+
 class PrintFailure : public std::runtime_error
 {
 public:
@@ -126,6 +151,8 @@ QPrinter *ChoosePrinter(QPrintDialog &dialog)
     const QStringList overridden = Platform::PinPageGeometry(printer);
     if (!overridden.isEmpty() && !ConfirmOverrides(dialog.parentWidget(), overridden))
         return nullptr;
+    if (!ConfirmPrinterScaling(dialog.parentWidget(), printer))
+        return nullptr;
     return &printer;
 }
 
@@ -135,13 +162,37 @@ QPrinter *ChoosePrinter(QPrintDialog &dialog)
 // Qt's own default margins and on whatever the printer's last job left in
 // its page layout, so a page placed from it moves from printer to printer
 // and from one job to the next.
+//
+// Qt's print engine gives the job's page a whole number of points, so A4
+// (595.2756 x 841.8898 pt) would reach CUPS as 595 x 842 and be centred
+// on the printer's own A4 by up to 0.003 in. Where the paper's own size is
+// not whole, the engine writes the job to a file instead, which is given
+// the paper's exact size and handed to the queue with the options Qt
+// would have sent. Letter goes out as Qt writes it.
 template <class Draw> void PrintPage(QPrinter &printer, const QString &pageName, Draw &&draw)
 {
     printer.setFullPage(true);
+    const QSizeF exact = ExactPaperPoints(printer.pageLayout().pageSize());
+    const QSize whole = printer.pageLayout().pageSize().sizePoints();
+    const bool reboxed = printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty()
+        && (std::abs(exact.width() - whole.width()) >= 0.001 || std::abs(exact.height() - whole.height()) >= 0.001);
+    const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    QTemporaryDir jobDir;
+    const QString jobFile = jobDir.filePath(QStringLiteral("job.pdf"));
+    if (reboxed) {
+        if (!jobDir.isValid())
+            throw PrintFailure(QCoreApplication::translate("PrintRun", "The %1 could not be sent to the printer").arg(pageName).toStdString());
+        // The engine's own property: QPrinter::setOutputFileName would
+        // swap the CUPS engine, and the print dialog's options with it, for
+        // a plain PDF one.
+        printer.printEngine()->setProperty(QPrintEngine::PPK_OutputFileName, jobFile);
+    }
+    const auto toQueueAgain = qScopeGuard([&printer, reboxed] {
+        if (reboxed)
+            printer.printEngine()->setProperty(QPrintEngine::PPK_OutputFileName, QString());
+    });
     QPainter painter;
     if (!painter.begin(&printer)) {
-        const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
-                                                                  : printer.outputFileName();
         throw PrintFailure(QCoreApplication::translate("PrintRun", "Cannot print the %1 on \"%2\": the printer did not accept the job")
                                .arg(pageName, where)
                                .toStdString());
@@ -156,6 +207,20 @@ template <class Draw> void PrintPage(QPrinter &printer, const QString &pageName,
     }
     if (!painter.end())
         throw PrintFailure(QCoreApplication::translate("PrintRun", "The %1 could not be sent to the printer").arg(pageName).toStdString());
+    if (!reboxed)
+        return;
+    QFile file(jobFile);
+    const QByteArray pdf = file.open(QIODevice::ReadOnly) ? WithMediaBox(file.readAll(), exact) : QByteArray();
+    file.close();
+    if (pdf.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(pdf) != pdf.size()
+        || !file.flush())
+        throw PrintFailure(QCoreApplication::translate("PrintRun", "The %1 could not be sent to the printer").arg(pageName).toStdString());
+    file.close();
+    const QString refused = Platform::SubmitPdf(printer, jobFile);
+    if (!refused.isEmpty())
+        throw PrintFailure((QCoreApplication::translate("PrintRun", "The %1 could not be sent to the printer").arg(pageName)
+                            + QStringLiteral(": ") + refused)
+                               .toStdString());
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 """A private CUPS server for tests: its own configuration, spool and socket
 (chosen with CUPS_SERVER), so it needs no system cupsd and disturbs none.
 Its cups-pdf queues write into a folder of its own too (`pdf_dir`): two test
-runs at once on one machine never see each other's pages."""
+runs at once on one machine never see each other's pages. Each job's file is
+kept in its spool (`spool_dir`), as CUPS received it; its queues' PPDs are in
+`ppd_dir`."""
 import os
 import re
 import shutil
+import socket
 import subprocess
 import tempfile
 import time
@@ -21,9 +24,12 @@ class PrivateCups:
             os.mkdir(path)
             os.chmod(path, 0o1777)
         self.socket = os.path.join(self.root, "cups.sock")
+        self.spool_dir = os.path.join(self.root, "spool")
+        self.ppd_dir = os.path.join(self.root, "ppd")
         with open(os.path.join(self.root, "cupsd.conf"), "w") as conf:
             conf.write(f"""Listen {self.socket}
 LogLevel info
+PreserveJobFiles Yes
 WebInterface No
 Browsing No
 <Location />
@@ -54,6 +60,9 @@ SystemGroup root
 """)
         self.env = dict(os.environ, CUPS_SERVER=self.socket)
         self.daemon = None
+        self.ipp_printers = []
+        self.bus = None
+        self.bus_address = None
         # cups-pdf reads /etc/cups/cups-pdf-NAME.conf for a device
         # cups-pdf:/NAME; its Out folder is this server's own. The backend
         # writes there as the job's owner, reached through folders lp can read.
@@ -104,6 +113,15 @@ esac
         return path
 
     def stop(self):
+        for process in self.ipp_printers + ([self.bus] if self.bus else []):
+            process.terminate()
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        self.ipp_printers = []
+        self.bus = None
         # A cupsd the control script started again is ours too.
         subprocess.run(["pkill", "-f", "cupsd -f -c " + os.path.join(self.root, "cupsd.conf")],
                        capture_output=True)
@@ -143,6 +161,61 @@ esac
         with open(path, "w") as ppd:
             ppd.write(text)
         return path
+
+    def media_ppd(self, name, width, height):
+        """cups-pdf's PPD with its paper `name` given another size in points,
+        as drivers round it: A4 as 595.44 x 841.68 (8.27 x 11.69 in) or as
+        595.28 x 841.89 (210 x 297 mm to hundredths of a point)."""
+        with open(PPD) as source:
+            text = source.read()
+        old = re.search(rf'^\*PaperDimension {name}/[^:]+: "([\d.]+) ([\d.]+)"', text, flags=re.M)
+        size = f"{old.group(1)} {old.group(2)}"
+        text = text.replace(f'[{size}]', f'[{width:g} {height:g}]').replace(f'"{size}"', f'"{width:g} {height:g}"')
+        text = text.replace(f'"0 0 {size}"', f'"0 0 {width:g} {height:g}"')
+        path = os.path.join(self.root, f"{name}-{width:g}x{height:g}.ppd")
+        with open(path, "w") as ppd:
+            ppd.write(text)
+        return path
+
+    def start_ipp_printer(self, name, attributes):
+        """A driverless printer on the loopback (ippeveprinter) whose
+        attributes come from `attributes`, ipptool's ATTR lines; returns its
+        printer URI once it answers. Nothing without ippeveprinter."""
+        if not shutil.which("ippeveprinter"):
+            return None
+        if self.bus is None:
+            # ippeveprinter needs a system D-Bus for Avahi, even with its
+            # DNS-SD registration off: a private one, with no Avahi on it.
+            self.bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+            self.bus_address = self.bus.stdout.readline().strip()
+        conf = os.path.join(self.root, f"{name}.attrs")
+        with open(conf, "w") as file:
+            file.write("".join(f"ATTR {line}\n" for line in attributes))
+        with socket.socket() as probe:
+            probe.bind(("127.0.0.1", 0))
+            port = probe.getsockname()[1]
+        spool = os.path.join(self.root, f"{name}-spool")
+        os.mkdir(spool)
+        printer = subprocess.Popen(["ippeveprinter", "-p", str(port), "-n", "localhost", "-r", "off", "-d", spool,
+                                    "-a", conf, name], env=dict(self.env, DBUS_SYSTEM_BUS_ADDRESS=self.bus_address),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.ipp_printers.append(printer)
+        uri = f"ipp://localhost:{port}/ipp/print"
+        deadline = time.monotonic() + 20
+        while time.monotonic() < deadline and printer.poll() is None:
+            # It listens once it is ready to answer.
+            with socket.socket() as probe:
+                if probe.connect_ex(("127.0.0.1", port)) == 0:
+                    return uri
+            time.sleep(0.1)
+        raise RuntimeError(f"ippeveprinter {name} did not answer at {uri}")
+
+    def add_driverless_queue(self, name, uri):
+        """A driverless queue (IPP Everywhere, made from what the printer says)."""
+        result = self.run("lpadmin", "-p", name, "-v", uri, "-m", "everywhere", "-E", check=False)
+        if result.returncode != 0:
+            raise RuntimeError(f"lpadmin could not add {name}: {result.stderr.strip()}\n{self.log()}")
 
     def add_pdf_queue(self, name, media, dpi=1200, defaults=(), ppd=PPD):
         """A cups-pdf queue whose media is `media` (A4, Letter). cups-pdf turns

@@ -231,10 +231,11 @@ private slots:
         QTest::addColumn<QString>("paper");
         QTest::addColumn<double>("paperWidthPoints");
         QTest::addColumn<bool>("moved");
+        QTest::addColumn<double>("paperHeightPoints");
         // On Letter it moves only where the faces installed (here the test
         // faces) are wider than the vendor's.
-        QTest::newRow("Letter") << "letter" << 612.0 << false;
-        QTest::newRow("A4") << "a4" << 210 / 25.4 * 72 << true;
+        QTest::newRow("Letter") << "letter" << 612.0 << false << 792.0;
+        QTest::newRow("A4") << "a4" << 210 / 25.4 * 72 << true << 297 / 25.4 * 72;
     }
 
     void rightHandColumnOnEachPaper()
@@ -242,8 +243,16 @@ private slots:
         QFETCH(QString, paper);
         QFETCH(double, paperWidthPoints);
         QFETCH(bool, moved);
+        QFETCH(double, paperHeightPoints);
         const QString file = dir_.filePath("columns-" + paper + ".pdf");
         QCOMPARE(RunExporter({"--paper", paper, "-o", file}).status, 0);
+        // The page is the paper's own size, not rounded to whole points.
+        static const QRegularExpression mediaBox(QStringLiteral("MediaBox:\\s+0\\.00\\s+0\\.00\\s+([\\d.]+)\\s+([\\d.]+)"));
+        const QRegularExpressionMatch box = mediaBox.match(RunProgram("pdfinfo", {"-box", file}));
+        QVERIFY(box.hasMatch());
+        QVERIFY2(std::abs(box.captured(1).toDouble() - paperWidthPoints) < 0.006
+                     && std::abs(box.captured(2).toDouble() - paperHeightPoints) < 0.006,
+                 qPrintable(box.captured(0)));
         const auto words = PdfWords(file);
         const double column = 7.2; // a tenth of an inch, in points
         const double origin = 18;

@@ -10,6 +10,7 @@
 #include "pages/PageExport.h"
 #include "pages/PlacementPage.h"
 #include "pages/PrintableArea.h"
+#include "answers/PrinterScaling.h"
 #include "forms/Micr.h"
 #include "forms/Placement.h"
 #include "platform/ErrorBox.h"
@@ -32,6 +33,7 @@
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUrl>
 #include <QtTest>
 
 namespace {
@@ -286,7 +288,196 @@ private slots:
         QFile::remove(pdf); // not an untitled page, so not left for the title check
     }
 
+    // A4 on queues whose PPDs round it as drivers do. The job CUPS receives
+    // is A4 itself, 210 x 297 mm, as the exporter's file is; replayed
+    // through the queue's PPD with pdftopdf (cupsfilter), which centres it
+    // on the PPD's paper, its marks lie, from the paper's centre, where the
+    // file's lie, within 0.001 in.
+    void exactA4OnRoundedPpds_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QSizeF>("ppdPoints");
+        QTest::addColumn<bool>("placement");
+        for (const bool placement : {false, true}) {
+            const char *page = placement ? "placement page" : "calibration page";
+            QTest::addRow("A4 as 8.27 x 11.69 in, %s", page) << "MicrA4Inches" << QSizeF(595.44, 841.68) << placement;
+            QTest::addRow("A4 to hundredths of a point, %s", page)
+                << "MicrA4Points" << QSizeF(595.28, 841.89) << placement;
+        }
+    }
+
+    void exactA4OnRoundedPpds()
+    {
+        QFETCH(QString, queue);
+        QFETCH(QSizeF, ppdPoints);
+        QFETCH(bool, placement);
+        const QSizeF a4Points = QSizeF(210, 297) / 25.4 * 72;
+        // pdfinfo gives hundredths of a point.
+        auto sameSize = [](const QSizeF &a, const QSizeF &b) {
+            return std::abs(a.width() - b.width()) < 0.006 && std::abs(a.height() - b.height()) < 0.006;
+        };
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queue);
+        Platform::UsePrinterMedia(printer, printer.pageLayout().pageSize());
+        QVERIFY(Platform::PinPageGeometry(printer).isEmpty());
+        PlacementLayout layout;
+        layout.stock = StockForPaper(297 / 25.4);
+        const QStringList before = CupsPdfFiles();
+        if (placement)
+            PrintPlacementPageOn(printer, layout);
+        else
+            PrintCalibrationPageOn(printer, FontWeightChoice::Standard);
+        const QString printed = WaitForNewCupsPdf(before, 60000);
+        QVERIFY2(!printed.isEmpty(), "cups-pdf wrote nothing");
+        QVERIFY2(sameSize(MediaBoxPoints(printed), ppdPoints), "not printed on the PPD's paper");
+        QFile::remove(printed);
+
+        // The job as CUPS received it, kept in the spool, and the page
+        // pdftopdf makes of it for the queue's PPD.
+        const QFileInfoList jobs = QDir(qEnvironmentVariable("MICR_CUPS_SPOOL_DIR"))
+                                       .entryInfoList({"d*"}, QDir::Files, QDir::Time);
+        QVERIFY2(!jobs.isEmpty(), "no job file kept");
+        const QSizeF jobPoints = MediaBoxPoints(jobs.first().filePath());
+        QVERIFY2(sameSize(jobPoints, a4Points), qPrintable(QString("CUPS received %1 x %2 pt")
+                                                              .arg(jobPoints.width()).arg(jobPoints.height())));
+        const QString replayed = dir_.filePath("exact-a4-replayed.pdf");
+        QProcess cupsfilter;
+        cupsfilter.setStandardOutputFile(replayed);
+        cupsfilter.start("cupsfilter", {"-p", QDir(qEnvironmentVariable("MICR_CUPS_PPD_DIR")).filePath(queue + ".ppd"),
+                                        "-m", "application/vnd.cups-pdf", "-o", "media=A4", "-o", "print-scaling=none",
+                                        jobs.first().filePath()});
+        QVERIFY(cupsfilter.waitForFinished(60000) && cupsfilter.exitCode() == 0);
+        const QSizeF replayedPoints = MediaBoxPoints(replayed);
+        QVERIFY2(sameSize(replayedPoints, ppdPoints), "not replayed on the PPD's paper");
+
+        ExportOptions options;
+        options.page = placement ? ExportedPage::Placement : ExportedPage::Calibration;
+        options.paper = QPageSize::A4;
+        options.stock = layout.stock;
+        options.dpiX = options.dpiY = printer.resolution();
+        options.output = dir_.filePath("exact-a4.pdf");
+        QString error;
+        QVERIFY2(ExportCalibrationPage(options, &error), qPrintable(error));
+        const QSizeF filePoints = MediaBoxPoints(options.output);
+        QVERIFY2(sameSize(filePoints, a4Points), "the file is not A4");
+
+        const QPointF fileMarks = InkCentreFromPageCentre(options.output, filePoints, "exact-a4-file");
+        const QPointF printedMarks = InkCentreFromPageCentre(replayed, replayedPoints, "exact-a4-printed");
+        const QPointF off = printedMarks - fileMarks;
+        qInfo("%s: marks' centre %.5f, %.5f in from the paper's centre; the file's %.5f, %.5f in; off by %.5f, %.5f in",
+              qPrintable(queue), printedMarks.x(), printedMarks.y(), fileMarks.x(), fileMarks.y(), off.x(), off.y());
+        QVERIFY2(std::abs(off.x()) <= 0.001 && std::abs(off.y()) <= 0.001, "the printed marks moved");
+    }
+
+    // Driverless printers (ippeveprinter on the loopback, queues made with
+    // lpadmin -m everywhere): asked what they do with a page by themselves.
+    // Only a printer that takes the PDF as it is and fits it by default is
+    // warned of; the user cancels there, and nothing prints.
+    void driverlessPrinterScaling_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<bool>("takesPdf");
+        QTest::addColumn<QString>("scalingDefault");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("PDF, fits by default") << "MicrIppFit" << true << "fit" << true;
+        QTest::newRow("PDF, no scaling by default") << "MicrIppNone" << true << "none" << false;
+        QTest::newRow("PWG raster only, fits by default") << "MicrIppRaster" << false << "fit" << false;
+    }
+
+    void driverlessPrinterScaling()
+    {
+        QFETCH(QString, queue);
+        QFETCH(bool, takesPdf);
+        QFETCH(QString, scalingDefault);
+        QFETCH(bool, warned);
+        const QString device = Run("lpstat", {"-v", queue}).trimmed().section(' ', -1);
+        if (device.isEmpty())
+            QSKIP("no ippeveprinter for a driverless printer");
+        // ippeveprinter serves its web page where it serves IPP.
+        const QUrl printerAddress(device);
+        const QString webPage = QString("%1:%2/").arg(printerAddress.host()).arg(printerAddress.port());
+
+        QPrinter asked(QPrinter::HighResolution);
+        asked.setPrinterName(queue);
+        const std::optional<PrinterScaling> scaling = Platform::DriverlessScaling(asked);
+        QVERIFY2(scaling, "the printer did not say");
+        QCOMPARE(scaling->takesPdf, takesPdf);
+        QCOMPARE(scaling->scalingDefault, scalingDefault);
+
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, window_.get());
+        // Every box after the print dialog is named and cancelled.
+        auto boxes = std::make_shared<QStringList>();
+        auto told = std::make_shared<QString>();
+        auto chosen = AnswerNextModal([queue, boxes, told](QWidget *shown) {
+            auto *printers = shown->findChild<QComboBox *>(QStringLiteral("printers"));
+            if (!printers) { // not the print dialog: named, and the run cancelled
+                *boxes << shown->objectName();
+                static_cast<QDialog *>(shown)->reject();
+                return;
+            }
+            printers->setCurrentIndex(printers->findText(queue));
+            AnswerNextModal([boxes, told](QWidget *box) {
+                *boxes << box->objectName();
+                *told = static_cast<QMessageBox *>(box)->text() + '\n' + static_cast<QMessageBox *>(box)->informativeText();
+                static_cast<QMessageBox *>(box)->button(QMessageBox::Cancel)->click();
+            }, 15000, [](QWidget *modal) { return qobject_cast<QMessageBox *>(modal) != nullptr; });
+            static_cast<QDialog *>(shown)->accept();
+        });
+        const bool printed = PrintCalibrationPage(dialog, FontWeightChoice::Standard);
+        QVERIFY(*chosen);
+        QCOMPARE(*boxes, warned ? QStringList{"PrinterScalingBox"} : QStringList());
+        QCOMPARE(printed, !warned);
+        if (warned)
+            QVERIFY2(told->contains(queue) && told->contains("\"fit\"") && told->contains("\"none\"")
+                         && told->contains(webPage),
+                     qPrintable(*told));
+        // The job printed is done before the next test counts jobs.
+        QElapsedTimer waited;
+        waited.start();
+        while (!Run("lpstat", {"-o", queue}).trimmed().isEmpty() && waited.elapsed() < 60000)
+            QTest::qWait(200);
+        QVERIFY2(Run("lpstat", {"-o", queue}).trimmed().isEmpty(), "the job is still queued");
+    }
+
 private:
+    // The first page's MediaBox, in points, as pdfinfo gives it.
+    QSizeF MediaBoxPoints(const QString &pdf)
+    {
+        static const QRegularExpression box(QStringLiteral("MediaBox:\\s+[\\d.]+\\s+[\\d.]+\\s+([\\d.]+)\\s+([\\d.]+)"));
+        const QRegularExpressionMatch match = box.match(Run("pdfinfo", {"-box", pdf}));
+        return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QSizeF();
+    }
+
+    // The centre of all the page's ink, weighted by its darkness, in inches
+    // right of and below the centre of the page's MediaBox (`points`), from
+    // a 600-dpi raster. Cairo's: pdftoppm snaps thin rules to whole pixels,
+    // so a page moved by a fraction of a pixel gains or loses a pixel of a
+    // rule's width.
+    QPointF InkCentreFromPageCentre(const QString &pdf, const QSizeF &points, const QString &name)
+    {
+        constexpr int dpi = 600;
+        const QString base = dir_.filePath(name);
+        RunProgram("pdftocairo", {"-r", QString::number(dpi), "-gray", "-png", "-singlefile", pdf, base});
+        const QImage page = QImage(base + ".png").convertToFormat(QImage::Format_Grayscale8);
+        double sumX = 0;
+        double sumY = 0;
+        double ink = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            const uchar *row = page.constScanLine(y);
+            for (int x = 0; x < page.width(); ++x) {
+                const double darkness = (255 - row[x]) / 255.0;
+                sumX += (x + 0.5) * darkness;
+                sumY += (y + 0.5) * darkness;
+                ink += darkness;
+            }
+        }
+        if (ink == 0)
+            return {qInf(), qInf()};
+        return {sumX / ink / dpi - points.width() / 72 / 2, sumY / ink / dpi - points.height() / 72 / 2};
+    }
+
     // Measures the five sample lines of the next page cups-pdf writes. A
     // scale of 0 expects the page to have been rescaled.
     // A page printed as the print run prints it after the dialog, on
@@ -673,7 +864,12 @@ private slots:
             QVERIFY2(ExportCalibrationPage(options, &error), qPrintable(error));
             const QImage exported = RasterisePdf(options.output, dpi, dir_.filePath("order-exported"));
             QVERIFY(!printed.isNull() && !exported.isNull());
-            QCOMPARE(printed.size(), exported.size());
+            // The file is A4's own 210 x 297 mm; cups-pdf's A4 is 595 x 842 pt.
+            QVERIFY2(std::abs(printed.width() - exported.width()) <= 1
+                         && std::abs(printed.height() - exported.height()) <= 1,
+                     qPrintable(QString("%1 x %2 px printed, %3 x %4 px exported")
+                                    .arg(printed.width()).arg(printed.height())
+                                    .arg(exported.width()).arg(exported.height())));
 
             const QRect ink = InkBounds(printed);
             const QRect expected = InkBounds(exported);
