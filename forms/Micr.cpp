@@ -45,6 +45,7 @@ constexpr int ResultLabelLeft = 204;
 TForm1::TForm1(QWidget *owner) : QWidget(owner)
 {
     setupUi(this);
+    Platform::ApplyGlyphs(this);
     Platform::ApplyCharHeights(this);
     Platform::UseInstalledFaces(this);
     // F1 opens help only from the window and the controls wired for it.
