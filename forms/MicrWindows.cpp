@@ -16,6 +16,7 @@
 #include "platform/DataFiles.h"
 #include "platform/ErrorBox.h"
 #include "platform/ShellLauncher.h"
+#include "platform/Tooltips.h"
 #include "wording/ProfilesWording.h"
 
 #include <QMessageBox>
@@ -107,32 +108,37 @@ void TForm1::HelpButtonClickClick()
     OpenWithShell(OwnerWindow(this), QStringLiteral("open"), Platform::HelpInUserLanguage(QStringLiteral("micr.chm")));
 }
 
+namespace {
+// The dialog, made the first time it is wanted. Its tooltips stay up as
+// long as those of the windows there were when the wizard started.
+template <class Dialog> Dialog &MadeOnce(std::unique_ptr<Dialog> &dialog)
+{
+    if (!dialog) {
+        dialog = std::make_unique<Dialog>();
+        Platform::ApplyHintHidePause(dialog.get());
+    }
+    return *dialog;
+}
+} // namespace
+
 TConnect &TForm1::OrderingDialog()
 {
-    if (!ordering_)
-        ordering_ = std::make_unique<TConnect>();
-    return *ordering_;
+    return MadeOnce(ordering_);
 }
 
 TForm2 &TForm1::SignatureDialog()
 {
-    if (!signature_)
-        signature_ = std::make_unique<TForm2>();
-    return *signature_;
+    return MadeOnce(signature_);
 }
 
 TForm3 &TForm1::AboutDialog()
 {
-    if (!about_)
-        about_ = std::make_unique<TForm3>();
-    return *about_;
+    return MadeOnce(about_);
 }
 
 TForm4 &TForm1::GaugeDialog()
 {
-    if (!gauge_)
-        gauge_ = std::make_unique<TForm4>();
-    return *gauge_;
+    return MadeOnce(gauge_);
 }
 
 void TForm1::ShowOrderingPrompt(const QString &verb)
