@@ -5,8 +5,6 @@
 
 #include <string>
 
-TForm3 *Form3 = nullptr;
-
 TForm3::TForm3(QWidget *owner) : WizardDialog(QPoint(142, 93), owner)
 {
     setupUi(this);
@@ -18,6 +16,7 @@ TForm3::TForm3(QWidget *owner) : WizardDialog(QPoint(142, 93), owner)
     StaticText5->setText(StaticText5->text().arg(QLatin1String(Vendor::PhoneNumber)));
     StaticText8->setText(QLatin1String(Vendor::WebHost));
     StaticText7->setText(QLatin1String(Vendor::GaugeWebHost));
+    CurVersion->setText(QStringLiteral("V") + QLatin1String(Vendor::Version));
     FinishForm();
 }
 

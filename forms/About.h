@@ -21,8 +21,6 @@ public slots:
     void StaticText7Click();
 };
 
-extern TForm3 *Form3;
-
 // The update-check address: the update page, the product code and the version.
 std::string UpdateCheckAddress();
 

@@ -3,8 +3,6 @@
 #include "platform/ShellLauncher.h"
 #include "common/VendorDetails.h"
 
-TForm4 *Form4 = nullptr;
-
 TForm4::TForm4(QWidget *owner) : WizardDialog(QPoint(70, 50), owner)
 {
     setupUi(this);

@@ -17,5 +17,3 @@ public slots:
     void BitBtn3Click();
     void BitBtn4Click();
 };
-
-extern TForm4 *Form4;

@@ -3,8 +3,6 @@
 #include "common/VendorDetails.h"
 #include "platform/ShellLauncher.h"
 
-TConnect *Connect = nullptr;
-
 TConnect::TConnect(QWidget *owner) : WizardDialog(QPoint(39, 37), owner)
 {
     setupUi(this);

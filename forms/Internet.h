@@ -17,5 +17,3 @@ public:
 public slots:
     void SpeedButton1Click();
 };
-
-extern TConnect *Connect;

@@ -6,13 +6,11 @@
 #include "Internet.h"
 #include "Measurements.h"
 #include "MicrSteps.h"
-#include "Placement.h"
 #include "MyMicrLine.h"
+#include "Placement.h"
 #include "Printers.h"
 #include "Signature.h"
-#include "answers/Readings.h"
 #include "wording/Wording.h"
-#include "common/VendorDetails.h"
 #include "platform/CharHeights.h"
 #include "platform/DataFiles.h"
 #include "platform/ErrorBox.h"
@@ -20,26 +18,18 @@
 #include "platform/FormLayout.h"
 #include "platform/GlyphFile.h"
 #include "platform/KeyStop.h"
-#include "platform/PrintJob.h"
 #include "platform/PrintRun.h"
-#include "platform/ShellLauncher.h"
 #include "platform/Tooltips.h"
 #include "wording/MeasurementWording.h"
 #include "wording/ProfilesWording.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
-#include <QTimer>
-
-#include <cstdlib>
 
 TForm1 *Form1 = nullptr;
 int CurrentStep = 1;
@@ -55,6 +45,7 @@ constexpr int ResultLabelLeft = 204;
 TForm1::TForm1(QWidget *owner) : QWidget(owner)
 {
     setupUi(this);
+    Platform::ApplyGlyphs(this);
     Platform::ApplyCharHeights(this);
     Platform::UseInstalledFaces(this);
     // F1 opens help only from the window and the controls wired for it.
@@ -92,45 +83,6 @@ void TForm1::FocusNextButton()
         NextButton->setFocus();
 }
 
-
-std::unique_ptr<QPrintDialog> TForm1::MakePrintDialog(QPrinter &printer, const QString &fileName)
-{
-    // "Print to File" offers the file the printer names when the dialog is
-    // made; without one, Qt offers a folder on some platforms, and printing
-    // to it fails. The printer goes back to the system's printers once the
-    // dialog has taken the name.
-    const QString queue = printer.printerName();
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    printer.setOutputFileName(QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath(fileName));
-    auto dialog = std::make_unique<QPrintDialog>(&printer, this);
-    printer.setOutputFileName(QString());
-    if (!queue.isEmpty())
-        printer.setPrinterName(queue);
-    return dialog;
-}
-
-QPrintDialog *TForm1::PrintDialog1()
-{
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!printDialog_)
-        printDialog_ = MakePrintDialog(*printer_, QStringLiteral("calibration-page.pdf"));
-    return printDialog_.get();
-}
-
-QPrintDialog *TForm1::PlacementPrintDialog()
-{
-    // A printer of its own: a printer chosen for the placement page changes
-    // neither the calibration page's printer nor whose profile step 2 and
-    // step 3 show. It is offered the printer the calibration page went to.
-    if (!placementPrinter_)
-        placementPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!placementPrintDialog_)
-        placementPrintDialog_ = MakePrintDialog(*placementPrinter_, QStringLiteral("placement-page.pdf"));
-    Platform::OfferPrinter(*placementPrintDialog_, PrinterQueue());
-    return placementPrintDialog_.get();
-}
-
 bool TForm1::event(QEvent *event)
 {
     // Step 1 is laid out before the window is first seen, even where no
@@ -143,7 +95,15 @@ bool TForm1::event(QEvent *event)
         startedUp_ = true;
         Startup();
     }
-    return QWidget::event(event);
+    const bool handled = QWidget::event(event);
+    // The profiles file is first read once the window has been seen: a
+    // damaged one is set aside then and said over the window, and the
+    // first paint does not wait for the file.
+    if (event->type() == QEvent::Paint && !profilesRead_) {
+        profilesRead_ = true;
+        QMetaObject::invokeMethod(this, "ShowStoredProfilesProblem", Qt::QueuedConnection);
+    }
+    return handled;
 }
 
 void TForm1::Startup()
@@ -151,14 +111,9 @@ void TForm1::Startup()
     CurrentStep = 1;
     ShowIntroStep();
     Platform::SetHintHidePause(6000);
-    if (Form3)
-        Form3->CurVersion->setText(QStringLiteral("V") + QLatin1String(Vendor::Version));
     BuyNow->setVisible(true);
     BuyNow->setText(tr("&Buy Now"));
     BuyNow->setToolTip(tr("How to buy this software right now"));
-    // A damaged profile file is set aside at start, and said once the
-    // window is up.
-    QMetaObject::invokeMethod(this, "ShowStoredProfilesProblem", Qt::QueuedConnection);
 }
 
 void TForm1::ShowIntroStep() { ApplyStepLayout(IntroStep); }
@@ -250,128 +205,13 @@ void TForm1::NextButtonClickClick()
     }
 }
 
-QString TForm1::PrinterQueue() const
+void TForm1::PreviousButtonClickClick()
 {
-    if (!printer_)
-        return QPrinterInfo::defaultPrinterName();
-    return printer_->outputFileName().isEmpty() ? printer_->printerName() : QString();
-}
-
-void TForm1::FollowPrinter(bool printed)
-{
-    const QString queue = PrinterQueue();
-    if (!printed && session_.Follows(queue))
-        return;
-    const QString model = QPrinterInfo::printerInfo(queue).makeAndModel();
-    if (printed)
-        session_.CalibrationPagePrinted(queue, model, PaperStock(queue));
+    CurrentStep = std::max(CurrentStep - 1, 1);
+    if (CurrentStep == 1)
+        ShowIntroStep();
     else
-        session_.FollowPrinter(queue, model, PaperStock(queue));
-}
-
-ChequeStock TForm1::PaperStock(const QString &queue) const
-{
-    // The usual stock of the paper the printer has.
-    QPageSize paper = QPrinterInfo::printerInfo(queue).defaultPageSize();
-    if (queue.isEmpty() && printer_)
-        paper = printer_->pageLayout().pageSize();
-    return paper.isValid() ? StockForPaper(paper.size(QPageSize::Millimeter).height() / MillimetresPerInch)
-                           : LetterStock();
-}
-
-void TForm1::ShowProfileProblem(const QString &problem)
-{
-    // Each problem once: the file it names was set aside already.
-    if (problem.isEmpty() || problem == profileProblemShown_)
-        return;
-    profileProblemShown_ = problem;
-    QMessageBox box(QMessageBox::Warning, Platform::ApplicationTitle(), problem, QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("ProfileProblemBox"));
-    box.exec();
-}
-
-std::function<bool(const PlacementLayout &)> TForm1::PlacementPagePrinter()
-{
-    return [this](const PlacementLayout &layout) {
-        bool printed = false;
-        Platform::ShowingErrors(
-            [this, &layout, &printed] { printed = PrintPlacementPage(*PlacementPrintDialog(), layout); });
-        // The readings taken from this page are the printer's it went to; a
-        // file leaves them with the calibration page's printer.
-        if (printed && placementPrinter_->outputFileName().isEmpty())
-            session_.PlacementPagePrinted(placementPrinter_->printerName(),
-                                          QPrinterInfo::printerInfo(placementPrinter_->printerName()).makeAndModel());
-        return printed;
-    };
-}
-
-void TForm1::MicrLineButtonClick()
-{
-    if (!micrLine_)
-        micrLine_ = std::make_unique<TMyMicrLine>(PlacementPagePrinter(), this);
-    FollowPrinter();
-    micrLine_->Ask(session_.Line(), session_.Weight(), session_.Placement(), session_.MicrLine(),
-                   session_.PaperStock());
-    session_.MicrLineTyped(micrLine_->Fields());
-    MicrLineButton->setFocus();
-}
-
-void TForm1::ChequeFileButtonClick()
-{
-    if (!chequeFile_)
-        chequeFile_ = std::make_unique<TChequeFile>(this);
-    FollowPrinter();
-    const LoadedProfiles loaded = session_.LoadProfiles();
-    ShowProfileProblem(Wording::ProfilesProblemOf(Wording::For::Reader, loaded.problem));
-    chequeFile_->Ask(session_.Line(), session_.Weight(), session_.Queue(), loaded.profiles);
-    ChequeFileButton->setFocus();
-}
-
-void TForm1::ShowStoredProfilesProblem()
-{
-    ShowProfileProblem(Wording::ProfilesProblemOf(Wording::For::Reader, session_.LoadProfiles().problem));
-}
-
-void TForm1::PrintersButtonClick()
-{
-    if (!printers_)
-        printers_ = std::make_unique<TPrinters>(session_, this);
-    FollowPrinter();
-    printers_->Ask();
-    // The file is read again: a printer forgotten there takes its readings
-    // with it.
-    session_.ProfilesReread();
-    if (CurrentStep == 3) {
-        ShowResultFontName();
-        ShowResultStep();
-    }
-}
-
-void TForm1::MeasureButtonClick()
-{
-    if (!measurements_)
-        measurements_ = std::make_unique<TMeasurements>(session_, this);
-    // The window opens with this printer's last readings, or empty fields
-    // when it has none: another printer's would be saved as this one's.
-    FollowPrinter();
-    measurements_->Ask();
-    MeasureButton->setFocus();
-}
-
-void TForm1::PlacementButtonClick()
-{
-    FollowPrinter();
-    // Another printer's stock and readings are not this one's: the window
-    // starts afresh on this printer's paper.
-    if (session_.PlacementOpened() || !placement_) {
-        placement_ = std::make_unique<TPlacement>(PlacementPagePrinter(), this);
-        placement_->SetStock(session_.PaperStock());
-    }
-    if (const std::optional<PlacementRecord> record = session_.Placement())
-        placement_->SetRecord(*record);
-    placement_->Ask(session_.Line(), session_.Weight());
-    session_.PlacementClosed(placement_->Record());
-    PlacementButton->setFocus();
+        ShowMeasureStep();
 }
 
 CalibrationLine TForm1::LineOnRadios() const
@@ -421,20 +261,6 @@ void TForm1::ShowMeasuredResult()
     }
 }
 
-void TForm1::PreviousButtonClickClick()
-{
-    CurrentStep = std::max(CurrentStep - 1, 1);
-    if (CurrentStep == 1)
-        ShowIntroStep();
-    else
-        ShowMeasureStep();
-}
-
-void TForm1::HelpButtonClickClick()
-{
-    OpenWithShell(OwnerWindow(this), QStringLiteral("open"), Platform::HelpInUserLanguage(QStringLiteral("micr.chm")));
-}
-
 void TForm1::FormKeyDown(QObject * /*sender*/, int key, Qt::KeyboardModifiers /*shift*/)
 {
     if (key == Qt::Key_F1)
@@ -447,46 +273,6 @@ void TForm1::keyPressEvent(QKeyEvent *event)
                 event->modifiers());
     // The key goes on as it came.
     QWidget::keyPressEvent(event);
-}
-
-void TForm1::ShowOrderingPrompt(const QString &verb)
-{
-    QWidget *owner = OwnerWindow(this);
-    if (Connect && Connect->exec() == QDialog::Accepted)
-        OpenWithShell(owner, verb, QLatin1String(Vendor::FontSetOrderPage));
-}
-
-void TForm1::BuyNowClickClick()
-{
-    ShowOrderingPrompt(QStringLiteral("open"));
-}
-
-void TForm1::CancelButtonClickClick()
-{
-    ShowOrderingPrompt(QString());
-    std::exit(1);
-}
-
-void TForm1::FormClose(QObject * /*sender*/, TCloseAction &action)
-{
-    ShowOrderingPrompt(QString());
-    action = caFree;
-}
-
-void TForm1::BitBtn1Click()
-{
-    Form2->exec();
-}
-
-void TForm1::GaugeClick()
-{
-    Form4->exec();
-}
-
-void TForm1::SpeedButton1Click()
-{
-    Form3->exec();
-    HandFocusToNext();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
@@ -512,3 +298,4 @@ void ShowResultFontName()
     Form1->StaticText9->move(ResultLabelLeft, Form1->StaticText9->y());
     Platform::SetStaticText(Form1->StaticText9, SelectedFaceName());
 }
+

@@ -11,6 +11,10 @@
 
 class QPrintDialog;
 class QPrinter;
+class TConnect;
+class TForm2;
+class TForm3;
+class TForm4;
 class TMeasurements;
 class TPlacement;
 class TPrinters;
@@ -22,7 +26,9 @@ struct StepLayout;
 enum TCloseAction { caNone = 0, caHide = 1, caFree = 2, caMinimize = 3 };
 
 // The calibration wizard: the program's main window. Three steps share its
-// controls; a step is the texts, visibilities, hints and captions it sets.
+// controls; a step is the texts, visibilities, hints and captions it sets
+// (Micr.cpp). It follows the printer pages go to (MicrPrinter.cpp) and opens
+// the program's other windows (MicrWindows.cpp).
 class TForm1 : public QWidget, private Ui::TForm1
 {
     Q_OBJECT
@@ -55,6 +61,13 @@ public:
     // The placement page's print dialog, on the same printer, offering its
     // own file name for "Print to File".
     QPrintDialog *PlacementPrintDialog();
+
+    // The dialogs the window opens, each made the first time it is wanted
+    // and kept for the run: the same window every time.
+    TConnect &OrderingDialog();
+    TForm2 &SignatureDialog();
+    TForm3 &AboutDialog();
+    TForm4 &GaugeDialog();
 
     // The printer pages go to; empty when they go to a file.
     QString PrinterQueue() const;
@@ -124,6 +137,10 @@ private:
     std::unique_ptr<TPrinters> printers_;
     std::unique_ptr<TMyMicrLine> micrLine_;
     std::unique_ptr<TChequeFile> chequeFile_;
+    std::unique_ptr<TConnect> ordering_;
+    std::unique_ptr<TForm2> signature_;
+    std::unique_ptr<TForm3> about_;
+    std::unique_ptr<TForm4> gauge_;
     QString profileProblemShown_;
     // The printer lives as long as the window, which lives for the run, so
     // the user's choice of printer stays for the next page.
@@ -134,6 +151,7 @@ private:
     std::unique_ptr<QPrintDialog> placementPrintDialog_;
     bool startedUp_ = false;
     bool shownBefore_ = false;
+    bool profilesRead_ = false;
 };
 
 // The wizard window, made once at start-up.

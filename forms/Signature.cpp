@@ -2,8 +2,6 @@
 
 #include "platform/ShellLauncher.h"
 
-TForm2 *Form2 = nullptr;
-
 TForm2::TForm2(QWidget *owner) : WizardDialog(QPoint(80, 68), owner)
 {
     setupUi(this);

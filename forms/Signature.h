@@ -15,5 +15,3 @@ public:
 public slots:
     void BitBtn2Click();
 };
-
-extern TForm2 *Form2;

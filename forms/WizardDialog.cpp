@@ -29,6 +29,7 @@ WizardDialog::WizardDialog(QPoint offsetFromWizard, QWidget *owner)
 
 void WizardDialog::FinishForm()
 {
+    Platform::ApplyGlyphs(this);
     Platform::ApplyCharHeights(this);
     Platform::UseInstalledFaces(this);
     Platform::UseDialogFrame(this);

@@ -29,6 +29,11 @@ void GrowToFitText(QWidget *window);
 // where there is one (Qt picks such twins for icons, not for pixmaps).
 QPixmap PictureFor(const QString &fileName, qreal devicePixelRatio);
 
+// Gives each control the icon its "glyph" property names (a window: its
+// window icon), and at twice the size on screens scaled to 2 where there is
+// a NAME@2x twin. Call once setupUi has built the form.
+void ApplyGlyphs(QWidget *root);
+
 // What a window needs before it is first seen, and not before: every window
 // is made at start-up and most are never shown. Decodes its pictures (each
 // label's "picture" property names one) and sizes its static texts to their

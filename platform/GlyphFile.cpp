@@ -50,8 +50,11 @@ QPixmap DecodeGlyph(const QByteArray &bytes, QString *reason)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     // A bitmap is read as one without asking every image plugin whether it
-    // knows the bytes; anything else is recognised by its content.
-    QImageReader reader(&buffer, bytes.startsWith("BM") ? QByteArray("bmp") : QByteArray());
+    // knows the bytes (asking loads them all); anything else is recognised
+    // by its content.
+    const bool bitmap = bytes.startsWith("BM");
+    QImageReader reader(&buffer, bitmap ? QByteArray("bmp") : QByteArray());
+    reader.setAutoDetectImageFormat(!bitmap);
     // Refuse before decoding whatever claims to be larger than a glyph.
     const QSize claimed = reader.size();
     if (claimed.isValid() && (claimed.width() > MaxGlyphSide || claimed.height() > MaxGlyphSide)) {

@@ -16,10 +16,26 @@ QString QueueOfGroup(const QString &group)
 // A correction further than this is a reading of something else.
 constexpr double LongestMove = 1.5;
 
-const QStringList MeasurementVerdicts = AssessmentVerdictKeys();
-const QStringList ScaleVerdicts = ScaleVerdictKeys();
-const QStringList ChequeNames = {ChequeName(ChequePosition::Top), ChequeName(ChequePosition::Middle),
-                                 ChequeName(ChequePosition::Bottom)};
+// The words each choice is stored as, made when a profile is first read
+// rather than when the program starts.
+const QStringList &MeasurementVerdicts()
+{
+    static const QStringList verdicts = AssessmentVerdictKeys();
+    return verdicts;
+}
+
+const QStringList &ScaleVerdicts()
+{
+    static const QStringList verdicts = ScaleVerdictKeys();
+    return verdicts;
+}
+
+const QStringList &ChequeNames()
+{
+    static const QStringList names = {ChequeName(ChequePosition::Top), ChequeName(ChequePosition::Middle),
+                                      ChequeName(ChequePosition::Bottom)};
+    return names;
+}
 
 QString Number(double inches)
 {
@@ -105,8 +121,8 @@ std::optional<MeasurementRecord> ReadMeasurement(GroupReader &read)
                                                                QStringLiteral("5")})
                       .value_or(-1)
         + 1;
-    const std::optional<int> verdict = read.Choice(QStringLiteral("measured/verdict"), MeasurementVerdicts);
-    record.verdict = verdict ? MeasurementVerdicts[*verdict] : QString();
+    const std::optional<int> verdict = read.Choice(QStringLiteral("measured/verdict"), MeasurementVerdicts());
+    record.verdict = verdict ? MeasurementVerdicts()[*verdict] : QString();
     record.taken = read.When(QStringLiteral("measured/taken"));
     return record;
 }
@@ -130,7 +146,7 @@ std::optional<PlacementRecord> ReadPlacement(GroupReader &read)
         return std::nullopt;
     record.readings.fromEdge = *edge;
     record.readings.verticalBar = read.Length(QStringLiteral("placement/vbar"), VerticalBarRange());
-    record.cheque = ChequePosition(read.Choice(QStringLiteral("placement/cheque"), ChequeNames).value_or(0));
+    record.cheque = ChequePosition(read.Choice(QStringLiteral("placement/cheque"), ChequeNames()).value_or(0));
     // Any height 3-up stock can be, on the tallest paper.
     if (const std::optional<double> stock = read.Length(QStringLiteral("placement/stock"), ShortestChequeInches,
                                                         TallestChequeInches(A4HeightInches)))
@@ -148,8 +164,8 @@ std::optional<PlacementRecord> ReadPlacement(GroupReader &read)
     const PlacementResult worked = AssessPlacement(layout, record.readings, LineLengths{});
     record.moveRight = moveRight.value_or(worked.totalRight());
     record.moveUp = moveUp.value_or(worked.totalUp());
-    const std::optional<int> scale = read.Choice(QStringLiteral("placement/scale"), ScaleVerdicts);
-    record.scaleVerdict = scale ? ScaleVerdicts[*scale] : QString();
+    const std::optional<int> scale = read.Choice(QStringLiteral("placement/scale"), ScaleVerdicts());
+    record.scaleVerdict = scale ? ScaleVerdicts()[*scale] : QString();
     record.taken = read.When(QStringLiteral("placement/taken"));
     return record;
 }

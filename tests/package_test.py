@@ -125,6 +125,16 @@ def main():
         check(ok, "the installed program starts in its data folder and finds its glyphs: " + errors[-300:])
         ok, errors = starts_cleanly(root + f"{prefix}/bin/micr-calibration", scratch)
         check(ok, "started in another folder, it finds its glyphs in its data folder: " + errors[-300:])
+        # Until its window is first painted the wizard loads no image plugin
+        # (its pictures are read by Qt's own PNG and BMP readers) and none of
+        # the libraries above.
+        started = run(root + f"{prefix}/bin/micr-calibration", cwd=root + section["Path"], timeout=60,
+                      env=dict(os.environ, QT_QPA_PLATFORM="offscreen", CUPS_SERVER="/nonexistent",
+                               XDG_CONFIG_HOME=os.path.join(scratch, "config"), MICR_STARTUP_TRACE="exit",
+                               LD_DEBUG="files"))
+        loaded = sorted({name for name in re.findall(r"file=(\S+)", started.stderr)
+                         if heavy.search(name) or "/imageformats/" in name})
+        check("first-paint" in started.stderr and not loaded, f"the wizard's first paint loads none of: {loaded}")
         for page in ("index.html", "verdicts.html", "placement.html", "placement-page.png"):
             check(os.path.isfile(root + f"{prefix}/share/micr-calibration/help/{page}"), f"installs the HTML help {page}")
             check(os.path.isfile(root + f"{prefix}/share/micr-calibration/help/fr/{page}"), f"installs the French HTML help {page}")

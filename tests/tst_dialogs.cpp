@@ -1,6 +1,7 @@
 // The About window and the ordering, signature-font and gauge dialogs: their
 // controls, placement, results, launches, the focus hand-back and the
-// ordering prompt. The five windows are made once, as the program makes them.
+// ordering prompt. The wizard is made once, as the program makes it, and
+// makes each dialog when it is first wanted.
 #include "TestSupport.h"
 
 #include "app/MicrApplication.h"
@@ -15,17 +16,26 @@
 #include "platform/FaceSubstitutes.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
+
+// The dialogs, as the wizard makes them when first wanted.
+TConnect *Ordering() { return &Form1->OrderingDialog(); }
+TForm2 *Signature() { return &Form1->SignatureDialog(); }
+TForm3 *About() { return &Form1->AboutDialog(); }
+TForm4 *Gauge() { return &Form1->GaugeDialog(); }
 
 QDialog *DialogNamed(const QString &name)
 {
-    if (name == "Connect") return Connect;
-    if (name == "Form2") return Form2;
-    if (name == "Form3") return Form3;
-    return Form4;
+    if (name == "Connect") return Ordering();
+    if (name == "Form2") return Signature();
+    if (name == "Form3") return About();
+    return Gauge();
 }
 
 QWidget *ControlOf(QWidget *window, const QString &name)
@@ -79,20 +89,23 @@ private slots:
 
     void windowSet()
     {
-        QVERIFY(Form1 && Connect && Form2 && Form3 && Form4);
-        QVERIFY(Form1->isVisible());
-        for (QWidget *dialog : {static_cast<QWidget *>(Connect), static_cast<QWidget *>(Form2),
-                                static_cast<QWidget *>(Form3), static_cast<QWidget *>(Form4)})
+        QVERIFY(Form1 && Form1->isVisible());
+        // The dialogs are made when first wanted, not with the wizard.
+        const auto windows = QApplication::topLevelWidgets();
+        QVERIFY(std::none_of(windows.begin(), windows.end(),
+                             [](QWidget *window) { return qobject_cast<WizardDialog *>(window); }));
+        for (QWidget *dialog : {static_cast<QWidget *>(Ordering()), static_cast<QWidget *>(Signature()),
+                                static_cast<QWidget *>(About()), static_cast<QWidget *>(Gauge())})
             QVERIFY(!dialog->isVisible());
-        QCOMPARE(Connect->windowTitle(), QString("How to order Tolvane MICR Font Set"));
-        QCOMPARE(Form2->windowTitle(), QString("Order a signature font"));
-        QCOMPARE(Form3->windowTitle(), QString("About"));
-        QCOMPARE(Form4->windowTitle(), QString("MICR Gauge Instructions"));
-        QCOMPARE(Connect->size(), QSize(400, 271));
-        QCOMPARE(Form2->size(), QSize(294, 198));
-        QCOMPARE(Form3->size(), QSize(180, 170));
-        QCOMPARE(Form4->size(), QSize(330, 235));
-        QCOMPARE(static_cast<QLabel *>(ControlOf(Form3, "CurVersion"))->text(), QString("V8.5"));
+        QCOMPARE(Ordering()->windowTitle(), QString("How to order Tolvane MICR Font Set"));
+        QCOMPARE(Signature()->windowTitle(), QString("Order a signature font"));
+        QCOMPARE(About()->windowTitle(), QString("About"));
+        QCOMPARE(Gauge()->windowTitle(), QString("MICR Gauge Instructions"));
+        QCOMPARE(Ordering()->size(), QSize(400, 271));
+        QCOMPARE(Signature()->size(), QSize(294, 198));
+        QCOMPARE(About()->size(), QSize(180, 170));
+        QCOMPARE(Gauge()->size(), QSize(330, 235));
+        QCOMPARE(static_cast<QLabel *>(ControlOf(About(), "CurVersion"))->text(), QString("V8.5"));
     }
 
     void controls_data()
@@ -170,7 +183,7 @@ private slots:
 
     void orderingTextLineNine()
     {
-        const QString line = static_cast<QLabel *>(ControlOf(Connect, "Label9"))->text();
+        const QString line = static_cast<QLabel *>(ControlOf(Ordering(), "Label9"))->text();
         QCOMPARE(line.size(), 49);
         QVERIFY(line.endsWith("You can"));
         QVERIFY(line.contains("order"));
@@ -301,9 +314,9 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(modal));
             QTest::keyClick(modal, Qt::Key_P, Qt::AltModifier);
             QTRY_COMPARE(int(recorder.launches.size()), 1);
-            Connect->reject();
+            Ordering()->reject();
         });
-        Connect->exec();
+        Ordering()->exec();
         QVERIFY(*ordering);
         QCOMPARE(recorder.launches[0].target, QString("o-micr.pdf"));
 
@@ -318,11 +331,11 @@ private slots:
     {
         LaunchRecorder recorder;
         AnswerNextModal([&](QWidget *) {
-            QTest::keyClick(ControlOf(Form3, "StaticText8"), Qt::Key_Return);
-            QTest::keyClick(ControlOf(Form3, "CurVersion"), Qt::Key_Space);
-            Form3->reject();
+            QTest::keyClick(ControlOf(About(), "StaticText8"), Qt::Key_Return);
+            QTest::keyClick(ControlOf(About(), "CurVersion"), Qt::Key_Space);
+            About()->reject();
         });
-        Form3->exec();
+        About()->exec();
         QCOMPARE(int(recorder.launches.size()), 2);
     }
 
@@ -358,10 +371,10 @@ private slots:
         QCOMPARE(Form1->focusWidget(), elsewhere);
 
         LaunchRecorder recorder;
-        WithDialogOpen("SpeedButton1", Form3, [&] {
+        WithDialogOpen("SpeedButton1", About(), [&] {
             if (how != "close") {
-                Click(ControlOf(Form3, qPrintable(how)));
-                QVERIFY(Form3->isVisible());
+                Click(ControlOf(About(), qPrintable(how)));
+                QVERIFY(About()->isVisible());
                 QCOMPARE(Form1->focusWidget() == ControlOf(Form1, "NextButton"), onNext);
             }
         });
@@ -392,16 +405,16 @@ private slots:
         LaunchRecorder recorder;
         bool promptOpenAtLaunch = true;
         SetShellHandler([&](QWidget *, const QString &verb, const QString &target) {
-            promptOpenAtLaunch = Connect->isVisible();
+            promptOpenAtLaunch = Ordering()->isVisible();
             recorder.launches.push_back({nullptr, verb, target});
         });
-        WithDialogOpen("BuyNow", Connect, [&] {
+        WithDialogOpen("BuyNow", Ordering(), [&] {
             if (answer == "Esc")
-                QTest::keyClick(Connect, Qt::Key_Escape);
+                QTest::keyClick(Ordering(), Qt::Key_Escape);
             else if (answer == "close")
-                Connect->close();
+                Ordering()->close();
             else
-                Click(ControlOf(Connect, qPrintable(answer)));
+                Click(ControlOf(Ordering(), qPrintable(answer)));
         });
         QCOMPARE(int(recorder.launches.size()), opensOrderPage ? 1 : 0);
         if (opensOrderPage) {
@@ -418,10 +431,10 @@ private slots:
     void dialogsAreTheSameObjectsEachTime()
     {
         for (int round = 0; round < 3; ++round) {
-            WithDialogOpen("SpeedButton1", Form3, [] {});
-            WithDialogOpen("Gauge", Form4, [] {});
-            WithDialogOpen("BitBtn1", Form2, [] {});
-            WithDialogOpen("BuyNow", Connect, [] {});
+            WithDialogOpen("SpeedButton1", About(), [] {});
+            WithDialogOpen("Gauge", Gauge(), [] {});
+            WithDialogOpen("BitBtn1", Signature(), [] {});
+            WithDialogOpen("BuyNow", Ordering(), [] {});
         }
         int abouts = 0, gauges = 0, signatures = 0, orderings = 0;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
@@ -441,8 +454,8 @@ private slots:
     {
         LaunchRecorder recorder;
         auto seen = AnswerNextModal([](QWidget *modal) {
-            QCOMPARE(modal, static_cast<QWidget *>(Connect));
-            Click(ControlOf(Connect, "BitBtn1"));
+            QCOMPARE(modal, static_cast<QWidget *>(Ordering()));
+            Click(ControlOf(Ordering(), "BitBtn1"));
         });
         QVERIFY(Form1->close());
         QVERIFY(*seen);

@@ -278,37 +278,22 @@ QStringList LayoutFaults(QWidget *window, QRect client = {})
     return faults;
 }
 
-// The windows as the program makes them, for one catalogue: the forms take
-// their texts when they are built.
+// The wizard as the program makes it, for one catalogue: the forms take
+// their texts when they are built, and the wizard builds each dialog when
+// it is first opened.
 struct WindowSet
 {
     std::unique_ptr<TForm1> wizard;
-    std::unique_ptr<TConnect> ordering;
-    std::unique_ptr<TForm2> signature;
-    std::unique_ptr<TForm3> about;
-    std::unique_ptr<TForm4> gauge;
 
     WindowSet()
     {
         wizard = std::make_unique<TForm1>();
         Form1 = wizard.get();
-        ordering = std::make_unique<TConnect>();
-        Connect = ordering.get();
-        signature = std::make_unique<TForm2>();
-        Form2 = signature.get();
-        about = std::make_unique<TForm3>();
-        Form3 = about.get();
-        gauge = std::make_unique<TForm4>();
-        Form4 = gauge.get();
     }
 
     ~WindowSet()
     {
         Form1 = nullptr;
-        Connect = nullptr;
-        Form2 = nullptr;
-        Form3 = nullptr;
-        Form4 = nullptr;
     }
 
     WindowSet(const WindowSet &) = delete;
