@@ -3,6 +3,8 @@
 #include "answers/MicrLine.h"
 
 #include <QChar>
+#include <QLineF>
+#include <QPolygonF>
 #include <QString>
 
 #include <optional>
@@ -53,6 +55,19 @@ struct ScannedSheet
     bool darkLid = true;
 };
 
+// What was found, in the scan's own pixels (pixel centres on whole
+// numbers), for a window to draw over the scan.
+struct ScanOverlay
+{
+    QPolygonF sheet;                   // the paper's corners, clockwise from its top-left
+    std::vector<QLineF> measured;      // each reading taken, from where it starts to where it ends
+    std::vector<QPolygonF> cells;      // the placement page's position cells, at the scale measured
+    std::vector<QPolygonF> characters; // each character's box, left to right
+    QString letters;                   // each character as read, one to a box
+    QLineF baseline;                   // fitted through the characters' baselines
+    std::vector<QPolygonF> marks;      // the clear band's other marks
+};
+
 // The placement page's readings, measured as a ruler would take them.
 struct PlacementFound
 {
@@ -62,6 +77,7 @@ struct PlacementFound
     double right = 0;
     double bottom = 0; // from the cheque's bottom edge (its printed rule, or the paper's edge)
     double top = 0;    // from the paper's top edge
+    ScanOverlay overlay;
 };
 
 // One character of a scanned MICR line, recognised against the face.
@@ -90,6 +106,7 @@ struct GaugeFound
     std::vector<GaugeCharacter> characters; // left to right
     double skewDegrees = 0;                 // the line against the cheque's bottom edge
     std::vector<GaugeMark> marks;
+    ScanOverlay overlay;
 };
 
 // The gauge's tolerances. Neighbours' right edges stand one pitch apart

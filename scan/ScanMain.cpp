@@ -5,11 +5,16 @@
 //
 //   micr-calibration-scan place|gauge FILE [--dpi N] --paper-width W
 //       --paper-height H --cheque top|middle|bottom --cheque-height L
-//       [--applied RIGHT,UP] [--face FAMILY]
+//       [--applied RIGHT,UP] [--face FAMILY] [--paper-from-sheet]
+//
+// --paper-from-sheet: the paper is the Letter or A4 sheet found (its
+// usual stock unless --cheque-height is given), for a window that does not
+// ask which paper was scanned.
 //
 // Exit status 0 with the findings, 1 with {"refused": KEY, ...}, 2 for a
 // command line it does not take.
 #include "answers/PlacementLayout.h"
+#include "answers/Readings.h"
 #include "scan/ChequeGauge.h"
 #include "scan/PlacementScan.h"
 #include "scan/ScanImage.h"
@@ -53,9 +58,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption chequeHeight(QStringLiteral("cheque-height"), {}, QStringLiteral("L"), QStringLiteral("3.5"));
     const QCommandLineOption applied(QStringLiteral("applied"), {}, QStringLiteral("R,U"), QStringLiteral("0,0"));
     const QCommandLineOption face(QStringLiteral("face"), {}, QStringLiteral("FAMILY"));
+    const QCommandLineOption paperFromSheet(QStringLiteral("paper-from-sheet"));
     // For the benchmark: how long decoding and measuring took, on stderr.
     const QCommandLineOption timing(QStringLiteral("timing"));
-    parser.addOptions({dpi, paperWidth, paperHeight, cheque, chequeHeight, applied, face, timing});
+    parser.addOptions({dpi, paperWidth, paperHeight, cheque, chequeHeight, applied, face, paperFromSheet, timing});
     parser.addPositionalArgument(QStringLiteral("task"), {});
     parser.addPositionalArgument(QStringLiteral("file"), {});
     const QStringList task = parser.parse(application.arguments()) ? parser.positionalArguments() : QStringList();
@@ -95,6 +101,13 @@ int main(int argc, char *argv[])
     const std::optional<Sheet> sheet = FindSheet(*scan, &why);
     if (!sheet)
         return Refuse(why);
+    if (parser.isSet(paperFromSheet)) {
+        // Letter is 11 in tall, A4 11.69: the nearer of the two.
+        const QSizeF letter = LetterPaperInches(), a4 = A4PaperInches();
+        layout.paperInches = std::abs(sheet->Height() - letter.height()) <= std::abs(sheet->Height() - a4.height()) ? letter : a4;
+        if (!parser.isSet(chequeHeight))
+            layout.stock = StockForPaper(layout.paperInches.height());
+    }
     if (task[0] == QLatin1String("place")) {
         const std::optional<PlacementFound> found = MeasurePlacement(*scan, *sheet, layout, &why);
         return found ? Answer(Wording::PlacementFoundAsJson(*found), 0) : Refuse(why);

@@ -22,11 +22,12 @@ LAYERS = {
     'pages': {'wording', 'store', 'answers', 'standard', 'common'},
     'chequefile': {'answers', 'standard', 'common'},
     'scan': {'wording', 'store', 'answers', 'standard', 'common'},
+    'scanclient': {'wording', 'store', 'answers', 'standard', 'common'},
     'i18n': set(),
     'platform': {'pages', 'wording', 'store', 'answers', 'standard', 'common', 'i18n'},
-    'forms': {'platform', 'session', 'chequefile', 'pages', 'wording', 'store', 'answers', 'standard', 'common', 'i18n'},
-    'cli': {'chequefile', 'pages', 'wording', 'store', 'answers', 'standard', 'common', 'i18n'},
-    'app': {'forms', 'platform', 'session', 'chequefile', 'pages', 'wording', 'store', 'answers', 'standard',
+    'forms': {'platform', 'session', 'chequefile', 'scanclient', 'pages', 'wording', 'store', 'answers', 'standard', 'common', 'i18n'},
+    'cli': {'chequefile', 'scanclient', 'pages', 'wording', 'store', 'answers', 'standard', 'common', 'i18n'},
+    'app': {'forms', 'platform', 'session', 'chequefile', 'scanclient', 'pages', 'wording', 'store', 'answers', 'standard',
             'common', 'i18n', 'cli'},
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)

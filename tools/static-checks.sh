@@ -6,7 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${MICR_BUILD_DIR:-$root/build}"
 [ -f "$build/compile_commands.json" ] || "$root/tools/setup.sh"
 cd "$root"
-sources=$(git ls-files 'app/*.cpp' 'cli/*.cpp' 'standard/*.cpp' 'answers/*.cpp' 'store/*.cpp' 'wording/*.cpp' 'pages/*.cpp' 'session/*.cpp' 'chequefile/*.cpp' 'scan/*.cpp' 'forms/*.cpp' 'i18n/*.cpp' 'platform/*.cpp' 'tools/*.cpp' 'bench/*.cpp')
+sources=$(git ls-files 'app/*.cpp' 'cli/*.cpp' 'standard/*.cpp' 'answers/*.cpp' 'store/*.cpp' 'wording/*.cpp' 'pages/*.cpp' 'session/*.cpp' 'chequefile/*.cpp' 'scan/*.cpp' 'scanclient/*.cpp' 'forms/*.cpp' 'i18n/*.cpp' 'platform/*.cpp' 'tools/*.cpp' 'bench/*.cpp')
 
 echo "static-checks: clang-tidy"
 printf '%s\n' $sources | xargs -P "$(nproc)" -n 1 clang-tidy -p "$build" --quiet 2> >(grep -v -E '^[0-9]+ warnings? generated|^Suppressed|^Use -header-filter|^$' >&2)
