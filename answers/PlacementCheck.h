@@ -2,7 +2,6 @@
 
 #include "answers/Measurement.h"
 #include "answers/PlacementLayout.h"
-#include "answers/ScanFindings.h"
 
 #include <QJsonObject>
 #include <QStringList>
@@ -106,11 +105,6 @@ struct PlacementResult
 
 // Weighs the readings of a page printed with `layout` (and the correction it
 // carries), against the faces' nominal line lengths.
-// The readings a scan of the page gives: the vertical one from an edge of
-// the paper itself, as a scan shows no perforation and the page's printed
-// bottom rule moves with the printer as the baseline does.
-PlacementReadings ReadingsFromScan(const PlacementFound &found, const PlacementLayout &layout);
-
 PlacementResult AssessPlacement(const PlacementLayout &layout, const PlacementReadings &readings,
                                 const LineLengths &nominal);
 

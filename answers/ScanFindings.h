@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answers/MicrLine.h"
+#include "answers/PlacementCheck.h"
 
 #include <QChar>
 #include <QLineF>
@@ -159,6 +160,11 @@ struct GaugeResult
 
     bool withinTolerance() const { return faults.empty(); }
 };
+
+// The readings a scan of the page gives: the vertical one from an edge of
+// the paper itself, as a scan shows no perforation and the page's printed
+// bottom rule moves with the printer as the baseline does.
+PlacementReadings ReadingsFromScan(const PlacementFound &found, const PlacementLayout &layout);
 
 // Weighs what the scan found against the standard.
 GaugeResult AssessGauge(const GaugeFound &found);
