@@ -336,9 +336,10 @@ void TChequeFile::MeasureScan(const QString &path)
     for (const PrinterProfile &profile : std::as_const(profiles_))
         if (profile.queue == PrinterChoice->currentData().toString())
             request.face = profile.Face();
-    scanAnalysis_->Start(request);
+    // Shown first: a helper that cannot be started refuses within Start.
     scanProgress_->Measuring(path);
     ScanButton->setEnabled(false);
+    scanAnalysis_->Start(request);
 }
 
 bool TChequeFile::Measuring() const

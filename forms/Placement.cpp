@@ -143,9 +143,10 @@ void TPlacement::MeasureScan(const QString &path)
     QString problem;
     if (!ReadLayout(&problem))
         return;
-    scanAnalysis_->Start({QStringLiteral("place"), path, std::nullopt, layout_, {}});
+    // Shown first: a helper that cannot be started refuses within Start.
     scanProgress_->Measuring(path);
     ScanButton->setEnabled(false);
+    scanAnalysis_->Start({QStringLiteral("place"), path, std::nullopt, layout_, {}});
 }
 
 bool TPlacement::Measuring() const

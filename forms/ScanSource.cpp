@@ -43,7 +43,7 @@ std::optional<QString> ChooseScan(QWidget *parent, bool fromScanner)
     return path;
 }
 
-void OfferScans(QPushButton *button, std::function<void(const QString &path)> chosen)
+void OfferScans(QPushButton *button, const std::function<void(const QString &path)> &chosen)
 {
     auto *menu = new QMenu(button);
     menu->setObjectName(QStringLiteral("ScanMenu"));

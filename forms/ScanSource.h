@@ -20,7 +20,7 @@ std::optional<QString> ChooseScan(QWidget *parent, bool fromScanner);
 
 // Makes `button` the windows' "From Scan..." button: its menu opens an
 // image or scans one, and `chosen` gets the file.
-void OfferScans(QPushButton *button, std::function<void(const QString &path)> chosen);
+void OfferScans(QPushButton *button, const std::function<void(const QString &path)> &chosen);
 
 // The row a window shows while the helper measures a scan: a busy bar
 // naming the file, and Cancel, which stops the helper and leaves the

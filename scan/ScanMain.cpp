@@ -11,8 +11,9 @@
 // usual stock unless --cheque-height is given), for a window that does not
 // ask which paper was scanned.
 //
-// Exit status 0 with the findings, 1 with {"refused": KEY, ...}, 2 for a
-// command line it does not take.
+// Exit status 0 with the findings (and under "overlay" where they are in
+// the scan's pixels, for a window to draw), 1 with {"refused": KEY, ...},
+// 2 for a command line it does not take.
 #include "answers/PlacementLayout.h"
 #include "answers/Readings.h"
 #include "scan/ChequeGauge.h"

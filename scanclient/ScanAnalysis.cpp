@@ -33,7 +33,7 @@ ScanRefusal Failed(const QString &detail)
 
 QString ScanHelperProgram()
 {
-    const QString chosen = qEnvironmentVariable("MICR_CALIBRATION_SCAN");
+    QString chosen = qEnvironmentVariable("MICR_CALIBRATION_SCAN");
     if (!chosen.isEmpty())
         return chosen;
     const QDir here(QCoreApplication::applicationDirPath());
@@ -116,6 +116,10 @@ void ScanAnalysis::Start(const ScanRequest &request)
     request_ = request;
     timedOut_ = false;
     const QString program = ScanHelperProgram();
+    if (program.isEmpty()) {
+        emit Refused(ScanHelperMissing());
+        return;
+    }
     helper_ = new QProcess(this);
     BoundScanHelper(*helper_);
     // Either ends the task: finished, or not started at all.
@@ -124,11 +128,6 @@ void ScanAnalysis::Start(const ScanRequest &request)
         if (error == QProcess::FailedToStart)
             Done();
     });
-    if (program.isEmpty()) {
-        // Said once the caller has seen the task start, as a failed start is.
-        QTimer::singleShot(0, helper_, [this] { Done(); });
-        return;
-    }
     helper_->start(program, ScanHelperArguments(request));
     deadline_->start();
 }
@@ -154,8 +153,7 @@ void ScanAnalysis::Done()
     QProcess *helper = helper_;
     helper_ = nullptr;
     helper->disconnect(this);
-    const bool started = helper->program().size() > 0;
-    const auto answer = started ? ScanHelperAnswer(*helper, timedOut_) : std::variant<QJsonObject, ScanRefusal>(ScanHelperMissing());
+    const auto answer = ScanHelperAnswer(*helper, timedOut_);
     helper->deleteLater();
     if (const auto *refusal = std::get_if<ScanRefusal>(&answer))
         emit Refused(*refusal);

@@ -47,8 +47,9 @@ std::variant<QJsonObject, ScanRefusal> ScanHelperAnswer(QProcess &helper, bool t
 ScanRefusal ScanHelperMissing();
 
 // The helper's task in the background, for a window that stays responsive:
-// Finished or Refused comes once for each Start that is not cancelled; a
-// new Start cancels the one under way.
+// Finished or Refused comes once for each Start that is not cancelled (at
+// once, within Start, when there is no helper); a new Start cancels the one
+// under way.
 class ScanAnalysis : public QObject
 {
     Q_OBJECT
