@@ -7,6 +7,18 @@
 #include <cmath>
 #include <numeric>
 
+PlacementReadings ReadingsFromScan(const PlacementFound &found, const PlacementLayout &layout)
+{
+    PlacementReadings readings;
+    readings.bar = found.bar;
+    readings.verticalBar = found.verticalBar;
+    readings.right = found.right;
+    const bool bottomIsPaper = std::abs(ChequeBottomInches(layout) - layout.paperInches.height()) < 0.01;
+    readings.vertical = bottomIsPaper ? VerticalReading::FromChequeBottom : VerticalReading::FromPaperTop;
+    readings.fromEdge = bottomIsPaper ? found.bottom : found.top;
+    return readings;
+}
+
 GaugeResult AssessGauge(const GaugeFound &found)
 {
     GaugeResult result;

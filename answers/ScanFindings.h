@@ -2,8 +2,11 @@
 
 #include "answers/Measurement.h"
 #include "answers/MicrLine.h"
+#include "answers/PlacementCheck.h"
 
 #include <QChar>
+#include <QLineF>
+#include <QPolygonF>
 #include <QString>
 
 #include <optional>
@@ -56,6 +59,19 @@ struct ScannedSheet
     bool darkLid = true;
 };
 
+// What was found, in the scan's own pixels (pixel centres on whole
+// numbers), for a window to draw over the scan.
+struct ScanOverlay
+{
+    QPolygonF sheet;                   // the paper's corners, clockwise from its top-left
+    std::vector<QLineF> measured;      // each reading taken, from where it starts to where it ends
+    std::vector<QPolygonF> cells;      // the placement page's position cells, at the scale measured
+    std::vector<QPolygonF> characters; // each character's box, left to right
+    QString letters;                   // each character as read, one to a box
+    QLineF baseline;                   // fitted through the characters' baselines
+    std::vector<QPolygonF> marks;      // the clear band's other marks
+};
+
 // The placement page's readings, measured as a ruler would take them.
 struct PlacementFound
 {
@@ -65,6 +81,7 @@ struct PlacementFound
     double right = 0;
     double bottom = 0; // from the cheque's bottom edge (its printed rule, or the paper's edge)
     double top = 0;    // from the paper's top edge
+    ScanOverlay overlay;
 };
 
 // The calibration page's sample lines as a ruler measures them on its
@@ -137,6 +154,7 @@ struct GaugeFound
     std::vector<GaugeCharacter> characters; // left to right
     double skewDegrees = 0;                 // the line against the cheque's bottom edge
     std::vector<GaugeMark> marks;
+    ScanOverlay overlay;
 };
 
 // The gauge's tolerances. Neighbours' right edges stand one pitch apart
@@ -189,6 +207,11 @@ struct GaugeResult
 
     bool withinTolerance() const { return faults.empty(); }
 };
+
+// The readings a scan of the page gives: the vertical one from an edge of
+// the paper itself, as a scan shows no perforation and the page's printed
+// bottom rule moves with the printer as the baseline does.
+PlacementReadings ReadingsFromScan(const PlacementFound &found, const PlacementLayout &layout);
 
 // Weighs what the scan found against the standard.
 GaugeResult AssessGauge(const GaugeFound &found);

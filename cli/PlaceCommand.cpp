@@ -61,7 +61,7 @@ protected:
                 return Failed;
             }
         }
-        const PlacementReadings readings = scanned ? ScannedReadings(*scanned, layout) : ReadReadings(Given(), layout.paperInches.height());
+        const PlacementReadings readings = scanned ? ReadingsFromScan(*scanned, layout) : ReadReadings(Given(), layout.paperInches.height());
         const PlacementResult result = AssessPlacement(layout, readings, NominalLineLengths());
         if (IsSet(json_)) {
             QJsonObject answer = PlacementAsJson(result);
@@ -77,21 +77,6 @@ protected:
     }
 
 private:
-    // The vertical reading from an edge of the paper itself: a scan shows
-    // no perforation, and the page's printed bottom rule moves with the
-    // printer as the baseline does.
-    static PlacementReadings ScannedReadings(const PlacementFound &found, const PlacementLayout &layout)
-    {
-        PlacementReadings readings;
-        readings.bar = found.bar;
-        readings.verticalBar = found.verticalBar;
-        readings.right = found.right;
-        const bool bottomIsPaper = std::abs(ChequeBottomInches(layout) - layout.paperInches.height()) < 0.01;
-        readings.vertical = bottomIsPaper ? VerticalReading::FromChequeBottom : VerticalReading::FromPaperTop;
-        readings.fromEdge = bottomIsPaper ? found.bottom : found.top;
-        return readings;
-    }
-
     std::optional<double> ReadDpi() const
     {
         if (!IsSet(dpi_))

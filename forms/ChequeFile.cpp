@@ -1,5 +1,7 @@
 #include "ChequeFile.h"
 
+#include "ScanSource.h"
+
 #include "answers/Readings.h"
 #include "wording/Wording.h"
 #include "chequefile/ChequeFileClient.h"
@@ -7,8 +9,11 @@
 #include "platform/FormLayout.h"
 #include "platform/KeyStop.h"
 #include "platform/ReadingFields.h"
+#include "platform/ScanView.h"
+#include "scanclient/ScanAnalysis.h"
 #include "wording/ChequeWording.h"
 #include "wording/ReadingWording.h"
+#include "wording/ScanWording.h"
 #include "wording/SettingsWording.h"
 
 #include <QApplication>
@@ -121,7 +126,8 @@ private:
 
 TChequeFile::TChequeFile(QWidget *owner)
     : QDialog(owner), drawing_(new ChequeDrawing(this)), reading_(new ChequeFileReadingJob(this)),
-      readingProgress_(new QProgressBar(this)), cancelReading_(new QPushButton(this))
+      readingProgress_(new QProgressBar(this)), cancelReading_(new QPushButton(this)),
+      scanAnalysis_(new ScanAnalysis(this)), scanProgress_(new ScanProgress(scanAnalysis_, this))
 {
     setupUi(this);
     DrawingHolder->addWidget(drawing_);
@@ -137,7 +143,15 @@ TChequeFile::TChequeFile(QWidget *owner)
     readingRow->addWidget(readingProgress_, 1);
     readingRow->addWidget(cancelReading_);
     MainLayout->insertLayout(MainLayout->indexOf(ResultText), readingRow);
-    ShowReading(false);
+    MainLayout->insertWidget(MainLayout->indexOf(ResultText), scanProgress_);
+    OfferScans(ScanButton, [this](const QString &path) { MeasureScan(path); });
+    connect(scanAnalysis_, &ScanAnalysis::Finished, this, &TChequeFile::TakeScan);
+    connect(scanAnalysis_, &ScanAnalysis::Refused, this, [this](const ScanRefusal &refusal) {
+        ShowScanAnswer({tr("%1: %2.", "a scan refused: its file, why")
+                            .arg(QFileInfo(scanAnalysis_->Request().file).fileName(),
+                                 Wording::ScanRefusalText(Wording::For::Reader, refusal))});
+    });
+    connect(scanProgress_, &ScanProgress::Cancelled, this, [this] { ScanButton->setEnabled(true); });    ShowReading(false);
     connect(reading_, &ChequeFileReadingJob::Finished, this, &TChequeFile::Take);
     connect(cancelReading_, &QPushButton::clicked, this, &TChequeFile::CancelReading);
     for (ChequeProgram program : {ChequeProgram::FreeCheck, ChequeProgram::GnuCash, ChequeProgram::Odoo})
@@ -208,6 +222,7 @@ bool TChequeFile::Reading() const
 // The answer for an earlier file goes as soon as another is chosen.
 void TChequeFile::Read()
 {
+    scanLines_.clear();
     page_.reset();
     readProblem_.reset();
     reading_->Cancel();
@@ -277,6 +292,8 @@ void TChequeFile::Recheck()
                      .arg(Wording::ChequeFileUnread(Wording::For::Reader, *readProblem_));
     else if (reading_->Running())
         lines << tr("Reading %1...").arg(QDir::toNativeSeparators(FileField->text().trimmed()));
+    else if (!page_ && !scanLines_.isEmpty())
+        lines << scanLines_;
     else if (!page_)
         lines << tr("Choose the file your check-printing program printed one check to.");
     else if (model && lines.isEmpty())
@@ -298,6 +315,68 @@ void TChequeFile::Recheck()
         layout.stock = stock.value_or(StockForPaper(layout.paperInches.height()));
     }
     ShowSettings(layout, printer);
+}
+
+void TChequeFile::MeasureScan(const QString &path)
+{
+    ScanRequest request{QStringLiteral("gauge"), path, std::nullopt, {}, {}};
+    request.layout.cheque = ChequePosition(ChequeChoice->currentIndex());
+    request.paperFromSheet = true;
+    if (!HeightField->text().trimmed().isEmpty()) {
+        QString problem;
+        const std::optional<ChequeStock> stock = CustomStock(HeightField->text(), request.layout.paperInches.height(), &problem);
+        if (!stock)
+            return; // said under the choices already
+        request.layout.stock = *stock;
+        request.customStock = true;
+    }
+    // The face the line is printed in: the chosen printer's, or the
+    // wizard's line's.
+    request.face = QString::fromLatin1(MicrFaceName(line_, weight_));
+    for (const PrinterProfile &profile : std::as_const(profiles_))
+        if (profile.queue == PrinterChoice->currentData().toString())
+            request.face = profile.Face();
+    // Shown first: a helper that cannot be started refuses within Start.
+    scanProgress_->Measuring(path);
+    ScanButton->setEnabled(false);
+    scanAnalysis_->Start(request);
+}
+
+bool TChequeFile::Measuring() const
+{
+    return scanAnalysis_->Running();
+}
+
+void TChequeFile::TakeScan(const QJsonObject &answer)
+{
+    const std::optional<GaugeFound> found = Wording::GaugeFoundFromJson(answer);
+    if (!found) {
+        ShowScanAnswer({Wording::ScanRefusalText(Wording::For::Reader, {ScanProblem::Failed, 0, {}})});
+        return;
+    }
+    const ScanRequest &request = scanAnalysis_->Request();
+    QStringList lines{tr("%1, gauged in %2:", "a scan's file, the face").arg(QFileInfo(request.file).fileName(), request.face)};
+    lines << Wording::Gauge(Wording::For::Reader, *found, AssessGauge(*found));
+    ShowScanAnswer(lines);
+    if (!scanPicture_)
+        scanPicture_ = new ScanPictureDialog(this);
+    scanPicture_->Show(request.file, found->overlay);
+}
+
+// The scan's answer in place of a file's: the file read before goes.
+void TChequeFile::ShowScanAnswer(const QStringList &lines)
+{
+    ScanButton->setEnabled(true);
+    reading_->Cancel();
+    ShowReading(false);
+    page_.reset();
+    readProblem_.reset();
+    {
+        const QSignalBlocker blocker(FileField);
+        FileField->clear();
+    }
+    scanLines_ = lines;
+    Recheck();
 }
 
 void TChequeFile::ShowSettings(const PlacementLayout &layout, const PrinterProfile *profile)

@@ -8,11 +8,16 @@
 #include "wording/SettingsWording.h"
 
 #include <QDialog>
+#include <QJsonObject>
 
 #include <optional>
 
 class ChequeDrawing;
 class ChequeFileReadingJob;
+class ScanAnalysis;
+class ScanPictureDialog;
+class ScanProgress;
+struct ScanRefusal;
 class QProgressBar;
 class QPushButton;
 
@@ -39,6 +44,13 @@ public:
     bool Reading() const;
     const std::optional<ChequeCheck> &Result() const { return check_; }
 
+    // Gauges the printed cheque in the scan `path` in the background, as
+    // "From Scan..." does, for the cheque, stock and printer chosen.
+    void MeasureScan(const QString &path);
+    bool Measuring() const;
+    // The scan shown with what was found over it; null before one.
+    ScanPictureDialog *ScanPicture() const { return scanPicture_; }
+
     // The chosen program's settings as shown; written whole to `path` or
     // not at all, as Save does.
     const ChequeProgramSettings &Settings() const { return settings_; }
@@ -54,11 +66,18 @@ private:
     void ShowSettings(const PlacementLayout &layout, const PrinterProfile *profile);
     void SaveSettings();
     void CopySettings();
+    void TakeScan(const QJsonObject &answer);
+    void ShowScanAnswer(const QStringList &lines);
 
     ChequeDrawing *drawing_;
     ChequeFileReadingJob *reading_;
     QProgressBar *readingProgress_;
     QPushButton *cancelReading_;
+    ScanAnalysis *scanAnalysis_;
+    ScanProgress *scanProgress_;
+    ScanPictureDialog *scanPicture_ = nullptr;
+    // The gauge's answer for the last scan, shown while no file is read.
+    QStringList scanLines_;
     CalibrationLine line_ = 3;
     FontWeightChoice weight_ = FontWeightChoice::Standard;
     QList<PrinterProfile> profiles_;

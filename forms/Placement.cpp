@@ -1,13 +1,18 @@
 #include "Placement.h"
 
+#include "ScanSource.h"
 #include "wording/Wording.h"
 
 #include "platform/FormLayout.h"
 #include "platform/ReadingFields.h"
 #include "platform/KeyStop.h"
+#include "platform/ScanView.h"
+#include "scanclient/ScanAnalysis.h"
 #include "wording/PlacementWording.h"
 #include "wording/ReadingWording.h"
+#include "wording/ScanWording.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QLineEdit>
 
@@ -17,9 +22,24 @@ namespace {
 enum class StockChoiceKind { Letter, A4, CustomLetter, CustomA4 };
 } // namespace
 
-TPlacement::TPlacement(PagePrinter print, QWidget *owner) : QDialog(owner), print_(std::move(print))
+TPlacement::TPlacement(PagePrinter print, QWidget *owner)
+    : QDialog(owner), print_(std::move(print)), scanAnalysis_(new ScanAnalysis(this))
 {
     setupUi(this);
+    // While a scan is measured: a busy bar and Cancel, then what it gave.
+    scanProgress_ = new ScanProgress(scanAnalysis_, this);
+    scanText_ = new QLabel(this);
+    scanText_->setObjectName(QStringLiteral("ScanText"));
+    scanText_->setWordWrap(true);
+    scanText_->setTextFormat(Qt::PlainText);
+    scanText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    scanText_->hide();
+    MainLayout->insertWidget(MainLayout->indexOf(ProblemText), scanProgress_);
+    MainLayout->insertWidget(MainLayout->indexOf(ProblemText), scanText_);
+    OfferScans(ScanButton, [this](const QString &path) { MeasureScan(path); });
+    connect(scanAnalysis_, &ScanAnalysis::Finished, this, &TPlacement::TakeScan);
+    connect(scanAnalysis_, &ScanAnalysis::Refused, this, &TPlacement::RefuseScan);
+    connect(scanProgress_, &ScanProgress::Cancelled, this, [this] { ScanButton->setEnabled(true); });
     Platform::OpenHelpOnF1(this, QStringLiteral("help/placement.html"));
     for (ChequePosition position : {ChequePosition::Top, ChequePosition::Middle, ChequePosition::Bottom})
         ChequeChoice->setItemData(int(position), int(position));
@@ -118,6 +138,63 @@ std::optional<PlacementRecord> TPlacement::Record() const
 }
 
 
+void TPlacement::MeasureScan(const QString &path)
+{
+    QString problem;
+    if (!ReadLayout(&problem))
+        return;
+    // Shown first: a helper that cannot be started refuses within Start.
+    scanProgress_->Measuring(path);
+    ScanButton->setEnabled(false);
+    scanAnalysis_->Start({QStringLiteral("place"), path, std::nullopt, layout_, {}});
+}
+
+bool TPlacement::Measuring() const
+{
+    return scanAnalysis_->Running();
+}
+
+QString TPlacement::ScanSaid() const
+{
+    return scanText_->text();
+}
+
+void TPlacement::TakeScan(const QJsonObject &answer)
+{
+    ScanButton->setEnabled(true);
+    const std::optional<PlacementFound> found = Wording::PlacementFoundFromJson(answer);
+    if (!found) {
+        RefuseScan({ScanProblem::Failed, 0, {}});
+        return;
+    }
+    const ScanRequest &request = scanAnalysis_->Request();
+    const PlacementReadings readings = ReadingsFromScan(*found, request.layout);
+    // Typed as a person would type them, to the scan's ten-thousandth: the
+    // usual check follows.
+    const auto shown = [](double inches) { return QString::number(inches, 'f', 4); };
+    BaselineFromChoice->setCurrentIndex(BaselineFromChoice->findData(int(readings.vertical)));
+    BarField->setText(shown(readings.bar));
+    VerticalBarField->setText(readings.verticalBar ? shown(*readings.verticalBar) : QString());
+    RightField->setText(shown(readings.right));
+    BaselineField->setText(shown(readings.fromEdge));
+    scanText_->setText(Wording::ScanReadingsLine(Wording::For::Reader, *found));
+    scanText_->show();
+    if (!scanPicture_)
+        scanPicture_ = new ScanPictureDialog(this);
+    scanPicture_->Show(request.file, found->overlay);
+    Platform::GrowToFitText(this);
+}
+
+void TPlacement::RefuseScan(const ScanRefusal &refusal)
+{
+    ScanButton->setEnabled(true);
+    scanText_->setText(tr("%1: %2.", "a scan refused: its file, why")
+                           .arg(QFileInfo(scanAnalysis_->Request().file).fileName(),
+                                Wording::ScanRefusalText(Wording::For::Reader, refusal)));
+    scanText_->show();
+    Platform::GrowToFitText(this);
+}
+
 bool TPlacement::ReadLayout(QString *problem)
 {
     layout_.cheque = ChequePosition(ChequeChoice->currentData().toInt());
@@ -188,6 +265,7 @@ void TPlacement::Reassess()
               : BottomEdgeRange()}},
         ProblemText);
     PrintButton->setEnabled(stockRead);
+    ScanButton->setEnabled(stockRead && !scanAnalysis_->Running());
     PrintCorrectedButton->setEnabled(false);
     if (!stockRead) {
         ProblemText->setText(tr("Check height: %1").arg(stockProblem)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "answers/PlacementCheck.h"
+#include "answers/ScanFindings.h"
 #include "store/PrinterProfiles.h"
 #include "ui_Placement.h"
 
 #include <QDialog>
+
+#include <QJsonObject>
 
 #include <functional>
 #include <optional>
@@ -14,6 +17,10 @@
 // types what the ruler says, whether that face makes up for the printer's
 // scale, where the line landed and how far to move it in cheque-printing
 // software. F1 opens the help page on placement.
+class ScanAnalysis;
+class ScanPictureDialog;
+class ScanProgress;
+
 class TPlacement : public QDialog, private Ui::TPlacement
 {
     Q_OBJECT
@@ -43,6 +50,15 @@ public:
     // make sense.
     std::optional<PlacementRecord> Record() const;
 
+    // Takes the readings from the scan in `path`, in the background, as
+    // "From Scan..." does; the fields are filled when it is measured.
+    void MeasureScan(const QString &path);
+    bool Measuring() const;
+    // What the last scan gave or why it was refused; empty before one.
+    QString ScanSaid() const;
+    // The scan shown with what was found over it; null before one.
+    ScanPictureDialog *ScanPicture() const { return scanPicture_; }
+
 private:
     // The page as it is, or with the total correction shown applied.
     void PrintPage(const Correction &applied);
@@ -51,8 +67,14 @@ private:
     // The cheque and stock chosen; false when the typed height is refused.
     bool ReadLayout(QString *problem);
     void Reassess();
+    void TakeScan(const QJsonObject &answer);
+    void RefuseScan(const ScanRefusal &refusal);
 
     PagePrinter print_;
+    ScanAnalysis *scanAnalysis_;
+    ScanProgress *scanProgress_;
+    QLabel *scanText_;
+    ScanPictureDialog *scanPicture_ = nullptr;
     PlacementLayout layout_;
     LineLengths nominal_{};
     std::optional<PlacementResult> result_;

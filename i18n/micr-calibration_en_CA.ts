@@ -1297,6 +1297,91 @@ of the wrong thing, 2 for a file that cannot be taken as a scan.</translation>
     </message>
 </context>
 <context>
+    <name>ScanPictureDialog</name>
+    <message>
+        <source>The MICR line&apos;s part of the scan, with what was found</source>
+        <translation>The MICR line&apos;s part of the scan, with what was found</translation>
+    </message>
+    <message>
+        <source>The whole scan, with what was found</source>
+        <translation>The whole scan, with what was found</translation>
+    </message>
+    <message>
+        <source>The paper&apos;s edges</source>
+        <translation>The paper&apos;s edges</translation>
+    </message>
+    <message>
+        <source>The readings taken</source>
+        <translation>The readings taken</translation>
+    </message>
+    <message>
+        <source>The position cells, at the scale measured</source>
+        <translation>The position cells, at the scale measured</translation>
+    </message>
+    <message>
+        <source>Each character&apos;s box</source>
+        <translation>Each character&apos;s box</translation>
+    </message>
+    <message>
+        <source>The baseline through the characters</source>
+        <translation>The baseline through the characters</translation>
+    </message>
+    <message>
+        <source>Other marks in the clear band</source>
+        <translation>Other marks in the clear band</translation>
+    </message>
+    <message>
+        <source>Scan: %1</source>
+        <translation>Scan: %1</translation>
+    </message>
+    <message>
+        <source>Opening the scan...</source>
+        <translation>Opening the scan...</translation>
+    </message>
+    <message>
+        <source>The scan cannot be shown.</source>
+        <translation>The scan cannot be shown.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanProgress</name>
+    <message>
+        <source>Cancel Measuring</source>
+        <translation>Cancel Measuring</translation>
+    </message>
+    <message>
+        <source>Stops measuring the scan; the readings stay as they were</source>
+        <translation>Stops measuring the scan; the readings stay as they were</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Measuring %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ScanSource</name>
+    <message>
+        <source>Open a Scan</source>
+        <translation>Open a Scan</translation>
+    </message>
+    <message>
+        <source>Scans (*.png *.tif *.tiff *.jpg *.jpeg *.pdf);;PNG (*.png);;TIFF (*.tif *.tiff);;JPEG (*.jpg *.jpeg);;PDF (*.pdf);;All files (*)</source>
+        <translation>Scans (*.png *.tif *.tiff *.jpg *.jpeg *.pdf);;PNG (*.png);;TIFF (*.tif *.tiff);;JPEG (*.jpg *.jpeg);;PDF (*.pdf);;All files (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Image...</source>
+        <translation>&amp;Open Image...</translation>
+    </message>
+    <message>
+        <source>Measure a scan saved to a file</source>
+        <translation>Measure a scan saved to a file</translation>
+    </message>
+    <message>
+        <source>&amp;Scan...</source>
+        <translation>&amp;Scan...</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
         <source>Writes your check program&apos;s settings for the MICR line.</source>
@@ -1640,6 +1725,24 @@ when written, 1 when it could not be (said on stderr).</translation>
     <message>
         <source>Reading %1...</source>
         <translation>Reading %1...</translation>
+    </message>
+    <message>
+        <source>Check a printed check from a scan of it, as a MICR gauge would: the sheet whole, its edges showing against a dark lid</source>
+        <translation>Check a printed cheque from a scan of it, as a MICR gauge would: the sheet whole, its edges showing against a dark lid</translation>
+    </message>
+    <message>
+        <source>Fro&amp;m Scan...</source>
+        <translation>Fro&amp;m Scan...</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>a scan refused: its file, why</comment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1, gauged in %2:</source>
+        <comment>a scan&apos;s file, the face</comment>
+        <translation>%1, gauged in %2:</translation>
     </message>
 </context>
 <context>
@@ -2690,6 +2793,19 @@ or with punctuation: %3</translation>
         <source>%1 in</source>
         <comment>a cheque&apos;s height</comment>
         <translation>%1 in</translation>
+    </message>
+    <message>
+        <source>Take the readings from a scan of the printed placement page, the paper&apos;s edges showing against a dark lid</source>
+        <translation>Take the readings from a scan of the printed placement page, the paper&apos;s edges showing against a dark lid</translation>
+    </message>
+    <message>
+        <source>Fro&amp;m Scan...</source>
+        <translation>Fro&amp;m Scan...</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>a scan refused: its file, why</comment>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>

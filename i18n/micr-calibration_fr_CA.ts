@@ -1299,6 +1299,91 @@ n&apos;est pas un balayage.</translation>
     </message>
 </context>
 <context>
+    <name>ScanPictureDialog</name>
+    <message>
+        <source>The MICR line&apos;s part of the scan, with what was found</source>
+        <translation>La partie de la numérisation qui porte la ligne MICR, avec ce qui a été trouvé</translation>
+    </message>
+    <message>
+        <source>The whole scan, with what was found</source>
+        <translation>Toute la numérisation, avec ce qui a été trouvé</translation>
+    </message>
+    <message>
+        <source>The paper&apos;s edges</source>
+        <translation>Les bords du papier</translation>
+    </message>
+    <message>
+        <source>The readings taken</source>
+        <translation>Les mesures prises</translation>
+    </message>
+    <message>
+        <source>The position cells, at the scale measured</source>
+        <translation>Les cases des positions, à l&apos;échelle mesurée</translation>
+    </message>
+    <message>
+        <source>Each character&apos;s box</source>
+        <translation>Le cadre de chaque caractère</translation>
+    </message>
+    <message>
+        <source>The baseline through the characters</source>
+        <translation>La ligne de base des caractères</translation>
+    </message>
+    <message>
+        <source>Other marks in the clear band</source>
+        <translation>Les autres repères dans la bande libre</translation>
+    </message>
+    <message>
+        <source>Scan: %1</source>
+        <translation>Numérisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Opening the scan...</source>
+        <translation>Ouverture de la numérisation...</translation>
+    </message>
+    <message>
+        <source>The scan cannot be shown.</source>
+        <translation>La numérisation ne peut pas être affichée.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanProgress</name>
+    <message>
+        <source>Cancel Measuring</source>
+        <translation>Annuler la mesure</translation>
+    </message>
+    <message>
+        <source>Stops measuring the scan; the readings stay as they were</source>
+        <translation>Arrête de mesurer la numérisation&#xa0;; les mesures restent telles quelles</translation>
+    </message>
+    <message>
+        <source>Measuring %1...</source>
+        <translation>Mesure de %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ScanSource</name>
+    <message>
+        <source>Open a Scan</source>
+        <translation>Ouvrir une numérisation</translation>
+    </message>
+    <message>
+        <source>Scans (*.png *.tif *.tiff *.jpg *.jpeg *.pdf);;PNG (*.png);;TIFF (*.tif *.tiff);;JPEG (*.jpg *.jpeg);;PDF (*.pdf);;All files (*)</source>
+        <translation>Numérisations (*.png *.tif *.tiff *.jpg *.jpeg *.pdf);;PNG (*.png);;TIFF (*.tif *.tiff);;JPEG (*.jpg *.jpeg);;PDF (*.pdf);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Image...</source>
+        <translation>&amp;Ouvrir une image...</translation>
+    </message>
+    <message>
+        <source>Measure a scan saved to a file</source>
+        <translation>Mesurer une numérisation enregistrée dans un fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Scan...</source>
+        <translation>&amp;Numériser...</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
         <source>Writes your check program&apos;s settings for the MICR line.</source>
@@ -1643,6 +1728,24 @@ Termine avec 0 une fois écrit, 1 sinon (dit sur la sortie d&apos;erreur).</tran
     <message>
         <source>Reading %1...</source>
         <translation>Lecture de %1...</translation>
+    </message>
+    <message>
+        <source>Check a printed check from a scan of it, as a MICR gauge would: the sheet whole, its edges showing against a dark lid</source>
+        <translation>Vérifier un chèque imprimé à partir de sa numérisation, comme le ferait une jauge MICR&#xa0;: la feuille entière, ses bords visibles sur un fond sombre</translation>
+    </message>
+    <message>
+        <source>Fro&amp;m Scan...</source>
+        <translation>À partir d&apos;une n&amp;umérisation...</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>a scan refused: its file, why</comment>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1, gauged in %2:</source>
+        <comment>a scan&apos;s file, the face</comment>
+        <translation>%1, vérifié avec %2&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2694,6 +2797,19 @@ ou en ponctuation&#xa0;: %3</translation>
         <source>%1 in</source>
         <comment>a cheque&apos;s height</comment>
         <translation>%1&#xa0;po</translation>
+    </message>
+    <message>
+        <source>Take the readings from a scan of the printed placement page, the paper&apos;s edges showing against a dark lid</source>
+        <translation>Prendre les mesures sur une numérisation de la page de placement imprimée, les bords du papier visibles sur un fond sombre</translation>
+    </message>
+    <message>
+        <source>Fro&amp;m Scan...</source>
+        <translation>À partir d&apos;une n&amp;umérisation...</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>a scan refused: its file, why</comment>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,15 @@ std::optional<GaugeFound> GaugeCheque(const ScanImage &scan, const Sheet &sheet,
     GaugeFound found;
     found.sheet = sheet.found;
     found.chequeWidthInches = width;
+    found.overlay.sheet = sheet.Corners();
+    // A box of the band's pixels as the scan's: the band's pixel centres
+    // stand on whole numbers, its pixels 1/dpi in square.
+    const auto drawn = [&](const cv::Rect &box) {
+        const double left = u0 + (box.x - 0.5) / dpi, right = u0 + (box.br().x - 0.5) / dpi;
+        const double top = bandTop + (box.y - 0.5) / dpi, bottom = bandTop + (box.br().y - 0.5) / dpi;
+        return QPolygonF({sheet.Pixel(left, top), sheet.Pixel(right, top), sheet.Pixel(right, bottom),
+                          sheet.Pixel(left, bottom)});
+    };
     std::vector<cv::Point2d> baselines;
     for (const Group &group : characters) {
         const int pad = 3;
@@ -264,6 +273,8 @@ std::optional<GaugeFound> GaugeCheque(const ScanImage &scan, const Sheet &sheet,
         read.strokeInches = dpi >= LeastStrokeDpi - 0.5 ? StrokeWidth(character, dpi) : 0;
         baselines.push_back({u, v + toBaseline});
         found.characters.push_back(read);
+        found.overlay.characters.push_back(drawn(group.box));
+        found.overlay.letters += read.letter;
     }
     // The line's slope against the bottom edge's, rising to the right positive.
     if (baselines.size() >= 2) {
@@ -273,6 +284,10 @@ std::optional<GaugeFound> GaugeCheque(const ScanImage &scan, const Sheet &sheet,
         const double slope = line[1] / line[0];
         const double edgeSlope = bottomIsPaper ? sheet.bottom.b : sheet.top.b;
         found.skewDegrees = -(std::atan(slope) - std::atan(edgeSlope)) * 180 / CV_PI;
+        const auto along = [&](double u) { return sheet.Pixel(u, line[3] + slope * (u - line[2])); };
+        // From the first character's left side to the last one's right.
+        found.overlay.baseline = QLineF(along(u0 + (characters.front().box.x - 0.5) / dpi),
+                                        along(u0 + (characters.back().box.br().x - 0.5) / dpi));
     }
     for (const Group &group : marks) {
         cv::Mat own = cv::Mat::zeros(group.box.size(), CV_8UC1);
@@ -293,6 +308,7 @@ std::optional<GaugeFound> GaugeCheque(const ScanImage &scan, const Sheet &sheet,
         mark.widthInches = std::max(group.box.width - 1, 0) / dpi < 0.02 ? across : group.box.width / dpi;
         mark.heightInches = std::max(group.box.height - 1, 0) / dpi < 0.02 ? across : group.box.height / dpi;
         found.marks.push_back(mark);
+        found.overlay.marks.push_back(drawn(group.box));
     }
     return found;
 }

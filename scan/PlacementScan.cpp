@@ -1,5 +1,7 @@
 #include "scan/PlacementScan.h"
 
+#include "standard/E13B.h"
+
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
@@ -94,8 +96,9 @@ struct Measurer
         return u - SearchInches + *centre / sheet.dpiX;
     }
 
-    // The reference bar's length, from its first inch tick to its last.
-    std::optional<double> ReferenceBar(const PlacementLayout &layout) const
+    // The reference bar's length, from its first inch tick to its last;
+    // in *drawn, the two in the scan's pixels.
+    std::optional<double> ReferenceBar(const PlacementLayout &layout, QLineF *drawn = nullptr) const
     {
         const double left = (layout.paperInches.width() - ReferenceBarInches) / 2;
         const double right = left + ReferenceBarInches;
@@ -108,10 +111,12 @@ struct Measurer
         const auto last = EndTick(*rightRow, right);
         if (!first || !last)
             return std::nullopt;
+        if (drawn)
+            *drawn = QLineF(sheet.Pixel(*first, *leftRow), sheet.Pixel(*last, *rightRow));
         return *last - *first;
     }
 
-    std::optional<double> VerticalBar(const PlacementLayout &layout) const
+    std::optional<double> VerticalBar(const PlacementLayout &layout, QLineF *drawn) const
     {
         const double top = ChequeTopInches(layout) + VerticalBarDropInches;
         const double bottom = top + VerticalBarInches;
@@ -123,6 +128,7 @@ struct Measurer
         const auto last = EndTickDown(*lower, bottom);
         if (!first || !last)
             return std::nullopt;
+        *drawn = QLineF(sheet.Pixel(*upper, *first), sheet.Pixel(*lower, *last));
         return *last - *first;
     }
 };
@@ -133,7 +139,8 @@ std::optional<PlacementFound> MeasurePlacement(const ScanImage &scan, const Shee
                                                const PlacementLayout &layout, ScanRefusal *why)
 {
     const Measurer measure{scan, sheet};
-    const std::optional<double> bar = measure.ReferenceBar(layout);
+    QLineF barDrawn, verticalBarDrawn;
+    const std::optional<double> bar = measure.ReferenceBar(layout, &barDrawn);
     // A bar near 7 in where the page puts it, or this is not the page.
     const auto plausible = [](std::optional<double> length) {
         return length && std::abs(*length / ReferenceBarInches - 1) < MostScaleDifferencePercent / 100 * 2;
@@ -148,7 +155,7 @@ std::optional<PlacementFound> MeasurePlacement(const ScanImage &scan, const Shee
     PlacementFound found;
     found.sheet = sheet.found;
     found.bar = *bar;
-    found.verticalBar = measure.VerticalBar(layout);
+    found.verticalBar = measure.VerticalBar(layout, &verticalBarDrawn);
 
     const double width = sheet.Width();
     const double height = sheet.Height();
@@ -195,5 +202,24 @@ std::optional<PlacementFound> MeasurePlacement(const ScanImage &scan, const Shee
         found.bottom = *edge - *baseline;
     }
     (void)height;
+
+    ScanOverlay &overlay = found.overlay;
+    overlay.sheet = sheet.Corners();
+    overlay.measured.push_back(barDrawn);
+    if (found.verticalBar)
+        overlay.measured.push_back(verticalBarDrawn);
+    overlay.measured.emplace_back(sheet.Pixel(tickU, *baseline), sheet.Pixel(sheet.right.At(*baseline), *baseline));
+    overlay.measured.emplace_back(sheet.Pixel(tickU, sheet.top.At(tickU)), sheet.Pixel(tickU, *baseline));
+    overlay.measured.emplace_back(sheet.Pixel(tickU, *baseline), sheet.Pixel(tickU, *baseline + found.bottom));
+    // The cells where the page's printed scale puts them: position 1 ends
+    // at the long tick, each cell a pitch wide at the bar's scale, as tall
+    // as the print band above the baseline.
+    const double pitch = PositionPitchInches * *bar / ReferenceBarInches;
+    const double cellTop = *baseline - (PrintBandTopInches - PrintBandBottomInches);
+    for (int position = 1; position <= PositionCount; ++position) {
+        const double cellRight = tickU - (position - 1) * pitch;
+        overlay.cells.push_back(QPolygonF({sheet.Pixel(cellRight - pitch, cellTop), sheet.Pixel(cellRight, cellTop),
+                                           sheet.Pixel(cellRight, *baseline), sheet.Pixel(cellRight - pitch, *baseline)}));
+    }
     return found;
 }

@@ -5,7 +5,7 @@
 //
 //   micr-calibration-scan place|gauge|measure FILE [--dpi N] --paper-width W
 //       --paper-height H --cheque top|middle|bottom --cheque-height L
-//       [--applied RIGHT,UP] [--face FAMILY]
+//       [--applied RIGHT,UP] [--face FAMILY] [--paper-from-sheet]
 //   micr-calibration-scan devices
 //   micr-calibration-scan acquire DEVICE --dpi N --out FILE.png
 //
@@ -16,9 +16,15 @@
 // "measure" measures the calibration page's sample lines; the placement
 // options do not concern it.
 //
-// Exit status 0 with the findings, 1 with {"refused": KEY, ...}, 2 for a
-// command line it does not take.
+// --paper-from-sheet: the paper is the Letter or A4 sheet found (its
+// usual stock unless --cheque-height is given), for a window that does not
+// ask which paper was scanned.
+//
+// Exit status 0 with the findings (and under "overlay" where they are in
+// the scan's pixels, for a window to draw), 1 with {"refused": KEY, ...},
+// 2 for a command line it does not take.
 #include "answers/PlacementLayout.h"
+#include "answers/Readings.h"
 #include "scan/CalibrationScan.h"
 #include "scan/ChequeGauge.h"
 #include "scan/PlacementScan.h"
@@ -65,10 +71,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption chequeHeight(QStringLiteral("cheque-height"), {}, QStringLiteral("L"), QStringLiteral("3.5"));
     const QCommandLineOption applied(QStringLiteral("applied"), {}, QStringLiteral("R,U"), QStringLiteral("0,0"));
     const QCommandLineOption face(QStringLiteral("face"), {}, QStringLiteral("FAMILY"));
+    const QCommandLineOption paperFromSheet(QStringLiteral("paper-from-sheet"));
     // For the benchmark: how long decoding and measuring took, on stderr.
     const QCommandLineOption timing(QStringLiteral("timing"));
     const QCommandLineOption out(QStringLiteral("out"), {}, QStringLiteral("FILE"));
-    parser.addOptions({dpi, paperWidth, paperHeight, cheque, chequeHeight, applied, face, timing, out});
+    parser.addOptions({dpi, paperWidth, paperHeight, cheque, chequeHeight, applied, face, paperFromSheet, timing, out});
     parser.addPositionalArgument(QStringLiteral("task"), {});
     parser.addPositionalArgument(QStringLiteral("file"), {});
     const QStringList task = parser.parse(application.arguments()) ? parser.positionalArguments() : QStringList();
@@ -123,6 +130,13 @@ int main(int argc, char *argv[])
     if (task[0] == QLatin1String("measure")) {
         const std::optional<CalibrationFound> found = MeasureCalibration(*scan, *sheet, &why);
         return found ? Answer(Wording::CalibrationFoundAsJson(*found), 0) : Refuse(why);
+    }
+    if (parser.isSet(paperFromSheet)) {
+        // Letter is 11 in tall, A4 11.69: the nearer of the two.
+        const QSizeF letter = LetterPaperInches(), a4 = A4PaperInches();
+        layout.paperInches = std::abs(sheet->Height() - letter.height()) <= std::abs(sheet->Height() - a4.height()) ? letter : a4;
+        if (!parser.isSet(chequeHeight))
+            layout.stock = StockForPaper(layout.paperInches.height());
     }
     if (task[0] == QLatin1String("place")) {
         const std::optional<PlacementFound> found = MeasurePlacement(*scan, *sheet, layout, &why);

@@ -105,6 +105,17 @@ Sheet Sheet::Turned() const
     return turned;
 }
 
+QPolygonF Sheet::Corners() const
+{
+    // A side u = a + b·v meets a top or bottom v = a' + b'·u where
+    // u = (a + b·a') / (1 - b·b').
+    const auto meet = [this](const SheetEdge &side, const SheetEdge &across) {
+        const double u = (side.a + side.b * across.a) / (1 - side.b * across.b);
+        return Pixel(u, across.At(u));
+    };
+    return QPolygonF({meet(left, top), meet(right, top), meet(right, bottom), meet(left, bottom)});
+}
+
 std::optional<Sheet> FindSheet(const ScanImage &scan, ScanRefusal *why)
 {
     const double factor = std::max(1.0, scan.dpiX / CoarseDpi);

@@ -35,6 +35,15 @@ struct Sheet
     double Height() const { return found.heightInches; }
     // The image's pixel at the sheet's (u, v).
     cv::Point2d ToImage(double u, double v) const { return origin + ex * (u * dpiX) + ey * (v * dpiY); }
+    // The same, for drawing over the scan.
+    QPointF Pixel(double u, double v) const
+    {
+        const cv::Point2d p = ToImage(u, v);
+        return {p.x, p.y};
+    }
+    // The paper's corners where its fitted edges meet, clockwise from its
+    // top-left, in the image's pixels.
+    QPolygonF Corners() const;
     // The same sheet with its frame turned half round: what a page scanned
     // upside down looks like in it.
     Sheet Turned() const;

@@ -13,6 +13,9 @@ constexpr char HelperName[] = "micr-calibration-scan";
 
 QString ScanHelperProgram()
 {
+    const QString chosen = qEnvironmentVariable("MICR_CALIBRATION_SCAN");
+    if (!chosen.isEmpty())
+        return chosen;
     const QDir here(QCoreApplication::applicationDirPath());
     for (const QString &candidate : {here.filePath(QLatin1String(HelperName)),
                                      here.filePath(QStringLiteral("../") + QLatin1String(HelperName))})

@@ -42,6 +42,21 @@ cv::Mat Spread(const cv::Mat &page, double inches)
 
 } // namespace
 
+// The scanner's glass, as PrintAndScan turns and samples the paper.
+constexpr double Glass = 0.4;
+
+cv::Point2d ScannedPixel(QSizeF paper, const Scanner &scanner, cv::Point2d inches)
+{
+    const double k = double(scanner.dpi) / DrawnDpi, t = scanner.turnDegrees * CV_PI / 180;
+    // The drawn page's pixel centres stand half a pixel in.
+    const cv::Point2d drawn(inches.x * DrawnDpi - 0.5, inches.y * DrawnDpi - 0.5);
+    const cv::Point2d from(std::lround(paper.width() * DrawnDpi) / 2.0, std::lround(paper.height() * DrawnDpi) / 2.0);
+    const cv::Point2d to(int((paper.width() + 2 * Glass) * scanner.dpi) / 2.0, int((paper.height() + 2 * Glass) * scanner.dpi) / 2.0);
+    const double c = k * std::cos(t), s = k * std::sin(t);
+    const cv::Point2d d = drawn - from;
+    return {c * d.x - s * d.y + to.x, s * d.x + c * d.y + to.y};
+}
+
 cv::Mat DrawnPage(const QString &path)
 {
     QImageReader reader(path);
@@ -87,7 +102,6 @@ QImage PrintAndScan(cv::Mat page, QSizeF paper, const Printer &printer, const Sc
     printed.convertTo(printed, CV_8U, (Paper - Toner) / 255, Toner);
     // The scanner: the paper turned about its centre on the glass, with a
     // margin of lid all round, sampled at its resolution.
-    constexpr double Glass = 0.4;
     const double k = double(scanner.dpi) / DrawnDpi, t = scanner.turnDegrees * CV_PI / 180;
     const cv::Size size(int((paper.width() + 2 * Glass) * scanner.dpi), int((paper.height() + 2 * Glass) * scanner.dpi));
     const cv::Point2d from(printed.cols / 2.0, printed.rows / 2.0), to(size.width / 2.0, size.height / 2.0);

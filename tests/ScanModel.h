@@ -38,6 +38,10 @@ struct Scanner
 // The page files are drawn at this resolution.
 inline constexpr int DrawnDpi = 600;
 
+// Where the paper's point `inches` (from its top-left corner) lands in the
+// scan `scanner` makes of paper `paper` inches, in the scan's pixels.
+cv::Point2d ScannedPixel(QSizeF paper, const Scanner &scanner, cv::Point2d inches);
+
 // A page file the exporter wrote, in grey.
 cv::Mat DrawnPage(const QString &path);
 // The page printed by `printer` on paper `paper` inches, with round spots

@@ -21,7 +21,7 @@ LAYERS = {
     'wording': {'store', 'answers', 'standard', 'common'},
     'pages': {'wording', 'store', 'answers', 'standard', 'common'},
     'chequefile': {'answers', 'standard', 'common'},
-    'scanclient': set(),
+    'scanclient': {'wording', 'store', 'answers', 'standard', 'common'},
     'scan': {'scanclient', 'wording', 'store', 'answers', 'standard', 'common'},
     'i18n': set(),
     'platform': {'pages', 'wording', 'store', 'answers', 'standard', 'common', 'i18n'},

@@ -1,18 +1,27 @@
 """Takes the README's screenshots: each wizard step and each dialog, in a
 private X server, with the test faces installed. Needs ImageMagick's import
 (apt-get install imagemagick).
-    /usr/bin/python3 tools/screenshots.py [BUILD_DIR]     (default build/)"""
+    /usr/bin/python3 tools/screenshots.py [BUILD_DIR] [--scans]     (default build/)
+With --scans, only the scans measured from the windows: a model scan of the
+placement page and of a cheque (tests/scan-model), opened with From Scan...
+and shown with what was found drawn over them."""
+import ctypes
+import ctypes.util
 import os
 import shutil
+import struct
 import subprocess
 import sys
 import time
+import zlib
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "tests"))
 from desktop import Desktop  # noqa: E402
 
-BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build"))
+ARGUMENTS = [a for a in sys.argv[1:] if a != "--scans"]
+SCANS_ONLY = "--scans" in sys.argv[1:]
+BUILD = os.path.abspath(ARGUMENTS[0] if ARGUMENTS else os.path.join(ROOT, "build"))
 OUT = os.path.join(ROOT, "docs", "screenshots")
 TITLE = "Tolvane MICR Font Set"
 # Two printers as earlier runs would have left them.
@@ -49,12 +58,47 @@ weight=bold
 """
 
 
+def grab(display, window, path):
+    """The window's pixels as a PNG, through Xlib's XGetImage: for a machine
+    without ImageMagick's import."""
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XGetImage.restype = ctypes.c_void_p
+    x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                              ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+    x11.XGetGeometry.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_void_p] * 7
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    x11.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
+    x11.XGetPixel.restype = ctypes.c_ulong
+    connection = x11.XOpenDisplay(display.encode())
+    root = ctypes.c_ulong()
+    x, y = ctypes.c_int(), ctypes.c_int()
+    width, height, border, depth = ctypes.c_uint(), ctypes.c_uint(), ctypes.c_uint(), ctypes.c_uint()
+    x11.XGetGeometry(connection, window, ctypes.byref(root), ctypes.byref(x), ctypes.byref(y), ctypes.byref(width),
+                     ctypes.byref(height), ctypes.byref(border), ctypes.byref(depth))
+    image = x11.XGetImage(connection, window, 0, 0, width.value, height.value, 0xFFFFFFFF, 2)  # ZPixmap
+    rows = []
+    for row in range(height.value):
+        line = bytearray(b"\0")
+        for column in range(width.value):
+            pixel = x11.XGetPixel(image, column, row)
+            line += bytes(((pixel >> 16) & 255, (pixel >> 8) & 255, pixel & 255))
+        rows.append(bytes(line))
+    x11.XCloseDisplay(connection)
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    with open(path, "wb") as png:
+        png.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width.value, height.value, 8, 2, 0, 0, 0))
+                  + chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
+
+
 def control(x, y):
     return x + 5, y + 5  # inside the wizard's border
 
 
 def main():
-    if not shutil.which("import"):
+    if not shutil.which("import") and not SCANS_ONLY:
         sys.exit("screenshots: ImageMagick's import is needed: apt-get install imagemagick")
     os.makedirs(OUT, exist_ok=True)
     with Desktop(1024, 768) as desktop:
@@ -71,8 +115,11 @@ def main():
 
             def shoot(window, name):
                 time.sleep(0.5)
-                subprocess.run(["import", "-window", str(window), os.path.join(OUT, name + ".png")],
-                               env=desktop.env, check=True)
+                if shutil.which("import"):
+                    subprocess.run(["import", "-window", str(window), os.path.join(OUT, name + ".png")],
+                                   env=desktop.env, check=True)
+                else:
+                    grab(desktop.env["DISPLAY"], int(window), os.path.join(OUT, name + ".png"))
                 print("wrote", os.path.join("docs", "screenshots", name + ".png"))
 
             def dialog(opener, title, name):
@@ -83,6 +130,9 @@ def main():
                 desktop.xdotool("keyup", "Escape")
                 time.sleep(0.3)
 
+            if SCANS_ONLY:
+                scans(desktop, wizard, shoot)
+                return
             shoot(wizard, "step1")
             desktop.click(wizard, *control(363, 309))  # Next: prints
             printer = desktop.find_window("Print")
@@ -163,6 +213,52 @@ def main():
         finally:
             program.kill()
             program.wait()
+
+
+def open_scan(desktop, window, path):
+    """From Scan... (Alt+M), Open Image..., the path typed into the file dialog."""
+    desktop.xdotool("mousemove", "--window", window, 20, 20)
+    time.sleep(0.3)
+    desktop.xdotool("key", "alt+m")
+    time.sleep(0.5)
+    desktop.xdotool("key", "Down", "Return")  # Open Image..., the menu's first
+    desktop.find_window("Open a Scan")
+    time.sleep(0.5)
+    desktop.xdotool("type", "--delay", "5", path)
+    desktop.xdotool("key", "Return")
+    desktop.xdotool("keyup", "Return")
+    return desktop.find_window("Scan: " + os.path.basename(path), timeout=30)
+
+
+def scans(desktop, wizard, shoot):
+    model = os.path.join(BUILD, "tests", "scan-model")
+    page = os.path.join(desktop.home, "placement-page-scan.png")
+    cheque = os.path.join(desktop.home, "cheque-scan.png")
+    subprocess.run([model, page], env=desktop.env, check=True)
+    subprocess.run([model, cheque, "cheque"], env=desktop.env, check=True)
+    desktop.click(wizard, *control(363, 309))  # Next: prints
+    desktop.key(desktop.find_window("Print"), 20, 20, "Escape")
+    time.sleep(0.5)
+    desktop.click(wizard, *control(363, 309))  # Next: step 3
+    time.sleep(0.5)
+
+    desktop.click(wizard, *control(192, 250))  # Check Placement...
+    placement = desktop.find_window("MICR Line Placement")
+    desktop.key(placement, 20, 20, "alt+t")  # the stock: 3-up on Letter, the model's
+    desktop.xdotool("key", "Home")
+    picture = open_scan(desktop, placement, page)
+    time.sleep(2)  # the picture decoded in the background
+    shoot(picture, "scan-placement")
+    desktop.key(picture, 20, 20, "Escape")
+    desktop.key(placement, 20, 20, "Escape")
+    desktop.xdotool("keyup", "Escape")
+    time.sleep(0.3)
+
+    desktop.click(wizard, *control(402, 250))  # Check File...
+    chequefile = desktop.find_window("Check File")
+    picture = open_scan(desktop, chequefile, cheque)
+    time.sleep(2)
+    shoot(picture, "scan-cheque")
 
 
 if __name__ == "__main__":

@@ -48,6 +48,78 @@ QJsonObject ShownSheet(const ScannedSheet &sheet)
             {QStringLiteral("skew_deg"), Rounded(sheet.skewDegrees, 2)}};
 }
 
+// The overlay's pixels to a hundredth: finer than anything drawn.
+QJsonArray PointsAsJson(const QPolygonF &points)
+{
+    QJsonArray array;
+    for (const QPointF &p : points)
+        array.append(QJsonArray{Rounded(p.x(), 2), Rounded(p.y(), 2)});
+    return array;
+}
+
+QPolygonF PointsFromJson(const QJsonValue &value)
+{
+    QPolygonF points;
+    for (const QJsonValue point : value.toArray())
+        points << QPointF(point.toArray().at(0).toDouble(), point.toArray().at(1).toDouble());
+    return points;
+}
+
+QJsonArray LineAsJson(const QLineF &line)
+{
+    return PointsAsJson(QPolygonF({line.p1(), line.p2()}));
+}
+
+QLineF LineFromJson(const QJsonValue &value)
+{
+    const QPolygonF ends = PointsFromJson(value);
+    return ends.size() == 2 ? QLineF(ends[0], ends[1]) : QLineF();
+}
+
+QJsonObject OverlayAsJson(const ScanOverlay &overlay)
+{
+    QJsonArray measured, cells, characters, marks;
+    for (const QLineF &line : overlay.measured)
+        measured.append(LineAsJson(line));
+    for (const QPolygonF &cell : overlay.cells)
+        cells.append(PointsAsJson(cell));
+    for (const QPolygonF &box : overlay.characters)
+        characters.append(PointsAsJson(box));
+    for (const QPolygonF &mark : overlay.marks)
+        marks.append(PointsAsJson(mark));
+    QJsonObject o{{QStringLiteral("sheet"), PointsAsJson(overlay.sheet)}};
+    if (!measured.isEmpty())
+        o.insert(QStringLiteral("measured"), measured);
+    if (!cells.isEmpty())
+        o.insert(QStringLiteral("cells"), cells);
+    if (!characters.isEmpty()) {
+        o.insert(QStringLiteral("characters"), characters);
+        o.insert(QStringLiteral("letters"), overlay.letters);
+    }
+    if (!overlay.baseline.isNull())
+        o.insert(QStringLiteral("baseline"), LineAsJson(overlay.baseline));
+    if (!marks.isEmpty())
+        o.insert(QStringLiteral("marks"), marks);
+    return o;
+}
+
+ScanOverlay OverlayFromJson(const QJsonObject &o)
+{
+    ScanOverlay overlay;
+    overlay.sheet = PointsFromJson(o.value(QStringLiteral("sheet")));
+    for (const QJsonValue line : o.value(QStringLiteral("measured")).toArray())
+        overlay.measured.push_back(LineFromJson(line));
+    for (const QJsonValue cell : o.value(QStringLiteral("cells")).toArray())
+        overlay.cells.push_back(PointsFromJson(cell));
+    for (const QJsonValue box : o.value(QStringLiteral("characters")).toArray())
+        overlay.characters.push_back(PointsFromJson(box));
+    overlay.letters = o.value(QStringLiteral("letters")).toString();
+    overlay.baseline = LineFromJson(o.value(QStringLiteral("baseline")));
+    for (const QJsonValue mark : o.value(QStringLiteral("marks")).toArray())
+        overlay.marks.push_back(PointsFromJson(mark));
+    return overlay;
+}
+
 } // namespace
 
 QJsonObject PlacementFoundAsJson(const PlacementFound &found)
@@ -56,7 +128,8 @@ QJsonObject PlacementFoundAsJson(const PlacementFound &found)
                   {QStringLiteral("bar"), found.bar},
                   {QStringLiteral("right"), found.right},
                   {QStringLiteral("bottom"), found.bottom},
-                  {QStringLiteral("top"), found.top}};
+                  {QStringLiteral("top"), found.top},
+                  {QStringLiteral("overlay"), OverlayAsJson(found.overlay)}};
     if (found.verticalBar)
         o.insert(QStringLiteral("vbar"), *found.verticalBar);
     return o;
@@ -74,6 +147,7 @@ std::optional<PlacementFound> PlacementFoundFromJson(const QJsonObject &o)
     found.top = o.value(QStringLiteral("top")).toDouble();
     if (o.contains(QStringLiteral("vbar")))
         found.verticalBar = o.value(QStringLiteral("vbar")).toDouble();
+    found.overlay = OverlayFromJson(o.value(QStringLiteral("overlay")).toObject());
     return found;
 }
 
@@ -95,7 +169,8 @@ QJsonObject GaugeFoundAsJson(const GaugeFound &found)
             {QStringLiteral("cheque_width"), found.chequeWidthInches},
             {QStringLiteral("characters"), characters},
             {QStringLiteral("skew_deg"), found.skewDegrees},
-            {QStringLiteral("marks"), marks}};
+            {QStringLiteral("marks"), marks},
+            {QStringLiteral("overlay"), OverlayAsJson(found.overlay)}};
 }
 
 std::optional<GaugeFound> GaugeFoundFromJson(const QJsonObject &o)
@@ -121,6 +196,7 @@ std::optional<GaugeFound> GaugeFoundFromJson(const QJsonObject &o)
                                m.value(QStringLiteral("width")).toDouble(),
                                m.value(QStringLiteral("height")).toDouble()});
     }
+    found.overlay = OverlayFromJson(o.value(QStringLiteral("overlay")).toObject());
     return found;
 }
 
