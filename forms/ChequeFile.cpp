@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
+#include <QResizeEvent>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -42,7 +43,7 @@ const QColor TargetColour(0, 128, 0);
 const QColor LineColour(0, 70, 200);
 const QColor FaultColour(200, 0, 0);
 // The drawing is a cheque this many pixels an inch, at least.
-constexpr double MinimumPixelsPerInch = 64;
+constexpr double MinimumPixelsPerInch = 56;
 } // namespace
 
 // The cheque as it lands on the paper: its edges and clear band, the cells
@@ -145,6 +146,8 @@ TChequeFile::TChequeFile(QWidget *owner)
     MainLayout->insertLayout(MainLayout->indexOf(ResultText), readingRow);
     MainLayout->insertWidget(MainLayout->indexOf(ResultText), scanProgress_);
     OfferScans(ScanButton, [this](const QString &path) { MeasureScan(path); });
+    SettingsNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SettingsNotes->installEventFilter(this);
     connect(scanAnalysis_, &ScanAnalysis::Finished, this, &TChequeFile::TakeScan);
     connect(scanAnalysis_, &ScanAnalysis::Refused, this, [this](const ScanRefusal &refusal) {
         ShowScanAnswer({tr("%1: %2.", "a scan refused: its file, why")
@@ -387,13 +390,32 @@ void TChequeFile::ShowSettings(const PlacementLayout &layout, const PrinterProfi
     // The file keeps its comments as the program reads them; what it
     // assumes and where it goes is said above it in the user's words.
     SettingsNotes->setText(settings_.notes.join(QLatin1Char('\n')));
-    // Wrapped notes are as tall as their words at the pane's width: the
-    // window's layout gives them that, not the height of their first line.
-    SettingsNotes->setMinimumHeight(SettingsNotes->heightForWidth(std::max(SettingsNotes->width(), 1)));
     SettingsNotes->setVisible(settings_.ok);
+    FitNotes();
     SettingsText->setPlainText(settings_.ok ? settings_.text : settings_.notes.join(QLatin1Char('\n')));
     SaveButton->setEnabled(settings_.ok);
     CopyButton->setEnabled(settings_.ok);
+}
+
+// Wrapped notes are as tall as their words at the width the layout gives
+// them, not the height of their first line. Before the window is first laid
+// out that width is not known (a label starts 100 px wide, which would make
+// the window taller than the screen): they are fitted once it is, and again
+// whenever the window's width changes.
+void TChequeFile::FitNotes()
+{
+    const bool laidOut = SettingsNotes->isVisible() && SettingsNotes->testAttribute(Qt::WA_Resized);
+    SettingsNotes->setMinimumHeight(laidOut ? SettingsNotes->heightForWidth(SettingsNotes->width()) : 0);
+}
+
+bool TChequeFile::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == SettingsNotes
+        && (event->type() == QEvent::Show
+            || (event->type() == QEvent::Resize
+                && static_cast<QResizeEvent *>(event)->oldSize().width() != SettingsNotes->width())))
+        FitNotes();
+    return QDialog::eventFilter(watched, event);
 }
 
 bool TChequeFile::SaveSettingsTo(const QString &path, QString *error) const

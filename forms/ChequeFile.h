@@ -64,6 +64,8 @@ private:
     void ShowReading(bool reading);
     void Recheck();
     void ShowSettings(const PlacementLayout &layout, const PrinterProfile *profile);
+    void FitNotes();
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void SaveSettings();
     void CopySettings();
     void TakeScan(const QJsonObject &answer);

@@ -747,6 +747,7 @@ private slots:
         TChequeFile window;
         QString gnucash, freecheck, copied, suggested, saveError;
         bool saveEnabled = false;
+        int height = 0;
         const QString saved = dir_->filePath("freecheck.cfg");
         auto seen = AnswerNextModal([&](QWidget *modal) {
             auto *file = modal->findChild<QLineEdit *>("FileField");
@@ -757,6 +758,7 @@ private slots:
             auto *text = modal->findChild<QPlainTextEdit *>("SettingsText");
             program->setCurrentIndex(program->findText("GnuCash"));
             gnucash = text->toPlainText();
+            height = modal->height();
             modal->grab().save(QDir::temp().filePath("cheque-file-window.png"));
             program->setCurrentIndex(program->findText("FreeCheck"));
             freecheck = text->toPlainText();
@@ -780,6 +782,9 @@ private slots:
         });
         window.Ask(3, FontWeightChoice::Standard, "Office", {office});
         QVERIFY(*seen);
+        // With its settings shown, the window and a title bar (28 px) still
+        // fit a 1024 x 768 screen.
+        QVERIFY2(height + 28 <= 768, qPrintable(QString::number(height)));
 
         const auto chk = ReadKeyFile(gnucash);
         QVERIFY2(!chk.contains(QString()), qPrintable(chk.value(QString()).keys().join('\n')));
