@@ -726,7 +726,7 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     </message>
     <message>
         <source>--dpi goes with --scan: it is the scan&apos;s resolution</source>
-        <translation>--dpi va avec --scan&#xa0;: c&apos;est la résolution du balayage</translation>
+        <translation>--dpi va avec --scan&#xa0;: c&apos;est la résolution de la numérisation</translation>
     </message>
     <message>
         <source>--dpi takes a resolution in dots per inch, not &quot;%1&quot;</source>
@@ -734,15 +734,15 @@ Anciennes formes, toujours lues comme la commande qu&apos;elles sont devenues&#x
     </message>
     <message>
         <source>Instead of READINGS: take them from a scan of the printed page (PNG, TIFF or JPEG), the paper&apos;s edges showing against a dark lid.</source>
-        <translation type="vanished">Au lieu de READINGS&#xa0;: les prendre sur un balayage de la page imprimée (PNG, TIFF ou JPEG), les bords du papier visibles sur un couvercle sombre.</translation>
+        <translation type="vanished">Au lieu de READINGS&#xa0;: les prendre sur une numérisation de la page imprimée (PNG, TIFF ou JPEG), les bords du papier visibles sur un couvercle sombre.</translation>
     </message>
     <message>
         <source>With --scan: the scan&apos;s resolution, where the file does not give it.</source>
-        <translation>Avec --scan&#xa0;: la résolution du balayage, quand le fichier ne la donne pas.</translation>
+        <translation>Avec --scan&#xa0;: la résolution de la numérisation, quand le fichier ne la donne pas.</translation>
     </message>
     <message>
         <source>Checks a printed check from its scan.</source>
-        <translation>Vérifie un chèque imprimé d&apos;après son balayage.</translation>
+        <translation>Vérifie un chèque imprimé d&apos;après sa numérisation.</translation>
     </message>
     <message>
         <source>Reads the MICR line of a printed check from a scan of the sheet (PNG, TIFF or
@@ -751,16 +751,16 @@ the face&apos;s own shapes, its position, its right edge and bottom from the che
 edges, the pitch, skew and bar width, and every mark in the clear band. Exits
 with 0 within every tolerance, 1 otherwise or for a scan of the wrong thing, 2
 for a file that cannot be taken as a scan.</source>
-        <translation type="vanished">Lit la ligne MICR d&apos;un chèque imprimé sur un balayage de la feuille (PNG, TIFF ou
+        <translation type="vanished">Lit la ligne MICR d&apos;un chèque imprimé sur une numérisation de la feuille (PNG, TIFF ou
 JPEG, ses bords visibles sur un couvercle sombre)&#xa0;: chaque caractère reconnu
 d&apos;après les formes de la police, sa position, son bord droit et son bas depuis
 les bords du chèque, le pas, l&apos;inclinaison et la largeur des barres, et tout
 repère dans la bande libre. Termine avec 0 dans toutes les tolérances, 1 sinon ou
-pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un balayage.</translation>
+pour une numérisation d&apos;autre chose, 2 pour un fichier qui n&apos;est pas une numérisation.</translation>
     </message>
     <message>
         <source>The scan: PNG, TIFF or JPEG.</source>
-        <translation type="vanished">Le balayage&#xa0;: PNG, TIFF ou JPEG.</translation>
+        <translation type="vanished">La numérisation&#xa0;: PNG, TIFF ou JPEG.</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
@@ -768,7 +768,7 @@ pour un balayage d&apos;autre chose, 2 pour un fichier qui n&apos;est pas un bal
     </message>
     <message>
         <source>the scan helper stopped (out of memory?)</source>
-        <translation>l&apos;outil de balayage s&apos;est arrêté (mémoire épuisée?)</translation>
+        <translation>l&apos;outil de numérisation s&apos;est arrêté (mémoire épuisée?)</translation>
     </message>
     <message>
         <source>Weighs the lengths measured on a printed calibration page and names the line
@@ -788,13 +788,13 @@ ligne dont la police imprime la ligne MICR à 7&#xa0;pouces. Affiche «&#xa0;Lig
 quand une police est dans la tolérance, sinon «&#xa0;Non étalonné&#xa0;: REASON&#xa0;», puis la
 longueur de chaque ligne, l&apos;écart et le verdict. Sort avec 0 pour bon ou
 limite, 1 quand rien n&apos;est étalonné.
-Avec --scan, les longueurs sont mesurées sur un balayage de la page (PNG, TIFF,
+Avec --scan, les longueurs sont mesurées sur une numérisation de la page (PNG, TIFF,
 JPEG ou un PDF d&apos;une seule image), chacune de son premier repère à son dernier,
-à la résolution du balayage, qu&apos;un numériseur tient à environ 0,2&#xa0;%&#xa0;: chaque
+à la résolution de la numérisation, qu&apos;un numériseur tient à environ 0,2&#xa0;%&#xa0;: chaque
 longueur est donnée avec son incertitude, une ligne dont elle laisse le verdict
 ouvert est dite indécise, et seule une réponse utilisable dans cette incertitude
 sort avec 0. La longueur d&apos;une ligne mesurée à la règle (--ruler) donne plutôt
-l&apos;échelle. Un balayage illisible sort avec 2, le balayage d&apos;une autre page avec 1.</translation>
+l&apos;échelle. Une numérisation illisible sort avec 2, la numérisation d&apos;une autre page avec 1.</translation>
     </message>
     <message>
         <source>--%1 goes with --scan</source>
@@ -802,7 +802,7 @@ l&apos;échelle. Un balayage illisible sort avec 2, le balayage d&apos;une autre
     </message>
     <message>
         <source>the ruler reading %1 is more than %2 % from line %3&apos;s length on the scan, %4: is it of another line, or misread?</source>
-        <translation>la mesure à la règle %1 s&apos;écarte de plus de %2&#xa0;% de la longueur de la ligne %3 sur le balayage, %4&#xa0;: est-elle d&apos;une autre ligne, ou mal lue&#xa0;?</translation>
+        <translation>la mesure à la règle %1 s&apos;écarte de plus de %2&#xa0;% de la longueur de la ligne %3 sur la numérisation, %4&#xa0;: est-elle d&apos;une autre ligne, ou mal lue&#xa0;?</translation>
     </message>
     <message>
         <source>--ruler takes one line&apos;s length, LINE=LENGTH, not &quot;%1&quot;</source>
@@ -810,7 +810,7 @@ l&apos;échelle. Un balayage illisible sort avec 2, le balayage d&apos;une autre
     </message>
     <message>
         <source>Instead of READINGS: measure the lines on a scan of the printed page (PNG, TIFF, JPEG or a one-image PDF), the paper&apos;s edges showing against a dark lid.</source>
-        <translation>Au lieu de READINGS&#xa0;: mesurer les lignes sur un balayage de la page imprimée (PNG, TIFF, JPEG ou un PDF d&apos;une seule image), les bords du papier visibles sur un couvercle sombre.</translation>
+        <translation>Au lieu de READINGS&#xa0;: mesurer les lignes sur une numérisation de la page imprimée (PNG, TIFF, JPEG ou un PDF d&apos;une seule image), les bords du papier visibles sur un couvercle sombre.</translation>
     </message>
     <message>
         <source>With --scan: one line&apos;s length read with a ruler, as LINE=LENGTH (&quot;3=7 1/64&quot;), to set the scanner&apos;s scale.</source>
@@ -818,7 +818,7 @@ l&apos;échelle. Un balayage illisible sort avec 2, le balayage d&apos;une autre
     </message>
     <message>
         <source>Instead of READINGS: take them from a scan of the printed page (PNG, TIFF, JPEG or a one-image PDF), the paper&apos;s edges showing against a dark lid.</source>
-        <translation>Au lieu de READINGS&#xa0;: les prendre sur un balayage de la page imprimée (PNG, TIFF, JPEG ou un PDF d&apos;une seule image), les bords du papier visibles sur un couvercle sombre.</translation>
+        <translation>Au lieu de READINGS&#xa0;: les prendre sur une numérisation de la page imprimée (PNG, TIFF, JPEG ou un PDF d&apos;une seule image), les bords du papier visibles sur un couvercle sombre.</translation>
     </message>
     <message>
         <source>Reads the MICR line of a printed check from a scan of the sheet (PNG, TIFF,
@@ -827,17 +827,17 @@ recognised against the face&apos;s own shapes, its position, its right edge and
 bottom from the check&apos;s edges, the pitch, skew and bar width, and every mark in
 the clear band. Exits with 0 within every tolerance, 1 otherwise or for a scan
 of the wrong thing, 2 for a file that cannot be taken as a scan.</source>
-        <translation>Lit la ligne MICR d&apos;un chèque imprimé sur un balayage de la feuille (PNG, TIFF,
+        <translation>Lit la ligne MICR d&apos;un chèque imprimé sur une numérisation de la feuille (PNG, TIFF,
 JPEG ou un PDF d&apos;une seule image, ses bords visibles sur un couvercle sombre)&#xa0;:
 chaque caractère reconnu d&apos;après les formes de la police, sa position, son bord
 droit et son bas depuis les bords du chèque, le pas, l&apos;inclinaison et la largeur
 des barres, et tout repère dans la bande libre. Termine avec 0 dans toutes les
-tolérances, 1 sinon ou pour un balayage d&apos;autre chose, 2 pour un fichier qui
-n&apos;est pas un balayage.</translation>
+tolérances, 1 sinon ou pour une numérisation d&apos;autre chose, 2 pour un fichier qui
+n&apos;est pas une numérisation.</translation>
     </message>
     <message>
         <source>The scan: PNG, TIFF, JPEG or a PDF of one image.</source>
-        <translation>Le balayage&#xa0;: PNG, TIFF, JPEG ou un PDF d&apos;une seule image.</translation>
+        <translation>La numérisation&#xa0;: PNG, TIFF, JPEG ou un PDF d&apos;une seule image.</translation>
     </message>
 </context>
 <context>
@@ -1212,7 +1212,7 @@ n&apos;est pas un balayage.</translation>
     </message>
     <message>
         <source>The scan&apos;s resolution, where the file does not give it.</source>
-        <translation>La résolution du balayage, quand le fichier ne la donne pas.</translation>
+        <translation>La résolution de la numérisation, quand le fichier ne la donne pas.</translation>
     </message>
 </context>
 <context>
@@ -3817,7 +3817,7 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>Readings from the scan (%1 dpi): bar %2, right %3, bottom %4 (from the printed rule), top %5</source>
-        <translation>Mesures du balayage (%1&#xa0;ppp)&#xa0;: barre %2, droite %3, bas %4 (depuis le filet imprimé), haut %5</translation>
+        <translation>Mesures de la numérisation (%1&#xa0;ppp)&#xa0;: barre %2, droite %3, bas %4 (depuis le filet imprimé), haut %5</translation>
     </message>
     <message>
         <source>, vertical bar %1</source>
@@ -3825,35 +3825,35 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>the scan cannot be read: %1</source>
-        <translation>le balayage ne peut pas être lu&#xa0;: %1</translation>
+        <translation>la numérisation ne peut pas être lue&#xa0;: %1</translation>
     </message>
     <message>
         <source>the scan is too large to measure (%1 pixels); scan at 600 dpi</source>
-        <translation>le balayage est trop grand pour être mesuré (%1 pixels)&#xa0;; balayez à 600&#xa0;ppp</translation>
+        <translation>la numérisation est trop grande pour être mesurée (%1 pixels)&#xa0;; numérisez à 600&#xa0;ppp</translation>
     </message>
     <message>
         <source>the scan does not say its resolution; give it with --dpi (at least %1 dpi, 600 dpi is best)</source>
-        <translation>le balayage ne dit pas sa résolution&#xa0;; donnez-la avec --dpi (au moins %1&#xa0;ppp, 600&#xa0;ppp de préférence)</translation>
+        <translation>la numérisation ne dit pas sa résolution&#xa0;; donnez-la avec --dpi (au moins %1&#xa0;ppp, 600&#xa0;ppp de préférence)</translation>
     </message>
     <message>
         <source>the scan&apos;s %1 dpi is too coarse for the tolerances: scan at %2 dpi or more (600 dpi is best)</source>
-        <translation>les %1&#xa0;ppp du balayage sont trop grossiers pour les tolérances&#xa0;: balayez à %2&#xa0;ppp ou plus (600&#xa0;ppp de préférence)</translation>
+        <translation>les %1&#xa0;ppp de la numérisation sont trop grossiers pour les tolérances&#xa0;: numérisez à %2&#xa0;ppp ou plus (600&#xa0;ppp de préférence)</translation>
     </message>
     <message>
         <source>the scan is blank: nothing was scanned</source>
-        <translation>le balayage est vide&#xa0;: rien n&apos;a été balayé</translation>
+        <translation>la numérisation est vide&#xa0;: rien n&apos;a été numérisé</translation>
     </message>
     <message>
         <source>the paper&apos;s four edges do not show in the scan: scan the sheet whole, with a dark sheet behind it</source>
-        <translation>les quatre bords du papier ne paraissent pas sur le balayage&#xa0;: balayez la feuille entière, une feuille sombre derrière</translation>
+        <translation>les quatre bords du papier ne paraissent pas sur la numérisation&#xa0;: numérisez la feuille entière, une feuille sombre derrière</translation>
     </message>
     <message>
         <source>the sheet lies sideways in the scan: scan it upright</source>
-        <translation>la feuille est couchée sur le balayage&#xa0;: balayez-la droite</translation>
+        <translation>la feuille est couchée sur la numérisation&#xa0;: numérisez-la droite</translation>
     </message>
     <message>
         <source>the page is upside down in the scan: turn it round and scan it again</source>
-        <translation>la page est à l&apos;envers sur le balayage&#xa0;: tournez-la et balayez-la de nouveau</translation>
+        <translation>la page est à l&apos;envers sur la numérisation&#xa0;: tournez-la et numérisez-la de nouveau</translation>
     </message>
     <message>
         <source>this is not the page asked for: its marks are not where that page puts them (check --cheque, --paper and --line)</source>
@@ -3865,11 +3865,11 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>the scan could not be measured: %1</source>
-        <translation>le balayage n&apos;a pas pu être mesuré&#xa0;: %1</translation>
+        <translation>la numérisation n&apos;a pas pu être mesurée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Scan: %1 dpi, the sheet %2 x %3 in, turned %4 degrees on the glass</source>
-        <translation>Balayage&#xa0;: %1&#xa0;ppp, la feuille %2&#xa0;x&#xa0;%3&#xa0;po, tournée de %4&#xa0;degrés sur la vitre</translation>
+        <translation>Numérisation&#xa0;: %1&#xa0;ppp, la feuille %2&#xa0;x&#xa0;%3&#xa0;po, tournée de %4&#xa0;degrés sur la vitre</translation>
     </message>
     <message>
         <source>MICR line read: %1</source>
@@ -3917,15 +3917,15 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>the PDF has %1 pages, and a scan is one page: save each scanned page in a file of its own</source>
-        <translation>le PDF a %1&#xa0;pages, et un balayage est d&apos;une seule page&#xa0;: enregistrez chaque page balayée dans un fichier à part</translation>
+        <translation>le PDF a %1&#xa0;pages, et une numérisation est d&apos;une seule page&#xa0;: enregistrez chaque page numérisée dans un fichier à part</translation>
     </message>
     <message>
         <source>the PDF&apos;s page holds no image, so it is no scan: save the scan as PNG, TIFF, JPEG or a PDF of one image</source>
-        <translation>la page du PDF ne contient aucune image, ce n&apos;est donc pas un balayage&#xa0;: enregistrez le balayage en PNG, TIFF, JPEG ou en PDF d&apos;une seule image</translation>
+        <translation>la page du PDF ne contient aucune image, ce n&apos;est donc pas une numérisation&#xa0;: enregistrez la numérisation en PNG, TIFF, JPEG ou en PDF d&apos;une seule image</translation>
     </message>
     <message>
         <source>the PDF&apos;s page holds %1 images, and a scan is one: save the scan as PNG, TIFF, JPEG or a PDF of one image</source>
-        <translation>la page du PDF contient %1&#xa0;images, et un balayage n&apos;en a qu&apos;une&#xa0;: enregistrez le balayage en PNG, TIFF, JPEG ou en PDF d&apos;une seule image</translation>
+        <translation>la page du PDF contient %1&#xa0;images, et une numérisation n&apos;en a qu&apos;une&#xa0;: enregistrez la numérisation en PNG, TIFF, JPEG ou en PDF d&apos;une seule image</translation>
     </message>
     <message>
         <source>line %1 %2 in +/- %3</source>
@@ -3933,27 +3933,27 @@ Exemples&#xa0;:
     </message>
     <message>
         <source>Lengths from the scan (%1 dpi, scaled by line %2&apos;s ruler reading): %3</source>
-        <translation>Longueurs du balayage (%1&#xa0;ppp, mises à l&apos;échelle par la mesure à la règle de la ligne %2)&#xa0;: %3</translation>
+        <translation>Longueurs de la numérisation (%1&#xa0;ppp, mises à l&apos;échelle par la mesure à la règle de la ligne %2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>Lengths from the scan (%1 dpi, at the scan&apos;s resolution, known to %2 %): %3</source>
-        <translation>Longueurs du balayage (%1&#xa0;ppp, à la résolution du balayage, connue à %2&#xa0;% près)&#xa0;: %3</translation>
+        <translation>Longueurs de la numérisation (%1&#xa0;ppp, à la résolution de la numérisation, connue à %2&#xa0;% près)&#xa0;: %3</translation>
     </message>
     <message>
         <source>Line %1 cannot be decided from the scan: within its uncertainty it is %2 or %3.</source>
-        <translation>La ligne %1 ne peut pas être tranchée d&apos;après le balayage&#xa0;: dans son incertitude, son verdict est %2 ou %3.</translation>
+        <translation>La ligne %1 ne peut pas être tranchée d&apos;après la numérisation&#xa0;: dans son incertitude, son verdict est %2 ou %3.</translation>
     </message>
     <message>
         <source>The answer cannot be decided from the scan alone: the scanner&apos;s scale may be off by %1 %. Measure one line with a ruler to set the scale.</source>
-        <translation>La réponse ne peut pas être tranchée d&apos;après le balayage seul&#xa0;: l&apos;échelle du numériseur peut s&apos;écarter de %1&#xa0;%. Mesurez une ligne à la règle pour fixer l&apos;échelle.</translation>
+        <translation>La réponse ne peut pas être tranchée d&apos;après la numérisation seule&#xa0;: l&apos;échelle du numériseur peut s&apos;écarter de %1&#xa0;%. Mesurez une ligne à la règle pour fixer l&apos;échelle.</translation>
     </message>
     <message>
         <source>only %1 of the five sample lines were found on the scan: each line&apos;s two marks must show, 7 in apart; scan the whole page again</source>
-        <translation>seulement %1 des cinq lignes d&apos;exemple ont été trouvées sur le balayage&#xa0;: les deux repères de chaque ligne doivent paraître, à 7&#xa0;po l&apos;un de l&apos;autre&#xa0;; balayez de nouveau la page entière</translation>
+        <translation>seulement %1 des cinq lignes d&apos;exemple ont été trouvées sur la numérisation&#xa0;: les deux repères de chaque ligne doivent paraître, à 7&#xa0;po l&apos;un de l&apos;autre&#xa0;; numérisez de nouveau la page entière</translation>
     </message>
     <message>
         <source>no sample line&apos;s marks were found on the scan: this is not the calibration page, or it was printed without the MICR faces (see the fonts command)</source>
-        <translation>aucun repère de ligne d&apos;exemple n&apos;a été trouvé sur le balayage&#xa0;: ce n&apos;est pas la page d&apos;étalonnage, ou elle a été imprimée sans les polices MICR (voir la commande fonts)</translation>
+        <translation>aucun repère de ligne d&apos;exemple n&apos;a été trouvé sur la numérisation&#xa0;: ce n&apos;est pas la page d&apos;étalonnage, ou elle a été imprimée sans les polices MICR (voir la commande fonts)</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; scales the pages it is sent by itself (its print-scaling setting is &quot;%2&quot;), so this page would not print at its own size and could not be measured.</source>
