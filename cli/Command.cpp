@@ -141,6 +141,18 @@ QString Command::HelpText() const
     return usage + text.mid(text.indexOf(QLatin1Char('\n')));
 }
 
+std::optional<double> Command::ScanDpi(const QCommandLineOption &dpi) const
+{
+    if (!IsSet(dpi))
+        return std::nullopt;
+    bool ok = false;
+    const double value = Value(dpi).toDouble(&ok);
+    if (!ok || value <= 0)
+        throw Refusal(RefusalKind::BadValue,
+                      QCoreApplication::translate("Exporter", "--dpi takes a resolution in dots per inch, not \"%1\"").arg(Value(dpi)));
+    return value;
+}
+
 int Command::Run(const QStringList &arguments, const CommandTable &table, const Console &console)
 {
     Parse(arguments, table);

@@ -122,6 +122,9 @@ protected:
     QString Value(const QCommandLineOption &option) const { return parser_.value(option); }
     // The positional argument's value.
     const QString &Given() const { return given_; }
+    // A scan's resolution given with `dpi`, none when it is not; refuses
+    // what is not a positive number.
+    std::optional<double> ScanDpi(const QCommandLineOption &dpi) const;
 
     virtual int Execute(const Console &console) = 0;
 

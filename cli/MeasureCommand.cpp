@@ -58,7 +58,7 @@ protected:
         std::optional<ScannedLengths> scanned;
         if (IsSet(scan_)) {
             const auto ruler = ReadRuler();
-            const auto answer = RunScanHelper({QStringLiteral("measure"), Value(scan_), ReadDpi(), {}, {}});
+            const auto answer = RunScanHelper({QStringLiteral("measure"), Value(scan_), ScanDpi(dpi_), {}, {}});
             if (const auto *refusal = std::get_if<ScanRefusal>(&answer)) {
                 console.Say(Wording::CalibrationScanRefusalText(Wording::For::Reader, *refusal));
                 return ScanRefusalStatus(*refusal);
@@ -135,17 +135,6 @@ protected:
     }
 
 private:
-    std::optional<double> ReadDpi() const
-    {
-        if (!IsSet(dpi_))
-            return std::nullopt;
-        bool ok = false;
-        const double dpi = Value(dpi_).toDouble(&ok);
-        if (!ok || dpi <= 0)
-            throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--dpi takes a resolution in dots per inch, not \"%1\"").arg(Value(dpi_)));
-        return dpi;
-    }
-
     // --ruler's one line and its length, read as the readings are.
     std::optional<std::pair<CalibrationLine, double>> ReadRuler() const
     {

@@ -49,7 +49,7 @@ protected:
             throw Refusal(RefusalKind::OptionOutOfPlace, QCoreApplication::translate("Exporter", "--dpi goes with --scan: it is the scan's resolution"));
         std::optional<PlacementFound> scanned;
         if (IsSet(scan_)) {
-            ScanRequest request{QStringLiteral("place"), Value(scan_), ReadDpi(), layout, {}};
+            ScanRequest request{QStringLiteral("place"), Value(scan_), ScanDpi(dpi_), layout, {}};
             const auto answer = RunScanHelper(request);
             if (const auto *refusal = std::get_if<ScanRefusal>(&answer)) {
                 console.Say(Wording::ScanRefusalText(Wording::For::Reader, *refusal));
@@ -77,17 +77,6 @@ protected:
     }
 
 private:
-    std::optional<double> ReadDpi() const
-    {
-        if (!IsSet(dpi_))
-            return std::nullopt;
-        bool ok = false;
-        const double dpi = Value(dpi_).toDouble(&ok);
-        if (!ok || dpi <= 0)
-            throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--dpi takes a resolution in dots per inch, not \"%1\"").arg(Value(dpi_)));
-        return dpi;
-    }
-
     PlacementReadings ReadReadings(const QString &text, double paperHeightInches) const
     {
         const QString form = QCoreApplication::translate("Exporter", "bar=LENGTH,right=LENGTH,bottom=LENGTH (or top=LENGTH)[,vbar=LENGTH]");

@@ -37,15 +37,9 @@ public:
 protected:
     int Execute(const Console &console) override
     {
-        ScanRequest request{QStringLiteral("gauge"), Given(), std::nullopt,
+        ScanRequest request{QStringLiteral("gauge"), Given(), ScanDpi(dpi_),
                             ReadPlacementLayout(Parser(), ReadPaper(Parser())), {}};
         request.face = Face(console, request.layout);
-        if (IsSet(dpi_)) {
-            bool ok = false;
-            request.dpi = Value(dpi_).toDouble(&ok);
-            if (!ok || *request.dpi <= 0)
-                throw Refusal(RefusalKind::BadValue, QCoreApplication::translate("Exporter", "--dpi takes a resolution in dots per inch, not \"%1\"").arg(Value(dpi_)));
-        }
         const auto answer = RunScanHelper(request);
         if (const auto *refusal = std::get_if<ScanRefusal>(&answer)) {
             console.Say(Wording::ScanRefusalText(Wording::For::Reader, *refusal));

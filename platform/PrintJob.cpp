@@ -172,6 +172,19 @@ QString WhyPinned()
         + QCoreApplication::translate("PrintJob", "The page is measured with a ruler, so it must print exactly as drawn.");
 }
 
+// The CUPS destination `printer` prints to, with libcups in `cups`; none
+// for a file, or without libcups or the queue. The caller frees it.
+cups_dest_t *QueueDestination(const QPrinter &printer, const CupsFunctions **cups)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
+        return nullptr;
+    *cups = CupsFunctions::Load();
+    if (!*cups)
+        return nullptr;
+    const QByteArray name = printer.printerName().toLocal8Bit();
+    return (*cups)->getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+}
+
 } // namespace
 
 void PrintWithoutScaling(QPrinter &printer)
@@ -268,13 +281,8 @@ QString PrinterProblem(const QPrinter &printer)
 
 std::optional<PaperMargins> QueueMargins(const QPrinter &printer)
 {
-    if (printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
-        return std::nullopt;
-    const CupsFunctions *cups = CupsFunctions::Load();
-    if (!cups)
-        return std::nullopt;
-    const QByteArray name = printer.printerName().toLocal8Bit();
-    cups_dest_t *dest = cups->getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    const CupsFunctions *cups = nullptr;
+    cups_dest_t *dest = QueueDestination(printer, &cups);
     if (!dest)
         return std::nullopt;
     std::optional<PaperMargins> margins;
@@ -340,13 +348,8 @@ QString SubmitPdf(const QPrinter &printer, const QString &pdf)
 
 std::optional<PrinterScaling> DriverlessScaling(const QPrinter &printer)
 {
-    if (printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
-        return std::nullopt;
-    const CupsFunctions *cups = CupsFunctions::Load();
-    if (!cups)
-        return std::nullopt;
-    const QByteArray name = printer.printerName().toLocal8Bit();
-    cups_dest_t *dest = cups->getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    const CupsFunctions *cups = nullptr;
+    cups_dest_t *dest = QueueDestination(printer, &cups);
     if (!dest)
         return std::nullopt;
     const QByteArray uri = cups->getOption("device-uri", dest->num_options, dest->options);
