@@ -4,11 +4,15 @@
 #include "PageMeasure.h"
 
 #include "pages/CalibrationPage.h"
+#include "pages/PdfMediaBox.h"
 #include "pages/PlacementPage.h"
 #include "i18n/Translations.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QImageReader>
 #include <QJsonArray>
 #include <QMap>
@@ -1045,6 +1049,78 @@ private slots:
         process.waitForFinished(30000);
         QCOMPARE(process.exitCode(), 0);
         QCOMPARE(process.readAllStandardOutput().trimmed(), QByteArray("micr-calibration-page 8.5"));
+    }
+
+    // A page given its paper's exact size, as pdfinfo reads it back, with
+    // a 1-in square drawn 1 in from the top-left corner still there when
+    // poppler renders it; whole-point papers keep Qt's bytes.
+    void exactMediaBox_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<double>("widthMm");
+        QTest::addColumn<double>("heightMm");
+        QTest::addColumn<bool>("untouched");
+        QTest::newRow("A4") << int(QPageSize::A4) << 210.0 << 297.0 << false;
+        QTest::newRow("A5") << int(QPageSize::A5) << 148.0 << 210.0 << false;
+        QTest::newRow("B5") << int(QPageSize::B5) << 176.0 << 250.0 << false;
+        QTest::newRow("Letter") << int(QPageSize::Letter) << 215.9 << 279.4 << true;
+        QTest::newRow("Legal") << int(QPageSize::Legal) << 215.9 << 355.6 << true;
+    }
+
+    void exactMediaBox()
+    {
+        QFETCH(int, paper);
+        QFETCH(double, widthMm);
+        QFETCH(double, heightMm);
+        QFETCH(bool, untouched);
+        constexpr int Dpi = 100;
+        QBuffer written;
+        written.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&written);
+            writer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+            writer.setPageMargins(QMarginsF());
+            writer.setResolution(Dpi);
+            QPainter painter(&writer);
+            painter.fillRect(QRect(Dpi, Dpi, Dpi, Dpi), Qt::black);
+        }
+        const QSizeF exactPoints(widthMm * 72 / 25.4, heightMm * 72 / 25.4);
+        const QByteArray exact = WithMediaBox(written.data(), ExactPaperPoints(QPageSize(QPageSize::PageSizeId(paper))));
+        QVERIFY(!exact.isEmpty());
+        if (untouched)
+            QCOMPARE(exact, written.data());
+        QTemporaryDir folder;
+        QFile file(folder.filePath("page.pdf"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(exact) == exact.size());
+        file.close();
+        QProcess info;
+        info.start("pdfinfo", {"-box", file.fileName()});
+        QVERIFY(info.waitForFinished(30000) && info.exitCode() == 0);
+        const QRegularExpressionMatch box = QRegularExpression(R"(MediaBox:\s+0\.00\s+0\.00\s+([\d.]+)\s+([\d.]+))")
+                                                .match(QString::fromLatin1(info.readAllStandardOutput()));
+        QVERIFY(box.hasMatch());
+        QVERIFY2(std::abs(box.captured(1).toDouble() - exactPoints.width()) < 0.006, qPrintable(box.captured(0)));
+        QVERIFY2(std::abs(box.captured(2).toDouble() - exactPoints.height()) < 0.006, qPrintable(box.captured(0)));
+        QProcess render;
+        render.start("pdftoppm", {"-r", QString::number(Dpi), "-gray", "-singlefile", file.fileName(), folder.filePath("page")});
+        QVERIFY(render.waitForFinished(30000) && render.exitCode() == 0);
+        const QImage page(folder.filePath("page.pgm"));
+        QVERIFY(!page.isNull());
+        int top = -1, left = -1;
+        for (int y = 0; y < page.height() && top < 0; ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 128) {
+                    top = y;
+                    left = x;
+                    break;
+                }
+        QCOMPARE(top, Dpi);
+        QCOMPARE(left, Dpi);
+    }
+
+    void notAPdfIsLeftAlone()
+    {
+        QVERIFY(WithMediaBox("%!PS-Adobe-3.0\n", ExactPaperPoints(QPageSize(QPageSize::A4))).isEmpty());
     }
 };
 
