@@ -172,6 +172,20 @@ private slots:
         QTest::newRow("a resolution") << QStringList{"place", "bar=7,right=1,bottom=1", "--dpi", "300"} << 2
                                       << std::optional(K::OptionOutOfPlace) << "--dpi goes with --scan";
 
+        // A scan's options, refused before any helper runs.
+        QTest::newRow("a scan's resolution not a number") << QStringList{"scan", "x.png", "--dpi", "abc"} << 2
+                                                          << std::optional(K::BadValue) << "not \"abc\"";
+        QTest::newRow("a scan's resolution nought") << QStringList{"measure", "--scan", "x.png", "--dpi", "0"} << 2
+                                                    << std::optional(K::BadValue) << "not \"0\"";
+        QTest::newRow("a ruler without a scan") << QStringList{"measure", "3=7", "--ruler", "3=7"} << 2
+                                                << std::optional(K::OptionOutOfPlace) << "--ruler goes with --scan";
+        QTest::newRow("a ruler on two lines") << QStringList{"measure", "--scan", "x.png", "--ruler", "3=7,4=7"} << 2
+                                              << std::optional(K::BadValue) << "\"3=7,4=7\"";
+        QTest::newRow("a ruler on line 6") << QStringList{"measure", "--scan", "x.png", "--ruler", "6=7"} << 2
+                                           << std::optional(K::BadValue) << "no line 6";
+        QTest::newRow("a ruler read as no length") << QStringList{"measure", "--scan", "x.png", "--ruler", "3=abc"}
+                                                   << 2 << std::optional(K::BadValue) << "\"abc\"";
+
         // line and check-line: the fields' form and the cheque's width.
         QTest::newRow("a line composed") << QStringList{"line", Fields} << 0 << none << "A021000021A";
         QTest::newRow("no layout") << QStringList{"line", "routing=021000021"} << 2
