@@ -1,19 +1,38 @@
 #include "Measurements.h"
 
+#include "ScanSource.h"
 #include "wording/Wording.h"
 
 #include "platform/FormLayout.h"
 #include "platform/ReadingFields.h"
 #include "platform/KeyStop.h"
 #include "wording/MeasurementWording.h"
+#include "scanclient/ScanAnalysis.h"
 #include "wording/ReadingWording.h"
+#include "wording/ScanWording.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
-TMeasurements::TMeasurements(PrinterSession &session, QWidget *owner) : QDialog(owner), session_(session)
+TMeasurements::TMeasurements(PrinterSession &session, QWidget *owner)
+    : QDialog(owner), session_(session), scanAnalysis_(new ScanAnalysis(this))
 {
     setupUi(this);
+    // While a scan is measured: a busy bar and Cancel, then what it gave.
+    scanProgress_ = new ScanProgress(scanAnalysis_, this);
+    scanText_ = new QLabel(this);
+    scanText_->setObjectName(QStringLiteral("ScanText"));
+    scanText_->setWordWrap(true);
+    scanText_->setTextFormat(Qt::PlainText);
+    scanText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    scanText_->hide();
+    MainLayout->insertWidget(MainLayout->indexOf(ProblemText), scanProgress_);
+    MainLayout->insertWidget(MainLayout->indexOf(ProblemText), scanText_);
+    OfferScans(ScanButton, [this](const QString &path) { MeasureScan(path); });
+    connect(scanAnalysis_, &ScanAnalysis::Finished, this, &TMeasurements::TakeScan);
+    connect(scanAnalysis_, &ScanAnalysis::Refused, this, &TMeasurements::RefuseScan);
+    connect(scanProgress_, &ScanProgress::Cancelled, this, [this] { ScanButton->setEnabled(true); });
     Platform::OpenHelpOnF1(this, QStringLiteral("help/verdicts.html"));
     fields_ = {LengthField1, LengthField2, LengthField3, LengthField4, LengthField5};
     results_ = {LengthResult1, LengthResult2, LengthResult3, LengthResult4, LengthResult5};
@@ -50,6 +69,55 @@ bool TMeasurements::Ask()
     session_.ReadingsAccepted();
     acceptedReadings_ = session_.Readings();
     return true;
+}
+
+void TMeasurements::MeasureScan(const QString &path)
+{
+    // Shown first: a helper that cannot be started refuses within Start.
+    scanProgress_->Measuring(path);
+    ScanButton->setEnabled(false);
+    scanAnalysis_->Start({QStringLiteral("measure"), path, std::nullopt, PlacementLayout{}, {}});
+}
+
+bool TMeasurements::Measuring() const
+{
+    return scanAnalysis_->Running();
+}
+
+QString TMeasurements::ScanSaid() const
+{
+    return scanText_->text();
+}
+
+void TMeasurements::TakeScan(const QJsonObject &answer)
+{
+    ScanButton->setEnabled(true);
+    const std::optional<CalibrationFound> found = Wording::CalibrationFoundFromJson(answer);
+    if (!found) {
+        RefuseScan({ScanProblem::Failed, 0, {}});
+        return;
+    }
+    // At the scan's own resolution: no line was read with a ruler here.
+    const ScannedLengths scanned = ScaleScannedLines(*found);
+    // Typed as a person would type them, to the scan's ten-thousandth: the
+    // usual check follows.
+    for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+        const std::optional<double> &length = scanned.lengths[std::size_t(line - 1)];
+        Field(line)->setText(length ? QString::number(*length, 'f', 4) : QString());
+    }
+    scanText_->setText(Wording::ScanLengthsLines(Wording::For::Reader, *found, scanned).constFirst());
+    scanText_->show();
+    Platform::GrowToFitText(this);
+}
+
+void TMeasurements::RefuseScan(const ScanRefusal &refusal)
+{
+    ScanButton->setEnabled(true);
+    scanText_->setText(tr("%1: %2.", "a scan refused: its file, why")
+                           .arg(QFileInfo(scanAnalysis_->Request().file).fileName(),
+                                Wording::CalibrationScanRefusalText(Wording::For::Reader, refusal)));
+    scanText_->show();
+    Platform::GrowToFitText(this);
 }
 
 void TMeasurements::Reassess()

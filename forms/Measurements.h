@@ -1,15 +1,20 @@
 #pragma once
 
 #include "answers/Measurement.h"
+#include "answers/ScanFindings.h"
 #include "session/PrinterSession.h"
 #include "ui_Measurements.h"
 
 #include <QDialog>
 
+#include <QJsonObject>
+
 #include <array>
 
 class QLabel;
 class QLineEdit;
+class ScanAnalysis;
+class ScanProgress;
 
 // The lengths the user measured on the calibration page, and as they type
 // them each line's length on this printer, the line to choose, how close it
@@ -31,11 +36,24 @@ public:
 
     using Ui::TMeasurements::ButtonBox;
 
+    // Takes the lengths from the scan of the calibration page in `path`, in
+    // the background, as "From Scan..." does; the fields are filled when it
+    // is measured.
+    void MeasureScan(const QString &path);
+    bool Measuring() const;
+    // What the last scan gave or why it was refused; empty before one.
+    QString ScanSaid() const;
+
 private:
     void Reassess();
+    void TakeScan(const QJsonObject &answer);
+    void RefuseScan(const ScanRefusal &refusal);
     QLineEdit *Field(CalibrationLine line) const;
 
     PrinterSession &session_;
+    ScanAnalysis *scanAnalysis_;
+    ScanProgress *scanProgress_;
+    QLabel *scanText_;
     std::array<QLineEdit *, LastCalibrationLine> fields_{};
     std::array<QLabel *, LastCalibrationLine> results_{};
     std::array<QLabel *, LastCalibrationLine> faces_{};

@@ -2301,6 +2301,19 @@ in your cheque printing program:</translation>
         <source>Line %1 is %2 from 7 inches: %3</source>
         <translation>Line %1 is %2 from 7 inches: %3</translation>
     </message>
+    <message>
+        <source>Take the lengths from a scan of the printed calibration page, the paper&apos;s edges showing against a dark lid</source>
+        <translation>Take the lengths from a scan of the printed calibration page, the paper&apos;s edges showing against a dark lid</translation>
+    </message>
+    <message>
+        <source>Fro&amp;m Scan...</source>
+        <translation>Fro&amp;m Scan...</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>a scan refused: its file, why</comment>
+        <translation>%1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>TMyMicrLine</name>

@@ -2305,6 +2305,19 @@ logiciel d&apos;impression de chèques&#xa0;:</translation>
         <source>Line %1 is %2 from 7 inches: %3</source>
         <translation>La ligne %1 est à %2 de 7&#xa0;pouces&#xa0;: %3</translation>
     </message>
+    <message>
+        <source>Take the lengths from a scan of the printed calibration page, the paper&apos;s edges showing against a dark lid</source>
+        <translation>Prendre les longueurs sur une numérisation de la page d&apos;étalonnage imprimée, les bords du papier visibles sur un fond sombre</translation>
+    </message>
+    <message>
+        <source>Fro&amp;m Scan...</source>
+        <translation>À partir d&apos;une n&amp;umérisation...</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>a scan refused: its file, why</comment>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>TMyMicrLine</name>

@@ -1,12 +1,14 @@
-// The windows' "From Scan...": a model of the placement page and of a
-// cheque, printed and scanned, measured by the scan helper in the
-// background; the Placement window's readings and the Cheque File window's
-// gauge answer against the model's truth, the overlay where the model put
+// The windows' "From Scan...": a model of the placement page, of the
+// calibration page and of a cheque, printed and scanned, measured by the
+// scan helper in the background; the Placement window's readings, the
+// Measurements window's lengths and the Cheque File window's gauge answer
+// against the model's truth, the overlay where the model put
 // the paper and the line, a damaged image refused, and Cancel.
 #include "TestSupport.h"
 
 #include "answers/ChequeCheck.h"
 #include "forms/ChequeFile.h"
+#include "forms/Measurements.h"
 #include "forms/Placement.h"
 #include "pages/PageExport.h"
 #include "platform/ScanView.h"
@@ -57,13 +59,15 @@ void ScanWindowsTest::fromScan_data()
     QTest::addColumn<int>("paper");
     QTest::addColumn<int>("cheque");
     QTest::addColumn<Printer>("printer");
-    // What is scanned: "page", "cheque", "damaged", or "slow" (a helper
+    // What is scanned: "page", "calibration", "cheque", "damaged", or "slow" (a helper
     // that never answers, cancelled).
     QTest::addColumn<QString>("scanned");
     QTest::newRow("placement, Letter top") << "placement" << int(QPageSize::Letter) << 0
                                            << Printer{1.003, 0.998, 0.03, -0.02, 0.05} << "page";
     QTest::newRow("placement, A4 bottom") << "placement" << int(QPageSize::A4) << 2
                                           << Printer{0.997, 1.002, -0.02, 0.015, -0.05} << "page";
+    QTest::newRow("measurements, Letter") << "measurements" << int(QPageSize::Letter) << 0
+                                          << Printer{1.004, 0.997, 0.03, -0.02, 0.05, 0.001} << "calibration";
     QTest::newRow("cheque file, Letter top") << "cheque" << int(QPageSize::Letter) << 0
                                              << Printer{1.0, 1.0, 0.01, -0.005, 0.1, 0.001} << "cheque";
     QTest::newRow("damaged PNG") << "placement" << int(QPageSize::Letter) << 0 << Printer{} << "damaged";
@@ -86,9 +90,9 @@ void ScanWindowsTest::fromScan()
     const Scanner scanner{600, 0.8, true, false};
     const QString path = dir_.filePath(QStringLiteral("%1.png").arg(QTest::currentDataTag()).replace(' ', '-'));
     const double right = PositionOneRightInches(layout), baseline = BaselineInches(layout);
-    if (scanned == "page") {
+    if (scanned == "page" || scanned == "calibration") {
         ExportOptions options;
-        options.page = ExportedPage::Placement;
+        options.page = scanned == "page" ? ExportedPage::Placement : ExportedPage::Calibration;
         options.paper = QPageSize::PageSizeId(paper);
         options.cheque = layout.cheque;
         options.dpiX = options.dpiY = DrawnDpi;
@@ -119,7 +123,11 @@ void ScanWindowsTest::fromScan()
 
     TPlacement placement([](const PlacementLayout &) { return true; });
     TChequeFile chequeFile;
-    QDialog *shown = window == "placement" ? static_cast<QDialog *>(&placement) : &chequeFile;
+    PrinterSession session;
+    TMeasurements measurements(session);
+    QDialog *shown = window == "placement"  ? static_cast<QDialog *>(&placement)
+                   : window == "measurements" ? static_cast<QDialog *>(&measurements)
+                                              : &chequeFile;
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     const auto choose = [shown](const char *name, int index) { shown->findChild<QComboBox *>(name)->setCurrentIndex(index); };
@@ -128,14 +136,19 @@ void ScanWindowsTest::fromScan()
         choose("ChequeChoice", cheque);
         // Readings typed before: a refused or cancelled scan leaves them.
         shown->findChild<QLineEdit *>("BarField")->setText("7.01");
-    } else {
+    } else if (window == "cheque") {
         choose("ChequeChoice", cheque);
     }
     const QString resultBefore = window == "placement" ? shown->findChild<QLabel *>("ResultText")->text()
-                                                       : shown->findChild<QPlainTextEdit *>("ResultText")->toPlainText();
-    const auto measuring = [&] { return window == "placement" ? placement.Measuring() : chequeFile.Measuring(); };
+                               : window == "cheque"    ? shown->findChild<QPlainTextEdit *>("ResultText")->toPlainText()
+                                                       : QString();
+    const auto measuring = [&] {
+        return window == "placement" ? placement.Measuring() : window == "measurements" ? measurements.Measuring() : chequeFile.Measuring();
+    };
     if (window == "placement")
         placement.MeasureScan(path);
+    else if (window == "measurements")
+        measurements.MeasureScan(path);
     else
         chequeFile.MeasureScan(path);
     QVERIFY(measuring());
@@ -161,6 +174,23 @@ void ScanWindowsTest::fromScan()
     }
     QTRY_VERIFY_WITH_TIMEOUT(!measuring(), 20000);
     QVERIFY(!cancel->isVisible());
+
+    if (window == "measurements") {
+        // The truth: each line as long as its face makes it, times the
+        // printer's scale across.
+        const LineLengths nominal = NominalLineLengths();
+        for (CalibrationLine line = FirstCalibrationLine; line <= LastCalibrationLine; ++line) {
+            const QString name = QStringLiteral("LengthField%1").arg(line);
+            const double expected = *nominal[std::size_t(line - 1)] * printer.sx;
+            QVERIFY2(std::abs(Reading(shown, qPrintable(name)) - expected) <= 0.002,
+                     qPrintable(QStringLiteral("line %1: %2 for %3").arg(line).arg(shown->findChild<QLineEdit *>(name)->text()).arg(expected)));
+        }
+        // The usual check follows on what was filled in.
+        QVERIFY(session.TypedAssessment().recommended != 0);
+        // Said at the resolution the scanner stated.
+        QVERIFY2(measurements.ScanSaid().contains(QStringLiteral("%1 dpi").arg(scanner.dpi)), qPrintable(measurements.ScanSaid()));
+        return;
+    }
 
     if (scanned == "damaged") {
         const QString said = placement.ScanSaid();
