@@ -13,7 +13,7 @@ constexpr char HelperName[] = "micr-calibration-scan";
 
 QString ScanHelperProgram()
 {
-    const QString chosen = qEnvironmentVariable("MICR_CALIBRATION_SCAN");
+    QString chosen = qEnvironmentVariable("MICR_CALIBRATION_SCAN");
     if (!chosen.isEmpty())
         return chosen;
     const QDir here(QCoreApplication::applicationDirPath());
