@@ -3975,5 +3975,41 @@ Examples:
         <source>Open the printer&apos;s web page, %1, set its print-scaling setting (&quot;Scaling&quot; or &quot;Fit to page&quot; on some printers) to &quot;none&quot;, then print again.</source>
         <translation>Open the printer&apos;s web page, %1, set its print-scaling setting (&quot;Scaling&quot; or &quot;Fit to page&quot; on some printers) to &quot;none&quot;, then print again.</translation>
     </message>
+    <message>
+        <source>the PDF is encrypted</source>
+        <translation>the PDF is encrypted</translation>
+    </message>
+    <message>
+        <source>not a PDF that can be read</source>
+        <translation>not a PDF that can be read</translation>
+    </message>
+    <message>
+        <source>its page cannot be read</source>
+        <translation>its page cannot be read</translation>
+    </message>
+    <message>
+        <source>a PDF scan is read with pdfimages, which is not installed (poppler-utils)</source>
+        <translation>a PDF scan is read with pdfimages, which is not installed (poppler-utils)</translation>
+    </message>
+    <message>
+        <source>pdfimages did not finish</source>
+        <translation>pdfimages did not finish</translation>
+    </message>
+    <message>
+        <source>its page has no size</source>
+        <translation>its page has no size</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>there is no such file</translation>
+    </message>
+    <message>
+        <source>it is not an image this program reads (PNG, TIFF, JPEG)</source>
+        <translation>it is not an image this program reads (PNG, TIFF, JPEG)</translation>
+    </message>
+    <message>
+        <source>the image is damaged or cut short</source>
+        <translation>the image is damaged or cut short</translation>
+    </message>
 </context>
 </TS>

@@ -3980,5 +3980,41 @@ Exemples&#xa0;:
         <source>Open the printer&apos;s web page, %1, set its print-scaling setting (&quot;Scaling&quot; or &quot;Fit to page&quot; on some printers) to &quot;none&quot;, then print again.</source>
         <translation>Ouvrez la page Web de l&apos;imprimante, %1, mettez son réglage print-scaling («&#xa0;Mise à l&apos;échelle&#xa0;» ou «&#xa0;Ajuster à la page&#xa0;» sur certaines imprimantes) à «&#xa0;none&#xa0;», puis imprimez de nouveau.</translation>
     </message>
+    <message>
+        <source>the PDF is encrypted</source>
+        <translation>le PDF est chiffré</translation>
+    </message>
+    <message>
+        <source>not a PDF that can be read</source>
+        <translation>ce n&apos;est pas un PDF lisible</translation>
+    </message>
+    <message>
+        <source>its page cannot be read</source>
+        <translation>sa page ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>a PDF scan is read with pdfimages, which is not installed (poppler-utils)</source>
+        <translation>une numérisation en PDF se lit avec pdfimages, qui n&apos;est pas installé (poppler-utils)</translation>
+    </message>
+    <message>
+        <source>pdfimages did not finish</source>
+        <translation>pdfimages n&apos;a pas terminé</translation>
+    </message>
+    <message>
+        <source>its page has no size</source>
+        <translation>sa page n&apos;a pas de taille</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is not an image this program reads (PNG, TIFF, JPEG)</source>
+        <translation>ce n&apos;est pas une image que ce programme lit (PNG, TIFF, JPEG)</translation>
+    </message>
+    <message>
+        <source>the image is damaged or cut short</source>
+        <translation>l&apos;image est endommagée ou tronquée</translation>
+    </message>
 </context>
 </TS>

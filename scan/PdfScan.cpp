@@ -42,12 +42,12 @@ std::optional<QImage> PdfScanImage(const QString &path, ScanRefusal *why)
     poppler::set_debug_error_function(QuietPoppler, nullptr);
     const std::unique_ptr<poppler::document> document(poppler::document::load_from_file(QFile::encodeName(path).toStdString()));
     if (!document || document->is_locked())
-        return Refused(why, ScanProblem::Unreadable, document ? QStringLiteral("the PDF is encrypted") : QStringLiteral("not a PDF that can be read"));
+        return Refused(why, ScanProblem::Unreadable, document ? QString::fromLatin1(QT_TRANSLATE_NOOP("Wording", "the PDF is encrypted")) : QString::fromLatin1(QT_TRANSLATE_NOOP("Wording", "not a PDF that can be read")));
     if (document->pages() != 1)
         return Refused(why, ScanProblem::PdfPages, QString::number(document->pages()));
     const std::unique_ptr<poppler::page> page(document->create_page(0));
     if (!page)
-        return Refused(why, ScanProblem::Unreadable, QStringLiteral("its page cannot be read"));
+        return Refused(why, ScanProblem::Unreadable, QString::fromLatin1(QT_TRANSLATE_NOOP("Wording", "its page cannot be read")));
     const poppler::rectf media = page->page_rect(poppler::media_box);
     const poppler::page::orientation_enum orientation = page->orientation();
 
@@ -55,7 +55,7 @@ std::optional<QImage> PdfScanImage(const QString &path, ScanRefusal *why)
     // anything else as PNG.
     const QString extractor = QStandardPaths::findExecutable(QStringLiteral("pdfimages"));
     if (extractor.isEmpty())
-        return Refused(why, ScanProblem::Failed, QStringLiteral("a PDF scan is read with pdfimages, which is not installed (poppler-utils)"));
+        return Refused(why, ScanProblem::Failed, QString::fromLatin1(QT_TRANSLATE_NOOP("Wording", "a PDF scan is read with pdfimages, which is not installed (poppler-utils)")));
     QTemporaryDir folder;
     if (!folder.isValid())
         return Refused(why, ScanProblem::Failed, folder.errorString());
@@ -64,7 +64,7 @@ std::optional<QImage> PdfScanImage(const QString &path, ScanRefusal *why)
     if (!process.waitForFinished(ExtractMilliseconds)) {
         process.kill();
         process.waitForFinished();
-        return Refused(why, ScanProblem::Failed, QStringLiteral("pdfimages did not finish"));
+        return Refused(why, ScanProblem::Failed, QString::fromLatin1(QT_TRANSLATE_NOOP("Wording", "pdfimages did not finish")));
     }
     const QStringList images = QDir(folder.path()).entryList(QDir::Files, QDir::Name);
     if (images.size() != 1)
@@ -87,7 +87,7 @@ std::optional<QImage> PdfScanImage(const QString &path, ScanRefusal *why)
     const double widthInches = (across ? media.height() : media.width()) / PointsPerInch;
     const double heightInches = (across ? media.width() : media.height()) / PointsPerInch;
     if (widthInches <= 0 || heightInches <= 0)
-        return Refused(why, ScanProblem::Unreadable, QStringLiteral("its page has no size"));
+        return Refused(why, ScanProblem::Unreadable, QString::fromLatin1(QT_TRANSLATE_NOOP("Wording", "its page has no size")));
     image.setDotsPerMeterX(int(std::lround(image.width() / widthInches / MetresPerInch)));
     image.setDotsPerMeterY(int(std::lround(image.height() / heightInches / MetresPerInch)));
     return image;

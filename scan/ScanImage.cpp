@@ -40,6 +40,22 @@ std::optional<ScanImage> ScanFromImage(const QImage &decoded, std::optional<doub
     return scan;
 }
 
+QString DecoderFault(const QImageReader &reader)
+{
+    // Qt's decoders word their faults in English only: the usual ones are
+    // said in the program's words, which the user's language has.
+    switch (reader.error()) {
+    case QImageReader::FileNotFoundError:
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("Wording", "there is no such file"));
+    case QImageReader::UnsupportedFormatError:
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("Wording", "it is not an image this program reads (PNG, TIFF, JPEG)"));
+    case QImageReader::InvalidDataError:
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("Wording", "the image is damaged or cut short"));
+    default:
+        return reader.errorString();
+    }
+}
+
 std::optional<ScanImage> LoadScan(const QString &path, std::optional<double> dpi, ScanRefusal *why)
 {
     QImageReader::setAllocationLimit(DecodeLimitMegabytes);
@@ -55,7 +71,7 @@ std::optional<ScanImage> LoadScan(const QString &path, std::optional<double> dpi
     }
     QImage decoded;
     if (!reader.read(&decoded)) {
-        *why = {ScanProblem::Unreadable, 0, reader.errorString()};
+        *why = {ScanProblem::Unreadable, 0, DecoderFault(reader)};
         return std::nullopt;
     }
     return ScanFromImage(decoded, dpi, why);

@@ -2,6 +2,8 @@
 
 #include "answers/ScanFindings.h"
 
+#include <QImageReader>
+
 #include <opencv2/core.hpp>
 
 #include <optional>
@@ -19,5 +21,7 @@ struct ScanImage
 // resolution is `dpi` when given, else the file's own; a file that gives
 // none, or one too coarse, or too large, or damaged, is refused in *why.
 std::optional<ScanImage> LoadScan(const QString &path, std::optional<double> dpi, ScanRefusal *why);
+// Why `reader` read nothing, in words the catalogues have.
+QString DecoderFault(const QImageReader &reader);
 // The same from an image already in memory (the tests' scanner model).
 std::optional<ScanImage> ScanFromImage(const QImage &image, std::optional<double> dpi, ScanRefusal *why);

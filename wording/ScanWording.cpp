@@ -259,13 +259,24 @@ QString ScanReadingsLine(For audience, const PlacementFound &found)
     return line;
 }
 
+namespace {
+
+// The helper runs in no language: its details are the program's US English,
+// each a text of the catalogues (or a decoder's own words, said as they are).
+QString HelperDetail(For audience, const ScanRefusal &refusal)
+{
+    return refusal.detail.isEmpty() ? refusal.detail : Say(audience, refusal.detail.toUtf8().constData());
+}
+
+} // namespace
+
 QString ScanRefusalText(For audience, const ScanRefusal &refusal)
 {
     switch (refusal.problem) {
     case ScanProblem::None:
         return {};
     case ScanProblem::Unreadable:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "the scan cannot be read: %1")).arg(refusal.detail);
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "the scan cannot be read: %1")).arg(HelperDetail(audience, refusal));
     case ScanProblem::TooLarge:
         return Say(audience, QT_TRANSLATE_NOOP("Wording", "the scan is too large to measure (%1 pixels); scan at 600 dpi"))
             .arg(refusal.detail);
@@ -289,7 +300,7 @@ QString ScanRefusalText(For audience, const ScanRefusal &refusal)
     case ScanProblem::NoMicrLine:
         return Say(audience, QT_TRANSLATE_NOOP("Wording", "no MICR line in the check's clear band (check --cheque and --paper)"));
     case ScanProblem::Failed:
-        return Say(audience, QT_TRANSLATE_NOOP("Wording", "the scan could not be measured: %1")).arg(refusal.detail);
+        return Say(audience, QT_TRANSLATE_NOOP("Wording", "the scan could not be measured: %1")).arg(HelperDetail(audience, refusal));
     case ScanProblem::PdfPages:
         return Say(audience, QT_TRANSLATE_NOOP("Wording", "the PDF has %1 pages, and a scan is one page: save each scanned page in a file of its own"))
             .arg(refusal.detail);
