@@ -48,6 +48,12 @@ hp=$(find /usr/share/ppd/hplip -name 'hp-laserjet_p2035*.ppd*' 2>/dev/null | hea
 if [ -n "$hp" ]; then
     case "$hp" in *.gz) gunzip -c "$hp" >"$work/hpcups.ppd" ;; *) cp "$hp" "$work/hpcups.ppd" ;; esac
     add "hpcups ($(basename "$hp"))" "$work/hpcups.ppd" application/vnd.cups-raster
+# Debian's printer-driver-hpcups ships its LaserJets as a driver file, whose
+# PPDs CUPS's driver daemon writes on demand.
+elif [ -f /usr/share/cups/drv/hpcups.drv ] \
+    && /usr/lib/cups/daemon/cups-driverd cat drv:///hpcups.drv/hp-laserjet_p2035-pcl3.ppd >"$work/hpcups.ppd" 2>/dev/null \
+    && [ -s "$work/hpcups.ppd" ]; then
+    add "hpcups (hp-laserjet_p2035-pcl3.ppd)" "$work/hpcups.ppd" application/vnd.cups-raster
 else missing+=("hpcups: install printer-driver-hpcups"); fi
 
 # Gutenprint: its generic PCL laser printer.
@@ -150,7 +156,7 @@ def raster_pages(path):
             n = data[at]
             at += 1
             if n == 128:  # the rest of the line is blank
-                line += bytes([0xff if colour_space in (1, 18, 19, 20) else 0]) * (line_bytes - len(line))
+                line += bytes([0xff if colour_space in (0, 1, 18, 19, 20) else 0]) * (line_bytes - len(line))
             elif n < 128:
                 line += data[at:at + pixel_bytes] * (n + 1)
                 at += pixel_bytes
@@ -160,8 +166,8 @@ def raster_pages(path):
                 at += count
         lines += [bytes(line[:line_bytes])] * repeat
     lines = [line.ljust(line_bytes, b"\0") for line in lines[:height]]
-    # To grey, 0 black: sGray/RGB (18, 19, 1) count up to white, K and CMYK count ink.
-    white_is_high = colour_space in (1, 18, 19, 20)
+    # To grey, 0 black: W, sGray and RGB (0, 18, 19, 1) count up to white, K and CMYK count ink.
+    white_is_high = colour_space in (0, 1, 18, 19, 20)
     if bits_pixel == 1:
         expand = [bytes((0 if (byte >> (7 - bit)) & 1 else 255) if not white_is_high
                         else (255 if (byte >> (7 - bit)) & 1 else 0) for bit in range(8)) for byte in range(256)]
